@@ -1,0 +1,56 @@
+# Common settings and helpers for the project's libraries, programs, tests and benchmarks.
+
+# Everything is a UNICODE build; printf-family functions keep the Microsoft meaning of %s
+# (wide in wide functions), which CString::Format relies on.
+add_library(zel_options INTERFACE)
+# Sources include each other by their path from the top folder: "platform/CString.h".
+target_include_directories(zel_options INTERFACE ${CMAKE_SOURCE_DIR})
+target_compile_definitions(zel_options INTERFACE
+  UNICODE _UNICODE __USE_MINGW_ANSI_STDIO=0 NOMINMAX WINVER=0x0A00 _WIN32_WINNT=0x0A00 _WIN32_IE=0x0A00)
+target_compile_options(zel_options INTERFACE
+  -Wall -Wextra -Wno-unused-parameter -Wno-missing-field-initializers -Wno-cast-function-type
+  $<$<COMPILE_LANGUAGE:CXX>:-Wno-class-memaccess>)
+# No mingw DLLs at run time.
+target_link_options(zel_options INTERFACE -static -static-libgcc -static-libstdc++)
+
+# zel_library(<name> SOURCES ... [DEPS ...]) - one static library per subsystem folder.
+function(zel_library name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${A_SOURCES})
+  target_link_libraries(${name} PUBLIC zel_options ${A_DEPS})
+endfunction()
+
+# zel_program(<name> SOURCES ... [DEPS ...]) - a windowed program with wWinMain.
+function(zel_program name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} WIN32 ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE zel_options ${A_DEPS})
+  target_link_options(${name} PRIVATE -municode)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# zel_test(<name> SOURCES ... [DEPS ...] [DISPLAY]) - one GoogleTest executable, one ctest entry,
+# run under Wine through CMAKE_CROSSCOMPILING_EMULATOR. DISPLAY marks tests that create windows.
+function(zel_test name)
+  cmake_parse_arguments(A "DISPLAY" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE zel_options ${A_DEPS} dep::gmock dep::gtest_main)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  if(NOT A_TIMEOUT)
+    set(A_TIMEOUT 300)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT}
+    ENVIRONMENT "ZEL_SOURCE_DIR=${CMAKE_SOURCE_DIR};ZEL_BINARY_DIR=${CMAKE_BINARY_DIR}")
+  if(A_DISPLAY)
+    set_tests_properties(${name} PROPERTIES LABELS display)
+  endif()
+endfunction()
+
+# zel_benchmark(<name> SOURCES ... [DEPS ...]) - a Google Benchmark program under bench/.
+function(zel_benchmark name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE zel_options ${A_DEPS} dep::benchmark_main)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endfunction()
