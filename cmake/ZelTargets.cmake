@@ -43,7 +43,8 @@ function(zel_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT}
     ENVIRONMENT "ZEL_SOURCE_DIR=${CMAKE_SOURCE_DIR};ZEL_BINARY_DIR=${CMAKE_BINARY_DIR}")
   if(A_DISPLAY)
-    set_tests_properties(${name} PROPERTIES LABELS display)
+    # Windows of two tests on one display steal focus and input from each other.
+    set_tests_properties(${name} PROPERTIES LABELS display RESOURCE_LOCK display)
   endif()
 endfunction()
 

@@ -1,0 +1,2 @@
+// Keeps the library non-empty until its first module lands.
+namespace zel { int core_library_anchor = 0; }

@@ -1,0 +1,35 @@
+#include <winsock2.h>
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include "tests/support/TestSupport.h"
+
+// A test under Wine starts a Python fixture on the Linux side and talks to it over loopback.
+TEST(FixtureRoute, PythonEchoServerAnswersOverLoopback)
+{
+    zeltest::PythonFixture echo;
+    ASSERT_TRUE(echo.Start(L"tests/servers/echo_fixture.py")) << "fixture did not report ready";
+    ASSERT_GT(echo.Port(), 0);
+
+    WSADATA wsa;
+    ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons((u_short)echo.Port());
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(connect(s, (sockaddr*)&addr, sizeof addr), 0);
+    const char msg[] = "hello fixture";
+    ASSERT_EQ(send(s, msg, sizeof msg, 0), (int)sizeof msg);
+    char buf[64] = {};
+    int got = 0;
+    while (got < (int)sizeof msg) {
+        int n = recv(s, buf + got, sizeof buf - got, 0);
+        if (n <= 0) break;
+        got += n;
+    }
+    EXPECT_EQ(got, (int)sizeof msg);
+    EXPECT_STREQ(buf, msg);
+    closesocket(s);
+    WSACleanup();
+}

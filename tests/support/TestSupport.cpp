@@ -1,0 +1,225 @@
+#include "tests/support/TestSupport.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zeltest {
+
+std::string Narrow(const std::wstring& w)
+{
+    if (w.empty()) return {};
+    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), nullptr, 0, nullptr, nullptr);
+    std::string s(n, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), &s[0], n, nullptr, nullptr);
+    return s;
+}
+
+std::wstring Widen(const std::string& s)
+{
+    if (s.empty()) return {};
+    int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), (int)s.size(), nullptr, 0);
+    std::wstring w(n, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, s.data(), (int)s.size(), &w[0], n);
+    return w;
+}
+
+static std::wstring EnvPath(const wchar_t* name)
+{
+    wchar_t buf[MAX_PATH * 2];
+    DWORD n = GetEnvironmentVariableW(name, buf, MAX_PATH * 2);
+    if (n == 0 || n >= MAX_PATH * 2) return {};
+    std::wstring p(buf, n);
+    // ctest hands Unix paths; Wine maps the Unix root to drive Z:.
+    if (!p.empty() && p[0] == L'/') {
+        for (auto& c : p) if (c == L'/') c = L'\\';
+        p = L"Z:" + p;
+    }
+    return p;
+}
+
+std::wstring SourceDir() { return EnvPath(L"ZEL_SOURCE_DIR"); }
+std::wstring BinaryDir() { return EnvPath(L"ZEL_BINARY_DIR"); }
+
+std::wstring SourcePath(const std::wstring& relative)
+{
+    std::wstring r = relative;
+    for (auto& c : r) if (c == L'/') c = L'\\';
+    return SourceDir() + L"\\" + r;
+}
+
+static void RemoveTree(const std::wstring& dir)
+{
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = fd.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring full = dir + L"\\" + name;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(full);
+            else { SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL); DeleteFileW(full.c_str()); }
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryW(dir.c_str());
+}
+
+TempDir::TempDir()
+{
+    std::wstring base = BinaryDir();
+    if (base.empty()) {
+        wchar_t tmp[MAX_PATH];
+        GetTempPathW(MAX_PATH, tmp);
+        base = tmp;
+        if (!base.empty() && base.back() == L'\\') base.pop_back();
+    }
+    base += L"\\test-temp";
+    CreateDirectoryW(base.c_str(), nullptr);
+    static LONG counter = 0;
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        wchar_t name[64];
+        _snwprintf(name, 64, L"\\t%lu_%ld_%d", GetCurrentProcessId(), InterlockedIncrement(&counter), attempt);
+        std::wstring p = base + name;
+        if (CreateDirectoryW(p.c_str(), nullptr)) { m_path = p; return; }
+    }
+}
+
+TempDir::~TempDir()
+{
+    if (!m_path.empty()) RemoveTree(m_path);
+}
+
+bool ReadFileBytes(const std::wstring& path, std::string& out)
+{
+    out.clear();
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    char buf[65536];
+    DWORD got = 0;
+    bool ok = true;
+    while (true) {
+        if (!ReadFile(h, buf, sizeof buf, &got, nullptr)) { ok = false; break; }
+        if (got == 0) break;
+        out.append(buf, got);
+    }
+    CloseHandle(h);
+    return ok;
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    DWORD put = 0;
+    bool ok = WriteFile(h, bytes.data(), (DWORD)bytes.size(), &put, nullptr) && put == bytes.size();
+    CloseHandle(h);
+    return ok;
+}
+
+ChildProcess::~ChildProcess() { Kill(); }
+
+bool ChildProcess::Start(const std::wstring& commandLine, const std::wstring& workDir)
+{
+    Kill();
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    std::wstring cmd = commandLine;   // CreateProcessW may write into the buffer
+    if (!CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        workDir.empty() ? nullptr : workDir.c_str(), &si, &m_pi)) {
+        m_pi = PROCESS_INFORMATION{};
+        return false;
+    }
+    return true;
+}
+
+bool ChildProcess::Wait(DWORD ms)
+{
+    if (!m_pi.hProcess) return true;
+    return WaitForSingleObject(m_pi.hProcess, ms) == WAIT_OBJECT_0;
+}
+
+bool ChildProcess::IsRunning() const
+{
+    return m_pi.hProcess && WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void ChildProcess::Kill()
+{
+    if (!m_pi.hProcess) return;
+    if (WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(m_pi.hProcess, 1);
+        WaitForSingleObject(m_pi.hProcess, 5000);
+    }
+    CloseHandle(m_pi.hProcess);
+    CloseHandle(m_pi.hThread);
+    m_pi = PROCESS_INFORMATION{};
+}
+
+static std::wstring Quote(const std::wstring& s) { return L"\"" + s + L"\""; }
+
+static std::wstring ToUnixPath(const std::wstring& winPath)
+{
+    std::wstring p = winPath;
+    if (p.size() >= 2 && (p[0] == L'Z' || p[0] == L'z') && p[1] == L':') p = p.substr(2);
+    for (auto& c : p) if (c == L'\\') c = L'/';
+    return p;
+}
+
+bool PythonFixture::Start(const std::wstring& scriptRelative, const std::wstring& args, DWORD readyMs)
+{
+    Stop();
+    if (m_dir.Path().empty()) return false;
+    m_readyFile = m_dir.File(L"ready.txt");
+    DeleteFileW(m_readyFile.c_str());
+    // The fixture is a Unix program: it takes Unix paths.
+    std::wstring cmd = L"Z:\\usr\\bin\\python3 -u " + Quote(ToUnixPath(SourcePath(scriptRelative))) +
+                       L" --ready-file " + Quote(ToUnixPath(m_readyFile));
+    if (!args.empty()) cmd += L" " + args;
+    if (!m_proc.Start(cmd, m_dir.Path())) return false;
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < readyMs) {
+        std::string text;
+        if (ReadFileBytes(m_readyFile, text) && !text.empty() && text.back() == '\n') {
+            while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+            m_ready = text;
+            return true;
+        }
+        Sleep(20);
+    }
+    Stop();
+    return false;
+}
+
+void PythonFixture::Stop()
+{
+    // Ask the script to end by removing its ready file (fixtures poll for it), then make sure.
+    if (!m_readyFile.empty()) DeleteFileW(m_readyFile.c_str());
+    if (m_proc.IsRunning() && !m_proc.Wait(3000)) m_proc.Kill();
+    m_proc.Kill();
+    m_ready.clear();
+}
+
+int PythonFixture::Port() const { return std::atoi(m_ready.c_str()); }
+
+bool PumpUntil(const std::function<bool()>& pred, DWORD ms)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (pred()) return true;
+        if (GetTickCount() - start >= ms) return pred();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void PumpFor(DWORD ms)
+{
+    PumpUntil([] { return false; }, ms);
+}
+
+}  // namespace zeltest
