@@ -4,7 +4,10 @@
 #include <windows.h>
 #include <tchar.h>
 
+#include "platform/Collections.h"
 #include "platform/CString.h"
 #include "platform/Convert.h"
+#include "platform/Debug.h"
 #include "platform/Geometry.h"
+#include "platform/Object.h"
 #include "platform/ResourceHandle.h"
