@@ -21,7 +21,7 @@ pid=$!
 if [ -z "${ZEL_USE_DISPLAY:-}" ]; then
     sleep "${ZEL_SCREENSHOT_DELAY:-8}"
     mkdir -p "$BUILD/screenshots"
-    xwd -root -silent -display "$DISPLAY" | convert xwd:- "$BUILD/screenshots/zel.png" 2>/dev/null \
+    xwd -root -silent -display "$DISPLAY" | /usr/bin/convert xwd:- "$BUILD/screenshots/zel.png" 2>/dev/null \
         && echo "run: screenshot saved to $BUILD/screenshots/zel.png"
     kill "$pid" 2>/dev/null || true
 fi
