@@ -94,6 +94,14 @@ std::shared_ptr<CMMFigure> MakeFigure(int type, std::vector<Gdiplus::PointF> poi
     return figure;
 }
 
+FloatPoints Points(const CMMFigure& figure)
+{
+    FloatPoints out;
+    for (const Gdiplus::PointF& p : figure.GetPoints())
+        out.emplace_back(p.X, p.Y);
+    return out;
+}
+
 std::string Narrow(const CString& text)
 {
     return WideToUtf8(text);

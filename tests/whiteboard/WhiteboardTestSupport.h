@@ -47,4 +47,8 @@ std::shared_ptr<CMMFigure> MakeFigure(int type, std::vector<Gdiplus::PointF> poi
 
 std::string Narrow(const CString& text);
 
+// A figure's points as pairs, for comparing with a table.
+using FloatPoints = std::vector<std::pair<float, float>>;
+FloatPoints Points(const CMMFigure& figure);
+
 }  // namespace wbtest
