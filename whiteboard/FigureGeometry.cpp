@@ -183,7 +183,7 @@ bool HitTestRect(const std::vector<PointF>& points, int type, const PointF& a, c
         check[0] = PointF(last.X - 5, last.Y - 10);
         check[1] = last;
         check[2] = PointF(last.X + 15, last.Y - 20);
-        if (!BoxMayTouch(eraser, check[0], PointF(check[2].X, check[1].Y)))
+        if (!BoxMayTouch(eraser, PointF(check[0].X, check[2].Y), PointF(check[2].X, check[1].Y)))
             return false;
         return VisitSegment(check[0], check[1], inside) || VisitSegment(check[1], check[2], inside);
     }
@@ -202,11 +202,23 @@ bool HitTestSegment(const std::vector<PointF>& points, int type, const PointF& a
     if (points.size() < 2)
         return false;
     switch (type) {
-    case kCurve:
-        for (size_t i = 1; i < points.size(); ++i)
-            if (SegmentsIntersect(points[i - 1], points[i], a, b))
+    case kCurve: {
+        // Pairs whose boxes lie apart from the eraser's cannot meet it (the intersection test
+        // truncates both segments, each end by less than a pixel, hence two pixels of margin);
+        // most pairs of a page end here.
+        const float left = std::min(a.X, b.X) - 2, right = std::max(a.X, b.X) + 2;
+        const float top = std::min(a.Y, b.Y) - 2, bottom = std::max(a.Y, b.Y) + 2;
+        for (size_t i = 1; i < points.size(); ++i) {
+            const PointF& p = points[i - 1];
+            const PointF& q = points[i];
+            if (std::max(p.X, q.X) < left || std::min(p.X, q.X) > right || std::max(p.Y, q.Y) < top ||
+                std::min(p.Y, q.Y) > bottom)
+                continue;
+            if (SegmentsIntersect(p, q, a, b))
                 return true;
+        }
         return false;
+    }
     case kLine:
         return SegmentsIntersect(points.front(), points.back(), a, b);
     default:

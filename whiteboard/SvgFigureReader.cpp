@@ -110,25 +110,26 @@ public:
         const int color = ParseRgbText(LowerRgbValue(stroke).c_str());
         const int type = IntOr(path, "figuretype", 0);
 
-        std::string text = d;
-        ReplaceAll(text, "M ", "L");
-        ReplaceAll(text, "L ", "L");
+        // "M " and "L" separate the points; what stands before the first separator is not read.
+        // Each piece holds x and y; a piece without them spoils the path.
+        auto separatorLength = [](const char* c) { return *c == 'L' ? 1 : (c[0] == 'M' && c[1] == ' ') ? 2 : 0; };
         std::shared_ptr<CMMFigure> figure;
-        size_t start = text.find('L');
-        while (start != std::string::npos) {
-            const size_t end = text.find('L', start + 1);
-            const std::string piece = text.substr(start + 1, end == std::string::npos ? std::string::npos
-                                                                                      : end - start - 1);
-            const char* p = piece.c_str();
+        const char* p = d;
+        while (*p && !separatorLength(p))
+            ++p;
+        while (*p) {
+            p += separatorLength(p);
+            const char* piece = p;
             int x = 0, y = 0;
             PointF point;
-            if (!ReadIntPair(p, ' ', x, y) || !ScalePoint(x, y, m_scale, point))
+            if (!ReadIntPair(piece, ' ', x, y) || !ScalePoint(x, y, m_scale, point))
                 return Skip();
             if (!figure)
                 figure = std::make_shared<CMMFigure>(point, point, color, width, type, opacity, CString());
             else
                 figure->AddPoint(point);
-            start = end;
+            while (*p && !separatorLength(p))
+                ++p;
         }
         return figure;
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <vector>
 
 #include "WhiteboardTestSupport.h"
@@ -165,4 +167,50 @@ TEST(FigureGeometry, EraserRectangleAgreesWithGdiplusOnWholePixels)
             EXPECT_EQ(eraser.Contains(p), path.IsVisible(p) != FALSE) << x << "," << y;
         }
     }
+}
+
+// The hit tests skip figures and stretches whose boxes lie apart from the eraser; the answers must
+// be those of walking every outline point and every pair.
+TEST(FigureGeometry, ShortcutsGiveTheAnswersOfTheFullWalk)
+{
+    std::mt19937 random(1);
+    std::uniform_real_distribution<float> coord(0, 40), offset(-8, 8);
+    int hits = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const int type = round % 6;
+        std::vector<PointF> points{{coord(random), coord(random)}};
+        for (int i = 0; i < (type == kCurve ? 6 : 1); ++i)
+            points.emplace_back(points.back().X + offset(random) * 4, points.back().Y + offset(random) * 4);
+        const PointF a(coord(random), coord(random));
+        const PointF b(a.X + offset(random), a.Y + offset(random));
+
+        std::vector<PointF> outline;
+        const PointF& f = points.front();
+        const PointF& l = points.back();
+        switch (type) {
+        case kCurve: outline = points; break;
+        case kLine: AppendSegmentOutline(f, l, outline); break;
+        case kCheck:
+            AppendSegmentOutline(PointF(l.X - 5, l.Y - 10), l, outline);
+            AppendSegmentOutline(l, PointF(l.X + 15, l.Y - 20), outline);
+            break;
+        case kEllipse: AppendEllipseOutline(f, l, outline); break;
+        default: AppendRectangleOutline(f, l, outline); break;
+        }
+        const CEraserRect eraser(a, b);
+        const bool byRect = std::any_of(outline.begin(), outline.end(), [&](const PointF& p) { return eraser.Contains(p); });
+        ASSERT_EQ(HitTestRect(points, type, a, b), byRect) << "round " << round;
+
+        bool bySegment = byRect;
+        if (type == kCurve) {
+            bySegment = false;
+            for (size_t i = 1; i < points.size(); ++i)
+                bySegment = bySegment || SegmentsIntersect(points[i - 1], points[i], a, b);
+        } else if (type == kLine) {
+            bySegment = SegmentsIntersect(f, l, a, b);
+        }
+        ASSERT_EQ(HitTestSegment(points, type, a, b), bySegment) << "round " << round;
+        hits += bySegment ? 1 : 0;
+    }
+    EXPECT_GT(hits, 100);  // the table above is not all misses
 }
