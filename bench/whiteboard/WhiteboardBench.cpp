@@ -159,31 +159,29 @@ CMMFigureHolder& Mixed()
     return layer;
 }
 
-// One eraser move: a 10 x 10 rectangle (or a 10-pixel segment) somewhere on the page.
-void BM_HitTestRect(benchmark::State& state)
+// One eraser move: a 10 x 10 rectangle (or a 7-pixel diagonal segment) somewhere on the page.
+template <typename HitTest>
+void EraserMoves(benchmark::State& state, unsigned seed, float span, HitTest hitTest)
 {
     CMMFigureHolder& layer = Mixed();
-    std::mt19937 random(3);
+    std::mt19937 random(seed);
     std::uniform_real_distribution<float> x(0, kPageWidth), y(0, kPageHeight);
     size_t hits = 0;
     for (auto _ : state) {
         const PointF a(x(random), y(random));
-        hits += layer.HitTestRect(a, PointF(a.X + 10, a.Y + 10)).size();
+        hits += (layer.*hitTest)(a, PointF(a.X + span, a.Y + span)).size();
     }
     state.counters["hits/move"] = (double)hits / (double)state.iterations();
 }
 
+void BM_HitTestRect(benchmark::State& state)
+{
+    EraserMoves(state, 3, 10, &CMMFigureHolder::HitTestRect);
+}
+
 void BM_HitTestSegment(benchmark::State& state)
 {
-    CMMFigureHolder& layer = Mixed();
-    std::mt19937 random(5);
-    std::uniform_real_distribution<float> x(0, kPageWidth), y(0, kPageHeight);
-    size_t hits = 0;
-    for (auto _ : state) {
-        const PointF a(x(random), y(random));
-        hits += layer.HitTestSegment(a, PointF(a.X + 7, a.Y + 7)).size();
-    }
-    state.counters["hits/move"] = (double)hits / (double)state.iterations();
+    EraserMoves(state, 5, 7, &CMMFigureHolder::HitTestSegment);
 }
 
 void BM_FindTopmostAt(benchmark::State& state)
