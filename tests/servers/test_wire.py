@@ -133,6 +133,12 @@ class Frames(unittest.TestCase):
         self.assertEqual(h[93:99], b"\0" * 6)
         self.assertEqual(h[139:140], b"W")
         self.assertEqual(h[184:186], b"\0\x01")
+        # A header read back and written again keeps its size, whatever its fields hold.
+        for os_type in ("", "I"):
+            values = dict(wire.client_platform("PP01", "M1", 1), osType=os_type, modelNo="")
+            again = wire.decode_platform_header(wire.encode_platform_header(values))[1]
+            self.assertEqual(len(wire.encode_platform_header(again)), 196)
+            self.assertEqual(again["osType"], os_type)
 
     def test_push_body_carries_members_field_by_field(self):
         body = {"pushItemResultList": [{"deviceMessageUuid": "u1", "type": "PPC", "status": 0}]}

@@ -67,8 +67,8 @@ def encode_platform_header(fields: Dict[str, Any], version: str = "PHV102") -> b
             buf[off:off + len(raw)] = raw
             buf[off + len(raw)] = 0
         elif kind == "c":
-            raw = str(v).encode("latin-1")[:1] if not isinstance(v, int) else bytes([v])
-            buf[off:off + 1] = raw
+            raw = str(v).encode("latin-1")[:1] if not isinstance(v, int) else bytes([v & 0xFF])
+            buf[off:off + 1] = raw or b"\0"
         else:
             buf[off:off + width] = struct.pack(kind, v)
     return bytes(buf[:size])
