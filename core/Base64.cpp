@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -81,4 +82,13 @@ unsigned char* Base64Decode(const char* text, size_t length, size_t* pOutLength)
     if (pOutLength != nullptr)
         *pOutLength = outLength;
     return out;
+}
+
+CString Base64EncodeToCString(const char* pszBytes)
+{
+    if (pszBytes == nullptr || *pszBytes == '\0')
+        return CString();
+    const std::string text =
+        Base64Encode(reinterpret_cast<const unsigned char*>(pszBytes), std::strlen(pszBytes));
+    return CString(text.c_str());
 }

@@ -1,24 +1,13 @@
 #include "core/JsonHelpers.h"
 
+#include "platform/Convert.h"
+
 #include <windows.h>
 
-#include <climits>
 #include <cstdlib>
 #include <string>
 
 namespace {
-
-std::wstring DecodeUtf8(const std::string& s)
-{
-    if (s.empty())
-        return std::wstring();
-    int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), int(s.size()), nullptr, 0);
-    if (n <= 0)
-        return std::wstring();
-    std::wstring w(size_t(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, s.data(), int(s.size()), &w[0], n);
-    return w;
-}
 
 bool IsTrueText(const std::string& s)
 {
@@ -37,6 +26,29 @@ const Json::Value* FindJsonMember(const Json::Value& obj, const char* key)
     return obj.find(key, key + std::char_traits<char>::length(key));
 }
 
+std::string GetJsonUtf8(const Json::Value& obj, const char* key)
+{
+    const Json::Value* v = FindJsonMember(obj, key);
+    if (v == nullptr)
+        return std::string();
+    if (v->isString())
+        return v->asString();
+    // jsoncpp keeps numbers below the int range as 64-bit ints (above it they are unsigned).
+    if (v->type() == Json::intValue)
+        return std::to_string(v->asLargestInt());
+    return std::string();
+}
+
+CString GetJsonString(const Json::Value& obj, const char* key)
+{
+    return Utf8ToWide(GetJsonUtf8(obj, key));
+}
+
+CString GetJsonStringAnsi(const Json::Value& obj, const char* key)
+{
+    return AnsiToWide(GetJsonUtf8(obj, key));
+}
+
 int GetJsonInt(const Json::Value& obj, const char* key)
 {
     const Json::Value* v = FindJsonMember(obj, key);
@@ -48,10 +60,15 @@ int GetJsonInt(const Json::Value& obj, const char* key)
     case Json::booleanValue:
         return v->asBool() ? 1 : 0;
     case Json::stringValue:
-        return _wtoi(DecodeUtf8(v->asString()).c_str());
+        return _wtoi(Utf8ToWide(v->asString()));
     default:
         return 0;
     }
+}
+
+int GetJsonIntOr(const Json::Value& obj, const char* key, int nDefault)
+{
+    return FindJsonMember(obj, key) ? GetJsonInt(obj, key) : nDefault;
 }
 
 int GetJsonFlag(const Json::Value& obj, const char* key, int nDefault)

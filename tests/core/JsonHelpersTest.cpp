@@ -34,7 +34,8 @@ TEST(JsonHelpers, GetJsonIntTable)
         {"42", 42},         {"-7", -7},        {"true", 1},         {"false", 0},
         {"\"42\"", 42},     {"\" 12abc\"", 12}, {"\"abc\"", 0},       {"\"\"", 0},
         {"3.5", 0},         {"null", 0},       {"[1]", 0},          {"{\"a\":1}", 0},
-        {"4294967296", 0},  // beyond int: jsoncpp 1.9 holds it as a 64-bit int, asInt would throw
+        {"4294967296", 0},  // beyond int: an unsigned value to jsoncpp
+        {"-4294967296", 0}, // below int: a 64-bit int, where asInt would throw
         {"18446744073709551615", 0},
         {"", 0},            // missing
     };
