@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "platform/List.h"
 #include "whiteboard/LayerPaintFrame.h"
 #include "whiteboard/WhiteboardLog.h"
 
@@ -85,6 +86,14 @@ std::vector<CMMFigureHolder::FigurePtr> CMMFigureHolder::HitTestRect(const Point
 std::vector<CMMFigureHolder::FigurePtr> CMMFigureHolder::HitTestSegment(const PointF& a, const PointF& b) const
 {
     return HitTest(&CMMFigure::HitTestSegment, a, b);
+}
+
+void CMMFigureHolder::CopyToList(CPtrList& list) const
+{
+    for (const FigurePtr& figure : m_figures) {
+        if (figure)
+            list.AddTail(new CMMFigure(*figure));
+    }
 }
 
 void CMMFigureHolder::Draw(HDC dc, int left, int top, int right, int bottom, float zoom) const

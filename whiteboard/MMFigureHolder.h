@@ -11,6 +11,8 @@
 #include "platform/CString.h"
 #include "whiteboard/MMFigure.h"
 
+class CPtrList;
+
 class CMMFigureHolder {
 public:
     using FigurePtr = std::shared_ptr<CMMFigure>;
@@ -37,6 +39,9 @@ public:
     // Figures the eraser touches, top-down.
     std::vector<FigurePtr> HitTestRect(const Gdiplus::PointF& a, const Gdiplus::PointF& b) const;
     std::vector<FigurePtr> HitTestSegment(const Gdiplus::PointF& a, const Gdiplus::PointF& b) const;
+
+    // Appends a new copy of each figure, bottom to top, to a list of CMMFigure pointers that owns them.
+    void CopyToList(CPtrList& list) const;
 
     // Paints the layer into the destination rectangle of the device context at the zoom.
     void Draw(HDC dc, int left, int top, int right, int bottom, float zoom) const;

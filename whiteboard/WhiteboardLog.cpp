@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <mutex>
 
+#include "core/MyLogFile.h"
+
 namespace {
 
 std::mutex g_lock;
@@ -12,8 +14,7 @@ CWhiteboardLog::Sink g_sink;
 
 void DefaultSink(int level, const std::wstring& line)
 {
-    std::wstring text = L"[whiteboard " + std::to_wstring(level) + L"] " + line + L"\n";
-    OutputDebugStringW(text.c_str());
+    g_ApplicationLog.LogText(level, line.c_str());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// Where the whiteboard model's log lines go: the application log by default; tests and tools put
-// their own sink in place to see which lines were written.
+// Where the whiteboard model's log lines go: the application log ("ZELLog.txt") by default; tests
+// put their own sink in place to see which lines were written.
 #include <functional>
 #include <string>
 

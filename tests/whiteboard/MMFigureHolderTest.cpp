@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "WhiteboardTestSupport.h"
+#include "platform/List.h"
 #include "whiteboard/MMFigureHolder.h"
 
 using Gdiplus::PointF;
@@ -82,4 +83,25 @@ TEST(MMFigureHolder, DrawMapsPageCoordinatesByOffsetAndZoomAndClips)
     EXPECT_TRUE(canvas.InkNear(300, 250, 1));  // page y 100 at zoom 2
     EXPECT_FALSE(canvas.InkNear(97, 250, 2));  // clipped left of the rectangle
     EXPECT_FALSE(canvas.InkNear(503, 250, 2)); // clipped right of it
+}
+
+TEST(MMFigureHolder, CopyToListAppendsOwnedCopiesBottomToTop)
+{
+    CMMFigureHolder layer;
+    layer.Add(MakeFigure(0, {{0, 0}, {1, 1}}, 0, 1, 1.0f, L"first"));
+    layer.Add(MakeFigure(3, {{2, 2}, {9, 9}}, 0, 1, 1.0f, L"second"));
+    CPtrList list;
+    list.AddTail(static_cast<void*>(nullptr));
+    layer.CopyToList(list);
+    ASSERT_EQ(list.GetCount(), 3);
+    POSITION pos = list.GetHeadPosition();
+    list.GetNext(pos);
+    auto* first = static_cast<CMMFigure*>(list.GetNext(pos));
+    auto* second = static_cast<CMMFigure*>(list.GetNext(pos));
+    EXPECT_EQ(Narrow(first->GetLineId()), "first");
+    EXPECT_EQ(Narrow(second->GetLineId()), "second");
+    EXPECT_NE(first, layer.GetFigures()[0].get());
+    EXPECT_EQ(second->GetPoint(1).X, 9.0f);
+    delete first;
+    delete second;
 }
