@@ -113,6 +113,24 @@ void SocketLibraryTest::TearDown()
     CTCPSocketAsyncSSL::ShutdownSSL();
 }
 
+const wchar_t kStreamServer[] = L"tests/servers/socket_stream_server.py";
+const wchar_t kBadPeer[] = L"tests/servers/socket_bad_peer.py";
+
+unsigned short PeerSocketTest::StartPeer(const wchar_t* script, const std::wstring& args)
+{
+    if (!m_server.Start(script, args)) {
+        ADD_FAILURE() << "the peer did not start";
+        return 0;
+    }
+    return (unsigned short)m_server.Port();
+}
+
+void PeerSocketTest::Delete(CVantrelAsyncSocket* socket)
+{
+    socket->OnSocketDelete();
+    EXPECT_TRUE(m_log->WaitForEvent("deleted", 5000));
+}
+
 unsigned short UnusedPort()
 {
     SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);

@@ -1,34 +1,16 @@
 // The TLS socket against real TLS peers on loopback (Python fixtures).
 #include "tests/net/socket/SocketTestSupport.h"
-#include "tests/support/TestSupport.h"
 
 using namespace sockettest;
 
 namespace {
 
-const wchar_t kStreamServer[] = L"tests/servers/socket_stream_server.py";
-const wchar_t kBadPeer[] = L"tests/servers/socket_bad_peer.py";
-
-class TlsSocketTest : public SocketLibraryTest {
+class TlsSocketTest : public PeerSocketTest {
 protected:
-    std::shared_ptr<CallbackLog> m_log = std::make_shared<CallbackLog>();
-
-    RecordingSocket* Connect(unsigned short port, unsigned long timeoutMs = 0, bool plain = false,
-                             const std::function<void(RecordingSocket*)>& configure = nullptr)
+    RecordingSocket* Connect(unsigned short port, unsigned long timeoutMs = 0,
+                             const std::function<void(RecordingSocket*)>& prepare = nullptr)
     {
-        RecordingSocket* socket = new RecordingSocket(m_log);
-        if (configure) configure(socket);
-        EXPECT_TRUE(socket->Create());
-        if (plain) socket->DisableSSL();
-        if (timeoutMs) socket->SetConnectionTimeout(timeoutMs);
-        EXPECT_TRUE(socket->Connect("127.0.0.1", port, FALSE, TRUE));
-        return socket;
-    }
-
-    void Delete(RecordingSocket* socket)
-    {
-        socket->OnSocketDelete();
-        EXPECT_TRUE(m_log->WaitForEvent("deleted", 5000));
+        return ConnectSocket<RecordingSocket>("127.0.0.1", port, timeoutMs, prepare);
     }
 };
 
@@ -38,9 +20,8 @@ class TlsConnectReport : public TlsSocketTest, public ::testing::WithParamInterf
 // version, also when the server says nothing after its handshake (TLS 1.3 without tickets).
 TEST_P(TlsConnectReport, ReportsConnectionOnceAfterHandshake)
 {
-    zeltest::PythonFixture server;
-    ASSERT_TRUE(server.Start(kStreamServer, GetParam()));
-    RecordingSocket* socket = Connect((unsigned short)server.Port());
+    unsigned short port = StartPeer(kStreamServer, GetParam());
+    RecordingSocket* socket = Connect(port);
     ASSERT_TRUE(m_log->WaitForEvent("connect", 10000)) << m_log->Names();
     EXPECT_EQ(m_log->FirstCode("connect"), 0);
     EXPECT_TRUE(socket->IsHandshakeDone());
@@ -63,9 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Versions, TlsConnectReport,
 // back and reaches the peer whole and in order; what comes back is the same.
 TEST_F(TlsSocketTest, PlaintextSentDuringHandshakeArrivesInOrder)
 {
-    zeltest::PythonFixture server;
-    ASSERT_TRUE(server.Start(kStreamServer, L"--tls 1.3 --mode echo"));
-    RecordingSocket* socket = Connect((unsigned short)server.Port());
+    unsigned short port = StartPeer(kStreamServer, L"--tls 1.3 --mode echo");
+    RecordingSocket* socket = Connect(port);
     const std::string data = Pattern(50000);
     for (size_t offset = 0; offset < data.size(); offset += 10000)
         EXPECT_GE(socket->Send(data.data() + offset, 10000), 0);
@@ -78,10 +58,9 @@ TEST_F(TlsSocketTest, PlaintextSentDuringHandshakeArrivesInOrder)
 // Peek shows the bytes that the following Receive hands over, without reading the network.
 TEST_F(TlsSocketTest, PeekMatchesFollowingReceive)
 {
-    zeltest::PythonFixture server;
-    ASSERT_TRUE(server.Start(kStreamServer, L"--tls 1.2 --mode echo"));
+    unsigned short port = StartPeer(kStreamServer, L"--tls 1.2 --mode echo");
     RecordingSocket* socket =
-        Connect((unsigned short)server.Port(), 0, false, [](RecordingSocket* s) { s->m_bPeekFirst = true; });
+        Connect(port, 0, [](RecordingSocket* s) { s->m_bPeekFirst = true; });
     ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
     const std::string message = "peek at me";
     ASSERT_GT(socket->Send(message.data(), (int)message.size()), 0);
@@ -96,9 +75,8 @@ TEST_F(TlsSocketTest, PeekMatchesFollowingReceive)
 // write notifications stay with the library.
 TEST_F(TlsSocketTest, PlainModeBehavesAsTcp)
 {
-    zeltest::PythonFixture server;
-    ASSERT_TRUE(server.Start(kStreamServer, L"--tls none --mode echo"));
-    RecordingSocket* socket = Connect((unsigned short)server.Port(), 0, true);
+    unsigned short port = StartPeer(kStreamServer, L"--tls none --mode echo");
+    RecordingSocket* socket = Connect(port, 0, [](RecordingSocket* s) { s->DisableSSL(); });
     ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
     EXPECT_EQ(m_log->FirstCode("connect"), 0);
     const std::string message = "plain bytes";
@@ -122,9 +100,8 @@ class TlsHandshakeFailure : public TlsSocketTest, public ::testing::WithParamInt
 // connection report, and the socket is closed; nothing hangs.
 TEST_P(TlsHandshakeFailure, ReportsFailedConnect)
 {
-    zeltest::PythonFixture server;
-    ASSERT_TRUE(server.Start(GetParam().script, GetParam().args));
-    RecordingSocket* socket = Connect((unsigned short)server.Port(), 2000);
+    unsigned short port = StartPeer(GetParam().script, GetParam().args);
+    RecordingSocket* socket = Connect(port, 2000);
     ASSERT_TRUE(m_log->WaitForEvent("connect", 10000)) << GetParam().what << ": " << m_log->Names();
     EXPECT_NE(m_log->FirstCode("connect"), 0) << GetParam().what;
     Sleep(300);
@@ -147,10 +124,9 @@ INSTANTIATE_TEST_SUITE_P(
 // in "Connection timeout".
 TEST_F(TlsSocketTest, HandshakeThatNeverEndsTimesOut)
 {
-    zeltest::PythonFixture server;
-    ASSERT_TRUE(server.Start(kBadPeer, L"--mode mute"));
+    unsigned short port = StartPeer(kBadPeer, L"--mode mute");
     DWORD start = GetTickCount();
-    RecordingSocket* socket = Connect((unsigned short)server.Port(), 1000);
+    RecordingSocket* socket = Connect(port, 1000);
     ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
     EXPECT_EQ(m_log->FirstCode("connect"), kConnectionTimeoutError);
     EXPECT_GE(GetTickCount() - start, 900u);
@@ -165,10 +141,9 @@ TEST_F(TlsSocketTest, CorruptRecordAfterReport)
 {
     for (bool closeOnError : {true, false}) {
         m_log = std::make_shared<CallbackLog>();
-        zeltest::PythonFixture server;
-        ASSERT_TRUE(server.Start(kStreamServer, L"--tls 1.2 --mode corrupt"));
-        RecordingSocket* socket = Connect((unsigned short)server.Port(), 0, false,
-                                          [&](RecordingSocket* s) { s->m_bCloseOnSSLError = closeOnError; });
+        unsigned short port = StartPeer(kStreamServer, L"--tls 1.2 --mode corrupt");
+        RecordingSocket* socket =
+            Connect(port, 0, [&](RecordingSocket* s) { s->m_bCloseOnSSLError = closeOnError; });
         ASSERT_TRUE(m_log->WaitForEvent("receive-failed", 10000)) << m_log->Names();
         EXPECT_EQ(m_log->FirstCode("connect"), 0);
         EXPECT_EQ(m_log->Count("ssl-error"), 1) << m_log->Names();
@@ -194,10 +169,9 @@ TEST_F(TlsSocketTest, LargeSendToSlowReaderArrivesWhole)
     const size_t size = 12 * 1024 * 1024;
     for (const wchar_t* tls : {L"1.2", L"1.3"}) {
         m_log = std::make_shared<CallbackLog>();
-        zeltest::PythonFixture server;
-        ASSERT_TRUE(server.Start(kStreamServer, std::wstring(L"--tls ") + tls + L" --mode digest --delay 2 --expect " +
-                                                    std::to_wstring(size)));
-        RecordingSocket* socket = Connect((unsigned short)server.Port());
+        unsigned short port = StartPeer(kStreamServer, std::wstring(L"--tls ") + tls + L" --mode digest --delay 2 --expect " +
+                                                    std::to_wstring(size));
+        RecordingSocket* socket = Connect(port);
         ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
         socket->SetSendWaitTimeout(300);
         const std::string data = Pattern(size);
