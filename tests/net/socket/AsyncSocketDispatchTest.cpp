@@ -59,33 +59,6 @@ public:
     std::vector<std::string> lines;
 };
 
-// Holds the (single) worker inside a timeout callback until released.
-class WorkerBlocker {
-public:
-    explicit WorkerBlocker(HWND window)
-    {
-        CVantrelAsyncSocket::GetGlobalThreadManager()->RegisterTimeout(1, Run, this, window);
-        WaitForSingleObject(m_entered, 5000);
-    }
-    ~WorkerBlocker()
-    {
-        Release();
-        CloseHandle(m_release);
-        CloseHandle(m_entered);
-    }
-    void Release() { SetEvent(m_release); }
-
-private:
-    static void Run(LPVOID data)
-    {
-        WorkerBlocker* self = static_cast<WorkerBlocker*>(data);
-        SetEvent(self->m_entered);
-        WaitForSingleObject(self->m_release, 10000);
-    }
-    HANDLE m_entered = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE m_release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-};
-
 class AsyncSocketTest : public SocketLibraryTest {
 protected:
     unsigned long WorkerCount() const override { return 1; }
@@ -308,6 +281,19 @@ TEST_F(AsyncSocketTest, ReBlockAndReAsyncRestoreSelection)
     EXPECT_EQ(socket->GetAsyncEvents(), events);
     EXPECT_EQ(events, FD_READ | FD_WRITE | FD_OOB | FD_CLOSE);
     socket->OnSocketDelete();
+}
+
+// Library shutdown deletes the sockets still registered, on the thread that shuts down, after
+// their worker has ended.
+TEST_F(AsyncSocketTest, ShutdownDeletesRegisteredSockets)
+{
+    SlotRecorder* socket = NewSocket();
+    SOCKET handle = socket->GetHandle();
+    ASSERT_TRUE(CSocketBase::ShutdownSockets());
+    ASSERT_EQ(m_log->Count("deleted"), 1);
+    EXPECT_EQ(m_log->Events()[0].thread, GetCurrentThreadId());
+    EXPECT_EQ(CVantrelAsyncSocket::GetGlobalThreadManager(), nullptr);
+    (void)handle;
 }
 
 // The asynchronous layer starts with the first socket after the library was started, not before.

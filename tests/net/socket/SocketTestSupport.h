@@ -140,6 +140,21 @@ protected:
     zeltest::PythonFixture m_server;
 };
 
+// Holds a worker inside a timeout callback until released (or destroyed).
+class WorkerBlocker {
+public:
+    explicit WorkerBlocker(HWND window);
+    ~WorkerBlocker();
+    WorkerBlocker(const WorkerBlocker&) = delete;
+    WorkerBlocker& operator=(const WorkerBlocker&) = delete;
+    void Release() { SetEvent(m_hRelease); }
+
+private:
+    static void Run(LPVOID data);
+    HANDLE m_hEntered;
+    HANDLE m_hRelease;
+};
+
 // A loopback port on which nothing listens.
 unsigned short UnusedPort();
 // A pattern of 'size' bytes that shows misplaced or repeated blocks.

@@ -55,6 +55,26 @@ TEST_F(TlsSocketTest, PlaintextSentDuringHandshakeArrivesInOrder)
     Delete(socket);
 }
 
+// A send made right after Connect, before the worker has handled the connection, starts the
+// handshake itself; the handshake and the data still complete.
+TEST_F(TlsSocketTest, SendBeforeTcpConnectGoesOutAtConnect)
+{
+    unsigned short port = StartPeer(kStreamServer, L"--tls 1.3 --mode echo");
+    RecordingSocket* socket = new RecordingSocket(m_log);
+    ASSERT_TRUE(socket->Create());
+    socket->SetSendWaitTimeout(200);
+    const std::string message = "queued before TCP connected";
+    {
+        WorkerBlocker blocker(socket->GetWindowHandle());
+        ASSERT_TRUE(socket->Connect("127.0.0.1", port, FALSE, TRUE));
+        EXPECT_EQ(socket->Send(message.data(), (int)message.size()), 0);
+    }
+    ASSERT_TRUE(m_log->WaitForData(message.size(), 10000)) << m_log->Names();
+    EXPECT_EQ(m_log->Data(), message);
+    EXPECT_EQ(m_log->FirstCode("connect"), 0);
+    Delete(socket);
+}
+
 // Peek shows the bytes that the following Receive hands over, without reading the network.
 TEST_F(TlsSocketTest, PeekMatchesFollowingReceive)
 {
@@ -163,22 +183,23 @@ TEST_F(TlsSocketTest, CorruptRecordAfterReport)
 
 // A peer that stops reading while a large block is sent: the TCP send takes part of it and then
 // would block. The unsent ciphertext stays queued (also the tail of a partial send) and goes out on
-// the write notifications once the peer reads again: the peer gets every byte, in order.
+// the write notifications once the peer reads again: the peer gets every byte, once, in order.
+// Sent during the handshake, the block first waits as plaintext; each piece of it is encrypted
+// once, however the network takes the ciphertext.
 TEST_F(TlsSocketTest, LargeSendToSlowReaderArrivesWhole)
 {
     const size_t size = 12 * 1024 * 1024;
-    for (const wchar_t* tls : {L"1.2", L"1.3"}) {
+    const std::string data = Pattern(size);
+    const std::string expected = std::to_string(size) + " " + Sha256Hex(data) + "\n";
+    for (bool duringHandshake : {false, true}) {
         m_log = std::make_shared<CallbackLog>();
-        unsigned short port = StartPeer(kStreamServer, std::wstring(L"--tls ") + tls + L" --mode digest --delay 2 --expect " +
-                                                    std::to_wstring(size));
-        RecordingSocket* socket = Connect(port);
-        ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
-        socket->SetSendWaitTimeout(300);
-        const std::string data = Pattern(size);
+        unsigned short port = StartPeer(kStreamServer, std::wstring(duringHandshake ? L"--tls 1.3" : L"--tls 1.2") +
+                                                           L" --mode digest --delay 2 --expect " + std::to_wstring(size));
+        RecordingSocket* socket = Connect(port, 0, [](RecordingSocket* s) { s->SetSendWaitTimeout(300); });
+        if (!duringHandshake) ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
         EXPECT_GE(socket->Send(data.data(), (int)data.size()), 0);
-        const std::string expected = std::to_string(size) + " " + Sha256Hex(data) + "\n";
         ASSERT_TRUE(m_log->WaitForData(expected.size(), 60000)) << m_log->Names();
-        EXPECT_EQ(m_log->Data(), expected);
+        EXPECT_EQ(m_log->Data(), expected) << (duringHandshake ? "sent during the handshake" : "sent after it");
         Delete(socket);
     }
 }
