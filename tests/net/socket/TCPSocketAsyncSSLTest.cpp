@@ -108,6 +108,31 @@ TEST_F(TlsSocketTest, PlainModeBehavesAsTcp)
     Delete(socket);
 }
 
+// In plain mode too, a send that waits for the network is woken by the write notification once
+// the peer reads again, instead of failing when its wait runs out.
+TEST_F(TlsSocketTest, PlainModeSendResumesOnWriteNotification)
+{
+    const size_t size = 12 * 1024 * 1024;
+    unsigned short port = StartPeer(kStreamServer, L"--mode digest --delay 1 --expect " + std::to_wstring(size));
+    RecordingSocket* socket = Connect(port, 0, [](RecordingSocket* s) {
+        s->DisableSSL();
+        s->SetSendWaitTimeout(4000);
+    });
+    ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
+    const std::string data = Pattern(size);
+    DWORD start = GetTickCount();
+    for (size_t offset = 0; offset < size;) {
+        int sent = socket->Send(data.data() + offset, (int)(size - offset));
+        ASSERT_GT(sent, 0) << "after " << offset << " bytes";
+        offset += sent;
+    }
+    EXPECT_LT(GetTickCount() - start, 3500u) << "the sender sat out its wait";
+    const std::string expected = std::to_string(size) + " " + Sha256Hex(data) + "\n";
+    ASSERT_TRUE(m_log->WaitForData(expected.size(), 30000));
+    EXPECT_EQ(m_log->Data(), expected);
+    Delete(socket);
+}
+
 struct FailingPeer {
     const wchar_t* script;
     const wchar_t* args;
