@@ -103,4 +103,57 @@ std::vector<CopyRecord> LogWindowFixture::Records() const
     return out;
 }
 
+bool HttpFixture::Start(bool tls)
+{
+    std::wstring args = L"--record-dir \"" + UnixPath(m_server.WorkDir()) + L"\"";
+    if (tls) args += L" --tls";
+    return m_server.Start(L"tests/servers/http_fixture.py", args);
+}
+
+int HttpFixture::RequestCount() const
+{
+    int n = 0;
+    while (GetFileAttributesW((m_server.WorkDir() + L"\\request_" + std::to_wstring(n + 1) + L".head").c_str()) !=
+           INVALID_FILE_ATTRIBUTES)
+        ++n;
+    return n;
+}
+
+std::string HttpFixture::Head(int n) const
+{
+    std::string s;
+    zeltest::ReadFileBytes(m_server.WorkDir() + L"\\request_" + std::to_wstring(n) + L".head", s);
+    return s;
+}
+
+std::string HttpFixture::RequestLine(int n) const
+{
+    std::string head = Head(n);
+    return head.substr(0, head.find('\n'));
+}
+
+std::string HttpFixture::Header(int n, const std::string& name) const
+{
+    std::string head = "\n" + Head(n);
+    std::string key = "\n" + name + ": ";
+    size_t pos = head.find(key);
+    if (pos == std::string::npos) return "";
+    pos += key.size();
+    return head.substr(pos, head.find('\n', pos) - pos);
+}
+
+std::string HttpFixture::Body(int n) const
+{
+    std::string s;
+    zeltest::ReadFileBytes(m_server.WorkDir() + L"\\request_" + std::to_wstring(n) + L".body", s);
+    return s;
+}
+
+std::string PatternBytes(size_t n)
+{
+    std::string s(n, '\0');
+    for (size_t i = 0; i < n; ++i) s[i] = (char)(i % 251);
+    return s;
+}
+
 }  // namespace coretest

@@ -53,4 +53,23 @@ private:
     HWND m_hwnd = nullptr;
 };
 
+// The HTTP(S) fixture server of tests/servers/http_fixture.py and the requests it recorded.
+class HttpFixture {
+public:
+    bool Start(bool tls = false);
+    int Port() const { return m_server.Port(); }
+    // Number of requests received so far.
+    int RequestCount() const;
+    // Request n (from 1): its request line, one header's value ("" when absent) and its body.
+    std::string RequestLine(int n) const;
+    std::string Header(int n, const std::string& name) const;
+    std::string Body(int n) const;
+private:
+    std::string Head(int n) const;
+    zeltest::PythonFixture m_server;
+};
+
+// The fixture's body pattern: byte i is i % 251.
+std::string PatternBytes(size_t n);
+
 }  // namespace coretest
