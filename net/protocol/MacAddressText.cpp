@@ -1,0 +1,6 @@
+#include "net/protocol/MacAddressText.h"
+
+std::string GetMacAddressText()
+{
+    return std::string();
+}
