@@ -1,6 +1,7 @@
 #pragma once
 // The JSON texts of the message layer: every JSON value sent is written by the styled writer
 // (indented, ending in a line break); every JSON text received is read by the reader.
+#include <winsock2.h>
 #include <json/json.h>
 
 #include <string>

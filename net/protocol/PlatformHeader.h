@@ -3,6 +3,7 @@
 // "PHV102" (196 bytes), "PHV106" (39 bytes, no transaction id or device fields) and the
 // received-only "PHV101" (82 bytes). Numbers are big-endian; a text field holds ASCII from its
 // first byte, zero-padded to its width, with no terminator when it fills the width.
+#include <winsock2.h>
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -1,5 +1,6 @@
 #include "net/protocol/ProtocolDef.h"
 
+#include <winsock2.h>
 #include <windows.h>
 #include <tinyxml2.h>
 

@@ -1,5 +1,6 @@
 #include "net/protocol/TasFrameReader.h"
 
+#include <winsock2.h>
 #include <windows.h>
 
 #include <cstring>

@@ -2,6 +2,7 @@
 // Cuts a received byte stream into frames and parses each into a CTasResponse, by the protocol
 // definition of the receiving client. Every read is bounded by its section; a frame whose
 // sections claim more than the cap makes the stream broken (the connection is then dropped).
+#include <winsock2.h>
 #include <json/json.h>
 
 #include <cstdint>

@@ -2,6 +2,7 @@
 // One outgoing server message: its platform header (196-byte PHV102 or 39-byte PHV106), the value
 // of its header section and the value of its body section. It serialises itself into one frame
 // laid out by the protocol definition.
+#include <winsock2.h>
 #include <json/json.h>
 
 #include <cstdint>

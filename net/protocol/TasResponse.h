@@ -2,6 +2,7 @@
 // One incoming server message after parsing: its platform header (a received PHV101 is kept in
 // the 196-byte form), the header and body values and the raw bytes of a byte field. Replies reach
 // the rest of the program as std::shared_ptr<CTasResponse>.
+#include <winsock2.h>
 #include <json/json.h>
 
 #include <cstdint>
