@@ -108,21 +108,27 @@ BOOL CSocketThreadManager::SpawnThreads()
             worker->bAbandoned = false;
             m_pWorkers.push_back(worker);
         }
-        CWaitList started;
         for (WorkerRecord* worker : m_pWorkers) {
             worker->sWindowClassName = m_sWindowClassName;
             worker->pReadyEvent = NewEvent();
-            started.AddObject(worker->pReadyEvent);
             worker->hInstance = m_hInstance;
             CreateExtendedData(&worker->pExtension);
             worker->pThread = new CWin32Thread(SocketThread);
             worker->pThread->Start(worker);
         }
-        DWORD index = 0;
-        if (started.GetCount() > 0 && started.Wait(index, SpawnTimeout)) {
-            ReportError("SpawnThreads", "Timeout waiting for threads!");
-            CleanThreads(TRUE);
-            return FALSE;
+        // Every worker is waited for, 64 at a time, within one time limit.
+        DWORD start = GetTickCount();
+        for (size_t first = 0; first < m_pWorkers.size(); first += CWaitList::MaxObjects) {
+            CWaitList started;
+            for (size_t i = first; i < m_pWorkers.size() && i < first + CWaitList::MaxObjects; ++i)
+                started.AddObject(m_pWorkers[i]->pReadyEvent);
+            DWORD elapsed = GetTickCount() - start;
+            DWORD index = 0;
+            if (started.Wait(index, elapsed >= SpawnTimeout ? 0 : SpawnTimeout - elapsed)) {
+                ReportError("SpawnThreads", "Timeout waiting for threads!");
+                CleanThreads(TRUE);
+                return FALSE;
+            }
         }
         // A worker without a window would never receive an event; with none at all there is no pool.
         bool anyWindow = false;

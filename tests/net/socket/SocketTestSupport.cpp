@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "net/socket/SocketThreadManagerImp.h"
+
 namespace sockettest {
 
 void CallbackLog::Add(const std::string& name, int code)
@@ -111,6 +113,47 @@ void SocketLibraryTest::TearDown()
 {
     EXPECT_TRUE(CSocketBase::ShutdownSockets());
     CTCPSocketAsyncSSL::ShutdownSSL();
+}
+
+const wchar_t kStreamServer[] = L"tests/servers/socket_stream_server.py";
+const wchar_t kBadPeer[] = L"tests/servers/socket_bad_peer.py";
+
+unsigned short PeerSocketTest::StartPeer(const wchar_t* script, const std::wstring& args)
+{
+    if (!m_server.Start(script, args)) {
+        ADD_FAILURE() << "the peer did not start";
+        return 0;
+    }
+    return (unsigned short)m_server.Port();
+}
+
+void PeerSocketTest::Delete(CVantrelAsyncSocket* socket)
+{
+    socket->OnSocketDelete();
+    EXPECT_TRUE(m_log->WaitForEvent("deleted", 5000));
+}
+
+WorkerBlocker::WorkerBlocker(HWND window)
+    : m_hEntered(CreateEventA(nullptr, TRUE, FALSE, nullptr)), m_hRelease(CreateEventA(nullptr, TRUE, FALSE, nullptr))
+{
+    CVantrelAsyncSocket::GetGlobalThreadManager()->RegisterTimeout(1, Run, this, window);
+    WaitForSingleObject(m_hEntered, 5000);
+}
+
+WorkerBlocker::~WorkerBlocker()
+{
+    Release();
+    // The worker must have left the callback before the events go.
+    Sleep(50);
+    CloseHandle(m_hRelease);
+    CloseHandle(m_hEntered);
+}
+
+void WorkerBlocker::Run(LPVOID data)
+{
+    WorkerBlocker* self = static_cast<WorkerBlocker*>(data);
+    SetEvent(self->m_hEntered);
+    WaitForSingleObject(self->m_hRelease, 10000);
 }
 
 unsigned short UnusedPort()

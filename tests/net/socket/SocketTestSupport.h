@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "net/socket/TCPSocketAsyncSSL.h"
+#include "tests/support/TestSupport.h"
 
 namespace sockettest {
 
@@ -110,6 +111,48 @@ protected:
     void SetUp() override;
     void TearDown() override;
     virtual unsigned long WorkerCount() const { return 4; }
+};
+
+// The Python peers of these tests.
+extern const wchar_t kStreamServer[];
+extern const wchar_t kBadPeer[];
+
+// A test with one Python peer, sockets that log into m_log, and their deletion on their worker.
+class PeerSocketTest : public SocketLibraryTest {
+protected:
+    // Starts the peer and returns its port (0 when it did not start).
+    unsigned short StartPeer(const wchar_t* script, const std::wstring& args);
+    // Creates a socket, lets 'prepare' set it up, and starts an asynchronous connect.
+    template <class Socket>
+    Socket* ConnectSocket(const std::string& host, unsigned short port, unsigned long timeoutMs = 0,
+                          const std::function<void(Socket*)>& prepare = nullptr)
+    {
+        Socket* socket = new Socket(m_log);
+        EXPECT_TRUE(socket->Create());
+        if (prepare) prepare(socket);
+        if (timeoutMs) socket->SetConnectionTimeout(timeoutMs);
+        socket->Connect(host, port, FALSE, TRUE);
+        return socket;
+    }
+    void Delete(CVantrelAsyncSocket* socket);
+
+    std::shared_ptr<CallbackLog> m_log = std::make_shared<CallbackLog>();
+    zeltest::PythonFixture m_server;
+};
+
+// Holds a worker inside a timeout callback until released (or destroyed).
+class WorkerBlocker {
+public:
+    explicit WorkerBlocker(HWND window);
+    ~WorkerBlocker();
+    WorkerBlocker(const WorkerBlocker&) = delete;
+    WorkerBlocker& operator=(const WorkerBlocker&) = delete;
+    void Release() { SetEvent(m_hRelease); }
+
+private:
+    static void Run(LPVOID data);
+    HANDLE m_hEntered;
+    HANDLE m_hRelease;
 };
 
 // A loopback port on which nothing listens.

@@ -1,34 +1,16 @@
 // The TLS socket against real TLS peers on loopback (Python fixtures).
 #include "tests/net/socket/SocketTestSupport.h"
-#include "tests/support/TestSupport.h"
 
 using namespace sockettest;
 
 namespace {
 
-const wchar_t kStreamServer[] = L"tests/servers/socket_stream_server.py";
-const wchar_t kBadPeer[] = L"tests/servers/socket_bad_peer.py";
-
-class TlsSocketTest : public SocketLibraryTest {
+class TlsSocketTest : public PeerSocketTest {
 protected:
-    std::shared_ptr<CallbackLog> m_log = std::make_shared<CallbackLog>();
-
-    RecordingSocket* Connect(unsigned short port, unsigned long timeoutMs = 0, bool plain = false,
-                             const std::function<void(RecordingSocket*)>& configure = nullptr)
+    RecordingSocket* Connect(unsigned short port, unsigned long timeoutMs = 0,
+                             const std::function<void(RecordingSocket*)>& prepare = nullptr)
     {
-        RecordingSocket* socket = new RecordingSocket(m_log);
-        if (configure) configure(socket);
-        EXPECT_TRUE(socket->Create());
-        if (plain) socket->DisableSSL();
-        if (timeoutMs) socket->SetConnectionTimeout(timeoutMs);
-        EXPECT_TRUE(socket->Connect("127.0.0.1", port, FALSE, TRUE));
-        return socket;
-    }
-
-    void Delete(RecordingSocket* socket)
-    {
-        socket->OnSocketDelete();
-        EXPECT_TRUE(m_log->WaitForEvent("deleted", 5000));
+        return ConnectSocket<RecordingSocket>("127.0.0.1", port, timeoutMs, prepare);
     }
 };
 
@@ -38,9 +20,8 @@ class TlsConnectReport : public TlsSocketTest, public ::testing::WithParamInterf
 // version, also when the server says nothing after its handshake (TLS 1.3 without tickets).
 TEST_P(TlsConnectReport, ReportsConnectionOnceAfterHandshake)
 {
-    zeltest::PythonFixture server;
-    ASSERT_TRUE(server.Start(kStreamServer, GetParam()));
-    RecordingSocket* socket = Connect((unsigned short)server.Port());
+    unsigned short port = StartPeer(kStreamServer, GetParam());
+    RecordingSocket* socket = Connect(port);
     ASSERT_TRUE(m_log->WaitForEvent("connect", 10000)) << m_log->Names();
     EXPECT_EQ(m_log->FirstCode("connect"), 0);
     EXPECT_TRUE(socket->IsHandshakeDone());
@@ -63,9 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Versions, TlsConnectReport,
 // back and reaches the peer whole and in order; what comes back is the same.
 TEST_F(TlsSocketTest, PlaintextSentDuringHandshakeArrivesInOrder)
 {
-    zeltest::PythonFixture server;
-    ASSERT_TRUE(server.Start(kStreamServer, L"--tls 1.3 --mode echo"));
-    RecordingSocket* socket = Connect((unsigned short)server.Port());
+    unsigned short port = StartPeer(kStreamServer, L"--tls 1.3 --mode echo");
+    RecordingSocket* socket = Connect(port);
     const std::string data = Pattern(50000);
     for (size_t offset = 0; offset < data.size(); offset += 10000)
         EXPECT_GE(socket->Send(data.data() + offset, 10000), 0);
@@ -75,13 +55,32 @@ TEST_F(TlsSocketTest, PlaintextSentDuringHandshakeArrivesInOrder)
     Delete(socket);
 }
 
+// A send made right after Connect, before the worker has handled the connection, starts the
+// handshake itself; the handshake and the data still complete.
+TEST_F(TlsSocketTest, SendBeforeTcpConnectGoesOutAtConnect)
+{
+    unsigned short port = StartPeer(kStreamServer, L"--tls 1.3 --mode echo");
+    RecordingSocket* socket = new RecordingSocket(m_log);
+    ASSERT_TRUE(socket->Create());
+    socket->SetSendWaitTimeout(200);
+    const std::string message = "queued before TCP connected";
+    {
+        WorkerBlocker blocker(socket->GetWindowHandle());
+        ASSERT_TRUE(socket->Connect("127.0.0.1", port, FALSE, TRUE));
+        EXPECT_EQ(socket->Send(message.data(), (int)message.size()), 0);
+    }
+    ASSERT_TRUE(m_log->WaitForData(message.size(), 10000)) << m_log->Names();
+    EXPECT_EQ(m_log->Data(), message);
+    EXPECT_EQ(m_log->FirstCode("connect"), 0);
+    Delete(socket);
+}
+
 // Peek shows the bytes that the following Receive hands over, without reading the network.
 TEST_F(TlsSocketTest, PeekMatchesFollowingReceive)
 {
-    zeltest::PythonFixture server;
-    ASSERT_TRUE(server.Start(kStreamServer, L"--tls 1.2 --mode echo"));
+    unsigned short port = StartPeer(kStreamServer, L"--tls 1.2 --mode echo");
     RecordingSocket* socket =
-        Connect((unsigned short)server.Port(), 0, false, [](RecordingSocket* s) { s->m_bPeekFirst = true; });
+        Connect(port, 0, [](RecordingSocket* s) { s->m_bPeekFirst = true; });
     ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
     const std::string message = "peek at me";
     ASSERT_GT(socket->Send(message.data(), (int)message.size()), 0);
@@ -96,9 +95,8 @@ TEST_F(TlsSocketTest, PeekMatchesFollowingReceive)
 // write notifications stay with the library.
 TEST_F(TlsSocketTest, PlainModeBehavesAsTcp)
 {
-    zeltest::PythonFixture server;
-    ASSERT_TRUE(server.Start(kStreamServer, L"--tls none --mode echo"));
-    RecordingSocket* socket = Connect((unsigned short)server.Port(), 0, true);
+    unsigned short port = StartPeer(kStreamServer, L"--tls none --mode echo");
+    RecordingSocket* socket = Connect(port, 0, [](RecordingSocket* s) { s->DisableSSL(); });
     ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
     EXPECT_EQ(m_log->FirstCode("connect"), 0);
     const std::string message = "plain bytes";
@@ -108,6 +106,91 @@ TEST_F(TlsSocketTest, PlainModeBehavesAsTcp)
     EXPECT_EQ(m_log->Count("write"), 0);
     EXPECT_EQ(m_log->Count("handshake"), 0);
     Delete(socket);
+}
+
+// In plain mode too, a send that waits for the network is woken by the write notification once
+// the peer reads again, instead of failing when its wait runs out.
+TEST_F(TlsSocketTest, PlainModeSendResumesOnWriteNotification)
+{
+    const size_t size = 12 * 1024 * 1024;
+    unsigned short port = StartPeer(kStreamServer, L"--mode digest --delay 1 --expect " + std::to_wstring(size));
+    RecordingSocket* socket = Connect(port, 0, [](RecordingSocket* s) {
+        s->DisableSSL();
+        s->SetSendWaitTimeout(4000);
+    });
+    ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
+    const std::string data = Pattern(size);
+    DWORD start = GetTickCount();
+    for (size_t offset = 0; offset < size;) {
+        int sent = socket->Send(data.data() + offset, (int)(size - offset));
+        ASSERT_GT(sent, 0) << "after " << offset << " bytes";
+        offset += sent;
+    }
+    EXPECT_LT(GetTickCount() - start, 3500u) << "the sender sat out its wait";
+    const std::string expected = std::to_string(size) + " " + Sha256Hex(data) + "\n";
+    ASSERT_TRUE(m_log->WaitForData(expected.size(), 30000));
+    EXPECT_EQ(m_log->Data(), expected);
+    Delete(socket);
+}
+
+// The server role: a listening TLS socket with a certificate hands each connection to a TLS socket
+// of the application; both ends report the connection after the handshake and exchange data.
+class TlsListener : public RecordingSocket {
+public:
+    TlsListener(std::shared_ptr<CallbackLog> log, std::shared_ptr<CallbackLog> acceptedLog)
+        : RecordingSocket(std::move(log)), m_pAcceptedLog(std::move(acceptedLog))
+    {
+    }
+    BOOL OnSocketAccept(int error) override
+    {
+        m_pAccepted = new RecordingSocket(m_pAcceptedLog);
+        return Record("accept", Accept(m_pAccepted) ? error : -1);
+    }
+    std::shared_ptr<CallbackLog> m_pAcceptedLog;
+    RecordingSocket* m_pAccepted = nullptr;
+};
+
+TEST_F(TlsSocketTest, ServerRoleWithCertificate)
+{
+    zeltest::TempDir folder;
+    std::string unixFolder = zeltest::Narrow(folder.Path().substr(2));
+    for (char& c : unixFolder)
+        if (c == '\\') c = '/';
+    zeltest::ChildProcess openssl;
+    ASSERT_TRUE(openssl.Start(zeltest::Widen("Z:\\usr\\bin\\openssl req -x509 -newkey ec -pkeyopt "
+                                             "ec_paramgen_curve:prime256v1 -nodes -days 2 -subj /CN=localhost -keyout " +
+                                             unixFolder + "/key.pem -out " + unixFolder + "/cert.pem")));
+    for (int i = 0; i < 100 && GetFileAttributesW(folder.File(L"cert.pem").c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+        Sleep(50);
+    Sleep(200);
+
+    auto acceptedLog = std::make_shared<CallbackLog>();
+    TlsListener* listener = new TlsListener(m_log, acceptedLog);
+    ASSERT_TRUE(listener->Create());
+    ASSERT_TRUE(listener->LoadCertificate(zeltest::Narrow(folder.File(L"cert.pem")),
+                                          zeltest::Narrow(folder.File(L"key.pem"))));
+    ASSERT_TRUE(listener->Bind(inet_addr("127.0.0.1"), 0));
+    ASSERT_TRUE(listener->Listen(5));
+    auto clientLog = std::make_shared<CallbackLog>();
+    RecordingSocket* client = new RecordingSocket(clientLog);
+    ASSERT_TRUE(client->Create());
+    ASSERT_TRUE(client->Connect("127.0.0.1", listener->GetBindPort(), FALSE, TRUE));
+    ASSERT_TRUE(clientLog->WaitForEvent("connect", 10000)) << clientLog->Names() << " / " << m_log->Names();
+    EXPECT_EQ(clientLog->FirstCode("connect"), 0);
+    ASSERT_TRUE(acceptedLog->WaitForEvent("connect", 10000)) << acceptedLog->Names();
+    EXPECT_EQ(acceptedLog->FirstCode("connect"), 0);
+    const std::string message = "client to server";
+    EXPECT_GE(client->Send(message.data(), (int)message.size()), 0);
+    ASSERT_TRUE(acceptedLog->WaitForData(message.size(), 10000));
+    EXPECT_EQ(acceptedLog->Data(), message);
+    EXPECT_GE(listener->m_pAccepted->Send("back", 4), 0);
+    ASSERT_TRUE(clientLog->WaitForData(4, 10000));
+    EXPECT_EQ(clientLog->Data(), "back");
+    client->OnSocketDelete();
+    listener->m_pAccepted->OnSocketDelete();
+    EXPECT_TRUE(clientLog->WaitForEvent("deleted", 5000));
+    EXPECT_TRUE(acceptedLog->WaitForEvent("deleted", 5000));
+    Delete(listener);
 }
 
 struct FailingPeer {
@@ -122,9 +205,8 @@ class TlsHandshakeFailure : public TlsSocketTest, public ::testing::WithParamInt
 // connection report, and the socket is closed; nothing hangs.
 TEST_P(TlsHandshakeFailure, ReportsFailedConnect)
 {
-    zeltest::PythonFixture server;
-    ASSERT_TRUE(server.Start(GetParam().script, GetParam().args));
-    RecordingSocket* socket = Connect((unsigned short)server.Port(), 2000);
+    unsigned short port = StartPeer(GetParam().script, GetParam().args);
+    RecordingSocket* socket = Connect(port, 2000);
     ASSERT_TRUE(m_log->WaitForEvent("connect", 10000)) << GetParam().what << ": " << m_log->Names();
     EXPECT_NE(m_log->FirstCode("connect"), 0) << GetParam().what;
     Sleep(300);
@@ -147,10 +229,9 @@ INSTANTIATE_TEST_SUITE_P(
 // in "Connection timeout".
 TEST_F(TlsSocketTest, HandshakeThatNeverEndsTimesOut)
 {
-    zeltest::PythonFixture server;
-    ASSERT_TRUE(server.Start(kBadPeer, L"--mode mute"));
+    unsigned short port = StartPeer(kBadPeer, L"--mode mute");
     DWORD start = GetTickCount();
-    RecordingSocket* socket = Connect((unsigned short)server.Port(), 1000);
+    RecordingSocket* socket = Connect(port, 1000);
     ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
     EXPECT_EQ(m_log->FirstCode("connect"), kConnectionTimeoutError);
     EXPECT_GE(GetTickCount() - start, 900u);
@@ -165,10 +246,9 @@ TEST_F(TlsSocketTest, CorruptRecordAfterReport)
 {
     for (bool closeOnError : {true, false}) {
         m_log = std::make_shared<CallbackLog>();
-        zeltest::PythonFixture server;
-        ASSERT_TRUE(server.Start(kStreamServer, L"--tls 1.2 --mode corrupt"));
-        RecordingSocket* socket = Connect((unsigned short)server.Port(), 0, false,
-                                          [&](RecordingSocket* s) { s->m_bCloseOnSSLError = closeOnError; });
+        unsigned short port = StartPeer(kStreamServer, L"--tls 1.2 --mode corrupt");
+        RecordingSocket* socket =
+            Connect(port, 0, [&](RecordingSocket* s) { s->m_bCloseOnSSLError = closeOnError; });
         ASSERT_TRUE(m_log->WaitForEvent("receive-failed", 10000)) << m_log->Names();
         EXPECT_EQ(m_log->FirstCode("connect"), 0);
         EXPECT_EQ(m_log->Count("ssl-error"), 1) << m_log->Names();
@@ -188,23 +268,23 @@ TEST_F(TlsSocketTest, CorruptRecordAfterReport)
 
 // A peer that stops reading while a large block is sent: the TCP send takes part of it and then
 // would block. The unsent ciphertext stays queued (also the tail of a partial send) and goes out on
-// the write notifications once the peer reads again: the peer gets every byte, in order.
+// the write notifications once the peer reads again: the peer gets every byte, once, in order.
+// Sent during the handshake, the block first waits as plaintext; each piece of it is encrypted
+// once, however the network takes the ciphertext.
 TEST_F(TlsSocketTest, LargeSendToSlowReaderArrivesWhole)
 {
     const size_t size = 12 * 1024 * 1024;
-    for (const wchar_t* tls : {L"1.2", L"1.3"}) {
+    const std::string data = Pattern(size);
+    const std::string expected = std::to_string(size) + " " + Sha256Hex(data) + "\n";
+    for (bool duringHandshake : {false, true}) {
         m_log = std::make_shared<CallbackLog>();
-        zeltest::PythonFixture server;
-        ASSERT_TRUE(server.Start(kStreamServer, std::wstring(L"--tls ") + tls + L" --mode digest --delay 2 --expect " +
-                                                    std::to_wstring(size)));
-        RecordingSocket* socket = Connect((unsigned short)server.Port());
-        ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
-        socket->SetSendWaitTimeout(300);
-        const std::string data = Pattern(size);
+        unsigned short port = StartPeer(kStreamServer, std::wstring(duringHandshake ? L"--tls 1.3" : L"--tls 1.2") +
+                                                           L" --mode digest --delay 2 --expect " + std::to_wstring(size));
+        RecordingSocket* socket = Connect(port, 0, [](RecordingSocket* s) { s->SetSendWaitTimeout(300); });
+        if (!duringHandshake) ASSERT_TRUE(m_log->WaitForEvent("connect", 10000));
         EXPECT_GE(socket->Send(data.data(), (int)data.size()), 0);
-        const std::string expected = std::to_string(size) + " " + Sha256Hex(data) + "\n";
         ASSERT_TRUE(m_log->WaitForData(expected.size(), 60000)) << m_log->Names();
-        EXPECT_EQ(m_log->Data(), expected);
+        EXPECT_EQ(m_log->Data(), expected) << (duringHandshake ? "sent during the handshake" : "sent after it");
         Delete(socket);
     }
 }
