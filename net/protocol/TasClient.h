@@ -27,7 +27,7 @@ class CTasClient {
 public:
     // The code a manager's OnDisconnect gets when the stream had to be dropped (a frame larger
     // than the reader accepts).
-    static const int kBrokenStreamError = 10053;   // WSAECONNABORTED
+    static constexpr int kBrokenStreamError = 10053;   // WSAECONNABORTED
 
     CTasClient(CTasClientBaseManager* pManager, const CProtocolDef* pProtocolDef, int bJson, int bTls);
     virtual ~CTasClient();

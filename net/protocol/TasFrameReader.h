@@ -16,9 +16,9 @@
 class CTasFrameReader {
 public:
     // The largest headerLength + bodyLength accepted.
-    static const uint64_t kDefaultMaxSectionBytes = 64ull * 1024 * 1024;
+    static constexpr uint64_t kDefaultMaxSectionBytes = 64ull * 1024 * 1024;
     // What a type reader returns when the field's count runs past the end of its section.
-    static const size_t kPastEnd = (size_t)-1;
+    static constexpr size_t kPastEnd = (size_t)-1;
 
     CTasFrameReader(const CProtocolDef* pProtocolDef, bool bJsonBodies);
 

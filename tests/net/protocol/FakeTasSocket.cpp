@@ -9,15 +9,12 @@ namespace {
 
 std::mutex g_hubMutex;
 std::vector<std::unique_ptr<FakeTasSocket>> g_sockets;
-bool g_bFailNext = false;
+bool g_bFailCreates = false;
 
 ITasSocket* MakeFake(std::shared_ptr<CTasSocketLink> link, bool tls)
 {
     std::lock_guard<std::mutex> lock(g_hubMutex);
-    if (g_bFailNext) {
-        g_bFailNext = false;
-        return nullptr;
-    }
+    if (g_bFailCreates) return nullptr;
     g_sockets.emplace_back(new FakeTasSocket(std::move(link), tls));
     return g_sockets.back().get();
 }
@@ -145,7 +142,7 @@ void FakeSocketHub::Uninstall()
     CTasClient::SetSocketFactory(nullptr);
     std::lock_guard<std::mutex> lock(g_hubMutex);
     g_sockets.clear();
-    g_bFailNext = false;
+    g_bFailCreates = false;
 }
 
 std::vector<FakeTasSocket*> FakeSocketHub::Sockets()
@@ -162,10 +159,10 @@ FakeTasSocket* FakeSocketHub::Last()
     return g_sockets.empty() ? nullptr : g_sockets.back().get();
 }
 
-void FakeSocketHub::FailNextCreate()
+void FakeSocketHub::FailCreates(bool bFail)
 {
     std::lock_guard<std::mutex> lock(g_hubMutex);
-    g_bFailNext = true;
+    g_bFailCreates = bFail;
 }
 
 }  // namespace prototest

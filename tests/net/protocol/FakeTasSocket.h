@@ -79,8 +79,8 @@ public:
     static std::vector<FakeTasSocket*> Sockets();
     // The newest socket, or null.
     static FakeTasSocket* Last();
-    // Makes the next socket creation fail.
-    static void FailNextCreate();
+    // While set, socket creation fails.
+    static void FailCreates(bool bFail);
 };
 
 // Cuts a byte stream into frames by their platform headers.
