@@ -157,6 +157,8 @@ void CSessionClientManager::ResetClient()
         m_pParkedClient = m_pClient;
         m_pClient = NewClient();
         m_bConnecting = 0;
+        // The session was the parked client's: the fresh one has to open its own.
+        m_bSession = 0;
         m_bKeepAliveSent = 0;
         ResetReconnectDelay();
     }
