@@ -133,6 +133,66 @@ TEST_F(TlsSocketTest, PlainModeSendResumesOnWriteNotification)
     Delete(socket);
 }
 
+// The server role: a listening TLS socket with a certificate hands each connection to a TLS socket
+// of the application; both ends report the connection after the handshake and exchange data.
+class TlsListener : public RecordingSocket {
+public:
+    TlsListener(std::shared_ptr<CallbackLog> log, std::shared_ptr<CallbackLog> acceptedLog)
+        : RecordingSocket(std::move(log)), m_pAcceptedLog(std::move(acceptedLog))
+    {
+    }
+    BOOL OnSocketAccept(int error) override
+    {
+        m_pAccepted = new RecordingSocket(m_pAcceptedLog);
+        return Record("accept", Accept(m_pAccepted) ? error : -1);
+    }
+    std::shared_ptr<CallbackLog> m_pAcceptedLog;
+    RecordingSocket* m_pAccepted = nullptr;
+};
+
+TEST_F(TlsSocketTest, ServerRoleWithCertificate)
+{
+    zeltest::TempDir folder;
+    std::string unixFolder = zeltest::Narrow(folder.Path().substr(2));
+    for (char& c : unixFolder)
+        if (c == '\\') c = '/';
+    zeltest::ChildProcess openssl;
+    ASSERT_TRUE(openssl.Start(zeltest::Widen("Z:\\usr\\bin\\openssl req -x509 -newkey ec -pkeyopt "
+                                             "ec_paramgen_curve:prime256v1 -nodes -days 2 -subj /CN=localhost -keyout " +
+                                             unixFolder + "/key.pem -out " + unixFolder + "/cert.pem")));
+    for (int i = 0; i < 100 && GetFileAttributesW(folder.File(L"cert.pem").c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+        Sleep(50);
+    Sleep(200);
+
+    auto acceptedLog = std::make_shared<CallbackLog>();
+    TlsListener* listener = new TlsListener(m_log, acceptedLog);
+    ASSERT_TRUE(listener->Create());
+    ASSERT_TRUE(listener->LoadCertificate(zeltest::Narrow(folder.File(L"cert.pem")),
+                                          zeltest::Narrow(folder.File(L"key.pem"))));
+    ASSERT_TRUE(listener->Bind(inet_addr("127.0.0.1"), 0));
+    ASSERT_TRUE(listener->Listen(5));
+    auto clientLog = std::make_shared<CallbackLog>();
+    RecordingSocket* client = new RecordingSocket(clientLog);
+    ASSERT_TRUE(client->Create());
+    ASSERT_TRUE(client->Connect("127.0.0.1", listener->GetBindPort(), FALSE, TRUE));
+    ASSERT_TRUE(clientLog->WaitForEvent("connect", 10000)) << clientLog->Names() << " / " << m_log->Names();
+    EXPECT_EQ(clientLog->FirstCode("connect"), 0);
+    ASSERT_TRUE(acceptedLog->WaitForEvent("connect", 10000)) << acceptedLog->Names();
+    EXPECT_EQ(acceptedLog->FirstCode("connect"), 0);
+    const std::string message = "client to server";
+    EXPECT_GE(client->Send(message.data(), (int)message.size()), 0);
+    ASSERT_TRUE(acceptedLog->WaitForData(message.size(), 10000));
+    EXPECT_EQ(acceptedLog->Data(), message);
+    EXPECT_GE(listener->m_pAccepted->Send("back", 4), 0);
+    ASSERT_TRUE(clientLog->WaitForData(4, 10000));
+    EXPECT_EQ(clientLog->Data(), "back");
+    client->OnSocketDelete();
+    listener->m_pAccepted->OnSocketDelete();
+    EXPECT_TRUE(clientLog->WaitForEvent("deleted", 5000));
+    EXPECT_TRUE(acceptedLog->WaitForEvent("deleted", 5000));
+    Delete(listener);
+}
+
 struct FailingPeer {
     const wchar_t* script;
     const wchar_t* args;
