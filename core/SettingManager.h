@@ -42,6 +42,8 @@ public:
     void SetTMSPort(int n) { m_nTMSPort = n; }
     void SetTDSAddress(const CString& str) { m_strTDSAddress = str; }
     void SetTDSPort(int n) { m_nTDSPort = n; }
+    void SetTVTAddress(const CString& str) { m_strTVTAddress = str; }
+    void SetTVTPort(int n) { m_nTVTPort = n; }
 
     int GetUseHttps() const { return m_bUseHttps; }
     void SetUseHttps(int bUse) { m_bUseHttps = bUse; }

@@ -2,6 +2,7 @@
 // The input device of capture as the sound manager uses it: a few buffers recorded in turn, each
 // handed over when it is full and queued again when the handler asks for it. The WinMM
 // implementation is the real one; tests put a fake in its place.
+#include <winsock2.h>
 #include <windows.h>
 
 #include <functional>

@@ -2,6 +2,7 @@
 // The output device of playback as the sound manager uses it: one buffer played from its start to
 // its end, again and again, with pause and restart. The WinMM implementation is the real one;
 // tests put a fake in its place.
+#include <winsock2.h>
 #include <windows.h>
 
 class IAudioOutput {

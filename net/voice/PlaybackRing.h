@@ -7,6 +7,7 @@
 // whether the writer has already wrapped to the ring's start while the device still plays the
 // end: the writer's marker moves on at each wrap, and the device's marker catches up with it
 // once the device is seen behind the writer in the new lap.
+#include <winsock2.h>
 #include <windows.h>
 
 struct S_RING_PLACEMENT {

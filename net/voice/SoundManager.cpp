@@ -5,6 +5,7 @@
 #include "core/MyLogFile.h"
 #include "net/socket/SentMessageWait.h"
 #include "net/voice/OpusVoiceCodec.h"
+#include "net/voice/TVTClientManager.h"
 #include "net/voice/WinMMAudioInput.h"
 #include "net/voice/WinMMAudioOutput.h"
 #include "platform/SingleLock.h"
@@ -25,6 +26,8 @@ CSoundManager::CSoundManager()
       m_pInput(new CWinMMAudioInput()),
       m_pOutput(new CWinMMAudioOutput()),
       m_pCodec(new COpusVoiceCodec()),
+      m_sendFrame([](const BYTE* pFrame, int nLength) { CTVTClientManager::GetInstance()->SendVoice(pFrame, nLength); }),
+      m_captureEnded([] { CTVTClientManager::GetInstance()->NotifyListener(); }),
       m_pRing(nullptr),
       m_bStopping(FALSE),
       m_bEndNotified(FALSE)

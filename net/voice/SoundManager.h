@@ -7,6 +7,7 @@
 // The ring's state, the ring itself and the output device are shared by the playback thread, the
 // socket worker that delivers frames and the caller of the stop operations, so they are used
 // under one lock. Devices and codec sit behind small interfaces so that tests can replace them.
+#include <winsock2.h>
 #include <windows.h>
 
 #include <atomic>
@@ -25,7 +26,8 @@
 
 class CSoundManager : public CSingleton<CSoundManager> {
 public:
-    // Where capture hands its frames and its end; by default the voice-conference client.
+    // Where capture hands its frames and its end; by default the voice-conference client, which
+    // the caller has started before capture starts.
     typedef std::function<void(const BYTE* pFrame, int nLength)> FrameTarget;
     typedef std::function<void()> EndTarget;
 

@@ -6,6 +6,7 @@
 #include "core/LoginManager.h"
 #include "core/MyLogFile.h"
 #include "core/NetworkIdentity.h"
+#include "net/protocol/JsonText.h"
 #include "net/voice/SoundManager.h"
 #include "net/voice/TVTDataAsyncSocket.h"
 #include "net/voice/VoicePacket.h"
@@ -43,8 +44,7 @@ std::string CTVTDataController::MakeRegistration(char cSessionType, const CStrin
     registration["IN_UUID"] = "000000000000000000000000";
     registration["IN_GROUP_ID"] = WideToUtf8(strGroupId);
     registration["IN_ACCOUNT_ID"] = std::to_string(nAccountId);
-    Json::StyledWriter writer;
-    return writer.write(registration);
+    return StyledJson(registration);
 }
 
 CTVTDataController::Session* CTVTDataController::FindSession(char cSessionType)
@@ -143,8 +143,7 @@ void CTVTDataController::ReadRegistrationAnswer(const Session& session, const ch
     std::string text(pText, nLength);
     text = text.c_str();
     Json::Value answer;
-    Json::Reader reader;
-    if (!reader.parse(text, answer, false)) {
+    if (!ParseJsonText(text, answer)) {
         g_ApplicationLog.Log(3, L"CTVTDataController: the %c session's registration answer does not parse",
                              (wchar_t)session.cType);
         return;

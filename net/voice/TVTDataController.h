@@ -9,6 +9,7 @@
 // thread, so the sessions are used under one lock. The controller must be owned by a shared
 // pointer: its sockets reach it through weak references, so an event that comes after the owner
 // has let go of it finds nothing to call.
+#include <winsock2.h>
 #include <windows.h>
 
 #include <memory>

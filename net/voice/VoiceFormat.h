@@ -1,6 +1,7 @@
 #pragma once
 // The one audio format of the voice conference, both directions: PCM, mono, 8000 samples per
 // second, 16 bits per sample. Capture and coding work on blocks of 100 ms.
+#include <winsock2.h>
 #include <windows.h>
 #include <mmreg.h>
 

@@ -2,6 +2,7 @@
 // The input device 0 through WinMM. Recorded buffers are signalled through an event that the
 // capture thread waits on, so the buffers are handled and queued again on that thread and no
 // driver callback runs code of ours.
+#include <winsock2.h>
 #include <windows.h>
 #include <mmsystem.h>
 

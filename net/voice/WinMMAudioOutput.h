@@ -1,6 +1,7 @@
 #pragma once
 // The output device through the WinMM wave mapper. Completion is signalled through an event that
 // the playback thread waits on, so no driver callback runs code of ours.
+#include <winsock2.h>
 #include <windows.h>
 #include <mmsystem.h>
 

@@ -182,7 +182,8 @@ class ControlServer(ListeningServer):
 
     async def c_voice(self, r):
         sent = self.server("voice").send_voice(bytes.fromhex(r.get("hex", "")),
-                                               int(r.get("type", 2)), r.get("group"))
+                                               int(r.get("type", 2)), r.get("group"),
+                                               bool(r.get("raw")))
         return {"sent": sent}
 
     async def c_quit(self, r):

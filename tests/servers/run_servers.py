@@ -33,7 +33,8 @@ Control port: one JSON object per line, one answer line each ({"ok": true, ...} 
   send {server=tas, app, msg, status, header, body, raw_hex, version, tid, conn}
   send_raw {server=tas, hex, conn}   write bytes as they are
   conns                              open connections per server
-  voice {hex, type=2, group}         a datagram to the registered voice "S" sessions
+  voice {hex, type=2, group, raw}    a datagram to the registered voice "S" sessions (raw: the
+                                     hex bytes as they are, without the 8-byte header)
   quit
 """
 import argparse

@@ -9,6 +9,7 @@ DEFAULT_CONFIG: Dict[str, Any] = {
     "push_keepalive": 30,        # "keepAliveInterval" of the push session reply, seconds
     "tds_keepalive": 10,         # "keepAlliveTime" of the synchronisation connect reply, seconds
     "answer_keepalive": True,    # answer keep-alives (off: the client has to reconnect)
+    "answer_udp_keepalive": True,  # answer the voice UDP sessions' keep-alives
     "check_session": True,       # application requests need a live session (else status 2)
     "auto_push": True,           # status changes and chat messages go out as push items
     "encrypt_image_urls": False, # page-image URLs sent AES-encrypted with "isEnc" true

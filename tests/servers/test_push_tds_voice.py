@@ -180,6 +180,17 @@ class Voice(ServerTestCase):
         short.sendto(b"\0", (HOST, receive_port))   # too short: read as a keep-alive
         self.assertEqual(parse_datagram(short.recv(64)), (0, b""))
 
+    def test_unanswered_keepalive_and_raw_datagram(self):
+        ports = self.join("1001")
+        s_mine = self.session(int(ports["OUT_SENT_PORT"]), "S", "1001")
+        s_mine.settimeout(0.5)
+        self.call("config", answer_udp_keepalive=False)
+        s_mine.sendto(datagram(0), (HOST, int(ports["OUT_SENT_PORT"])))
+        self.assertRaises(socket.timeout, s_mine.recv, 64)
+        s_mine.settimeout(3)
+        self.assertGreaterEqual(self.call("voice", hex="00", raw=True)["sent"], 1)
+        self.assertEqual(s_mine.recv(64), b"\0")
+
     def test_keepalive_and_authority(self):
         c = self.client("voice")
         alive = c.request(wire.client_platform("A002", "CON000000", 1), {"GROUPID": "101"})

@@ -74,9 +74,11 @@ class VoiceServer(FramedServer):
         return []
 
     def send_voice(self, payload: bytes, kind: int = TYPE_VOICE,
-                   group: Optional[str] = None) -> int:
-        """Sends one datagram to every registered "S" session (of the group)."""
-        return self.udp["send"].send_to_sessions(datagram(kind, payload), group)
+                   group: Optional[str] = None, raw: bool = False) -> int:
+        """Sends one datagram to every registered "S" session (of the group); with raw the
+        bytes go as they are, without a header."""
+        data = payload if raw else datagram(kind, payload)
+        return self.udp["send"].send_to_sessions(data, group)
 
 
 class _VoiceEndpoint(asyncio.DatagramProtocol):
@@ -97,7 +99,8 @@ class _VoiceEndpoint(asyncio.DatagramProtocol):
         ctx.record("voice_udp", "datagram", side=self.side, peer="%s:%s" % addr[:2],
                    type=kind, length=len(payload), bytes=len(data))
         if kind == TYPE_KEEPALIVE:
-            self.transport.sendto(datagram(TYPE_KEEPALIVE), addr)
+            if ctx.config["answer_udp_keepalive"]:
+                self.transport.sendto(datagram(TYPE_KEEPALIVE), addr)
         elif kind == TYPE_REGISTER:
             try:
                 reg = json.loads(payload.decode("utf-8"))

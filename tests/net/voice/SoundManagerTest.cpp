@@ -1,4 +1,5 @@
 // Capture and playback with fake devices, and with the machine's own (absent) WinMM devices.
+#include <winsock2.h>
 #include <windows.h>
 #include <mmsystem.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The voice channel's two UDP sessions against plain UDP peers in the test: registration,
 // voice after registration only, keep-alives, reopening, playing what the "S" session receives.
+#include <winsock2.h>
 #include <gtest/gtest.h>
 #include <json/json.h>
 
