@@ -135,20 +135,7 @@ TEST_F(TlsSocketTest, PlainModeSendResumesOnWriteNotification)
 
 // The server role: a listening TLS socket with a certificate hands each connection to a TLS socket
 // of the application; both ends report the connection after the handshake and exchange data.
-class TlsListener : public RecordingSocket {
-public:
-    TlsListener(std::shared_ptr<CallbackLog> log, std::shared_ptr<CallbackLog> acceptedLog)
-        : RecordingSocket(std::move(log)), m_pAcceptedLog(std::move(acceptedLog))
-    {
-    }
-    BOOL OnSocketAccept(int error) override
-    {
-        m_pAccepted = new RecordingSocket(m_pAcceptedLog);
-        return Record("accept", Accept(m_pAccepted) ? error : -1);
-    }
-    std::shared_ptr<CallbackLog> m_pAcceptedLog;
-    RecordingSocket* m_pAccepted = nullptr;
-};
+typedef AcceptingListener<RecordingSocket, RecordingSocket> TlsListener;
 
 TEST_F(TlsSocketTest, ServerRoleWithCertificate)
 {
