@@ -3,6 +3,7 @@
 // all its window classes.
 #include "platform/Base.h"
 
+#include "platform/Controls.h"
 #include "platform/DataExchange.h"
 #include "platform/DC.h"
 #include "platform/Dialog.h"
@@ -11,7 +12,6 @@
 #include "platform/ImageList.h"
 #include "platform/Menu.h"
 #include "platform/MessageBox.h"
-#include "platform/ScrollBar.h"
 #include "platform/WinApp.h"
 #include "platform/WinThread.h"
 #include "platform/Wnd.h"
