@@ -1,6 +1,8 @@
 // The small control classes' out-of-line members and run-time classes.
 #include "platform/Controls.h"
 
+#include "platform/OwnerDraw.h"
+
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
@@ -20,24 +22,6 @@ void ReadItemText(HWND hWnd, UINT lengthMessage, UINT textMessage, int index, CS
     text.ReleaseBuffer(got < 0 ? 0 : (got > length ? length : got));
 }
 
-// Owner-draw messages of list and combo boxes go to the object's overridables.
-template <typename Box>
-bool OwnerDrawNotify(Box* box, UINT message, LPARAM lParam, LRESULT* pResult)
-{
-    switch (message) {
-    case WM_DRAWITEM:
-        box->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        if (pResult) *pResult = TRUE;
-        return true;
-    case WM_MEASUREITEM:
-        box->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        if (pResult) *pResult = TRUE;
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 void CListBox::GetText(int nIndex, CString& rString) const
@@ -52,7 +36,7 @@ void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (OwnerDrawNotify(this, message, lParam, pResult)) return TRUE;
+    if (zel::OwnerDrawNotify(this, message, lParam, pResult)) return TRUE;
     if (message == WM_COMPAREITEM) {
         const int order = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
         if (pResult) *pResult = order;
@@ -76,6 +60,6 @@ void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (OwnerDrawNotify(this, message, lParam, pResult)) return TRUE;
+    if (zel::OwnerDrawNotify(this, message, lParam, pResult)) return TRUE;
     return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

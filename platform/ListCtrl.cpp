@@ -1,5 +1,7 @@
 #include "platform/ListCtrl.h"
 
+#include "platform/OwnerDraw.h"
+
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
 
@@ -129,8 +131,6 @@ void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (pResult) *pResult = TRUE;
-    return TRUE;
+    if (zel::DrawItemNotify(this, message, lParam, pResult)) return TRUE;
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
