@@ -13,6 +13,18 @@
 #define IDD_OK_CANCEL 663
 #define IDC_OK_CANCEL_MESSAGE 1049
 
+// Menus.
+#define IDR_TRAY_MENU 140
+
+// Commands of the main dialog that menus send.
+#define ID_CMD_EXIT 32774
+#define ID_CMD_SETTINGS 32777
+#define ID_CMD_RESTORE_WINDOW 32781
+#define ID_CMD_LOGOUT 32785
+#define ID_CMD_TIME_KEEPER 32786
+#define ID_CMD_SIGNATURE 32787
+#define ID_CMD_MANUAL 32804
+
 // Pictures (drawn by make_pictures.py).
 #define IDI_APP 556
 #define IDC_POINTER_FINGER 683

@@ -37,12 +37,13 @@ struct LanguageCase {
     const wchar_t* title;      // IDS_POPUP_TITLE
     const wchar_t* okButton;   // IDOK of IDD_OK_CANCEL
     const wchar_t* cancelButton;
+    const wchar_t* exitItem;   // ID_CMD_EXIT of IDR_TRAY_MENU
 };
 
 const LanguageCase kLanguages[] = {
-    { L"Res_Kor.dll", L"\uc54c\ub9bc", L"\ud655\uc778", L"\ucde8\uc18c" },
-    { L"Res_Eng.dll", L"Notice", L"OK", L"Cancel" },
-    { L"Res_Jpn.dll", L"\u304a\u77e5\u3089\u305b", L"OK", L"\u30ad\u30e3\u30f3\u30bb\u30eb" },
+    { L"Res_Kor.dll", L"\uc54c\ub9bc", L"\ud655\uc778", L"\ucde8\uc18c", L"\uc885\ub8cc" },
+    { L"Res_Eng.dll", L"Notice", L"OK", L"Cancel", L"Exit" },
+    { L"Res_Jpn.dll", L"\u304a\u77e5\u3089\u305b", L"OK", L"\u30ad\u30e3\u30f3\u30bb\u30eb", L"\u7d42\u4e86" },
 };
 
 class ResourceLanguages : public ::testing::TestWithParam<LanguageCase> {};
@@ -135,6 +136,29 @@ TEST_P(ResourceLanguages, PicturesLoadAtTheirSizes)
     EXPECT_EQ(cursorInfo.yHotspot, 16u);
     ::DeleteObject(cursorInfo.hbmMask);
     ::DeleteObject(cursorInfo.hbmColor);
+}
+
+TEST_P(ResourceLanguages, TrayMenuLoadsAndLosesItsHiddenCommands)
+{
+    ResourceLibrary library(GetParam().file);
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_TRAY_MENU));
+    EXPECT_EQ(CMenu::FromHandlePermanent(menu.m_hMenu), &menu);
+    CMenu* tray = menu.GetSubMenu(0);
+    ASSERT_NE(tray, nullptr);
+    ASSERT_EQ(tray->GetMenuItemCount(), 8u);
+    // The first item is what a double click on the tray icon does.
+    EXPECT_EQ(tray->GetMenuItemID(0), (UINT)ID_CMD_RESTORE_WINDOW);
+    CString exitText;
+    tray->GetMenuString(7, exitText, MF_BYPOSITION);
+    EXPECT_STREQ(exitText, GetParam().exitItem);
+    for (UINT command : { ID_CMD_SETTINGS, ID_CMD_TIME_KEEPER, ID_CMD_SIGNATURE, ID_CMD_MANUAL })
+        EXPECT_TRUE(tray->DeleteMenu(command, MF_BYCOMMAND)) << command;
+    EXPECT_EQ(tray->GetMenuItemCount(), 4u);
+    EXPECT_EQ(tray->GetMenuItemID(tray->GetMenuItemCount() - 1), (UINT)ID_CMD_EXIT);
+    HMENU handle = menu.m_hMenu;
+    EXPECT_TRUE(menu.DestroyMenu());
+    EXPECT_EQ(CMenu::FromHandlePermanent(handle), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Libraries, ResourceLanguages, ::testing::ValuesIn(kLanguages),
