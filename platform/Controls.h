@@ -1,5 +1,6 @@
 #pragma once
 // The control classes.
+#include "platform/BitmapButton.h"
 #include "platform/Button.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"

@@ -138,6 +138,33 @@ TEST_P(ResourceLanguages, PicturesLoadAtTheirSizes)
     ::DeleteObject(cursorInfo.hbmColor);
 }
 
+TEST_P(ResourceLanguages, BitmapButtonShowsItsLibraryPicture)
+{
+    ResourceLibrary library(GetParam().file);
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"buttons", WS_POPUP | WS_VISIBLE, 10, 10, 100, 100, nullptr, nullptr));
+    CBitmapButton button;
+    ASSERT_TRUE(button.Create(L"", WS_VISIBLE | BS_OWNERDRAW, CRect(5, 5, 70, 70), &parent, 36000));
+    ASSERT_TRUE(button.LoadBitmaps(IDB_COMBO_DROP, IDB_COMBO_DROP_HOVER));
+    button.SizeToContent();
+    CRect rect;
+    button.GetClientRect(&rect);
+    EXPECT_EQ(rect.Size(), CSize(20, 20));
+    button.Invalidate();
+    button.UpdateWindow();
+    // The normal picture: a white face with a dark left edge.
+    const COLORREF white = RGB(255, 255, 255), dark = RGB(60, 60, 60);
+    COLORREF face = CLR_INVALID, edge = CLR_INVALID;
+    zeltest::PumpUntil([&] {
+        CClientDC dc(&button);
+        face = dc.GetPixel(15, 3);
+        edge = dc.GetPixel(0, 3);
+        return face == white && edge == dark;
+    }, 2000);
+    EXPECT_EQ(face, white);
+    EXPECT_EQ(edge, dark);
+}
+
 TEST_P(ResourceLanguages, TrayMenuLoadsAndLosesItsHiddenCommands)
 {
     ResourceLibrary library(GetParam().file);
