@@ -3,6 +3,8 @@
 // this UNICODE build), CStringA (multi-byte) and CStringW. Texts of the other width convert through
 // the ANSI code page, as that library does; use the conversion classes for UTF-8.
 #include <windows.h>
+#include <tchar.h>
+
 #include <cstdarg>
 #include <functional>
 #include <string>

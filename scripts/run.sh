@@ -14,6 +14,20 @@ bash "$ROOT/scripts/build.sh"
 trap wine_env_stop EXIT
 wine_env_start
 
+# The local test servers on their fixed demo ports (application 16302, push 16301, ...).
+mkdir -p "$BUILD/demo"
+rm -f "$BUILD/demo/servers.ready"
+python3 "$ROOT/tests/servers/run_servers.py" --ready-file "$BUILD/demo/servers.ready" \
+    --tas-port 16302 --push-port 16301 --http-port 16304 --tds-port 16305 --voice-port 16306 \
+    --voice-udp-send-port 16307 --voice-udp-receive-port 16308 --control-port 16309 \
+    >"$BUILD/logs/servers.log" 2>&1 &
+servers_pid=$!
+stop_all() { rm -f "$BUILD/demo/servers.ready"; kill "$servers_pid" 2>/dev/null || true; wine_env_stop; }
+trap stop_all EXIT
+for _ in $(seq 1 100); do [ -s "$BUILD/demo/servers.ready" ] && break; sleep 0.1; done
+[ -s "$BUILD/demo/servers.ready" ] || { tail -n 20 "$BUILD/logs/servers.log" >&2; echo "run: the test servers did not start" >&2; exit 1; }
+echo "run: test servers listening (ports: $(cat "$BUILD/demo/servers.ready"))"
+
 cd "$BUILD/bin"
 echo "run: starting ZEL (close its window to end)"
 "$WINE64" ZEL.exe &
@@ -21,7 +35,7 @@ pid=$!
 if [ -z "${ZEL_USE_DISPLAY:-}" ]; then
     sleep "${ZEL_SCREENSHOT_DELAY:-8}"
     mkdir -p "$BUILD/screenshots"
-    xwd -root -silent -display "$DISPLAY" | convert xwd:- "$BUILD/screenshots/zel.png" 2>/dev/null \
+    xwd -root -silent -display "$DISPLAY" | /usr/bin/convert xwd:- "$BUILD/screenshots/zel.png" 2>/dev/null \
         && echo "run: screenshot saved to $BUILD/screenshots/zel.png"
     kill "$pid" 2>/dev/null || true
 fi

@@ -1,0 +1,62 @@
+#include <winsock2.h>
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/TestSupport.h"
+
+// The test servers start from a test under Wine, report their ports and take control commands.
+namespace {
+
+SOCKET ConnectLoopback(int port)
+{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons((u_short)port);
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(s, (sockaddr*)&addr, sizeof addr) != 0) {
+        closesocket(s);
+        return INVALID_SOCKET;
+    }
+    return s;
+}
+
+std::string ReadLine(SOCKET s)
+{
+    std::string line;
+    char c = 0;
+    while (recv(s, &c, 1, 0) == 1 && c != '\n') line += c;
+    return line;
+}
+
+}  // namespace
+
+TEST(ServersFixture, StartsReportsPortsAndAnswersTheControlPort)
+{
+    WSADATA wsa;
+    ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
+    zeltest::PythonFixture servers;
+    ASSERT_TRUE(servers.Start(L"tests/servers/run_servers.py")) << "servers did not report ready";
+    std::istringstream in(servers.ReadyLine());
+    std::vector<int> ports;
+    for (int p; in >> p;) ports.push_back(p);
+    ASSERT_EQ(ports.size(), 8u) << servers.ReadyLine();
+
+    SOCKET control = ConnectLoopback(ports[5]);
+    ASSERT_NE(control, INVALID_SOCKET);
+    const std::string cmd = "{\"cmd\": \"ports\"}\n";
+    ASSERT_EQ(send(control, cmd.data(), (int)cmd.size(), 0), (int)cmd.size());
+    std::string answer = ReadLine(control);
+    EXPECT_NE(answer.find("\"ok\": true"), std::string::npos) << answer;
+    EXPECT_NE(answer.find("\"tas\": " + std::to_string(ports[0])), std::string::npos) << answer;
+    closesocket(control);
+
+    SOCKET tas = ConnectLoopback(ports[0]);
+    EXPECT_NE(tas, INVALID_SOCKET);
+    if (tas != INVALID_SOCKET) closesocket(tas);
+    WSACleanup();
+}
