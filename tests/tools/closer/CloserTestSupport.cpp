@@ -34,6 +34,31 @@ bool CTempRegKey::HasValue(LPCWSTR lpszName) const
            ERROR_SUCCESS;
 }
 
+DWORD ExitCodeOf(const zeltest::ChildProcess& child)
+{
+    HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, child.Pid());
+    DWORD code = 0;
+    if (h) {
+        GetExitCodeProcess(h, &code);
+        CloseHandle(h);
+    }
+    return code;
+}
+
+std::vector<std::wstring> ListBoxLines(HWND hList)
+{
+    std::vector<std::wstring> lines;
+    int n = (int)SendMessageW(hList, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < n; ++i) {
+        int len = (int)SendMessageW(hList, LB_GETTEXTLEN, i, 0);
+        std::wstring line(len > 0 ? len + 1 : 1, L'\0');
+        if (len > 0) SendMessageW(hList, LB_GETTEXT, i, (LPARAM)&line[0]);
+        line.resize(len > 0 ? len : 0);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 bool TouchFile(const std::wstring& path) { return zeltest::WriteFileBytes(path, ""); }
 
 bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -6,9 +6,14 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 // GoogleTest shows CString values as text.
-inline void PrintTo(const CString& s, std::ostream* os) { *os << '"' << zeltest::Narrow(s.GetString()) << '"'; }
+template <typename T>
+void PrintTo(const CStringT<T>& s, std::ostream* os)
+{
+    *os << "L\"" << zeltest::Narrow(CStringW(s).GetString()) << "\"";
+}
 
 namespace closertest {
 
@@ -29,6 +34,12 @@ public:
 private:
     CString m_strPath;
 };
+
+// The exit code of a child that has ended (STILL_ACTIVE while it runs).
+DWORD ExitCodeOf(const zeltest::ChildProcess& child);
+
+// The lines of a list box, also of another process's.
+std::vector<std::wstring> ListBoxLines(HWND hList);
 
 // Creates an empty file (and nothing else).
 bool TouchFile(const std::wstring& path);

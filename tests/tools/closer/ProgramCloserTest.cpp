@@ -7,6 +7,7 @@
 
 namespace {
 
+using closertest::ExitCodeOf;
 const DWORD kCleanExit = 7;   // the stand-in's own exit code after quitting
 const DWORD kLifeExit = 9;    // the stand-in ended by its own life time
 
@@ -15,17 +16,6 @@ std::wstring FixturePath() { return zeltest::BinaryDir() + L"\\tests\\closer_fix
 bool WaitForWindow(LPCWSTR cls, DWORD ms)
 {
     return zeltest::PumpUntil([cls] { return FindWindowW(cls, nullptr) != nullptr; }, ms);
-}
-
-DWORD ExitCodeOf(const zeltest::ChildProcess& child)
-{
-    HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, child.Pid());
-    DWORD code = 0;
-    if (h) {
-        GetExitCodeProcess(h, &code);
-        CloseHandle(h);
-    }
-    return code;
 }
 
 bool StartFixture(zeltest::ChildProcess& child, LPCWSTR cls, LPCWSTR args)
