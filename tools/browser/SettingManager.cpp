@@ -1,6 +1,6 @@
 #include "tools/browser/SettingManager.h"
 
-#include "tools/browser/MessagePrompt.h"
+#include "platform/MessageBox.h"
 
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -19,7 +19,7 @@ bool CSettingManager::InitAppData(LPCTSTR lpszCompany, LPCTSTR lpszProduct)
 bool CSettingManager::InitAppDataUnder(const CString& strBase, LPCTSTR lpszCompany, LPCTSTR lpszProduct)
 {
     if (strBase.IsEmpty()) {
-        ShowMessage(nullptr, _T("InitAppData fail"));
+        AfxMessageBox(_T("InitAppData fail"));
         return false;
     }
     TCHAR szPath[MAX_PATH] = {};
@@ -27,7 +27,7 @@ bool CSettingManager::InitAppDataUnder(const CString& strBase, LPCTSTR lpszCompa
     if (!::PathAppend(szPath, lpszCompany) || !::PathAppend(szPath, lpszProduct)) {
         CString strMessage;
         strMessage.Format(_T("CSettingManager::InitAppData CreateDirectories : %s"), szPath);
-        ShowMessage(nullptr, strMessage);
+        AfxMessageBox(strMessage);
         return false;
     }
     CString strPath = szPath;
@@ -41,7 +41,7 @@ bool CSettingManager::InitAppDataUnder(const CString& strBase, LPCTSTR lpszCompa
         if (!bCreated) {
             CString strMessage;
             strMessage.Format(_T("CSettingManager::InitAppData CreateDirectories : %s"), strPath.GetString());
-            ShowMessage(nullptr, strMessage);
+            AfxMessageBox(strMessage);
             return false;
         }
     }

