@@ -117,6 +117,19 @@ TEST_F(SampleDlg, ResizingTheWindowResizesTheBrowserToTheWholeClientArea)
     EXPECT_GT(rcClient.right, 500);
 }
 
+TEST_F(SampleDlg, MinimisingAndRestoringLeaveTheBrowsersVisibilityAlone)
+{
+    bool bWasIconic = false;
+    Run(SFakeBrowserScript{}, [&](HWND hWnd) {
+        m_log->clear();
+        SendMessageW(hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        bWasIconic = IsIconic(hWnd);
+        SendMessageW(hWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    });
+    EXPECT_TRUE(bWasIconic);
+    for (const std::wstring& line : *m_log) EXPECT_EQ(line.find(L"SetVisible"), std::wstring::npos) << zeltest::Narrow(line);
+}
+
 TEST_F(SampleDlg, FailuresEndTheFlowWhereTheyHappen)
 {
     struct SCase {
