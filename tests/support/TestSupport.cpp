@@ -47,7 +47,7 @@ std::wstring SourcePath(const std::wstring& relative)
     return SourceDir() + L"\\" + r;
 }
 
-static void RemoveTree(const std::wstring& dir)
+void RemoveTree(const std::wstring& dir)
 {
     WIN32_FIND_DATAW fd;
     HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);

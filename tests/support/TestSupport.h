@@ -27,6 +27,9 @@ private:
     std::wstring m_path;
 };
 
+// Removes a folder with everything in it.
+void RemoveTree(const std::wstring& dir);
+
 // Reads and writes whole files as bytes.
 bool ReadFileBytes(const std::wstring& path, std::string& out);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);

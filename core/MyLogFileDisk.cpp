@@ -1,0 +1,322 @@
+// File mode of CMyLogFile: appending, the daily roll-over and the writer thread.
+#include "core/MyLogFile.h"
+
+#include <string>
+
+#include "core/FileHelpers.h"
+
+namespace {
+
+// Days since 1970-01-01 of a proleptic Gregorian date; impossible days roll into the next month.
+long DaysFromCivil(int y, int m, int d)
+{
+    y -= m <= 2;
+    const long era = (y >= 0 ? y : y - 399) / 400;
+    const long yoe = y - era * 400;
+    const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+// Text-mode bytes of a line: UTF-8, with every LF written as CR LF.
+std::string ToFileBytes(const CString& strLine)
+{
+    std::string utf8;
+    int nChars = strLine.GetLength();
+    if (nChars > 0) {
+        int n = WideCharToMultiByte(CP_UTF8, 0, strLine, nChars, nullptr, 0, nullptr, nullptr);
+        utf8.resize(n > 0 ? n : 0);
+        if (n > 0) WideCharToMultiByte(CP_UTF8, 0, strLine, nChars, &utf8[0], n, nullptr, nullptr);
+    }
+    std::string bytes;
+    bytes.reserve(utf8.size() + 8);
+    for (char c : utf8) {
+        if (c == '\n') bytes += '\r';
+        bytes += c;
+    }
+    return bytes;
+}
+
+HANDLE OpenForAppend(LPCTSTR pszPath)
+{
+    return CreateFileW(pszPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+int CMyLogFile::Write(LPCTSTR pszPath, const CString& strLine)
+{
+    return WriteBytes(pszPath, ToFileBytes(strLine));
+}
+
+int CMyLogFile::WriteBytes(LPCTSTR pszPath, const std::string& bytes)
+{
+    EnterCriticalSection(&m_csFile);
+    int nResult = 0;
+    HANDLE h = OpenForAppend(pszPath);
+    if (h != INVALID_HANDLE_VALUE) {
+        DWORD dwWritten = 0;
+        if (SetFilePointer(h, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+            WriteFile(h, bytes.data(), (DWORD)bytes.size(), &dwWritten, nullptr) &&
+            dwWritten == bytes.size())
+            nResult = 1;
+        CloseHandle(h);
+    }
+    LeaveCriticalSection(&m_csFile);
+    return nResult;
+}
+
+int CMyLogFile::WriteLine(const CString& strLine)
+{
+    if (m_nThreadUse && m_bThreadStarted) return PushLine(strLine);
+    // Without a running writer thread the line is written here rather than dropped.
+    return Write(m_strLogPath, strLine);
+}
+
+void CMyLogFile::SetFileDate(const CString& strDate)
+{
+    m_strFileDate = strDate;
+    int nKey = 0;
+    if (strDate.GetLength() >= 10 && strDate[4] == L'-' && strDate[7] == L'-')
+        nKey = _wtoi(strDate.Mid(0, 4)) * 10000 + _wtoi(strDate.Mid(5, 2)) * 100 +
+               _wtoi(strDate.Mid(8, 2));
+    m_nFileDayKey = nKey;
+}
+
+// The date in the copy's name. A file whose first line carries no date is named after the day it
+// was last written, so that its copy is aged like any other instead of being deleted at once.
+CString CMyLogFile::CopyDateText() const
+{
+    if (m_nFileDayKey != 0) return m_strFileDate;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    FILETIME local;
+    SYSTEMTIME st;
+    if (!GetFileAttributesExW(m_strLogPath, GetFileExInfoStandard, &data) ||
+        !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &st))
+        return m_strFileDate;
+    OutputDebugStringW(L"CMyLogFile::Rotate: the log carries no date; its copy is named by its last write\n");
+    return FormatDateText(st);
+}
+
+// The date check runs on every line without the file lock; only a day change takes it.
+void CMyLogFile::RollOverIfNewDay()
+{
+    SYSTEMTIME st;
+    Now(&st);
+    if (m_nFileDayKey == st.wYear * 10000 + st.wMonth * 100 + st.wDay) return;
+    EnterCriticalSection(&m_csFile);
+    if (Rotate()) WriteHeader(m_strLogPath);
+    LeaveCriticalSection(&m_csFile);
+}
+
+int CMyLogFile::Rotate()
+{
+    SYSTEMTIME st;
+    Now(&st);
+    if (m_strFileDate.Left(10) == FormatDateText(st)) return 0;
+    EnterCriticalSection(&m_csFile);
+    int nResult = 1;
+    // With no file there is nothing to keep: a new one is started.
+    if (PathExists(m_strLogPath, FALSE)) {
+        CreateFolders(m_strBackupFolder);
+        CString strName = GetFileNameFromPath(m_strLogPath);
+        CString strCopy;
+        strCopy.Format(L"%s\\%s_%s", (LPCTSTR)m_strBackupFolder, (LPCTSTR)CopyDateText(),
+                       (LPCTSTR)strName);
+        if (CopyFileW(m_strLogPath, strCopy, FALSE)) {
+            DeleteOldCopies(m_strBackupFolder, strName);
+            TruncateFile(m_strLogPath);
+        } else {
+            // Emptying the file now would lose the day's lines: keep appending and try again
+            // with the next line.
+            OutputDebugStringW(L"CMyLogFile::Rotate: the dated copy failed; the log is kept\n");
+            nResult = 0;
+        }
+    }
+    LeaveCriticalSection(&m_csFile);
+    return nResult;
+}
+
+int CMyLogFile::WriteHeader(LPCTSTR pszPath)
+{
+    SYSTEMTIME st;
+    Now(&st);
+    EnterCriticalSection(&m_csFile);
+    TruncateFile(pszPath);
+    SetFileDate(FormatDateText(st));
+    int nResult = Write(pszPath, FormatTimeText(st) + L" <<Create log file>> \n");
+    LeaveCriticalSection(&m_csFile);
+    return nResult;
+}
+
+CString CMyLogFile::ReadFileDate()
+{
+    HANDLE h = CreateFileW(m_strLogPath, GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return CString();
+    BYTE buf[512];
+    DWORD dwRead = 0;
+    if (!ReadFile(h, buf, sizeof buf, &dwRead, nullptr)) dwRead = 0;
+    CloseHandle(h);
+    CString strLine;
+    if (dwRead >= 2 && buf[0] == 0xFF && buf[1] == 0xFE) {
+        strLine = CString(reinterpret_cast<const wchar_t*>(buf + 2), (int)((dwRead - 2) / 2));
+    } else if (dwRead > 0) {
+        wchar_t wbuf[512];
+        int n = MultiByteToWideChar(CP_UTF8, 0, reinterpret_cast<const char*>(buf), (int)dwRead,
+                                    wbuf, 512);
+        strLine = CString(wbuf, n > 0 ? n : 0);
+    }
+    int nEnd = strLine.Find(L'\n');
+    if (nEnd >= 0) strLine = strLine.Left(nEnd);
+    strLine.Remove(L'\r');
+    return strLine.Left(10);
+}
+
+int CMyLogFile::DeleteOldCopies(const CString& strFolder, const CString& strName)
+{
+    SYSTEMTIME st;
+    Now(&st);
+    const long nToday = DaysFromCivil(st.wYear, st.wMonth, st.wDay);
+    CString strPattern;
+    strPattern.Format(L"%s\\*_%s", (LPCTSTR)strFolder, (LPCTSTR)strName);
+    WIN32_FIND_DATAW fd;
+    HANDLE hFind = FindFirstFileW(strPattern, &fd);
+    if (hFind == INVALID_HANDLE_VALUE) return 0;
+    do {
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        CString strFile = fd.cFileName;
+        strFile.Remove(L'-');
+        int nYear = _wtoi(strFile.Mid(0, 4));
+        int nMonth = _wtoi(strFile.Mid(4, 2));
+        int nDay = _wtoi(strFile.Mid(6, 2));
+        if (nYear < 1970) nYear = 1970;
+        if (nMonth < 1 || nMonth > 12) nMonth = 1;
+        if (nDay < 1 || nDay > 31) nDay = 1;
+        if (nToday - DaysFromCivil(nYear, nMonth, nDay) > m_nKeepDays)
+            DeleteFileW(strFolder + L"\\" + fd.cFileName);
+    } while (FindNextFileW(hFind, &fd));
+    FindClose(hFind);
+    return 0;
+}
+
+int CMyLogFile::TruncateFile(LPCTSTR pszPath)
+{
+    if (!PathExists(pszPath, FALSE)) return 1;
+    EnterCriticalSection(&m_csFile);
+    HANDLE h = OpenForAppend(pszPath);
+    if (h != INVALID_HANDLE_VALUE) {
+        SetFilePointer(h, 0, nullptr, FILE_BEGIN);
+        SetEndOfFile(h);
+        CloseHandle(h);
+    }
+    LeaveCriticalSection(&m_csFile);
+    return 1;
+}
+
+BOOL CMyLogFile::CreateFolders(const CString& strPath)
+{
+    return CreateDirectoryTree(strPath);
+}
+
+BOOL CMyLogFile::PathExists(const CString& strPath, BOOL bFolder)
+{
+    CString strTrimmed = strPath;
+    if (!strTrimmed.IsEmpty() && strTrimmed[strTrimmed.GetLength() - 1] == L'\\')
+        strTrimmed = strTrimmed.Left(strTrimmed.GetLength() - 1);
+    return FileExists(strTrimmed, bFolder);
+}
+
+void CMyLogFile::StartWriterThread()
+{
+    if (m_bThreadStarted) return;
+    m_hWakeEvent = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    m_hStoppedEvent = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    DWORD dwId = 0;
+    m_dwThreadId = 1;   // non-zero before the thread looks at it
+    m_hThread = m_hWakeEvent && m_hStoppedEvent
+                    ? CreateThread(nullptr, 0, WriterThreadProc, this, 0, &dwId)
+                    : nullptr;
+    if (!m_hThread) {
+        m_dwThreadId = 0;
+        if (m_hWakeEvent) CloseHandle(m_hWakeEvent);
+        if (m_hStoppedEvent) CloseHandle(m_hStoppedEvent);
+        m_hWakeEvent = m_hStoppedEvent = nullptr;
+        return;
+    }
+    m_dwThreadId = dwId;
+    m_bThreadStarted = 1;
+}
+
+int CMyLogFile::PushLine(const CString& strLine)
+{
+    if (!m_bThreadStarted) return 0;
+    EnterCriticalSection(&m_csQueue);
+    bool bWasEmpty = m_vecQueue.empty();
+    m_vecQueue.push_back(strLine);
+    LeaveCriticalSection(&m_csQueue);
+    // The thread takes the whole queue and looks again before it waits, so only a line into an
+    // empty queue needs to wake it; a burst of lines costs one signal.
+    if (bWasEmpty) SetEvent(m_hWakeEvent);
+    return 1;
+}
+
+// Takes the whole queue at once and appends it with one open of the file, oldest line first.
+void CMyLogFile::DrainQueue()
+{
+    for (;;) {
+        std::vector<CString> vecLines;
+        EnterCriticalSection(&m_csQueue);
+        vecLines.swap(m_vecQueue);
+        LeaveCriticalSection(&m_csQueue);
+        if (vecLines.empty()) return;
+        std::string bytes;
+        for (const CString& strLine : vecLines) bytes += ToFileBytes(strLine);
+        WriteBytes(m_strLogPath, bytes);
+    }
+}
+
+DWORD WINAPI CMyLogFile::WriterThreadProc(LPVOID pParam)
+{
+    CMyLogFile* pThis = static_cast<CMyLogFile*>(pParam);
+    try {
+        while (pThis->m_dwThreadId != 0) {
+            WaitForSingleObject(pThis->m_hWakeEvent, INFINITE);
+            pThis->DrainQueue();
+        }
+        pThis->DrainQueue();
+    } catch (...) {
+        OutputDebugStringW(L"CMyLogFile writer thread: exception, the thread ends\n");
+    }
+    SetEvent(pThis->m_hStoppedEvent);
+    return 0;
+}
+
+void CMyLogFile::StopWriterThread()
+{
+    if (!m_bThreadStarted || m_dwThreadId == 0) return;
+    m_dwThreadId = 0;
+    SetEvent(m_hWakeEvent);
+    // A long queue may take more than one wait to drain; give up only when it stops shrinking.
+    INT_PTR nLeft = -1;
+    for (;;) {
+        if (WaitForSingleObject(m_hStoppedEvent, 5000) == WAIT_OBJECT_0) break;
+        EnterCriticalSection(&m_csQueue);
+        INT_PTR nNow = (INT_PTR)m_vecQueue.size();
+        LeaveCriticalSection(&m_csQueue);
+        if (nLeft >= 0 && nNow >= nLeft) {
+            // The thread is stuck: leave its handles and lock to it.
+            OutputDebugStringW(L"CMyLogFile::StopWriterThread: the writer thread does not end\n");
+            return;
+        }
+        nLeft = nNow;
+    }
+    WaitForSingleObject(m_hThread, 5000);
+    CloseHandle(m_hThread);
+    CloseHandle(m_hWakeEvent);
+    CloseHandle(m_hStoppedEvent);
+    m_hThread = m_hWakeEvent = m_hStoppedEvent = nullptr;
+    m_bThreadStarted = 0;
+}

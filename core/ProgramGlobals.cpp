@@ -1,0 +1,3 @@
+#include "core/ProgramGlobals.h"
+
+CString g_strAppVersion;

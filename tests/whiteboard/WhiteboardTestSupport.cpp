@@ -1,0 +1,110 @@
+#include "WhiteboardTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/Convert.h"
+
+namespace {
+
+class GdiplusEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        Gdiplus::GdiplusStartupInput input;
+        ASSERT_EQ(Gdiplus::GdiplusStartup(&m_token, &input, nullptr), Gdiplus::Ok);
+    }
+    void TearDown() override { Gdiplus::GdiplusShutdown(m_token); }
+private:
+    ULONG_PTR m_token = 0;
+};
+
+::testing::Environment* const g_gdiplus = ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
+
+}  // namespace
+
+namespace wbtest {
+
+LogCapture::LogCapture()
+{
+    m_previous = CWhiteboardLog::SetSink([this](int, const std::wstring& line) { m_lines.push_back(line); });
+}
+
+LogCapture::~LogCapture()
+{
+    CWhiteboardLog::SetSink(m_previous);
+}
+
+bool LogCapture::Contains(const std::wstring& part) const
+{
+    for (const std::wstring& line : m_lines)
+        if (line.find(part) != std::wstring::npos)
+            return true;
+    return false;
+}
+
+MemoryCanvas::MemoryCanvas(int width, int height) : m_width(width), m_height(height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    m_dc = CreateCompatibleDC(nullptr);
+    m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_bits = static_cast<const DWORD*>(bits);
+    m_old = SelectObject(m_dc, m_bitmap);
+    RECT all = {0, 0, width, height};
+    FillRect(m_dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
+}
+
+MemoryCanvas::~MemoryCanvas()
+{
+    SelectObject(m_dc, m_old);
+    DeleteObject(m_bitmap);
+    DeleteDC(m_dc);
+}
+
+COLORREF MemoryCanvas::Pixel(int x, int y) const
+{
+    GdiFlush();
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return RGB(255, 255, 255);
+    const DWORD v = m_bits[y * m_width + x];  // 0x00RRGGBB
+    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+}
+
+bool MemoryCanvas::InkNear(int x, int y, int radius) const
+{
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx)
+            if (Pixel(x + dx, y + dy) != RGB(255, 255, 255))
+                return true;
+    return false;
+}
+
+std::shared_ptr<CMMFigure> MakeFigure(int type, std::vector<Gdiplus::PointF> points, int color, int width,
+                                      float opacity, const wchar_t* lineId)
+{
+    auto figure = std::make_shared<CMMFigure>(points.at(0), points.at(1), color, width, type, opacity, CString(lineId));
+    for (size_t i = 2; i < points.size(); ++i)
+        figure->AddPoint(points[i]);
+    return figure;
+}
+
+FloatPoints Points(const CMMFigure& figure)
+{
+    FloatPoints out;
+    for (const Gdiplus::PointF& p : figure.GetPoints())
+        out.emplace_back(p.X, p.Y);
+    return out;
+}
+
+std::string Narrow(const CString& text)
+{
+    return WideToUtf8(text);
+}
+
+}  // namespace wbtest
