@@ -128,29 +128,37 @@ private:
     std::set<INT64> m_tokens;
 };
 
-class CControllerCompleted : public CHandlerBase<IControllerCompletedHandler> {
+// The completion of a creation: wraps what the runtime made (when it made anything) in the layer's
+// object and hands it on with the runtime's result.
+template <typename Handler, typename Raw, typename Layer, typename Wrapper>
+class CCreationCompleted : public CHandlerBase<Handler> {
 public:
-    explicit CControllerCompleted(IBrowserEnvironment::ControllerCompleted fn) : m_fn(std::move(fn)) {}
-    HRESULT STDMETHODCALLTYPE Invoke(HRESULT hr, ICoreWebView2Controller* p) override
+    typedef std::function<void(HRESULT, std::shared_ptr<Layer>)> Completed;
+    CCreationCompleted(const char* lpszWhat, Completed fn) : m_lpszWhat(lpszWhat), m_fn(std::move(fn)) {}
+    HRESULT STDMETHODCALLTYPE Invoke(HRESULT hr, Raw* p) override
     {
-        RunGuarded("controller completion", [&] {
-            std::shared_ptr<IBrowserController> controller;
-            if (p) controller = std::make_shared<CController>(p);
-            if (m_fn) m_fn(hr, controller);
+        RunGuarded(m_lpszWhat, [&] {
+            std::shared_ptr<Layer> made;
+            if (p) made = std::make_shared<Wrapper>(p);
+            if (m_fn) m_fn(hr, made);
         });
         return S_OK;
     }
 
 private:
-    IBrowserEnvironment::ControllerCompleted m_fn;
+    const char* m_lpszWhat;
+    Completed m_fn;
 };
+
+typedef CCreationCompleted<IControllerCompletedHandler, ICoreWebView2Controller, IBrowserController, CController>
+    CControllerCompleted;
 
 class CEnvironment : public IBrowserEnvironment {
 public:
     explicit CEnvironment(ICoreWebView2Environment* p) : m_p(p) {}
     HRESULT CreateController(HWND hParent, ControllerCompleted completed) override
     {
-        CControllerCompleted* pHandler = new CControllerCompleted(std::move(completed));
+        CControllerCompleted* pHandler = new CControllerCompleted("controller completion", std::move(completed));
         HRESULT hr = m_p->CreateCoreWebView2Controller(hParent, pHandler);
         pHandler->Release();
         return hr;
@@ -160,22 +168,8 @@ private:
     CComRef<ICoreWebView2Environment> m_p;
 };
 
-class CEnvironmentCompleted : public CHandlerBase<IEnvironmentCompletedHandler> {
-public:
-    explicit CEnvironmentCompleted(IBrowserEngine::EnvironmentCompleted fn) : m_fn(std::move(fn)) {}
-    HRESULT STDMETHODCALLTYPE Invoke(HRESULT hr, ICoreWebView2Environment* p) override
-    {
-        RunGuarded("environment completion", [&] {
-            std::shared_ptr<IBrowserEnvironment> environment;
-            if (p) environment = std::make_shared<CEnvironment>(p);
-            if (m_fn) m_fn(hr, environment);
-        });
-        return S_OK;
-    }
-
-private:
-    IBrowserEngine::EnvironmentCompleted m_fn;
-};
+typedef CCreationCompleted<IEnvironmentCompletedHandler, ICoreWebView2Environment, IBrowserEnvironment, CEnvironment>
+    CEnvironmentCompleted;
 
 }  // namespace
 
@@ -190,7 +184,7 @@ HRESULT CWebView2Engine::CreateEnvironment(LPCWSTR lpszBrowserFolder, LPCWSTR lp
     auto pfnCreate = reinterpret_cast<CreateEnvironmentWithOptionsProc>(
         reinterpret_cast<void*>(::GetProcAddress(hLoader, kCreateEnvironmentWithOptions)));
     if (!pfnCreate) return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
-    CEnvironmentCompleted* pHandler = new CEnvironmentCompleted(std::move(completed));
+    CEnvironmentCompleted* pHandler = new CEnvironmentCompleted("environment completion", std::move(completed));
     HRESULT hr = pfnCreate(lpszBrowserFolder, lpszUserDataFolder, nullptr, pHandler);
     pHandler->Release();
     return hr;

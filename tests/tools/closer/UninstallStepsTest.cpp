@@ -159,7 +159,6 @@ TEST_F(UninstallSteps, FailedDeletionsShowAsZeroAndTheStepsGoOn)
     // Only the Path value and no links at all: every other step fails and says so.
     ASSERT_TRUE(m_key.SetString(L"Path", L"D:\\ZEL"));
     EXPECT_EQ(Run(IDYES), 1);
-    std::wstring product = m_programs + L"\\";
     std::vector<CString> expected = {
         L"Path: D:\\ZEL",
         Line(L"DeleteFile:%d ->%s", 0, m_desktop + L"\\Brindlecast.lnk"),
