@@ -12,6 +12,9 @@ namespace {
 
 std::atomic<CMyLogFile::PFN_LOCALTIME> g_pfnLocalTime{nullptr};
 
+// How long the writer lets lines gather after the first one before it opens the file.
+const DWORD kGatherMs = 10;
+
 }  // namespace
 
 CMyLogFile::CMyLogFile()
@@ -45,6 +48,7 @@ CMyLogFile::~CMyLogFile()
     }
     if (m_hThread) CloseHandle(m_hThread);
     if (m_hWorkEvent) CloseHandle(m_hWorkEvent);
+    if (m_hStopEvent) CloseHandle(m_hStopEvent);
     DeleteCriticalSection(&m_csQueue);
     DeleteCriticalSection(&m_csDisplay);
 }
@@ -91,12 +95,13 @@ void CMyLogFile::Open(const CString& strCopyFolder, const CString& strPath, int 
 BOOL CMyLogFile::StartWriter()
 {
     m_hWorkEvent = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    if (!m_hWorkEvent) return FALSE;
-    m_hThread = CreateThread(nullptr, 0, WriterThreadProc, this, 0, nullptr);
+    m_hStopEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (m_hWorkEvent && m_hStopEvent) m_hThread = CreateThread(nullptr, 0, WriterThreadProc, this, 0, nullptr);
     if (!m_hThread) {
         OutputDebugStringW(L"zellog::CMyLogFile: no writer thread; lines are written on arrival\n");
-        CloseHandle(m_hWorkEvent);
-        m_hWorkEvent = nullptr;
+        if (m_hWorkEvent) CloseHandle(m_hWorkEvent);
+        if (m_hStopEvent) CloseHandle(m_hStopEvent);
+        m_hWorkEvent = m_hStopEvent = nullptr;
         return FALSE;
     }
     m_eWriter = WRITER_RUNNING;
@@ -160,6 +165,9 @@ void CMyLogFile::RunWriter()
     for (;;) {
         WaitForSingleObject(m_hWorkEvent, INFINITE);
         bool bStopping = m_stopDeadline.IsSet();
+        // Lines come one at a time; letting a few gather first spares a file open per line.
+        if (!bStopping) WaitForSingleObject(m_hStopEvent, kGatherMs);
+        bStopping = m_stopDeadline.IsSet();
         WriteQueued();
         if (bStopping) return;
     }
@@ -189,6 +197,7 @@ void CMyLogFile::RequestStop(DWORD dwDeadline)
     if (m_eWriter != WRITER_RUNNING) return;
     m_stopDeadline.Set(dwDeadline);
     m_eWriter = WRITER_STOPPING;
+    SetEvent(m_hStopEvent);
     SetEvent(m_hWorkEvent);
 }
 

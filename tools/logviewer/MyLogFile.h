@@ -100,6 +100,7 @@ private:
     CRITICAL_SECTION m_csQueue;
     std::vector<S_LOG_QUEUED_LINE> m_vecQueue;   // oldest first
     HANDLE m_hWorkEvent = nullptr;
+    HANDLE m_hStopEvent = nullptr;   // set once, when the writer is asked to stop
     HANDLE m_hThread = nullptr;
     WriterState m_eWriter = WRITER_NONE;   // changed only by the owning (receiving) thread
     CAppendDeadline m_stopDeadline;   // set when the writer is asked to stop
