@@ -248,6 +248,9 @@ void CTessivarDlg::FilterDisplayLine(const CString& strName, const CString& strL
     const bool bNow = ::GetCurrentThreadId() == m_dwUiThreadId && m_vecPending.empty();
     bool bPost = false;
     if (!bNow) {
+        // Only the latest lines can be shown: a dialog that falls behind keeps no more.
+        if (m_vecPending.size() >= 2 * (size_t)kMaxDisplayLines)
+            m_vecPending.erase(m_vecPending.begin(), m_vecPending.begin() + kMaxDisplayLines);
         m_vecPending.push_back(strText);
         bPost = !m_bPendingPosted;
         m_bPendingPosted = true;

@@ -263,3 +263,78 @@ TEST_F(TessivarDlgTest, OpenGivesAViewerThatTheMainDialogFreesWhenItCloses)
 }
 
 }  // namespace
+
+namespace {
+
+// Holds the Control key down in this thread's key state while it lives.
+class ControlHeld {
+public:
+    explicit ControlHeld(bool down)
+    {
+        ::GetKeyboardState(m_saved);
+        BYTE state[256];
+        memcpy(state, m_saved, sizeof state);
+        state[VK_CONTROL] = down ? 0x80 : 0;
+        ::SetKeyboardState(state);
+    }
+    ~ControlHeld() { ::SetKeyboardState(m_saved); }
+private:
+    BYTE m_saved[256];
+};
+
+void PressKey(HWND hWnd, WPARAM key)
+{
+    ::PostMessageW(hWnd, WM_KEYDOWN, key, 1);
+    MSG msg;
+    while (::PeekMessageW(&msg, hWnd, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE)) AfxPumpMessage();
+}
+
+TEST_F(TessivarDlgTest, CtrlXEmptiesTheDisplayListOnlyWhileControlIsHeld)
+{
+    SetDisplay(true);
+    m_dlg.FilterDisplayLine(L"N", L"kept");
+    {
+        ControlHeld up(false);
+        PressKey(m_dlg.GetDisplayList().m_hWnd, 'X');
+    }
+    EXPECT_EQ(DisplayLines().size(), 1u);
+    {
+        ControlHeld down(true);
+        PressKey(m_dlg.GetDisplayList().m_hWnd, 'X');
+    }
+    EXPECT_TRUE(DisplayLines().empty());
+}
+
+TEST_F(TessivarDlgTest, CtrlASelectsAllOfTheEdit)
+{
+    CEdit* edit = static_cast<CEdit*>(m_dlg.GetDlgItem(IDC_TEXT_EDIT));
+    edit->SetWindowText(L"all of this");
+    edit->SetSel(0, 0);
+    {
+        ControlHeld down(true);
+        PressKey(edit->m_hWnd, 'A');
+    }
+    int start = -1, end = -1;
+    edit->GetSel(start, end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 11);
+}
+
+TEST_F(TessivarDlgTest, TheSystemMenuOpensTheAboutBox)
+{
+    CMenu* sysMenu = m_dlg.GetSystemMenu(FALSE);
+    ASSERT_NE(sysMenu, nullptr);
+    CString item;
+    sysMenu->GetMenuString(IDM_ABOUTBOX, item, MF_BYCOMMAND);
+    EXPECT_EQ(item, L"Tessivar 정보(&A)...");
+    CString version;
+    CWnd::SetModalLoopHook([&](CWnd* wnd) {
+        wnd->GetDlgItemText(IDC_VERSION, version);
+        wnd->PostMessage(WM_COMMAND, IDOK, 0);
+    });
+    m_dlg.SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    CWnd::SetModalLoopHook(nullptr);
+    EXPECT_EQ(version, L"2015123001");
+}
+
+}  // namespace
