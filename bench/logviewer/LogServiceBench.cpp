@@ -15,11 +15,10 @@
 #include "core/MyLogFile.h"
 #include "core/SystemHelpers.h"
 #include "tests/support/TestSupport.h"
+#include "tools/closer/AppControl.h"
 
 namespace {
 
-const UINT kQuit = WM_USER + 513;
-const WPARAM kQuitCode = 0x606;
 // "2024-01-05 AM 10:00:00.000" and " [INFO] ".
 const size_t kStampChars = 26;
 const size_t kLevelChars = 8;
@@ -41,7 +40,7 @@ class Service {
 public:
     Service()
     {
-        if (HWND h = FindService()) ::SendMessageW(h, kQuit, kQuitCode, 0);
+        if (HWND h = FindService()) ::SendMessageW(h, UWM_APP_CONTROL, APP_CONTROL_QUIT, 0);
         std::wstring exe = (LPCTSTR)GetModuleFolder();
         exe += L"..\\bin\\ZELLog.exe";
         m_proc.Start(L"\"" + exe + L"\"", m_dir.Path());
@@ -52,7 +51,7 @@ public:
     }
     ~Service()
     {
-        if (HWND h = FindService()) ::SendMessageW(h, kQuit, kQuitCode, 0);
+        if (HWND h = FindService()) ::SendMessageW(h, UWM_APP_CONTROL, APP_CONTROL_QUIT, 0);
         m_proc.Wait(20000);
     }
     bool Ready() const { return FindService() != nullptr; }
