@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "net/protocol/MacAddressText.h"
 #include "platform/Convert.h"
 
 namespace PlatformHeader {
@@ -114,6 +115,26 @@ std::vector<uint8_t> BuildPhv102(const _PHV102_VALUES& v)
     PutText(p, kUuid, 24, v.strUuid);
     Put16(p + 184, v.nBodyType);
     return header;
+}
+
+_PHV102_VALUES ClientValues(const std::string& strApplicationId, const std::string& strMessageId,
+                            uint64_t nTransactionId, int32_t nServiceId, const std::string& strMsisdn, char chOsType)
+{
+    _PHV102_VALUES v;
+    v.strApplicationId = strApplicationId;
+    v.strMessageId = strMessageId;
+    v.nTransactionId = nTransactionId;
+    v.nServiceId = nServiceId;
+    v.strImei = "00000000000000000000";
+    v.strMacAddress = GetMacAddressText();
+    v.strMsisdn = strMsisdn;
+    v.strModelNo = "PC";
+    v.strIspName = "000000000";
+    v.chOsType = chOsType;
+    v.strOsVersion = "00000000000000000000";
+    v.strUuid = "000000000000000000000000";
+    v.nBodyType = 1;
+    return v;
 }
 
 std::vector<uint8_t> BuildPhv106(const std::string& strApplicationId, const std::string& strMessageId)

@@ -77,6 +77,11 @@ struct _PHV102_VALUES {
     uint16_t nBodyType = 1;
 };
 std::vector<uint8_t> BuildPhv102(const _PHV102_VALUES& values);
+// The values this client machine puts in a PHV102 request: the given ids, transaction id, service
+// id, msisdn and os type; imei, os version and uuid all zero digits, model "PC", isp nine zero
+// digits, the adapter's MAC address and body type 1.
+_PHV102_VALUES ClientValues(const std::string& strApplicationId, const std::string& strMessageId,
+                            uint64_t nTransactionId, int32_t nServiceId, const std::string& strMsisdn, char chOsType);
 // A PHV106 header: session id 0, body type 1, status and lengths 0.
 std::vector<uint8_t> BuildPhv106(const std::string& strApplicationId, const std::string& strMessageId);
 // The 196-byte form of a received 82-byte PHV101 header: ids and numbers copied as received,

@@ -32,22 +32,9 @@ CString CTPCClientManager::GetPushKey()
 
 std::vector<uint8_t> CTPCClientManager::MakePlatformHeader(const char* pszApplicationId, const char* pszMessageId)
 {
-    PlatformHeader::_PHV102_VALUES v;
-    v.strApplicationId = pszApplicationId;
-    v.strMessageId = pszMessageId;
-    // The push server matches nothing by it: the current time in seconds serves.
-    v.nTransactionId = (uint64_t)time(nullptr);
-    v.nServiceId = 5;
-    v.strImei = "00000000000000000000";
-    v.strMacAddress = GetMacAddressText();
-    v.strMsisdn = "00000000000000";
-    v.strModelNo = "PC";
-    v.strIspName = "000000000";
-    v.chOsType = 'W';
-    v.strOsVersion = "00000000000000000000";
-    v.strUuid = "000000000000000000000000";
-    v.nBodyType = 1;
-    return PlatformHeader::BuildPhv102(v);
+    // The push server matches nothing by the transaction id: the current time in seconds serves.
+    return PlatformHeader::BuildPhv102(PlatformHeader::ClientValues(pszApplicationId, pszMessageId,
+                                                                    (uint64_t)time(nullptr), 5, "00000000000000", 'W'));
 }
 
 void CTPCClientManager::SendPushRequest(const char* pszApplicationId, const char* pszMessageId, Json::Value* pBody)

@@ -191,7 +191,6 @@ bool CTasClient::IsConnected()
 
 void CTasClient::Close()
 {
-    ++m_nGeneration;
     ReleaseSocket(false);
     std::lock_guard<std::mutex> lock(m_csReceive);
     m_reader.Reset();
@@ -261,7 +260,12 @@ void CTasClient::OnTimeout()
 void CTasClient::OnData(const char* pData, int nSize)
 {
     if (g_bNetworkStop || m_bClosed || nSize <= 0) return;
-    const unsigned nGeneration = m_nGeneration;
+    std::shared_ptr<CTasSocketLink> link;
+    {
+        std::lock_guard<std::mutex> lock(m_csSend);
+        link = m_pLink;
+    }
+    if (!link) return;
     std::vector<std::shared_ptr<CTasResponse>> replies;
     bool bIntact;
     {
@@ -269,11 +273,12 @@ void CTasClient::OnData(const char* pData, int nSize)
         bIntact = m_reader.OnData(pData, (size_t)nSize, replies);
     }
     for (const std::shared_ptr<CTasResponse>& pReply : replies) {
-        // A Close meanwhile ends this connection's deliveries.
-        if (nGeneration != m_nGeneration) return;
         FinishMessageProcessing(pReply);
+        // A Close (or the client's deletion) during the delivery ends this connection's
+        // deliveries; nothing of the client may be touched once the link is detached.
+        if (!link->IsAttached()) return;
     }
-    if (!bIntact && nGeneration == m_nGeneration) {
+    if (!bIntact) {
         g_TasLog.Log(4, L"received a frame larger than allowed: connection dropped\n");
         Close();
         OnClose(kBrokenStreamError);

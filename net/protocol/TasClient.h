@@ -90,5 +90,4 @@ private:
 
     std::mutex m_csReceive;
     CTasFrameReader m_reader;
-    std::atomic<unsigned> m_nGeneration{0};   // changes with every Close
 };

@@ -3,7 +3,6 @@
 #include "core/JsonHelpers.h"
 #include "core/LoginManager.h"
 #include "core/MyLogFile.h"
-#include "net/protocol/MacAddressText.h"
 #include "net/protocol/NetworkStop.h"
 #include "net/protocol/PlatformHeader.h"
 #include "net/protocol/TasMessageCatalogue.h"
@@ -94,21 +93,8 @@ void CTasClientManager::SetTransactionCounter(uint32_t nValue)
 
 std::vector<uint8_t> CTasClientManager::MakePlatformHeader(const char* pszMessageId, const char* pszApplicationId)
 {
-    PlatformHeader::_PHV102_VALUES v;
-    v.strApplicationId = pszApplicationId;
-    v.strMessageId = pszMessageId;
-    v.nTransactionId = NextTransactionId();
-    v.nServiceId = 5;
-    v.strImei = "00000000000000000000";
-    v.strMacAddress = GetMacAddressText();
-    v.strMsisdn = "              ";
-    v.strModelNo = "PC";
-    v.strIspName = "000000000";
-    v.chOsType = 'W';
-    v.strOsVersion = "00000000000000000000";
-    v.strUuid = "000000000000000000000000";
-    v.nBodyType = 1;
-    return PlatformHeader::BuildPhv102(v);
+    return PlatformHeader::BuildPhv102(
+        PlatformHeader::ClientValues(pszApplicationId, pszMessageId, NextTransactionId(), 5, "              ", 'W'));
 }
 
 Json::Value* CTasClientManager::MakeHeaderJson(BOOL bEmpty)

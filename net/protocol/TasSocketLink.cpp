@@ -40,6 +40,10 @@ void CTasSocketLink::Detach(bool bWait, DWORD dwMaxWait)
         m_pClient = nullptr;
         if (!bWait || !BusyElsewhere()) return;
     }
+    // Inside a message sent by another thread, that thread may be the very callback under way,
+    // waiting for this one: no wait then. The callback looks at the link after each delivery
+    // and leaves the client alone once it is detached.
+    if (InSendMessage()) return;
     // The call under way may be sending this thread a message: keep handling them.
     const DWORD dwStart = GetTickCount();
     for (;;) {

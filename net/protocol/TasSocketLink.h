@@ -1,7 +1,10 @@
 #pragma once
 // The way from a socket's callbacks (on its worker thread) to its client. The client detaches the
 // link when it gives the socket up and before it is deleted; a callback already under way on
-// another thread is waited for, so a client is never deleted under its own callback.
+// another thread is waited for, so a client is never deleted under its own callback. The one
+// exception is a client deleted while its callback waits for the deleting thread (a reply being
+// delivered by SendMessage): that callback checks the link after the delivery and touches the
+// client no more.
 #include <winsock2.h>
 #include <windows.h>
 

@@ -8,6 +8,7 @@
          corrupt           after the handshake sends a TLS record that does not decrypt
   --tickets N              TLS 1.3 session tickets sent after the handshake (default: Python's)
   --require-cert           asks the client for a certificate it does not have (a handshake alert)
+  --handshake-delay S      waits S seconds after accepting before it answers the handshake
 
 The certificate is self-signed, made at start with the openssl command line tool.
 """
@@ -101,6 +102,7 @@ def serve(conn, args):
 
 def handle(raw, ctx, args):
     try:
+        time.sleep(args.handshake_delay)
         conn = ctx.wrap_socket(raw, server_side=True) if ctx else raw
         serve(conn, args)
     except (OSError, ssl.SSLError):
@@ -117,6 +119,7 @@ def main():
     parser.add_argument("--ack-every", type=int, default=65536)
     parser.add_argument("--tickets", type=int, default=None)
     parser.add_argument("--require-cert", action="store_true")
+    parser.add_argument("--handshake-delay", type=float, default=0.0)
     args = parser.parse_args()
 
     folder = tempfile.mkdtemp(prefix="socket_fixture_")

@@ -323,6 +323,31 @@ TEST_F(TasManagerTest, LogOutParksTheClientAndItsLateRepliesAreDropped)
     EXPECT_TRUE(old->m_bReleased);
 }
 
+// The main dialog's log-out drops the client whose reply it is handling, while the socket worker
+// waits in SendMessage: no deadlock, and nothing more of that connection is delivered.
+TEST_F(TasManagerTest, ListenerMayDropTheClientWhileItsReplyIsDelivered)
+{
+    ConnectUp();
+    m_manager->RequestM00000005(L"7", L"10");
+    const SentFrame request = LastFrame();
+    FakeTasSocket* socket = Socket();
+    m_listener.OnMessage(WM_USER + 104, [&] {
+        m_manager->ResetClient();
+        m_manager->FreeParkedClient();
+        m_manager->SetListener(m_listener.Handle());
+    });
+    const std::string twoReplies = ReplyTo(request, 0, Json::Value()) + ReplyTo(request, 0, Json::Value());
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        socket->FireData(twoReplies);
+        done = true;
+    });
+    EXPECT_TRUE(zeltest::PumpUntil([&] { return done.load(); }, 10000)) << "the worker stayed blocked";
+    worker.join();
+    EXPECT_EQ(m_listener.Count(WM_USER + 104), 1u);
+    EXPECT_TRUE(socket->m_bReleased);
+}
+
 TEST_F(TasManagerTest, NetworkStopDropsRepliesAndSendsNothing)
 {
     ConnectUp();

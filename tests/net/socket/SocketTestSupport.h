@@ -105,6 +105,24 @@ public:
     bool m_bPeekFirst = false;
 };
 
+// A listening socket that accepts each connection on a new socket of its own, which logs into
+// a log of its own.
+template <class Base, class Accepted>
+class AcceptingListener : public Base {
+public:
+    AcceptingListener(std::shared_ptr<CallbackLog> log, std::shared_ptr<CallbackLog> acceptedLog)
+        : Base(std::move(log)), m_pAcceptedLog(std::move(acceptedLog))
+    {
+    }
+    BOOL OnSocketAccept(int error) override
+    {
+        m_pAccepted = new Accepted(m_pAcceptedLog);
+        return this->Record("accept", this->Accept(m_pAccepted) ? error : -1);
+    }
+    std::shared_ptr<CallbackLog> m_pAcceptedLog;
+    Accepted* m_pAccepted = nullptr;
+};
+
 // Starts the socket library (and the TLS library) for each test and shuts it down afterwards.
 class SocketLibraryTest : public ::testing::Test {
 protected:

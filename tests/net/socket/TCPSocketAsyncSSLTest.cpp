@@ -44,11 +44,11 @@ INSTANTIATE_TEST_SUITE_P(Versions, TlsConnectReport,
 // back and reaches the peer whole and in order; what comes back is the same.
 TEST_F(TlsSocketTest, PlaintextSentDuringHandshakeArrivesInOrder)
 {
-    unsigned short port = StartPeer(kStreamServer, L"--tls 1.3 --mode echo");
+    unsigned short port = StartPeer(kStreamServer, L"--tls 1.3 --mode echo --handshake-delay 0.5");
     RecordingSocket* socket = Connect(port);
     const std::string data = Pattern(50000);
     for (size_t offset = 0; offset < data.size(); offset += 10000)
-        EXPECT_GE(socket->Send(data.data() + offset, 10000), 0);
+        EXPECT_EQ(socket->Send(data.data() + offset, 10000), 0) << "not kept for after the handshake";
     EXPECT_EQ(m_log->Count("connect"), 0) << "sent before the handshake was reported";
     ASSERT_TRUE(m_log->WaitForData(data.size(), 15000)) << m_log->Data().size();
     EXPECT_TRUE(m_log->Data() == data);
@@ -135,20 +135,7 @@ TEST_F(TlsSocketTest, PlainModeSendResumesOnWriteNotification)
 
 // The server role: a listening TLS socket with a certificate hands each connection to a TLS socket
 // of the application; both ends report the connection after the handshake and exchange data.
-class TlsListener : public RecordingSocket {
-public:
-    TlsListener(std::shared_ptr<CallbackLog> log, std::shared_ptr<CallbackLog> acceptedLog)
-        : RecordingSocket(std::move(log)), m_pAcceptedLog(std::move(acceptedLog))
-    {
-    }
-    BOOL OnSocketAccept(int error) override
-    {
-        m_pAccepted = new RecordingSocket(m_pAcceptedLog);
-        return Record("accept", Accept(m_pAccepted) ? error : -1);
-    }
-    std::shared_ptr<CallbackLog> m_pAcceptedLog;
-    RecordingSocket* m_pAccepted = nullptr;
-};
+typedef AcceptingListener<RecordingSocket, RecordingSocket> TlsListener;
 
 TEST_F(TlsSocketTest, ServerRoleWithCertificate)
 {

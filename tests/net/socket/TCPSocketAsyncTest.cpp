@@ -137,20 +137,7 @@ TEST_F(TcpSocketTest, SendOnWorkerToNonReadingPeerReturnsZero)
 
 // A listening socket hands each connection to the application, which accepts it on a socket of
 // its own; that socket then lives on a worker like any other.
-class Listener : public RecordingTcpSocket {
-public:
-    Listener(std::shared_ptr<CallbackLog> log, std::shared_ptr<CallbackLog> acceptedLog)
-        : RecordingTcpSocket(std::move(log)), m_pAcceptedLog(std::move(acceptedLog))
-    {
-    }
-    BOOL OnSocketAccept(int error) override
-    {
-        m_pAccepted = new RecordingTcpSocket(m_pAcceptedLog);
-        return Record("accept", Accept(m_pAccepted) ? error : -1);
-    }
-    std::shared_ptr<CallbackLog> m_pAcceptedLog;
-    RecordingTcpSocket* m_pAccepted = nullptr;
-};
+typedef AcceptingListener<RecordingTcpSocket, RecordingTcpSocket> Listener;
 
 TEST_F(TcpSocketTest, ListenAcceptAndExchange)
 {
