@@ -92,22 +92,9 @@ void CTVTClientManager::Stop()
 
 std::vector<uint8_t> CTVTClientManager::MakePlatformHeader(const char* pszApplicationId, const char* pszMessageId)
 {
-    PlatformHeader::_PHV102_VALUES v;
-    v.strApplicationId = pszApplicationId;
-    v.strMessageId = pszMessageId;
-    // The server matches nothing by it: the current time in seconds serves.
-    v.nTransactionId = (uint64_t)time(nullptr);
-    v.nServiceId = 0;
-    v.strImei = "00000000000000000000";
-    v.strMacAddress = GetMacAddressText();
-    v.strMsisdn = "00000000000000";
-    v.strModelNo = "PC";
-    v.strIspName = "000000000";
-    v.chOsType = 'I';
-    v.strOsVersion = "00000000000000000000";
-    v.strUuid = "000000000000000000000000";
-    v.nBodyType = 1;
-    return PlatformHeader::BuildPhv102(v);
+    // The server matches nothing by the transaction id: the current time in seconds serves.
+    return PlatformHeader::BuildPhv102(PlatformHeader::ClientValues(pszApplicationId, pszMessageId,
+                                                                    (uint64_t)time(nullptr), 0, "00000000000000", 'I'));
 }
 
 Json::Value* CTVTClientManager::MakeHeaderJson()
@@ -190,7 +177,9 @@ void CTVTClientManager::ReplaceDataChannel(std::shared_ptr<CTVTDataController> p
         pOld = std::move(m_pDataChannel);
         m_pDataChannel = std::move(pChannel);
     }
-    // Released outside the lock; a sender still holding it keeps it until its send is done.
+    // Closed and released outside the lock; a sender still holding it keeps it until its send is
+    // done, and an event of its sockets still under way opens no session again.
+    if (pOld) pOld->Close();
 }
 
 void CTVTClientManager::SendVoice(const BYTE* pData, int nLength)

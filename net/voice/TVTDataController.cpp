@@ -18,7 +18,8 @@ const DWORD CTVTDataController::SESSION_TIMEOUT_MS;
 CTVTDataController::CTVTDataController(const CString& strGroupId, const std::string& strRAddress,
                                        unsigned short nRPort, const std::string& strSAddress,
                                        unsigned short nSPort)
-    : m_strGroupId(strGroupId),
+    : m_bClosed(FALSE),
+      m_strGroupId(strGroupId),
       m_r{'R', nullptr, strRAddress, nRPort, FALSE, FALSE, 0},
       m_s{'S', nullptr, strSAddress, nSPort, FALSE, FALSE, 0},
       m_dwSessionTimeout(SESSION_TIMEOUT_MS)
@@ -27,9 +28,19 @@ CTVTDataController::CTVTDataController(const CString& strGroupId, const std::str
 
 CTVTDataController::~CTVTDataController()
 {
+    Close();
+}
+
+void CTVTDataController::Close()
+{
+    std::shared_ptr<CTVTDataAsyncSocket> pR, pS;
+    {
+        CSingleLock lock(&m_cs, TRUE);
+        m_bClosed = TRUE;
+        pR = std::move(m_r.pSocket);
+        pS = std::move(m_s.pSocket);
+    }
     // Each socket goes to its worker for deletion once the last holder lets go of it.
-    m_r.pSocket.reset();
-    m_s.pSocket.reset();
 }
 
 std::string CTVTDataController::MakeRegistration(char cSessionType, const CString& strGroupId, int nAccountId,
@@ -72,6 +83,7 @@ void CTVTDataController::Start()
     std::shared_ptr<CTVTDataAsyncSocket> pOldS, pOldR;
     {
         CSingleLock lock(&m_cs, TRUE);
+        if (m_bClosed) return;
         m_r.bKeepAliveSent = FALSE;
         m_s.bKeepAliveSent = FALSE;
         pOldS = OpenSession(m_s);

@@ -32,6 +32,10 @@ public:
 
     // Opens the "S" session and then the "R" session.
     void Start();
+    // Lets go of both sessions for good: an event of their sockets that is still under way finds
+    // no session to act on, so none is opened again. The destructor does the same; the owner calls
+    // it when it lets go, since a running event may hold the controller a little longer.
+    void Close();
     // Sends one encoded voice frame on the "R" session once that session is registered; drops it
     // before.
     void SendVoice(const BYTE* pData, int nLength);
@@ -72,6 +76,7 @@ private:
     void ReadRegistrationAnswer(const Session& session, const char* pText, int nLength);
 
     CCriticalSection m_cs;
+    BOOL m_bClosed;
     CString m_strGroupId;
     Session m_r;
     Session m_s;

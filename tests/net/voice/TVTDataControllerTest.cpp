@@ -42,6 +42,9 @@ protected:
     }
     void TearDown() override
     {
+        // As the owner does: closed before it is let go, so no event still under way reopens a
+        // session while the socket library shuts down.
+        if (m_controller) m_controller->Close();
         m_controller.reset();
         EXPECT_TRUE(CSocketBase::ShutdownSockets());
     }
@@ -142,6 +145,23 @@ TEST_F(DataChannelTest, UnansweredSessionsAreReopenedWithANewSocket)
     EXPECT_NE(nFrom, nSFrom);
     EXPECT_EQ(m_controller->GetOpenCount('S'), 2);
     EXPECT_TRUE(m_controller->IsRegistered('S'));
+}
+
+TEST_F(DataChannelTest, ClosedChannelOpensNoSessionAgain)
+{
+    StartController(200);
+    std::string datagram;
+    ASSERT_TRUE(m_r.ReceiveType(CVoicePacket::Registration, datagram, 5000));
+    ASSERT_TRUE(m_r.ReceiveType(CVoicePacket::Registration, datagram, 5000)) << "reopened while unanswered";
+    m_controller->Close();
+    while (m_r.Receive(datagram, 100)) {
+    }
+    const int nOpened = m_controller->GetOpenCount('R');
+    EXPECT_FALSE(m_r.ReceiveType(CVoicePacket::Registration, datagram, 800)) << "a session opened after Close";
+    EXPECT_EQ(m_controller->GetOpenCount('R'), nOpened);
+    EXPECT_EQ(m_controller->GetLocalPort('R'), 0) << "the session's socket is let go";
+    m_controller->Start();
+    EXPECT_EQ(m_controller->GetOpenCount('R'), nOpened) << "a closed channel does not start again";
 }
 
 class DataChannelPlayTest : public DataChannelTest {

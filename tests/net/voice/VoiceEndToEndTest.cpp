@@ -14,7 +14,7 @@
 #include "net/voice/SoundManager.h"
 #include "net/voice/TVTClientManager.h"
 #include "net/voice/TVTDataController.h"
-#include "tests/net/protocol/RecordingWindow.h"
+#include "tests/net/protocol/EndToEndSupport.h"
 #include "tests/net/voice/VoiceTestSupport.h"
 
 using namespace voicetest;
@@ -34,17 +34,13 @@ std::string Hex(const std::string& bytes)
     return hex;
 }
 
-class VoiceEndToEndTest : public ::testing::Test {
+class VoiceEndToEndTest : public prototest::EndToEndTest {
 protected:
     static void SetUpTestSuite()
     {
-        s_pServers = new TestServers();
-        ASSERT_TRUE(s_pServers->Start()) << "the test servers did not start";
-        ASSERT_TRUE(CSocketBase::InitializeSockets(true, 4));
-        ASSERT_TRUE(CTCPSocketAsyncSSL::InitializeSSL());
-        CLoginManager::GetInstance()->SetUserId("2001");
+        EndToEndTest::SetUpTestSuite();
         CSettingManager::GetInstance()->SetTVTAddress(L"127.0.0.1");
-        CSettingManager::GetInstance()->SetTVTPort(s_pServers->GetPort(TestServers::VOICE));
+        CSettingManager::GetInstance()->SetTVTPort(ServerPort(PORT_VOICE));
         ASSERT_TRUE(Manager()->Init(zeltest::SourcePath(L"protocols/tvt_protocol.xml").c_str()));
         ASSERT_TRUE(CSoundManager::GetInstance()->SetAudioDevices(
             std::unique_ptr<IAudioInput>(new FakeAudioInput(s_input)),
@@ -53,16 +49,13 @@ protected:
     static void TearDownTestSuite()
     {
         CSoundManager::DestroyInstance();
-        CSocketBase::ShutdownSockets();
-        CTCPSocketAsyncSSL::ShutdownSSL();
-        if (s_pServers) s_pServers->Stop();
-        delete s_pServers;
-        s_pServers = nullptr;
+        EndToEndTest::TearDownTestSuite();
     }
     void SetUp() override
     {
-        Call(R"({"cmd": "clear_log"})");
-        Call(R"({"cmd": "config", "answer_udp_keepalive": true, "answer_keepalive": true})");
+        EndToEndTest::SetUp();
+        Call(R"({"cmd": "config", "answer_udp_keepalive": true})");
+        CLoginManager::GetInstance()->SetUserId("2001");
         _CLIENT_TIMINGS timings = Manager()->GetTimings();
         timings.dwIdleTimeout = 1000;
         Manager()->SetTimings(timings);
@@ -77,6 +70,7 @@ protected:
         Manager()->SetListener((HWND) nullptr);
         Manager()->Stop();
         Manager()->GetClient()->Close();
+        EndToEndTest::TearDown();
     }
 
     static CTVTClientManager* Manager() { return CTVTClientManager::GetInstance(); }
@@ -84,15 +78,18 @@ protected:
     {
         Json::Value command;
         Json::Reader().parse(pszJson, command);
-        Json::Value answer = s_pServers->Call(command);
-        EXPECT_TRUE(answer["ok"].asBool()) << pszJson;
-        return answer;
+        return Control(command);
     }
     // The voice UDP records of a side ("send" or "receive") and a datagram type.
     static std::vector<Json::Value> Datagrams(const char* pszSide, int nType)
     {
         std::vector<Json::Value> found;
-        for (const Json::Value& r : s_pServers->Records("voice_udp", "datagram"))
+        Json::Value command;
+        command["cmd"] = "log";
+        command["server"] = "voice_udp";
+        command["kind"] = "datagram";
+        const Json::Value records = Control(command)["records"];
+        for (const Json::Value& r : records)
             if (r["side"].asString() == pszSide && r["type"].asInt() == nType) found.push_back(r);
         return found;
     }
@@ -111,13 +108,10 @@ protected:
         return pChannel;
     }
 
-    static TestServers* s_pServers;
     static std::shared_ptr<FakeAudioInput::State> s_input;
     static std::shared_ptr<FakeAudioOutput::State> s_output;
-    prototest::RecordingWindow m_listener;
 };
 
-TestServers* VoiceEndToEndTest::s_pServers = nullptr;
 std::shared_ptr<FakeAudioInput::State> VoiceEndToEndTest::s_input = std::make_shared<FakeAudioInput::State>();
 std::shared_ptr<FakeAudioOutput::State> VoiceEndToEndTest::s_output = std::make_shared<FakeAudioOutput::State>();
 
@@ -125,9 +119,9 @@ TEST_F(VoiceEndToEndTest, JoinRegistersBothSessionsAndKeepsEverythingAlive)
 {
     std::shared_ptr<CTVTDataController> pChannel = Join();
     ASSERT_TRUE(pChannel);
-    Json::Value join;
-    for (const Json::Value& r : s_pServers->Records("voice", "frame"))
-        if (r["msg"].asString() == "CON000001") join = r;
+    const Json::Value joins = Frames("voice", "A002", "CON000001");
+    ASSERT_EQ(joins.size(), 1u);
+    const Json::Value& join = joins[0];
     EXPECT_EQ(join["app"].asString(), "A002");
     EXPECT_EQ(join["header"]["GROUPID"].asString(), Group());
     EXPECT_EQ(join["header"]["ACCOUNTID"].asString(), "2001");
@@ -137,11 +131,7 @@ TEST_F(VoiceEndToEndTest, JoinRegistersBothSessionsAndKeepsEverythingAlive)
     EXPECT_TRUE(Manager()->IsSessionOpen());
 
     // The control connection's keep-alive after a second of quiet, answered.
-    ASSERT_TRUE(zeltest::PumpUntil([&] {
-        for (const Json::Value& r : s_pServers->Records("voice", "frame"))
-            if (r["msg"].asString() == "CON000000") return true;
-        return false;
-    }, kWaitMs));
+    ASSERT_TRUE(WaitForFrames("voice", "A002", "CON000000", 1, kWaitMs));
     EXPECT_TRUE(zeltest::PumpUntil([&] { return !Manager()->IsKeepAliveSent(); }, kWaitMs));
     // Both voice sessions' keep-alives, answered: no session is opened again.
     ASSERT_TRUE(zeltest::PumpUntil([&] { return Datagrams("send", 0).size() >= 2 && Datagrams("receive", 0).size() >= 2; },
@@ -200,7 +190,7 @@ TEST_F(VoiceEndToEndTest, VoiceFromTheServerIsPlayed)
     command["cmd"] = "voice";
     command["hex"] = Hex(std::string((const char*)frame, n));
     command["group"] = Group();
-    EXPECT_EQ(s_pServers->Call(command)["sent"].asInt(), 1);
+    EXPECT_EQ(Control(command)["sent"].asInt(), 1);
     ASSERT_TRUE(zeltest::PumpUntil([&] {
         return CSoundManager::GetInstance()->GetRingState().GetWriteOffset() == 16000u + voice::kBlockBytes;
     }, kWaitMs));
@@ -222,7 +212,7 @@ TEST_F(VoiceEndToEndTest, ShortDatagramAnswersTheSessionKeepAlive)
     command["hex"] = "00";
     command["raw"] = true;
     command["group"] = Group();
-    EXPECT_EQ(s_pServers->Call(command)["sent"].asInt(), 1);
+    EXPECT_EQ(Control(command)["sent"].asInt(), 1);
     ASSERT_TRUE(zeltest::PumpUntil([&] { return !pChannel->IsKeepAliveSent('S'); }, kWaitMs));
     // The next period sends another keep-alive on the same session instead of opening it again.
     ASSERT_TRUE(zeltest::PumpUntil([&] { return Datagrams("send", 0).size() > nKeepAlives; }, kWaitMs));

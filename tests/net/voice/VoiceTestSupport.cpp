@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <sstream>
 
 namespace voicetest {
 
@@ -201,54 +200,6 @@ bool UdpPeer::SendTo(unsigned short nPort, const std::string& datagram)
     to.sin_port = htons(nPort);
     return sendto(m_socket, datagram.data(), (int)datagram.size(), 0, (sockaddr*)&to, sizeof to) ==
            (int)datagram.size();
-}
-
-// --------------------------------------------------------------------------------- servers
-
-bool TestServers::Start()
-{
-    WSADATA wsa;
-    WSAStartup(MAKEWORD(2, 2), &wsa);
-    if (!m_fixture.Start(L"tests/servers/run_servers.py")) return false;
-    std::istringstream in(m_fixture.ReadyLine());
-    for (int port; in >> port;) m_ports.push_back(port);
-    m_control = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons((u_short)GetPort(CONTROL));
-    return m_ports.size() == 8 && connect(m_control, (sockaddr*)&address, sizeof address) == 0;
-}
-
-void TestServers::Stop()
-{
-    if (m_control != INVALID_SOCKET) closesocket(m_control);
-    m_control = INVALID_SOCKET;
-    m_fixture.Stop();
-    WSACleanup();
-}
-
-Json::Value TestServers::Call(const Json::Value& command)
-{
-    Json::StreamWriterBuilder builder;
-    builder["indentation"] = "";
-    std::string line = Json::writeString(builder, command) + "\n";
-    Json::Value answer;
-    if (send(m_control, line.data(), (int)line.size(), 0) != (int)line.size()) return answer;
-    std::string text;
-    char c = 0;
-    while (recv(m_control, &c, 1, 0) == 1 && c != '\n') text += c;
-    Json::Reader().parse(text, answer);
-    return answer;
-}
-
-Json::Value TestServers::Records(const char* pszServer, const char* pszKind)
-{
-    Json::Value command;
-    command["cmd"] = "log";
-    command["server"] = pszServer;
-    command["kind"] = pszKind;
-    return Call(command)["records"];
 }
 
 int PacketType(const std::string& datagram)

@@ -4,8 +4,6 @@
 #include <winsock2.h>
 #include <windows.h>
 
-#include <json/json.h>
-
 #include <atomic>
 #include <deque>
 #include <memory>
@@ -15,7 +13,6 @@
 
 #include "net/voice/IAudioInput.h"
 #include "net/voice/IAudioOutput.h"
-#include "tests/support/TestSupport.h"
 
 namespace voicetest {
 
@@ -98,25 +95,6 @@ public:
 private:
     SOCKET m_socket;
     unsigned short m_nPort;
-};
-
-// The local test servers (run_servers.py) started from the test, and their control port.
-class TestServers {
-public:
-    enum Port { TAS, PUSH, TDS, VOICE, HTTP, CONTROL, VOICE_UDP_SEND, VOICE_UDP_RECEIVE };
-
-    bool Start();
-    void Stop();
-    int GetPort(Port port) const { return port < (int)m_ports.size() ? m_ports[port] : 0; }
-    // One command; the answer object (with "ok" false and "error" when it failed).
-    Json::Value Call(const Json::Value& command);
-    // The records of that server and kind that the servers logged.
-    Json::Value Records(const char* pszServer, const char* pszKind);
-
-private:
-    zeltest::PythonFixture m_fixture;
-    std::vector<int> m_ports;
-    SOCKET m_control = INVALID_SOCKET;
 };
 
 // The type of a datagram of the voice channel (0 for one shorter than two bytes).
