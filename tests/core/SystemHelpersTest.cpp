@@ -5,7 +5,6 @@
 
 #include "core/ByteOrder.h"
 #include "core/FileHelpers.h"
-#include "core/MessageBoxHook.h"
 #include "core/SystemHelpers.h"
 #include "core/TextHelpers.h"
 #include "tests/core/CoreTestHelpers.h"
@@ -73,9 +72,6 @@ TEST(SystemHelpers, RunProgram)
     EXPECT_EQ(RunProgram(coretest::HelperProgram(L"crash_child.exe").c_str(), args.c_str(), TRUE), 0);
 }
 
-std::wstring g_message;
-int Answer(LPCWSTR text, UINT) { g_message = text; return IDOK; }
-
 TEST(SystemHelpers, MakeAppDataFolder)
 {
     coretest::ScopedAppData appData(L"Dumps");
@@ -83,11 +79,9 @@ TEST(SystemHelpers, MakeAppDataFolder)
     EXPECT_EQ(std::wstring(folder), appData.Folder());
     EXPECT_TRUE(FileExists(folder.Left(folder.GetLength() - 1), TRUE));
 
-    PFN_CORE_MESSAGEBOX old = SetCoreMessageBoxHook(Answer);
-    g_message.clear();
+    coretest::MessageBoxRecorder boxes;
     EXPECT_TRUE(MakeAppDataFolder(appData.Company().c_str(), L"bad|name").IsEmpty());
-    EXPECT_EQ(g_message.rfind(L"Dumpfile CreateDirectories : ", 0), 0u) << zeltest::Narrow(g_message);
-    SetCoreMessageBoxHook(old);
+    EXPECT_EQ(boxes.LastText().rfind(L"Dumpfile CreateDirectories : ", 0), 0u) << zeltest::Narrow(boxes.LastText());
 }
 
 TEST(TextHelpers, IntToStringAndSplitByComma)
