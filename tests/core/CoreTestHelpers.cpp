@@ -1,7 +1,5 @@
 #include "tests/core/CoreTestHelpers.h"
 
-#include "platform/MessageBox.h"
-
 #include <shlobj.h>
 #include <atomic>
 #include <cstring>
@@ -36,16 +34,6 @@ ScopedAppData::ScopedAppData(const wchar_t* product) : m_product(product)
 }
 
 ScopedAppData::~ScopedAppData() { zeltest::RemoveTree(m_companyFolder); }
-
-MessageBoxRecorder::MessageBoxRecorder()
-{
-    zel::SetMessageBoxHook([this](LPCTSTR text, LPCTSTR, UINT) {
-        m_lastText = text;
-        return IDOK;
-    });
-}
-
-MessageBoxRecorder::~MessageBoxRecorder() { zel::SetMessageBoxHook(nullptr); }
 
 namespace {
 std::atomic<int64_t> g_fixedTime{0};

@@ -28,18 +28,6 @@ private:
     std::wstring m_company, m_product, m_companyFolder;
 };
 
-// Answers every message box with OK while it lives and keeps the text of the last one.
-class MessageBoxRecorder {
-public:
-    MessageBoxRecorder();
-    ~MessageBoxRecorder();
-    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
-    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
-    const std::wstring& LastText() const { return m_lastText; }
-private:
-    std::wstring m_lastText;
-};
-
 // A clock that tests set; its function can be handed to the loggers and the crash dumps.
 void SetFixedTime(int year, int month, int day, int hour, int minute, int second, int ms = 0);
 void FixedTimeNow(SYSTEMTIME* pst);

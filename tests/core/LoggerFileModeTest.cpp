@@ -5,6 +5,7 @@
 
 #include "core/MyLogFile.h"
 #include "tests/core/CoreTestHelpers.h"
+#include "tests/support/MessageBoxRecorder.h"
 
 using coretest::SetFixedTime;
 
@@ -331,7 +332,7 @@ TEST(LoggerAppData, FindsAndCreatesTheFolderUnderLocalAppData)
 TEST(LoggerAppData, AFolderThatCannotBeCreatedIsReportedAndLeftEmpty)
 {
     coretest::ScopedAppData appData;
-    coretest::MessageBoxRecorder boxes;
+    zeltest::MessageBoxRecorder boxes;
     CMyLogFile log;
     // The company level is a file: nothing can be created under it.
     std::wstring companyFolder = appData.Folder().substr(0, appData.Folder().size() - appData.Product().size() - 2);

@@ -8,6 +8,7 @@
 #include "core/SystemHelpers.h"
 #include "core/TextHelpers.h"
 #include "tests/core/CoreTestHelpers.h"
+#include "tests/support/MessageBoxRecorder.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ TEST(SystemHelpers, MakeAppDataFolder)
     EXPECT_EQ(std::wstring(folder), appData.Folder());
     EXPECT_TRUE(FileExists(folder.Left(folder.GetLength() - 1), TRUE));
 
-    coretest::MessageBoxRecorder boxes;
+    zeltest::MessageBoxRecorder boxes;
     EXPECT_TRUE(MakeAppDataFolder(appData.Company().c_str(), L"bad|name").IsEmpty());
     EXPECT_EQ(boxes.LastText().rfind(L"Dumpfile CreateDirectories : ", 0), 0u) << zeltest::Narrow(boxes.LastText());
 }
