@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/FileHelpers.h"
+#include "platform/Convert.h"
 
 namespace {
 
@@ -21,13 +22,7 @@ long DaysFromCivil(int y, int m, int d)
 // Text-mode bytes of a line: UTF-8, with every LF written as CR LF.
 std::string ToFileBytes(const CString& strLine)
 {
-    std::string utf8;
-    int nChars = strLine.GetLength();
-    if (nChars > 0) {
-        int n = WideCharToMultiByte(CP_UTF8, 0, strLine, nChars, nullptr, 0, nullptr, nullptr);
-        utf8.resize(n > 0 ? n : 0);
-        if (n > 0) WideCharToMultiByte(CP_UTF8, 0, strLine, nChars, &utf8[0], n, nullptr, nullptr);
-    }
+    const std::string utf8 = WideToUtf8(strLine);
     std::string bytes;
     bytes.reserve(utf8.size() + 8);
     for (char c : utf8) {
@@ -164,10 +159,7 @@ CString CMyLogFile::ReadFileDate()
     if (dwRead >= 2 && buf[0] == 0xFF && buf[1] == 0xFE) {
         strLine = CString(reinterpret_cast<const wchar_t*>(buf + 2), (int)((dwRead - 2) / 2));
     } else if (dwRead > 0) {
-        wchar_t wbuf[512];
-        int n = MultiByteToWideChar(CP_UTF8, 0, reinterpret_cast<const char*>(buf), (int)dwRead,
-                                    wbuf, 512);
-        strLine = CString(wbuf, n > 0 ? n : 0);
+        strLine = Utf8ToWide(std::string(reinterpret_cast<const char*>(buf), dwRead));
     }
     int nEnd = strLine.Find(L'\n');
     if (nEnd >= 0) strLine = strLine.Left(nEnd);
