@@ -4,20 +4,10 @@
 #include <string>
 
 #include "core/FileHelpers.h"
+#include "platform/CivilDate.h"
 #include "platform/Convert.h"
 
 namespace {
-
-// Days since 1970-01-01 of a proleptic Gregorian date; impossible days roll into the next month.
-long DaysFromCivil(int y, int m, int d)
-{
-    y -= m <= 2;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
 
 // Text-mode bytes of a line: UTF-8, with every LF written as CR LF.
 std::string ToFileBytes(const CString& strLine)
@@ -171,7 +161,7 @@ int CMyLogFile::DeleteOldCopies(const CString& strFolder, const CString& strName
 {
     SYSTEMTIME st;
     Now(&st);
-    const long nToday = DaysFromCivil(st.wYear, st.wMonth, st.wDay);
+    const long long nToday = zel::DaysFromCivil(st.wYear, st.wMonth, st.wDay);
     CString strPattern;
     strPattern.Format(L"%s\\*_%s", (LPCTSTR)strFolder, (LPCTSTR)strName);
     WIN32_FIND_DATAW fd;
@@ -187,7 +177,7 @@ int CMyLogFile::DeleteOldCopies(const CString& strFolder, const CString& strName
         if (nYear < 1970) nYear = 1970;
         if (nMonth < 1 || nMonth > 12) nMonth = 1;
         if (nDay < 1 || nDay > 31) nDay = 1;
-        if (nToday - DaysFromCivil(nYear, nMonth, nDay) > m_nKeepDays)
+        if (nToday - zel::DaysFromCivil(nYear, nMonth, nDay) > m_nKeepDays)
             DeleteFileW(strFolder + L"\\" + fd.cFileName);
     } while (FindNextFileW(hFind, &fd));
     FindClose(hFind);
