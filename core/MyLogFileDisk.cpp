@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/FileHelpers.h"
+#include "core/TextHelpers.h"
 #include "platform/CivilDate.h"
 #include "platform/Convert.h"
 
@@ -12,14 +13,7 @@ namespace {
 // Text-mode bytes of a line: UTF-8, with every LF written as CR LF.
 std::string ToFileBytes(const CString& strLine)
 {
-    const std::string utf8 = WideToUtf8(strLine);
-    std::string bytes;
-    bytes.reserve(utf8.size() + 8);
-    for (char c : utf8) {
-        if (c == '\n') bytes += '\r';
-        bytes += c;
-    }
-    return bytes;
+    return ToTextModeBytes(WideToUtf8(strLine));
 }
 
 HANDLE OpenForAppend(LPCTSTR pszPath)

@@ -101,6 +101,15 @@ TEST(TextHelpers, IntToStringAndSplitByComma)
     }
 }
 
+TEST(TextHelpers, TextModeBytesEndEveryLineWithCrLf)
+{
+    struct Case { std::string text, bytes; };
+    const Case cases[] = {
+        {"a\nb\n", "a\r\nb\r\n"}, {"", ""}, {"\n\n", "\r\n\r\n"}, {"no break", "no break"}, {"x\r\n", "x\r\r\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ToTextModeBytes(c.text), c.bytes) << c.text;
+}
+
 TEST(TextHelpers, MakeTimeFromYmd)
 {
     CTime t = MakeTimeFromYmd(L"20241227", L"15", L"04");
