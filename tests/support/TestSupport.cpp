@@ -111,6 +111,18 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
     return ok;
 }
 
+bool SetLocalLastWriteTime(const std::wstring& path, const SYSTEMTIME& local)
+{
+    FILETIME ftLocal, ftUtc;
+    if (!SystemTimeToFileTime(&local, &ftLocal) || !LocalFileTimeToFileTime(&ftLocal, &ftUtc)) return false;
+    HANDLE h = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    bool ok = SetFileTime(h, nullptr, nullptr, &ftUtc) != FALSE;
+    CloseHandle(h);
+    return ok;
+}
+
 ChildProcess::~ChildProcess() { Kill(); }
 
 bool ChildProcess::Start(const std::wstring& commandLine, const std::wstring& workDir)
