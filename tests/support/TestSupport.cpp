@@ -58,6 +58,19 @@ void RemoveTree(const std::wstring& dir)
     RemoveDirectoryW(dir.c_str());
 }
 
+std::vector<std::wstring> ListFiles(const std::wstring& folder)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(fd.cFileName);
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+    return names;
+}
+
 TempDir::TempDir()
 {
     std::wstring base = BinaryDir();

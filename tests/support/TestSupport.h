@@ -29,6 +29,8 @@ private:
 
 // Removes a folder with everything in it.
 void RemoveTree(const std::wstring& dir);
+// The names of the files (not the folders) directly in a folder, in the order the system lists them.
+std::vector<std::wstring> ListFiles(const std::wstring& folder);
 
 // Reads and writes whole files as bytes.
 bool ReadFileBytes(const std::wstring& path, std::string& out);
