@@ -3,7 +3,6 @@
 // the Win32 structures, so they pass straight to any API taking a POINT*, SIZE* or RECT*.
 // Rectangles are half-open: right and bottom are outside.
 #include <windows.h>
-#include <windowsx.h>
 
 class CPoint;
 class CRect;
@@ -38,7 +37,9 @@ public:
     CPoint(POINT p) { x = p.x; y = p.y; }
     CPoint(SIZE s) { x = s.cx; y = s.cy; }
     // A mouse message's lParam: signed 16-bit x in the low word, y in the high word.
-    CPoint(LPARAM packed) { x = GET_X_LPARAM(packed); y = GET_Y_LPARAM(packed); }
+    // (Not windowsx.h for this: its macros, SubclassWindow and CopyRgn among them, clash with
+    // the window classes' member names.)
+    CPoint(LPARAM packed) { x = static_cast<short>(LOWORD(packed)); y = static_cast<short>(HIWORD(packed)); }
 
     void Offset(int dx, int dy) { x += dx; y += dy; }
     void Offset(POINT p) { Offset(p.x, p.y); }

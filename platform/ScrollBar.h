@@ -1,0 +1,20 @@
+#pragma once
+// CScrollBar: a scroll-bar control. The parent's WM_HSCROLL/WM_VSCROLL from it is offered to
+// the control object first (reflection).
+#include "platform/Wnd.h"
+
+class CScrollBar : public CWnd {
+    DECLARE_DYNAMIC(CScrollBar)
+public:
+    CScrollBar() = default;
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) { return CWnd::Create(L"SCROLLBAR", nullptr, dwStyle, rect, pParentWnd, nID); }
+    int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
+    int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
+    void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const { ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos); }
+    void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE) { ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw); }
+    void ShowScrollBar(BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, SB_CTL, bShow); }
+    BOOL EnableScrollBar(UINT nArrowFlags = ESB_ENABLE_BOTH) { return ::EnableScrollBar(m_hWnd, SB_CTL, nArrowFlags); }
+    BOOL SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE) { return CWnd::SetScrollInfo(SB_CTL, lpScrollInfo, bRedraw); }
+    BOOL GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL) const { return CWnd::GetScrollInfo(SB_CTL, lpScrollInfo, nMask); }
+    int GetScrollLimit() const { return CWnd::GetScrollLimit(SB_CTL); }
+};
