@@ -1,5 +1,6 @@
 #include "core/AesBase64.h"
 
+#include "core/MyLogFile.h"
 #include "platform/Convert.h"
 
 #include <windows.h>
@@ -43,7 +44,8 @@ CString DecryptAes256Base64(const CString& strText, const CString& strKey)
         return CString();
     const std::string key = WideToAnsi(strKey);
     if (key.size() > 32 || strText.GetLength() > kMaxAesBase64Text) {
-        // TODO(log) 4: refused key/text length
+        g_ApplicationLog.Log(4, L"DecryptAes256Base64: refused a key of %d and a text of %d characters\n",
+                             strKey.GetLength(), strText.GetLength());
         return CString();
     }
     const std::string text = WideToAnsi(strText);
@@ -71,7 +73,7 @@ CString DecryptAes256Base64(const CString& strText, const CString& strKey)
     DWORD size = 0;
     if (!CryptStringToBinaryA(text.c_str(), DWORD(text.size()), CRYPT_STRING_BASE64, nullptr, &size,
                               nullptr, nullptr)) {
-        // TODO(log) 4 "Error while getting size... %d\n", GetLastError()
+        g_ApplicationLog.Log(4, L"Error while getting size... %d\n", int(GetLastError()));
         return CString();
     }
     if (size == 0)
@@ -80,12 +82,12 @@ CString DecryptAes256Base64(const CString& strText, const CString& strKey)
     try {
         buffer.assign(size, 0);
     } catch (const std::bad_alloc&) {
-        // TODO(log) 4 "Out of memory %d\n", GetLastError()
+        g_ApplicationLog.Log(4, L"Out of memory %d\n", int(GetLastError()));
         return CString();
     }
     if (!CryptStringToBinaryA(text.c_str(), DWORD(text.size()), CRYPT_STRING_BASE64, buffer.data(),
                               &size, nullptr, nullptr)) {
-        // TODO(log) 4 "Error while converting to base64 string... %d\n", GetLastError()
+        g_ApplicationLog.Log(4, L"Error while converting to base64 string... %d\n", int(GetLastError()));
         return CString();
     }
     DWORD length = size;

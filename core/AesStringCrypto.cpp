@@ -53,25 +53,22 @@ DWORD CAesStringCrypto::Init(LPCWSTR pszPassPhrase)
 {
     if (m_hProv)
         return 0;
-    if (!CryptAcquireContextW(&m_hProv, nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT)) {
-        m_hProv = 0;
-        return Fail();
-    }
-    if (!CryptCreateHash(m_hProv, CALG_SHA1, 0, 0, &m_hHash)) {
-        m_hHash = 0;
-        return Fail();
-    }
     const wchar_t* phrase = pszPassPhrase ? pszPassPhrase : L"";
-    DWORD cb = DWORD(std::wcslen(phrase) * sizeof(wchar_t));
-    if (!CryptHashData(m_hHash, reinterpret_cast<const BYTE*>(phrase), cb, 0))
-        return Fail();
+    const DWORD cb = DWORD(std::wcslen(phrase) * sizeof(wchar_t));
     // Checked under Wine 8 against the documented derivation (SHA-1 of the hash padded with 0x36
     // and with 0x5C, first 32 bytes) computed with OpenSSL: the same key, so no own derivation.
-    if (!CryptDeriveKey(m_hProv, CALG_AES_256, m_hHash, CRYPT_CREATE_SALT, &m_hKey)) {
-        m_hKey = 0;
-        return Fail();
-    }
-    return 0;
+    const bool ok =
+        CryptAcquireContextW(&m_hProv, nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT) &&
+        CryptCreateHash(m_hProv, CALG_SHA1, 0, 0, &m_hHash) &&
+        CryptHashData(m_hHash, reinterpret_cast<const BYTE*>(phrase), cb, 0) &&
+        CryptDeriveKey(m_hProv, CALG_AES_256, m_hHash, CRYPT_CREATE_SALT, &m_hKey);
+    if (ok)
+        return 0;
+    // Nothing half-made is kept, so that a later Init tries again instead of reporting success
+    // for a context without a key.
+    const DWORD error = Fail();
+    Release();
+    return error;
 }
 
 CString CAesStringCrypto::EncryptToBase64(LPCWSTR pszText)

@@ -1,5 +1,6 @@
 #include "core/JsonHelpers.h"
 
+#include "core/MyLogFile.h"
 #include "platform/Convert.h"
 
 #include <windows.h>
@@ -87,7 +88,11 @@ int GetJsonFlag(const Json::Value& obj, const char* key, int nDefault)
         return v->asDouble() != 0.0 ? 1 : 0;
     case Json::stringValue:
         return IsTrueText(v->asString()) ? 1 : 0;
+    case Json::nullValue:
+        return 0;
     default:
+        g_ApplicationLog.Log(3, L"JSON flag \"%s\" is an array or object; read as N\n",
+                             Utf8ToWide(key).GetString());
         return 0;
     }
 }

@@ -1,6 +1,7 @@
 #include "core/SavedPassword.h"
 
 #include "core/HexText.h"
+#include "core/MyLogFile.h"
 #include "core/Rijndael.h"
 
 #include <windows.h>
@@ -59,7 +60,8 @@ char* DecryptSavedPassword(const wchar_t* hexText)
 {
     size_t digits = hexText ? std::wcslen(hexText) : 0;
     if (digits == 0 || digits % (2 * kBlock) != 0 || !IsUpperHexText(hexText)) {
-        // TODO(log): corrupt saved password, length digits
+        g_ApplicationLog.Log(3, L"DecryptSavedPassword: the saved value of %d characters is not whole "
+                                L"blocks of upper-case hexadecimal digits\n", int(digits));
         return NewTextBuffer(1);
     }
     std::string narrow(digits, '\0');

@@ -91,7 +91,8 @@ int RunProgram(LPCTSTR pszFile, LPCTSTR pszParameters, BOOL bWait)
 {
     SHELLEXECUTEINFOW sei = {};
     sei.cbSize = sizeof sei;
-    sei.fMask = SEE_MASK_NOCLOSEPROCESS;
+    // The caller reports a failure itself: no system error box that would wait for a click.
+    sei.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     sei.lpFile = pszFile;
     sei.lpParameters = pszParameters;
     sei.nShow = SW_SHOWNORMAL;

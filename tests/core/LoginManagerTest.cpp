@@ -3,23 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/core/JsonFixture.h"
+
 #include <atomic>
 #include <thread>
 
 namespace {
 
-Json::Value Parse(const char* text)
-{
-    Json::Value v;
-    Json::Reader reader;
-    EXPECT_TRUE(reader.parse(text, v)) << text;
-    return v;
-}
-
-class LoginManagerTest : public testing::Test {
+class LoginManagerTest : public CSessionTest {
 protected:
-    void SetUp() override { CLoginManager::DestroyInstance(); }
-    void TearDown() override { CLoginManager::DestroyInstance(); }
+    LoginManagerTest() : CSessionTest("") {}
     CLoginManager* Session() { return CLoginManager::GetInstance(); }
 };
 
@@ -54,7 +47,7 @@ TEST_F(LoginManagerTest, ObserverOnlyForExactlyY)
 TEST_F(LoginManagerTest, LoginReplyIsStoredAndNamesDecoded)
 {
     Session()->SetSessionFromReply(
-        Parse("{\"userProfile\":\"P1\",\"userSessionId\":\"S1\",\"userId\":\"1234\","
+        ParseJson("{\"userProfile\":\"P1\",\"userSessionId\":\"S1\",\"userId\":\"1234\","
               "\"userName\":\"\xed\x99\x8d\xea\xb8\xb8\xeb\x8f\x99\",\"deptName\":\"Dev\","
               "\"positionName\":\"Lead\",\"locale\":\"ko\",\"observerYn\":\"Y\"}"),
         true);
@@ -71,7 +64,7 @@ TEST_F(LoginManagerTest, LoginReplyIsStoredAndNamesDecoded)
     EXPECT_EQ(1, Session()->IsObserver());
 
     // A re-login stores the six session members only; absent members become empty.
-    Session()->SetSessionFromReply(Parse("{\"userProfile\":\"P2\",\"userId\":77}"), false);
+    Session()->SetSessionFromReply(ParseJson("{\"userProfile\":\"P2\",\"userId\":77}"), false);
     EXPECT_EQ("P2", Session()->GetUserProfile());
     EXPECT_EQ("", Session()->GetUserSessionId());
     EXPECT_EQ(77, Session()->GetUserIdNumber());
