@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include "platform/CString.h"
+#include "platform/DC.h"
 #include "platform/Geometry.h"
+#include "platform/Wnd.h"
 
 // Drawing helpers of the owner-drawn windows: text in the client's font, bitmaps blitted with a
 // transparent colour, and three small tests. Each restores what it changes in the device context.
@@ -40,3 +42,21 @@ BOOL IsNearPoint(POINT a, POINT b);
 int HasWindowStyle(HWND hWnd);
 // TRUE when GDI+ (started by the caller) opens the file as an image.
 BOOL IsImageFileValid(LPCTSTR pszPath);
+
+// The same on the class library's device context and window objects (null gives no drawing
+// and 0).
+inline void DrawTextWithFont(CDC* pDC, RECT* pRect, LPCTSTR pszText, COLORREF clrText,
+                             COLORREF clrBk, BOOL bTransparent, int nPointSize, UINT uFormat, int nBold)
+{
+    DrawTextWithFont(pDC->GetSafeHdc(), pRect, pszText, clrText, clrBk, bTransparent, nPointSize,
+                     uFormat, nBold);
+}
+inline CRect DrawWrappedText(CDC* pDC, const RECT& rect, const CString& strText, BOOL bDraw,
+                             int nPointSize)
+{
+    return DrawWrappedText(pDC->GetSafeHdc(), rect, strText, bDraw, nPointSize);
+}
+inline int HasWindowStyle(CWnd* pWnd)
+{
+    return pWnd->GetSafeHwnd() ? HasWindowStyle(pWnd->GetSafeHwnd()) : 0;
+}

@@ -118,7 +118,7 @@ void CMyLogFile::Init(CString strFolder, CString strPath, int nKeepDays, int nFi
     if (m_nThreadUse) StartWriterThread();
 }
 
-int CMyLogFile::Log(int nLevel, LPCTSTR pszFormat, ...)
+int CMyLogFile::LogArgs(int nLevel, LPCTSTR pszFormat, ...)
 {
     va_list args;
     va_start(args, pszFormat);
@@ -129,6 +129,7 @@ int CMyLogFile::Log(int nLevel, LPCTSTR pszFormat, ...)
 
 int CMyLogFile::LogV(int nLevel, LPCTSTR pszFormat, va_list args)
 {
+    if (pszFormat == nullptr) pszFormat = L"";
     if (m_nAppUse) {
         if (m_nMinLevel == 0 || nLevel < m_nMinLevel) return 0;
         CString strText;

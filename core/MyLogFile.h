@@ -31,8 +31,13 @@ public:
     void Init(CString strFolder, CString strPath, int nKeepDays, int nFileFlag, int nMinLevel,
               int nDebugFlag);
 
-    // Returns 1 when the line was handed on or written, 0 otherwise.
-    int Log(int nLevel, LPCTSTR pszFormat, ...);
+    // Returns 1 when the line was handed on or written, 0 otherwise. The arguments are those of
+    // CString::Format: CString objects may be passed as they are.
+    template <typename... A>
+    int Log(int nLevel, LPCTSTR pszFormat, const A&... args)
+    {
+        return LogArgs(nLevel, pszFormat, zel::detail::FormatArg(args)...);
+    }
     int LogV(int nLevel, LPCTSTR pszFormat, va_list args);
     int LogText(int nLevel, LPCTSTR pszText);
 
@@ -67,6 +72,7 @@ public:
     CString GetFileDate() const { return m_strFileDate; }
 
 private:
+    int LogArgs(int nLevel, LPCTSTR pszFormat, ...);
     void Construct(const CString& strModeIniPath);
     void Now(SYSTEMTIME* pst) const;
     int WriteLine(const CString& strLine);

@@ -254,9 +254,12 @@ int CMyLogFile::PushLine(const CString& strLine)
 {
     if (!m_bThreadStarted) return 0;
     EnterCriticalSection(&m_csQueue);
+    bool bWasEmpty = m_vecQueue.empty();
     m_vecQueue.push_back(strLine);
     LeaveCriticalSection(&m_csQueue);
-    SetEvent(m_hWakeEvent);
+    // The thread takes the whole queue and looks again before it waits, so only a line into an
+    // empty queue needs to wake it; a burst of lines costs one signal.
+    if (bWasEmpty) SetEvent(m_hWakeEvent);
     return 1;
 }
 

@@ -82,11 +82,14 @@ constexpr Tables MakeTables()
 
 constexpr Tables T = MakeTables();
 
-// ShiftRows offsets of rows 1 to 3 by block size in words (4, 6, 8).
-int ShiftOffset(int bc, int row)
+// ShiftRows offsets of rows 1 to 3 by block size in words (4, 6, 8); decryption shifts by the
+// block size minus these.
+void ShiftOffsets(int bc, bool inverse, int shifts[3])
 {
     static const int kShifts[3][3] = {{1, 2, 3}, {1, 2, 3}, {1, 3, 4}};
-    return kShifts[bc == 4 ? 0 : bc == 6 ? 1 : 2][row - 1];
+    const int* row = kShifts[bc == 4 ? 0 : bc == 6 ? 1 : 2];
+    for (int i = 0; i < 3; ++i)
+        shifts[i] = inverse ? bc - row[i] : row[i];
 }
 
 uint32_t LoadWord(const char* p)
@@ -106,6 +109,35 @@ void StoreWord(char* p, uint32_t w)
 uint32_t SubWord(uint32_t w)
 {
     return Word(T.S[w >> 24], T.S[(w >> 16) & 0xFF], T.S[(w >> 8) & 0xFF], T.S[w & 0xFF]);
+}
+
+typedef std::array<std::array<uint32_t, 256>, 4> RoundTables;
+
+// The rounds of one block, encryption or (with the inverse tables, S-box, shifts and the
+// decryption round keys) the equivalent inverse cipher. BC fixes the width at 4 words for the
+// AES routine; 0 takes bc at run time for the general Rijndael routine.
+template <int BC>
+void RunRounds(const uint32_t (*keys)[CRijndael::MAX_BC], int rounds, int bcRuntime, bool inverse,
+               const RoundTables& tab, const std::array<uint8_t, 256>& box, const char* in,
+               char* result, uint32_t* t, uint32_t* a)
+{
+    const int bc = BC ? BC : bcRuntime;
+    int sh[3];
+    ShiftOffsets(bc, inverse, sh);
+    for (int i = 0; i < bc; ++i)
+        t[i] = LoadWord(in + 4 * i) ^ keys[0][i];
+    for (int round = 1; round < rounds; ++round) {
+        for (int i = 0; i < bc; ++i)
+            a[i] = tab[0][t[i] >> 24] ^ tab[1][(t[(i + sh[0]) % bc] >> 16) & 0xFF] ^
+                   tab[2][(t[(i + sh[1]) % bc] >> 8) & 0xFF] ^ tab[3][t[(i + sh[2]) % bc] & 0xFF] ^
+                   keys[round][i];
+        std::memcpy(t, a, sizeof(uint32_t) * size_t(bc));
+    }
+    for (int i = 0; i < bc; ++i) {
+        const uint32_t v = Word(box[t[i] >> 24], box[(t[(i + sh[0]) % bc] >> 16) & 0xFF],
+                                box[(t[(i + sh[1]) % bc] >> 8) & 0xFF], box[t[(i + sh[2]) % bc] & 0xFF]);
+        StoreWord(result + 4 * i, v ^ keys[rounds][i]);
+    }
 }
 
 }  // namespace
@@ -177,101 +209,22 @@ void CRijndael::CheckInitialized() const
         throw std::runtime_error("Object not Initialized");
 }
 
-void CRijndael::EncryptBlockAes(const char* in, char* result)
-{
-    uint32_t s[4], r[4];
-    for (int i = 0; i < 4; ++i)
-        s[i] = LoadWord(in + 4 * i) ^ m_Ke[0][i];
-    for (int round = 1; round < m_iROUNDS; ++round) {
-        for (int i = 0; i < 4; ++i)
-            r[i] = T.Te[0][s[i] >> 24] ^ T.Te[1][(s[(i + 1) & 3] >> 16) & 0xFF] ^
-                   T.Te[2][(s[(i + 2) & 3] >> 8) & 0xFF] ^ T.Te[3][s[(i + 3) & 3] & 0xFF] ^
-                   m_Ke[round][i];
-        std::memcpy(s, r, sizeof(s));
-    }
-    for (int i = 0; i < 4; ++i) {
-        uint32_t v = Word(T.S[s[i] >> 24], T.S[(s[(i + 1) & 3] >> 16) & 0xFF],
-                          T.S[(s[(i + 2) & 3] >> 8) & 0xFF], T.S[s[(i + 3) & 3] & 0xFF]);
-        StoreWord(result + 4 * i, v ^ m_Ke[m_iROUNDS][i]);
-    }
-}
-
-void CRijndael::DecryptBlockAes(const char* in, char* result)
-{
-    uint32_t s[4], r[4];
-    for (int i = 0; i < 4; ++i)
-        s[i] = LoadWord(in + 4 * i) ^ m_Kd[0][i];
-    for (int round = 1; round < m_iROUNDS; ++round) {
-        for (int i = 0; i < 4; ++i)
-            r[i] = T.Td[0][s[i] >> 24] ^ T.Td[1][(s[(i + 3) & 3] >> 16) & 0xFF] ^
-                   T.Td[2][(s[(i + 2) & 3] >> 8) & 0xFF] ^ T.Td[3][s[(i + 1) & 3] & 0xFF] ^
-                   m_Kd[round][i];
-        std::memcpy(s, r, sizeof(s));
-    }
-    for (int i = 0; i < 4; ++i) {
-        uint32_t v = Word(T.Si[s[i] >> 24], T.Si[(s[(i + 3) & 3] >> 16) & 0xFF],
-                          T.Si[(s[(i + 2) & 3] >> 8) & 0xFF], T.Si[s[(i + 1) & 3] & 0xFF]);
-        StoreWord(result + 4 * i, v ^ m_Kd[m_iROUNDS][i]);
-    }
-}
-
-// The same rounds for any block width, with the row shifts of that width.
-void CRijndael::EncryptBlockGeneral(const char* in, char* result)
-{
-    const int bc = m_blockSize / 4;
-    const int s1 = ShiftOffset(bc, 1), s2 = ShiftOffset(bc, 2), s3 = ShiftOffset(bc, 3);
-    for (int i = 0; i < bc; ++i)
-        t[i] = LoadWord(in + 4 * i) ^ m_Ke[0][i];
-    for (int round = 1; round < m_iROUNDS; ++round) {
-        for (int i = 0; i < bc; ++i)
-            a[i] = T.Te[0][t[i] >> 24] ^ T.Te[1][(t[(i + s1) % bc] >> 16) & 0xFF] ^
-                   T.Te[2][(t[(i + s2) % bc] >> 8) & 0xFF] ^ T.Te[3][t[(i + s3) % bc] & 0xFF] ^
-                   m_Ke[round][i];
-        std::memcpy(t, a, sizeof(uint32_t) * size_t(bc));
-    }
-    for (int i = 0; i < bc; ++i) {
-        uint32_t v = Word(T.S[t[i] >> 24], T.S[(t[(i + s1) % bc] >> 16) & 0xFF],
-                          T.S[(t[(i + s2) % bc] >> 8) & 0xFF], T.S[t[(i + s3) % bc] & 0xFF]);
-        StoreWord(result + 4 * i, v ^ m_Ke[m_iROUNDS][i]);
-    }
-}
-
-void CRijndael::DecryptBlockGeneral(const char* in, char* result)
-{
-    const int bc = m_blockSize / 4;
-    const int s1 = bc - ShiftOffset(bc, 1), s2 = bc - ShiftOffset(bc, 2), s3 = bc - ShiftOffset(bc, 3);
-    for (int i = 0; i < bc; ++i)
-        t[i] = LoadWord(in + 4 * i) ^ m_Kd[0][i];
-    for (int round = 1; round < m_iROUNDS; ++round) {
-        for (int i = 0; i < bc; ++i)
-            a[i] = T.Td[0][t[i] >> 24] ^ T.Td[1][(t[(i + s1) % bc] >> 16) & 0xFF] ^
-                   T.Td[2][(t[(i + s2) % bc] >> 8) & 0xFF] ^ T.Td[3][t[(i + s3) % bc] & 0xFF] ^
-                   m_Kd[round][i];
-        std::memcpy(t, a, sizeof(uint32_t) * size_t(bc));
-    }
-    for (int i = 0; i < bc; ++i) {
-        uint32_t v = Word(T.Si[t[i] >> 24], T.Si[(t[(i + s1) % bc] >> 16) & 0xFF],
-                          T.Si[(t[(i + s2) % bc] >> 8) & 0xFF], T.Si[t[(i + s3) % bc] & 0xFF]);
-        StoreWord(result + 4 * i, v ^ m_Kd[m_iROUNDS][i]);
-    }
-}
-
 void CRijndael::EncryptBlock(const char* in, char* result)
 {
     CheckInitialized();
     if (m_blockSize == 16)
-        EncryptBlockAes(in, result);
+        RunRounds<4>(m_Ke, m_iROUNDS, 4, false, T.Te, T.S, in, result, t, a);
     else
-        EncryptBlockGeneral(in, result);
+        RunRounds<0>(m_Ke, m_iROUNDS, m_blockSize / 4, false, T.Te, T.S, in, result, t, a);
 }
 
 void CRijndael::DecryptBlock(const char* in, char* result)
 {
     CheckInitialized();
     if (m_blockSize == 16)
-        DecryptBlockAes(in, result);
+        RunRounds<4>(m_Kd, m_iROUNDS, 4, true, T.Td, T.Si, in, result, t, a);
     else
-        DecryptBlockGeneral(in, result);
+        RunRounds<0>(m_Kd, m_iROUNDS, m_blockSize / 4, true, T.Td, T.Si, in, result, t, a);
 }
 
 void CRijndael::Xor(char* buff, const char* chain)

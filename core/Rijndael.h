@@ -24,10 +24,6 @@ public:
 
 private:
     void CheckInitialized() const;
-    void EncryptBlockAes(const char* in, char* result);
-    void DecryptBlockAes(const char* in, char* result);
-    void EncryptBlockGeneral(const char* in, char* result);
-    void DecryptBlockGeneral(const char* in, char* result);
 
     bool m_bKeyInit;
     uint32_t m_Ke[MAX_ROUNDS + 1][MAX_BC];

@@ -160,8 +160,12 @@ TEST(DrawHelpers, DrawTextWithFontKeepsOrSetsTheColourAndRestoresTheContext)
     EXPECT_EQ(RGB(1, 2, 3), GetBkColor(canvas));
     EXPECT_EQ(OPAQUE, GetBkMode(canvas));
 
+    // Through the class library's device context, with a colour of its own.
     canvas.Fill(0, 0, 200, 60, kWhite);
-    DrawTextWithFont(canvas, &r, L"WWWW", kBlue, kWhite, FALSE, 14, DT_LEFT | DT_TOP | DT_SINGLELINE, 0);
+    CDC dc;
+    dc.Attach(canvas);
+    DrawTextWithFont(&dc, &r, L"WWWW", kBlue, kWhite, FALSE, 14, DT_LEFT | DT_TOP | DT_SINGLELINE, 0);
+    dc.Detach();
     EXPECT_GT(canvas.Count(r, kBlue), 10);
     EXPECT_EQ(0, canvas.Count(r, kRed));
     EXPECT_EQ(kRed, GetTextColor(canvas));
@@ -194,6 +198,11 @@ TEST(DrawHelpers, HasWindowStyleReadsTheVisibleBit)
     EXPECT_EQ(0, HasWindowStyle(hWnd));
     SetWindowLongW(hWnd, GWL_STYLE, WS_CHILD | WS_VISIBLE);
     EXPECT_EQ(1, HasWindowStyle(hWnd));
+    CWnd wnd;
+    wnd.Attach(hWnd);
+    EXPECT_EQ(1, HasWindowStyle(&wnd));
+    wnd.Detach();
+    EXPECT_EQ(0, HasWindowStyle(static_cast<CWnd*>(nullptr)));
     DestroyWindow(hWnd);
 }
 

@@ -86,7 +86,8 @@ TEST(LoggerFileMode, StartsTheFileWithItsHeaderAndWritesUtf8LinesWithCrLf)
     FileLog log(0);
     log.Init();
     EXPECT_EQ(log.Content(), "2024-12-27 PM 03:04:05.006 <<Create log file>> \r\n");
-    EXPECT_EQ(log->Log(2, L"user %s has %d pages", L"\uD55C\uAE00", 3), 1);
+    // A CString object is an argument like any text.
+    EXPECT_EQ(log->Log(2, L"user %s has %d pages", CString(L"\uD55C\uAE00"), 3), 1);
     EXPECT_EQ(log->Log(3, L"two\nlines"), 1);
     EXPECT_EQ(log.Content(),
               "2024-12-27 PM 03:04:05.006 <<Create log file>> \r\n"

@@ -58,6 +58,10 @@ TEST(SystemHelpers, ModuleFolderAndVersion)
     EXPECT_EQ(std::wstring(folder), coretest::HelperProgram(L""));
     // The test program carries no version resource.
     EXPECT_STREQ(GetProductVersion(nullptr), L"0.0.0.0");
+    // A system library carries one.
+    CString version = GetProductVersion(GetModuleHandleW(L"kernel32.dll"));
+    EXPECT_STRNE(version, L"0.0.0.0");
+    EXPECT_GE(version.Find(L'.'), 1) << zeltest::Narrow(std::wstring(version));
 }
 
 TEST(SystemHelpers, RunProgram)

@@ -340,4 +340,50 @@ TEST(UiDialog, ModelessDialogGetsDialogKeysThroughTheLibrarysPump)
     EXPECT_FALSE(watchdog.Fired());
 }
 
+TEST(UiDialog, DialogOfAClassCopiedFromTheStandardDialogClass)
+{
+    uitest::Watchdog watchdog;
+    WNDCLASSW wc = {};
+    ASSERT_TRUE(::GetClassInfoW(AfxGetInstanceHandle(), L"#32770", &wc));
+    wc.lpszClassName = L"ZelUiTestDialogClass";
+    ASSERT_TRUE(AfxRegisterClass(&wc));
+    ASSERT_TRUE(AfxRegisterClass(&wc));   // a second registration is no failure
+    uitest::DialogTemplate t(WS_POPUP | WS_CAPTION, 160, 80, L"classed", L"ZelUiTestDialogClass");
+    t.Add(0x0081, (WORD)kIdEdit, WS_BORDER | WS_TABSTOP, 10, 10, 100, 14);
+    wchar_t className[64] = {};
+    CWnd::SetModalLoopHook([&](CWnd* wnd) {
+        ::GetClassNameW(wnd->m_hWnd, className, 63);
+        PostKey(::GetDlgItem(wnd->m_hWnd, kIdEdit), VK_ESCAPE);
+    });
+    CKeyDialog dlg(t.Get(), nullptr, 0);
+    INT_PTR result = dlg.DoModal();
+    CWnd::SetModalLoopHook(nullptr);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_STREQ(className, L"ZelUiTestDialogClass");
+    EXPECT_FALSE(watchdog.Fired());
+}
+
+TEST(UiDialog, WithoutParentTheMainWindowsActivePopupOwnsTheDialog)
+{
+    uitest::Watchdog watchdog;
+    CWinApp app(L"owner test");
+    CWnd main;
+    ASSERT_TRUE(main.CreateEx(0, nullptr, L"main", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+    app.m_pMainWnd = &main;
+    uitest::DialogTemplate t = MakeTemplate(L"ownerless");
+    HWND owner = nullptr;
+    CWnd::SetModalLoopHook([&](CWnd* wnd) {
+        owner = ::GetWindow(wnd->m_hWnd, GW_OWNER);
+        PostKey(::GetDlgItem(wnd->m_hWnd, kIdEdit), VK_ESCAPE);
+    });
+    CKeyDialog dlg(t.Get(), nullptr, 0);
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    CWnd::SetModalLoopHook(nullptr);
+    EXPECT_EQ(owner, main.m_hWnd);
+    EXPECT_TRUE(dlg.m_ownerWasDisabled);
+    EXPECT_TRUE(main.IsWindowEnabled());
+    app.m_pMainWnd = nullptr;
+    EXPECT_FALSE(watchdog.Fired());
+}
+
 }  // namespace

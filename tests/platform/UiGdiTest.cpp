@@ -156,4 +156,36 @@ TEST(UiGdi, StockObjectsAndAttachedHandles)
     EXPECT_EQ(none->GetSafeHandle(), nullptr);
 }
 
+TEST(UiGdi, ImageListAddsMaskedPicturesAndDrawsThem)
+{
+    CClientDC screen(nullptr);
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(&screen));
+    CBitmap strip;
+    ASSERT_TRUE(strip.CreateCompatibleBitmap(&screen, 32, 16));
+    CBitmap* old = dc.SelectObject(&strip);
+    dc.FillSolidRect(0, 0, 16, 16, RGB(255, 0, 255));   // first image: all key colour
+    dc.FillSolidRect(16, 0, 16, 16, RGB(0, 0, 200));    // second image: blue
+    dc.SelectObject(old);
+
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 2));
+    EXPECT_EQ(images.Add(&strip, RGB(255, 0, 255)), 0);
+    EXPECT_EQ(images.GetImageCount(), 2);
+
+    CBitmap target;
+    ASSERT_TRUE(target.CreateCompatibleBitmap(&screen, 16, 16));
+    old = dc.SelectObject(&target);
+    dc.FillSolidRect(0, 0, 16, 16, RGB(10, 10, 10));
+    ASSERT_TRUE(images.Draw(&dc, 0, CPoint(0, 0), ILD_TRANSPARENT));
+    EXPECT_EQ(dc.GetPixel(8, 8), RGB(10, 10, 10));   // key colour left the target alone
+    ASSERT_TRUE(images.Draw(&dc, 1, CPoint(0, 0), ILD_TRANSPARENT));
+    EXPECT_EQ(dc.GetPixel(8, 8), RGB(0, 0, 200));
+    dc.SelectObject(old);
+
+    CImageList copy;
+    ASSERT_TRUE(copy.Create(&images));
+    EXPECT_EQ(copy.GetImageCount(), 2);
+}
+
 }  // namespace

@@ -16,7 +16,8 @@ namespace uitest {
 // Builds a DLGTEMPLATE (with DS_SETFONT) and its items in memory.
 class DialogTemplate {
 public:
-    DialogTemplate(DWORD style, short cx, short cy, const wchar_t* title = L"")
+    // className: a registered dialog class, or null for the standard one.
+    DialogTemplate(DWORD style, short cx, short cy, const wchar_t* title = L"", const wchar_t* className = nullptr)
     {
         style |= DS_SETFONT;
         PutDword(style);
@@ -28,7 +29,8 @@ public:
         m_words.push_back((WORD)cx);
         m_words.push_back((WORD)cy);
         m_words.push_back(0);  // no menu
-        m_words.push_back(0);  // standard dialog class
+        if (className) PutString(className);
+        else m_words.push_back(0);
         PutString(title);
         m_words.push_back(8);  // font size and face
         PutString(L"MS Shell Dlg");

@@ -1,7 +1,8 @@
-#include <windows.h>
+#include "tools/browser/PelloranApp.h"
 
-// Entry point; the program's own application object takes over from here as it is built.
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
+CPelloranApp theApp;
+
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow)
 {
-    return 0;
+    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
 }

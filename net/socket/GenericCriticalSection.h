@@ -1,0 +1,8 @@
+#pragma once
+
+class CGenericCriticalSection {
+public:
+    virtual void Enter() = 0;
+    virtual void Exit() = 0;
+    virtual ~CGenericCriticalSection() {}
+};

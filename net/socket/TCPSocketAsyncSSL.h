@@ -1,0 +1,116 @@
+#pragma once
+// TLS over the asynchronous TCP socket. OpenSSL never sees the socket: ciphertext from the network
+// is written into a memory BIO and decrypted into a queue the application reads; plaintext the
+// application sends is encrypted into a second memory BIO whose bytes are queued for the TCP send.
+// The handshake runs on the socket's worker, hidden from the application: OnSocketConnect (0)
+// arrives once the handshake is complete, and plaintext sent before that is held back.
+#include <atomic>
+#include <string>
+
+#include "net/socket/ByteQueue.h"
+#include "net/socket/TCPSocketAsync.h"
+
+class CWin32CriticalSection;
+struct SSLState;
+
+class CTCPSocketAsyncSSL : public CTCPSocketAsync {
+public:
+    enum { ChunkSize = 8192 };
+
+    static bool InitializeSSL();
+    static void ShutdownSSL();
+
+    explicit CTCPSocketAsyncSSL(bool plainMode = false);
+    ~CTCPSocketAsyncSSL() override;
+
+    // Turns the socket into a plain TCP socket; call it after Create and before Connect.
+    void DisableSSL() { m_bPlainMode = true; }
+    bool IsPlainMode() const { return m_bPlainMode; }
+
+    bool Create() override;
+    bool SetupSSL();
+    // Server role on a listening socket: the certificate (chain) and key, PEM files, that the
+    // sockets it accepts present.
+    bool LoadCertificate(const std::string& certificateFile, const std::string& keyFile);
+    // Prepares this socket for the server role with the context of a listening socket.
+    bool SetupServerSSL(CTCPSocketAsyncSSL* parent);
+
+    using CTCPSocketAsync::Connect;
+    bool Connect(int leading, const std::string& host, unsigned short port, BOOL blocking, BOOL reportFailure) override;
+    bool Connect(int leading, unsigned long address, unsigned short port, BOOL blocking, BOOL reportFailure) override;
+    bool Accept(CTCPSocket* newSocket) override;
+    // > 0: ciphertext bytes handed to TCP; 0: the plaintext is kept and goes out later (during the
+    // handshake, or while the network does not take more); -1: a TLS failure, nothing kept.
+    int Send(const char* data, int size) override;
+    using CTCPSocketAsync::Send;
+    // > 0 plaintext bytes; 0 nothing; -1 error; -2 ciphertext arrived without plaintext yet;
+    // -3 as -2, and more raw data is likely waiting.
+    int Receive(char* buffer, int size) override;
+    int Peek(char* buffer, int size) override;
+
+    // A fatal TLS failure after the connection was reported; true closes the socket and reports
+    // OnSocketConnect (-1).
+    virtual bool OnSSLError(const std::string& method, const std::string& text, const std::string& sslErrors);
+    virtual void OnHandshakeComplete(bool success) {}
+
+    BOOL SocketConnected(int error, BOOL noEvent = FALSE) override;
+    BOOL SocketClosed(int error, BOOL noEvent = FALSE) override;
+    BOOL SocketWrite(int error) override;
+    BOOL SocketReceive(int error, BOOL noEvent = FALSE) override;
+
+    bool IsHandshakeDone() const { return m_bHandshakeDone; }
+    bool IsConnectionReported() const { return m_bConnectionReported; }
+
+protected:
+    int SSLSend(const char* data, int size, bool noQueue, bool noFlush);
+    int SSLReceive(char* buffer, int size, bool flushWhenIdle);
+    int FlushPendingPlaintext();
+    int FlushData();
+    void FlushAll();
+    void StartHandshake();
+
+private:
+    struct SSLResult {
+        bool ok;
+        bool close;
+    };
+    // Holds the flush lock; the outermost holder also serves flushes that the worker asked for
+    // while it held the lock.
+    class FlushSection {
+    public:
+        explicit FlushSection(CTCPSocketAsyncSSL* socket);
+        ~FlushSection();
+        FlushSection(const FlushSection&) = delete;
+        FlushSection& operator=(const FlushSection&) = delete;
+
+    private:
+        CTCPSocketAsyncSSL* m_pSocket;
+    };
+
+    SSLResult AnalyzeSSLError(const std::string& method, const std::string& text, int result, int sslError);
+    void HandleFatal(const SSLResult& outcome);
+    int FlushDataLocked();
+    void LeaveFlush();
+    void RequestFlush();
+    void CompleteHandshake();
+    void FailHandshake(int error);
+    int ConsumeHandshakeData();
+    void FreeTLS();
+
+    SSLState* m_pTLS;
+    CWin32CriticalSection* m_pTLSLock;
+    CWin32CriticalSection* m_pQueueLock;
+    CWin32CriticalSection* m_pFlushLock;
+    CByteQueue m_aPendingPlaintext;
+    CByteQueue m_aOutgoing;
+    CByteQueue m_aReceived;
+    std::atomic<bool> m_bHandshakeDone;
+    std::atomic<bool> m_bHandshakeStarted;
+    CTCPSocketAsyncSSL* m_pParent;
+    std::atomic<bool> m_bPlainMode;
+    bool m_bConnectSuppressed;
+    std::atomic<bool> m_bConnectionReported;
+    std::atomic<bool> m_bConnectFailed;
+    std::atomic<bool> m_bFlushRequested;
+    int m_iFlushDepth;
+};
