@@ -4,6 +4,7 @@
 #include "ui/skin/GdiPlus.h"
 #include "ui/skin/MonitorInfo.h"
 #include "ui/skin/SkinDrawing.h"
+#include "ui/skin/SkinLookups.h"
 #include "ui/skin/SkinManager.h"
 
 BEGIN_MESSAGE_MAP(CMyBaseDialog, CDialog)
@@ -264,9 +265,9 @@ void CMyBaseDialog::FitToWorkArea()
 
 void CMyBaseDialog::UpdateMaximizeButton()
 {
-    SKIN_OBJECT* button = m_Screen.FindObject(L"btnMax");
+    SKIN_OBJECT* button = m_Screen.FindObject(SKINOBJECT_MAX_BUTTON);
     if (!button)
-        button = m_Screen.FindObject(L"frame_max");
+        button = m_Screen.FindObject(SKINOBJECT_MAX_BUTTON_OLD);
     if (!button)
         return;
     button->m_button.m_nCheck = m_bMaximized ? 0 : 1;

@@ -1,6 +1,7 @@
 #include "ui/skin/MyBaseListCtrlV.h"
 
 #include "platform/DC.h"
+#include "ui/skin/ListScrollMath.h"
 #include "ui/skin/MyMemDC.h"
 #include "ui/skin/SkinDrawing.h"
 
@@ -131,17 +132,6 @@ void CMyBaseListCtrlV::Renumber()
         m_Items.GetNext(pos)->nIndex = i++;
 }
 
-namespace {
-
-// A position after deleting the row at 'removed': the same row, -1 when it was the one.
-int ShiftAfterRemove(int position, int removed)
-{
-    if (position == removed)
-        return -1;
-    return position > removed ? position - 1 : position;
-}
-
-} // namespace
 
 BOOL CMyBaseListCtrlV::DeleteItem(int nIndex)
 {
@@ -340,20 +330,10 @@ CRect CMyBaseListCtrlV::GetScrollPart(int nPart)
             return CRect(0, 0, 0, 0);
         CRect window;
         GetWindowRect(&window);
-        const double H = double(window.Height() - m_nTopOffset);
-        const double range = double(si.nMax - si.nMin + 1);
-        const int length = int(H * double(si.nPage) / range);
-        if (length >= 20) {
-            r.bottom = int(H * double(si.nPos + int(si.nPage)) / range);
-            r.top = r.bottom - length;
-        } else {
-            const int extra = 20 - length;
-            r.bottom = int((H - extra) * double(si.nPos + int(si.nPage)) / range);
-            r.top = r.bottom - 20;
-            r.OffsetRect(0, extra);
-            if (r.top == -1)
-                r.OffsetRect(0, 1);
-        }
+        int start = 0, end = 0;
+        ComputeScrollThumb(window.Height() - m_nTopOffset, si, start, end);
+        r.top = start;
+        r.bottom = end;
         r.left = 1;
         r.right = 12;
     } else {

@@ -1,25 +1,12 @@
 // Mouse, keyboard and scrolling of the vertical owner-drawn list.
 #include "ui/skin/MyBaseListCtrlV.h"
 
+#include "ui/skin/ListScrollMath.h"
+
 void CMyBaseListCtrlV::SendNotify(UINT nCode, int nIndex, const CString& strText, DWORD_PTR pItem, int nFlag, int nPos,
                                   int nObjectId, SKIN_OBJECT* pObject)
 {
-    CWnd* parent = GetParent();
-    if (!parent)
-        return;
-    MYLIST_NOTIFY* notify = new MYLIST_NOTIFY;
-    notify->hdr.hwndFrom = m_hWnd;
-    notify->hdr.idFrom = m_nCtrlId;
-    notify->hdr.code = nCode;
-    notify->nIndex = nIndex;
-    notify->nPos = nPos;
-    notify->strText = strText;
-    notify->pItem = pItem;
-    notify->nFlag = nFlag;
-    notify->nObjectId = nObjectId;
-    notify->pObject = pObject;
-    parent->SendMessage(WM_NOTIFY, WPARAM(m_nCtrlId), reinterpret_cast<LPARAM>(notify));
-    delete notify;
+    SendListNotify(this, m_nCtrlId, nCode, nIndex, strText, pItem, nFlag, nPos, nObjectId, pObject);
 }
 
 int CMyBaseListCtrlV::PosOfPoint(CPoint pt)

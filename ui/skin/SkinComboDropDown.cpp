@@ -4,6 +4,7 @@
 #include "platform/Menu.h"
 #include "platform/Wnd.h"
 #include "ui/controls/MySkinComboDlg.h"
+#include "ui/skin/SkinLookups.h"
 #include "ui/skin/SkinManager.h"
 
 int SKIN_COMBO::ShowDropDownAt(CWnd* pOwner, int x, int y, float fScale, int nFlags)
@@ -30,8 +31,8 @@ int TrackSkinPopupMenu(UINT nFlags, int x, int y, CWnd* pOwner, CMenu* pMenu, SK
 {
     SKIN_SCREEN screen;
     if (!pObject) {
-        g_SkinManager.m_screens.CopyScreenByName(L"PopupMenu", screen);
-        pObject = screen.FindObject(L"comboMenu");
+        g_SkinManager.m_screens.CopyScreenByName(SKINSCREEN_POPUP_MENU, screen);
+        pObject = screen.FindObject(SKINOBJECT_POPUP_MENU);
         if (!pObject)
             return 0;
     }

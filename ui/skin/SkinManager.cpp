@@ -53,7 +53,8 @@ BOOL CSkinManager::LoadSkinFile(const CString& strPath)
         }
         const tinyxml2::XMLError err = doc.LoadFile(file);
         fclose(file);
-        if (err != tinyxml2::XML_SUCCESS) {
+        // A document without a root element is no XML document either.
+        if (err != tinyxml2::XML_SUCCESS || !doc.RootElement()) {
             ShowLoadMessage(L"Fail to project open");
             return FALSE;
         }

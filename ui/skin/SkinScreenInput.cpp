@@ -5,6 +5,7 @@
 
 #include "platform/DC.h"
 #include "platform/Wnd.h"
+#include "ui/skin/SkinLookups.h"
 #include "ui/skin/SkinManager.h"
 #include "ui/skin/SkinTextCells.h"
 
@@ -320,7 +321,7 @@ int SKIN_SCREEN::EndTextSelection(CWnd* pOwner)
         CPoint cursor;
         ::GetCursorPos(&cursor);
         HWND hwnd = OwnerGone(pOwner) ? nullptr : pOwner->GetSafeHwnd();
-        if (SKIN_OBJECT* menu = g_SkinManager.FindObject(L"Main", L"menuCopyText")) {
+        if (SKIN_OBJECT* menu = g_SkinManager.FindObject(SKINSCREEN_MAIN, SKINOBJECT_COPY_MENU)) {
             if (menu->m_combo.ShowDropDownAt(pOwner, cursor.x, cursor.y, GetSkinRatio(), 1) == 1)
                 CopyTextToClipboard(hwnd, text);
         } else {

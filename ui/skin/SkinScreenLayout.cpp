@@ -234,11 +234,13 @@ void CSkinLayout::Flex()
             continue;
         CRect& rc = o->m_rcObject;
         switch (mode) {
-        case 1:
+        case 1: {
+            const int w = FlexWidth(o, size, cursor);
             rc.left = cursor;
-            rc.right = rc.left + FlexWidth(o, size, cursor);
+            rc.right = rc.left + w;
             cursor = rc.right;
             break;
+        }
         case 3: {
             const int w = FlexWidth(o, size, cursor);
             rc.right = cursor;
