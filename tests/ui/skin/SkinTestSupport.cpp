@@ -160,6 +160,21 @@ int CTestSkinDialog::CountEvents(UINT code) const
     return n;
 }
 
+CDragRecorder::CDragRecorder()
+{
+    CreateEx(0, AfxRegisterWndClass(0), L"drag", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
+}
+
+LRESULT CDragRecorder::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCLBUTTONDOWN) {
+        ++drags;
+        lastHit = LRESULT(wParam);
+        return 0;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
 void SendMouse(HWND hwnd, UINT message, int x, int y, WPARAM keys)
 {
     ::SendMessageW(hwnd, message, keys, MAKELPARAM(x, y));
@@ -177,21 +192,37 @@ void Click(HWND hwnd, int x, int y)
         SendMouse(hwnd, WM_LBUTTONUP, x, y, 0);
 }
 
-COLORREF PaintedPixel(CWnd* pWnd, int x, int y)
+Snapshot::Snapshot(CWnd* pWnd)
 {
     CRect client;
     pWnd->GetClientRect(&client);
     HDC screen = ::GetDC(pWnd->GetSafeHwnd());
-    HDC mem = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.Width(), client.Height());
-    HGDIOBJ old = ::SelectObject(mem, bitmap);
-    ::SendMessageW(pWnd->GetSafeHwnd(), WM_ERASEBKGND, WPARAM(mem), 0);
-    const COLORREF c = ::GetPixel(mem, x, y);
-    ::SelectObject(mem, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(mem);
+    m_dc = ::CreateCompatibleDC(screen);
+    m_bitmap = ::CreateCompatibleBitmap(screen, client.Width(), client.Height());
+    m_old = ::SelectObject(m_dc, m_bitmap);
     ::ReleaseDC(pWnd->GetSafeHwnd(), screen);
-    return c;
+    ::SendMessageW(pWnd->GetSafeHwnd(), WM_ERASEBKGND, WPARAM(m_dc), 0);
+}
+
+Snapshot::~Snapshot()
+{
+    ::SelectObject(m_dc, m_old);
+    ::DeleteObject(m_bitmap);
+    ::DeleteDC(m_dc);
+}
+
+int Snapshot::Count(const RECT& rc, COLORREF clr) const
+{
+    int n = 0;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+            n += At(x, y) == clr ? 1 : 0;
+    return n;
+}
+
+COLORREF PaintedPixel(CWnd* pWnd, int x, int y)
+{
+    return Snapshot(pWnd).At(x, y);
 }
 
 } // namespace skintest

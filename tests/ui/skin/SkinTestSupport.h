@@ -59,16 +59,47 @@ public:
     int answer = 0;                 // the result OnObjectEvent gives
     bool destroyOnEvent = false;    // closes the window from inside the event (514)
     int CountEvents(UINT code) const;
+    static int ObjectEventThunkForTest(CWnd* pOwner, UINT nMessage, SKIN_OBJECT* pObject, void* pUserData)
+    {
+        return ObjectEventThunk(pOwner, nMessage, pObject, pUserData);
+    }
 
 private:
     CString m_strScreen;
     std::vector<WORD> m_template;
 };
 
+// A hidden window that stands in for the window a caption drag moves: it counts the
+// WM_NCLBUTTONDOWN messages it gets instead of moving.
+class CDragRecorder : public CWnd {
+public:
+    CDragRecorder();
+    int drags = 0;
+    LRESULT lastHit = 0;
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
 // Synthetic input to a window (client coordinates), handled before returning.
 void SendMouse(HWND hwnd, UINT message, int x, int y, WPARAM keys = 0);
 void Click(HWND hwnd, int x, int y);
 void PostMouse(HWND hwnd, UINT message, int x, int y, WPARAM keys = 0);
+// A fresh paint of a window's client area (its WM_ERASEBKGND) into a memory bitmap.
+class Snapshot {
+public:
+    explicit Snapshot(CWnd* pWnd);
+    ~Snapshot();
+    Snapshot(const Snapshot&) = delete;
+    Snapshot& operator=(const Snapshot&) = delete;
+    COLORREF At(int x, int y) const { return ::GetPixel(m_dc, x, y); }
+    // How many pixels of the colour lie in the rectangle.
+    int Count(const RECT& rc, COLORREF clr) const;
+
+private:
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+};
 // The colour at a client point of a window, read from a fresh paint into a memory bitmap.
 COLORREF PaintedPixel(CWnd* pWnd, int x, int y);
 
