@@ -4,8 +4,10 @@
 #include "core/ColorText.h"
 #include "core/DatePattern.h"
 #include "platform/DC.h"
+#include "ui/skin/MyMemDC.h"
 #include "platform/Wnd.h"
 #include "ui/skin/GdiPlus.h"
+#include "ui/skin/SkinDrawing.h"
 #include "ui/skin/SkinObject.h"
 #include "ui/skin/SkinScreen.h"
 
@@ -175,35 +177,20 @@ COLORREF CMySkinCalendar::BlendColor(COLORREF a, COLORREF b)
 void CMySkinCalendar::DrawArrow(CDC* pDC, const CRect& button, COLORREF clrArrow, COLORREF clrBack, bool bNext)
 {
     CRect r = button;
-    const int dx = Truncated(12.0f * m_fScale), dy = Truncated(10.0f * m_fScale);
-    r.DeflateRect(dx, dy);
-    HDC hdc = pDC->GetSafeHdc();
-    HDC mem = ::CreateCompatibleDC(hdc);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(hdc, 6, 10);
-    HGDIOBJ old = ::SelectObject(mem, bitmap);
-    RECT all = {0, 0, 6, 10};
-    HBRUSH back = ::CreateSolidBrush(clrBack);
-    ::FillRect(mem, &all, back);
-    ::DeleteObject(back);
-    const COLORREF m = BlendColor(clrBack, clrArrow);
-    HBRUSH soft = ::CreateSolidBrush(m);
-    for (int i = 0; i <= 4; ++i) {
-        const int x = bNext ? 4 - i : i;
-        RECT a = {x, 4 - i, x + 2, 4 - i + 2};
-        RECT b = {x, 4 + i, x + 2, 4 + i + 2};
-        ::FillRect(mem, &a, soft);
-        ::FillRect(mem, &b, soft);
-    }
-    ::DeleteObject(soft);
-    for (int k = 0; k <= 3; ++k) {
-        const int x = bNext ? 4 - k : 1 + k;
-        ::SetPixel(mem, x, 4 - k, clrArrow);
-        ::SetPixel(mem, x, 5 + k, clrArrow);
-    }
-    ::StretchBlt(hdc, r.left, r.top, r.Width(), r.Height(), mem, 0, 0, 6, 10, SRCCOPY);
-    ::SelectObject(mem, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(mem);
+    r.DeflateRect(Truncated(12.0f * m_fScale), Truncated(10.0f * m_fScale));
+    const COLORREF soft = BlendColor(clrBack, clrArrow);
+    DrawGlyphBitmap(pDC->GetSafeHdc(), r, 6, 10, clrBack, [&](HDC mem) {
+        for (int i = 0; i <= 4; ++i) {
+            const int x = bNext ? 4 - i : i;
+            FillGlyphBlock(mem, x, 4 - i, soft);
+            FillGlyphBlock(mem, x, 4 + i, soft);
+        }
+        for (int k = 0; k <= 3; ++k) {
+            const int x = bNext ? 4 - k : 1 + k;
+            ::SetPixel(mem, x, 4 - k, clrArrow);
+            ::SetPixel(mem, x, 5 + k, clrArrow);
+        }
+    });
 }
 
 void CMySkinCalendar::Draw(CDC* pDC, const RECT& rcArea)
@@ -415,13 +402,7 @@ int CMySkinCalendar::Paint(CDC* pDC)
         return 0;
     CRect client;
     m_pHost->GetClientRect(&client);
-    CDC mem;
-    mem.CreateCompatibleDC(pDC);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(pDC, client.Width(), client.Height());
-    CBitmap* old = mem.SelectObject(&bitmap);
+    CMyMemDC mem(pDC, m_clrBackDefault, &client);
     Draw(&mem, client);
-    pDC->BitBlt(0, 0, client.Width(), client.Height(), &mem, 0, 0, SRCCOPY);
-    mem.SelectObject(old);
     return 1;
 }

@@ -2,6 +2,7 @@
 
 #include "core/ColorText.h"
 #include "platform/DC.h"
+#include "ui/skin/MyMemDC.h"
 #include "ui/skin/SkinObject.h"
 
 BEGIN_MESSAGE_MAP(CMySkinCalendarDlg, CDialog)
@@ -156,11 +157,7 @@ CRect CMySkinCalendarDlg::CalendarArea() const
 
 bool CMySkinCalendarDlg::IsOutside(CPoint ptClient) const
 {
-    CPoint screen = ptClient;
-    ClientToScreen(&screen);
-    CRect window;
-    GetWindowRect(&window);
-    return !window.PtInRect(screen);
+    return IsOutsideWindow(this, ptClient);
 }
 
 void CMySkinCalendarDlg::Close(int nResult)
@@ -259,23 +256,16 @@ BOOL CMySkinCalendarDlg::OnEraseBkgnd(CDC* pDC)
 {
     CRect client;
     GetClientRect(&client);
-    CDC mem;
-    mem.CreateCompatibleDC(pDC);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(pDC, client.Width(), client.Height());
-    CBitmap* old = mem.SelectObject(&bitmap);
     const SKIN_OBJECT* object = m_calendar.GetObjectPtr();
     const COLORREF back = object ? ParseHexColorOr(object->m_date.m_strColorBg, m_clrBack) : m_clrBack;
     const COLORREF border = object ? ParseHexColorOr(object->m_date.m_strColorBorder, m_clrBorder) : m_clrBorder;
-    mem.FillSolidRect(&client, back);
+    CMyMemDC mem(pDC, back, &client);
     if (m_nMode == MODE_DATE)
         m_calendar.Draw(&mem, CalendarArea());
     else
         DrawList(&mem);
     CBrush frame(border);
     mem.FrameRect(&client, &frame);
-    pDC->BitBlt(0, 0, client.Width(), client.Height(), &mem, 0, 0, SRCCOPY);
-    mem.SelectObject(old);
     return TRUE;
 }
 

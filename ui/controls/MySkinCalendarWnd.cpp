@@ -2,6 +2,7 @@
 
 #include "core/ColorText.h"
 #include "platform/DC.h"
+#include "ui/skin/MyMemDC.h"
 #include "ui/skin/SkinObject.h"
 #include "ui/skin/SkinScreen.h"
 
@@ -69,17 +70,10 @@ BOOL CMySkinCalendarWnd::OnEraseBkgnd(CDC* pDC)
 {
     CRect client;
     GetClientRect(&client);
-    CDC mem;
-    mem.CreateCompatibleDC(pDC);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(pDC, client.Width(), client.Height());
-    CBitmap* old = mem.SelectObject(&bitmap);
     const SKIN_OBJECT* object = m_calendar.GetObjectPtr();
     const COLORREF back = object ? ParseHexColorOr(object->m_date.m_strColorBg, RGB(255, 255, 255)) : RGB(255, 255, 255);
-    mem.FillSolidRect(&client, back);
+    CMyMemDC mem(pDC, back, &client);
     m_calendar.Draw(&mem, client);
-    pDC->BitBlt(0, 0, client.Width(), client.Height(), &mem, 0, 0, SRCCOPY);
-    mem.SelectObject(old);
     return TRUE;
 }
 

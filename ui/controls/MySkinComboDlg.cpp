@@ -1,7 +1,10 @@
 #include "ui/controls/MySkinComboDlg.h"
 
+#include <functional>
+
 #include "core/ColorText.h"
 #include "platform/DC.h"
+#include "ui/skin/MyMemDC.h"
 #include "ui/skin/GdiPlus.h"
 #include "ui/skin/MonitorInfo.h"
 #include "ui/skin/SkinDrawing.h"
@@ -233,11 +236,7 @@ int CMySkinComboDlg::RemoveItem(int nIndex)
 
 bool CMySkinComboDlg::IsOutside(CPoint ptClient) const
 {
-    CPoint screen = ptClient;
-    ClientToScreen(&screen);
-    CRect window;
-    GetWindowRect(&window);
-    return !window.PtInRect(screen);
+    return IsOutsideWindow(this, ptClient);
 }
 
 void CMySkinComboDlg::Close(int nResult)
@@ -438,34 +437,12 @@ BOOL CMySkinComboDlg::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 
 namespace {
 
-// A small glyph drawn into a bitmap of its own size on the row's background and stretched to
-// size x scale, centred in the target.
-template <class Paint>
-void DrawGlyph(CDC* pDC, const CRect& target, int w, int h, float s, COLORREF back, Paint paint)
+// Glyphs of size w x h times the scale, centred in the target.
+void DrawGlyph(CDC* pDC, const CRect& target, int w, int h, float s, COLORREF back, const std::function<void(HDC)>& paint)
 {
-    HDC hdc = pDC->GetSafeHdc();
-    HDC mem = ::CreateCompatibleDC(hdc);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(hdc, w, h);
-    HGDIOBJ old = ::SelectObject(mem, bitmap);
-    RECT all = {0, 0, w, h};
-    HBRUSH brush = ::CreateSolidBrush(back);
-    ::FillRect(mem, &all, brush);
-    ::DeleteObject(brush);
-    paint(mem);
     const int dw = int(float(w) * s), dh = int(float(h) * s);
-    ::StretchBlt(hdc, target.left + (target.Width() - dw) / 2, target.top + (target.Height() - dh) / 2, dw, dh, mem, 0,
-                 0, w, h, SRCCOPY);
-    ::SelectObject(mem, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(mem);
-}
-
-void Square(HDC dc, int x, int y, COLORREF clr)
-{
-    RECT r = {x, y, x + 2, y + 2};
-    HBRUSH brush = ::CreateSolidBrush(clr);
-    ::FillRect(dc, &r, brush);
-    ::DeleteObject(brush);
+    const int x = target.left + (target.Width() - dw) / 2, y = target.top + (target.Height() - dh) / 2;
+    DrawGlyphBitmap(pDC->GetSafeHdc(), CRect(x, y, x + dw, y + dh), w, h, back, paint);
 }
 
 void DrawCheckMark(CDC* pDC, const CRect& target, float s, COLORREF back, COLORREF fore)
@@ -473,9 +450,9 @@ void DrawCheckMark(CDC* pDC, const CRect& target, float s, COLORREF back, COLORR
     const COLORREF m = SKIN_SCREEN::BlendColor(back, fore);
     DrawGlyph(pDC, target, 10, 7, s, back, [&](HDC dc) {
         for (int i = 0; i <= 3; ++i)
-            Square(dc, i, 2 + i, m);
+            FillGlyphBlock(dc, i, 2 + i, m);
         for (int j = 0; j <= 4; ++j)
-            Square(dc, 4 + j, 4 - j, m);
+            FillGlyphBlock(dc, 4 + j, 4 - j, m);
         for (int k = 0; k <= 2; ++k)
             ::SetPixel(dc, 1 + k, 3 + k, fore);
         for (int l = 0; l <= 4; ++l)
@@ -488,8 +465,8 @@ void DrawRightArrow(CDC* pDC, const CRect& target, float s, COLORREF back, COLOR
     const COLORREF m = SKIN_SCREEN::BlendColor(back, fore);
     DrawGlyph(pDC, target, 6, 10, s, back, [&](HDC dc) {
         for (int i = 0; i <= 4; ++i) {
-            Square(dc, 4 - i, 4 - i, m);
-            Square(dc, 4 - i, 4 + i, m);
+            FillGlyphBlock(dc, 4 - i, 4 - i, m);
+            FillGlyphBlock(dc, 4 - i, 4 + i, m);
         }
         for (int k = 0; k <= 3; ++k) {
             ::SetPixel(dc, 4 - k, 4 - k, fore);
@@ -593,17 +570,10 @@ BOOL CMySkinComboDlg::OnEraseBkgnd(CDC* pDC)
     const SKIN_COMBO* combo = Combo();
     if (!combo)
         return TRUE;
-    CDC mem;
-    mem.CreateCompatibleDC(pDC);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(pDC, client.Width(), client.Height());
-    CBitmap* old = mem.SelectObject(&bitmap);
-    mem.FillSolidRect(&client, ParseHexColorOr(combo->m_strColorBg, m_clrBack));
+    CMyMemDC mem(pDC, ParseHexColorOr(combo->m_strColorBg, m_clrBack), &client);
     DrawList(&mem);
     DrawScrollBar(&mem);
     CBrush border(ParseHexColorOr(combo->m_strColorBorder, m_clrBorder));
     mem.FrameRect(&client, &border);
-    pDC->BitBlt(0, 0, client.Width(), client.Height(), &mem, 0, 0, SRCCOPY);
-    mem.SelectObject(old);
     return TRUE;
 }

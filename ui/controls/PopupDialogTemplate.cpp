@@ -1,6 +1,16 @@
 #include "ui/controls/PopupDialogTemplate.h"
 
 #include "platform/MessageBox.h"
+#include "platform/Wnd.h"
+
+bool IsOutsideWindow(const CWnd* pWnd, POINT ptClient)
+{
+    CPoint screen = ptClient;
+    pWnd->ClientToScreen(&screen);
+    CRect window;
+    pWnd->GetWindowRect(&window);
+    return !window.PtInRect(screen);
+}
 
 CPopupDialogTemplate::CPopupDialogTemplate()
 {

@@ -4,6 +4,12 @@
 // life.
 #include <windows.h>
 
+class CWnd;
+
+// True when a point in the window's client coordinates lies outside its window rectangle (the
+// pop-ups hold the mouse capture, so they see points anywhere).
+bool IsOutsideWindow(const CWnd* pWnd, POINT ptClient);
+
 class CPopupDialogTemplate {
 public:
     // Builds the template; on failure the box "System Out of Memory." is shown and Get gives

@@ -187,11 +187,11 @@ int CDataObjectList::FindIdByControl(int nControlId) const
 
 // The chains below stop at a missing parent, and at a parent loop after as many steps as there
 // are objects, so a broken skin cannot hang them.
-BOOL CDataObjectList::IsVisibleChain(int nId) const
+BOOL CDataObjectList::HoldsUpTheChain(int nId, int SKIN_OBJECT::*pFlag) const
 {
     INT_PTR steps = GetCount();
     for (const SKIN_OBJECT* o = FindById(nId); o; o = FindById(o->m_nParentIdx)) {
-        if (!o->m_nVisible)
+        if (!(o->*pFlag))
             return FALSE;
         if (o->m_nParentIdx == 0 || steps-- <= 0)
             return TRUE;
@@ -199,6 +199,11 @@ BOOL CDataObjectList::IsVisibleChain(int nId) const
             return FALSE;
     }
     return FALSE;
+}
+
+BOOL CDataObjectList::IsVisibleChain(int nId) const
+{
+    return HoldsUpTheChain(nId, &SKIN_OBJECT::m_nVisible);
 }
 
 BOOL CDataObjectList::IsGoneChain(int nId) const
@@ -215,16 +220,7 @@ BOOL CDataObjectList::IsGoneChain(int nId) const
 
 BOOL CDataObjectList::IsShownChain(int nId) const
 {
-    INT_PTR steps = GetCount();
-    for (const SKIN_OBJECT* o = FindById(nId); o; o = FindById(o->m_nParentIdx)) {
-        if (!o->m_bShown)
-            return FALSE;
-        if (o->m_nParentIdx == 0 || steps-- <= 0)
-            return TRUE;
-        if (!FindById(o->m_nParentIdx))
-            return FALSE;
-    }
-    return FALSE;
+    return HoldsUpTheChain(nId, &SKIN_OBJECT::m_bShown);
 }
 
 BOOL CDataObjectList::IsDescendant(int nAncestorId, int nId) const

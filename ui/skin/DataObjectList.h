@@ -42,6 +42,8 @@ public:
     BOOL IsLive(const SKIN_OBJECT* object) const;
 
 private:
+    // The flag is set on the object and on every object up its PARENTIDX chain.
+    BOOL HoldsUpTheChain(int nId, int SKIN_OBJECT::*pFlag) const;
     SKIN_OBJECT* PopMinIndex();
     POSITION PosOf(const SKIN_OBJECT* object) const;
 };

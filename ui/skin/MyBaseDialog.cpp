@@ -3,6 +3,7 @@
 #include "platform/DC.h"
 #include "ui/skin/GdiPlus.h"
 #include "ui/skin/MonitorInfo.h"
+#include "ui/skin/MyMemDC.h"
 #include "ui/skin/SkinDrawing.h"
 #include "ui/skin/SkinLookups.h"
 #include "ui/skin/SkinManager.h"
@@ -112,16 +113,12 @@ void CMyBaseDialog::OnDrawDialog(CDC* pDC, CRect rc)
 {
     if (rc.right <= 0 || rc.bottom <= 0)
         return;
-    CDC mem;
-    mem.CreateCompatibleDC(pDC);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(pDC, rc.right, rc.bottom);
-    CBitmap* old = mem.SelectObject(&bitmap);
+    // The whole picture is built off screen and copied in one piece.
+    const CRect area(0, 0, rc.right, rc.bottom);
+    CMyMemDC mem(pDC, m_Screen.m_clrBack, &area);
     DrawObjects(&mem, rc);
     DrawBorder(&mem, rc);
     OnDrawExtra(&mem, rc);
-    pDC->BitBlt(0, 0, rc.right, rc.bottom, &mem, 0, 0, SRCCOPY);
-    mem.SelectObject(old);
 }
 
 void CMyBaseDialog::DrawObjects(CDC* pDC, CRect rc)

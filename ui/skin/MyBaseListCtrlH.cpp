@@ -6,34 +6,21 @@
 #include "ui/skin/SkinDrawing.h"
 #include "ui/skin/SkinScreen.h"
 
-BEGIN_MESSAGE_MAP(CMyBaseListCtrlH, CWnd)
+BEGIN_MESSAGE_MAP(CMyBaseListCtrlH, CMyListWndBase)
     ON_WM_PAINT()
     ON_WM_SIZE()
-    ON_WM_ERASEBKGND()
-    ON_WM_GETDLGCODE()
-    ON_WM_DESTROY()
-    ON_WM_RBUTTONDOWN()
     ON_WM_HSCROLL()
-    ON_WM_MOUSEWHEEL()
-    ON_WM_SETCURSOR()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
-    ON_WM_MOUSELEAVE()
     ON_WM_MOUSEMOVE()
-    ON_WM_NCPAINT()
-    ON_WM_NCCALCSIZE()
     ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
-CMyBaseListCtrlH::CMyBaseListCtrlH()
+CMyBaseListCtrlH::CMyBaseListCtrlH() : CMyListWndBase(SB_HORZ)
 {
     m_penBar.CreatePen(PS_SOLID, 1, RGB(192, 192, 192));
-}
-
-CMyBaseListCtrlH::~CMyBaseListCtrlH()
-{
-    while (!m_Items.IsEmpty())
-        delete m_Items.RemoveHead();
+    m_clrListBack = RGB(0, 0, 0);
+    m_clrItem = RGB(0, 0, 0);
 }
 
 BOOL CMyBaseListCtrlH::Create(CWnd* pParent, CRect rect, UINT nId, DWORD dwStyle)
@@ -50,37 +37,9 @@ BOOL CMyBaseListCtrlH::Create(CWnd* pParent, CRect rect, UINT nId, DWORD dwStyle
     return TRUE;
 }
 
-void CMyBaseListCtrlH::PreSubclassWindow()
-{
-    ModifyStyle(WS_BORDER | WS_THICKFRAME, 0);
-    CWnd::PreSubclassWindow();
-}
-
-MYLIST_ITEM* CMyBaseListCtrlH::FindItem(int nIndex)
-{
-    for (POSITION pos = m_Items.GetHeadPosition(); pos;) {
-        MYLIST_ITEM* item = m_Items.GetNext(pos);
-        if (item->nIndex == nIndex)
-            return item;
-    }
-    return nullptr;
-}
-
 MYLIST_ITEM* CMyBaseListCtrlH::FindSameItem(const MYLIST_ITEM* pItem)
 {
     return pItem ? FindItem(pItem->nIndex) : nullptr;
-}
-
-MYLIST_ITEM* CMyBaseListCtrlH::ItemAtPos(int nPos)
-{
-    POSITION pos = m_Items.FindIndex(nPos);
-    return pos ? m_Items.GetAt(pos) : nullptr;
-}
-
-void CMyBaseListCtrlH::GetItemRect(RECT* pOut, int nIndex)
-{
-    const MYLIST_ITEM* item = FindItem(nIndex);
-    *pOut = item ? item->rcItem : CRect(0, 0, 0, 0);
 }
 
 int CMyBaseListCtrlH::MeasureItem(MYLIST_ITEM* pItem, int nHeight)
@@ -124,35 +83,19 @@ int CMyBaseListCtrlH::AddItemAtHead(MYLIST_ITEM* pItem, int nWidth)
     return Insert(pItem, nWidth, true);
 }
 
-void CMyBaseListCtrlH::Renumber()
-{
-    int i = 0;
-    for (POSITION pos = m_Items.GetHeadPosition(); pos;)
-        m_Items.GetNext(pos)->nIndex = i++;
-}
-
 BOOL CMyBaseListCtrlH::DeleteItem(int nIndex)
 {
-    int position = 0;
-    for (POSITION pos = m_Items.GetHeadPosition(); pos; ++position) {
-        POSITION at = pos;
-        MYLIST_ITEM* item = m_Items.GetNext(pos);
-        if (item->nIndex != nIndex)
-            continue;
-        m_Items.RemoveAt(at);
-        m_nTotalWidth -= item->nReserved;
-        --m_nCount;
-        delete item;
-        // The selection and hover keep naming the rows they named; never one that went.
-        m_nSelected = ShiftAfterRemove(m_nSelected, position);
-        m_nHotItem = ShiftAfterRemove(m_nHotItem, position);
-        SetRangeAndPage();
-        Renumber();
-        if (::IsWindow(m_hWnd))
-            Invalidate(FALSE);
-        return TRUE;
-    }
-    return FALSE;
+    int position = -1;
+    MYLIST_ITEM* item = UnlinkItem(nIndex, position);
+    if (!item)
+        return FALSE;
+    m_nTotalWidth -= item->nReserved;
+    delete item;
+    SetRangeAndPage();
+    Renumber();
+    if (::IsWindow(m_hWnd))
+        Invalidate(FALSE);
+    return TRUE;
 }
 
 void CMyBaseListCtrlH::DeleteAll()
@@ -216,13 +159,6 @@ void CMyBaseListCtrlH::GetScrollBarRect(RECT* pOut)
     *pOut = r;
 }
 
-void CMyBaseListCtrlH::InvalidateScrollBar()
-{
-    CRect bar;
-    GetScrollBarRect(&bar);
-    InvalidateRect(&bar, TRUE);
-}
-
 void CMyBaseListCtrlH::SetRangeAndPage()
 {
     if (!::IsWindow(m_hWnd))
@@ -270,18 +206,6 @@ void CMyBaseListCtrlH::SetAutoRecalc(BOOL bAuto)
     m_bAutoRecalc = bAuto != FALSE;
     if (m_bAutoRecalc)
         RecalcScrollBar();
-}
-
-void CMyBaseListCtrlH::SetCurSel(int nPos)
-{
-    m_nSelected = nPos;
-    Invalidate(TRUE);
-}
-
-void CMyBaseListCtrlH::RedrawItem(int nPos)
-{
-    if (MYLIST_ITEM* item = nPos >= 0 ? ItemAtPos(nPos) : nullptr)
-        InvalidateRect(&item->rcItem, TRUE);
 }
 
 void CMyBaseListCtrlH::ScrollTo(int nPos)
@@ -361,29 +285,7 @@ void CMyBaseListCtrlH::DrawScrollBar(CDC* pDC, RECT* pBar)
 
 void CMyBaseListCtrlH::DrawItem(CDC* pDC, CRect rc, MYLIST_ITEM* pItem, BOOL bSelected)
 {
-    const COLORREF fill = bSelected ? m_clrSelected : (m_nHotItem == pItem->nIndex ? m_clrHover : m_clrItem);
-    pDC->FillSolidRect(&rc, fill);
-    if (m_dwListStyle & 2) {
-        CRect edge = rc;
-        pDC->DrawEdge(&edge, BDR_SUNKENINNER, BF_BOTTOM | BF_FLAT);
-    }
-    pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(RGB(0, 0, 0));
-    pDC->DrawText(pItem->strText, &rc, DT_WORDBREAK);
-}
-
-void CMyBaseListCtrlH::DrawBorder(CDC* pDC)
-{
-    if (m_nBorderWidth <= 0)
-        return;
-    CRect client;
-    GetClientRect(&client);
-    FillFrame(pDC, client, m_nBorderWidth, m_clrListBorder);
-}
-
-void CMyBaseListCtrlH::FillFrame(CDC* pDC, CRect rc, int nWidth, COLORREF clr)
-{
-    FillFrameStrips(pDC, rc, nWidth, clr);
+    PaintRow(pDC, rc, pItem, bSelected, RGB(0, 0, 0));
 }
 
 void CMyBaseListCtrlH::DrawImage(CDC* pDC, CRect rc, Gdiplus::Image* pImage)
@@ -415,51 +317,10 @@ void CMyBaseListCtrlH::OnPaint()
     DrawBorder(&mem);
 }
 
-BOOL CMyBaseListCtrlH::OnEraseBkgnd(CDC*)
-{
-    return FALSE;
-}
-
 void CMyBaseListCtrlH::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
     RecalcScrollBar();
-}
-
-UINT CMyBaseListCtrlH::OnGetDlgCode()
-{
-    return DLGC_WANTARROWS | DLGC_WANTCHARS;
-}
-
-void CMyBaseListCtrlH::OnDestroy()
-{
-    CWnd::OnDestroy();
-    DeleteAll();
-}
-
-void CMyBaseListCtrlH::OnNcPaint()
-{
-    InvalidateScrollBar();
-}
-
-void CMyBaseListCtrlH::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*)
-{
-}
-
-BOOL CMyBaseListCtrlH::OnSetCursor(CWnd*, UINT, UINT)
-{
-    ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
-    return TRUE;
-}
-
-int CMyBaseListCtrlH::PosOfPoint(CPoint pt)
-{
-    int position = 0;
-    for (POSITION pos = m_Items.GetHeadPosition(); pos; ++position) {
-        if (CRect(m_Items.GetNext(pos)->rcItem).PtInRect(pt))
-            return position;
-    }
-    return -1;
 }
 
 void CMyBaseListCtrlH::OnLButtonDown(UINT nFlags, CPoint point)
@@ -478,13 +339,13 @@ void CMyBaseListCtrlH::OnLButtonDown(UINT nFlags, CPoint point)
     const int position = PosOfPoint(point);
     MYLIST_ITEM* item = position >= 0 ? ItemAtPos(position) : nullptr;
     if (item) {
-        SendListNotify(this, m_nCtrlId, MYLIST_CLICK, item->nIndex, item->strText, item->dwData, item->bChecked);
+        SendNotify(MYLIST_CLICK, item->nIndex, item->strText, item->dwData, item->bChecked);
         if (!::IsWindow(m_hWnd))
             return;
         m_nSelected = position;
         Invalidate(FALSE);
     } else {
-        SendListNotify(this, m_nCtrlId, MYLIST_CLICK, -1, CString(), 0, 0);
+        SendNotify(MYLIST_CLICK, -1, CString(), 0, 0);
         if (!::IsWindow(m_hWnd))
             return;
     }
@@ -502,13 +363,6 @@ void CMyBaseListCtrlH::OnLButtonUp(UINT nFlags, CPoint point)
 
 void CMyBaseListCtrlH::OnMouseMove(UINT nFlags, CPoint point)
 {
-    if (!m_bTrackLeave) {
-        TRACKMOUSEEVENT tme = {};
-        tme.cbSize = sizeof(tme);
-        tme.dwFlags = TME_LEAVE;
-        tme.hwndTrack = m_hWnd;
-        m_bTrackLeave = ::TrackMouseEvent(&tme) != FALSE;
-    }
     if ((nFlags & MK_LBUTTON) && m_bThumbDrag) {
         SCROLLINFO si = {};
         si.cbSize = sizeof(si);
@@ -521,67 +375,26 @@ void CMyBaseListCtrlH::OnMouseMove(UINT nFlags, CPoint point)
         m_ptDrag.x = point.x;
         ScrollTo(si.nPos + delta);
     }
-    const int hot = PosOfPoint(point);
-    if (hot != m_nHotItem) {
-        RedrawItem(m_nHotItem);
-        m_nHotItem = hot;
-        RedrawItem(m_nHotItem);
-    }
+    TrackHover(point);
     CWnd::OnMouseMove(nFlags, point);
-}
-
-void CMyBaseListCtrlH::OnMouseLeave()
-{
-    m_bTrackLeave = false;
-    m_nHotItem = -1;
-    Invalidate(FALSE);
-    InvalidateScrollBar();
-    CWnd::OnMouseLeave();
-}
-
-void CMyBaseListCtrlH::OnRButtonDown(UINT nFlags, CPoint point)
-{
-    SendListNotify(this, m_nCtrlId, MYLIST_RCLICK, -1, CString(), 0, 0);
-    if (::IsWindow(m_hWnd))
-        CWnd::OnRButtonDown(nFlags, point);
-}
-
-BOOL CMyBaseListCtrlH::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
-{
-    const int position = GetScrollPos(SB_HORZ);
-    const int limit = GetScrollLimit(SB_HORZ);
-    ScrollTo(zDelta < 0 ? (position + 40 < limit ? position + 40 : limit) : (position - 40 > 0 ? position - 40 : 0));
-    return CWnd::OnMouseWheel(nFlags, zDelta, pt);
 }
 
 void CMyBaseListCtrlH::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 {
-    const int position = GetScrollPos(SB_HORZ);
-    const int limit = GetScrollLimit(SB_HORZ);
-    if ((nSBCode == SB_LINEDOWN || nSBCode == SB_PAGEDOWN) && position < limit)
-        ScrollTo(position + (50 < limit - position ? 50 : limit - position));
-    else if ((nSBCode == SB_LINEUP || nSBCode == SB_PAGEUP) && position > 0)
-        ScrollTo(position - (50 < position ? 50 : position));
+    if (nSBCode == SB_LINEDOWN || nSBCode == SB_PAGEDOWN || nSBCode == SB_LINEUP || nSBCode == SB_PAGEUP) {
+        StepScroll(nSBCode == SB_LINEDOWN || nSBCode == SB_PAGEDOWN);
+        Invalidate(FALSE);
+        InvalidateScrollBar();
+    }
     CWnd::OnHScroll(nSBCode, nPos, pScrollBar);
 }
 
 void CMyBaseListCtrlH::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (m_bKeyNav) {
-        int next = m_nSelected;
-        if (nChar == VK_LEFT && m_nSelected > 0)
-            next = m_nSelected - 1;
-        else if (nChar == VK_RIGHT && m_nSelected < m_nCount - 1)
-            next = m_nSelected + 1;
-        if (next != m_nSelected) {
-            m_nSelected = next;
-            EnsureVisible(m_nSelected);
-            Invalidate(FALSE);
-            const MYLIST_ITEM* item = FindItem(m_nSelected);
-            SendListNotify(this, m_nCtrlId, MYLIST_CLICK, m_nSelected, CString(), item ? item->dwData : 0, 0);
-            if (!::IsWindow(m_hWnd))
-                return;
-        }
+    if (m_bKeyNav && (nChar == VK_LEFT || nChar == VK_RIGHT)) {
+        StepSelection(nChar == VK_LEFT ? -1 : 1);
+        if (!::IsWindow(m_hWnd))
+            return;
     }
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
 }

@@ -5,41 +5,27 @@
 #include "ui/skin/MyMemDC.h"
 #include "ui/skin/SkinDrawing.h"
 
-BEGIN_MESSAGE_MAP(CMyBaseListCtrlV, CWnd)
+BEGIN_MESSAGE_MAP(CMyBaseListCtrlV, CMyListWndBase)
     ON_WM_PAINT()
     ON_WM_SIZE()
-    ON_WM_ERASEBKGND()
-    ON_WM_GETDLGCODE()
-    ON_WM_DESTROY()
     ON_WM_RBUTTONDOWN()
     ON_WM_RBUTTONUP()
     ON_WM_VSCROLL()
-    ON_WM_MOUSEWHEEL()
-    ON_WM_SETCURSOR()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
-    ON_WM_MOUSELEAVE()
     ON_WM_MOUSEMOVE()
-    ON_WM_NCPAINT()
-    ON_WM_NCCALCSIZE()
     ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
-CMyBaseListCtrlV::CMyBaseListCtrlV()
+CMyBaseListCtrlV::CMyBaseListCtrlV() : CMyListWndBase(SB_VERT)
 {
     LOGFONT lf = {};
     lf.lfHeight = -24;
     lf.lfWeight = FW_NORMAL;
     wcsncpy(lf.lfFaceName, SKIN_DEFAULT_FACE, LF_FACESIZE - 1);
     m_fontList.CreateFontIndirect(&lf);
-}
-
-CMyBaseListCtrlV::~CMyBaseListCtrlV()
-{
-    while (!m_Items.IsEmpty())
-        delete m_Items.RemoveHead();
 }
 
 BOOL CMyBaseListCtrlV::Create(CWnd* pParent, CRect rect, UINT nId, DWORD dwStyle)
@@ -56,34 +42,6 @@ BOOL CMyBaseListCtrlV::Create(CWnd* pParent, CRect rect, UINT nId, DWORD dwStyle
     si.fMask = SIF_RANGE | SIF_PAGE;
     SetScrollInfo(SB_VERT, &si, TRUE);
     return TRUE;
-}
-
-void CMyBaseListCtrlV::PreSubclassWindow()
-{
-    ModifyStyle(WS_BORDER | WS_THICKFRAME, 0);
-    CWnd::PreSubclassWindow();
-}
-
-MYLIST_ITEM* CMyBaseListCtrlV::FindItem(int nIndex)
-{
-    for (POSITION pos = m_Items.GetHeadPosition(); pos;) {
-        MYLIST_ITEM* item = m_Items.GetNext(pos);
-        if (item->nIndex == nIndex)
-            return item;
-    }
-    return nullptr;
-}
-
-MYLIST_ITEM* CMyBaseListCtrlV::ItemAtPos(int nPos)
-{
-    POSITION pos = m_Items.FindIndex(nPos);
-    return pos ? m_Items.GetAt(pos) : nullptr;
-}
-
-void CMyBaseListCtrlV::GetItemRect(RECT* pOut, int nIndex)
-{
-    const MYLIST_ITEM* item = FindItem(nIndex);
-    *pOut = item ? item->rcItem : CRect(0, 0, 0, 0);
 }
 
 int CMyBaseListCtrlV::MeasureItem(MYLIST_ITEM* pItem, int nWidth)
@@ -125,49 +83,38 @@ int CMyBaseListCtrlV::InsertItem(MYLIST_ITEM* pItem, int nHeight, POSITION posAf
     return m_nCount - 1;
 }
 
-void CMyBaseListCtrlV::Renumber()
-{
-    int i = 0;
-    for (POSITION pos = m_Items.GetHeadPosition(); pos;)
-        m_Items.GetNext(pos)->nIndex = i++;
-}
-
 
 BOOL CMyBaseListCtrlV::DeleteItem(int nIndex)
 {
-    int position = 0;
-    for (POSITION pos = m_Items.GetHeadPosition(); pos; ++position) {
-        POSITION at = pos;
-        MYLIST_ITEM* item = m_Items.GetNext(pos);
-        if (item->nIndex != nIndex)
-            continue;
-        m_Items.RemoveAt(at);
-        m_nTotalHeight -= item->nHeight;
-        m_nCount -= 1;
-        RemoveFromSelection(item);
-        if (m_pLastClicked == item)
-            m_pLastClicked = nullptr;
-        if (m_pRangeFirst == item)
-            m_pRangeFirst = nullptr;
-        if (m_pRangeLast == item)
-            m_pRangeLast = nullptr;
-        delete item;
-        // The selection and the hover keep naming the rows they named; never a row that went.
-        m_nSelected = ShiftAfterRemove(m_nSelected, position);
-        m_nHotItem = ShiftAfterRemove(m_nHotItem, position);
-        Renumber();
-        if (::IsWindow(m_hWnd)) {
-            SCROLLINFO si = {};
-            si.cbSize = sizeof(si);
-            si.fMask = SIF_RANGE | SIF_PAGE;
-            si.nMax = GetTotalHeight();
-            si.nPage = UINT(m_nPageHeight);
-            SetScrollInfo(SB_VERT, &si, TRUE);
-            Invalidate(FALSE);
-        }
-        return TRUE;
+    int position = -1;
+    MYLIST_ITEM* item = UnlinkItem(nIndex, position);
+    if (!item)
+        return FALSE;
+    m_nTotalHeight -= item->nHeight;
+    RemoveFromSelection(item);
+    if (m_pLastClicked == item)
+        m_pLastClicked = nullptr;
+    if (m_pRangeFirst == item)
+        m_pRangeFirst = nullptr;
+    if (m_pRangeLast == item)
+        m_pRangeLast = nullptr;
+    delete item;
+    Renumber();
+    if (::IsWindow(m_hWnd)) {
+        SetRangeAndPage();
+        Invalidate(FALSE);
     }
-    return FALSE;
+    return TRUE;
+}
+
+void CMyBaseListCtrlV::SetRangeAndPage()
+{
+    SCROLLINFO si = {};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_RANGE | SIF_PAGE;
+    si.nMax = GetTotalHeight();
+    si.nPage = UINT(m_nPageHeight);
+    SetScrollInfo(SB_VERT, &si, TRUE);
 }
 
 void CMyBaseListCtrlV::DeleteAll()
@@ -240,13 +187,6 @@ void CMyBaseListCtrlV::GetScrollBarRect(RECT* pOut)
     *pOut = r;
 }
 
-void CMyBaseListCtrlV::InvalidateScrollBar()
-{
-    CRect bar;
-    GetScrollBarRect(&bar);
-    InvalidateRect(&bar, TRUE);
-}
-
 void CMyBaseListCtrlV::RecalcScrollBar()
 {
     if (!::IsWindow(m_hWnd))
@@ -256,12 +196,7 @@ void CMyBaseListCtrlV::RecalcScrollBar()
     m_nPageHeight = area.Height();
     m_nItemWidth = area.Width();
     RecalcHeights();
-    SCROLLINFO si = {};
-    si.cbSize = sizeof(si);
-    si.fMask = SIF_RANGE | SIF_PAGE;
-    si.nMax = GetTotalHeight();
-    si.nPage = UINT(m_nPageHeight);
-    SetScrollInfo(SB_VERT, &si, TRUE);
+    SetRangeAndPage();
     Invalidate(FALSE);
     InvalidateScrollBar();
 }
@@ -270,12 +205,7 @@ void CMyBaseListCtrlV::UpdateScrollRange()
 {
     if (!::IsWindow(m_hWnd))
         return;
-    SCROLLINFO si = {};
-    si.cbSize = sizeof(si);
-    si.fMask = SIF_RANGE | SIF_PAGE;
-    si.nMax = GetTotalHeight();
-    si.nPage = UINT(m_nPageHeight);
-    SetScrollInfo(SB_VERT, &si, TRUE);
+    SetRangeAndPage();
     UpdateWindow();
     Invalidate(FALSE);
     InvalidateScrollBar();
@@ -287,12 +217,7 @@ void CMyBaseListCtrlV::SetListStyle(DWORD dwStyle)
     if (!::IsWindow(m_hWnd))
         return;
     RecalcHeights();
-    SCROLLINFO si = {};
-    si.cbSize = sizeof(si);
-    si.fMask = SIF_RANGE | SIF_PAGE;
-    si.nMax = GetTotalHeight();
-    si.nPage = UINT(m_nPageHeight);
-    SetScrollInfo(SB_VERT, &si, TRUE);
+    SetRangeAndPage();
     Invalidate(FALSE);
     InvalidateScrollBar();
 }
@@ -302,20 +227,6 @@ void CMyBaseListCtrlV::SetAutoRecalc(BOOL bAuto)
     m_bAutoRecalc = bAuto != FALSE;
     if (m_bAutoRecalc)
         RecalcScrollBar();
-}
-
-void CMyBaseListCtrlV::SetCurSel(int nPos)
-{
-    m_nSelected = nPos;
-    Invalidate(TRUE);
-}
-
-void CMyBaseListCtrlV::RedrawItem(int nPos)
-{
-    if (nPos < 0 || nPos >= int(m_Items.GetCount()))
-        return;
-    if (MYLIST_ITEM* item = ItemAtPos(nPos))
-        InvalidateRect(&item->rcItem, TRUE);
 }
 
 CRect CMyBaseListCtrlV::GetScrollPart(int nPart)
@@ -407,26 +318,7 @@ void CMyBaseListCtrlV::DrawItem(CDC* pDC, CRect rc, MYLIST_ITEM* pItem, BOOL bSe
     pDC->GetClipBox(&clip);
     if (rc.bottom < clip.top || rc.top > clip.bottom)
         return;
-    pDC->SetBkMode(TRANSPARENT);
-    const COLORREF fill = bSelected ? m_clrSelected : (m_nHotItem == pItem->nIndex ? m_clrHover : m_clrItem);
-    pDC->FillSolidRect(&rc, fill);
-    if (m_dwListStyle & 2) {
-        CRect edge = rc;
-        pDC->DrawEdge(&edge, BDR_SUNKENINNER, BF_BOTTOM | BF_FLAT);
-    }
-    const COLORREF old = pDC->SetTextColor(m_skinFont.m_clrText);
-    CRect text = rc;
-    pDC->DrawText(pItem->strText, &text, DT_WORDBREAK);
-    pDC->SetTextColor(old);
-}
-
-void CMyBaseListCtrlV::DrawBorder(CDC* pDC)
-{
-    if (m_nBorderWidth <= 0)
-        return;
-    CRect client;
-    GetClientRect(&client);
-    FillFrame(pDC, client, m_nBorderWidth, m_clrListBorder);
+    PaintRow(pDC, rc, pItem, bSelected, m_skinFont.m_clrText);
 }
 
 void CMyBaseListCtrlV::OnPaint()
@@ -450,42 +342,10 @@ void CMyBaseListCtrlV::OnPaint()
     DrawBorder(&mem);
 }
 
-BOOL CMyBaseListCtrlV::OnEraseBkgnd(CDC*)
-{
-    return FALSE;
-}
-
 void CMyBaseListCtrlV::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
     RecalcScrollBar();
-}
-
-UINT CMyBaseListCtrlV::OnGetDlgCode()
-{
-    return DLGC_WANTARROWS | DLGC_WANTCHARS;
-}
-
-void CMyBaseListCtrlV::OnDestroy()
-{
-    CWnd::OnDestroy();
-    DeleteAll();
-}
-
-void CMyBaseListCtrlV::OnNcPaint()
-{
-    InvalidateScrollBar();
-}
-
-void CMyBaseListCtrlV::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*)
-{
-    // No non-client area: the whole window is client.
-}
-
-BOOL CMyBaseListCtrlV::OnSetCursor(CWnd*, UINT, UINT)
-{
-    ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
-    return TRUE;
 }
 
 void CMyBaseListCtrlV::OnSetFocus(CWnd* pOldWnd)

@@ -3,46 +3,34 @@
 // through an off-screen bitmap, a 12-pixel scroll bar of its own inside the client area, the
 // mouse wheel, thumb dragging, arrow-key selection, check boxes and separators, and
 // notifications (MYLIST_NOTIFY) to its parent.
-#include "platform/List.h"
-#include "platform/Pen.h"
-#include "platform/Wnd.h"
 #include "ui/skin/DataObjectList.h"
-#include "ui/skin/MyListItem.h"
+#include "ui/skin/MyListWndBase.h"
 #include "ui/skin/SkinFont.h"
 
 namespace Gdiplus {
 class Image;
 }
 
-class CMyBaseListCtrlV : public CWnd {
+class CMyBaseListCtrlV : public CMyListWndBase {
 public:
     CMyBaseListCtrlV();
-    ~CMyBaseListCtrlV() override;
+    ~CMyBaseListCtrlV() override = default;
 
     BOOL Create(CWnd* pParent, CRect rect, UINT nId, DWORD dwStyle);
 
     // Rows.
-    virtual MYLIST_ITEM* FindItem(int nIndex);
     virtual void DrawScrollBar(CDC* pDC, RECT* pBar);
     virtual void DrawItem(CDC* pDC, CRect rc, MYLIST_ITEM* pItem, BOOL bSelected);
     // Takes the row (the list deletes it); height 0 measures it. Returns its position.
     virtual int InsertItem(MYLIST_ITEM* pItem, int nHeight, POSITION posAfter = nullptr);
-    virtual void DeleteAll();
+    void DeleteAll() override;
     virtual BOOL DeleteItem(int nIndex);
-    virtual void Renumber();
-    virtual void RedrawItem(int nPos);
     virtual int MeasureItem(MYLIST_ITEM* pItem, int nWidth);
     virtual int RecalcHeights();
     virtual int GetTotalHeight();
     virtual void OnReserved(int) {}
-    virtual void DrawBorder(CDC* pDC);
 
-    void GetItemRect(RECT* pOut, int nIndex);
-    void SetCurSel(int nPos);
-    int GetCurSel() const { return m_nSelected; }
-    int GetHotItem() const { return m_nHotItem; }
-    int GetCount() const { return m_nCount; }
-    void EnsureVisible(int nIndex);
+    void EnsureVisible(int nIndex) override;
     void ScrollToItem(int nIndex);
     void PageUp();
     void PageDown();
@@ -50,11 +38,10 @@ public:
     void UpdateScrollRange();
     BOOL IsScrollBarNeeded();
     void GetItemArea(RECT* pOut);
-    void GetScrollBarRect(RECT* pOut);
+    void GetScrollBarRect(RECT* pOut) override;
     DWORD GetListStyle() const { return m_dwListStyle; }
     void SetListStyle(DWORD dwStyle);
     void SetAutoRecalc(BOOL bAuto);
-    void SetKeyNavigation(BOOL bKeyNav) { m_bKeyNav = bKeyNav; }
 
     // The thumb (100) or the whole track (101).
     CRect GetScrollPart(int nPart);
@@ -83,47 +70,26 @@ public:
     void FillCircle(CDC* pDC, int cx, int cy, COLORREF clr, int nRadius);
     void FillEllipse(CDC* pDC, CRect rc, COLORREF clr);
     CString EllipsisText(CDC* pDC, const CString& strText, CRect rc);
-    static void FillFrame(CDC* pDC, CRect rc, int nWidth, COLORREF clr);
 
-    void PreSubclassWindow() override;
 
     // Members the derived lists use.
     CDataObjectList m_TemplateObjects;
     CRect m_rcTemplate;
     bool m_bBarCapture = false;
-    CList<MYLIST_ITEM*, MYLIST_ITEM*> m_Items;
     CPtrList m_SelectedItems;
     MYLIST_ITEM* m_pLastClicked = nullptr;
     MYLIST_ITEM* m_pRangeFirst = nullptr;
     MYLIST_ITEM* m_pRangeLast = nullptr;
-    UINT m_nCtrlId = 0;
     int m_nTotalHeight = 0;
-    int m_nCount = 0;
     int m_nItemWidth = 0;
     int m_nPageHeight = 0;
     CFont m_fontList;
     bool m_bMultiSelActive = false;
-    int m_nSelected = -1;
-    int m_nHotItem = -1;
-    DWORD m_dwListStyle = 0;   // bit 0 check boxes, bit 1 separators
-    bool m_bFocus = false;
-    bool m_bTrackLeave = false;
-    CPen m_penBar;
-    bool m_bThumbDrag = false;
     bool m_bOverBar = false;
     int m_nDragStartPos = 0;
-    POINT m_ptDrag = {0, 0};
     SCROLLINFO m_si = {};
-    BOOL m_bKeyNav = FALSE;
     BOOL m_bLButtonDown = FALSE;
     BOOL m_bRButtonDown = FALSE;
-    bool m_bAutoRecalc = true;
-    COLORREF m_clrListBack = RGB(255, 255, 255);
-    COLORREF m_clrHover = RGB(249, 250, 252);
-    COLORREF m_clrSelected = RGB(238, 238, 238);
-    COLORREF m_clrItem = RGB(255, 255, 255);
-    COLORREF m_clrListBorder = RGB(200, 200, 200);
-    int m_nBorderWidth = 0;
     COLORREF m_clrBarPen = RGB(230, 230, 230);
     SKIN_FONT m_skinFont;
     int m_nTopOffset = 0;
@@ -133,31 +99,18 @@ public:
 protected:
     afx_msg void OnPaint();
     afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg UINT OnGetDlgCode();
-    afx_msg void OnDestroy();
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
-    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
-    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
-    afx_msg void OnMouseLeave();
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-    afx_msg void OnNcPaint();
-    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     DECLARE_MESSAGE_MAP()
 
-    // Sends one notification to the parent and deletes it when the parent returns.
-    void SendNotify(UINT nCode, int nIndex, const CString& strText, DWORD_PTR pItem, int nFlag, int nPos = 0,
-                    int nObjectId = 0, SKIN_OBJECT* pObject = nullptr);
     void PaintScrollBar(CDC* pDC);
     void DragThumbTo(int x, int y);
-    void InvalidateScrollBar();
-    MYLIST_ITEM* ItemAtPos(int nPos);
-    int PosOfPoint(CPoint pt);
+    void SetRangeAndPage();
 };

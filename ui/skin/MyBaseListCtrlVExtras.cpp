@@ -201,8 +201,3 @@ CString CMyBaseListCtrlV::EllipsisText(CDC* pDC, const CString& strText, CRect r
     }
     return text;
 }
-
-void CMyBaseListCtrlV::FillFrame(CDC* pDC, CRect rc, int nWidth, COLORREF clr)
-{
-    FillFrameStrips(pDC, rc, nWidth, clr);
-}

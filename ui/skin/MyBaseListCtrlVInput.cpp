@@ -3,22 +3,6 @@
 
 #include "ui/skin/ListScrollMath.h"
 
-void CMyBaseListCtrlV::SendNotify(UINT nCode, int nIndex, const CString& strText, DWORD_PTR pItem, int nFlag, int nPos,
-                                  int nObjectId, SKIN_OBJECT* pObject)
-{
-    SendListNotify(this, m_nCtrlId, nCode, nIndex, strText, pItem, nFlag, nPos, nObjectId, pObject);
-}
-
-int CMyBaseListCtrlV::PosOfPoint(CPoint pt)
-{
-    int position = 0;
-    for (POSITION pos = m_Items.GetHeadPosition(); pos; ++position) {
-        if (CRect(m_Items.GetNext(pos)->rcItem).PtInRect(pt))
-            return position;
-    }
-    return -1;
-}
-
 void CMyBaseListCtrlV::OnLButtonDown(UINT nFlags, CPoint point)
 {
     m_bLButtonDown = TRUE;
@@ -89,43 +73,20 @@ void CMyBaseListCtrlV::DragThumbTo(int, int y)
 
 void CMyBaseListCtrlV::OnMouseMove(UINT nFlags, CPoint point)
 {
-    if (!m_bTrackLeave) {
-        TRACKMOUSEEVENT tme = {};
-        tme.cbSize = sizeof(tme);
-        tme.dwFlags = TME_LEAVE;
-        tme.hwndTrack = m_hWnd;
-        m_bTrackLeave = ::TrackMouseEvent(&tme) != FALSE;
-    }
     if ((nFlags & MK_LBUTTON) && m_bThumbDrag) {
         DragThumbTo(point.x, point.y);
         UpdateWindow();
         Invalidate(FALSE);
         InvalidateScrollBar();
     }
-    const int hot = PosOfPoint(point);
-    if (hot != m_nHotItem) {
-        RedrawItem(m_nHotItem);
-        m_nHotItem = hot;
-        RedrawItem(m_nHotItem);
-    }
+    TrackHover(point);
     CWnd::OnMouseMove(nFlags, point);
-}
-
-void CMyBaseListCtrlV::OnMouseLeave()
-{
-    m_bTrackLeave = false;
-    m_nHotItem = -1;
-    Invalidate(FALSE);
-    InvalidateScrollBar();
-    CWnd::OnMouseLeave();
 }
 
 void CMyBaseListCtrlV::OnRButtonDown(UINT nFlags, CPoint point)
 {
     m_bRButtonDown = TRUE;
-    SendNotify(MYLIST_RCLICK, -1, CString(), 0, 0);
-    if (::IsWindow(m_hWnd))
-        CWnd::OnRButtonDown(nFlags, point);
+    CMyListWndBase::OnRButtonDown(nFlags, point);
 }
 
 void CMyBaseListCtrlV::OnRButtonUp(UINT nFlags, CPoint point)
@@ -134,32 +95,16 @@ void CMyBaseListCtrlV::OnRButtonUp(UINT nFlags, CPoint point)
     CWnd::OnRButtonUp(nFlags, point);
 }
 
-BOOL CMyBaseListCtrlV::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
-{
-    const int position = GetScrollPos(SB_VERT);
-    const int limit = GetScrollLimit(SB_VERT);
-    const int target = zDelta < 0 ? (position + 40 < limit ? position + 40 : limit) : (position - 40 > 0 ? position - 40 : 0);
-    SetScrollPos(SB_VERT, target, TRUE);
-    UpdateWindow();
-    Invalidate(TRUE);
-    InvalidateScrollBar();
-    return CWnd::OnMouseWheel(nFlags, zDelta, pt);
-}
-
 void CMyBaseListCtrlV::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 {
-    const int position = GetScrollPos(SB_VERT);
-    const int limit = GetScrollLimit(SB_VERT);
     switch (nSBCode) {
     case SB_LINEDOWN:
     case SB_PAGEDOWN:
-        if (position < limit)
-            SetScrollPos(SB_VERT, position + (50 < limit - position ? 50 : limit - position), TRUE);
+        StepScroll(true);
         break;
     case SB_LINEUP:
     case SB_PAGEUP:
-        if (position > 0)
-            SetScrollPos(SB_VERT, position - (50 < position ? 50 : position), TRUE);
+        StepScroll(false);
         break;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK: {
@@ -235,21 +180,10 @@ void CMyBaseListCtrlV::EnsureVisible(int nIndex)
 
 void CMyBaseListCtrlV::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (m_bKeyNav) {
-        int next = m_nSelected;
-        if (nChar == VK_UP && m_nSelected > 0)
-            next = m_nSelected - 1;
-        else if (nChar == VK_DOWN && m_nSelected < m_nCount - 1)
-            next = m_nSelected + 1;
-        if (next != m_nSelected) {
-            m_nSelected = next;
-            EnsureVisible(m_nSelected);
-            Invalidate(FALSE);
-            const MYLIST_ITEM* item = FindItem(m_nSelected);
-            SendNotify(MYLIST_CLICK, m_nSelected, CString(), item ? item->dwData : 0, 0);
-            if (!::IsWindow(m_hWnd))
-                return;
-        }
+    if (m_bKeyNav && (nChar == VK_UP || nChar == VK_DOWN)) {
+        StepSelection(nChar == VK_UP ? -1 : 1);
+        if (!::IsWindow(m_hWnd))
+            return;
     }
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
 }

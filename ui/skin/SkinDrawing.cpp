@@ -270,3 +270,29 @@ void UpdateLayeredImage(HWND hWnd, Gdiplus::Image* pImage)
     ::DeleteDC(hdcMem);
     ::ReleaseDC(hWnd, hdcWindow);
 }
+
+void DrawGlyphBitmap(HDC hdc, const RECT& rcDest, int w, int h, COLORREF clrBack, const std::function<void(HDC)>& paint)
+{
+    if (!hdc)
+        return;
+    HDC mem = ::CreateCompatibleDC(hdc);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(hdc, w, h);
+    HGDIOBJ old = ::SelectObject(mem, bitmap);
+    RECT all = {0, 0, w, h};
+    HBRUSH back = ::CreateSolidBrush(clrBack);
+    ::FillRect(mem, &all, back);
+    ::DeleteObject(back);
+    paint(mem);
+    ::StretchBlt(hdc, rcDest.left, rcDest.top, rcDest.right - rcDest.left, rcDest.bottom - rcDest.top, mem, 0, 0, w, h, SRCCOPY);
+    ::SelectObject(mem, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(mem);
+}
+
+void FillGlyphBlock(HDC hdc, int x, int y, COLORREF clr)
+{
+    RECT r = {x, y, x + 2, y + 2};
+    HBRUSH brush = ::CreateSolidBrush(clr);
+    ::FillRect(hdc, &r, brush);
+    ::DeleteObject(brush);
+}

@@ -6,6 +6,8 @@
 // unless an alpha is given. Every function that takes a DC does nothing without one.
 #include <windows.h>
 
+#include <functional>
+
 class CDC;
 
 namespace Gdiplus {
@@ -44,3 +46,9 @@ void FillRectSmooth(CDC* pDC, int x, int y, int w, int h, COLORREF clr, float fS
 void DrawBitmapRounded(CDC* pDC, const RECT& rc, float fRadius, HBITMAP hBitmap, COLORREF clrOutline);
 // Shows the image on a layered window with per-pixel alpha, at the window's place.
 void UpdateLayeredImage(HWND hWnd, Gdiplus::Image* pImage);
+
+// A small glyph painted pixel by pixel into a w x h bitmap on the background colour, then
+// stretched (SRCCOPY) onto the destination rectangle.
+void DrawGlyphBitmap(HDC hdc, const RECT& rcDest, int w, int h, COLORREF clrBack, const std::function<void(HDC)>& paint);
+// A 2 x 2 block of the glyph bitmaps.
+void FillGlyphBlock(HDC hdc, int x, int y, COLORREF clr);

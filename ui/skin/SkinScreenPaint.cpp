@@ -540,31 +540,17 @@ void SKIN_SCREEN::DrawComboArrow(CDC* pDC, const RECT& rc, float fRatio, COLORRE
     const int bw = int(10.0f * fRatio), bh = int(6.0f * fRatio);
     const int x = (rc.right - rc.left - bw) / 2 + rc.left;
     const int y = (rc.bottom - rc.top - bh) / 2 + rc.top;
-    HDC hdc = pDC->GetSafeHdc();
-    HDC mem = ::CreateCompatibleDC(hdc);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(hdc, 10, 6);
-    HGDIOBJ old = ::SelectObject(mem, bitmap);
-    RECT all = {0, 0, 10, 6};
-    HBRUSH back = ::CreateSolidBrush(clrBack);
-    ::FillRect(mem, &all, back);
-    ::DeleteObject(back);
-    const COLORREF m = BlendColor(clrBack, clrArrow);
-    HBRUSH soft = ::CreateSolidBrush(m);
-    for (int i = 0; i <= 4; ++i) {
-        RECT a = {4 - i, 4 - i, 4 - i + 2, 4 - i + 2};
-        RECT b = {4 + i, 4 - i, 4 + i + 2, 4 - i + 2};
-        ::FillRect(mem, &a, soft);
-        ::FillRect(mem, &b, soft);
-    }
-    ::DeleteObject(soft);
-    for (int k = 0; k <= 3; ++k) {
-        ::SetPixel(mem, 4 - k, 4 - k, clrArrow);
-        ::SetPixel(mem, 5 + k, 4 - k, clrArrow);
-    }
-    ::StretchBlt(hdc, x, y, bw, bh, mem, 0, 0, 10, 6, SRCCOPY);
-    ::SelectObject(mem, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(mem);
+    const COLORREF soft = BlendColor(clrBack, clrArrow);
+    DrawGlyphBitmap(pDC->GetSafeHdc(), CRect(x, y, x + bw, y + bh), 10, 6, clrBack, [&](HDC mem) {
+        for (int i = 0; i <= 4; ++i) {
+            FillGlyphBlock(mem, 4 - i, 4 - i, soft);
+            FillGlyphBlock(mem, 4 + i, 4 - i, soft);
+        }
+        for (int k = 0; k <= 3; ++k) {
+            ::SetPixel(mem, 4 - k, 4 - k, clrArrow);
+            ::SetPixel(mem, 5 + k, 4 - k, clrArrow);
+        }
+    });
 }
 
 void SKIN_SCREEN::DrawSquareBorder(CDC* pDC, const RECT& rc, int nWidth, COLORREF clr)
