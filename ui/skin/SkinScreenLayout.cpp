@@ -79,6 +79,15 @@ int FlexModeOf(const SKIN_OBJECT* o)
     return 1;
 }
 
+// The size an object grows to: what its content needs, at most the limit (when there is one),
+// never less than it has.
+int Grown(int needed, int limit, int current)
+{
+    if (limit > 0 && limit < needed)
+        needed = limit;
+    return needed < current ? current : needed;
+}
+
 } // namespace
 
 int CSkinLayout::HorizontalExtra(const SKIN_OBJECT* o)
@@ -122,21 +131,11 @@ void CSkinLayout::AutoSize(SKIN_OBJECT* o)
         if (o->m_nMaxWidth != 0) {
             q.right = q.left + (o->m_nMaxWidth == -1 ? 19200 : o->m_nMaxWidth);
             dc->DrawText(text, &q, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-            int w = q.Width() + HorizontalExtra(o);
-            if (maxW > 0 && maxW < w)
-                w = maxW;
-            if (w < o->m_rcObject.Width())
-                w = o->m_rcObject.Width();
-            o->m_rcObject.right = o->m_rcObject.left + w;
+            o->m_rcObject.right = o->m_rcObject.left + Grown(q.Width() + HorizontalExtra(o), maxW, o->m_rcObject.Width());
         }
         if (o->m_nMaxHeight != 0) {
             q = MeasureTextBlock(o, q, text);
-            int h = q.Height() + VerticalExtra(o);
-            if (maxH > 0 && maxH < h)
-                h = maxH;
-            if (h < o->m_rcObject.Height())
-                h = o->m_rcObject.Height();
-            o->m_rcObject.bottom = o->m_rcObject.top + h;
+            o->m_rcObject.bottom = o->m_rcObject.top + Grown(q.Height() + VerticalExtra(o), maxH, o->m_rcObject.Height());
         }
         if (oldFont)
             dc->SelectObject(oldFont);
@@ -149,12 +148,7 @@ void CSkinLayout::AutoSize(SKIN_OBJECT* o)
         CFont* oldFont = m_screen.SelectFont(dc, &o->m_edit.m_font, &align);
         const CString text = o->m_edit.GetText();
         dc->DrawText(text, &q, UINT(align) | DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
-        int h = q.Height() + VerticalExtra(o);
-        if (maxH > 0 && maxH < h)
-            h = maxH;
-        if (h < o->m_rcObject.Height())
-            h = o->m_rcObject.Height();
-        o->m_rcObject.bottom = o->m_rcObject.top + h;
+        o->m_rcObject.bottom = o->m_rcObject.top + Grown(q.Height() + VerticalExtra(o), maxH, o->m_rcObject.Height());
         if (oldFont)
             dc->SelectObject(oldFont);
     }
