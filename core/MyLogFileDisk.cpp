@@ -4,37 +4,16 @@
 #include <string>
 
 #include "core/FileHelpers.h"
+#include "core/TextHelpers.h"
+#include "platform/CivilDate.h"
+#include "platform/Convert.h"
 
 namespace {
-
-// Days since 1970-01-01 of a proleptic Gregorian date; impossible days roll into the next month.
-long DaysFromCivil(int y, int m, int d)
-{
-    y -= m <= 2;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
 
 // Text-mode bytes of a line: UTF-8, with every LF written as CR LF.
 std::string ToFileBytes(const CString& strLine)
 {
-    std::string utf8;
-    int nChars = strLine.GetLength();
-    if (nChars > 0) {
-        int n = WideCharToMultiByte(CP_UTF8, 0, strLine, nChars, nullptr, 0, nullptr, nullptr);
-        utf8.resize(n > 0 ? n : 0);
-        if (n > 0) WideCharToMultiByte(CP_UTF8, 0, strLine, nChars, &utf8[0], n, nullptr, nullptr);
-    }
-    std::string bytes;
-    bytes.reserve(utf8.size() + 8);
-    for (char c : utf8) {
-        if (c == '\n') bytes += '\r';
-        bytes += c;
-    }
-    return bytes;
+    return ToTextModeBytes(WideToUtf8(strLine));
 }
 
 HANDLE OpenForAppend(LPCTSTR pszPath)
@@ -164,10 +143,7 @@ CString CMyLogFile::ReadFileDate()
     if (dwRead >= 2 && buf[0] == 0xFF && buf[1] == 0xFE) {
         strLine = CString(reinterpret_cast<const wchar_t*>(buf + 2), (int)((dwRead - 2) / 2));
     } else if (dwRead > 0) {
-        wchar_t wbuf[512];
-        int n = MultiByteToWideChar(CP_UTF8, 0, reinterpret_cast<const char*>(buf), (int)dwRead,
-                                    wbuf, 512);
-        strLine = CString(wbuf, n > 0 ? n : 0);
+        strLine = Utf8ToWide(std::string(reinterpret_cast<const char*>(buf), dwRead));
     }
     int nEnd = strLine.Find(L'\n');
     if (nEnd >= 0) strLine = strLine.Left(nEnd);
@@ -179,7 +155,7 @@ int CMyLogFile::DeleteOldCopies(const CString& strFolder, const CString& strName
 {
     SYSTEMTIME st;
     Now(&st);
-    const long nToday = DaysFromCivil(st.wYear, st.wMonth, st.wDay);
+    const long long nToday = zel::DaysFromCivil(st.wYear, st.wMonth, st.wDay);
     CString strPattern;
     strPattern.Format(L"%s\\*_%s", (LPCTSTR)strFolder, (LPCTSTR)strName);
     WIN32_FIND_DATAW fd;
@@ -195,7 +171,7 @@ int CMyLogFile::DeleteOldCopies(const CString& strFolder, const CString& strName
         if (nYear < 1970) nYear = 1970;
         if (nMonth < 1 || nMonth > 12) nMonth = 1;
         if (nDay < 1 || nDay > 31) nDay = 1;
-        if (nToday - DaysFromCivil(nYear, nMonth, nDay) > m_nKeepDays)
+        if (nToday - zel::DaysFromCivil(nYear, nMonth, nDay) > m_nKeepDays)
             DeleteFileW(strFolder + L"\\" + fd.cFileName);
     } while (FindNextFileW(hFind, &fd));
     FindClose(hFind);

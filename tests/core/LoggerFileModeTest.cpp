@@ -3,9 +3,9 @@
 #include <thread>
 #include <vector>
 
-#include "core/MessageBoxHook.h"
 #include "core/MyLogFile.h"
 #include "tests/core/CoreTestHelpers.h"
+#include "tests/support/MessageBoxRecorder.h"
 
 using coretest::SetFixedTime;
 
@@ -329,23 +329,19 @@ TEST(LoggerAppData, FindsAndCreatesTheFolderUnderLocalAppData)
     EXPECT_TRUE(log.InitAppData(appData.Company().c_str(), appData.Product().c_str()));
 }
 
-std::wstring g_lastMessage;
-int RecordMessage(LPCWSTR text, UINT) { g_lastMessage = text; return IDOK; }
-
 TEST(LoggerAppData, AFolderThatCannotBeCreatedIsReportedAndLeftEmpty)
 {
     coretest::ScopedAppData appData;
-    PFN_CORE_MESSAGEBOX old = SetCoreMessageBoxHook(RecordMessage);
-    g_lastMessage.clear();
+    zeltest::MessageBoxRecorder boxes;
     CMyLogFile log;
     // The company level is a file: nothing can be created under it.
     std::wstring companyFolder = appData.Folder().substr(0, appData.Folder().size() - appData.Product().size() - 2);
     zeltest::WriteFileBytes(companyFolder, "file");
     EXPECT_FALSE(log.InitAppData(appData.Company().c_str(), appData.Product().c_str()));
     EXPECT_TRUE(log.GetAppDataFolder().IsEmpty());
-    EXPECT_EQ(g_lastMessage.rfind(L"CSettingManager::InitAppData CreateDirectories : ", 0), 0u) << zeltest::Narrow(g_lastMessage);
+    EXPECT_EQ(boxes.LastText().rfind(L"CSettingManager::InitAppData CreateDirectories : ", 0), 0u)
+        << zeltest::Narrow(boxes.LastText());
     DeleteFileW(companyFolder.c_str());
-    SetCoreMessageBoxHook(old);
 }
 
 }  // namespace

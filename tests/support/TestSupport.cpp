@@ -1,5 +1,7 @@
 #include "tests/support/TestSupport.h"
 
+#include "platform/StringConversion.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -7,20 +9,12 @@ namespace zeltest {
 
 std::string Narrow(const std::wstring& w)
 {
-    if (w.empty()) return {};
-    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), nullptr, 0, nullptr, nullptr);
-    std::string s(n, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), &s[0], n, nullptr, nullptr);
-    return s;
+    return zel::ToMultiByteString(w.data(), (int)w.size(), CP_UTF8);
 }
 
 std::wstring Widen(const std::string& s)
 {
-    if (s.empty()) return {};
-    int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), (int)s.size(), nullptr, 0);
-    std::wstring w(n, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, s.data(), (int)s.size(), &w[0], n);
-    return w;
+    return zel::ToWideString(s.data(), (int)s.size(), CP_UTF8);
 }
 
 static std::wstring EnvPath(const wchar_t* name)

@@ -1,7 +1,11 @@
 #include <windows.h>
 
-// Entry point; the program's own application object takes over from here as it is built.
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
+#include "tools/logviewer/TessivarApp.h"
+
+// The one application object of the program.
+CTessivarApp theApp;
+
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow)
 {
-    return 0;
+    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
 }

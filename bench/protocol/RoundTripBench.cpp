@@ -1,0 +1,156 @@
+// Request to reply over TLS on loopback, in the same run:
+//   RoundTrip/client   the application-server client's version-check request through the local
+//                      test server, until the reply reaches the window (this thread pumps)
+//   RoundTrip/echo     a bare TLS socket sending 400 bytes to an echo peer until they are back
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "core/ProgramGlobals.h"
+#include "net/protocol/TasClientManager.h"
+#include "net/socket/TCPSocketAsyncSSL.h"
+#include "tests/support/TestSupport.h"
+
+namespace {
+
+void StartLibrary()
+{
+    static bool started = CSocketBase::InitializeSockets(true, 10) && CTCPSocketAsyncSSL::InitializeSSL();
+    if (!started) std::abort();
+}
+
+// Counts the replies that reach it.
+class ReplyWindow {
+public:
+    ReplyWindow()
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = &ReplyWindow::Proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"ZEL_ProtocolBenchReplies";
+        RegisterClassW(&wc);
+        m_hWnd = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    }
+    HWND Handle() const { return m_hWnd; }
+    static int s_nReplies;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        if (msg >= WM_USER + 99 && msg <= WM_USER + 200) {
+            ++s_nReplies;
+            return 0;
+        }
+        return DefWindowProcW(hWnd, msg, wParam, lParam);
+    }
+    HWND m_hWnd;
+};
+int ReplyWindow::s_nReplies = 0;
+
+void ClientRoundTrip(benchmark::State& state)
+{
+    StartLibrary();
+    static zeltest::PythonFixture servers;
+    static bool started = servers.Start(L"tests/servers/run_servers.py");
+    if (!started) {
+        state.SkipWithError("the test servers did not start");
+        return;
+    }
+    g_strAppVersion = L"4.2.0.0";
+    static ReplyWindow window;
+    std::unique_ptr<CTasClientManager> tas(new CTasClientManager());
+    tas->Init(zeltest::SourcePath(L"protocols/protocol.xml").c_str());
+    tas->SetListener(window.Handle());
+    tas->Connect(CString(L"127.0.0.1"), servers.Port());
+    tas->RequestM00000001(L"", L"kim", L"1234");
+    int expected = ReplyWindow::s_nReplies;
+    if (!zeltest::PumpUntil([&] { return ReplyWindow::s_nReplies > expected; }, 15000)) {
+        state.SkipWithError("no login reply");
+        return;
+    }
+    for (auto _ : state) {
+        expected = ReplyWindow::s_nReplies;
+        tas->RequestM00000095();
+        if (!zeltest::PumpUntil([&] { return ReplyWindow::s_nReplies > expected; }, 10000)) {
+            state.SkipWithError("no reply");
+            break;
+        }
+    }
+}
+
+// Echoes: signals when as many bytes came back as were sent.
+class EchoSocket : public CTCPSocketAsyncSSL {
+public:
+    ~EchoSocket() override
+    {
+        CloseHandle(m_hConnected);
+        CloseHandle(m_hReceived);
+    }
+    BOOL OnSocketTimeout() override { return TRUE; }
+    BOOL OnSocketConnect(int error) override
+    {
+        m_iError = error;
+        SetEvent(m_hConnected);
+        return TRUE;
+    }
+    BOOL OnSocketAccept(int) override { return TRUE; }
+    BOOL OnSocketClose(int) override { return TRUE; }
+    BOOL OnSocketOOB(int) override { return TRUE; }
+    BOOL OnSocketWrite(int) override { return TRUE; }
+    BOOL OnSocketReceive(int) override
+    {
+        char buffer[4096];
+        int n;
+        while ((n = Receive(buffer, sizeof buffer)) > 0) m_nReceived += n;
+        SetEvent(m_hReceived);
+        return TRUE;
+    }
+    bool ConnectTo(unsigned short port)
+    {
+        return Create() && Connect("127.0.0.1", port, FALSE, TRUE) &&
+               WaitForSingleObject(m_hConnected, 10000) == WAIT_OBJECT_0 && m_iError == 0;
+    }
+    bool WaitFor(long long total)
+    {
+        while (m_nReceived < total)
+            if (WaitForSingleObject(m_hReceived, 10000) != WAIT_OBJECT_0) return false;
+        return true;
+    }
+
+private:
+    HANDLE m_hConnected = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    HANDLE m_hReceived = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    std::atomic<int> m_iError{-1};
+    std::atomic<long long> m_nReceived{0};
+};
+
+void EchoRoundTrip(benchmark::State& state)
+{
+    StartLibrary();
+    static zeltest::PythonFixture peer;
+    static bool started = peer.Start(L"tests/servers/socket_stream_server.py", L"--tls 1.3 --mode echo");
+    EchoSocket* socket = new EchoSocket();
+    if (!started || !socket->ConnectTo((unsigned short)peer.Port())) {
+        state.SkipWithError("no echo peer");
+        return;
+    }
+    const std::string message(400, 'e');
+    long long total = 0;
+    for (auto _ : state) {
+        socket->Send(message.data(), (int)message.size());
+        total += (long long)message.size();
+        if (!socket->WaitFor(total)) {
+            state.SkipWithError("no echo");
+            break;
+        }
+    }
+    socket->OnSocketDelete();
+}
+
+BENCHMARK(ClientRoundTrip)->Name("RoundTrip/client")->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(3.0);
+BENCHMARK(EchoRoundTrip)->Name("RoundTrip/echo")->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(3.0);
+
+}  // namespace

@@ -1,0 +1,3 @@
+#include "net/protocol/NetworkStop.h"
+
+std::atomic<BOOL> g_bNetworkStop(FALSE);

@@ -1,0 +1,241 @@
+// Frames as bytes: requests serialised by CTasRequest, replies parsed by CTasFrameReader.
+#include <gtest/gtest.h>
+
+#include "net/protocol/JsonText.h"
+#include "net/protocol/PlatformHeader.h"
+#include "net/protocol/TasFrameReader.h"
+#include "net/protocol/TasRequest.h"
+#include "tests/net/protocol/ProtocolTestSupport.h"
+
+using namespace prototest;
+
+namespace {
+
+CTasRequest MakeRequest(const char* app, const char* msg, Json::Value* header, Json::Value* body)
+{
+    PlatformHeader::_PHV102_VALUES v;
+    v.strApplicationId = app;
+    v.strMessageId = msg;
+    v.nTransactionId = 0x0102030405060708ull;
+    return CTasRequest(CTasRequest::HEADER_FORM_PHV102, PlatformHeader::BuildPhv102(v), header, body);
+}
+
+std::shared_ptr<CTasResponse> ParseOne(const CProtocolDef& def, bool json, const std::string& frame)
+{
+    CTasFrameReader reader(&def, json);
+    std::vector<std::shared_ptr<CTasResponse>> replies;
+    EXPECT_TRUE(reader.OnData(frame.data(), frame.size(), replies));
+    EXPECT_EQ(replies.size(), 1u);
+    return replies.empty() ? nullptr : replies[0];
+}
+
+TEST(WireFormat, WholeBodyOfAnEmptyObject)
+{
+    auto def = LoadDefinitionText(kTestDefinition);
+    const _PROTOCOL_INFO pp01 = def->GetProtocol("PP01");
+    CTasRequest request = MakeRequest("PP01", "M00000001", nullptr, new Json::Value(Json::objectValue));
+    const std::string frame = request.Serialize(pp01.headerField, pp01.GetRequestFields("M00000001"));
+    // No header value: no header section, headerLength 0.
+    EXPECT_EQ(frame, std::string(reinterpret_cast<const char*>(request.GetPlatformHeader()), 196) +
+                         std::string("\0\0\0\x03{}\n", 7));
+    EXPECT_EQ(request.GetHeaderLength(), 0u);
+    EXPECT_EQ(request.GetBodyLength(), 7u);
+    EXPECT_EQ(frame.substr(188, 8), U32(0) + U32(7));
+}
+
+TEST(WireFormat, WholeBodyAndSessionHeaderAsStyledText)
+{
+    auto def = LoadDefinitionText(kTestDefinition);
+    const _PROTOCOL_INFO pp01 = def->GetProtocol("PP01");
+    Json::Value* header = new Json::Value;
+    (*header)["userProfile"] = "p";
+    Json::Value* body = new Json::Value;
+    (*body)["mtngId"] = "\xED\x9A\x8C";   // "회" in UTF-8
+    (*body)["page"] = 3;
+    CTasRequest request = MakeRequest("PP01", "M00000001", header, body);
+    const std::string frame = request.Serialize(pp01.headerField, pp01.GetRequestFields("M00000001"));
+    const std::string headerText = StyledJson(*header), bodyText = StyledJson(*body);
+    EXPECT_EQ(frame.substr(196), Counted(headerText) + Counted(bodyText));
+    EXPECT_EQ(request.GetHeaderLength(), 4 + headerText.size());
+    EXPECT_EQ(request.GetBodyLength(), 4 + bodyText.size());
+    // Serialising again (a resend) gives the same bytes.
+    EXPECT_EQ(request.Serialize(pp01.headerField, pp01.GetRequestFields("M00000001")), frame);
+}
+
+TEST(WireFormat, FieldByFieldBodyForOtherApplicationIds)
+{
+    auto def = LoadDefinitionText(kTestDefinition);
+    const _PROTOCOL_INFO ppse = def->GetProtocol("PPSE");
+    Json::Value* body = new Json::Value;
+    (*body)["serviceId"] = "TPS";
+    (*body)["locale"] = -2;
+    (*body)["list"][0]["name"] = "a";
+    (*body)["list"][0]["value"] = 7;
+    (*body)["list"][1]["value"] = "12";   // a number given as text is read as a number
+    CTasRequest request = MakeRequest("PPSE", "M00000001", nullptr, body);
+    const std::string frame = request.Serialize(ppse.headerField, ppse.GetRequestFields("M00000001"));
+    EXPECT_EQ(frame.substr(196), Counted("TPS") + U16(0xFFFE) + U32(0) + U32(2) + Counted("a") + U32(7) +
+                                     Counted("") + U32(12));
+    EXPECT_EQ(CTasRequest::GetSectionSize(ppse.GetRequestFields("M00000001"), "PPSE", body),
+              frame.size() - 196);
+}
+
+TEST(WireFormat, EmptyStructureIsFourZeroBytesAndReadsBackEmpty)
+{
+    auto def = LoadDefinitionText(kTestDefinition);
+    const _PROTOCOL_INFO ppse = def->GetProtocol("PPSE");
+    Json::Value* body = new Json::Value(Json::objectValue);
+    CTasRequest request = MakeRequest("PPSE", "M00000001", nullptr, body);
+    const std::string frame = request.Serialize(ppse.headerField, ppse.GetRequestFields("M00000001"));
+    EXPECT_EQ(frame.substr(196), Counted("") + U16(0) + U32(0) + U32(0));
+
+    FrameSpec spec;
+    spec.app = "PPSE";
+    spec.bodySection = frame.substr(196);
+    auto reply = ParseOne(*def, false, MakeFrame(spec));
+    ASSERT_TRUE(reply);
+    ASSERT_TRUE((*reply->GetBody())["list"].isArray());
+    EXPECT_EQ((*reply->GetBody())["list"].size(), 0u);
+    EXPECT_EQ((*reply->GetBody())["serviceId"].asString(), "");
+}
+
+TEST(WireFormat, PushStyleRepliesKeepStringsAsText)
+{
+    auto def = LoadDefinitionText(kTestDefinition);
+    FrameSpec spec;
+    spec.app = "PPSE";
+    spec.headerSection = Counted("{\"status\":0}");
+    spec.bodySection = Counted("TPS") + U16(1) + U32(0xFFFFFFFF) + U32(2) + Counted("x") + U32(5) + Counted("{") + U32(6);
+    auto reply = ParseOne(*def, false, MakeFrame(spec));
+    ASSERT_TRUE(reply);
+    const Json::Value& body = *reply->GetBody();
+    EXPECT_EQ(body["serviceId"].asString(), "TPS");
+    EXPECT_EQ(body["locale"].asInt(), 1);
+    EXPECT_EQ(body["count"].asInt(), -1);
+    ASSERT_EQ(body["list"].size(), 2u);
+    EXPECT_EQ(body["list"][0]["name"].asString(), "x");
+    EXPECT_EQ(body["list"][1]["value"].asInt(), 6);
+    EXPECT_EQ((*reply->GetHeader())["header"].asString(), "{\"status\":0}");
+}
+
+TEST(WireFormat, JsonRepliesParseTheWholeBodyAndKeepRawBytes)
+{
+    auto def = LoadDefinitionText(kTestDefinition);
+    FrameSpec spec;
+    spec.msg = "M00000006";
+    spec.status = 2;
+    spec.transactionId = 0x0102030405060708ull;
+    spec.headerSection = Counted("{ \"a\" : 1 }\n");
+    spec.bodySection = Counted("{ \"userIdnfr\" : 1001 }\n") + Counted(std::string("\x89PNG\0\x01", 6));
+    auto reply = ParseOne(*def, true, MakeFrame(spec));
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->GetStatusCode(), 2);
+    EXPECT_EQ((*reply->GetHeader())["a"].asInt(), 1);
+    EXPECT_EQ((*reply->GetBody())["userIdnfr"].asInt(), 1001);
+    ASSERT_EQ(reply->GetRawBodyLength(), 6);
+    EXPECT_EQ(std::string(reply->GetRawBody(), 7), std::string("\x89PNG\0\x01\0", 7));
+    // The raw transaction id equals a request's with the same number.
+    CTasRequest request = MakeRequest("PP01", "M00000006", nullptr, nullptr);
+    EXPECT_EQ(reply->GetTransactionId(), request.GetTransactionId());
+    EXPECT_EQ(reply->GetTransactionIdNumber(), 0x0102030405060708ull);
+}
+
+TEST(WireFormat, Phv101IsUpgradedAndPhv106Accepted)
+{
+    auto def = LoadDefinitionText(kTestDefinition);
+    FrameSpec old;
+    old.version = "PHV101";
+    old.transactionId = 77;
+    old.status = 5;
+    old.bodySection = Counted("{}");
+    auto upgraded = ParseOne(*def, true, MakeFrame(old));
+    ASSERT_TRUE(upgraded);
+    ASSERT_EQ(upgraded->GetPlatformHeaderSize(), 196u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(upgraded->GetPlatformHeader()), 6), "PHV102");
+    EXPECT_EQ(upgraded->GetPlatformHeader()[139], 'I');
+    EXPECT_EQ(upgraded->GetTransactionIdNumber(), 77u);
+    EXPECT_EQ(upgraded->GetStatusCode(), 5);
+    EXPECT_EQ(upgraded->GetBodyLength(), 6u);
+    EXPECT_TRUE(upgraded->GetBody()->isObject());
+
+    FrameSpec shortForm;
+    shortForm.version = "PHV106";
+    shortForm.app = "TD01";
+    shortForm.msg = "M00000006";
+    shortForm.bodySection = Counted("{\"data\":\"x\"}");
+    auto tds = ParseOne(*def, true, MakeFrame(shortForm));
+    ASSERT_TRUE(tds);
+    EXPECT_EQ(tds->GetTransactionId(), 0u);
+    EXPECT_EQ((*tds->GetBody())["data"].asString(), "x");
+    EXPECT_TRUE(tds->GetHeader()->isNull());
+}
+
+TEST(WireFormat, TasHeaderFieldsAtTheirOffsets)
+{
+    PlatformHeader::_PHV102_VALUES v;
+    v.strApplicationId = "PP01";
+    v.strMessageId = "M00000003";
+    v.nTransactionId = 1;
+    v.nServiceId = 5;
+    v.strImei = "00000000000000000000";
+    v.strMacAddress = "0A1B2C3D4E5F";
+    v.strMsisdn = "              ";
+    v.strModelNo = "PC";
+    v.strIspName = "000000000";
+    v.chOsType = 'W';
+    v.strOsVersion = "00000000000000000000";
+    v.strUuid = "000000000000000000000000";
+    const std::vector<uint8_t> h = PlatformHeader::BuildPhv102(v);
+    const std::string s(h.begin(), h.end());
+    ASSERT_EQ(s.size(), 196u);
+    EXPECT_EQ(s.substr(0, 19), "PHV102PP01M00000003");
+    EXPECT_EQ(s.substr(19, 20), U64(0) + U64(1) + U32(5));
+    EXPECT_EQ(s.substr(39, 20), std::string(20, '0'));
+    EXPECT_EQ(s.substr(59, 20), std::string("0A1B2C3D4E5F") + std::string(8, '\0'));
+    EXPECT_EQ(s.substr(79, 20), std::string(14, ' ') + std::string(6, '\0'));
+    EXPECT_EQ(s.substr(99, 3), std::string("PC\0", 3));
+    EXPECT_EQ(s[139], 'W');
+    EXPECT_EQ(s.substr(160, 24), std::string(24, '0'));
+    EXPECT_EQ(s.substr(184, 12), U16(1) + U16(0) + U32(0) + U32(0));
+    const CString text = PlatformHeader::Text(h, false);
+    EXPECT_NE(text.Find(L"\n[messageId    ] [M00000003]"), -1) << (LPCTSTR)text;
+    EXPECT_NE(text.Find(L"\n[transactionId] [1]"), -1);
+    EXPECT_NE(text.Find(L"\n[osType       ] [W]"), -1);
+}
+
+TEST(WireFormat, ShortAndIntegerHeaderFields)
+{
+    auto def = LoadDefinitionText(R"(<protocol-definition><protocols>
+        <p name="AAAA"><header><field name="h" type="short"/></header><body name="M1"><request/></body></p>
+        <p name="BBBB"><header><field name="h" type="integer"/></header><body name="M1"><request/></body></p>
+      </protocols></protocol-definition>)");
+    for (const char* app : {"AAAA", "BBBB"}) {
+        const _PROTOCOL_INFO info = def->GetProtocol(app);
+        Json::Value* header = new Json::Value;
+        (*header)["h"] = 258;
+        CTasRequest request = MakeRequest(app, "M1", header, nullptr);
+        const std::string frame = request.Serialize(info.headerField, info.GetRequestFields("M1"));
+        const std::string expected = std::string(app) == "AAAA" ? U16(258) : U32(258);
+        EXPECT_EQ(frame.substr(196), expected) << app;
+        EXPECT_EQ(request.GetHeaderLength(), expected.size()) << app;
+        EXPECT_EQ(request.GetBodyLength(), 0u) << app;
+    }
+}
+
+TEST(WireFormat, RequestCopyIsDeep)
+{
+    Json::Value* body = new Json::Value;
+    (*body)["a"] = 1;
+    CTasRequest original = MakeRequest("PP01", "M00000001", new Json::Value(Json::objectValue), body);
+    CTasRequest copy(original);
+    EXPECT_NE(copy.GetBody(), original.GetBody());
+    EXPECT_EQ(*copy.GetBody(), *original.GetBody());
+    EXPECT_EQ(copy.GetPlatformHeaderBytes(), original.GetPlatformHeaderBytes());
+    std::unique_ptr<CTasRequest> rebuilt(
+        CTasRequest::FromPlatformHeader(original.GetPlatformHeader(), nullptr, original.GetBody()));
+    EXPECT_EQ(rebuilt->GetTransactionId(), original.GetTransactionId());
+    EXPECT_EQ(rebuilt->GetMessageId(), "M00000001");
+    EXPECT_EQ(rebuilt->GetHeader(), nullptr);
+}
+
+}  // namespace
