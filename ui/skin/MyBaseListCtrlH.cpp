@@ -337,18 +337,8 @@ void CMyBaseListCtrlH::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     const int position = PosOfPoint(point);
-    MYLIST_ITEM* item = position >= 0 ? ItemAtPos(position) : nullptr;
-    if (item) {
-        SendNotify(MYLIST_CLICK, item->nIndex, item->strText, item->dwData, item->bChecked);
-        if (!::IsWindow(m_hWnd))
-            return;
-        m_nSelected = position;
-        Invalidate(FALSE);
-    } else {
-        SendNotify(MYLIST_CLICK, -1, CString(), 0, 0);
-        if (!::IsWindow(m_hWnd))
-            return;
-    }
+    if (!NotifyClick(position, position >= 0 ? ItemAtPos(position) : nullptr))
+        return;
     CWnd::OnLButtonDown(nFlags, point);
 }
 

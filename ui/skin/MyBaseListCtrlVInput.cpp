@@ -24,27 +24,19 @@ void CMyBaseListCtrlV::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     const int position = PosOfPoint(point);
-    if (MYLIST_ITEM* item = position >= 0 ? ItemAtPos(position) : nullptr) {
-        if (m_dwListStyle & 1) {
-            const CRect& r = item->rcItem;
-            const CRect box(r.left + 3, r.top + (r.bottom - r.top) / 2 - 8, r.left + 3 + 15, r.top + (r.bottom - r.top) / 2 - 8 + 15);
-            if (box.PtInRect(point)) {
-                item->bChecked = !item->bChecked;
-                SendNotify(MYLIST_CHECK, item->nIndex, item->strText, item->dwData, item->bChecked);
-                if (!::IsWindow(m_hWnd))
-                    return;
-            }
+    MYLIST_ITEM* item = position >= 0 ? ItemAtPos(position) : nullptr;
+    if (item && (m_dwListStyle & 1)) {
+        const CRect& r = item->rcItem;
+        const CRect box(r.left + 3, r.top + (r.bottom - r.top) / 2 - 8, r.left + 3 + 15, r.top + (r.bottom - r.top) / 2 - 8 + 15);
+        if (box.PtInRect(point)) {
+            item->bChecked = !item->bChecked;
+            SendNotify(MYLIST_CHECK, item->nIndex, item->strText, item->dwData, item->bChecked);
+            if (!::IsWindow(m_hWnd))
+                return;
         }
-        SendNotify(MYLIST_CLICK, item->nIndex, item->strText, item->dwData, item->bChecked);
-        if (!::IsWindow(m_hWnd))
-            return;
-        m_nSelected = position;
-        Invalidate(FALSE);
-    } else {
-        SendNotify(MYLIST_CLICK, -1, CString(), 0, 0);
-        if (!::IsWindow(m_hWnd))
-            return;
     }
+    if (!NotifyClick(position, item))
+        return;
     CWnd::OnLButtonDown(nFlags, point);
 }
 

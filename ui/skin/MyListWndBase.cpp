@@ -44,6 +44,20 @@ MYLIST_ITEM* CMyListWndBase::ItemAtPos(int nPos)
     return pos ? m_Items.GetAt(pos) : nullptr;
 }
 
+bool CMyListWndBase::NotifyClick(int nPos, MYLIST_ITEM* pItem)
+{
+    if (!pItem) {
+        SendNotify(MYLIST_CLICK, -1, CString(), 0, 0);
+        return ::IsWindow(m_hWnd) != FALSE;
+    }
+    SendNotify(MYLIST_CLICK, pItem->nIndex, pItem->strText, pItem->dwData, pItem->bChecked);
+    if (!::IsWindow(m_hWnd))
+        return false;
+    m_nSelected = nPos;
+    Invalidate(FALSE);
+    return true;
+}
+
 int CMyListWndBase::PosOfPoint(CPoint pt)
 {
     int position = 0;

@@ -69,6 +69,9 @@ protected:
                     int nObjectId = 0, SKIN_OBJECT* pObject = nullptr);
     MYLIST_ITEM* ItemAtPos(int nPos);
     int PosOfPoint(CPoint pt);
+    // A click on a row (or on no row when pItem is null): notifies the parent, then selects the
+    // row. Returns false when the parent destroyed the list while handling the notification.
+    bool NotifyClick(int nPos, MYLIST_ITEM* pItem);
     // Arms leave tracking and moves the hovered row to the one under the point.
     void TrackHover(CPoint pt);
     // Fills a row by its state, draws the separator of style bit 1 and the row's text.
