@@ -1,11 +1,21 @@
 #include "core/AppProfile.h"
 
-#include "core/RegistryHelpers.h"
+#include "platform/Profile.h"
+#include "platform/WinApp.h"
 
 namespace {
+
 CString& CompanyName() { static CString s; return s; }
 CString& ProfileName() { static CString s; return s; }
+
+// Only complete names make a profile: a half-named one would fall back to an ini file.
+zel::Profile StandInProfile()
+{
+    if (CompanyName().IsEmpty() || ProfileName().IsEmpty()) return zel::Profile(nullptr, nullptr);
+    return zel::Profile(CompanyName(), ProfileName());
 }
+
+}  // namespace
 
 void CAppProfile::SetRegistryKey(LPCTSTR pszCompany, LPCTSTR pszProfileName)
 {
@@ -13,26 +23,14 @@ void CAppProfile::SetRegistryKey(LPCTSTR pszCompany, LPCTSTR pszProfileName)
     ProfileName() = pszProfileName ? pszProfileName : L"";
 }
 
-CString CAppProfile::GetSectionKey(LPCTSTR pszSection)
-{
-    if (CompanyName().IsEmpty() || ProfileName().IsEmpty()) return CString();
-    CString strKey;
-    strKey.Format(L"Software\\%s\\%s\\%s", (LPCTSTR)CompanyName(), (LPCTSTR)ProfileName(),
-                  pszSection ? pszSection : L"");
-    return strKey;
-}
-
 BOOL CAppProfile::WriteString(LPCTSTR pszSection, LPCTSTR pszEntry, LPCTSTR pszValue)
 {
-    CString strKey = GetSectionKey(pszSection);
-    if (strKey.IsEmpty()) return FALSE;
-    return WriteRegistryString(HKEY_CURRENT_USER, strKey, pszEntry, pszValue) == ERROR_SUCCESS;
+    if (CWinApp* pApp = AfxGetApp()) return pApp->WriteProfileString(pszSection, pszEntry, pszValue);
+    return StandInProfile().WriteProfileString(pszSection, pszEntry, pszValue);
 }
 
 BOOL CAppProfile::WriteInt(LPCTSTR pszSection, LPCTSTR pszEntry, int nValue)
 {
-    CString strKey = GetSectionKey(pszSection);
-    if (strKey.IsEmpty()) return FALSE;
-    WriteRegistryDword(HKEY_CURRENT_USER, strKey, pszEntry, (DWORD)nValue);
-    return TRUE;
+    if (CWinApp* pApp = AfxGetApp()) return pApp->WriteProfileInt(pszSection, pszEntry, nValue);
+    return StandInProfile().WriteProfileInt(pszSection, pszEntry, nValue);
 }

@@ -7,6 +7,7 @@
 
 #include "core/MyLogFile.h"
 #include "features/DocViewerDownload.h"
+#include "platform/Wnd.h"
 
 namespace {
 
@@ -92,7 +93,8 @@ BOOL HttpGetToMemory(const CString& strUrl, S_DOCVIEWER_DOWNLOAD* pRecord)
         pRecord->pBody = body.data();
         pRecord->nBodyLength = (int)body.size();
         // The owner copies what it needs during the call; the buffer goes with it.
-        SendMessageW(pRecord->hOwnerWnd, WM_DOCVIEWER_DOWNLOADED, 100, reinterpret_cast<LPARAM>(pRecord));
+        HWND hOwner = pRecord->pOwnerWnd ? pRecord->pOwnerWnd->GetSafeHwnd() : nullptr;
+        SendMessageW(hOwner, WM_DOCVIEWER_DOWNLOADED, 100, reinterpret_cast<LPARAM>(pRecord));
         pRecord->pBody = nullptr;
         pRecord->nBodyLength = 0;
         return TRUE;

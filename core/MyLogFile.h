@@ -79,7 +79,6 @@ private:
     int WriteBytes(LPCTSTR pszPath, const std::string& bytes);
     void RollOverIfNewDay();
     void SetFileDate(const CString& strDate);
-    CString CopyDateText() const;
     void StartWriterThread();
     static DWORD WINAPI WriterThreadProc(LPVOID pParam);
     void DrainQueue();

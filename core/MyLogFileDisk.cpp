@@ -4,37 +4,16 @@
 #include <string>
 
 #include "core/FileHelpers.h"
+#include "core/LogFileRotation.h"
+#include "core/TextHelpers.h"
+#include "platform/Convert.h"
 
 namespace {
-
-// Days since 1970-01-01 of a proleptic Gregorian date; impossible days roll into the next month.
-long DaysFromCivil(int y, int m, int d)
-{
-    y -= m <= 2;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
 
 // Text-mode bytes of a line: UTF-8, with every LF written as CR LF.
 std::string ToFileBytes(const CString& strLine)
 {
-    std::string utf8;
-    int nChars = strLine.GetLength();
-    if (nChars > 0) {
-        int n = WideCharToMultiByte(CP_UTF8, 0, strLine, nChars, nullptr, 0, nullptr, nullptr);
-        utf8.resize(n > 0 ? n : 0);
-        if (n > 0) WideCharToMultiByte(CP_UTF8, 0, strLine, nChars, &utf8[0], n, nullptr, nullptr);
-    }
-    std::string bytes;
-    bytes.reserve(utf8.size() + 8);
-    for (char c : utf8) {
-        if (c == '\n') bytes += '\r';
-        bytes += c;
-    }
-    return bytes;
+    return ToTextModeBytes(WideToUtf8(strLine));
 }
 
 HANDLE OpenForAppend(LPCTSTR pszPath)
@@ -77,26 +56,7 @@ int CMyLogFile::WriteLine(const CString& strLine)
 void CMyLogFile::SetFileDate(const CString& strDate)
 {
     m_strFileDate = strDate;
-    int nKey = 0;
-    if (strDate.GetLength() >= 10 && strDate[4] == L'-' && strDate[7] == L'-')
-        nKey = _wtoi(strDate.Mid(0, 4)) * 10000 + _wtoi(strDate.Mid(5, 2)) * 100 +
-               _wtoi(strDate.Mid(8, 2));
-    m_nFileDayKey = nKey;
-}
-
-// The date in the copy's name. A file whose first line carries no date is named after the day it
-// was last written, so that its copy is aged like any other instead of being deleted at once.
-CString CMyLogFile::CopyDateText() const
-{
-    if (m_nFileDayKey != 0) return m_strFileDate;
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    FILETIME local;
-    SYSTEMTIME st;
-    if (!GetFileAttributesExW(m_strLogPath, GetFileExInfoStandard, &data) ||
-        !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &st))
-        return m_strFileDate;
-    OutputDebugStringW(L"CMyLogFile::Rotate: the log carries no date; its copy is named by its last write\n");
-    return FormatDateText(st);
+    m_nFileDayKey = LogDayKeyOfText(strDate);
 }
 
 // The date check runs on every line without the file lock; only a day change takes it.
@@ -104,7 +64,7 @@ void CMyLogFile::RollOverIfNewDay()
 {
     SYSTEMTIME st;
     Now(&st);
-    if (m_nFileDayKey == st.wYear * 10000 + st.wMonth * 100 + st.wDay) return;
+    if (m_nFileDayKey == LogDayKey(st)) return;
     EnterCriticalSection(&m_csFile);
     if (Rotate()) WriteHeader(m_strLogPath);
     LeaveCriticalSection(&m_csFile);
@@ -120,12 +80,8 @@ int CMyLogFile::Rotate()
     // With no file there is nothing to keep: a new one is started.
     if (PathExists(m_strLogPath, FALSE)) {
         CreateFolders(m_strBackupFolder);
-        CString strName = GetFileNameFromPath(m_strLogPath);
-        CString strCopy;
-        strCopy.Format(L"%s\\%s_%s", (LPCTSTR)m_strBackupFolder, (LPCTSTR)CopyDateText(),
-                       (LPCTSTR)strName);
-        if (CopyFileW(m_strLogPath, strCopy, FALSE)) {
-            DeleteOldCopies(m_strBackupFolder, strName);
+        if (CopyFileW(m_strLogPath, MakeLogCopyPath(m_strBackupFolder, m_strFileDate, m_strLogPath), FALSE)) {
+            DeleteOldCopies(m_strBackupFolder, GetFileNameFromPath(m_strLogPath));
             TruncateFile(m_strLogPath);
         } else {
             // Emptying the file now would lose the day's lines: keep appending and try again
@@ -152,53 +108,14 @@ int CMyLogFile::WriteHeader(LPCTSTR pszPath)
 
 CString CMyLogFile::ReadFileDate()
 {
-    HANDLE h = CreateFileW(m_strLogPath, GENERIC_READ,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return CString();
-    BYTE buf[512];
-    DWORD dwRead = 0;
-    if (!ReadFile(h, buf, sizeof buf, &dwRead, nullptr)) dwRead = 0;
-    CloseHandle(h);
-    CString strLine;
-    if (dwRead >= 2 && buf[0] == 0xFF && buf[1] == 0xFE) {
-        strLine = CString(reinterpret_cast<const wchar_t*>(buf + 2), (int)((dwRead - 2) / 2));
-    } else if (dwRead > 0) {
-        wchar_t wbuf[512];
-        int n = MultiByteToWideChar(CP_UTF8, 0, reinterpret_cast<const char*>(buf), (int)dwRead,
-                                    wbuf, 512);
-        strLine = CString(wbuf, n > 0 ? n : 0);
-    }
-    int nEnd = strLine.Find(L'\n');
-    if (nEnd >= 0) strLine = strLine.Left(nEnd);
-    strLine.Remove(L'\r');
-    return strLine.Left(10);
+    return ReadLogFileDate(m_strLogPath);
 }
 
 int CMyLogFile::DeleteOldCopies(const CString& strFolder, const CString& strName)
 {
     SYSTEMTIME st;
     Now(&st);
-    const long nToday = DaysFromCivil(st.wYear, st.wMonth, st.wDay);
-    CString strPattern;
-    strPattern.Format(L"%s\\*_%s", (LPCTSTR)strFolder, (LPCTSTR)strName);
-    WIN32_FIND_DATAW fd;
-    HANDLE hFind = FindFirstFileW(strPattern, &fd);
-    if (hFind == INVALID_HANDLE_VALUE) return 0;
-    do {
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        CString strFile = fd.cFileName;
-        strFile.Remove(L'-');
-        int nYear = _wtoi(strFile.Mid(0, 4));
-        int nMonth = _wtoi(strFile.Mid(4, 2));
-        int nDay = _wtoi(strFile.Mid(6, 2));
-        if (nYear < 1970) nYear = 1970;
-        if (nMonth < 1 || nMonth > 12) nMonth = 1;
-        if (nDay < 1 || nDay > 31) nDay = 1;
-        if (nToday - DaysFromCivil(nYear, nMonth, nDay) > m_nKeepDays)
-            DeleteFileW(strFolder + L"\\" + fd.cFileName);
-    } while (FindNextFileW(hFind, &fd));
-    FindClose(hFind);
+    DeleteOldLogCopies(strFolder, strName, st, m_nKeepDays);
     return 0;
 }
 

@@ -3,9 +3,11 @@
 #include "core/HexText.h"
 #include "core/MyLogFile.h"
 #include "core/Rijndael.h"
+#include "platform/StringConversion.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <cwchar>
 #include <string>
@@ -37,14 +39,11 @@ char* EncryptSavedPassword(const wchar_t* text)
 {
     if (text == nullptr)
         text = L"";
-    // The ANSI bytes and their terminator (WideCharToMultiByte with -1 counts it).
-    int n = WideCharToMultiByte(CP_THREAD_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 0)
-        n = 1;
-    size_t blocks = (size_t(n) + kBlock - 1) / kBlock;
+    // The ANSI bytes and their terminator, zero-padded to whole blocks.
+    const std::string ansi = zel::ToMultiByteString(text, -1, CP_THREAD_ACP);
+    size_t blocks = (ansi.size() + 1 + kBlock - 1) / kBlock;
     std::vector<char> plain(blocks * kBlock, '\0');
-    if (n > 1)
-        WideCharToMultiByte(CP_THREAD_ACP, 0, text, -1, plain.data(), n, nullptr, nullptr);
+    std::copy(ansi.begin(), ansi.end(), plain.begin());
 
     std::vector<char> cipherText(plain.size());
     CRijndael cipher;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/FileHelpers.h"
-#include "core/MessageBoxHook.h"
+#include "platform/MessageBox.h"
 
 BOOL g_bInternetConnected = FALSE;
 
@@ -131,7 +131,7 @@ CString LocateAppDataFolder(LPCTSTR pszCompany, LPCTSTR pszProduct, LPCTSTR pszN
                                 szPath)) ||
         !PathAppendW(szPath, pszCompany ? pszCompany : L"") ||
         !PathAppendW(szPath, pszProduct ? pszProduct : L"")) {
-        ShowCoreMessageBox(pszNoFolderText);
+        AfxMessageBox(pszNoFolderText);
         return CString();
     }
     CString strFolder = szPath;
@@ -140,7 +140,7 @@ CString LocateAppDataFolder(LPCTSTR pszCompany, LPCTSTR pszProduct, LPCTSTR pszN
         if (!FileExists(strFolder, TRUE)) {
             CString strText;
             strText.Format(pszCreateFailFormat, (LPCTSTR)strFolder);
-            ShowCoreMessageBox(strText);
+            AfxMessageBox(strText);
             return CString();
         }
     }

@@ -50,3 +50,14 @@ void SplitByComma(const CString& strText, CStringArray* pArray)
         nStart = nComma + 1;
     }
 }
+
+std::string ToTextModeBytes(const std::string& text)
+{
+    std::string bytes;
+    bytes.reserve(text.size() + 8);
+    for (char c : text) {
+        if (c == '\n') bytes += '\r';
+        bytes += c;
+    }
+    return bytes;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Number, date and list conversions.
 #include <windows.h>
+#include <string>
 #include "platform/CString.h"
 #include "platform/Collections.h"
 #include "platform/Time.h"
@@ -11,3 +12,5 @@ CString IntToString(int nValue);
 CTime MakeTimeFromYmd(const CString& strYmd, const CString& strHour, const CString& strMinute);
 // Appends the tokens between commas; empty tokens are skipped.
 void SplitByComma(const CString& strText, CStringArray* pArray);
+// The bytes a text-mode stream writes for the text: every LF becomes CR LF.
+std::string ToTextModeBytes(const std::string& text);

@@ -1,16 +1,9 @@
 #include "core/Utf8Text.h"
 
-#include <windows.h>
-#include <cstring>
-#include <vector>
+#include "platform/Convert.h"
 
 CString Utf8ToCString(const std::string& strUtf8)
 {
-    const int nBytes = (int)strnlen(strUtf8.c_str(), strUtf8.size());
-    if (nBytes == 0) return CString();
-    int n = MultiByteToWideChar(CP_UTF8, 0, strUtf8.c_str(), nBytes, nullptr, 0);
-    if (n <= 0) return CString();
-    std::vector<wchar_t> wide((size_t)n);
-    MultiByteToWideChar(CP_UTF8, 0, strUtf8.c_str(), nBytes, wide.data(), n);
-    return CString(wide.data(), n);
+    // The C-string form stops at the first 0 byte.
+    return Utf8ToWide(strUtf8.c_str());
 }

@@ -13,6 +13,7 @@
 #include "platform/ImageList.h"
 #include "platform/Menu.h"
 #include "platform/MessageBox.h"
+#include "platform/MinimizedIcon.h"
 #include "platform/WinApp.h"
 #include "platform/WinThread.h"
 #include "platform/ScrollView.h"

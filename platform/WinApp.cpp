@@ -1,5 +1,6 @@
 #include "platform/WinApp.h"
 
+#include "platform/Profile.h"
 #include "platform/ResourceHandle.h"
 #include "platform/UiState.h"
 #include "platform/Wnd.h"
@@ -83,6 +84,46 @@ void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
     CString key;
     key.LoadString(nIDRegistryKey);
     SetRegistryKey(key);
+}
+
+HKEY CWinApp::GetAppRegistryKey()
+{
+    return zel::Profile(m_pszRegistryKey, m_pszProfileName).GetAppRegistryKey();
+}
+
+HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
+{
+    return zel::Profile(m_pszRegistryKey, m_pszProfileName).GetSectionKey(lpszSection);
+}
+
+UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
+{
+    return zel::Profile(m_pszRegistryKey, m_pszProfileName).GetProfileInt(lpszSection, lpszEntry, nDefault);
+}
+
+BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
+{
+    return zel::Profile(m_pszRegistryKey, m_pszProfileName).WriteProfileInt(lpszSection, lpszEntry, nValue);
+}
+
+CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
+{
+    return zel::Profile(m_pszRegistryKey, m_pszProfileName).GetProfileString(lpszSection, lpszEntry, lpszDefault);
+}
+
+BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
+{
+    return zel::Profile(m_pszRegistryKey, m_pszProfileName).WriteProfileString(lpszSection, lpszEntry, lpszValue);
+}
+
+BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes)
+{
+    return zel::Profile(m_pszRegistryKey, m_pszProfileName).GetProfileBinary(lpszSection, lpszEntry, ppData, pBytes);
+}
+
+BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes)
+{
+    return zel::Profile(m_pszRegistryKey, m_pszProfileName).WriteProfileBinary(lpszSection, lpszEntry, pData, nBytes);
 }
 
 HICON CWinApp::LoadIcon(UINT nIDResource) const

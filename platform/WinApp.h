@@ -28,9 +28,9 @@ public:
     // Shows AfxMessageBox's boxes: the application's name as caption, owned by the main window.
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
-    // Profile: with a registry key the values live under
-    // HKEY_CURRENT_USER\Software\<registry key>\<profile name>\<section>, else in the ini file
-    // named by m_pszProfileName.
+    // Profile (zel::Profile of m_pszRegistryKey and m_pszProfileName): with a registry key the
+    // values live under HKEY_CURRENT_USER\Software\<registry key>\<profile name>\<section>, else
+    // in the ini file named by m_pszProfileName.
     void SetRegistryKey(LPCTSTR lpszRegistryKey);
     void SetRegistryKey(UINT nIDRegistryKey);
     // Opened (and created) keys; the caller closes them. Null without a registry key.

@@ -120,14 +120,19 @@ LRESULT CALLBACK ZelCbtHook(int code, WPARAM wParam, LPARAM lParam)
         if (!ime) {
             CWnd* wnd = state.pWndInit;
             state.pWndInit = nullptr;
-            wnd->Attach(hWnd);
+            // No C++ exception may unwind through the system's window creation that called us.
             try {
-                wnd->PreSubclassWindow();
+                wnd->Attach(hWnd);
+                try {
+                    wnd->PreSubclassWindow();
+                } catch (...) {
+                    zel::TraceError(L"PreSubclassWindow", L"exception");
+                }
+                WNDPROC old = (WNDPROC)::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, (LONG_PTR)ZelWindowProc);
+                if (old != ZelWindowProc) wnd->m_pfnSuper = old;
             } catch (...) {
-                zel::TraceError(L"PreSubclassWindow", L"exception");
+                zel::TraceError(L"creation hook", L"exception");
             }
-            WNDPROC old = (WNDPROC)::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, (LONG_PTR)ZelWindowProc);
-            if (old != ZelWindowProc) wnd->m_pfnSuper = old;
         }
     }
     return ::CallNextHookEx(state.cbtHook, code, wParam, lParam);

@@ -15,7 +15,7 @@
 #include "core/MyLogFile.h"
 #include "core/SystemHelpers.h"
 #include "tests/support/TestSupport.h"
-#include "tools/closer/AppControl.h"
+#include "core/AppControl.h"
 
 namespace {
 

@@ -1,20 +1,13 @@
 #include "net/protocol/ThreadAnsiText.h"
 
+#include "platform/StringConversion.h"
+
 std::string ToThreadAnsi(const CString& text)
 {
-    const int n = WideCharToMultiByte(CP_THREAD_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1) return std::string();
-    std::string result((size_t)n, '\0');
-    WideCharToMultiByte(CP_THREAD_ACP, 0, text, -1, &result[0], n, nullptr, nullptr);
-    result.resize((size_t)n - 1);
-    return result;
+    return zel::ToMultiByteString(text, -1, CP_THREAD_ACP);
 }
 
 CString FromThreadAnsi(const std::string& text)
 {
-    const int n = MultiByteToWideChar(CP_THREAD_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (n <= 1) return CString();
-    std::wstring result((size_t)n, L'\0');
-    MultiByteToWideChar(CP_THREAD_ACP, 0, text.c_str(), -1, &result[0], n);
-    return CString(result.c_str());
+    return CString(zel::ToWideString(text.c_str(), -1, CP_THREAD_ACP).c_str());
 }

@@ -24,19 +24,6 @@ bool HasStream(const std::string& dump, uint32_t type)
     return false;
 }
 
-std::vector<std::wstring> FilesIn(const std::wstring& folder)
-{
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(fd.cFileName);
-    } while (FindNextFileW(h, &fd));
-    FindClose(h);
-    return names;
-}
-
 DWORD RunCrashChild(const std::wstring& args)
 {
     zeltest::ChildProcess child;
@@ -62,7 +49,7 @@ TEST_F(CrashDump, AnArmedProcessThatCrashesLeavesOneNamedDumpWithTheException)
     // The folder ends with a backslash, doubled before the closing quote of the argument.
     std::wstring args = L"armed \"" + Base() + L"\\\" 20241227150405";
     ASSERT_EQ(RunCrashChild(args), 0u);
-    auto files = FilesIn(ErrorFolder());
+    auto files = zeltest::ListFiles(ErrorFolder());
     ASSERT_EQ(files.size(), 1u);
     EXPECT_EQ(files[0], L"CrashDump_20241227150405.dmp");
     std::string first;
@@ -72,7 +59,7 @@ TEST_F(CrashDump, AnArmedProcessThatCrashesLeavesOneNamedDumpWithTheException)
     // A second crash within the same second replaces the first dump.
     zeltest::WriteFileBytes(ErrorFolder() + L"\\" + files[0], "old");
     ASSERT_EQ(RunCrashChild(args), 0u);
-    files = FilesIn(ErrorFolder());
+    files = zeltest::ListFiles(ErrorFolder());
     ASSERT_EQ(files.size(), 1u);
     std::string second;
     zeltest::ReadFileBytes(ErrorFolder() + L"\\" + files[0], second);
@@ -82,7 +69,7 @@ TEST_F(CrashDump, AnArmedProcessThatCrashesLeavesOneNamedDumpWithTheException)
 TEST_F(CrashDump, ACrashBeforeTheFilterIsArmedWritesNoDump)
 {
     ASSERT_EQ(RunCrashChild(L"unarmed \"" + Base() + L"\\\" 20241227150405"), 0u);
-    EXPECT_TRUE(FilesIn(ErrorFolder()).empty());
+    EXPECT_TRUE(zeltest::ListFiles(ErrorFolder()).empty());
 }
 
 TEST_F(CrashDump, TheFilterWithoutExceptionPointersWritesADumpWithoutException)

@@ -5,6 +5,7 @@
 
 #include "core/HttpDownload.h"
 #include "features/DocViewerDownload.h"
+#include "platform/Wnd.h"
 #include "tests/core/CoreTestHelpers.h"
 
 namespace {
@@ -83,10 +84,12 @@ TEST_F(Download, ModeZeroHandsTheBodyToTheOwnerWindowDuringTheCall)
     RegisterClassW(&wc);
     HWND owner = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(owner, nullptr);
+    CWnd ownerWnd;
+    ownerWnd.Attach(owner);
     g_received = 0;
     S_DOCVIEWER_DOWNLOAD rec = {};
     rec.nMode = 0;
-    rec.hOwnerWnd = owner;
+    rec.pOwnerWnd = &ownerWnd;
     std::atomic<int> result{-1};
     // The download runs on its own thread, as the viewer's page thread does; this thread pumps.
     std::thread worker([&] { result = HttpGetToMemory(Url(L"/bytes?n=5000"), &rec); });
@@ -96,6 +99,7 @@ TEST_F(Download, ModeZeroHandsTheBodyToTheOwnerWindowDuringTheCall)
     EXPECT_EQ(g_received, 1);
     EXPECT_EQ(g_copied, coretest::PatternBytes(5000));
     EXPECT_EQ(rec.pBody, nullptr);
+    ownerWnd.Detach();
     DestroyWindow(owner);
 }
 

@@ -3,9 +3,9 @@
 #include <thread>
 #include <vector>
 
-#include "core/MessageBoxHook.h"
 #include "core/MyLogFile.h"
 #include "tests/core/CoreTestHelpers.h"
+#include "tests/support/MessageBoxRecorder.h"
 
 using coretest::SetFixedTime;
 
@@ -182,18 +182,22 @@ TEST(LoggerFileMode, AFailedCopyKeepsTheLogInsteadOfEmptyingIt)
     EXPECT_NE(log.Content().find("[INFO] later"), std::string::npos);
 }
 
-TEST(LoggerFileMode, RollOverDeletesCopiesOlderThanTheKeepDays)
+TEST(LoggerFileMode, RollOverDeletesOnlyItsOwnCopiesOlderThanTheKeepDays)
 {
     SetFixedTime(2024, 12, 27, 10, 0, 0);
     FileLog log(0);
     log.Init();
     CreateDirectoryW(log.Folder().c_str(), nullptr);
     struct Copy { const wchar_t* name; bool kept; };
-    // The roll-over runs on 2024-12-28: 30 days back is 2024-11-28.
+    // The roll-over runs on 2024-12-28: 30 days back is 2024-11-28. A name that matches the
+    // copies' pattern without being a real date is not a copy of this log and stays.
     const Copy copies[] = {
         {L"2024-11-28_ZELLog.txt", true},  {L"2024-11-27_ZELLog.txt", false},
-        {L"1900-13-45_ZELLog.txt", false}, {L"2024-12-20_ZELLog.txt", true},
-        {L"2024-11-27_TASLog.txt", true},
+        {L"2023-06-01_zellog.TXT", false}, {L"2024-12-20_ZELLog.txt", true},
+        {L"2024-11-27_TASLog.txt", true},  {L"1900-13-45_ZELLog.txt", true},
+        {L"2020-01-45_ZELLog.txt", true},  {L"2023-02-29_ZELLog.txt", true},
+        {L"backup_ZELLog.txt", true},      {L"old_copy_ZELLog.txt", true},
+        {L"20200101_ZELLog.txt", true},    {L"x2020-01-01_ZELLog.txt", true},
     };
     for (const Copy& c : copies) zeltest::WriteFileBytes(log.Folder() + L"\\" + c.name, "x");
 
@@ -233,13 +237,7 @@ TEST(LoggerFileMode, AFileWithoutADateIsRolledOverUnderTheDayItWasLastWritten)
     SetFixedTime(2024, 12, 27, 12, 0, 0);
     FileLog log(0);
     zeltest::WriteFileBytes(log.Path(), "2024-1 no header\r\n");
-    HANDLE h = CreateFileW(log.Path().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    SYSTEMTIME st = {2024, 12, 5, 20, 12, 0, 0, 0};
-    FILETIME local, utc;
-    SystemTimeToFileTime(&st, &local);
-    LocalFileTimeToFileTime(&local, &utc);
-    SetFileTime(h, nullptr, nullptr, &utc);
-    CloseHandle(h);
+    ASSERT_TRUE(zeltest::SetLocalLastWriteTime(log.Path(), {2024, 12, 5, 20, 12, 0, 0, 0}));
     log.Init();
     EXPECT_EQ(log.Copy(L"2024-12-20"), "2024-1 no header\r\n");
     EXPECT_EQ(Count(log.Content(), "<<Create log file>>"), 1u);
@@ -329,23 +327,19 @@ TEST(LoggerAppData, FindsAndCreatesTheFolderUnderLocalAppData)
     EXPECT_TRUE(log.InitAppData(appData.Company().c_str(), appData.Product().c_str()));
 }
 
-std::wstring g_lastMessage;
-int RecordMessage(LPCWSTR text, UINT) { g_lastMessage = text; return IDOK; }
-
 TEST(LoggerAppData, AFolderThatCannotBeCreatedIsReportedAndLeftEmpty)
 {
     coretest::ScopedAppData appData;
-    PFN_CORE_MESSAGEBOX old = SetCoreMessageBoxHook(RecordMessage);
-    g_lastMessage.clear();
+    zeltest::MessageBoxRecorder boxes;
     CMyLogFile log;
     // The company level is a file: nothing can be created under it.
     std::wstring companyFolder = appData.Folder().substr(0, appData.Folder().size() - appData.Product().size() - 2);
     zeltest::WriteFileBytes(companyFolder, "file");
     EXPECT_FALSE(log.InitAppData(appData.Company().c_str(), appData.Product().c_str()));
     EXPECT_TRUE(log.GetAppDataFolder().IsEmpty());
-    EXPECT_EQ(g_lastMessage.rfind(L"CSettingManager::InitAppData CreateDirectories : ", 0), 0u) << zeltest::Narrow(g_lastMessage);
+    EXPECT_EQ(boxes.LastText().rfind(L"CSettingManager::InitAppData CreateDirectories : ", 0), 0u)
+        << zeltest::Narrow(boxes.LastText());
     DeleteFileW(companyFolder.c_str());
-    SetCoreMessageBoxHook(old);
 }
 
 }  // namespace

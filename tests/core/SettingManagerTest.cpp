@@ -5,6 +5,7 @@
 #include "core/MyLogFile.h"
 #include "core/RegistryHelpers.h"
 #include "core/SettingManager.h"
+#include "platform/WinApp.h"
 #include "tests/core/CoreTestHelpers.h"
 
 namespace {
@@ -108,6 +109,34 @@ TEST_F(Settings, SaveToRegistryWritesTheProfileValues)
     EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, key.c_str(), L"TMSPort", 0), 8443u);
     EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, key.c_str(), L"ZELPort", 0), 16302u);
     EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, key.c_str(), L"TPCPort", 0), 16301u);
+}
+
+TEST_F(Settings, WithAnApplicationObjectSaveToRegistryUsesItsProfile)
+{
+    const std::wstring appVendor = m_appData.Company() + L"App";
+    {
+        CWinApp app(L"Brindlecast");
+        app.SetRegistryKey(appVendor.c_str());
+        Store()->Load();
+        Store()->SetZELPort(17001);
+        Store()->SaveToRegistry();
+    }
+    std::wstring appKey = L"Software\\" + appVendor + L"\\Brindlecast\\Settings";
+    std::wstring standInKey = L"Software\\" + m_appData.Company() + L"\\Brindlecast\\Settings";
+    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, appKey.c_str(), L"ZELPort", 0), 17001u);
+    EXPECT_STREQ(ReadRegistryString(HKEY_CURRENT_USER, appKey.c_str(), L"TPCAddress"), CSettingManager::DEFAULT_SERVER_ADDRESS);
+    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, standInKey.c_str(), L"ZELPort", 0), 0u);
+    RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\" + appVendor).c_str());
+}
+
+TEST_F(Settings, WithoutAProfileNothingIsWritten)
+{
+    CAppProfile::SetRegistryKey(nullptr, nullptr);
+    EXPECT_FALSE(CAppProfile::WriteInt(L"Settings", L"ZELPort", 1));
+    EXPECT_FALSE(CAppProfile::WriteString(L"Settings", L"ZELAddress", L"x"));
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, (L"Software\\" + m_appData.Company()).c_str(), 0, KEY_READ, &key),
+              ERROR_SUCCESS);
 }
 
 TEST_F(Settings, EachLoggedInUserGetsHisOwnOptIniWithItsFolder)

@@ -5,10 +5,10 @@
 
 #include "core/ByteOrder.h"
 #include "core/FileHelpers.h"
-#include "core/MessageBoxHook.h"
 #include "core/SystemHelpers.h"
 #include "core/TextHelpers.h"
 #include "tests/core/CoreTestHelpers.h"
+#include "tests/support/MessageBoxRecorder.h"
 
 namespace {
 
@@ -73,9 +73,6 @@ TEST(SystemHelpers, RunProgram)
     EXPECT_EQ(RunProgram(coretest::HelperProgram(L"crash_child.exe").c_str(), args.c_str(), TRUE), 0);
 }
 
-std::wstring g_message;
-int Answer(LPCWSTR text, UINT) { g_message = text; return IDOK; }
-
 TEST(SystemHelpers, MakeAppDataFolder)
 {
     coretest::ScopedAppData appData(L"Dumps");
@@ -83,11 +80,9 @@ TEST(SystemHelpers, MakeAppDataFolder)
     EXPECT_EQ(std::wstring(folder), appData.Folder());
     EXPECT_TRUE(FileExists(folder.Left(folder.GetLength() - 1), TRUE));
 
-    PFN_CORE_MESSAGEBOX old = SetCoreMessageBoxHook(Answer);
-    g_message.clear();
+    zeltest::MessageBoxRecorder boxes;
     EXPECT_TRUE(MakeAppDataFolder(appData.Company().c_str(), L"bad|name").IsEmpty());
-    EXPECT_EQ(g_message.rfind(L"Dumpfile CreateDirectories : ", 0), 0u) << zeltest::Narrow(g_message);
-    SetCoreMessageBoxHook(old);
+    EXPECT_EQ(boxes.LastText().rfind(L"Dumpfile CreateDirectories : ", 0), 0u) << zeltest::Narrow(boxes.LastText());
 }
 
 TEST(TextHelpers, IntToStringAndSplitByComma)
@@ -104,6 +99,15 @@ TEST(TextHelpers, IntToStringAndSplitByComma)
         ASSERT_EQ((size_t)tokens.GetSize(), c.tokens.size() + 1) << zeltest::Narrow(c.text);
         for (size_t i = 0; i < c.tokens.size(); ++i) EXPECT_EQ(std::wstring(tokens[(INT_PTR)i + 1]), c.tokens[i]);
     }
+}
+
+TEST(TextHelpers, TextModeBytesEndEveryLineWithCrLf)
+{
+    struct Case { std::string text, bytes; };
+    const Case cases[] = {
+        {"a\nb\n", "a\r\nb\r\n"}, {"", ""}, {"\n\n", "\r\n\r\n"}, {"no break", "no break"}, {"x\r\n", "x\r\r\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ToTextModeBytes(c.text), c.bytes) << c.text;
 }
 
 TEST(TextHelpers, MakeTimeFromYmd)

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/LoopbackSocket.h"
 #include "tests/support/TestSupport.h"
 
 // A test under Wine starts a Python fixture on the Linux side and talks to it over loopback.
@@ -13,12 +14,8 @@ TEST(FixtureRoute, PythonEchoServerAnswersOverLoopback)
 
     WSADATA wsa;
     ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons((u_short)echo.Port());
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(connect(s, (sockaddr*)&addr, sizeof addr), 0);
+    SOCKET s = zeltest::ConnectLoopback(echo.Port());
+    ASSERT_NE(s, INVALID_SOCKET);
     const char msg[] = "hello fixture";
     ASSERT_EQ(send(s, msg, sizeof msg, 0), (int)sizeof msg);
     char buf[64] = {};

@@ -1,5 +1,6 @@
 // The application profile in the registry (the current user's key of the Wine prefix) and in
 // an ini file.
+#include "platform/Profile.h"
 #include "platform/WinApp.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +76,36 @@ TEST_F(WinAppProfile, BinaryValuesRoundTrip)
     delete[] got;
     EXPECT_FALSE(app.GetProfileBinary(L"Window", L"absent", &got, &bytes));
     EXPECT_EQ(got, nullptr);
+}
+
+TEST_F(WinAppProfile, AnIniFileProfileWithoutAFileNameWritesNowhere)
+{
+    // No names at all: the system's own win.ini must stay untouched.
+    zel::Profile none(nullptr, nullptr);
+    EXPECT_FALSE(none.WriteProfileString(L"ZelProfileTest", L"entry", L"x"));
+    EXPECT_FALSE(none.WriteProfileInt(L"ZelProfileTest", L"number", 3));
+    EXPECT_STREQ(none.GetProfileString(L"ZelProfileTest", L"entry", L"fallback"), L"fallback");
+    EXPECT_EQ(none.GetProfileInt(L"ZelProfileTest", L"number", 9), 9u);
+    wchar_t text[8] = {};
+    EXPECT_EQ(::GetProfileStringW(L"ZelProfileTest", L"entry", L"", text, 8), 0u);
+}
+
+TEST_F(WinAppProfile, AnIniFileProfileKeepsItsValuesInThatFile)
+{
+    wchar_t folder[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, folder);
+    std::wstring file = std::wstring(folder) + L"ZelProfileTest.ini";
+    ::DeleteFileW(file.c_str());
+    zel::Profile ini(nullptr, file.c_str());
+    EXPECT_TRUE(ini.WriteProfileInt(L"Window", L"left", -12));
+    EXPECT_TRUE(ini.WriteProfileString(L"Window", L"title", L"Board"));
+    EXPECT_EQ((int)ini.GetProfileInt(L"Window", L"left", 0), -12);
+    EXPECT_STREQ(ini.GetProfileString(L"Window", L"title"), L"Board");
+    // Binary values exist only in the registry.
+    BYTE data[] = {1};
+    EXPECT_FALSE(ini.WriteProfileBinary(L"Window", L"rect", data, 1));
+    EXPECT_NE(::GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
+    ::DeleteFileW(file.c_str());
 }
 
 }  // namespace

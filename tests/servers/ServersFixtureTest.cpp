@@ -6,35 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/LoopbackSocket.h"
 #include "tests/support/TestSupport.h"
 
 // The test servers start from a test under Wine, report their ports and take control commands.
-namespace {
-
-SOCKET ConnectLoopback(int port)
-{
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons((u_short)port);
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (connect(s, (sockaddr*)&addr, sizeof addr) != 0) {
-        closesocket(s);
-        return INVALID_SOCKET;
-    }
-    return s;
-}
-
-std::string ReadLine(SOCKET s)
-{
-    std::string line;
-    char c = 0;
-    while (recv(s, &c, 1, 0) == 1 && c != '\n') line += c;
-    return line;
-}
-
-}  // namespace
-
 TEST(ServersFixture, StartsReportsPortsAndAnswersTheControlPort)
 {
     WSADATA wsa;
@@ -46,16 +21,16 @@ TEST(ServersFixture, StartsReportsPortsAndAnswersTheControlPort)
     for (int p; in >> p;) ports.push_back(p);
     ASSERT_EQ(ports.size(), 8u) << servers.ReadyLine();
 
-    SOCKET control = ConnectLoopback(ports[5]);
+    SOCKET control = zeltest::ConnectLoopback(ports[5]);
     ASSERT_NE(control, INVALID_SOCKET);
     const std::string cmd = "{\"cmd\": \"ports\"}\n";
     ASSERT_EQ(send(control, cmd.data(), (int)cmd.size(), 0), (int)cmd.size());
-    std::string answer = ReadLine(control);
+    std::string answer = zeltest::ReadSocketLine(control);
     EXPECT_NE(answer.find("\"ok\": true"), std::string::npos) << answer;
     EXPECT_NE(answer.find("\"tas\": " + std::to_string(ports[0])), std::string::npos) << answer;
     closesocket(control);
 
-    SOCKET tas = ConnectLoopback(ports[0]);
+    SOCKET tas = zeltest::ConnectLoopback(ports[0]);
     EXPECT_NE(tas, INVALID_SOCKET);
     if (tas != INVALID_SOCKET) closesocket(tas);
     WSACleanup();

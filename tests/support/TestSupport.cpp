@@ -1,5 +1,7 @@
 #include "tests/support/TestSupport.h"
 
+#include "platform/StringConversion.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -7,20 +9,12 @@ namespace zeltest {
 
 std::string Narrow(const std::wstring& w)
 {
-    if (w.empty()) return {};
-    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), nullptr, 0, nullptr, nullptr);
-    std::string s(n, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), &s[0], n, nullptr, nullptr);
-    return s;
+    return zel::ToMultiByteString(w.data(), (int)w.size(), CP_UTF8);
 }
 
 std::wstring Widen(const std::string& s)
 {
-    if (s.empty()) return {};
-    int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), (int)s.size(), nullptr, 0);
-    std::wstring w(n, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, s.data(), (int)s.size(), &w[0], n);
-    return w;
+    return zel::ToWideString(s.data(), (int)s.size(), CP_UTF8);
 }
 
 static std::wstring EnvPath(const wchar_t* name)
@@ -62,6 +56,19 @@ void RemoveTree(const std::wstring& dir)
         FindClose(h);
     }
     RemoveDirectoryW(dir.c_str());
+}
+
+std::vector<std::wstring> ListFiles(const std::wstring& folder)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(fd.cFileName);
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+    return names;
 }
 
 TempDir::TempDir()
@@ -113,6 +120,18 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
     if (h == INVALID_HANDLE_VALUE) return false;
     DWORD put = 0;
     bool ok = WriteFile(h, bytes.data(), (DWORD)bytes.size(), &put, nullptr) && put == bytes.size();
+    CloseHandle(h);
+    return ok;
+}
+
+bool SetLocalLastWriteTime(const std::wstring& path, const SYSTEMTIME& local)
+{
+    FILETIME ftLocal, ftUtc;
+    if (!SystemTimeToFileTime(&local, &ftLocal) || !LocalFileTimeToFileTime(&ftLocal, &ftUtc)) return false;
+    HANDLE h = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    bool ok = SetFileTime(h, nullptr, nullptr, &ftUtc) != FALSE;
     CloseHandle(h);
     return ok;
 }

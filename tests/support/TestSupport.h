@@ -29,10 +29,14 @@ private:
 
 // Removes a folder with everything in it.
 void RemoveTree(const std::wstring& dir);
+// The names of the files (not the folders) directly in a folder, in the order the system lists them.
+std::vector<std::wstring> ListFiles(const std::wstring& folder);
 
 // Reads and writes whole files as bytes.
 bool ReadFileBytes(const std::wstring& path, std::string& out);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+// Sets the file's last-write time to a local time, converted back the way the programs read it.
+bool SetLocalLastWriteTime(const std::wstring& path, const SYSTEMTIME& local);
 
 // A child process; killed (with its own children when it is a Python fixture) by the destructor.
 class ChildProcess {

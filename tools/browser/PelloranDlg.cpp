@@ -61,16 +61,7 @@ void CPelloranDlg::OnSysCommand(UINT nID, LPARAM lParam)
 
 void CPelloranDlg::OnPaint()
 {
-    if (!IsIconic()) {
-        CDialogEx::OnPaint();
-        return;
-    }
-    CPaintDC dc(this);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
-    CRect rect;
-    GetClientRect(&rect);
-    ::DrawIcon(dc.GetSafeHdc(), (rect.Width() - ::GetSystemMetrics(SM_CXICON) + 1) / 2,
-               (rect.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2, m_hIcon);
+    if (!zel::PaintMinimizedIcon(*this, m_hIcon)) CDialogEx::OnPaint();
 }
 
 HCURSOR CPelloranDlg::OnQueryDragIcon()

@@ -28,17 +28,7 @@ BOOL CDunmorelDlg::OnInitDialog()
 
 void CDunmorelDlg::OnPaint()
 {
-    if (!IsIconic()) {
-        CDialogEx::OnPaint();
-        return;
-    }
-    CPaintDC dc(this);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
-    int cxIcon = ::GetSystemMetrics(SM_CXICON);
-    int cyIcon = ::GetSystemMetrics(SM_CYICON);
-    CRect rect;
-    GetClientRect(&rect);
-    ::DrawIcon(dc.GetSafeHdc(), (rect.Width() - cxIcon + 1) / 2, (rect.Height() - cyIcon + 1) / 2, m_hIcon);
+    if (!zel::PaintMinimizedIcon(*this, m_hIcon)) CDialogEx::OnPaint();
 }
 
 HCURSOR CDunmorelDlg::OnQueryDragIcon()

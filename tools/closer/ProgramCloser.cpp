@@ -1,6 +1,6 @@
 #include "tools/closer/ProgramCloser.h"
 
-#include "tools/closer/AppControl.h"
+#include "core/AppControl.h"
 
 #include <tlhelp32.h>
 

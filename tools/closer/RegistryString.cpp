@@ -1,6 +1,6 @@
 #include "tools/closer/RegistryString.h"
 
-CString ReadRegistryString(HKEY hRoot, LPCTSTR lpszKey, LPCTSTR lpszValue)
+CString ReadInstallationString(HKEY hRoot, LPCTSTR lpszKey, LPCTSTR lpszValue)
 {
     HKEY hKey = nullptr;
     if (::RegOpenKeyEx(hRoot, lpszKey, 0, CLOSER_KEY_ACCESS, &hKey) != ERROR_SUCCESS) return CString();
@@ -20,7 +20,7 @@ CString ReadRegistryString(HKEY hRoot, LPCTSTR lpszKey, LPCTSTR lpszValue)
 
 CString ReadLocalMachineString(LPCTSTR lpszKey, LPCTSTR lpszValue)
 {
-    return ReadRegistryString(HKEY_LOCAL_MACHINE, lpszKey, lpszValue);
+    return ReadInstallationString(HKEY_LOCAL_MACHINE, lpszKey, lpszValue);
 }
 
 BOOL DeleteRegistryValue(HKEY hRoot, LPCTSTR lpszKey, LPCTSTR lpszValue)

@@ -7,8 +7,9 @@
 const REGSAM CLOSER_KEY_ACCESS = 0x2001F;
 
 // The value as text; empty when the key or value is missing, not REG_SZ/REG_EXPAND_SZ, longer than
-// 2048 bytes, of an odd byte count or without its terminating zero.
-CString ReadRegistryString(HKEY hRoot, LPCTSTR lpszKey, LPCTSTR lpszValue);
+// 2048 bytes, of an odd byte count or without its terminating zero. Stricter than the client's
+// general registry reader, and named apart from it so that both can live in one program.
+CString ReadInstallationString(HKEY hRoot, LPCTSTR lpszKey, LPCTSTR lpszValue);
 CString ReadLocalMachineString(LPCTSTR lpszKey, LPCTSTR lpszValue);
 
 // TRUE when the value was there and is gone.

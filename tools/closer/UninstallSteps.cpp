@@ -52,7 +52,7 @@ SUninstallTarget SUninstallTarget::ForThisMachine()
 
 int CUninstallSteps::Run()
 {
-    CString strPath = ReadRegistryString(m_target.hRoot, m_target.strKey, _T("Path"));
+    CString strPath = ReadInstallationString(m_target.hRoot, m_target.strKey, _T("Path"));
     Add(_T("Path: ") + strPath);
     if (strPath.IsEmpty()) return 0;
     if (!m_confirm || m_confirm(_T("Do you want to completely remove the selected application and all of its components?"),
@@ -62,7 +62,7 @@ int CUninstallSteps::Run()
     DeleteLink(m_target.strDesktopFolder, _T("Brindlecast.lnk"));
     DeleteLink(m_target.strStartupFolder, _T("Brindlecast.lnk"));
 
-    CString strShellFolder = ReadRegistryString(m_target.hRoot, m_target.strKey, _T("SHELL_OBJECT_FOLDER"));
+    CString strShellFolder = ReadInstallationString(m_target.hRoot, m_target.strKey, _T("SHELL_OBJECT_FOLDER"));
     CString strProductFolder;
     strProductFolder.Format(_T("%s\\%s"), m_target.strProgramsFolder.GetString(), strShellFolder.GetString());
     DeleteLink(strProductFolder, _T("Brindlecast.lnk"));

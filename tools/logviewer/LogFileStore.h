@@ -65,14 +65,9 @@ public:
     // "ZELLog.txt" of "...\ZELLog.txt".
     const CString& GetFileNameWithExt() const { return m_strNameExt; }
 
-    // "yyyy-mm-dd" of the day the copy named strFileName was made for, when the name is exactly
-    // that date, "_" and strNameExt (letter case aside); false for every other name.
-    static bool ParseCopyName(const CString& strFileName, const CString& strNameExt, SYSTEMTIME* pstDate);
-
 private:
     BOOL AppendBytes(const std::string& bytes);
     BOOL Truncate();
-    CString CopyDateText() const;
     void Observe(const CString& strLine) const { if (m_observer) m_observer(strLine); }
 
     CString m_strCopyFolder;

@@ -4,6 +4,7 @@
 #include <cstdarg>
 
 #include "core/LogRecords.h"
+#include "platform/MinimizedIcon.h"
 #include "tools/logviewer/AboutDlg.h"
 #include "tools/logviewer/InputDlg.h"
 #include "tools/logviewer/resource.h"
@@ -433,17 +434,7 @@ void CTessivarDlg::OnSysCommand(UINT nID, LPARAM lParam)
 
 void CTessivarDlg::OnPaint()
 {
-    if (!IsIconic()) {
-        CMySplitterDialog::OnPaint();
-        return;
-    }
-    CPaintDC dc(this);
-    SendMessage(WM_ICONERASEBKGND, (WPARAM)dc.GetSafeHdc(), 0);
-    const int cxIcon = ::GetSystemMetrics(SM_CXICON);
-    const int cyIcon = ::GetSystemMetrics(SM_CYICON);
-    CRect rect;
-    GetClientRect(&rect);
-    dc.DrawIcon((rect.Width() - cxIcon + 1) / 2, (rect.Height() - cyIcon + 1) / 2, m_hIcon);
+    if (!zel::PaintMinimizedIcon(*this, m_hIcon)) CMySplitterDialog::OnPaint();
 }
 
 HCURSOR CTessivarDlg::OnQueryDragIcon()

@@ -6,18 +6,13 @@
 #include <functional>
 #include <vector>
 
+#include "core/AppControl.h"
 #include "platform/TypedPtrList.h"
-#include "tools/closer/AppControl.h"
 #include "tools/logviewer/LogRecordReader.h"
 #include "tools/logviewer/LogViewerDlg.h"
 #include "tools/logviewer/MyEdit.h"
 #include "tools/logviewer/MyLogFile.h"
 #include "tools/logviewer/MySplitterDialog.h"
-
-// The control message (UWM_APP_CONTROL, APP_CONTROL_QUIT) is shared with the client and the
-// close helper; the log service also understands these two requests.
-#define APP_CONTROL_UNLOCK 0
-#define APP_CONTROL_VISIBLE 1
 
 #define LOG_APP_TITLE L"Brindle Cast Log*"
 

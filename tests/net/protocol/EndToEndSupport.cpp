@@ -8,30 +8,13 @@
 #include "net/protocol/NetworkStop.h"
 #include "net/socket/SocketBase.h"
 #include "net/socket/TCPSocketAsyncSSL.h"
+#include "tests/support/LoopbackSocket.h"
 
 namespace prototest {
 
 zeltest::PythonFixture* EndToEndTest::s_pServers = nullptr;
 std::vector<int> EndToEndTest::s_ports;
 SOCKET EndToEndTest::s_control = INVALID_SOCKET;
-
-namespace {
-
-SOCKET ConnectLoopback(int port)
-{
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons((u_short)port);
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (connect(s, (sockaddr*)&addr, sizeof addr) != 0) {
-        closesocket(s);
-        return INVALID_SOCKET;
-    }
-    return s;
-}
-
-}  // namespace
 
 void EndToEndTest::SetUpTestSuite()
 {
@@ -43,7 +26,7 @@ void EndToEndTest::SetUpTestSuite()
     s_ports.clear();
     for (int p; in >> p;) s_ports.push_back(p);
     ASSERT_GE(s_ports.size(), 6u) << s_pServers->ReadyLine();
-    s_control = ConnectLoopback(s_ports[PORT_CONTROL]);
+    s_control = zeltest::ConnectLoopback(s_ports[PORT_CONTROL]);
     ASSERT_NE(s_control, INVALID_SOCKET);
 }
 
@@ -99,9 +82,7 @@ Json::Value EndToEndTest::Control(const Json::Value& command)
         ADD_FAILURE() << "control port: send failed";
         return answer;
     }
-    std::string text;
-    char c = 0;
-    while (recv(s_control, &c, 1, 0) == 1 && c != '\n') text += c;
+    const std::string text = zeltest::ReadSocketLine(s_control);
     if (!Json::Reader().parse(text, answer) || !answer["ok"].asBool())
         ADD_FAILURE() << "control command " << line << " answered " << text;
     return answer;

@@ -3,6 +3,7 @@
 #include "tools/browser/PelloranApp.h"
 #include "tools/browser/SampleDlg.h"
 
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TestSupport.h"
 #include "tests/tools/browser/FakeBrowserLayer.h"
 
@@ -27,13 +28,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(CPelloranApp::RegisterWindowClass());
-        zel::SetMessageBoxHook([this](LPCTSTR text, LPCTSTR, UINT) {
-            m_messages.push_back(text);
-            return IDOK;
-        });
         m_log = std::make_shared<std::vector<std::wstring>>();
     }
-    void TearDown() override { zel::SetMessageBoxHook(nullptr); }
 
     // Runs the window modally; whileOpen sees it after the layer's completions have run, then the
     // window is sent WM_CLOSE. Returns DoModal's result.
@@ -63,7 +59,7 @@ protected:
     static const std::function<void(HWND)>* s_pWhileOpen;
     static CSampleDlg* s_pDlg;
     FakeBrowserLog m_log;
-    std::vector<std::wstring> m_messages;
+    zeltest::MessageBoxRecorder m_boxes;
 };
 
 const std::function<void(HWND)>* SampleDlg::s_pWhileOpen = nullptr;
@@ -94,7 +90,7 @@ TEST_F(SampleDlg, CreatesNavigatesSizesAndReleasesInOrder)
             // WM_CLOSE: the component goes first, then web view, controller and environment.
             L"RemoveZoom 1", L"~View", L"~Controller", L"~Environment"};
         EXPECT_EQ(*m_log, expected);
-        EXPECT_TRUE(m_messages.empty());
+        EXPECT_TRUE(m_boxes.Texts().empty());
     }
 }
 
@@ -157,7 +153,7 @@ TEST_F(SampleDlg, FailuresEndTheFlowWhereTheyHappen)
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.name);
         m_log->clear();
-        m_messages.clear();
+        m_boxes.Clear();
         SFakeBrowserScript script;
         c.script(script);
         std::vector<std::wstring> whileOpen;
@@ -170,7 +166,7 @@ TEST_F(SampleDlg, FailuresEndTheFlowWhereTheyHappen)
         ASSERT_EQ(whileOpen.size(), c.log.size());
         EXPECT_EQ(whileOpen[0].rfind(L"CreateEnvironment", 0), 0u);
         for (size_t i = 1; i < c.log.size(); ++i) EXPECT_EQ(whileOpen[i], c.log[i]);
-        EXPECT_EQ(m_messages, c.messages);
+        EXPECT_EQ(m_boxes.Texts(), c.messages);
         EXPECT_TRUE(bVisible) << "the window stays open, empty";
     }
 }

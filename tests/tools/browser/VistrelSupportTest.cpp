@@ -4,9 +4,8 @@
 #include "tools/browser/SettingManager.h"
 #include "tools/browser/ViewComponent.h"
 
-#include "platform/MessageBox.h"
-
 #include "tests/tools/browser/FakeBrowserLayer.h"
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +13,6 @@
 #include <vector>
 
 namespace {
-
-// Collects the messages that would have been shown.
-class CPromptRecorder {
-public:
-    CPromptRecorder()
-    {
-        zel::SetMessageBoxHook([this](LPCTSTR text, LPCTSTR, UINT) {
-            m_texts.push_back(text);
-            return IDOK;
-        });
-    }
-    ~CPromptRecorder() { zel::SetMessageBoxHook(nullptr); }
-    std::vector<std::wstring> m_texts;
-};
 
 bool IsFolder(const CString& path)
 {
@@ -38,7 +23,7 @@ bool IsFolder(const CString& path)
 TEST(SettingManager, MakesTheUserDataFolderLevelByLevel)
 {
     zeltest::TempDir dir;
-    CPromptRecorder prompts;
+    zeltest::MessageBoxRecorder prompts;
     CString base = CString(dir.Path().c_str()) + L"\\Local AppData";   // missing as well
     g_strUserDataFolder.Empty();
     EXPECT_TRUE(CSettingManager::InitAppDataUnder(base, L"TALVORA", L"PelloranWebView2"));
@@ -46,7 +31,7 @@ TEST(SettingManager, MakesTheUserDataFolderLevelByLevel)
     EXPECT_TRUE(IsFolder(base + L"\\TALVORA\\PelloranWebView2"));
     // A second time the folder is simply there.
     EXPECT_TRUE(CSettingManager::InitAppDataUnder(base, L"TALVORA", L"PelloranWebView2"));
-    EXPECT_TRUE(prompts.m_texts.empty());
+    EXPECT_TRUE(prompts.Texts().empty());
 }
 
 TEST(SettingManager, SaysWhatFailedAndKeepsNoFolder)
@@ -64,17 +49,17 @@ TEST(SettingManager, SaysWhatFailedAndKeepsNoFolder)
                       L"\\TALVORA\\PelloranWebView2"},
     };
     for (const SCase& c : cases) {
-        CPromptRecorder prompts;
+        zeltest::MessageBoxRecorder prompts;
         g_strUserDataFolder.Empty();
         EXPECT_FALSE(CSettingManager::InitAppDataUnder(c.base, L"TALVORA", L"PelloranWebView2"));
-        EXPECT_EQ(prompts.m_texts, std::vector<std::wstring>{c.message});
+        EXPECT_EQ(prompts.Texts(), std::vector<std::wstring>{c.message});
         EXPECT_TRUE(g_strUserDataFolder.IsEmpty());
     }
 }
 
 TEST(SettingManager, UsesTheLocalApplicationDataFolder)
 {
-    CPromptRecorder prompts;
+    zeltest::MessageBoxRecorder prompts;
     ASSERT_TRUE(CSettingManager::InitAppData(L"TALVORA", L"PelloranWebView2"));
     EXPECT_STREQ(g_strUserDataFolder.Right(26).GetString(), L"\\TALVORA\\PelloranWebView2\\");
     EXPECT_TRUE(IsFolder(g_strUserDataFolder));

@@ -2,6 +2,7 @@
 // nothing is removed and otherwise shows the steps until OK.
 #include "tools/closer/DunmorelDlg.h"
 
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/tools/closer/CloserTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -21,12 +22,7 @@ protected:
         m_target.strDesktopFolder = m_dir.Path().c_str();
         m_target.strStartupFolder = m_dir.Path().c_str();
         m_target.strProgramsFolder = m_dir.Path().c_str();
-        zel::SetMessageBoxHook([this](LPCTSTR text, LPCTSTR caption, UINT) {
-            m_questions.push_back(caption);
-            return m_nAnswer;
-        });
     }
-    void TearDown() override { zel::SetMessageBoxHook(nullptr); }
 
     // Runs the dialog; onOpen sees it once its steps have run (or never, when it ended by itself).
     INT_PTR RunDialog(const std::function<void(HWND)>& onOpen)
@@ -60,8 +56,7 @@ protected:
     SUninstallTarget m_target;
     std::function<void(HWND)> m_onOpen;
     CDunmorelDlg* m_pDlg = nullptr;
-    int m_nAnswer = IDYES;
-    std::vector<CString> m_questions;
+    zeltest::MessageBoxRecorder m_boxes{IDYES};
 };
 
 DunmorelDlg* DunmorelDlg::s_pCurrent = nullptr;
@@ -70,12 +65,12 @@ TEST_F(DunmorelDlg, EndsAtOnceWhenNothingIsInstalledOrTheUserSaysNo)
 {
     bool bSeen = false;
     EXPECT_EQ(RunDialog([&](HWND) { bSeen = true; }), IDOK);
-    EXPECT_TRUE(m_questions.empty());
+    EXPECT_TRUE(m_boxes.Captions().empty());
 
     ASSERT_TRUE(m_key.SetString(L"Path", L"C:\\ZEL"));
-    m_nAnswer = IDNO;
+    m_boxes.SetAnswer(IDNO);
     EXPECT_EQ(RunDialog([&](HWND) { bSeen = true; }), IDOK);
-    EXPECT_EQ(m_questions, std::vector<CString>{L"Confirm Uninstall"});
+    EXPECT_EQ(m_boxes.Captions(), std::vector<std::wstring>{L"Confirm Uninstall"});
     EXPECT_TRUE(m_key.HasValue(L"Path"));
     EXPECT_FALSE(bSeen);
 }

@@ -41,8 +41,8 @@ TEST(RegistryString, ReadsOnlyWellFormedTextValues)
         {L"Fits", fits.c_str()},
         {L"Missing", L""},
     };
-    for (const SCase& c : cases) EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, key.Path(), c.name), c.expected) << c.name;
-    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, key.Path() + L"\\NoSuchKey", L"Sz"), L"");
+    for (const SCase& c : cases) EXPECT_EQ(ReadInstallationString(HKEY_LOCAL_MACHINE, key.Path(), c.name), c.expected) << c.name;
+    EXPECT_EQ(ReadInstallationString(HKEY_LOCAL_MACHINE, key.Path() + L"\\NoSuchKey", L"Sz"), L"");
 }
 
 TEST(RegistryString, DeletesAValueOnce)

@@ -1,5 +1,5 @@
 // ZELClose.exe itself, run from a folder where stand-ins play ZEL.exe and ZELLog.exe.
-#include "tools/closer/AppControl.h"
+#include "core/AppControl.h"
 
 #include "tests/tools/closer/CloserTestSupport.h"
 

@@ -128,15 +128,7 @@ TEST_F(LogFileStoreTest, AFileWithoutADateIsCopiedUnderTheDayOfItsLastWrite)
 {
     Init(FALSE);
     zeltest::WriteFileBytes(LogPath(), "C:\\no date here\r\n");
-    HANDLE h = CreateFileW(LogPath().c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    SYSTEMTIME local = Day(2023, 12, 24, 12), utc;
-    FILETIME ft;
-    TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc);
-    SystemTimeToFileTime(&utc, &ft);
-    SetFileTime(h, nullptr, nullptr, &ft);
-    CloseHandle(h);
+    ASSERT_TRUE(zeltest::SetLocalLastWriteTime(LogPath(), Day(2023, 12, 24, 12)));
     m_store.Prepare(Day(2024, 1, 5));
     EXPECT_TRUE(logtest::FileExists(CopyPath(L"2023-12-24")));
     EXPECT_EQ(m_store.GetFileDate(), L"2024-01-05");

@@ -26,7 +26,6 @@ std::vector<std::wstring> ReadLogLines(const std::wstring& path, bool decodeHex 
 // The raw lines without their CR LF.
 std::vector<std::string> ReadRawLines(const std::wstring& path);
 bool FileExists(const std::wstring& path);
-std::vector<std::wstring> ListFiles(const std::wstring& folder);
 
 // A LOG.ini with the two switches of the service's loggers.
 std::wstring WriteLogIni(const zeltest::TempDir& dir, int threadUse, int crypto);

@@ -1,6 +1,4 @@
-// The application profile of CWinApp: registry values under the current user's key once
-// SetRegistryKey was called, an ini file otherwise.
-#include "platform/WinApp.h"
+#include "platform/Profile.h"
 
 #include <vector>
 
@@ -29,40 +27,43 @@ private:
 
 } // namespace
 
-static CString AppKeyPath(const CWinApp& app)
+namespace zel {
+
+CString Profile::AppKeyPath() const
 {
     CString path(L"Software\\");
-    path += app.m_pszRegistryKey;
+    path += m_lpszRegistryKey;
     path += L"\\";
-    path += app.m_pszProfileName;
+    path += m_lpszProfileName;
     return path;
 }
 
-static HKEY OpenSection(const CWinApp& app, LPCTSTR section, bool create, REGSAM access = KEY_READ)
+HKEY Profile::OpenSection(LPCTSTR lpszSection, bool bCreate, REGSAM access) const
 {
-    if (!app.m_pszRegistryKey || !app.m_pszProfileName || !section) return nullptr;
-    CString path = AppKeyPath(app);
+    if (!m_lpszRegistryKey || !m_lpszProfileName || !lpszSection) return nullptr;
+    CString path = AppKeyPath();
     path += L"\\";
-    path += section;
-    return OpenKey(HKEY_CURRENT_USER, path, create, access);
+    path += lpszSection;
+    return OpenKey(HKEY_CURRENT_USER, path, bCreate, access);
 }
 
-HKEY CWinApp::GetAppRegistryKey()
+HKEY Profile::GetAppRegistryKey() const
 {
-    if (!m_pszRegistryKey || !m_pszProfileName) return nullptr;
-    return OpenKey(HKEY_CURRENT_USER, AppKeyPath(*this), true);
+    if (!m_lpszRegistryKey || !m_lpszProfileName) return nullptr;
+    return OpenKey(HKEY_CURRENT_USER, AppKeyPath(), true);
 }
 
-HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
+HKEY Profile::GetSectionKey(LPCTSTR lpszSection) const
 {
-    return OpenSection(*this, lpszSection, true);
+    return OpenSection(lpszSection, true);
 }
 
-UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
+UINT Profile::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault) const
 {
-    if (!m_pszRegistryKey)
-        return ::GetPrivateProfileIntW(lpszSection, lpszEntry, nDefault, m_pszProfileName);
-    KeyHolder key(OpenSection(*this, lpszSection, false));
+    if (UsesIniFile())
+        return HasIniFile() ? ::GetPrivateProfileIntW(lpszSection, lpszEntry, nDefault, m_lpszProfileName)
+                            : (UINT)nDefault;
+    KeyHolder key(OpenSection(lpszSection, false));
     DWORD value = 0, type = 0, size = sizeof(value);
     if (!key.get() || ::RegQueryValueExW(key.get(), lpszEntry, nullptr, &type, (LPBYTE)&value, &size) != ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof(value))
@@ -70,32 +71,34 @@ UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault
     return value;
 }
 
-BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
+BOOL Profile::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue) const
 {
-    if (!m_pszRegistryKey) {
+    if (UsesIniFile()) {
+        if (!HasIniFile()) return FALSE;
         wchar_t text[16];
         _snwprintf(text, 15, L"%d", nValue);
         text[15] = 0;
-        return ::WritePrivateProfileStringW(lpszSection, lpszEntry, text, m_pszProfileName);
+        return ::WritePrivateProfileStringW(lpszSection, lpszEntry, text, m_lpszProfileName);
     }
-    KeyHolder key(OpenSection(*this, lpszSection, true));
+    KeyHolder key(OpenSection(lpszSection, true));
     DWORD value = (DWORD)nValue;
     return key.get() && ::RegSetValueExW(key.get(), lpszEntry, 0, REG_DWORD, (const BYTE*)&value, sizeof(value)) == ERROR_SUCCESS;
 }
 
-CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
+CString Profile::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault) const
 {
     CString fallback(lpszDefault ? lpszDefault : L"");
-    if (!m_pszRegistryKey) {
+    if (UsesIniFile()) {
+        if (!HasIniFile()) return fallback;
         std::vector<wchar_t> buffer(4096);
         for (;;) {
             DWORD got = ::GetPrivateProfileStringW(lpszSection, lpszEntry, fallback, buffer.data(),
-                                                   (DWORD)buffer.size(), m_pszProfileName);
+                                                   (DWORD)buffer.size(), m_lpszProfileName);
             if (got + 1 < buffer.size()) return CString(buffer.data(), (int)got);
             buffer.resize(buffer.size() * 2);
         }
     }
-    KeyHolder key(OpenSection(*this, lpszSection, false));
+    KeyHolder key(OpenSection(lpszSection, false));
     DWORD type = 0, size = 0;
     if (!key.get() || ::RegQueryValueExW(key.get(), lpszEntry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
@@ -108,31 +111,32 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
     return CString(text.data());
 }
 
-BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
+BOOL Profile::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue) const
 {
-    if (!m_pszRegistryKey) return ::WritePrivateProfileStringW(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
+    if (UsesIniFile())
+        return HasIniFile() && ::WritePrivateProfileStringW(lpszSection, lpszEntry, lpszValue, m_lpszProfileName);
     if (!lpszEntry) {
         KeyHolder app(GetAppRegistryKey());
         return app.get() && lpszSection && ::RegDeleteKeyW(app.get(), lpszSection) == ERROR_SUCCESS;
     }
     if (!lpszValue) {
         // Nothing to delete is no failure.
-        KeyHolder key(OpenSection(*this, lpszSection, false, KEY_SET_VALUE));
+        KeyHolder key(OpenSection(lpszSection, false, KEY_SET_VALUE));
         if (!key.get()) return TRUE;
         const LONG status = ::RegDeleteValueW(key.get(), lpszEntry);
         return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
     }
-    KeyHolder key(OpenSection(*this, lpszSection, true));
+    KeyHolder key(OpenSection(lpszSection, true));
     const DWORD bytes = (DWORD)((wcslen(lpszValue) + 1) * sizeof(wchar_t));
     return key.get() && ::RegSetValueExW(key.get(), lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue, bytes) == ERROR_SUCCESS;
 }
 
-BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes)
+BOOL Profile::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes) const
 {
     *ppData = nullptr;
     *pBytes = 0;
-    if (!m_pszRegistryKey) return FALSE;
-    KeyHolder key(OpenSection(*this, lpszSection, false));
+    if (UsesIniFile()) return FALSE;
+    KeyHolder key(OpenSection(lpszSection, false));
     DWORD type = 0, size = 0;
     if (!key.get() || ::RegQueryValueExW(key.get(), lpszEntry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
         type != REG_BINARY)
@@ -147,9 +151,11 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
     return TRUE;
 }
 
-BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes)
+BOOL Profile::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes) const
 {
-    if (!m_pszRegistryKey) return FALSE;
-    KeyHolder key(OpenSection(*this, lpszSection, true));
+    if (UsesIniFile()) return FALSE;
+    KeyHolder key(OpenSection(lpszSection, true));
     return key.get() && ::RegSetValueExW(key.get(), lpszEntry, 0, REG_BINARY, pData, nBytes) == ERROR_SUCCESS;
 }
+
+} // namespace zel

@@ -1,0 +1,267 @@
+#!/usr/bin/env python3
+"""Draws the pictures of the skin "ZEL.kor.skin" into a folder, as PNG files with an alpha
+channel, using nothing but the standard library.
+
+State images hold four equal strips side by side: normal, over, dim (disabled), down (pressed).
+Pixels outside a shape are fully transparent; the colour under them is magenta (FF00FF), the
+transparent colour of the client's bitmaps, so that a picture read without its alpha channel
+still keys out the same pixels.
+
+    make_pictures.py <output folder>
+"""
+import math
+import os
+import struct
+import sys
+import zlib
+
+MAGENTA_CLEAR = (255, 0, 255, 0)
+
+
+class Picture:
+    def __init__(self, width, height):
+        self.width = width
+        self.height = height
+        self.pixels = [MAGENTA_CLEAR] * (width * height)
+
+    def put(self, x, y, rgba):
+        if 0 <= x < self.width and 0 <= y < self.height:
+            self.pixels[y * self.width + x] = rgba
+
+    def fill(self, x0, y0, x1, y1, rgba):
+        for y in range(max(0, y0), min(self.height, y1)):
+            for x in range(max(0, x0), min(self.width, x1)):
+                self.pixels[y * self.width + x] = rgba
+
+    def round_rect(self, x0, y0, x1, y1, radius, rgba):
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                dx = max(x0 + radius - x - 0.5, 0, x + 0.5 - (x1 - radius))
+                dy = max(y0 + radius - y - 0.5, 0, y + 0.5 - (y1 - radius))
+                if dx * dx + dy * dy <= radius * radius:
+                    self.put(x, y, rgba)
+
+    def disc(self, cx, cy, radius, rgba):
+        for y in range(int(cy - radius - 1), int(cy + radius + 2)):
+            for x in range(int(cx - radius - 1), int(cx + radius + 2)):
+                if (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= radius * radius:
+                    self.put(x, y, rgba)
+
+    def line(self, x0, y0, x1, y1, width, rgba):
+        steps = int(max(abs(x1 - x0), abs(y1 - y0)) * 2) + 1
+        for i in range(steps + 1):
+            t = i / steps
+            self.disc(x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, width / 2, rgba)
+
+    def png(self):
+        raw = bytearray()
+        for y in range(self.height):
+            raw.append(0)
+            for x in range(self.width):
+                raw.extend(bytes(self.pixels[y * self.width + x]))
+
+        def chunk(kind, data):
+            body = kind + data
+            return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+        header = struct.pack(">IIBBBBB", self.width, self.height, 8, 6, 0, 0, 0)
+        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) +
+                chunk(b"IEND", b""))
+
+
+# Colours of the four states: normal, over, dim, down.
+STATE_FILL = [(240, 240, 240, 255), (225, 235, 250, 255), (245, 245, 245, 255), (200, 215, 240, 255)]
+STATE_INK = [(60, 60, 60, 255), (30, 90, 200, 255), (170, 170, 170, 255), (20, 60, 150, 255)]
+ACCENT = (0, 120, 215, 255)
+WHITE = (255, 255, 255, 255)
+
+
+def strips(size_w, size_h, draw):
+    """A four-strip state image; draw(picture, x0, state) paints one strip."""
+    pic = Picture(size_w * 4, size_h)
+    for state in range(4):
+        draw(pic, state * size_w, state)
+    return pic
+
+
+def glyph_button(size, glyph):
+    def draw(pic, x0, state):
+        pic.round_rect(x0, 0, x0 + size, size, 3, STATE_FILL[state])
+        glyph(pic, x0, size, STATE_INK[state])
+    return strips(size, size, draw)
+
+
+def glyph_close(pic, x0, size, ink):
+    m = size * 0.3
+    pic.line(x0 + m, m, x0 + size - m, size - m, 1.6, ink)
+    pic.line(x0 + size - m, m, x0 + m, size - m, 1.6, ink)
+
+
+def glyph_max(pic, x0, size, ink):
+    m = int(size * 0.28)
+    pic.fill(x0 + m, m, x0 + size - m, m + 2, ink)
+    pic.fill(x0 + m, size - m - 1, x0 + size - m, size - m, ink)
+    pic.fill(x0 + m, m, x0 + m + 1, size - m, ink)
+    pic.fill(x0 + size - m - 1, m, x0 + size - m, size - m, ink)
+
+
+def glyph_restore(pic, x0, size, ink):
+    m = int(size * 0.28)
+    s = int(size * 0.16)
+    pic.fill(x0 + m + s, m, x0 + size - m, m + 1, ink)
+    pic.fill(x0 + size - m - 1, m, x0 + size - m, size - m - s, ink)
+    glyph_max_at(pic, x0 + m, m + s, size - 2 * m - s, ink)
+
+
+def glyph_max_at(pic, x, y, side, ink):
+    pic.fill(x, y, x + side, y + 2, ink)
+    pic.fill(x, y + side - 1, x + side, y + side, ink)
+    pic.fill(x, y, x + 1, y + side, ink)
+    pic.fill(x + side - 1, y, x + side, y + side, ink)
+
+
+def glyph_min(pic, x0, size, ink):
+    m = int(size * 0.28)
+    pic.fill(x0 + m, size - m - 2, x0 + size - m, size - m, ink)
+
+
+def check_box(checked):
+    def draw(pic, x0, state):
+        size = pic.height
+        pic.round_rect(x0 + 1, 1, x0 + size - 1, size - 1, 3, STATE_INK[state] if checked else (150, 150, 150, 255))
+        if not checked:
+            pic.round_rect(x0 + 2, 2, x0 + size - 2, size - 2, 2, WHITE)
+        else:
+            pic.line(x0 + size * 0.25, size * 0.5, x0 + size * 0.45, size * 0.7, 2, WHITE)
+            pic.line(x0 + size * 0.45, size * 0.7, x0 + size * 0.78, size * 0.3, 2, WHITE)
+    return strips(18, 18, draw)
+
+
+def switch(on):
+    def draw(pic, x0, state):
+        w, h = 40, 20
+        track = (ACCENT if on else (190, 190, 190, 255)) if state != 2 else (220, 220, 220, 255)
+        pic.round_rect(x0, 0, x0 + w, h, h // 2, track)
+        knob_x = x0 + (w - h // 2 - 1 if on else h // 2 + 1)
+        pic.disc(knob_x, h / 2, h / 2 - 3, WHITE)
+    return strips(40, 20, draw)
+
+
+def radio(on):
+    def draw(pic, x0, state):
+        size = 16
+        pic.disc(x0 + size / 2, size / 2, size / 2 - 1, STATE_INK[state] if on else (150, 150, 150, 255))
+        pic.disc(x0 + size / 2, size / 2, size / 2 - 2.5, WHITE)
+        if on:
+            pic.disc(x0 + size / 2, size / 2, size / 4, STATE_INK[state])
+    return strips(16, 16, draw)
+
+
+def push_button(width, height, fill_colours):
+    def draw(pic, x0, state):
+        pic.round_rect(x0, 0, x0 + width, height, 4, fill_colours[state])
+    return strips(width, height, draw)
+
+
+def combo_background():
+    def draw(pic, x0, state):
+        w, h = 120, 28
+        pic.round_rect(x0, 0, x0 + w, h, 3, (180, 180, 180, 255) if state != 1 else ACCENT)
+        pic.round_rect(x0 + 1, 1, x0 + w - 1, h - 1, 2, STATE_FILL[state])
+    return strips(120, 28, draw)
+
+
+def menu_icon(kind):
+    pic = Picture(16, 16)
+    ink = (80, 80, 80, 255)
+    if kind == "copy":
+        pic.fill(2, 2, 11, 3, ink); pic.fill(2, 2, 3, 11, ink); pic.fill(2, 10, 11, 11, ink); pic.fill(10, 2, 11, 11, ink)
+        pic.fill(5, 5, 14, 6, ink); pic.fill(5, 5, 6, 14, ink); pic.fill(5, 13, 14, 14, ink); pic.fill(13, 5, 14, 14, ink)
+    elif kind == "gear":
+        pic.disc(8, 8, 6.5, ink); pic.disc(8, 8, 3, MAGENTA_CLEAR)
+    elif kind == "clock":
+        pic.disc(8, 8, 7, ink); pic.disc(8, 8, 5.5, WHITE); pic.fill(7, 4, 9, 9, ink); pic.fill(7, 7, 12, 9, ink)
+    elif kind == "lock":
+        pic.fill(3, 7, 13, 15, ink); pic.round_rect(5, 1, 11, 9, 3, ink); pic.round_rect(7, 3, 9, 9, 1, MAGENTA_CLEAR)
+    elif kind == "exit":
+        pic.fill(2, 2, 9, 14, ink); pic.fill(4, 4, 9, 12, WHITE); pic.line(8, 8, 14, 8, 2, ink); pic.line(11, 5, 14, 8, 2, ink)
+        pic.line(11, 11, 14, 8, 2, ink)
+    return pic
+
+
+def setting_icon(index, selected):
+    pic = Picture(24, 24)
+    colour = WHITE if selected else (90, 90, 90, 255)
+    pic.disc(12, 12, 9, colour)
+    pic.disc(12, 12, 4 + index, MAGENTA_CLEAR)
+    return pic
+
+
+def background_pattern():
+    pic = Picture(8, 8)
+    for y in range(8):
+        for x in range(8):
+            pic.put(x, y, (246, 247, 249, 255) if (x + y) % 8 else (236, 238, 242, 255))
+    return pic
+
+
+def logo():
+    pic = Picture(32, 32)
+    pic.round_rect(0, 0, 32, 32, 8, ACCENT)
+    pic.fill(8, 8, 24, 11, WHITE); pic.line(22, 10, 10, 22, 3, WHITE); pic.fill(8, 21, 24, 24, WHITE)
+    return pic
+
+
+def pictures():
+    out = {
+        "btn_close.png": glyph_button(16, glyph_close),
+        "btn_max.png": glyph_button(16, glyph_max),
+        "btn_max_on.png": glyph_button(16, glyph_restore),
+        "btn_min.png": glyph_button(16, glyph_min),
+        "btn_check_off.png": check_box(False),
+        "btn_check_on.png": check_box(True),
+        "btn_switch_off.png": switch(False),
+        "btn_switch_on.png": switch(True),
+        "btn_radio_off.png": radio(False),
+        "btn_radio_on.png": radio(True),
+        "btn_ok.png": push_button(90, 30, [ACCENT, (30, 140, 230, 255), (170, 190, 210, 255), (0, 90, 170, 255)]),
+        "btn_cancel.png": push_button(90, 30, [(235, 235, 235, 255), (225, 225, 225, 255), (245, 245, 245, 255),
+                                               (205, 205, 205, 255)]),
+        "btn_day.png": push_button(40, 30, STATE_FILL),
+        "btn_day_on.png": push_button(40, 30, [ACCENT, (30, 140, 230, 255), (170, 190, 210, 255), (0, 90, 170, 255)]),
+        "combo_bg.png": combo_background(),
+        "menu_copy.png": menu_icon("copy"),
+        "menu_setting.png": menu_icon("gear"),
+        "menu_clock.png": menu_icon("clock"),
+        "menu_password.png": menu_icon("lock"),
+        "menu_exit.png": menu_icon("exit"),
+        "bg_pattern.png": background_pattern(),
+        "logo.png": logo(),
+    }
+    for i in range(4):
+        out["setting_icon%d.png" % (i + 1)] = setting_icon(i, False)
+        out["setting_icon%d_sel.png" % (i + 1)] = setting_icon(i, True)
+    return out
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    folder = sys.argv[1]
+    os.makedirs(folder, exist_ok=True)
+    for name, pic in pictures().items():
+        data = pic.png()
+        path = os.path.join(folder, name)
+        # Written only when changed, so that the build does not copy them again for nothing.
+        if os.path.exists(path):
+            with open(path, "rb") as f:
+                if f.read() == data:
+                    continue
+        with open(path, "wb") as f:
+            f.write(data)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

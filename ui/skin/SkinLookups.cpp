@@ -1,0 +1,112 @@
+#include "ui/skin/SkinLookups.h"
+
+#include "ui/skin/SkinManager.h"
+
+const wchar_t SKINSCREEN_MAIN[] = L"Main";
+const wchar_t SKINOBJECT_COPY_MENU[] = L"menuCopyText";
+const wchar_t SKINOBJECT_TITLE_MENU[] = L"menuTitleLayer";
+const wchar_t SKINSCREEN_POPUP_MENU[] = L"PopupMenu";
+const wchar_t SKINOBJECT_POPUP_MENU[] = L"comboMenu";
+const wchar_t SKINOBJECT_MAX_BUTTON[] = L"btnMax";
+const wchar_t SKINOBJECT_MAX_BUTTON_OLD[] = L"frame_max";
+
+namespace {
+
+const SKIN_LOOKUP kLookups[] = {
+    {SKINSCREEN_MAIN, nullptr, -1, 0},
+    {SKINSCREEN_MAIN, SKINOBJECT_COPY_MENU, SKINTYPE_COMBO, 0},
+    {SKINSCREEN_MAIN, SKINOBJECT_TITLE_MENU, SKINTYPE_COMBO, 0},
+    {SKINSCREEN_POPUP_MENU, SKINOBJECT_POPUP_MENU, SKINTYPE_COMBO, 0},
+
+    {L"AnnouncementDlg", SKINOBJECT_MAX_BUTTON, SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"AnnouncementDlg", L"btnClose", SKINTYPE_BUTTON, 0},
+    {L"AnnouncementDlg", L"btnOK", SKINTYPE_BUTTON, 0},
+    {L"AnnouncementDlg", L"btnCheck", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"AnnouncementDlg", L"Announcement", SKINTYPE_TEXT, 0},
+
+    {L"ChangePasswordDlg", L"btnClose", SKINTYPE_BUTTON, 0},
+    {L"ChangePasswordDlg", L"btnOK", SKINTYPE_BUTTON, 0},
+    {L"ChangePasswordDlg", L"editPasswordOld", SKINTYPE_EDIT, 0},
+    {L"ChangePasswordDlg", L"editPasswordNew", SKINTYPE_EDIT, 0},
+    {L"ChangePasswordDlg", L"editPasswordChk", SKINTYPE_EDIT, 0},
+
+    {L"SettingPush", L"btnAlarm", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingPush", L"group", -1, 0},
+    {L"SettingPush", L"dateStart", SKINTYPE_DATE, SKINLOOKUP_DATE_FORMAT},
+    {L"SettingPush", L"dateEnd", SKINTYPE_DATE, SKINLOOKUP_DATE_FORMAT},
+    {L"SettingPush", L"btnMon", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingPush", L"btnTue", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingPush", L"btnWed", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingPush", L"btnThu", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingPush", L"btnFri", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingPush", L"btnSat", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingPush", L"btnSun", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+};
+
+void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)
+{
+    if (strPath.IsEmpty())
+        return;
+    const DWORD attributes = ::GetFileAttributesW(strPath.GetString());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        problems.Add(strWhere + L": picture not found: " + strPath);
+}
+
+void CheckPictures(const SKIN_SCREEN& screen, CStringArray& problems)
+{
+    CheckPicture(screen.m_strBgImage, screen.m_strName, problems);
+    screen.m_objects.ForEach([&](const SKIN_OBJECT& o) {
+        const CString where = screen.m_strName + L"/" + o.m_strName;
+        CheckPicture(o.m_button.m_strImageOut, where, problems);
+        CheckPicture(o.m_button.m_strImageOver, where, problems);
+        CheckPicture(o.m_image.m_strBgImage, where, problems);
+        CheckPicture(o.m_combo.m_strBgImage, where, problems);
+        o.m_image.m_files.ForEach([&](const SKIN_FILE& f) { CheckPicture(f.m_image.m_strPath, where, problems); });
+        o.m_combo.m_files.ForEach([&](const SKIN_FILE& f) { CheckPicture(f.m_image.m_strPath, where, problems); });
+        o.m_custom.ForEach([&](const SKIN_CUSTOM& c) { CheckPicture(c.m_image.m_strPath, where, problems); });
+    });
+}
+
+} // namespace
+
+const SKIN_LOOKUP* GetSkinLookups(int& nCount)
+{
+    nCount = int(sizeof(kLookups) / sizeof(kLookups[0]));
+    return kLookups;
+}
+
+int CheckSkinLookups(const CSkinManager& skin, CStringArray& problems)
+{
+    problems.RemoveAll();
+    int count = 0;
+    const SKIN_LOOKUP* lookups = GetSkinLookups(count);
+    for (int i = 0; i < count; ++i) {
+        const SKIN_LOOKUP& l = lookups[i];
+        const SKIN_SCREEN* screen = skin.m_screens.FindByName(l.pszScreen);
+        if (!screen) {
+            problems.Add(CString(L"screen missing: ") + l.pszScreen);
+            continue;
+        }
+        if (!l.pszObject)
+            continue;
+        const CString where = CString(l.pszScreen) + L"/" + l.pszObject;
+        const SKIN_OBJECT* o = screen->FindObject(l.pszObject);
+        if (!o) {
+            problems.Add(L"object missing: " + where);
+            continue;
+        }
+        if (l.nType >= 0 && o->m_nType != l.nType) {
+            CString line;
+            line.Format(L"%s: type %d, expected %d", where.GetString(), o->m_nType, l.nType);
+            problems.Add(line);
+        }
+        if ((l.nDemands & SKINLOOKUP_TOGGLE) && !o->m_button.IsToggle())
+            problems.Add(where + L": not a toggle button");
+        if ((l.nDemands & SKINLOOKUP_DATE_FORMAT) && o->m_date.m_strFormat.Find(L'|') < 0)
+            problems.Add(where + L": DATE_FORMAT without \"|\" shows nothing");
+        if (!o->m_nVisible && l.nType != SKINTYPE_COMBO)
+            problems.Add(where + L": not VISIBLE");
+    }
+    skin.m_screens.ForEach([&](const SKIN_SCREEN& s) { CheckPictures(s, problems); });
+    return int(problems.GetSize());
+}
