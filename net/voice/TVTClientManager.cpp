@@ -5,7 +5,6 @@
 #include "core/JsonHelpers.h"
 #include "core/LoginManager.h"
 #include "core/MeetingManager.h"
-#include "core/MessageBoxHook.h"
 #include "core/MyLogFile.h"
 #include "core/SettingManager.h"
 #include "net/protocol/MacAddressText.h"
@@ -13,6 +12,7 @@
 #include "net/protocol/ThreadAnsiText.h"
 #include "net/voice/TVTDataController.h"
 #include "platform/Convert.h"
+#include "platform/MessageBox.h"
 #include "platform/SingleLock.h"
 
 namespace {
@@ -301,7 +301,7 @@ void CTVTClientManager::OnDisconnect(int nErrorCode)
 
 void CTVTClientManager::AskToReconnect()
 {
-    if (ShowCoreMessageBox(kReconnectQuestion, MB_YESNO) == IDYES) Reconnect();
+    if (AfxMessageBox(kReconnectQuestion, MB_YESNO) == IDYES) Reconnect();
 }
 
 void CTVTClientManager::ReconnectIfMeetingRuns()

@@ -6,11 +6,11 @@
 #include <thread>
 
 #include "core/MeetingManager.h"
-#include "core/MessageBoxHook.h"
 #include "core/SettingManager.h"
 #include "net/socket/SocketBase.h"
 #include "net/voice/TVTClientManager.h"
 #include "net/voice/TVTDataController.h"
+#include "platform/MessageBox.h"
 #include "tests/net/protocol/ManagerTestSupport.h"
 #include "tests/net/protocol/ProtocolTestSupport.h"
 #include "tests/support/TestSupport.h"
@@ -24,7 +24,7 @@ int g_nAnswer = IDNO;
 std::vector<DWORD> g_questionThreads;
 std::vector<std::wstring> g_questions;
 
-int AnswerQuestion(LPCWSTR pszText, UINT)
+int AnswerQuestion(LPCTSTR pszText, LPCTSTR, UINT)
 {
     g_questions.push_back(pszText);
     g_questionThreads.push_back(GetCurrentThreadId());
@@ -43,7 +43,7 @@ protected:
         ASSERT_TRUE(m_manager->Init(zeltest::SourcePath(L"protocols/tvt_protocol.xml").c_str()));
         m_manager->SetListener(m_listener.Handle());
         m_listener.Expect(WM_TVT_RESPONSE, RecordingWindow::LPARAM_REPLY);
-        m_oldHook = SetCoreMessageBoxHook(AnswerQuestion);
+        zel::SetMessageBoxHook(AnswerQuestion);
         g_nAnswer = IDNO;
         g_questions.clear();
         g_questionThreads.clear();
@@ -51,7 +51,7 @@ protected:
     void TearDown() override
     {
         m_manager.reset();
-        SetCoreMessageBoxHook(m_oldHook);
+        zel::SetMessageBoxHook(nullptr);
         CMeetingManager::DestroyInstance();
         EXPECT_TRUE(CSocketBase::ShutdownSockets());
         ManagerTest::TearDown();
@@ -79,7 +79,6 @@ protected:
     }
 
     std::unique_ptr<CTVTClientManager> m_manager;
-    PFN_CORE_MESSAGEBOX m_oldHook = nullptr;
 };
 
 TEST_F(TvtManagerTest, JoinRequestAndItsHeaders)
