@@ -38,7 +38,7 @@ struct FrameSpec {
     int64_t bodyLength = -1;
     char osType = 'W';
 };
-// The whole frame: platform header of the spec's version, then the two sections.
+// The whole frame: platform header in the version the FrameSpec names, then the two sections.
 std::string MakeFrame(const FrameSpec& spec);
 
 }  // namespace prototest
