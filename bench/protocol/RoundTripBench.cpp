@@ -13,6 +13,7 @@
 #include "net/protocol/TasClientManager.h"
 #include "net/socket/TCPSocketAsyncSSL.h"
 #include "tests/support/TestSupport.h"
+#include "bench/support/BenchSocket.h"
 
 namespace {
 
@@ -81,58 +82,13 @@ void ClientRoundTrip(benchmark::State& state)
     }
 }
 
-// Echoes: signals when as many bytes came back as were sent.
-class EchoSocket : public CTCPSocketAsyncSSL {
-public:
-    ~EchoSocket() override
-    {
-        CloseHandle(m_hConnected);
-        CloseHandle(m_hReceived);
-    }
-    BOOL OnSocketTimeout() override { return TRUE; }
-    BOOL OnSocketConnect(int error) override
-    {
-        m_iError = error;
-        SetEvent(m_hConnected);
-        return TRUE;
-    }
-    BOOL OnSocketAccept(int) override { return TRUE; }
-    BOOL OnSocketClose(int) override { return TRUE; }
-    BOOL OnSocketOOB(int) override { return TRUE; }
-    BOOL OnSocketWrite(int) override { return TRUE; }
-    BOOL OnSocketReceive(int) override
-    {
-        char buffer[4096];
-        int n;
-        while ((n = Receive(buffer, sizeof buffer)) > 0) m_nReceived += n;
-        SetEvent(m_hReceived);
-        return TRUE;
-    }
-    bool ConnectTo(unsigned short port)
-    {
-        return Create() && Connect("127.0.0.1", port, FALSE, TRUE) &&
-               WaitForSingleObject(m_hConnected, 10000) == WAIT_OBJECT_0 && m_iError == 0;
-    }
-    bool WaitFor(long long total)
-    {
-        while (m_nReceived < total)
-            if (WaitForSingleObject(m_hReceived, 10000) != WAIT_OBJECT_0) return false;
-        return true;
-    }
-
-private:
-    HANDLE m_hConnected = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    HANDLE m_hReceived = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    std::atomic<int> m_iError{-1};
-    std::atomic<long long> m_nReceived{0};
-};
 
 void EchoRoundTrip(benchmark::State& state)
 {
     StartLibrary();
     static zeltest::PythonFixture peer;
     static bool started = peer.Start(L"tests/servers/socket_stream_server.py", L"--tls 1.3 --mode echo");
-    EchoSocket* socket = new EchoSocket();
+    BenchSocket* socket = new BenchSocket();
     if (!started || !socket->ConnectTo((unsigned short)peer.Port())) {
         state.SkipWithError("no echo peer");
         return;
@@ -142,7 +98,7 @@ void EchoRoundTrip(benchmark::State& state)
     for (auto _ : state) {
         socket->Send(message.data(), (int)message.size());
         total += (long long)message.size();
-        if (!socket->WaitFor(total)) {
+        if (!socket->WaitForReceived(total)) {
             state.SkipWithError("no echo");
             break;
         }
