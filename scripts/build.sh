@@ -3,7 +3,7 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ZEL_BUILD:-$ROOT/build}"
-JOBS="$(nproc 2>/dev/null || echo 2)"
+JOBS="${ZEL_JOBS:-$(nproc 2>/dev/null || echo 2)}"
 # Configure every time (a few seconds): a folder that gained its CMakeLists.txt joins the build.
 mkdir -p "$BUILD/logs"
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" \

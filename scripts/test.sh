@@ -16,4 +16,4 @@ wine_env_start
 cd "$BUILD"
 # A test executable that Wine fails to start (seen rarely: no output at all, 0.01 s) gets one more
 # run; a test that fails on its own assertions fails the same way twice and stays failed.
-ctest --output-on-failure --timeout 600 --repeat until-pass:2 -j "$(nproc 2>/dev/null || echo 2)" "$@"
+ctest --output-on-failure --timeout 600 --repeat until-pass:2 -j "${ZEL_JOBS:-$(nproc 2>/dev/null || echo 2)}" "$@"

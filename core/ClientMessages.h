@@ -1,0 +1,32 @@
+#pragma once
+// The client's private window messages, all in one place so that no two screens pick the same
+// number. Messages owned by the libraries beneath the client (socket notices, server replies and
+// pushes, skin object events, the inter-program control message) stay with those libraries; the
+// numbers below must not collide with them:
+//   WM_USER+1..7 socket workers, +99..+199 server replies, +500..+502 voice, +513 program control,
+//   +665 skin object events, +768 skinned dialog cancel, +2025 viewer download, +2200 upgrade,
+//   +5000 hint edit input, +9000..+9002 push client, +9998/+9999 connection lost / socket error,
+//   +11000/+11001 synchronisation client.
+// Each area keeps its messages in its own block; add new ones to the block of the area that
+// posts or answers them.
+#include <windows.h>
+
+// ---- Skinned controls and pop-ups ----
+
+// ---- Application shell: title bar, tray, settings ----
+
+// ---- Main dialog: screen modes, pop-up services, pushes ----
+
+// ---- Login ----
+
+// ---- Meeting list, calendar, detail ----
+
+// ---- Meeting screen and side panels ----
+
+// ---- Drawing canvas and board ----
+
+// ---- Whiteboard tools ----
+
+// ---- Documents ----
+
+// ---- Chat, attendees, approvals ----
