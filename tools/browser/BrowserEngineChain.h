@@ -13,10 +13,6 @@ public:
     HRESULT CreateEnvironment(LPCWSTR lpszBrowserFolder, LPCWSTR lpszUserDataFolder,
                               EnvironmentCompleted completed) override;
 
-    // The program's engines: the WebView2 runtime, else the system's HTML control, else the
-    // default web browser outside the program.
-    static std::shared_ptr<IBrowserEngine> CreateDefault();
-
 private:
     std::vector<std::shared_ptr<IBrowserEngine>> m_engines;
 };

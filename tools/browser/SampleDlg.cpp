@@ -1,7 +1,7 @@
 #include "tools/browser/SampleDlg.h"
 
-#include "tools/browser/BrowserEngineChain.h"
 #include "tools/browser/ViewComponent.h"
+#include "tools/browser/WebView2Engine.h"
 
 #include <objbase.h>
 
@@ -15,7 +15,7 @@ CSampleDlg::CSampleDlg(const CString& strUrl, const CString& strUserDataFolder,
     : CDialogEx(IDD, pParent),
       m_strUrl(strUrl),
       m_strUserDataFolder(strUserDataFolder),
-      m_engine(engine ? std::move(engine) : CBrowserEngineChain::CreateDefault())
+      m_engine(engine ? std::move(engine) : std::make_shared<CWebView2Engine>())
 {
 }
 
@@ -46,8 +46,12 @@ void CSampleDlg::InitializeBrowser()
             if (alive.expired()) return;
             OnEnvironmentCreated(hrResult, std::move(environment));
         });
-    // A missing runtime leaves the window empty without a word.
-    if (FAILED(hr) && hr != BROWSER_E_RUNTIME_MISSING) AfxMessageBox(_T("Failed to create webview environment"));
+    // Without WebView2 (its runtime, or the loader that finds it, is missing) the window stays
+    // empty without a message box; the debugger output says why.
+    if (hr == BROWSER_E_RUNTIME_MISSING || hr == HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND))
+        OutputDebugStringW(L"Failed to create webview environment (no WebView2 runtime)\n");
+    else if (FAILED(hr))
+        AfxMessageBox(_T("Failed to create webview environment"));
 }
 
 void CSampleDlg::OnEnvironmentCreated(HRESULT, std::shared_ptr<IBrowserEnvironment> environment)

@@ -12,7 +12,8 @@
 
 class CSampleDlg : public CDialogEx {
 public:
-    // Without an engine the program's own chain of browsers is used.
+    // Without an engine the WebView2 runtime is used, and nothing else: where it is missing the
+    // window stays empty (no page is handed to another program).
     CSampleDlg(const CString& strUrl, const CString& strUserDataFolder,
                std::shared_ptr<IBrowserEngine> engine = nullptr, CWnd* pParent = nullptr);
     ~CSampleDlg() override;

@@ -2,7 +2,6 @@
 // system HTML control where the system has none, the default-browser fallback and the chain.
 #include "tools/browser/BrowserEngineChain.h"
 #include "tools/browser/HtmlControlEngine.h"
-#include "tools/browser/ShellBrowserEngine.h"
 #include "tools/browser/WebView2Engine.h"
 
 #include "tests/support/TestSupport.h"
@@ -146,49 +145,6 @@ TEST(HtmlControlEngine, FailsCleanlyWhereTheSystemCannotMakeHtmlDocuments)
     EXPECT_TRUE(FAILED(engine.CreateEnvironment(nullptr, L"x", [&](HRESULT, std::shared_ptr<IBrowserEnvironment>) { bCalled = true; })));
     EXPECT_LT(GetTickCount() - t0, 5000u);
     EXPECT_FALSE(bCalled);
-}
-
-std::wstring WindowText(HWND h)
-{
-    wchar_t sz[1024] = {};
-    GetWindowTextW(h, sz, 1024);
-    return sz;
-}
-
-TEST(ShellBrowserEngine, HandsThePageOnAndSaysSoInTheWindow)
-{
-    struct SCase {
-        bool bOpens;
-    } cases[] = {{true}, {false}};
-    for (const SCase& c : cases) {
-        std::vector<std::wstring> opened;
-        CShellBrowserEngine engine([&](LPCWSTR url) { opened.push_back(url); return c.bOpens; });
-        CParentWindow parent;
-        std::shared_ptr<IBrowserController> controller;
-        engine.CreateEnvironment(nullptr, L"x", [&](HRESULT, std::shared_ptr<IBrowserEnvironment> e) {
-            e->CreateController(parent.Get(), [&](HRESULT, std::shared_ptr<IBrowserController> ctl) { controller = ctl; });
-        });
-        ASSERT_TRUE(controller);
-        std::shared_ptr<IBrowserView> view;
-        ASSERT_EQ(controller->GetView(&view), S_OK);
-        const wchar_t* url = L"http://localhost:17000/agency/list?a=1 \"quoted\"";
-        EXPECT_EQ(view->Navigate(url), S_OK);   // the note is shown either way
-        ASSERT_EQ(opened.size(), 1u);
-        EXPECT_EQ(opened[0], url);
-        HWND hText = GetWindow(parent.Get(), GW_CHILD);
-        ASSERT_NE(hText, nullptr);
-        EXPECT_EQ(WindowText(hText), c.bOpens ? CShellBrowserEngine::OpenedText(url) : CShellBrowserEngine::FailedText(url));
-
-        EXPECT_EQ(controller->SetBounds(RECT{5, 6, 105, 56}), S_OK);
-        RECT rc;
-        GetWindowRect(hText, &rc);
-        EXPECT_EQ(rc.right - rc.left, 100);
-        EXPECT_EQ(rc.bottom - rc.top, 50);
-        EXPECT_EQ(controller->SetVisible(FALSE), S_OK);
-        EXPECT_FALSE(IsWindowVisible(hText));
-        EXPECT_EQ(controller->Close(), S_OK);
-        EXPECT_FALSE(IsWindow(hText));
-    }
 }
 
 // An engine that answers with a fixed result and counts its calls.

@@ -48,6 +48,10 @@ protected:
     static void CALLBACK Watch(HWND, UINT, UINT_PTR, DWORD)
     {
         if (!s_pDlg || !s_pDlg->GetSafeHwnd() || !s_pWhileOpen) return;
+        // The modal loop shows the window once it is idle: look at it when it is up (or after
+        // three seconds, so that a window that never shows fails instead of hanging).
+        if (!IsWindowVisible(s_pDlg->GetSafeHwnd()) && ++s_nTicksHidden < 100) return;
+        s_nTicksHidden = 0;
         RunFakeBrowserCompletions();
         const std::function<void(HWND)>* whileOpen = s_pWhileOpen;
         s_pWhileOpen = nullptr;
@@ -58,12 +62,14 @@ protected:
 
     static const std::function<void(HWND)>* s_pWhileOpen;
     static CSampleDlg* s_pDlg;
+    static int s_nTicksHidden;
     FakeBrowserLog m_log;
     zeltest::MessageBoxRecorder m_boxes;
 };
 
 const std::function<void(HWND)>* SampleDlg::s_pWhileOpen = nullptr;
 CSampleDlg* SampleDlg::s_pDlg = nullptr;
+int SampleDlg::s_nTicksHidden = 0;
 
 TEST_F(SampleDlg, CreatesNavigatesSizesAndReleasesInOrder)
 {
@@ -137,6 +143,8 @@ TEST_F(SampleDlg, FailuresEndTheFlowWhereTheyHappen)
         {"environment refused", [](SFakeBrowserScript& s) { s.hrCreateEnvironment = E_ACCESSDENIED; },
          {L"CreateEnvironment"}, {L"Failed to create webview environment"}},
         {"runtime missing", [](SFakeBrowserScript& s) { s.hrCreateEnvironment = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND); },
+         {L"CreateEnvironment"}, {}},
+        {"loader missing", [](SFakeBrowserScript& s) { s.hrCreateEnvironment = HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND); },
          {L"CreateEnvironment"}, {}},
         {"no environment made", [](SFakeBrowserScript& s) { s.hrEnvironmentCompleted = E_FAIL; s.bNoEnvironment = true; },
          {L"CreateEnvironment", L"EnvironmentCompleted 80004005"}, {}},
