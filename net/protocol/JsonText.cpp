@@ -2,10 +2,94 @@
 
 #include "platform/Convert.h"
 
+namespace {
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// The four hex digits of a \u escape at 'at' (just past the "u"), or -1.
+long EscapeUnit(const std::string& text, size_t at)
+{
+    if (at + 4 > text.size()) return -1;
+    long unit = 0;
+    for (size_t i = 0; i < 4; ++i) {
+        const int d = HexDigit(text[at + i]);
+        if (d < 0) return -1;
+        unit = unit * 16 + d;
+    }
+    return unit;
+}
+
+void AppendUtf8(std::string& out, unsigned long cp)
+{
+    if (cp < 0x80) {
+        out += (char)cp;
+    } else if (cp < 0x800) {
+        out += (char)(0xC0 | (cp >> 6));
+        out += (char)(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += (char)(0xE0 | (cp >> 12));
+        out += (char)(0x80 | ((cp >> 6) & 0x3F));
+        out += (char)(0x80 | (cp & 0x3F));
+    } else {
+        out += (char)(0xF0 | (cp >> 18));
+        out += (char)(0x80 | ((cp >> 12) & 0x3F));
+        out += (char)(0x80 | ((cp >> 6) & 0x3F));
+        out += (char)(0x80 | (cp & 0x3F));
+    }
+}
+
+// The styled writer escapes every character beyond ASCII; the servers and the server log read
+// text as UTF-8. Outside strings the writer puts no backslash, so every backslash starts an escape.
+std::string UnescapeBeyondAscii(const std::string& styled)
+{
+    if (styled.find("\\u") == std::string::npos) return styled;
+    std::string out;
+    out.reserve(styled.size());
+    for (size_t i = 0; i < styled.size(); ++i) {
+        const char c = styled[i];
+        if (c != '\\' || i + 1 >= styled.size()) {
+            out += c;
+            continue;
+        }
+        const long unit = styled[i + 1] == 'u' ? EscapeUnit(styled, i + 2) : -1;
+        if (unit < 0x80) {
+            // Not a \u escape, or one JSON needs (a control character): kept with what it escapes.
+            out.append(styled, i, 2);
+            ++i;
+            continue;
+        }
+        unsigned long cp = (unsigned long)unit;
+        size_t length = 6;
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 7 < styled.size() && styled[i + 6] == '\\' && styled[i + 7] == 'u') {
+            const long low = EscapeUnit(styled, i + 8);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                cp = 0x10000 + (((unsigned long)unit - 0xD800) << 10) + ((unsigned long)low - 0xDC00);
+                length = 12;
+            }
+        }
+        if (cp >= 0xD800 && cp <= 0xDFFF) {
+            // A lone surrogate has no UTF-8 form: the escape stays.
+            out.append(styled, i, length);
+        } else {
+            AppendUtf8(out, cp);
+        }
+        i += length - 1;
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string StyledJson(const Json::Value& value)
 {
     Json::StyledWriter writer;
-    return writer.write(value);
+    return UnescapeBeyondAscii(writer.write(value));
 }
 
 bool ParseJsonText(const char* pBegin, const char* pEnd, Json::Value& out)

@@ -1,6 +1,7 @@
 #pragma once
 // The JSON texts of the message layer: every JSON value sent is written by the styled writer
-// (indented, ending in a line break); every JSON text received is read by the reader.
+// (indented, ending in a line break), its text as UTF-8 bytes rather than \u escapes; every JSON
+// text received is read by the reader.
 #include <winsock2.h>
 #include <json/json.h>
 

@@ -194,6 +194,34 @@ TEST_F(TasCatalogueTest, PlatformHeaderOfARequest)
     EXPECT_EQ(h.substr(184, 4), std::string("\0\x01\0\0", 4));
 }
 
+// Korean names, chat and search texts go out as UTF-8 bytes, not as \u escapes: what the servers
+// and the server log read.
+TEST_F(TasCatalogueTest, KoreanTextsAreWrittenAsUtf8)
+{
+    struct Case {
+        const char* name;
+        std::function<void(CTasClientManager&)> call;
+        const char* key;
+        const char* utf8;
+    };
+    const Case cases[] = {
+        {"login name", [](CTasClientManager& m) { m.RequestM00000001(L"G1", L"\uae40\ubbfc\uc900", L"pw"); },
+         "sawonNo", "\xEA\xB9\x80\xEB\xAF\xBC\xEC\xA4\x80"},
+        {"chat", [](CTasClientManager& m) { m.RequestM00000031(L"7", L"\uc548\ub155\ud558\uc138\uc694 \U0001F600", L"1", L"2", 3); },
+         "message", "\xEC\x95\x88\xEB\x85\x95\xED\x95\x98\xEC\x84\xB8\xEC\x9A\x94 \xF0\x9F\x98\x80"},
+        {"search", [](CTasClientManager& m) { m.RequestM00000037(L"7", L"\ud68c\uc758\ub85d", 2, 20); },
+         "searchString", "\xED\x9A\x8C\xEC\x9D\x98\xEB\xA1\x9D"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SentFrame frame = Send(c.call);
+        EXPECT_EQ(frame.body[c.key].asString(), c.utf8) << "reads back the same";
+        const std::string expected = std::string("\"") + c.utf8 + "\"";
+        EXPECT_NE(frame.bodySection.find(expected), std::string::npos) << frame.bodySection;
+        EXPECT_EQ(frame.bodySection.find("\\u"), std::string::npos) << frame.bodySection;
+    }
+}
+
 TEST_F(TasCatalogueTest, EmptyDateMeansToday)
 {
     SYSTEMTIME st;

@@ -62,6 +62,43 @@ TEST(WireFormat, WholeBodyAndSessionHeaderAsStyledText)
     EXPECT_EQ(request.Serialize(pp01.headerField, pp01.GetRequestFields("M00000001")), frame);
 }
 
+// The styled layout with text as UTF-8 bytes: only characters that JSON itself requires to be
+// escaped (quotes, backslashes, control characters) are escaped.
+TEST(WireFormat, StyledJsonWritesTextAsUtf8)
+{
+    struct Case {
+        const char* name;
+        std::string value;
+        std::string written;
+    };
+    const Case cases[] = {
+        {"ascii", "abc", "\"abc\""},
+        {"hangul", "\xEA\xB9\x80\xEB\xAF\xBC\xEC\xA4\x80", "\"\xEA\xB9\x80\xEB\xAF\xBC\xEC\xA4\x80\""},
+        {"beyond the basic plane", "\xF0\x9F\x98\x80!", "\"\xF0\x9F\x98\x80!\""},
+        {"latin and kana", "caf\xC3\xA9 \xE3\x81\x82", "\"caf\xC3\xA9 \xE3\x81\x82\""},
+        {"quotes, backslash, controls", "a\"b\\c\n\x01", "\"a\\\"b\\\\c\\n\\u0001\""},
+        {"text that looks like an escape", "\\u00e9\\\\uAC00", "\"\\\\u00e9\\\\\\\\uAC00\""},
+        {"invalid bytes become the replacement character", std::string("x\xFFy", 3), "\"x\xEF\xBF\xBDy\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Json::Value v;
+        v["k"] = c.value;
+        EXPECT_EQ(StyledJson(v), "{\n   \"k\" : " + c.written + "\n}\n");
+        Json::Value back;
+        ASSERT_TRUE(ParseJsonText(StyledJson(v), back));
+        if (std::string(c.name).find("invalid") == std::string::npos) {
+            EXPECT_EQ(back["k"].asString(), c.value);
+        }
+    }
+    // Layout of nested values and arrays is the styled writer's.
+    Json::Value nested;
+    nested["list"].append("\xED\x9A\x8C");
+    nested["list"].append(2);
+    nested["name"] = "\xED\x9A\x8C\xEC\x9D\x98";
+    EXPECT_EQ(StyledJson(nested), "{\n   \"list\" : [ \"\xED\x9A\x8C\", 2 ],\n   \"name\" : \"\xED\x9A\x8C\xEC\x9D\x98\"\n}\n");
+}
+
 TEST(WireFormat, FieldByFieldBodyForOtherApplicationIds)
 {
     auto def = LoadDefinitionText(kTestDefinition);
