@@ -30,7 +30,7 @@ CString UserFolderName(CString strUserId)
 
 CSettingManager::CSettingManager()
     : m_iniHelper(L""), m_nZELPort(0), m_nTPCPort(0), m_nTVTPort(0), m_nTMSPort(0),
-      m_nTDSPort(0), m_bUseHttps(0), m_bUsePen(0), m_nCloseAlarm(0), m_nTouchSensitive(5),
+      m_nTDSPort(0), m_bUseHttps(0), m_nTlsVerify(TLS_VERIFY_NONE), m_bUsePen(0), m_nCloseAlarm(0), m_nTouchSensitive(5),
       m_nTouchTrembling(3)
 {
     SetDefaults();
@@ -63,8 +63,29 @@ int CSettingManager::Load()
     WarnIfNotPort(L"ZEL", m_nZELPort);
     WarnIfNotPort(L"TPC", m_nTPCPort);
     WarnIfNotPort(L"TMS", m_nTMSPort);
+    LoadTls();
     LoadOptions();
     return 1;
+}
+
+void CSettingManager::LoadTls()
+{
+    CString strVerify, strSha256;
+    ReadIniString(L"TLS", L"verify", strVerify, m_strSettingIniPath);
+    ReadIniString(L"TLS", L"sha256", strSha256, m_strSettingIniPath);
+    strVerify.Trim();
+    strVerify.MakeLower();
+    m_strTlsPinnedSha256 = strSha256.Trim();
+    if (strVerify.IsEmpty() || strVerify == L"none" || strVerify == L"0") {
+        m_nTlsVerify = TLS_VERIFY_NONE;
+    } else if (strVerify == L"pin" || strVerify == L"2") {
+        m_nTlsVerify = TLS_VERIFY_PIN;
+    } else {
+        if (strVerify != L"system" && strVerify != L"1")
+            g_ApplicationLog.Log(3, L"setting.ini [TLS] verify=%s is not known: checked against the system\n",
+                                 (LPCTSTR)strVerify);
+        m_nTlsVerify = TLS_VERIFY_SYSTEM;
+    }
 }
 
 void CSettingManager::LoadOptions()

@@ -45,6 +45,19 @@ public:
     void SetTVTAddress(const CString& str) { m_strTVTAddress = str; }
     void SetTVTPort(int n) { m_nTVTPort = n; }
 
+    // Whether the server clients check the servers' TLS certificates ("setting.ini" [TLS]):
+    // "verify" none (the default: organisations run self-signed servers), "system" (trusted by
+    // the system's roots, for the server's name) or "pin" (the certificate whose SHA-256 is
+    // "sha256"). An unknown "verify" text checks against the system rather than not at all.
+    enum TlsVerify { TLS_VERIFY_NONE = 0, TLS_VERIFY_SYSTEM = 1, TLS_VERIFY_PIN = 2 };
+    int GetTlsVerify() const { return m_nTlsVerify; }
+    CString GetTlsPinnedSha256() const { return m_strTlsPinnedSha256; }
+    void SetTlsVerify(int nMode, const CString& strPinnedSha256)
+    {
+        m_nTlsVerify = nMode;
+        m_strTlsPinnedSha256 = strPinnedSha256;
+    }
+
     int GetUseHttps() const { return m_bUseHttps; }
     void SetUseHttps(int bUse) { m_bUseHttps = bUse; }
 
@@ -61,6 +74,7 @@ public:
 
 private:
     void SetOption(int& nMember, LPCTSTR pszKey, int nValue);
+    void LoadTls();
 
     CIniHelper m_iniHelper;
     CString m_strZELAddress;
@@ -75,6 +89,8 @@ private:
     int m_nTDSPort;
     CString m_strSettingIniPath;
     int m_bUseHttps;
+    int m_nTlsVerify;
+    CString m_strTlsPinnedSha256;
 
 public:
     int m_bUsePen;

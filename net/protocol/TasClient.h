@@ -7,7 +7,9 @@
 // Threads: Connect, Send, Close and the time-out setters run on the caller's thread (the user
 // interface, or a socket worker inside a manager's handler); OnConnect, OnData, OnClose, OnTimeout
 // and OnWritable run on the socket's worker. The send queue and the writing of a frame are under
-// one lock, the receive state under another; no lock is held while the manager is called.
+// one lock, the receive state under another; no lock is held while the manager is called, and no
+// write waits for the network while the send lock is held (the socket is made not to wait), so a
+// window handler run by a message sent to this thread can always send again.
 #include <winsock2.h>
 #include <atomic>
 #include <memory>

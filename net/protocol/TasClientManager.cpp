@@ -8,6 +8,7 @@
 #include "net/protocol/TasMessageCatalogue.h"
 #include "net/protocol/ThreadAnsiText.h"
 #include "net/socket/CriticalAutoRelease.h"
+#include "net/socket/TlsPeerCheck.h"
 #include "platform/Convert.h"
 
 namespace {
@@ -322,7 +323,9 @@ void CTasClientManager::OnDisconnect(int nErrorCode)
     if (bFirstConnection) {
         // The connection asked for never came up (a time-out, or a close during the handshake):
         // whoever waits for it is told, instead of waiting for ever.
-        PostEventMessage(WM_TAS_SOCKET_ERROR, 0, (LPARAM)(nErrorCode == -100 ? WSAETIMEDOUT : WSAECONNRESET));
+        // A server that the certificate check refused keeps its own code, whose text says so.
+        const int nReported = nErrorCode == -100 ? WSAETIMEDOUT : nErrorCode == kTlsPeerRejectedError ? nErrorCode : WSAECONNRESET;
+        PostEventMessage(WM_TAS_SOCKET_ERROR, 0, (LPARAM)nReported);
         return;
     }
     ScheduleReconnectAfterClose();

@@ -1,6 +1,8 @@
 #include "net/protocol/TasSSLAsyncSocket.h"
 
 #include "core/MyLogFile.h"
+#include "core/SettingManager.h"
+#include "platform/Convert.h"
 #include "net/protocol/NetworkStop.h"
 #include "net/protocol/TasClient.h"
 #include "net/protocol/TasSocketLink.h"
@@ -46,9 +48,44 @@ ITasSocket* CTasSSLAsyncSocket::CreateFor(std::shared_ptr<CTasSocketLink> link, 
     if (setsockopt(pSocket->GetHandle(), SOL_SOCKET, SO_RCVBUF, (const char*)&nSize, sizeof nSize) != 0)
         OutputDebugStringA("setsockopt(SO_RCVBUF) is failed....\n");
     if (!bTls) pSocket->DisableSSL();
+    // The client writes under its send lock: a send that waited for buffer space would handle
+    // sent messages there, and a reply's window handler sending again on this thread would find
+    // the lock taken for good. What the network does not take goes out on the write notification
+    // (the TLS socket keeps its ciphertext, the client its unsent bytes).
+    pSocket->SetWaitOnWouldBlock(false);
     SetSocketThreadExitTimeout(1000);
     pSocket->SetConnectionTimeout(30000);
+    pSocket->SetPeerPolicy(PolicyFromSettings());
     return pSocket;
+}
+
+TlsPeerPolicy CTasSSLAsyncSocket::PolicyFromSettings()
+{
+    // Not verified unless the installation asks for it: organisations run their servers with
+    // self-signed certificates. The fingerprint in the server log lets an administrator pin it.
+    TlsPeerPolicy policy;
+    CSettingManager* pSettings = CSettingManager::GetInstance();
+    if (!pSettings) return policy;
+    switch (pSettings->GetTlsVerify()) {
+    case CSettingManager::TLS_VERIFY_SYSTEM:
+        policy.mode = TlsPeerPolicy::VERIFY_SYSTEM;
+        break;
+    case CSettingManager::TLS_VERIFY_PIN:
+        policy.mode = TlsPeerPolicy::VERIFY_PIN;
+        policy.pinnedSha256 = WideToUtf8(pSettings->GetTlsPinnedSha256());
+        break;
+    default:
+        break;
+    }
+    return policy;
+}
+
+void CTasSSLAsyncSocket::OnPeerCertificate(const std::string& sha256Hex, bool accepted, const std::string& why)
+{
+    if (accepted)
+        g_TasLog.Log(2, L"server certificate SHA-256 %hs\n", sha256Hex.c_str());
+    else
+        g_TasLog.Log(4, L"server certificate SHA-256 %hs refused: %hs\n", sha256Hex.c_str(), why.c_str());
 }
 
 BOOL CTasSSLAsyncSocket::OnSocketReceive(int error)
@@ -102,6 +139,15 @@ BOOL CTasSSLAsyncSocket::OnSocketWrite(int error)
         if (error == 0) m_pLink->Call([](CTasClient& client) { client.OnWritable(); });
         return TRUE;
     });
+}
+
+BOOL CTasSSLAsyncSocket::SocketWrite(int error)
+{
+    const BOOL bResult = CTCPSocketAsyncSSL::SocketWrite(error);
+    // In plain mode the library keeps write notifications to itself, while the client still holds
+    // the bytes that the network did not take: it hears of them as in TLS mode.
+    if (IsPlainMode()) OnSocketWrite(error);
+    return bResult;
 }
 
 bool CTasSSLAsyncSocket::OnSSLError(const std::string& method, const std::string& text, const std::string& sslErrors)

@@ -14,7 +14,8 @@ public:
     explicit CTasSSLAsyncSocket(std::shared_ptr<CTasSocketLink> link);
 
     // The program's socket factory: created, 256 KiB buffers each way, TLS unless bTls is false,
-    // 30 s connection time-out; null (with a debug line) when it cannot be created.
+    // 30 s connection time-out, the server checked as the settings say; null (with a debug line)
+    // when it cannot be created.
     static ITasSocket* CreateFor(std::shared_ptr<CTasSocketLink> link, bool bTls);
 
     BOOL OnSocketTimeout() override;
@@ -23,8 +24,13 @@ public:
     BOOL OnSocketClose(int error) override;
     BOOL OnSocketOOB(int error) override { return TRUE; }
     BOOL OnSocketWrite(int error) override;
+    BOOL SocketWrite(int error) override;
     BOOL OnSocketReceive(int error) override;
     bool OnSSLError(const std::string& method, const std::string& text, const std::string& sslErrors) override;
+    void OnPeerCertificate(const std::string& sha256Hex, bool accepted, const std::string& why) override;
+
+    // The check of the server's certificate that "setting.ini" asks for (none when it asks none).
+    static TlsPeerPolicy PolicyFromSettings();
 
     bool StartConnect(const std::string& strHost, unsigned short nPort) override;
     int SendBytes(const char* pData, int nSize, int& nError) override;

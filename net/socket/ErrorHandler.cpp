@@ -26,9 +26,14 @@ std::map<int, std::string>& RegisteredTexts()
     return texts;
 }
 
-// The code the asynchronous TCP socket reports when its connection time-out expires.
+// The code the asynchronous TCP socket reports when its connection time-out expires, and the one a
+// TLS client reports when its verification refuses the server.
 struct ConnectionTimeoutText {
-    ConnectionTimeoutText() { CErrorHandler::RegisterError(-100, "Connection timeout"); }
+    ConnectionTimeoutText()
+    {
+        CErrorHandler::RegisterError(-100, "Connection timeout");
+        CErrorHandler::RegisterError(-101, "Server certificate not trusted");
+    }
 } g_connectionTimeoutText;
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <openssl/bio.h>
 #include <openssl/err.h>
 #include <openssl/ssl.h>
+#include <openssl/x509.h>
 
 #include <cstdio>
+#include <vector>
 
 #include "net/socket/CriticalAutoRelease.h"
 #include "net/socket/Win32CriticalSection.h"
@@ -151,6 +153,10 @@ bool CTCPSocketAsyncSSL::SetupServerSSL(CTCPSocketAsyncSSL* parent)
 bool CTCPSocketAsyncSSL::Connect(int leading, const std::string& host, unsigned short port, BOOL blocking,
                                  BOOL reportFailure)
 {
+    m_strPeerName = host;
+    // The server's name goes with the handshake, for servers that answer for several names.
+    if (m_pTLS && !m_bPlainMode && inet_addr(host.c_str()) == INADDR_NONE && !host.empty())
+        SSL_set_tlsext_host_name(m_pTLS->ssl, host.c_str());
     unsigned long address = inet_addr(host.c_str());
     if (address == INADDR_NONE) address = ResolveDNS(host);
     return Connect(leading, address, port, blocking, reportFailure);
@@ -161,6 +167,7 @@ bool CTCPSocketAsyncSSL::Connect(int leading, unsigned long address, unsigned sh
 {
     try {
         if (m_bPlainMode) return CTCPSocketAsync::Connect(leading, address, port, blocking, reportFailure);
+        if (m_strPeerName.empty()) m_strPeerName = LongToString(address);
         if (m_pTLS) SSL_set_connect_state(m_pTLS->ssl);
         if (!CTCPSocketAsync::Connect(leading, address, port, blocking, reportFailure)) return false;
         if ((blocking || IsBlocking()) && !m_bHandshakeStarted) {
@@ -603,10 +610,53 @@ int CTCPSocketAsyncSSL::ConsumeHandshakeData()
     return result;
 }
 
+std::string CTCPSocketAsyncSSL::GetPeerSha256() const
+{
+    CCriticalAutoRelease guard(m_pTLSLock);
+    return m_strPeerSha256;
+}
+
+bool CTCPSocketAsyncSSL::AcceptPeer()
+{
+    std::vector<std::string> chain;
+    {
+        CCriticalAutoRelease guard(m_pTLSLock);
+        if (!m_pTLS || SSL_is_server(m_pTLS->ssl)) return true;
+        X509* leaf = SSL_get1_peer_certificate(m_pTLS->ssl);
+        auto derOf = [](X509* cert) {
+            unsigned char* der = nullptr;
+            const int n = i2d_X509(cert, &der);
+            std::string bytes;
+            if (n > 0 && der) bytes.assign((const char*)der, (size_t)n);
+            OPENSSL_free(der);
+            return bytes;
+        };
+        if (leaf) {
+            chain.push_back(derOf(leaf));
+            X509_free(leaf);
+        }
+        // The client's view of the chain starts with the server's own certificate.
+        STACK_OF(X509)* sent = SSL_get_peer_cert_chain(m_pTLS->ssl);
+        for (int i = 1; sent && i < sk_X509_num(sent); ++i) chain.push_back(derOf(sk_X509_value(sent, i)));
+        m_strPeerSha256 = chain.empty() ? std::string() : Sha256HexOf(chain[0]);
+    }
+    std::string why;
+    const bool accepted = CheckTlsPeer(m_peerPolicy, m_strPeerName, chain, why);
+    const std::string sha256 = GetPeerSha256();
+    OnPeerCertificate(sha256, accepted, why);
+    if (!accepted) ReportError("AcceptPeer", "Server not trusted", why);
+    return accepted;
+}
+
 void CTCPSocketAsyncSSL::CompleteHandshake()
 {
-    m_bHandshakeDone = true;
     KillSystemTimer();
+    if (!AcceptPeer()) {
+        OnHandshakeComplete(false);
+        FailHandshake(kTlsPeerRejectedError);
+        return;
+    }
+    m_bHandshakeDone = true;
     OnHandshakeComplete(true);
     m_bConnectionReported = true;
     // The plaintext held back during the handshake goes first.

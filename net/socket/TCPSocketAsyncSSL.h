@@ -9,6 +9,7 @@
 
 #include "net/socket/ByteQueue.h"
 #include "net/socket/TCPSocketAsync.h"
+#include "net/socket/TlsPeerCheck.h"
 
 class CWin32CriticalSection;
 struct SSLState;
@@ -52,6 +53,15 @@ public:
     // OnSocketConnect (-1).
     virtual bool OnSSLError(const std::string& method, const std::string& text, const std::string& sslErrors);
     virtual void OnHandshakeComplete(bool success) {}
+    // Client role: the server's certificate was seen at the end of the handshake (its SHA-256,
+    // lower-case hex) and the policy accepted it or not; a refused server ends the connect with
+    // kTlsPeerRejectedError.
+    virtual void OnPeerCertificate(const std::string& sha256Hex, bool accepted, const std::string& why) {}
+
+    // Client role: whom to trust (by default nobody is checked); set before Connect.
+    void SetPeerPolicy(const TlsPeerPolicy& policy) { m_peerPolicy = policy; }
+    // The SHA-256 of the server's certificate once the handshake has ended; empty before.
+    std::string GetPeerSha256() const;
 
     BOOL SocketConnected(int error, BOOL noEvent = FALSE) override;
     BOOL SocketClosed(int error, BOOL noEvent = FALSE) override;
@@ -96,6 +106,8 @@ private:
     void FailHandshake(int error);
     int ConsumeHandshakeData();
     void FreeTLS();
+    // The end of a client's handshake: reads the server's certificates and applies the policy.
+    bool AcceptPeer();
 
     SSLState* m_pTLS;
     CWin32CriticalSection* m_pTLSLock;
@@ -113,4 +125,7 @@ private:
     std::atomic<bool> m_bConnectFailed;
     std::atomic<bool> m_bFlushRequested;
     int m_iFlushDepth;
+    TlsPeerPolicy m_peerPolicy;
+    std::string m_strPeerName;      // the host name or address connected to
+    std::string m_strPeerSha256;    // under m_pTLSLock
 };

@@ -88,6 +88,10 @@ public:
     bool IsSystemTimerArmed() const { return m_aSystemTimer.uTimerID != 0; }
     UINT_PTR GetTimerValue() const { return m_uTimer; }
     bool GetWaitOnWouldBlock() const { return m_bWaitOnWouldBlock != FALSE; }
+    // Off: a send that would block returns at once (0) and the caller sends the rest on the write
+    // notification. A waiting send handles sent messages, so its caller's window handlers can run
+    // inside it: an owner that holds a lock of its own while sending must turn the wait off.
+    void SetWaitOnWouldBlock(bool bWait) { m_bWaitOnWouldBlock = bWait ? TRUE : FALSE; }
     bool GetKeepOpen() const { return m_bKeepOpen != FALSE; }
     void SetKeepOpen() { m_bKeepOpen = TRUE; }
     void ClearWindowAndThread();

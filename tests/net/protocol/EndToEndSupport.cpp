@@ -1,5 +1,7 @@
 #include "tests/net/protocol/EndToEndSupport.h"
 
+#include <wincrypt.h>
+
 #include <sstream>
 
 #include "core/LoginManager.h"
@@ -66,6 +68,21 @@ void EndToEndTest::TearDown()
     close["server"] = "all";
     Control(close);
     CLoginManager::DestroyInstance();
+}
+
+std::string EndToEndTest::ServerCertificateDer()
+{
+    std::string pem;
+    if (!s_pServers || !zeltest::ReadFileBytes(s_pServers->WorkDir() + L"\\servers\\cert.pem", pem)) return std::string();
+    DWORD size = 0;
+    if (!CryptStringToBinaryA(pem.data(), (DWORD)pem.size(), CRYPT_STRING_BASE64HEADER, nullptr, &size, nullptr, nullptr))
+        return std::string();
+    std::string der(size, '\0');
+    if (!CryptStringToBinaryA(pem.data(), (DWORD)pem.size(), CRYPT_STRING_BASE64HEADER, (BYTE*)&der[0], &size, nullptr,
+                              nullptr))
+        return std::string();
+    der.resize(size);
+    return der;
 }
 
 int EndToEndTest::ServerPort(Port port)

@@ -28,6 +28,8 @@ protected:
     void TearDown() override;
 
     static int ServerPort(Port port);
+    // The servers' (self-signed) certificate, DER.
+    static std::string ServerCertificateDer();
     // One control command; the answer ({"ok": ...}). A failed command fails the test.
     static Json::Value Control(const Json::Value& command);
     static Json::Value Command(const char* cmd);

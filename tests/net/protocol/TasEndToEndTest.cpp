@@ -1,7 +1,10 @@
 // The application-server client against the local test server over TLS: log-in, replies routed
 // from the socket worker to the window, re-login, idle time-outs and a server that closes.
 #include "core/LoginManager.h"
+#include "core/SettingManager.h"
 #include "net/protocol/TasClientManager.h"
+#include "net/socket/TlsPeerCheck.h"
+#include "platform/Convert.h"
 #include "tests/net/protocol/EndToEndSupport.h"
 
 using namespace prototest;
@@ -13,6 +16,11 @@ protected:
     void SetUp() override
     {
         EndToEndTest::SetUp();
+        NewManager();
+        for (UINT msg = WM_USER + 99; msg <= WM_USER + 200; ++msg) m_listener.Expect(msg, RecordingWindow::LPARAM_REPLY);
+    }
+    void NewManager()
+    {
         m_tas.reset(new CTasClientManager());
         _CLIENT_TIMINGS timings = m_tas->GetTimings();
         timings.dwIdleTimeout = 1500;
@@ -22,7 +30,6 @@ protected:
         ASSERT_TRUE(m_tas->Init(zeltest::SourcePath(L"protocols/protocol.xml").c_str()));
         m_tas->SetListener(m_listener.Handle());
         m_tas->SetEventWindow(m_events.Handle());
-        for (UINT msg = WM_USER + 99; msg <= WM_USER + 200; ++msg) m_listener.Expect(msg, RecordingWindow::LPARAM_REPLY);
     }
     void TearDown() override
     {
@@ -145,6 +152,54 @@ TEST_F(TasEndToEndTest, CleanCloseByTheServerReconnectsAndResends)
     ASSERT_EQ(details.size(), 2u);
     EXPECT_EQ(details[0]["tid"], details[1]["tid"]);
     EXPECT_TRUE(m_events.Records().empty()) << "a clean close is repaired, not reported";
+}
+
+// The server's certificate is not checked unless the settings ask for it; asked, the client
+// connects only to the pinned certificate, or to one the system trusts (which the test servers'
+// self-signed one is not). A refused server is reported with its own code.
+TEST_F(TasEndToEndTest, ServerCertificateCheckedAsTheSettingsSay)
+{
+    const std::string der = ServerCertificateDer();
+    ASSERT_FALSE(der.empty());
+    const std::string sha256 = Sha256HexOf(der);
+    std::string colons;
+    for (size_t i = 0; i < sha256.size(); i += 2) colons += (i ? ":" : "") + sha256.substr(i, 2);
+    CharUpperBuffA(&colons[0], (DWORD)colons.size());
+    struct Case {
+        const char* name;
+        int mode;
+        std::string pin;
+        bool connects;
+    };
+    const Case cases[] = {
+        {"not checked", CSettingManager::TLS_VERIFY_NONE, "", true},
+        {"pinned", CSettingManager::TLS_VERIFY_PIN, sha256, true},
+        {"pinned, upper case with colons", CSettingManager::TLS_VERIFY_PIN, colons, true},
+        {"another pin", CSettingManager::TLS_VERIFY_PIN, std::string(64, 'a'), false},
+        {"a pin that is no fingerprint", CSettingManager::TLS_VERIFY_PIN, "abc", false},
+        {"system roots", CSettingManager::TLS_VERIFY_SYSTEM, "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CSettingManager::GetInstance()->SetTlsVerify(c.mode, Utf8ToWide(c.pin));
+        m_tas.reset();
+        Command("clear_log");
+        NewManager();
+        m_listener.Clear();
+        m_events.Clear();
+        m_tas->Connect(CString(L"127.0.0.1"), ServerPort(PORT_TAS));
+        m_tas->RequestM00000001(L"", L"kim", L"1234");
+        if (c.connects) {
+            EXPECT_TRUE(m_listener.WaitFor(WM_USER + 100, 1, 15000)) << "no login reply";
+            EXPECT_EQ(m_events.Count(WM_TAS_SOCKET_ERROR), 0u);
+        } else {
+            ASSERT_TRUE(m_events.WaitFor(WM_TAS_SOCKET_ERROR, 1, 15000)) << "the refusal was not reported";
+            EXPECT_EQ((int)m_events.RecordsOf(WM_TAS_SOCKET_ERROR)[0].lParam, kTlsPeerRejectedError);
+            EXPECT_EQ(m_listener.Count(WM_USER + 100), 0u);
+            EXPECT_EQ(Frames("tas", "PP01", "M00000001").size(), 0u) << "the request went to a refused server";
+        }
+    }
+    CSettingManager::DestroyInstance();
 }
 
 }  // namespace
