@@ -101,9 +101,10 @@ std::vector<uint8_t> CTasClientManager::MakePlatformHeader(const char* pszMessag
 Json::Value* CTasClientManager::MakeHeaderJson(BOOL bEmpty)
 {
     Json::Value* pHeader = new Json::Value(Json::objectValue);
+    // Null on a worker once the session's owner is gone (shut-down): an empty session then.
     CLoginManager* pLogin = CLoginManager::GetInstance();
-    (*pHeader)["userProfile"] = bEmpty ? std::string() : pLogin->GetUserProfile();
-    (*pHeader)["userSessionId"] = bEmpty ? std::string() : pLogin->GetUserSessionId();
+    (*pHeader)["userProfile"] = bEmpty || !pLogin ? std::string() : pLogin->GetUserProfile();
+    (*pHeader)["userSessionId"] = bEmpty || !pLogin ? std::string() : pLogin->GetUserSessionId();
     (*pHeader)["udid"] = "";
     return pHeader;
 }
@@ -217,6 +218,10 @@ void CTasClientManager::Relogin()
         return;
     }
     CLoginManager* pLogin = CLoginManager::GetInstance();
+    if (!pLogin) {
+        m_bRelogin = 0;
+        return;
+    }
     m_nReloginTransactionId = SendLoginRequest(pLogin->GetGroupCode(), pLogin->GetLoginId(), pLogin->GetPassword());
 }
 
@@ -250,7 +255,8 @@ void CTasClientManager::HandleReloginAnswer(const CTasResponse& reply)
 void CTasClientManager::ResendAfterRelogin(const CTasResponse& reply)
 {
     const Json::Value kEmpty(Json::objectValue);
-    CLoginManager::GetInstance()->SetSessionFromReply(reply.GetBody() ? *reply.GetBody() : kEmpty, false);
+    if (CLoginManager* pLogin = CLoginManager::GetInstance())
+        pLogin->SetSessionFromReply(reply.GetBody() ? *reply.GetBody() : kEmpty, false);
     std::map<int32_t, CTasRequest*> pending;
     {
         std::lock_guard<std::mutex> lock(m_csPending);

@@ -31,12 +31,14 @@ Json::Value StringArray(const std::vector<CString>& list)
 
 std::string SessionUserId()
 {
-    return CLoginManager::GetInstance()->GetUserIdA();
+    CLoginManager* pLogin = CLoginManager::GetInstance();
+    return pLogin ? pLogin->GetUserIdA() : std::string();
 }
 
 int SessionUserNumber()
 {
-    return CLoginManager::GetInstance()->GetUserIdNumber();
+    CLoginManager* pLogin = CLoginManager::GetInstance();
+    return pLogin ? pLogin->GetUserIdNumber() : 0;
 }
 
 std::string AppVersionWithoutBlanks()
@@ -407,7 +409,8 @@ void CTasClientManager::RequestM00000044(CString strGroupCode, CString strOldPas
 {
     Json::Value* b = new Json::Value;
     (*b)["groupCoCd"] = U(strGroupCode);
-    (*b)["sawonNo"] = U(CLoginManager::GetInstance()->GetSawonNo());
+    CLoginManager* pLogin = CLoginManager::GetInstance();
+    (*b)["sawonNo"] = U(pLogin ? pLogin->GetSawonNo() : CString());
     (*b)["passwordOld"] = U(strOldPassword);
     (*b)["passwordNew"] = U(strNewPassword);
     SendCatalogueRequest("M00000044", b);

@@ -26,8 +26,12 @@ CSoundManager::CSoundManager()
       m_pInput(new CWinMMAudioInput()),
       m_pOutput(new CWinMMAudioOutput()),
       m_pCodec(new COpusVoiceCodec()),
-      m_sendFrame([](const BYTE* pFrame, int nLength) { CTVTClientManager::GetInstance()->SendVoice(pFrame, nLength); }),
-      m_captureEnded([] { CTVTClientManager::GetInstance()->NotifyListener(); }),
+      m_sendFrame([](const BYTE* pFrame, int nLength) {
+          if (CTVTClientManager* p = CTVTClientManager::GetInstance()) p->SendVoice(pFrame, nLength);
+      }),
+      m_captureEnded([] {
+          if (CTVTClientManager* p = CTVTClientManager::GetInstance()) p->NotifyListener();
+      }),
       m_pRing(nullptr),
       m_bStopping(FALSE),
       m_bEndNotified(FALSE)

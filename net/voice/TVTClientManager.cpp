@@ -101,8 +101,10 @@ Json::Value* CTVTClientManager::MakeHeaderJson()
 {
     Json::Value* pHeader = new Json::Value(Json::objectValue);
     (*pHeader)["GROUPID"] = WideToUtf8(GetGroupId());
-    (*pHeader)["ACCOUNTID"] = std::to_string(CLoginManager::GetInstance()->GetUserIdNumber());
-    (*pHeader)["AUTHORITY_TYPE"] = CMeetingManager::GetInstance()->IsPresenterMe() ? "1" : "0";
+    CLoginManager* pLogin = CLoginManager::GetInstance();
+    CMeetingManager* pMeetings = CMeetingManager::GetInstance();
+    (*pHeader)["ACCOUNTID"] = std::to_string(pLogin ? pLogin->GetUserIdNumber() : 0);
+    (*pHeader)["AUTHORITY_TYPE"] = pMeetings && pMeetings->IsPresenterMe() ? "1" : "0";
     (*pHeader)["AUTHKEY"] = "";
     (*pHeader)["APP_VERSION"] = "";
     (*pHeader)["APP_UPDATE_URL"] = "";
@@ -212,6 +214,7 @@ void CTVTClientManager::Reconnect()
     }
     ++m_nRetryCount;
     CSettingManager* pSettings = CSettingManager::GetInstance();
+    if (!pSettings) return;
     const std::string strHost = ToThreadAnsi(pSettings->GetTVTAddress());
     // A connect that cannot even start shows later as a disconnect or a time-out.
     if (m_pClient) m_pClient->Connect(strHost, pSettings->GetTVTPort());
@@ -307,5 +310,5 @@ void CTVTClientManager::AskToReconnect()
 void CTVTClientManager::ReconnectIfMeetingRuns()
 {
     CMeetingManager* pMeetings = CMeetingManager::GetInstance();
-    if (pMeetings->GetCurrentMeeting() && !pMeetings->IsNotStarted()) Reconnect();
+    if (pMeetings && pMeetings->GetCurrentMeeting() && !pMeetings->IsNotStarted()) Reconnect();
 }

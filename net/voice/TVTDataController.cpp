@@ -102,8 +102,9 @@ std::shared_ptr<CTVTDataAsyncSocket> CTVTDataController::OpenSession(Session& se
         g_ApplicationLog.Log(4, L"CTVTDataController: the %c session's socket could not be set up (%d)",
                              (wchar_t)session.cType, (int)WSAGetLastError());
     }
-    std::string registration = MakeRegistration(session.cType, m_strGroupId,
-                                                CLoginManager::GetInstance()->GetUserIdNumber(), GetMacAddress());
+    CLoginManager* pLogin = CLoginManager::GetInstance();
+    std::string registration =
+        MakeRegistration(session.cType, m_strGroupId, pLogin ? pLogin->GetUserIdNumber() : 0, GetMacAddress());
     SendPacket(session, CVoicePacket::Build(CVoicePacket::Registration, registration.data(), registration.size()));
     return pOld;
 }
@@ -198,8 +199,9 @@ void CTVTDataController::OnSocketData(CTVTDataAsyncSocket* pSocket, const char* 
             break;
         }
     }
-    if (!voiceFrame.empty())
-        CSoundManager::GetInstance()->PlayVoice((const BYTE*)voiceFrame.data(), (unsigned short)voiceFrame.size(),
+    CSoundManager* pSound = voiceFrame.empty() ? nullptr : CSoundManager::GetInstance();
+    if (pSound)
+        pSound->PlayVoice((const BYTE*)voiceFrame.data(), (unsigned short)voiceFrame.size(),
                                                 AnsiToWide(strAddress));
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 int g_constructed = 0;
@@ -63,3 +65,26 @@ TEST(Singleton, EachClassHasItsOwnInstance)
     EXPECT_EQ(1, COther::GetInstance()->m_nValue);
     COther::DestroyInstance();
 }
+
+// A worker that comes late, after the main thread destroyed the instance at shut-down, gets none
+// instead of building one that nobody would destroy; the main thread builds it again.
+TEST(Singleton, AfterDestroyOnlyTheDestroyingThreadBuildsAgain)
+{
+    CCounted::GetInstance();
+    CCounted::DestroyInstance();
+    g_constructed = 0;
+    CCounted* fromWorker = reinterpret_cast<CCounted*>(1);
+    std::thread([&] { fromWorker = CCounted::GetInstance(); }).join();
+    EXPECT_EQ(fromWorker, nullptr);
+    EXPECT_EQ(g_constructed, 0);
+
+    CCounted* fresh = CCounted::GetInstance();
+    ASSERT_NE(fresh, nullptr);
+    std::thread([&] { fromWorker = CCounted::GetInstance(); }).join();
+    EXPECT_EQ(fromWorker, fresh) << "once built again, every thread reaches it";
+    EXPECT_EQ(g_constructed, 1);
+    CCounted::DestroyInstance();
+    CCounted::GetInstance();
+    CCounted::DestroyInstance();
+}
+
