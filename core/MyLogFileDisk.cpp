@@ -74,8 +74,12 @@ int CMyLogFile::Rotate()
 {
     SYSTEMTIME st;
     Now(&st);
-    if (m_strFileDate.Left(10) == FormatDateText(st)) return 0;
+    // The date is read under the lock: a writer on another thread may be starting the new file.
     EnterCriticalSection(&m_csFile);
+    if (m_strFileDate.Left(10) == FormatDateText(st)) {
+        LeaveCriticalSection(&m_csFile);
+        return 0;
+    }
     int nResult = 1;
     // With no file there is nothing to keep: a new one is started.
     if (PathExists(m_strLogPath, FALSE)) {

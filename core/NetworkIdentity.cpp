@@ -3,11 +3,22 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/CriticalSection.h"
+#include "platform/SingleLock.h"
+
 CString g_strMacAddress;
 
 namespace {
 
 PFN_GETADAPTERSINFO g_pfnGetAdaptersInfo = nullptr;
+
+// The cache is filled on first use, which may happen on the user-interface thread and on socket
+// workers (every frame header carries the address) at the same time.
+CCriticalSection& MacAddressLock()
+{
+    static CCriticalSection s_lock;
+    return s_lock;
+}
 
 // The adapter list in a buffer of the size the system asks for; empty when there is none.
 std::vector<BYTE> ReadAdapters()
@@ -31,6 +42,7 @@ PFN_GETADAPTERSINFO SetAdaptersInfoFunction(PFN_GETADAPTERSINFO pfn)
 
 CString GetMacAddress()
 {
+    CSingleLock lock(&MacAddressLock(), TRUE);
     if (!g_strMacAddress.IsEmpty()) return g_strMacAddress;
     std::vector<BYTE> buffer = ReadAdapters();
     if (buffer.empty()) return CString();

@@ -8,7 +8,8 @@
 #include "platform/CString.h"
 
 // The first adapter's hardware address as upper-case hex digits without separators; cached once
-// it is non-empty (an empty answer is asked again next time).
+// it is non-empty (an empty answer is asked again next time). Safe on any thread: one lookup
+// fills the cache while other callers wait for it.
 CString GetMacAddress();
 extern CString g_strMacAddress;
 // The first address of the host name in dotted form, or empty.

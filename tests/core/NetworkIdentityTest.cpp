@@ -1,18 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
+#include <vector>
 
 #include "core/NetworkIdentity.h"
 #include "core/Utf8Text.h"
 
 namespace {
 
-int g_calls = 0;
+std::atomic<int> g_calls{0};
 int g_adapters = 0;
+DWORD g_dwLookupMs = 0;
 
 ULONG WINAPI FakeAdapters(PIP_ADAPTER_INFO info, PULONG size)
 {
     ++g_calls;
+    // A slow system call keeps the window open in which other threads ask as well.
+    if (g_dwLookupMs) Sleep(g_dwLookupMs);
     if (g_adapters == 0) return ERROR_NO_DATA;
     if (!info || *size < sizeof(IP_ADAPTER_INFO)) {
         *size = sizeof(IP_ADAPTER_INFO);
@@ -33,13 +39,13 @@ TEST(NetworkIdentity, TheMacAddressIsCachedOnlyOnceFound)
     g_adapters = 0;
     EXPECT_TRUE(GetMacAddress().IsEmpty());
     EXPECT_TRUE(GetMacAddress().IsEmpty());
-    EXPECT_EQ(g_calls, 2);
+    EXPECT_EQ(g_calls.load(), 2);
 
     g_adapters = 1;
     EXPECT_STREQ(GetMacAddress(), L"001A2B3C4D5E");
     int calls = g_calls;
     EXPECT_STREQ(GetMacAddress(), L"001A2B3C4D5E");
-    EXPECT_EQ(g_calls, calls);
+    EXPECT_EQ(g_calls.load(), calls);
 
     char* text = GetMacAddressA();
     EXPECT_STREQ(text, "001A2B3C4D5E");
@@ -49,6 +55,32 @@ TEST(NetworkIdentity, TheMacAddressIsCachedOnlyOnceFound)
     EXPECT_STREQ(text, "");
     delete[] text;
 
+    SetAdaptersInfoFunction(old);
+    g_strMacAddress.Empty();
+}
+
+// The user-interface thread and socket workers ask at the same time: one lookup, one answer.
+TEST(NetworkIdentity, ConcurrentFirstCallsLookUpOnce)
+{
+    PFN_GETADAPTERSINFO old = SetAdaptersInfoFunction(FakeAdapters);
+    g_strMacAddress.Empty();
+    g_calls = 0;
+    g_adapters = 1;
+    g_dwLookupMs = 20;
+    HANDLE hGo = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::vector<std::wstring> answers(8);
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < answers.size(); ++i)
+        threads.emplace_back([&, i] {
+            WaitForSingleObject(hGo, INFINITE);
+            answers[i] = (LPCWSTR)GetMacAddress();
+        });
+    SetEvent(hGo);
+    for (std::thread& t : threads) t.join();
+    CloseHandle(hGo);
+    for (const std::wstring& answer : answers) EXPECT_EQ(answer, L"001A2B3C4D5E");
+    EXPECT_EQ(g_calls.load(), 2) << "one lookup: the size, then the list";
+    g_dwLookupMs = 0;
     SetAdaptersInfoFunction(old);
     g_strMacAddress.Empty();
 }
