@@ -7,6 +7,7 @@
 #include "core/SystemHelpers.h"
 #include "net/protocol/NetworkStop.h"
 #include "net/protocol/ProtocolDef.h"
+#include "net/protocol/SocketErrorLog.h"
 #include "net/protocol/TasClientBaseManager.h"
 #include "net/protocol/TasSSLAsyncSocket.h"
 #include "net/protocol/TasSocketLink.h"
@@ -33,6 +34,7 @@ PFN_TAS_SOCKET_FACTORY CTasClient::SetSocketFactory(PFN_TAS_SOCKET_FACTORY pfn)
 CTasClient::CTasClient(CTasClientBaseManager* pManager, const CProtocolDef* pProtocolDef, int bJson, int bTls)
     : m_pManager(pManager), m_pProtocolDef(pProtocolDef), m_bTls(bTls), m_bJson(bJson), m_reader(pProtocolDef, bJson != 0)
 {
+    AttachSocketErrorLog();
     std::lock_guard<std::mutex> lock(m_csSend);
     CreateSocket();
 }

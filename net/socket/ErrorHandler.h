@@ -36,10 +36,11 @@ public:
     void SetName(const std::string& name);
     const std::string& GetName() const { return m_sClassName; }
 
-    // Attaching logs: nothing in the client does it, so its reports stay silent.
+    // Attaching logs: the client attaches the application log as the global one at start-up.
     void SetLog(CErrorLog* log) { m_pLog = log; }
     void SetAlsoGlobalLog(bool also) { m_bAlsoGlobalLog = also; }
     static void SetGlobalLog(CErrorLog* log) { m_pGlobalLog = log; }
+    static CErrorLog* GetGlobalLog() { return m_pGlobalLog; }
 
 private:
     bool HasLog() const { return m_pLog || m_pGlobalLog; }

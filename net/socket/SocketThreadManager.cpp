@@ -23,13 +23,14 @@ int LoadOf(const CSocketThreadManager::WorkerRecord* worker)
 CSocketThreadManager::CSocketThreadManager()
     : m_ulThreadCount(0),
       m_hInstance(GetModuleHandleA(nullptr)),
-      m_pManagerLock(nullptr),
+      // Made before anything that can fail: every operation takes it, and a null lock would
+      // make each of them fail (or crash) later.
+      m_pManagerLock(new CWin32CriticalSection()),
       m_bInitialized(FALSE),
       m_dwThreadExitTimeout(DefaultExitTimeout)
 {
     try {
         SetName("CSocketThreadManager");
-        m_pManagerLock = new CWin32CriticalSection();
     } catch (...) {
         ReportLastError("CSocketThreadManager");
     }

@@ -4,6 +4,7 @@
 
 #include "net/protocol/NetworkStop.h"
 #include "net/protocol/PlatformHeader.h"
+#include "net/protocol/SocketErrorLog.h"
 #include "net/protocol/TasClient.h"
 #include "net/protocol/TasClientBaseManager.h"
 #include "tests/net/protocol/FakeTasSocket.h"
@@ -224,6 +225,16 @@ TEST_F(TasClientTest, WithoutASocketConnectFailsAndSendQueues)
     EXPECT_EQ(m_client->Connect("127.0.0.1", 1), 1);
     Socket()->FireConnect();
     EXPECT_EQ(Socket()->Frames().size(), 1u);
+}
+
+// The socket library's failures inside its barriers reach the application log once any server
+// client exists.
+TEST_F(TasClientTest, TheSocketLibrarysErrorsGoToTheApplicationLog)
+{
+    EXPECT_NE(dynamic_cast<CSocketErrorLog*>(CErrorHandler::GetGlobalLog()), nullptr);
+    CErrorHandler::CErrorLog* pAttached = CErrorHandler::GetGlobalLog();
+    AttachSocketErrorLog();
+    EXPECT_EQ(CErrorHandler::GetGlobalLog(), pAttached) << "attached once";
 }
 
 }  // namespace
