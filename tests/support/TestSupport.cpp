@@ -242,3 +242,12 @@ void PumpFor(DWORD ms)
 }
 
 }  // namespace zeltest
+
+namespace zeltest {
+bool InstallFailureScreenshots();
+}
+
+namespace {
+// Every test executable that uses these helpers gets the screenshots of failing display tests.
+const bool g_bFailureScreenshots = zeltest::InstallFailureScreenshots();
+}  // namespace

@@ -177,11 +177,12 @@ TEST_F(AsyncSocketTest, MessageQueuedForPreviousOwnerOfHandleIsDropped)
         socket->ForceReceiveEvent();
     }
     ASSERT_TRUE(m_log->WaitForEvent("receive", 5000));
-    Sleep(100);
+    // The worker takes its messages in order: the stale close, posted first, is behind it.
     EXPECT_EQ(m_log->Names(), "receive(0) ");
     socket->OnSocketDelete();
     first->OnSocketDelete();
-    EXPECT_TRUE(m_log->WaitFor([&] { return true; }, 10));
+    EXPECT_TRUE(m_log->WaitForCount("deleted", 2, 5000));
+    EXPECT_EQ(m_log->Names(), "receive(0) deleted(0) deleted(0) ");
 }
 
 // Deleting from another thread while the worker runs one of the socket's callbacks waits for
@@ -247,11 +248,14 @@ TEST_F(AsyncSocketTest, TimersRepeatAndOneShot)
 {
     SlotRecorder* socket = NewSocket();
     ASSERT_NE(socket->SetTimeout(50), 0u);
-    ASSERT_TRUE(m_log->WaitFor([&] { return true; }, 10));
-    Sleep(400);
+    ASSERT_TRUE(m_log->WaitForCount("timeout", 2, 5000)) << "the timer repeats";
     socket->KillTimer();
+    // A tick that was under way when the timer was killed has ended once the worker has run a
+    // later message.
+    socket->ForceReceiveEvent();
+    ASSERT_TRUE(m_log->WaitForEvent("receive", 5000));
     int ticks = m_log->Count("timeout");
-    EXPECT_GE(ticks, 2);
+    // Four periods without a tick.
     Sleep(200);
     EXPECT_EQ(m_log->Count("timeout"), ticks) << "ticks after KillTimer";
 

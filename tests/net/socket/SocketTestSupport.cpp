@@ -39,6 +39,17 @@ bool CallbackLog::WaitForEvent(const std::string& name, DWORD ms)
         ms);
 }
 
+bool CallbackLog::WaitForCount(const std::string& name, int count, DWORD ms)
+{
+    return WaitFor(
+        [&] {
+            int n = 0;
+            for (const Event& e : m_events) n += e.name == name;
+            return n >= count;
+        },
+        ms);
+}
+
 bool CallbackLog::WaitForData(size_t size, DWORD ms)
 {
     return WaitFor([&] { return m_data.size() >= size; }, ms);

@@ -33,6 +33,8 @@ public:
     // Waits until pred() holds (checked under the log's lock); false on time-out.
     bool WaitFor(const std::function<bool()>& pred, DWORD ms);
     bool WaitForEvent(const std::string& name, DWORD ms);
+    // Until 'count' events of that name came.
+    bool WaitForCount(const std::string& name, int count, DWORD ms);
     bool WaitForData(size_t size, DWORD ms);
     int Count(const std::string& name);
     // The code of the first event of that name, or 12345 when there is none.

@@ -147,9 +147,16 @@ TEST_F(TlsSocketTest, ServerRoleWithCertificate)
     ASSERT_TRUE(openssl.Start(zeltest::Widen("Z:\\usr\\bin\\openssl req -x509 -newkey ec -pkeyopt "
                                              "ec_paramgen_curve:prime256v1 -nodes -days 2 -subj /CN=localhost -keyout " +
                                              unixFolder + "/key.pem -out " + unixFolder + "/cert.pem")));
-    for (int i = 0; i < 100 && GetFileAttributesW(folder.File(L"cert.pem").c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
-        Sleep(50);
-    Sleep(200);
+    // The tool runs on as a process of the host: the certificate, written after the key, is
+    // ready once its closing line is there.
+    ASSERT_TRUE(zeltest::PumpUntil(
+        [&] {
+            std::string pem;
+            return zeltest::ReadFileBytes(folder.File(L"cert.pem"), pem) &&
+                   pem.find("-----END CERTIFICATE-----") != std::string::npos;
+        },
+        20000))
+        << "no certificate";
 
     auto acceptedLog = std::make_shared<CallbackLog>();
     TlsListener* listener = new TlsListener(m_log, acceptedLog);

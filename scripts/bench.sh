@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks under Wine and prints each one's ratio to its floor, the
+# measurement of the same run it is compared with (bench/floors.txt).
+#   scripts/bench.sh [filter]     filter: a regex of benchmark programs or names, e.g. "protocol"
+#                                 or "RoundTrip"; all benchmarks without one
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${ZEL_BUILD:-$ROOT/build}"
+export ZEL_BUILD="$BUILD"
+FILTER="${1:-}"
+bash "$ROOT/scripts/setup.sh"
+bash "$ROOT/scripts/build.sh"
+
+# shellcheck source=wine-env.sh
+. "$ROOT/scripts/wine-env.sh"
+trap wine_env_stop EXIT
+wine_env_start
+
+# What the benchmarks need of the trees (the test servers, the shipped skin and protocols).
+export ZEL_SOURCE_DIR="$ROOT" ZEL_BINARY_DIR="$BUILD"
+OUT="$BUILD/bench-results"
+rm -rf "$OUT"
+mkdir -p "$OUT"
+ran=0
+for exe in "$BUILD"/bench/*_bench.exe; do
+    [ -e "$exe" ] || continue
+    name=$(basename "$exe" .exe)
+    args=()
+    if [ -n "$FILTER" ] && ! echo "$name" | grep -Eq "$FILTER"; then
+        # Not the program: the filter may name benchmarks inside it. Floors run along.
+        names=$("$WINE64" "$exe" --benchmark_list_tests 2>/dev/null | tr -d '\r' || true)
+        echo "$names" | grep -Eq "$FILTER" || continue
+        floors=$(awk -v p="$name" '$1 == p {print $3}' "$ROOT/bench/floors.txt" | sed 's/[][(){}.*+?^$|\\]/\\&/g' | paste -sd '|')
+        args=(--benchmark_filter="($FILTER)${floors:+|^($floors)\$}")
+    fi
+    echo "bench: $name"
+    "$WINE64" "$exe" "${args[@]}" --benchmark_out="$(winepath_w "$OUT/$name.json")" --benchmark_out_format=json \
+        | tr -d '\r'
+    ran=$((ran + 1))
+done
+[ "$ran" -gt 0 ] || { echo "bench: nothing matches '$FILTER'" >&2; exit 1; }
+
+python3 - "$ROOT/bench/floors.txt" "$OUT" <<'PY'
+import json, os, re, sys
+floors_file, out = sys.argv[1], sys.argv[2]
+pairs = []
+for line in open(floors_file):
+    line = line.split("#", 1)[0].split()
+    if len(line) == 3:
+        pairs.append((line[0], re.compile(line[1]), line[2]))
+scale = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
+print("\n%-22s %-58s %14s  %s" % ("program", "benchmark", "time/iter", "ratio to floor"))
+for name in sorted(os.listdir(out)):
+    program = name[:-5]
+    try:
+        runs = [b for b in json.load(open(os.path.join(out, name))).get("benchmarks", [])
+                if b.get("run_type", "iteration") == "iteration"]
+    except ValueError:
+        print("%-22s (no results)" % program)
+        continue
+    times = {b["name"]: b["real_time"] * scale.get(b.get("time_unit", "ns"), 1.0) for b in runs}
+    for b in runs:
+        t = times[b["name"]]
+        ratio = ""
+        for p, pattern, floor in pairs:
+            if p == program and pattern.search(b["name"]) and floor in times and times[floor] > 0:
+                ratio = "%.2fx  (floor %s)" % (t / times[floor], floor)
+                break
+        print("%-22s %-58s %11.1f us  %s" % (program, b["name"], t / 1e3, ratio))
+PY
