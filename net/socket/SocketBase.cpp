@@ -60,8 +60,7 @@ bool CSocketBase::InitializeSockets(bool multiThreaded, unsigned long numberOfTh
         m_bMultiThreaded = multiThreaded;
         m_dwNumberOfThreads = numberOfThreads;
         RenewAddressLock();
-        delete m_pDNSLock;
-        m_pDNSLock = new CWin32CriticalSection();
+        if (!m_pDNSLock) m_pDNSLock = new CWin32CriticalSection();
         m_bInitialized = true;
         return true;
     } catch (...) {
@@ -74,11 +73,12 @@ bool CSocketBase::ShutdownSockets()
 {
     try {
         if (!m_bInitialized) return true;
-        delete m_pAddressLock;
-        m_pAddressLock = nullptr;
-        delete m_pDNSLock;
-        m_pDNSLock = nullptr;
-        m_aDNSCache.clear();
+        // The address and DNS locks stay for the life of the process: a socket made or resolving
+        // on another thread while the library shuts down still finds them.
+        {
+            CCriticalAutoRelease guard(m_pDNSLock);
+            m_aDNSCache.clear();
+        }
         if (m_pShutdown) {
             m_pShutdown->NotifyShutdown();
             delete m_pShutdown;
@@ -100,8 +100,8 @@ void CSocketBase::SetAsyncShutdown(CSocketBase* shutdown)
 
 void CSocketBase::RenewAddressLock()
 {
-    delete m_pAddressLock;
-    m_pAddressLock = new CWin32CriticalSection();
+    // Made once and kept: replacing it would pull it from under a thread that holds it.
+    if (!m_pAddressLock) m_pAddressLock = new CWin32CriticalSection();
 }
 
 void CSocketBase::SetHostLookup(HostLookup lookup)

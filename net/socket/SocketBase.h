@@ -38,7 +38,8 @@ public:
     typedef hostent* (WINAPI* HostLookup)(const char* name);
     static void SetHostLookup(HostLookup lookup);
 
-    // Replaces the lock around address conversion (the asynchronous layer does so at its start).
+    // Makes the lock around address conversion when there is none yet (the asynchronous layer
+    // asks at its start); it then stays for the life of the process.
     static void RenewAddressLock();
 
     int GetLastSocketError() const { return m_iLastError; }
