@@ -4,10 +4,9 @@
 // or holding an arrow, as WM_SCROLLBAR_POS (wParam the position, lParam the bar's control id),
 // sent to the bar's parent. ZELScrollBar counts in percent (or its own range), the thumbnail
 // bar in items.
+#include "core/ClientMessages.h"
 #include "platform/Wnd.h"
 
-// Sent by the bars (and the slider on release) to their parent.
-const UINT WM_SCROLLBAR_POS = WM_USER + 2001;
 
 
 // What both bars share: geometry, mouse, timers and painting.

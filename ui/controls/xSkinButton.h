@@ -4,13 +4,12 @@
 // the pointer for its hover look, can act as a check box or radio button, has a "held" state
 // that looks and acts disabled while the window stays enabled, draws its text centred over the
 // picture and can show a tooltip.
+#include "core/ClientMessages.h"
 #include "platform/Button.h"
 #include "platform/Font.h"
 #include "ui/controls/SkinButtonRules.h"
 #include "ui/controls/ToolTipPelk.h"
 
-// Sent to a radio button to clear its check.
-const UINT WM_SKINBUTTON_UNCHECK = WM_USER + 256;
 
 class CxSkinButton : public CButton {
 public:
