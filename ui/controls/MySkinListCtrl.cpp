@@ -26,6 +26,7 @@ CMySkinListCtrl::CMySkinListCtrl()
 
 CMySkinListCtrl::~CMySkinListCtrl()
 {
+    ReleaseBackBuffer();
     // Rows left when the window never existed still own their screens.
     for (POSITION pos = m_Items.GetHeadPosition(); pos;) {
         MYLIST_ITEM* item = m_Items.GetNext(pos);
@@ -175,15 +176,57 @@ void CMySkinListCtrl::DeleteAll()
 void CMySkinListCtrl::OnPaint()
 {
     CPaintDC dc(this);
-    CMyMemDC mem(&dc, m_clrListBack);
+    CRect update;
+    dc.GetClipBox(&update);
+    PaintTo(&dc, update);
+}
+
+void CMySkinListCtrl::ReleaseBackBuffer()
+{
+    if (m_backDC.m_hDC && m_pOldBackBitmap)
+        m_backDC.SelectObject(m_pOldBackBitmap);
+    m_pOldBackBitmap = nullptr;
+    m_backBitmap.DeleteObject();
+    m_backDC.DeleteDC();
+    m_sizeBack = CSize(0, 0);
+}
+
+void CMySkinListCtrl::PaintTo(CDC* pTarget, const CRect& rcUpdate)
+{
+    if (pTarget->IsPrinting()) {
+        CMyMemDC mem(pTarget, m_clrListBack, &rcUpdate);
+        CRect area;
+        GetItemArea(&area);
+        if (m_nCount > 0)
+            DrawItems(&mem, area);
+        else
+            DrawEmpty(&mem, area);
+        return;
+    }
+    CRect client;
+    GetClientRect(&client);
+    if (!m_backDC.m_hDC || m_sizeBack != client.Size()) {
+        ReleaseBackBuffer();
+        m_backDC.CreateCompatibleDC(pTarget);
+        m_backBitmap.CreateCompatibleBitmap(pTarget, client.Width(), client.Height());
+        m_pOldBackBitmap = m_backDC.SelectObject(&m_backBitmap);
+        m_sizeBack = client.Size();
+    }
+    // Only the update rectangle is drawn: rows outside it cost their clip test alone.
+    const int nSaved = m_backDC.SaveDC();
+    m_backDC.IntersectClipRect(&rcUpdate);
+    m_backDC.FillSolidRect(&rcUpdate, m_clrListBack);
     CRect area;
     GetItemArea(&area);
     if (m_nCount > 0)
-        DrawItems(&mem, area);
+        DrawItems(&m_backDC, area);
     else
-        DrawEmpty(&mem, area);
-    PaintScrollBar(&mem);
-    DrawBorder(&mem);
+        DrawEmpty(&m_backDC, area);
+    PaintScrollBar(&m_backDC);
+    DrawBorder(&m_backDC);
+    m_backDC.RestoreDC(nSaved);
+    pTarget->BitBlt(rcUpdate.left, rcUpdate.top, rcUpdate.Width(), rcUpdate.Height(), &m_backDC, rcUpdate.left,
+                    rcUpdate.top, SRCCOPY);
 }
 
 BOOL CMySkinListCtrl::DrawEmpty(CDC* pDC, CRect area)

@@ -38,6 +38,9 @@ public:
     // row, and of the skin controls inside rows (WM_USER + 665 codes) without one.
     virtual int OnItemEvent(UINT nEvent, SKIN_OBJECT* pObject, MYLIST_ITEM* pItem);
     virtual BOOL NotifyScrollEnd(BOOL bTop);
+    // Paints the part of the list inside the rectangle (client coordinates) onto the target:
+    // what WM_PAINT does with the paint DC and its update rectangle.
+    void PaintTo(CDC* pTarget, const CRect& rcUpdate);
     // The row under a client point, or null.
     MYLIST_ITEM* RowAt(CPoint pt, int* pPos = nullptr);
 
@@ -67,4 +70,13 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     LRESULT OnSkinObjectEvent(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The off-screen surface of the paints, kept while the window keeps its size: making a
+    // window-sized bitmap for every paint costs as much as copying it out.
+    CDC m_backDC;
+    CBitmap m_backBitmap;
+    CBitmap* m_pOldBackBitmap = nullptr;
+    CSize m_sizeBack;
+    void ReleaseBackBuffer();
 };
