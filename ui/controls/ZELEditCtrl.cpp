@@ -165,10 +165,10 @@ BOOL CEditBody::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     if (m_pScrollBar && ::IsWindow(m_pScrollBar->GetSafeHwnd())) {
         int nPos = m_pScrollBar->GetPos() + (zDelta > 0 ? -15 : 15);
         nPos = nPos < 0 ? 0 : (nPos > 100 ? 100 : nPos);
-        HWND hWnd = m_hWnd;
+        // The owner places the text where the bar says; the edit's own wheel scrolling would
+        // move it three lines further and leave text and bar apart.
         m_pScrollBar->SetPos(nPos, TRUE);
-        if (!::IsWindow(hWnd))
-            return TRUE;
+        return TRUE;
     }
     return CEdit::OnMouseWheel(nFlags, zDelta, pt);
 }

@@ -192,6 +192,15 @@ TEST_F(EditBody, WheelStepsTheScrollBarByFifteen)
     EXPECT_EQ(reports[0].lParam, 20132);
     Wheel(9, WHEEL_DELTA);
     EXPECT_EQ(bar.GetPos(), 0);
+    // Only the bar moves: the owner places the text from the bar's report (here nobody does).
+    CString lines;
+    for (int i = 0; i < 40; ++i)
+        lines.AppendFormat(L"%d \uc904\r\n", i);
+    body.SetWindowText(lines);
+    Wheel(2, -WHEEL_DELTA);
+    EXPECT_EQ(bar.GetPos(), 30);
+    EXPECT_EQ(body.SendMessage(EM_GETFIRSTVISIBLELINE), 0);
+    body.SetWindowText(L"\ud68c\uc758 \uc548\ub0b4\r\n\uc77c\uc2dc: 12\uc6d4 10\uc77c 14:00");
     EXPECT_TRUE(ctltest::SaveScreenshot(&host, L"EditBody"));
 }
 
