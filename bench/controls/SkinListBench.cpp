@@ -140,8 +140,26 @@ double BlitFloor(Target& target, const CRect& rc)
     return best;
 }
 
-void Report(benchmark::State& state, double seconds, double floor)
+// Runs the benchmark's loop, each iteration doing what 'before' says and then one paint of the
+// whole list, and reports the time against the blit floor.
+template <typename Before>
+void RunPaints(benchmark::State& state, Before before)
 {
+    Setup();
+    BenchList bench(float(state.range(0)) / 100.0f);
+    if (!bench.ok) {
+        state.SkipWithError("the list could not be made");
+        return;
+    }
+    Target target(bench.client);
+    const double floor = BlitFloor(target, bench.client);
+    const double start = Now();
+    for (auto _ : state) {
+        before(bench.list);
+        bench.Paint(&target.dc);
+    }
+    ::GdiFlush();
+    const double seconds = Now() - start;
     if (state.iterations() == 0 || floor <= 0)
         return;
     state.counters["x_blit"] = seconds / double(state.iterations()) / floor;
@@ -150,45 +168,21 @@ void Report(benchmark::State& state, double seconds, double floor)
 
 void BM_SkinListPaint(benchmark::State& state)
 {
-    Setup();
-    BenchList bench(float(state.range(0)) / 100.0f);
-    if (!bench.ok) {
-        state.SkipWithError("the list could not be made");
-        return;
-    }
-    Target target(bench.client);
-    const double floor = BlitFloor(target, bench.client);
-    const double start = Now();
-    for (auto _ : state)
-        bench.Paint(&target.dc);
-    ::GdiFlush();
-    Report(state, Now() - start, floor);
+    RunPaints(state, [](CMySkinListCtrl&) {});
 }
 BENCHMARK(BM_SkinListPaint)->Arg(100)->Arg(150)->Unit(benchmark::kMicrosecond);
 
 // Scrolling by one page (down, then back up, alternately) and painting what it shows.
 void BM_SkinListPageScroll(benchmark::State& state)
 {
-    Setup();
-    BenchList bench(float(state.range(0)) / 100.0f);
-    if (!bench.ok) {
-        state.SkipWithError("the list could not be made");
-        return;
-    }
-    Target target(bench.client);
-    const double floor = BlitFloor(target, bench.client);
-    CRect area;
-    bench.list.GetItemArea(&area);
-    const int middle = bench.list.GetScrollLimit(SB_VERT) / 2;
-    int step = area.Height();
-    const double start = Now();
-    for (auto _ : state) {
-        bench.list.SetScrollPos(SB_VERT, middle + step, FALSE);
-        step = step ? 0 : area.Height();
-        bench.Paint(&target.dc);
-    }
-    ::GdiFlush();
-    Report(state, Now() - start, floor);
+    int step = -1;
+    RunPaints(state, [&step](CMySkinListCtrl& list) {
+        CRect area;
+        list.GetItemArea(&area);
+        const int middle = list.GetScrollLimit(SB_VERT) / 2;
+        step = step == 0 ? area.Height() : 0;
+        list.SetScrollPos(SB_VERT, middle + step, FALSE);
+    });
 }
 BENCHMARK(BM_SkinListPageScroll)->Arg(100)->Arg(150)->Unit(benchmark::kMicrosecond);
 
