@@ -25,6 +25,10 @@
 #define WM_POPUP_SHOW (WM_USER + 3001)
 // A pop-up to itself: apply the answer its test seam gave (wParam 1, 2 or 3) once it shows.
 #define WM_POPUP_ANSWER (WM_USER + 20100)
+// To a radio-style bitmap button: clear its check.
+const UINT WM_SKINBUTTON_UNCHECK = WM_USER + 256;
+// From the bitmap scroll bars to their parent: wParam the position, lParam the bar's control id.
+const UINT WM_SCROLLBAR_POS = WM_USER + 2001;
 
 // ---- Application shell: title bar, tray, settings ----
 
