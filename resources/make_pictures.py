@@ -166,7 +166,8 @@ def shaded(colour, kind):
 
 
 def push_button(colour, kind):
-    return bmp24(90, 27, rounded(90, 27, 5, shaded(colour, kind), outside=MAGENTA))
+    # White outside the rounding: the pop-ups' body, whether or not the mask's region clips it.
+    return bmp24(90, 27, rounded(90, 27, 5, shaded(colour, kind), outside=PAPER))
 
 
 def button_mask():

@@ -5,11 +5,6 @@
 #include "resources/resource.h"
 #include "ui/controls/PopupLayout.h"
 
-int GetPopupFontSize()
-{
-    return ::GetUserDefaultLangID() == 1041 ? 9 : 10;
-}
-
 CSize CPopupMessage::Measure(CWnd* pWnd, const CString& strText, CSize minimum)
 {
     const CString text = strText.IsEmpty() ? CString(L" ") : strText;
@@ -24,10 +19,10 @@ CSize CPopupMessage::Measure(CWnd* pWnd, const CString& strText, CSize minimum)
     const int dpi = dc.GetDeviceCaps(LOGPIXELSY);
     m_fontTitle.DeleteObject();
     m_fontBody.DeleteObject();
-    lf.lfHeight = -::MulDiv(GetPopupFontSize() + 1, dpi, 72);
+    lf.lfHeight = -::MulDiv(GetDefaultFontSize() + 1, dpi, 72);
     lf.lfWeight = 900;
     m_fontTitle.CreateFontIndirect(&lf);
-    lf.lfHeight = -::MulDiv(GetPopupFontSize(), dpi, 72);
+    lf.lfHeight = -::MulDiv(GetDefaultFontSize(), dpi, 72);
     lf.lfWeight = 400;
     m_fontBody.CreateFontIndirect(&lf);
 

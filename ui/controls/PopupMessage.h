@@ -11,9 +11,6 @@
 
 class CWnd;
 
-// The user-interface font size in points by the user's language: 9 for Japanese, else 10.
-int GetPopupFontSize();
-
 class CPopupMessage {
 public:
     explicit CPopupMessage(int nGap) : m_nGap(nGap) {}

@@ -4,8 +4,8 @@
 
 BEGIN_MESSAGE_MAP(CStaticTab, CStatic)
     ON_WM_MOUSEMOVE()
-    ON_MESSAGE(WM_MOUSEHOVER, OnMouseHover)
-    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+    ON_MESSAGE(WM_MOUSEHOVER, &CStaticTab::OnMouseHover)
+    ON_MESSAGE(WM_MOUSELEAVE, &CStaticTab::OnMouseLeave)
 END_MESSAGE_MAP()
 
 CStaticTab::~CStaticTab()

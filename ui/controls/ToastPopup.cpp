@@ -122,7 +122,7 @@ void CToastPopup::OnPaint()
         if (!hFont || !::GetObjectW(hFont, sizeof(lf), &lf))
             ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
         lstrcpynW(lf.lfFaceName, GetDefaultFontName().GetString(), LF_FACESIZE);
-        lf.lfHeight = -::MulDiv(GetPopupFontSize(), dc.GetDeviceCaps(LOGPIXELSY), 144);
+        lf.lfHeight = -::MulDiv(GetDefaultFontSize(), dc.GetDeviceCaps(LOGPIXELSY), 144);
         lf.lfWeight = 700;
         if (measure.CreateFontIndirect(&lf))
             oldFont = dc.SelectObject(&measure);

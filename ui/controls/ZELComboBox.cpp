@@ -41,7 +41,7 @@ END_MESSAGE_MAP()
 
 void ZELComboBox::MakeFont()
 {
-    CreateComboFont(this, m_font, GetPopupFontSize() - 1);
+    CreateComboFont(this, m_font, GetDefaultFontSize() - 1);
 }
 
 int ZELComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -86,12 +86,12 @@ void ZELComboBox::OnPaint()
     CRect rc(client.left + 5, client.top + 2, client.right - 20, client.bottom);
     rc.OffsetRect(0, 1);
     const CString shown = GetShownText();
-    DrawTextWithFont(&dc, &rc, shown, RGB(0, 0, 0), 0, TRUE, GetPopupFontSize(), 0, 0);
+    DrawTextWithFont(&dc, &rc, shown, RGB(0, 0, 0), 0, TRUE, GetDefaultFontSize(), 0, 0);
     rc.OffsetRect(0, -1);
     rc.left -= 10;
     rc.right += 13;
     rc.top += 2;
-    DrawTextWithFont(&dc, &rc, L"\u25BC", RGB(0, 0, 0), 0, TRUE, GetPopupFontSize() - 1, DT_RIGHT, 0);
+    DrawTextWithFont(&dc, &rc, L"\u25BC", RGB(0, 0, 0), 0, TRUE, GetDefaultFontSize() - 1, DT_RIGHT, 0);
 }
 
 // ---- CZELSkinComboBox ----
@@ -106,7 +106,7 @@ END_MESSAGE_MAP()
 
 void CZELSkinComboBox::MakeFont()
 {
-    CreateComboFont(this, m_font, GetPopupFontSize());
+    CreateComboFont(this, m_font, GetDefaultFontSize());
 }
 
 int CZELSkinComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
