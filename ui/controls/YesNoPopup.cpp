@@ -13,7 +13,8 @@ CYesNoPopup::CYesNoPopup(CWnd* pParent, int nWidth, int nHeight, int x, int y, c
                          const CString& strHeading, const CString& strText, const CString& strContext, BOOL bNotice,
                          BOOL bCenterOnDesktop)
     : CDialogPopupBase(IDD_YES_NO_POPUP, pParent, nWidth, nHeight, x, y, strTitle, bNotice),
-      m_strHeading(strHeading), m_strText(strText), m_strContext(strContext), m_bCenterOnDesktop(bCenterOnDesktop)
+      m_strHeading(strHeading), m_strText(strText), m_strContext(strContext), m_bCenterOnDesktop(bCenterOnDesktop),
+      m_hNoticeParent(pParent ? pParent->GetSafeHwnd() : nullptr)
 {
 }
 
@@ -59,9 +60,9 @@ void CYesNoPopup::Answer(int nResult)
     if (m_bLogo) {
         // Posted, so the parent handles it after this handler; a parent that closed meanwhile
         // cannot take it, and the answer stays readable through GetResult.
-        HWND parent = ::GetParent(m_hWnd);
-        if (!parent && m_pParentWnd)
-            parent = m_pParentWnd->GetSafeHwnd();
+        // The window the owner gave, which may be a child layer; only without one the window
+        // that owns the pop-up.
+        HWND parent = m_hNoticeParent ? m_hNoticeParent : ::GetParent(m_hWnd);
         if (parent && ::IsWindow(parent))
             ::PostMessageW(parent, WM_YESNO_ANSWER, nResult == IDOK ? 1 : 0, 0);
     }

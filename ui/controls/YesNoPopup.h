@@ -39,4 +39,6 @@ private:
     BOOL m_bCenterOnDesktop;
     BOOL m_bTwoButtons = FALSE;
     CPopupMessage m_message{10};
+    // The window the notice answers, by handle: the parent object may be gone before the answer.
+    HWND m_hNoticeParent;
 };

@@ -231,6 +231,37 @@ TEST_F(Popups, ModelessNoticeAnsweredByTheHookHidesAndReports)
     delete popup;
 }
 
+TEST_F(Popups, NoticeAnswersTheLayerThatAskedAndNoOtherWindowWhenItClosed)
+{
+    for (bool closeLayerFirst : {false, true}) {
+        main.reports.clear();
+        auto* layer = new ctltest::CHostWnd;
+        ASSERT_TRUE(layer->CreateEx(0, nullptr, L"layer", WS_CHILD | WS_VISIBLE, 0, 0, 200, 200, main.GetSafeHwnd(), nullptr));
+        auto* popup = new CYesNoPopup(layer, 305, 157, 0, 0, L"알림", L"", L"발표를 시작할까요?", L"", TRUE, FALSE);
+        ASSERT_TRUE(popup->Create(IDD_YES_NO_POPUP, nullptr));
+        popup->ShowWindow(SW_SHOW);
+        if (closeLayerFirst) {
+            layer->DestroyWindow();
+            delete layer;
+            layer = nullptr;
+        }
+        ClickChild(popup, IDOK);
+        zeltest::PumpFor(50);
+        EXPECT_EQ(popup->GetResult(), 1);
+        EXPECT_FALSE(popup->IsWindowVisible());
+        // Never to the top-level window that merely owns the pop-up.
+        EXPECT_EQ(main.Count(WM_YESNO_ANSWER), 0);
+        if (layer) {
+            ASSERT_EQ(layer->Count(WM_YESNO_ANSWER), 1);
+            EXPECT_EQ(layer->Only(WM_YESNO_ANSWER)[0].wParam, 1u);
+            layer->DestroyWindow();
+            delete layer;
+        }
+        popup->DestroyWindow();
+        delete popup;
+    }
+}
+
 TEST_F(Popups, HookAnswersModalPopupsWithoutTheUser)
 {
     struct Case {
