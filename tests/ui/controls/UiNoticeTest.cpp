@@ -184,6 +184,22 @@ TEST_F(TrayNotices, ANoticeWhileAppearingOnlyRepaintsAndOneWhileSinkingComesBack
     EXPECT_EQ(tray.Slide().nVisibleHeight, 107);
 }
 
+TEST_F(TrayNotices, ClosingWhileSinkingAgainLeavesNoTimerRunning)
+{
+    tray.Notify(L"", L"첫째", L"", 0, L"", FALSE);
+    Drive(CTrayPopup::TIMER_APPEAR);
+    Drive(CTrayPopup::TIMER_APPEAR);
+    tray.SendMessage(WM_TIMER, CTrayPopup::TIMER_STAY);
+    tray.SendMessage(WM_TIMER, CTrayPopup::TIMER_DISAPPEAR);
+    tray.Notify(L"", L"둘째", L"", 0, L"", FALSE);   // back in view, waiting again
+    ASSERT_EQ(tray.GetState(), CTrayPopup::STATE_DISAPPEARING);
+    tray.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_POPUP_CLOSE, BN_CLICKED), 0);
+    EXPECT_EQ(tray.GetState(), CTrayPopup::STATE_HIDDEN);
+    // The wait started while sinking must not wake a hidden notice.
+    for (UINT id : {CTrayPopup::TIMER_APPEAR, CTrayPopup::TIMER_STAY, CTrayPopup::TIMER_DISAPPEAR})
+        EXPECT_FALSE(::KillTimer(tray.GetSafeHwnd(), id)) << id;
+}
+
 TEST_F(TrayNotices, CloseButtonHidesAtOnceAndAClickRestoresAMinimisedMain)
 {
     tray.Notify(L"", L"알림", L"", 0, L"", FALSE);
