@@ -163,30 +163,34 @@ TEST_F(MenuEx, LookOfItemsAndSelections)
     EXPECT_GT(checked.Count(s.clrText, CRect(0, 0, 60, 30)), 5);
 }
 
-TEST_F(MenuEx, TrackedMenuRoutesItemsToTheMenuObject)
+TEST_F(MenuEx, TrackedMenuIsDrawnByTheMenuObject)
 {
     CMenuEx menu(&host);
     ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MENU));
     CMenu* popup = menu.GetSubMenu(0);
     ASSERT_EQ(popup, menu.GetSubMenuEx(0));
-    // While the menu is open: picture it, then choose the first item with the keyboard.
+    // While the menu is open: picture it, read an item's colour, then close it.
     static bool s_shot;
+    static COLORREF s_item;
     s_shot = false;
+    s_item = CLR_INVALID;
+    ::SetCursorPos(700, 550);   // away from the menu: no item is hovered
     ::SetTimer(host.m_hWnd, 1, 300, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
         ::KillTimer(hwnd, id);
-        HWND hMenuWnd = ::FindWindowW(L"#32768", nullptr);
-        if (!hMenuWnd) {
-            ::EndMenu();
-            return;
+        if (HWND hMenuWnd = ::FindWindowW(L"#32768", nullptr)) {
+            s_shot = ctltest::SaveScreenshot(CWnd::FromHandle(hMenuWnd), L"MenuEx");
+            HDC dc = ::GetDC(hMenuWnd);
+            CRect rc;
+            ::GetClientRect(hMenuWnd, &rc);
+            s_item = ::GetPixel(dc, rc.Width() - 5, 3);
+            ::ReleaseDC(hMenuWnd, dc);
         }
-        CWnd* wnd = CWnd::FromHandle(hMenuWnd);
-        s_shot = ctltest::SaveScreenshot(wnd, L"MenuEx");
-        ::PostMessageW(hMenuWnd, WM_KEYDOWN, VK_DOWN, 0);
-        ::PostMessageW(hMenuWnd, WM_KEYDOWN, VK_RETURN, 0);
+        ::EndMenu();
     });
     const UINT chosen = popup->TrackPopupMenu(TPM_RETURNCMD | TPM_LEFTALIGN, 60, 60, &host);
+    EXPECT_EQ(chosen, 0u);
     EXPECT_TRUE(s_shot);
-    EXPECT_EQ(chosen, (UINT)ID_TEST_OPEN);
+    EXPECT_EQ(s_item, MenuExSettings().clrItem);   // the first item, painted in the menu's own colour
 }
 
 } // namespace

@@ -302,4 +302,43 @@ TEST_F(SkinButton, TextColourAndFont)
     EXPECT_GT(white, 5);
 }
 
+TEST_F(SkinButton, LosingFocusOrCancellingEndsAPress)
+{
+    CxSkinButton button;
+    Make(button, BS_PUSHBUTTON);
+    Skin(button);
+    Mouse(&button, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    ASSERT_EQ(::GetCapture(), button.m_hWnd);
+    EXPECT_EQ(::GetFocus(), button.m_hWnd);
+    host.SetFocus();
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_FALSE(button.IsTracking());
+
+    Mouse(&button, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    ASSERT_EQ(::GetCapture(), button.m_hWnd);
+    EXPECT_EQ(button.CancelTracking(), 0);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_FALSE(button.IsTracking());
+    Mouse(&button, WM_LBUTTONUP, 100, 5);
+    zeltest::PumpFor(20);
+    EXPECT_EQ(Clicks(), 0);
+}
+
+TEST_F(SkinButton, TextFontIsOnePointSmaller)
+{
+    CxSkinButton button;
+    Make(button, BS_PUSHBUTTON, L"\ud655\uc778");
+    CClientDC dc(&button);
+    HGDIOBJ original = ::GetCurrentObject(dc.m_hDC, OBJ_FONT);
+    button.SelectTextFont(&dc);
+    LOGFONT lf = {};
+    ASSERT_TRUE(::GetObjectW(::GetCurrentObject(dc.m_hDC, OBJ_FONT), sizeof(lf), &lf));
+    EXPECT_EQ(lf.lfHeight, -MulDiv(GetDefaultFontSize() - 1, dc.GetDeviceCaps(LOGPIXELSY), 72));
+    EXPECT_EQ(lf.lfWeight, FW_NORMAL);
+    EXPECT_EQ(CString(lf.lfFaceName), GetDefaultFontName());
+    button.SelectTextFont(&dc);   // again: the font in use stays valid
+    EXPECT_NE(::GetObjectType(::GetCurrentObject(dc.m_hDC, OBJ_FONT)), 0u);
+    ::SelectObject(dc.m_hDC, original);
+}
+
 } // namespace
