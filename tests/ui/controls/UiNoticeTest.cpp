@@ -95,6 +95,17 @@ TEST_F(Notices, ToastUntilClosedSitsLowerAndHidesOnlyWhenClosed)
     toast->DestroyWindow();
 }
 
+TEST_F(Notices, NoticesWithoutTheirWindowsAreOnlyTold)
+{
+    CToastPopup toast(&main);   // never created
+    toast.Show(0, 0, 400, 300, L"창 없음");
+    EXPECT_FALSE(toast.IsShowing());
+    CTrayPopup tray;
+    tray.Notify(L"", L"창 없음", L"", 0, L"", FALSE);
+    EXPECT_EQ(tray.GetState(), CTrayPopup::STATE_HIDDEN);
+    EXPECT_EQ(told.size(), 2u);
+}
+
 TEST_F(Notices, ToastTextPlacementAndTitledText)
 {
     EXPECT_EQ(CToastPopup::TextTop(60, 120, 300), 30 - 12);
