@@ -312,6 +312,16 @@ TEST_F(Popups, ModelessConfirmHidesOnOkAndKeepsItsAnswer)
     delete popup;
 }
 
+TEST_F(Popups, APopupBringsAMinimisedMainWindowBack)
+{
+    main.ShowWindow(SW_MINIMIZE);
+    ASSERT_TRUE(main.IsIconic());
+    SetPopupAnswerHook([](const POPUP_QUESTION&) { return 1; });
+    CConfirmPopup popup(nullptr, 305, 137, 0, 0, L"알림", L"", L"복원", FALSE);
+    EXPECT_EQ(popup.DoModal(), 1);
+    EXPECT_FALSE(main.IsIconic());
+}
+
 TEST_F(Popups, HideAndShowMessagesKeepThePopupRunning)
 {
     CConfirmPopup popup(&main, 305, 137, 0, 0, L"알림", L"", L"숨김 시험", FALSE);
