@@ -1,7 +1,14 @@
 #include <windows.h>
 
-// Entry point; the program's own application object takes over from here as it is built.
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
+#include "app/ZELApp.h"
+#include "platform/Wnd.h"
+
+// Built before the application object, in this order (the two logs live in core).
+UINT g_uTaskbarCreatedMsg = ::RegisterWindowMessageW(L"TaskbarCreated");
+CWnd g_wndTray;
+CZELApp theApp;
+
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow)
 {
-    return 0;
+    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
 }

@@ -30,3 +30,10 @@
 #define IDC_POINTER_FINGER 683
 #define IDB_COMBO_DROP_HOVER 1021
 #define IDB_COMBO_DROP 1022
+
+// ---- Application shell: start-up, settings, account and time keeper ----
+#define IDS_OFFLINE 111                  // start-up: the machine is offline
+#define IDS_PUSH_SETTING_LOAD_FAIL 255   // settings: the push-alarm schedule could not be read
+#define IDS_PUSH_SETTING_SAVE_FAIL 256   // settings: the schedule change was refused
+#define IDD_SETTING_PAGE 1199            // a settings page: skinned child dialog
+#define IDD_SKIN_DIALOG 1200             // a skinned pop-up dialog (settings, change password)
