@@ -12,6 +12,10 @@
 #include <windows.h>
 
 // ---- Skinned controls and pop-ups ----
+// To a radio-style bitmap button: clear its check.
+const UINT WM_SKINBUTTON_UNCHECK = WM_USER + 256;
+// From the bitmap scroll bars to their parent: wParam the position, lParam the bar's control id.
+const UINT WM_SCROLLBAR_POS = WM_USER + 2001;
 
 // ---- Application shell: title bar, tray, settings ----
 // Settings pages to the settings window (wParam: 1 push schedule, 2 pen, 3 close alarm).

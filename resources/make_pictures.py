@@ -106,6 +106,49 @@ PICTURES = {
 }
 
 
+# ---- Skinned controls: the bitmap scroll bar ----
+MAGENTA = (255, 0, 255)
+SCROLL_FACE = (235, 235, 235)
+SCROLL_THUMB = (170, 170, 170)
+SCROLL_THUMB_HELD = (110, 110, 110)
+
+
+def scroll_arrow(up, pressed):
+    """A 14 x 10 arrow button of the scroll bar: a small triangle on the bar's face."""
+    ink = TEAL if pressed else DARK
+
+    def pixel(x, y):
+        row = (y - 3) if up else (6 - y)    # 0 at the tip
+        if 0 <= row <= 3 and abs(x - 7) <= row:
+            return ink
+        return SCROLL_FACE
+    return bmp24(14, 10, pixel)
+
+
+def scroll_thumb(part, pressed):
+    """A 7 x 4 piece of the thumb: rounded caps keyed with magenta, an opaque middle."""
+    colour = SCROLL_THUMB_HELD if pressed else SCROLL_THUMB
+
+    def pixel(x, y):
+        corner = x in (0, 6) and ((part == "top" and y == 0) or (part == "bottom" and y == 3))
+        return MAGENTA if corner else colour
+    return bmp24(7, 4, pixel)
+
+
+PICTURES.update({
+    "scroll_down.bmp": lambda: scroll_arrow(False, False),
+    "scroll_down_pressed.bmp": lambda: scroll_arrow(False, True),
+    "scroll_up.bmp": lambda: scroll_arrow(True, False),
+    "scroll_up_pressed.bmp": lambda: scroll_arrow(True, True),
+    "scroll_thumb_top.bmp": lambda: scroll_thumb("top", False),
+    "scroll_thumb_top_pressed.bmp": lambda: scroll_thumb("top", True),
+    "scroll_thumb_middle.bmp": lambda: scroll_thumb("middle", False),
+    "scroll_thumb_middle_pressed.bmp": lambda: scroll_thumb("middle", True),
+    "scroll_thumb_bottom_pressed.bmp": lambda: scroll_thumb("bottom", True),
+    "scroll_thumb_bottom.bmp": lambda: scroll_thumb("bottom", False),
+})
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)

@@ -37,3 +37,14 @@
 #define IDS_PUSH_SETTING_SAVE_FAIL 256   // settings: the schedule change was refused
 #define IDD_SETTING_PAGE 1199            // a settings page: skinned child dialog
 #define IDD_SKIN_DIALOG 1200             // a skinned pop-up dialog (settings, change password)
+// Skinned controls: the bitmap scroll bar (arrows 14 x 10, thumb pieces 7 x 4).
+#define IDB_SCROLL_DOWN 593
+#define IDB_SCROLL_DOWN_PRESSED 594
+#define IDB_SCROLL_UP 596
+#define IDB_SCROLL_UP_PRESSED 597
+#define IDB_SCROLL_THUMB_TOP 599
+#define IDB_SCROLL_THUMB_TOP_PRESSED 600
+#define IDB_SCROLL_THUMB_MIDDLE 602
+#define IDB_SCROLL_THUMB_MIDDLE_PRESSED 603
+#define IDB_SCROLL_THUMB_BOTTOM_PRESSED 605
+#define IDB_SCROLL_THUMB_BOTTOM 606
