@@ -103,12 +103,13 @@ private:
     HINSTANCE m_previous;
 };
 
-// Makes the shipped Korean resource library the resource library while it lives.
+// Makes a shipped language library (the Korean one unless named) the resource library while
+// it lives.
 class ShippedResources {
 public:
-    ShippedResources() : m_previous(AfxGetResourceHandle())
+    explicit ShippedResources(const wchar_t* file = L"Res_Kor.dll") : m_previous(AfxGetResourceHandle())
     {
-        m_module = ::LoadLibraryW((zeltest::BinaryDir() + L"\\bin\\Res_Kor.dll").c_str());
+        m_module = ::LoadLibraryW((zeltest::BinaryDir() + L"\\bin\\" + file).c_str());
         if (m_module)
             AfxSetResourceHandle(m_module);
     }
