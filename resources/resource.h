@@ -35,8 +35,6 @@
 #define IDS_OFFLINE 111                  // start-up: the machine is offline
 #define IDS_PUSH_SETTING_LOAD_FAIL 255   // settings: the push-alarm schedule could not be read
 #define IDS_PUSH_SETTING_SAVE_FAIL 256   // settings: the schedule change was refused
-#define IDD_SETTING_PAGE 1199            // a settings page: skinned child dialog
-#define IDD_SKIN_DIALOG 1200             // a skinned pop-up dialog (settings, change password)
 // ---- Skinned controls and pop-ups (second block) ----
 // Dialog templates of the pop-ups and of the skinned dialogs; the controls they bind.
 #define IDD_POPUP_BASE 109           // short form of the message pop-up
