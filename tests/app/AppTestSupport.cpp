@@ -29,6 +29,11 @@ LanguageLibrary::~LanguageLibrary()
     }
 }
 
+void ClickObject(CWnd* pWnd, const SKIN_OBJECT* pObject)
+{
+    skintest::Click(pWnd->m_hWnd, pObject->m_rcObject.CenterPoint().x, pObject->m_rcObject.CenterPoint().y);
+}
+
 bool SaveScreenshot(HWND hWnd, const std::wstring& name)
 {
     ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);

@@ -4,8 +4,12 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "platform/Wnd.h"
+#include "ui/skin/SkinObject.h"
 
 #include "tests/net/protocol/EndToEndSupport.h"
 
@@ -26,6 +30,21 @@ private:
 // Paints the window now and saves what the display shows of it as screenshots\<name>.png in
 // the build folder. True when the file was written.
 bool SaveScreenshot(HWND hWnd, const std::wstring& name);
+
+// A click in the middle of a skin object of the window.
+void ClickObject(CWnd* pWnd, const SKIN_OBJECT* pObject);
+
+// Runs the dialog modally; the script drives it from inside its modal loop once it is up.
+template <class D>
+INT_PTR RunModal(D& dlg, const std::function<void(D&)>& script)
+{
+    CWnd::SetModalLoopHook([&](CWnd* pWnd) {
+        if (pWnd == &dlg) script(dlg);
+    });
+    const INT_PTR result = dlg.DoModal();
+    CWnd::SetModalLoopHook(nullptr);
+    return result;
+}
 
 // A test of a shell dialog against the local test servers: the language library, the shipped
 // skin, and the program's own application-server client logged in as a user of the data set.

@@ -22,18 +22,6 @@ protected:
         apptest::ShellDialogTest::TearDown();
     }
     static void Type(SKIN_OBJECT* p, const wchar_t* text) { p->m_edit.SetText(text); }
-    static void ClickObject(CWnd* pDlg, SKIN_OBJECT* p)
-    {
-        skintest::Click(pDlg->m_hWnd, p->m_rcObject.CenterPoint().x, p->m_rcObject.CenterPoint().y);
-    }
-    // Runs the dialog modally; 'script' drives it from inside its modal loop.
-    INT_PTR Run(CChangePasswordDlg& dlg, std::function<void(CChangePasswordDlg&)> script)
-    {
-        CWnd::SetModalLoopHook([&](CWnd* pWnd) {
-            if (pWnd == &dlg) script(dlg);
-        });
-        return dlg.DoModal();
-    }
 };
 
 TEST_F(ChangePasswordTest, LocalRulesAreShownAndNothingIsSent)
@@ -41,17 +29,17 @@ TEST_F(ChangePasswordTest, LocalRulesAreShownAndNothingIsSent)
     LogIn("park");
     apptest::BoxRecorder boxes;
     CChangePasswordDlg dlg;
-    const INT_PTR result = Run(dlg, [&](CChangePasswordDlg& d) {
-        ClickObject(&d, d.m_pBtnOK);                      // all empty: one message, rule 1
+    const INT_PTR result = apptest::RunModal<CChangePasswordDlg>(dlg, [&](CChangePasswordDlg& d) {
+        apptest::ClickObject(&d, d.m_pBtnOK);                      // all empty: one message, rule 1
         Type(d.m_pEditOld, L"1234");
         Type(d.m_pEditNew, L"1234");
         Type(d.m_pEditChk, L"zzzz");
-        ClickObject(&d, d.m_pBtnOK);                      // same as old beats the mismatch
+        apptest::ClickObject(&d, d.m_pBtnOK);                      // same as old beats the mismatch
         Type(d.m_pEditNew, L"abcd1234");
         Type(d.m_pEditChk, L"abcd1234");
-        ClickObject(&d, d.m_pBtnOK);                      // no symbol
+        apptest::ClickObject(&d, d.m_pBtnOK);                      // no symbol
         EXPECT_TRUE(apptest::SaveScreenshot(d.m_hWnd, L"ChangePasswordDlg"));
-        ClickObject(&d, d.m_pBtnClose);
+        apptest::ClickObject(&d, d.m_pBtnClose);
     });
     EXPECT_EQ(result, IDCANCEL);
     ASSERT_EQ(boxes.boxes.size(), 3u);
@@ -68,15 +56,15 @@ TEST_F(ChangePasswordTest, RefusalShowsTheServersTextAfterTheReplyAndKeepsTheInp
     LogIn("choi");
     apptest::BoxRecorder boxes;
     CChangePasswordDlg dlg;
-    const INT_PTR result = Run(dlg, [&](CChangePasswordDlg& d) {
+    const INT_PTR result = apptest::RunModal<CChangePasswordDlg>(dlg, [&](CChangePasswordDlg& d) {
         Type(d.m_pEditOld, L"wrong");
         Type(d.m_pEditNew, L"abcd_123");
         Type(d.m_pEditChk, L"abcd_123");
-        ClickObject(&d, d.m_pBtnOK);
+        apptest::ClickObject(&d, d.m_pBtnOK);
         EXPECT_TRUE(zeltest::PumpUntil([&] { return !boxes.boxes.empty(); }, 10000));
         EXPECT_TRUE(::IsWindowVisible(d.m_hWnd));
         EXPECT_EQ(d.m_pEditNew->m_edit.GetText(), CString(L"abcd_123"));
-        ClickObject(&d, d.m_pBtnClose);
+        apptest::ClickObject(&d, d.m_pBtnClose);
     });
     EXPECT_EQ(result, IDCANCEL);
     ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -102,7 +90,7 @@ TEST_F(ChangePasswordTest, AcceptedChangeEndsWithOkAndEndsTheMainWaitCursor)
     LogIn("jung");
     apptest::BoxRecorder boxes;
     CChangePasswordDlg dlg;
-    const INT_PTR result = Run(dlg, [&](CChangePasswordDlg& d) {
+    const INT_PTR result = apptest::RunModal<CChangePasswordDlg>(dlg, [&](CChangePasswordDlg& d) {
         Type(d.m_pEditOld, L"1234");
         Type(d.m_pEditNew, L"new_pw12");
         Type(d.m_pEditChk, L"new_pw12");
@@ -125,7 +113,7 @@ TEST_F(ChangePasswordTest, AcceptedChangeEndsWithOkAndEndsTheMainWaitCursor)
 TEST_F(ChangePasswordTest, TabAndShiftTabCycleTheThreeFields)
 {
     CChangePasswordDlg dlg;
-    Run(dlg, [&](CChangePasswordDlg& d) {
+    apptest::RunModal<CChangePasswordDlg>(dlg, [&](CChangePasswordDlg& d) {
         auto tab = [&](bool shift) {
             BYTE keys[256];
             ::GetKeyboardState(keys);
@@ -166,13 +154,13 @@ TEST_F(ChangePasswordTest, RepliesGoBackToTheEarlierWindowWhenTheDialogHasGone)
     Control(rule);
     apptest::BoxRecorder boxes;
     CChangePasswordDlg dlg;
-    Run(dlg, [&](CChangePasswordDlg& d) {
+    apptest::RunModal<CChangePasswordDlg>(dlg, [&](CChangePasswordDlg& d) {
         Type(d.m_pEditOld, L"1234");
         Type(d.m_pEditNew, L"abcd_123");
         Type(d.m_pEditChk, L"abcd_123");
-        ClickObject(&d, d.m_pBtnOK);
+        apptest::ClickObject(&d, d.m_pBtnOK);
         EXPECT_EQ(CTasClientManager::GetInstance()->GetListener(), d.m_hWnd);
-        ClickObject(&d, d.m_pBtnClose);
+        apptest::ClickObject(&d, d.m_pBtnClose);
     });
     EXPECT_EQ(CTasClientManager::GetInstance()->GetListener(), m_listener.Handle());
     EXPECT_TRUE(m_listener.WaitFor(WM_USER + 143, 1, 10000)) << "the late reply reaches the earlier window";

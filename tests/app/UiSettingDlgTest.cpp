@@ -40,28 +40,7 @@ protected:
         CSettingManager::DestroyInstance();
         apptest::ShellDialogTest::TearDown();
     }
-    static void ClickObject(CWnd* pWnd, SKIN_OBJECT* p)
-    {
-        skintest::Click(pWnd->m_hWnd, p->m_rcObject.CenterPoint().x, p->m_rcObject.CenterPoint().y);
-    }
-    INT_PTR Run(CSettingDlg& dlg, std::function<void(CSettingDlg&)> script)
-    {
-        CWnd::SetModalLoopHook([&](CWnd* pWnd) {
-            if (pWnd == &dlg) script(dlg);
-        });
-        return dlg.DoModal();
-    }
     static bool WaitLoaded(CSettingDlg& d) { return zeltest::PumpUntil([&] { return d.IsPushLoaded(); }, 10000); }
-    Json::Value Schedule(bool apply)
-    {
-        Json::Value body;
-        for (const char* k : {"sunYn", "monYn", "tueYn", "wedYn", "thurYn", "friYn", "satYn"}) body[k] = false;
-        body["applyYn"] = apply;
-        body["tueYn"] = true;
-        body["starttime"] = "0830";
-        body["endtime"] = "1705";
-        return body;
-    }
     std::vector<PopupRecord> popups;
 };
 
@@ -69,7 +48,7 @@ TEST_F(SettingDlgTest, ScheduleIsReadAtOpeningAndEveryChangeSendsTheWholeSchedul
 {
     LogIn("kim");
     CSettingDlg dlg;
-    const INT_PTR result = Run(dlg, [&](CSettingDlg& d) {
+    const INT_PTR result = apptest::RunModal<CSettingDlg>(dlg, [&](CSettingDlg& d) {
         ASSERT_TRUE(WaitLoaded(d));
         EXPECT_EQ(d.m_pList->GetRowValue(1), CString(L"ON"));
         EXPECT_TRUE(::IsWindowVisible(d.m_pPushPage->m_hWnd));
@@ -79,13 +58,13 @@ TEST_F(SettingDlgTest, ScheduleIsReadAtOpeningAndEveryChangeSendsTheWholeSchedul
         EXPECT_TRUE(page->IsChecked(page->m_pBtnMon));
         EXPECT_FALSE(page->IsChecked(page->m_pBtnSun));
         EXPECT_TRUE(apptest::SaveScreenshot(d.m_hWnd, L"SettingDlg"));
-        ClickObject(page, page->m_pBtnSun);
+        apptest::ClickObject(page, page->m_pBtnSun);
         EXPECT_TRUE(WaitForFrames("tas", nullptr, "M00000019", 1));
-        ClickObject(page, page->m_pBtnAlarm);   // off: the schedule's controls go
+        apptest::ClickObject(page, page->m_pBtnAlarm);   // off: the schedule's controls go
         EXPECT_TRUE(WaitForFrames("tas", nullptr, "M00000019", 2));
         EXPECT_EQ(page->m_pGroup->m_nVisible, 0);
         EXPECT_EQ(d.m_pList->GetRowValue(1), CString(L"OFF"));
-        ClickObject(&d, d.m_Screen.FindObject(L"btnClose"));
+        apptest::ClickObject(&d, d.m_Screen.FindObject(L"btnClose"));
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(CTasClientManager::GetInstance()->GetListener(), m_listener.Handle()) << "replies given back";
@@ -118,10 +97,10 @@ TEST_F(SettingDlgTest, ChangesBeforeTheScheduleHasLoadedAreNotSent)
     rule["delay"] = 1.0;
     Control(rule);
     CSettingDlg dlg;
-    Run(dlg, [&](CSettingDlg& d) {
+    apptest::RunModal<CSettingDlg>(dlg, [&](CSettingDlg& d) {
         CSettingPushDlg* page = d.m_pPushPage;
         EXPECT_FALSE(d.IsPushLoaded());
-        ClickObject(page, page->m_pBtnSat);
+        apptest::ClickObject(page, page->m_pBtnSat);
         zeltest::PumpFor(300);
         ASSERT_TRUE(WaitLoaded(d));
         EXPECT_FALSE(page->IsChecked(page->m_pBtnSat)) << "the server's schedule replaces the early click";
@@ -140,7 +119,7 @@ TEST_F(SettingDlgTest, RowsPagesPenAndCloseAlarm)
     CSettingManager::GetInstance()->SetCloseAlarm(0);
     CSettingDlg dlg;
     dlg.SetStartKey(4);
-    Run(dlg, [&](CSettingDlg& d) {
+    apptest::RunModal<CSettingDlg>(dlg, [&](CSettingDlg& d) {
         EXPECT_TRUE(::IsWindowVisible(d.m_pVersionPage->m_hWnd));
         EXPECT_EQ(d.m_pList->GetCurSel(), 3);
         EXPECT_EQ(d.m_pVersionPage->m_pTextVersion->m_text.m_strText, CString(L"Version 4.2.0.0"));
@@ -154,7 +133,7 @@ TEST_F(SettingDlgTest, RowsPagesPenAndCloseAlarm)
         EXPECT_TRUE(::IsWindowVisible(d.m_pTouchPage->m_hWnd));
         EXPECT_FALSE(::IsWindowVisible(d.m_pVersionPage->m_hWnd));
         EXPECT_TRUE(apptest::SaveScreenshot(d.m_hWnd, L"SettingTouch"));
-        ClickObject(d.m_pTouchPage, d.m_pTouchPage->m_pBtnPen);
+        apptest::ClickObject(d.m_pTouchPage, d.m_pTouchPage->m_pBtnPen);
         zeltest::PumpFor(100);
         EXPECT_EQ(CSettingManager::GetInstance()->m_bUsePen, 0);
         EXPECT_EQ(d.m_pList->GetRowValue(2), CString(L"OFF"));
@@ -167,7 +146,7 @@ TEST_F(SettingDlgTest, RowsPagesPenAndCloseAlarm)
         EXPECT_EQ(CSettingManager::GetInstance()->m_nTouchTrembling, 7);
         // The close alarm's 30-minute choice.
         d.ShowPage(3);
-        ClickObject(d.m_pCloseAlarmPage, d.m_pCloseAlarmPage->m_pBtn30);
+        apptest::ClickObject(d.m_pCloseAlarmPage, d.m_pCloseAlarmPage->m_pBtn30);
         zeltest::PumpFor(100);
         EXPECT_EQ(CSettingManager::GetInstance()->m_nCloseAlarm, 30);
         EXPECT_EQ(d.m_pList->GetRowValue(3), CString(L"30분 전"));
@@ -192,9 +171,9 @@ TEST_F(SettingDlgTest, RefusedSaveAndFailedLoadAreToldAfterTheReply)
     rule["body"]["status"] = 1;
     Control(rule);
     CSettingDlg dlg;
-    const INT_PTR kept = Run(dlg, [&](CSettingDlg& d) {
+    const INT_PTR kept = apptest::RunModal<CSettingDlg>(dlg, [&](CSettingDlg& d) {
         ASSERT_TRUE(WaitLoaded(d));
-        ClickObject(d.m_pPushPage, d.m_pPushPage->m_pBtnWed);
+        apptest::ClickObject(d.m_pPushPage, d.m_pPushPage->m_pBtnWed);
         EXPECT_TRUE(zeltest::PumpUntil([&] { return !popups.empty(); }, 10000));
         EXPECT_TRUE(::IsWindowVisible(d.m_hWnd)) << "a refused change leaves the window open";
         d.EndDialog(IDCANCEL);
@@ -212,7 +191,7 @@ TEST_F(SettingDlgTest, RefusedSaveAndFailedLoadAreToldAfterTheReply)
     Control(fail);
     CSettingDlg dlg2;
     // The window closes itself once the failure has been told (maybe before it was first idle).
-    const INT_PTR closed = Run(dlg2, [&](CSettingDlg& d) {
+    const INT_PTR closed = apptest::RunModal<CSettingDlg>(dlg2, [&](CSettingDlg& d) {
         if (!zeltest::PumpUntil([&] { return !d.ContinueModal(); }, 10000)) d.EndDialog(100);
     });
     EXPECT_EQ(closed, IDCANCEL);
