@@ -1,5 +1,6 @@
 #include <winsock2.h>  // before windows.h, which the headers below bring in
 
+#include "app/ResourceText.h"
 #include "app/SettingDlg.h"
 
 #include "core/ClientMessages.h"
@@ -28,12 +29,6 @@ const WPARAM REPLY_LOAD_FAILED = 1;
 const WPARAM REPLY_SAVE_REFUSED = 2;
 const WPARAM REPLY_SCHEDULE = 3;
 
-CString LoadText(UINT nId)
-{
-    CString str;
-    str.LoadString(nId);
-    return str;
-}
 
 BOOL ReadApply(const Json::Value& body)
 {
@@ -388,7 +383,7 @@ LRESULT CSettingDlg::OnReceiveM00000019(WPARAM, LPARAM lParam)
 void CSettingDlg::ShowConfirm(UINT nTextId)
 {
     CWnd* pParent = AfxGetMainWnd() ? AfxGetMainWnd() : this;
-    CConfirmPopup popup(pParent, 305, 137, 0, 0, LoadText(IDS_POPUP_TITLE), L"", LoadText(nTextId), FALSE);
+    CConfirmPopup popup(pParent, 305, 137, 0, 0, LoadResourceText(IDS_POPUP_TITLE), L"", LoadResourceText(nTextId), FALSE);
     popup.DoModal();
 }
 

@@ -1,5 +1,6 @@
 #include <winsock2.h>  // before windows.h, which the headers below bring in
 
+#include "app/ResourceText.h"
 #include "app/SettingIPPortDlg.h"
 
 #include "app/ServerAddressRules.h"
@@ -26,12 +27,6 @@ const int kDefaultPorts[3] = {16302, 16304, 16301};
 
 CSettingIPPortDlg::PFN_RESOLVE s_pfnResolve = nullptr;
 
-CString LoadText(UINT nId)
-{
-    CString str;
-    str.LoadString(nId);
-    return str;
-}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CSettingIPPortDlg, CDialog)
@@ -82,14 +77,14 @@ void CSettingIPPortDlg::InitControls()
     m_btnSave.MoveWindow(243, 278, 105, 26);
     const int labelY[4] = {127, 161, 190, 219};
     for (int i = 0; i < 4; ++i) {
-        m_label[i].SetWindowText(LoadText(IDS_LABELS[i]));
+        m_label[i].SetWindowText(LoadResourceText(IDS_LABELS[i]));
         m_label[i].MoveWindow(77, labelY[i], i == 0 ? 120 : 130, 20);
     }
     const int rowY[3] = {156, 185, 214};
     for (int i = 0; i < 6; ++i) {
         const bool bPort = (i % 2) == 1;
         m_edit[i].SetNotifyWnd(this);
-        m_edit[i].SetHintText(LoadText(bPort ? IDS_PORT_HINT : IDS_ADDRESS_HINT));
+        m_edit[i].SetHintText(LoadResourceText(bPort ? IDS_PORT_HINT : IDS_ADDRESS_HINT));
         m_edit[i].MoveWindow(bPort ? 346 : 216, rowY[i / 2], bPort ? 50 : 120, 22);
     }
     const CZELApp* pApp = dynamic_cast<CZELApp*>(AfxGetApp());
@@ -163,7 +158,7 @@ void CSettingIPPortDlg::FillDefaults()
 
 void CSettingIPPortDlg::ShowPopup(UINT nTextId)
 {
-    CConfirmPopup popup(this, 305, 137, 0, 0, LoadText(IDS_POPUP_TITLE), L"", LoadText(nTextId), TRUE);
+    CConfirmPopup popup(this, 305, 137, 0, 0, LoadResourceText(IDS_POPUP_TITLE), L"", LoadResourceText(nTextId), TRUE);
     popup.DoModal();
 }
 

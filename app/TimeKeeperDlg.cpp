@@ -1,3 +1,4 @@
+#include "app/ResourceText.h"
 #include "app/TimeKeeperDlg.h"
 
 #include "app/ZELApp.h"
@@ -28,12 +29,6 @@ const UINT IDB_OK_DISABLED = 428, IDB_OK_HOVER = 429, IDB_OK = 430, IDB_OK_DOWN 
 const UINT IDB_CLOSE_DISABLED = 1154, IDB_CLOSE_HOVER = 1156, IDB_CLOSE = 1157, IDB_CLOSE_DOWN = 1158;
 const UINT IDB_BUTTON_MASK = 681;
 
-CString LoadText(UINT nId)
-{
-    CString str;
-    str.LoadString(nId);
-    return str;
-}
 
 struct AppFont {
     CString face;
@@ -94,7 +89,7 @@ void CTimeKeeperDlg::CreateTimeCombo()
     m_pTimeCombo->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | CBS_DROPDOWNLIST | CBS_DISABLENOSCROLL, rc, this,
                          IDC_KEEPER_COMBO);
     for (int i = 0; i < kChoices; ++i)
-        m_pTimeCombo->AddString(LoadText(IDS_KEEPER_CHOICE_FIRST + i));
+        m_pTimeCombo->AddString(LoadResourceText(IDS_KEEPER_CHOICE_FIRST + i));
 }
 
 int CTimeKeeperDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -188,7 +183,7 @@ BOOL CTimeKeeperDlg::OnEraseBkgnd(CDC* pDC)
     CFont* pOld = pDC->SelectObject(&fontTitle);
     auto draw = [&](UINT nId, RECT r, COLORREF clr) {
         pDC->SetTextColor(clr);
-        pDC->DrawText(LoadText(nId), &r, DT_VCENTER);
+        pDC->DrawText(LoadResourceText(nId), &r, DT_VCENTER);
     };
     draw(IDS_KEEPER_TITLE, {16, 12, 200, 32}, RGB(255, 255, 255));
     pDC->SelectObject(&fontText);
