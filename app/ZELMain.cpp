@@ -3,9 +3,7 @@
 #include "app/ZELApp.h"
 #include "platform/Wnd.h"
 
-// Built before the application object, in this order (the two logs live in core).
-UINT g_uTaskbarCreatedMsg = ::RegisterWindowMessageW(L"TaskbarCreated");
-CWnd g_wndTray;
+// The one application object (the logs and the tray's globals are built in their libraries).
 CZELApp theApp;
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow)
