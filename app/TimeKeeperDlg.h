@@ -1,16 +1,14 @@
 #pragma once
 // The time keeper dialog: a switch and one of five time choices, kept in the registry
 // ("KeeperUse", "TimeInfo" under the product's Settings key) and shown again at the next opening.
+#include "app/FramedDialog.h"
 #include "platform/Brush.h"
 #include "platform/Button.h"
-#include "platform/Dialog.h"
-#include "ui/controls/PopupMessage.h"
 #include "ui/controls/ZELComboBox.h"
-#include "ui/controls/xSkinButton.h"
 
 #define TIME_KEEPER_REG_KEY L"Software\\TALVORA\\Brindlecast\\Settings"
 
-class CTimeKeeperDlg : public CDialog {
+class CTimeKeeperDlg : public CFramedDialog {
 public:
     explicit CTimeKeeperDlg(CWnd* pParent = nullptr);
     ~CTimeKeeperDlg() override;
@@ -20,9 +18,6 @@ public:
     int m_nTimeInfo = 0;
     ZELComboBox* m_pTimeCombo = nullptr;
     CButton m_chkUse;
-    CxSkinButton m_btnCancel;
-    CxSkinButton m_btnOK;
-    CxSkinButton m_btnClose;
 
     void LoadSetting();
     static void SaveSetting(int nUse, int nIndex);
@@ -31,7 +26,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void PostNcDestroy() override;
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnCreateControls() override;
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
@@ -43,5 +38,4 @@ protected:
 
 private:
     void CreateTimeCombo();
-    CPopupFrame m_frame;
 };
