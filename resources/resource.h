@@ -200,3 +200,12 @@
 #define IDS_SERVER_SAVED 278
 #define IDS_SERVER_MISSING 279
 #define IDS_SERVER_INVALID 288
+
+// ---- Application shell: notification settings ----
+#define IDD_NOTIFY_SET 364
+#define IDC_NOTIFY_APPLY 1048
+#define IDC_NOTIFY_CLOSE 1049
+#define IDS_NOTIFY_TEXT1 207
+#define IDS_NOTIFY_TEXT2 208
+#define IDS_NOTIFY_TITLE 209
+#define IDS_NOTIFY_APPLY 210
