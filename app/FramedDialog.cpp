@@ -47,6 +47,11 @@ void CFramedDialog::SkinButtons()
 
 void CFramedDialog::DrawFrame(CDC* pDC, UINT nTitleId)
 {
+    DrawFrame(pDC, LoadResourceText(nTitleId));
+}
+
+void CFramedDialog::DrawFrame(CDC* pDC, const CString& strTitle)
+{
     CRect rc;
     GetClientRect(&rc);
     m_frame.Draw(pDC, rc.Width(), rc.Height(), FALSE, FALSE);
@@ -75,16 +80,21 @@ void CFramedDialog::DrawFrame(CDC* pDC, UINT nTitleId)
     CFont* pOld = pDC->SelectObject(&m_fontTitle);
     pDC->SetTextColor(RGB(255, 255, 255));
     RECT rcTitle = {16, 12, 200, 32};
-    pDC->DrawText(LoadResourceText(nTitleId), &rcTitle, DT_VCENTER);
+    pDC->DrawText(strTitle, &rcTitle, DT_VCENTER);
     pDC->SelectObject(pOld);
 }
 
 void CFramedDialog::DrawGreyText(CDC* pDC, UINT nTextId, const RECT& rc, COLORREF clr)
 {
+    DrawGreyText(pDC, LoadResourceText(nTextId), rc, clr);
+}
+
+void CFramedDialog::DrawGreyText(CDC* pDC, const CString& strText, const RECT& rc, COLORREF clr, UINT nFormat)
+{
     CFont* pOld = pDC->SelectObject(&m_fontText);
     pDC->SetTextColor(clr);
     RECT r = rc;
-    pDC->DrawText(LoadResourceText(nTextId), &r, DT_VCENTER);
+    pDC->DrawText(strText, &r, nFormat);
     pDC->SelectObject(pOld);
 }
 

@@ -24,7 +24,9 @@ protected:
     void SkinButtons();
     // The frame, the title, and the texts the dialog adds through DrawGreyText.
     void DrawFrame(CDC* pDC, UINT nTitleId);
+    void DrawFrame(CDC* pDC, const CString& strTitle);
     void DrawGreyText(CDC* pDC, UINT nTextId, const RECT& rc, COLORREF clr = RGB(0x82, 0x82, 0x82));
+    void DrawGreyText(CDC* pDC, const CString& strText, const RECT& rc, COLORREF clr, UINT nFormat = DT_VCENTER);
     // Posts the move or corner sizing for a press; bDropSysMenu first removes WS_SYSMENU for a
     // corner.
     void StartDrag(CPoint point, BOOL bDropSysMenu);

@@ -209,3 +209,13 @@
 #define IDS_NOTIFY_TEXT2 208
 #define IDS_NOTIFY_TITLE 209
 #define IDS_NOTIFY_APPLY 210
+
+// ---- Application shell: about box ----
+#define IDD_ABOUT 414
+#define IDC_ABOUT_CLOSE 1049
+#define IDR_ABOUT_MENU 1153
+#define IDS_ABOUT_LINE1 219
+#define IDS_ABOUT_LINE2 220
+#define ID_SUPPORT_LOG 32801
+#define ID_SUPPORT_PROGRAM 32802
+#define ID_SUPPORT_DATA 32803
