@@ -50,6 +50,9 @@ void CToastPopup::Show(int left, int top, int right, int bottom, const CString& 
     told.bModal = FALSE;
     told.pPopup = this;
     AskPopupAnswer(told);
+    // Before its window exists (or after it went) there is nothing to show it on.
+    if (!::IsWindow(m_hWnd))
+        return;
 
     MoveOver(CRect(left, top, right, bottom), 0);
     if (m_bShowing) {
@@ -63,6 +66,8 @@ void CToastPopup::Show(int left, int top, int right, int bottom, const CString& 
 
 void CToastPopup::ShowUntilClosed(const RECT& rc, const CString& strText, UINT nDisplayTime)
 {
+    if (!::IsWindow(m_hWnd))
+        return;
     if (nDisplayTime == 0) {
         m_bShowing = FALSE;
         KillTimer(TIMER_DISPLAY);

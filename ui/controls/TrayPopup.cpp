@@ -78,6 +78,8 @@ void CTrayPopup::Notify(const CString& strDescription, const CString& strText, c
     told.bModal = FALSE;
     told.pPopup = this;
     AskPopupAnswer(told);
+    if (!::IsWindow(m_hWnd))
+        return;
 
     if (m_nState == STATE_APPEARING)
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

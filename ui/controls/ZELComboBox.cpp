@@ -52,14 +52,6 @@ int ZELComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
-void ZELComboBox::PreSubclassWindow()
-{
-    CComboBox::PreSubclassWindow();
-    // A combo taken over from a dialog template was created before: its font comes now.
-    if (m_hWnd && ::IsWindowVisible(m_hWnd))
-        MakeFont();
-}
-
 void ZELComboBox::SetText(const CString& strText)
 {
     m_strText = strText;
@@ -79,6 +71,8 @@ CString ZELComboBox::GetShownText() const
 
 void ZELComboBox::OnPaint()
 {
+    // A combo taken over from a dialog template was created before it had this class.
+    MakeFont();
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
@@ -115,13 +109,6 @@ int CZELSkinComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     MakeFont();
     return 0;
-}
-
-void CZELSkinComboBox::PreSubclassWindow()
-{
-    CComboBox::PreSubclassWindow();
-    if (m_hWnd && ::IsWindowVisible(m_hWnd))
-        MakeFont();
 }
 
 void CZELSkinComboBox::SetText(const CString& strText)
@@ -188,6 +175,7 @@ BOOL CZELSkinComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam,
 
 void CZELSkinComboBox::OnPaint()
 {
+    MakeFont();
     CPaintDC paint(this);
     CRect client;
     GetClientRect(&client);

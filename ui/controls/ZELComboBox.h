@@ -22,7 +22,6 @@ public:
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnPaint();
-    void PreSubclassWindow() override;
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -50,7 +49,6 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-    void PreSubclassWindow() override;
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -136,6 +136,26 @@ TEST_F(FramedControls, ClockRewritesTheDateLineOnlyWhenTheDayChanged)
     EXPECT_STREQ(text, kept);
 }
 
+TEST_F(FramedControls, ClockTickKeepsItsParentsDateLine)
+{
+    CTime date(2020, 1, 1, 12, 0, 0);
+    CString text = L"old";
+    CTimerStatic clock;
+    ASSERT_TRUE(clock.Create(L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 149, 54), &host, 1003));
+    clock.SetDateLine(&date, &text);
+    host.UpdateWindow();
+    clock.SendMessage(WM_TIMER, CTimerStatic::TIMER_CLOCK);
+    const CTime now = CTime::GetCurrentTime();
+    EXPECT_EQ(date.GetDay(), now.GetDay());
+    EXPECT_NE(text, CString(L"old"));
+    EXPECT_NE(text.Find(L"\uc694\uc77c"), -1);   // the weekday's name
+    // Only the date line of the parent is repainted.
+    CRect update;
+    ASSERT_TRUE(::GetUpdateRect(host.GetSafeHwnd(), &update, FALSE));
+    EXPECT_TRUE(update.PtInRect(CPoint(150, 140)));
+    clock.DestroyWindow();
+}
+
 TEST_F(FramedControls, LoadingOverlaySpinsThroughFourFramesAndShowsItsMessages)
 {
     struct Case { int mode, state; std::vector<UINT> strings; } cases[] = {

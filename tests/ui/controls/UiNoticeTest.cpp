@@ -95,6 +95,17 @@ TEST_F(Notices, ToastUntilClosedSitsLowerAndHidesOnlyWhenClosed)
     toast->DestroyWindow();
 }
 
+TEST_F(Notices, NoticesWithoutTheirWindowsAreOnlyTold)
+{
+    CToastPopup toast(&main);   // never created
+    toast.Show(0, 0, 400, 300, L"창 없음");
+    EXPECT_FALSE(toast.IsShowing());
+    CTrayPopup tray;
+    tray.Notify(L"", L"창 없음", L"", 0, L"", FALSE);
+    EXPECT_EQ(tray.GetState(), CTrayPopup::STATE_HIDDEN);
+    EXPECT_EQ(told.size(), 2u);
+}
+
 TEST_F(Notices, ToastTextPlacementAndTitledText)
 {
     EXPECT_EQ(CToastPopup::TextTop(60, 120, 300), 30 - 12);
@@ -182,6 +193,22 @@ TEST_F(TrayNotices, ANoticeWhileAppearingOnlyRepaintsAndOneWhileSinkingComesBack
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_EQ(tray.Slide().nCurY, work.bottom - 107);
     EXPECT_EQ(tray.Slide().nVisibleHeight, 107);
+}
+
+TEST_F(TrayNotices, ClosingWhileSinkingAgainLeavesNoTimerRunning)
+{
+    tray.Notify(L"", L"첫째", L"", 0, L"", FALSE);
+    Drive(CTrayPopup::TIMER_APPEAR);
+    Drive(CTrayPopup::TIMER_APPEAR);
+    tray.SendMessage(WM_TIMER, CTrayPopup::TIMER_STAY);
+    tray.SendMessage(WM_TIMER, CTrayPopup::TIMER_DISAPPEAR);
+    tray.Notify(L"", L"둘째", L"", 0, L"", FALSE);   // back in view, waiting again
+    ASSERT_EQ(tray.GetState(), CTrayPopup::STATE_DISAPPEARING);
+    tray.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_POPUP_CLOSE, BN_CLICKED), 0);
+    EXPECT_EQ(tray.GetState(), CTrayPopup::STATE_HIDDEN);
+    // The wait started while sinking must not wake a hidden notice.
+    for (UINT id : {CTrayPopup::TIMER_APPEAR, CTrayPopup::TIMER_STAY, CTrayPopup::TIMER_DISAPPEAR})
+        EXPECT_FALSE(::KillTimer(tray.GetSafeHwnd(), id)) << id;
 }
 
 TEST_F(TrayNotices, CloseButtonHidesAtOnceAndAClickRestoresAMinimisedMain)

@@ -283,6 +283,45 @@ TEST_F(Popups, HookAnswersModalPopupsWithoutTheUser)
     }
 }
 
+TEST_F(Popups, HookAnswersTheOkCancelQuestion)
+{
+    for (int answer : {1, 2, 3}) {
+        POPUP_QUESTION asked;
+        SetPopupAnswerHook([&](const POPUP_QUESTION& q) {
+            asked = q;
+            return answer;
+        });
+        // The close button (3) is a Cancel for this dialog.
+        EXPECT_EQ(ShowOkCancel(L"삭제할까요?", L"알림", FALSE, FALSE), answer == 1 ? 1 : 2) << answer;
+        EXPECT_EQ(asked.kind, POPUP_OK_CANCEL);
+        EXPECT_EQ(asked.nButtons, 2);
+        EXPECT_STREQ(asked.strText, L"삭제할까요?");
+    }
+}
+
+TEST_F(Popups, ModelessConfirmHidesOnOkAndKeepsItsAnswer)
+{
+    auto* popup = new CConfirmPopup(&main, 305, 137, 0, 0, L"알림", L"", L"전송했습니다.", FALSE);
+    ASSERT_TRUE(popup->Create(IDD_CONFIRM_POPUP, nullptr));
+    popup->ShowWindow(SW_SHOW);
+    EXPECT_TRUE(popup->IsWindowVisible());
+    ClickChild(popup, IDOK);
+    EXPECT_FALSE(popup->IsWindowVisible());
+    EXPECT_EQ(popup->GetResult(), 1);
+    popup->DestroyWindow();
+    delete popup;
+}
+
+TEST_F(Popups, APopupBringsAMinimisedMainWindowBack)
+{
+    main.ShowWindow(SW_MINIMIZE);
+    ASSERT_TRUE(main.IsIconic());
+    SetPopupAnswerHook([](const POPUP_QUESTION&) { return 1; });
+    CConfirmPopup popup(nullptr, 305, 137, 0, 0, L"알림", L"", L"복원", FALSE);
+    EXPECT_EQ(popup.DoModal(), 1);
+    EXPECT_FALSE(main.IsIconic());
+}
+
 TEST_F(Popups, HideAndShowMessagesKeepThePopupRunning)
 {
     CConfirmPopup popup(&main, 305, 137, 0, 0, L"알림", L"", L"숨김 시험", FALSE);
