@@ -170,3 +170,25 @@ TEST(BrowserAppParameters, AddressCannotLeaveItsQuotesOrItsScriptString)
 }
 
 }  // namespace
+
+#include "app/DataBoxUrl.h"
+
+namespace {
+
+TEST(DataBoxUrl, QueryValuesArePercentEncoded)
+{
+    // "kim?" in Base64 is "a2ltPw==": the "=" must reach the server as itself.
+    EXPECT_EQ(MakeDataBoxUrl(FALSE, L"10.0.0.5", 16304, L"M2024-001", L"kim?"),
+              CString(L"http://10.0.0.5:16304/brindlecast/sso/ssoPage.jsp?actionFlag=databoxmain"
+                      L"&mtngId=M2024-001&sawonNo=a2ltPw%3D%3D"));
+    const CString hostile = MakeDataBoxUrl(TRUE, L"tms.example", 443, L"7&sawonNo=admin#x", L"?>?");
+    EXPECT_EQ(hostile.Find(L"https://tms.example:443/"), 0);
+    EXPECT_NE(hostile.Find(L"mtngId=7%26sawonNo%3Dadmin%23x&sawonNo=Pz4%2F"), -1) << CStringA(hostile).GetString();
+    const CString plus = MakeDataBoxUrl(FALSE, L"h", 1, L"m", L">>>");
+    EXPECT_EQ(plus.Right(15), CString(L"&sawonNo=Pj4%2B")) << "a Base64 '+' would read as a blank";
+    EXPECT_EQ(PercentEncodeQueryValue(L"회의"), CString(L"%ED%9A%8C%EC%9D%98"));
+    EXPECT_EQ(PercentEncodeQueryValue(L"a-b_c.d~e"), CString(L"a-b_c.d~e"));
+    EXPECT_TRUE(MakeDataBoxUrl(FALSE, L"h", 1, L"", L"").Find(L"&mtngId=&sawonNo=") > 0) << "empty parts still build";
+}
+
+}  // namespace
