@@ -1,7 +1,12 @@
 #include <windows.h>
 
-// Entry point; the program's own application object takes over from here as it is built.
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
+#include "app/ZELApp.h"
+#include "platform/Wnd.h"
+
+// The one application object (the logs and the tray's globals are built in their libraries).
+CZELApp theApp;
+
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow)
 {
-    return 0;
+    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
 }

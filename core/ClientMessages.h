@@ -31,6 +31,15 @@ const UINT WM_SKINBUTTON_UNCHECK = WM_USER + 256;
 const UINT WM_SCROLLBAR_POS = WM_USER + 2001;
 
 // ---- Application shell: title bar, tray, settings ----
+// Settings pages to the settings window (wParam: 1 push schedule, 2 pen, 3 close alarm).
+#define UWM_SETTING_PAGE_CHANGED (WM_USER + 1026)
+// Main dialog: end the wait cursor (wParam non-zero: also start timer 1600 for lParam ms).
+#define UWM_END_WAIT_CURSOR (WM_USER + 3101)
+// Server replies are answered after the socket worker's SendMessage has returned: the reply
+// handler keeps what it needs and posts one of these to its own window.
+#define UWM_PASSWORD_REPLY_READY (WM_USER + 20200)
+#define UWM_SETTING_REPLY_READY (WM_USER + 20201)
+#define UWM_NOTIFY_REPLY_READY (WM_USER + 20202)
 
 // ---- Main dialog: screen modes, pop-up services, pushes ----
 

@@ -364,6 +364,30 @@ PICTURES.update({
 })
 
 
+
+# ---- Application shell: the server address dialog ----
+def server_dialog_back():
+    """480 x 360: a teal band on top (the heading lies on it), a white card below with a grey edge."""
+    def pixel(x, y):
+        if y < 150:
+            return HEADER
+        if x in (0, 479) or y == 359:
+            return BORDER
+        return PAPER
+    return bmp24(480, 360, pixel)
+
+
+def wide_button(colour, kind):
+    return bmp24(105, 26, rounded(105, 26, 5, shaded(colour, kind), outside=PAPER))
+
+
+for _kind in ("normal", "hover", "down", "disabled"):
+    PICTURES["server_close_%s.bmp" % _kind] = (lambda k=_kind: cross_button(20, HEADER, k))
+    PICTURES["server_default_%s.bmp" % _kind] = (lambda k=_kind: wide_button((140, 140, 140), k))
+    PICTURES["server_save_%s.bmp" % _kind] = (lambda k=_kind: wide_button(HEADER, k))
+PICTURES["server_back.bmp"] = server_dialog_back
+
+
 def main():
     if len(sys.argv) == 2 and sys.argv[1] == "--list":
         print(";".join(PICTURES))

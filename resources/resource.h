@@ -31,6 +31,10 @@
 #define IDB_COMBO_DROP_HOVER 1021
 #define IDB_COMBO_DROP 1022
 
+// ---- Application shell: start-up, settings, account and time keeper ----
+#define IDS_OFFLINE 111                  // start-up: the machine is offline
+#define IDS_PUSH_SETTING_LOAD_FAIL 255   // settings: the push-alarm schedule could not be read
+#define IDS_PUSH_SETTING_SAVE_FAIL 256   // settings: the schedule change was refused
 // ---- Skinned controls and pop-ups (second block) ----
 // Dialog templates of the pop-ups and of the skinned dialogs; the controls they bind.
 #define IDD_POPUP_BASE 109           // short form of the message pop-up
@@ -143,3 +147,75 @@
 #define IDB_SCROLL_THUMB_MIDDLE_PRESSED 603
 #define IDB_SCROLL_THUMB_BOTTOM_PRESSED 605
 #define IDB_SCROLL_THUMB_BOTTOM 606
+
+// ---- Application shell: time keeper ----
+#define IDD_TIME_KEEPER 1014
+#define IDC_KEEPER_USE 1048
+#define IDC_KEEPER_CLOSE 1049
+#define IDS_KEEPER_TITLE 313
+#define IDS_KEEPER_TEXT 314
+#define IDS_KEEPER_USE 315
+#define IDS_KEEPER_TIME 316
+#define IDS_KEEPER_CHOICE1 318
+#define IDS_KEEPER_CHOICE2 319
+#define IDS_KEEPER_CHOICE3 320
+#define IDS_KEEPER_CHOICE4 321
+#define IDS_KEEPER_CHOICE5 322
+
+// ---- Application shell: server address dialog ----
+#define IDD_SERVER_ADDRESS 811
+#define IDC_SERVER_ZEL_ADDRESS 1065
+#define IDC_SERVER_ZEL_PORT 1066
+#define IDC_SERVER_TMS_ADDRESS 1067
+#define IDC_SERVER_TMS_PORT 1068
+#define IDC_SERVER_TPC_ADDRESS 1069
+#define IDC_SERVER_TPC_PORT 1070
+#define IDC_SERVER_DEFAULT 1073
+#define IDC_SERVER_SAVE 1074
+#define IDC_SERVER_CLOSE 1075
+#define IDC_SERVER_HEADING 1076
+#define IDC_SERVER_ZEL_LABEL 1077
+#define IDC_SERVER_TMS_LABEL 1078
+#define IDC_SERVER_TPC_LABEL 1079
+#define IDB_SERVER_CLOSE 689
+#define IDB_SERVER_CLOSE_DOWN 690
+#define IDB_SERVER_CLOSE_DISABLED 691
+#define IDB_SERVER_CLOSE_HOVER 692
+#define IDB_SERVER_BACK 816
+#define IDB_SERVER_DEFAULT_DISABLED 817
+#define IDB_SERVER_DEFAULT_HOVER 818
+#define IDB_SERVER_DEFAULT 819
+#define IDB_SERVER_DEFAULT_DOWN 820
+#define IDB_SERVER_SAVE_DISABLED 821
+#define IDB_SERVER_SAVE_HOVER 822
+#define IDB_SERVER_SAVE 823
+#define IDB_SERVER_SAVE_DOWN 824
+#define IDS_SERVER_HEADING 270
+#define IDS_SERVER_ZEL 271
+#define IDS_SERVER_TMS 272
+#define IDS_SERVER_TPC 273
+#define IDS_SERVER_ADDRESS_HINT 275
+#define IDS_SERVER_PORT_HINT 276
+#define IDS_SERVER_DEFAULTS_DONE 277
+#define IDS_SERVER_SAVED 278
+#define IDS_SERVER_MISSING 279
+#define IDS_SERVER_INVALID 288
+
+// ---- Application shell: notification settings ----
+#define IDD_NOTIFY_SET 364
+#define IDC_NOTIFY_APPLY 1048
+#define IDC_NOTIFY_CLOSE 1049
+#define IDS_NOTIFY_TEXT1 207
+#define IDS_NOTIFY_TEXT2 208
+#define IDS_NOTIFY_TITLE 209
+#define IDS_NOTIFY_APPLY 210
+
+// ---- Application shell: about box ----
+#define IDD_ABOUT 414
+#define IDC_ABOUT_CLOSE 1049
+#define IDR_ABOUT_MENU 1153
+#define IDS_ABOUT_LINE1 219
+#define IDS_ABOUT_LINE2 220
+#define ID_SUPPORT_LOG 32801
+#define ID_SUPPORT_PROGRAM 32802
+#define ID_SUPPORT_DATA 32803

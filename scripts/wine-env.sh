@@ -41,6 +41,7 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "Malgun Gothic"="NanumGothic"
 "맑은 고딕"="NanumGothic"
+"맑은고딕"="NanumGothic"
 "나눔고딕"="NanumGothic"
 "Meiryo"="NanumGothic"
 "양재블럭체"="NanumGothic"

@@ -41,6 +41,27 @@ const SKIN_LOOKUP kLookups[] = {
     {L"SettingPush", L"btnFri", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
     {L"SettingPush", L"btnSat", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
     {L"SettingPush", L"btnSun", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+
+    // Application shell: settings window, rows and pages.
+    {L"SettingDlg", L"btnClose", SKINTYPE_BUTTON, 0},
+    {L"SettingDlg", L"List", -1, 0},
+    {L"SettingDlg", L"Content", -1, 0},
+    {L"SettingList", L"icon", SKINTYPE_IMAGE, 0},
+    {L"SettingList", L"title", SKINTYPE_TEXT, 0},
+    {L"SettingList", L"value", SKINTYPE_TEXT, 0},
+    {L"SettingTouch", L"btnPen", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingTouch", L"editSensitive", SKINTYPE_EDIT, 0},
+    {L"SettingTouch", L"editTrembling", SKINTYPE_EDIT, 0},
+    {L"SettingCloseAlarm", L"Body", -1, 0},
+    {L"SettingCloseAlarm", L"btn00", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingCloseAlarm", L"btn10", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingCloseAlarm", L"btn20", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingCloseAlarm", L"btn30", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingCloseAlarm", L"btn40", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingCloseAlarm", L"btn50", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"SettingVersion", L"textVersion", SKINTYPE_TEXT, 0},
+    {L"SettingVersion", L"textBuild", SKINTYPE_TEXT, 0},
+    {L"SettingVersion", L"menu", SKINTYPE_COMBO, 0},
 };
 
 void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)

@@ -1,0 +1,8 @@
+#include "app/ResourceText.h"
+
+CString LoadResourceText(UINT nId)
+{
+    CString str;
+    str.LoadString(nId);
+    return str;
+}

@@ -1,0 +1,71 @@
+#pragma once
+// CZELApp: the client's application object. It starts the client in a fixed order (one
+// instance, log service, logs, language library, GDI+, settings, sockets and server clients,
+// window class, skin), runs the login window and then the main dialog modally, and releases
+// everything in the reverse order in ExitInstance. InitInstance always answers FALSE, so the
+// class library never runs a message loop of its own.
+#include <windows.h>
+
+#include "platform/CString.h"
+#include "platform/WinApp.h"
+
+// The window class of the main dialog (a copy of the standard dialog class).
+#define ZEL_MAIN_WINDOW_CLASS L"ZEL_Talvora_Class"
+// The single-instance mutex, and the title a second instance looks for.
+#define ZEL_INSTANCE_MUTEX L"Meeting_Mutex"
+
+class CZELApp : public CWinApp {
+public:
+    CZELApp();
+
+    ULONG_PTR m_gdiplusToken = 0;
+    HMODULE m_hResourceDll = nullptr;
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    BOOL CheckSingleInstance();
+    void ActivateRunningInstance();
+    void StartLogViewer();
+    BOOL LoadResourceLibrary();
+    void SelectResourceLibrary();
+    void FreeResourceLibrary();
+    BOOL InitNetwork();
+    void ShutdownNetwork();
+    // The login window, modally; TRUE when the user logged in.
+    virtual BOOL RunLoginDialog();
+    // The main dialog, modally, for as long as the user stays logged in.
+    virtual void RunMainDialog();
+
+    float GetDpiRatio();
+    CString GetDefaultFontName();
+    int GetDefaultFontSize();
+    int GetLargeFontSize();
+    int GetDisplayFontSize();
+
+    static DWORD GetWindowProcessId(HWND hWnd);
+    static HWND FindTopWindowOfProcess(DWORD dwProcessId);
+    static BOOL IsProcessRunning(const CString& strExeName);
+
+    void OpenBrowserAppWindow(const CString& strUrl);
+    int StartVpnAgent();
+    bool IsVpnAgentRunning();
+
+    // The language the library and the fonts are chosen by; GetUserDefaultLangID unless a test
+    // sets one.
+    LANGID GetLanguageId() const;
+    void SetLanguageIdForTest(LANGID nLangId) { m_nLangIdOverride = nLangId; }
+
+    // Where the shut-down has got to, for the program's diagnostics: the steps done, in order.
+    const CString& GetShutdownTrace() const { return m_strShutdownTrace; }
+
+private:
+    void TraceShutdown(LPCTSTR pszStep);
+    LANGID m_nLangIdOverride = 0;
+    BOOL m_bSkinLoaded = FALSE;
+    CString m_strShutdownTrace;
+};
+
+// The browser-application start parameters: the page is reached through a small script, so the
+// address is percent-encoded where it could end the quoted argument or the script's string.
+CString MakeBrowserAppParameters(const CString& strUrl, int x, int y);

@@ -1,0 +1,248 @@
+// The real ZEL.exe under Wine: what it logs on the way up and down (through the log service it
+// starts), the language library chosen by the user's language, the clear errors when a library
+// or the skin is missing, a second start handing over to the first, and nothing left running.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#include <string>
+#include <vector>
+
+#include "core/AppControl.h"
+#include "core/LogRecords.h"
+#include "tests/support/TestSupport.h"
+#include "tools/logviewer/DecodeHexLogLine.h"
+
+namespace {
+
+std::wstring BinFolder() { return zeltest::BinaryDir() + L"\\bin\\"; }
+
+std::wstring DataFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    ::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, path);
+    return std::wstring(path) + L"\\TALVORA\\Brindlecast\\";
+}
+
+// The log service writes each line as the hexadecimal digits of its UTF-8 bytes.
+std::wstring ReadText(const std::wstring& path)
+{
+    std::string bytes;
+    if (!zeltest::ReadFileBytes(path, bytes)) return L"";
+    std::wstring text;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.find_first_not_of("0123456789ABCDEFabcdef") == std::string::npos)
+            text += DecodeHexLogLine(CString(zeltest::Widen(line).c_str())).GetString();
+        start = end + 1;
+    }
+    return text;
+}
+
+bool WaitFor(const std::function<bool()>& pred, DWORD ms)
+{
+    const DWORD start = ::GetTickCount();
+    while (!pred()) {
+        if (::GetTickCount() - start > ms) return false;
+        ::Sleep(50);
+    }
+    return true;
+}
+
+HWND LogService() { return ::FindWindowW(LOG_SERVICE_WINDOW_CLASS, nullptr); }
+
+void StopLogService()
+{
+    if (HWND h = LogService()) ::SendMessageW(h, UWM_APP_CONTROL, APP_CONTROL_QUIT, 0);
+    WaitFor([] { return LogService() == nullptr; }, 10000);
+}
+
+int CountProcesses(const wchar_t* exe)
+{
+    HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W pe = {};
+    pe.dwSize = sizeof pe;
+    int n = 0;
+    for (BOOL more = ::Process32FirstW(snap, &pe); more; more = ::Process32NextW(snap, &pe))
+        if (_wcsicmp(pe.szExeFile, exe) == 0) ++n;
+    ::CloseHandle(snap);
+    return n;
+}
+
+// The text of a message box of the process, when it shows one.
+struct BoxFinder {
+    DWORD pid;
+    HWND box = nullptr;
+    static BOOL CALLBACK Visit(HWND h, LPARAM lp)
+    {
+        BoxFinder* self = reinterpret_cast<BoxFinder*>(lp);
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(h, &pid);
+        wchar_t cls[32] = {};
+        ::GetClassNameW(h, cls, 32);
+        if (pid == self->pid && wcscmp(cls, L"#32770") == 0 && ::IsWindowVisible(h)) {
+            self->box = h;
+            return FALSE;
+        }
+        return TRUE;
+    }
+};
+
+struct RunResult {
+    bool ended = false;
+    std::vector<std::wstring> boxes;   // the texts of the message boxes it showed, answered OK
+};
+
+// Starts the program with extra environment variables and answers its message boxes until it
+// ends (or the time is up, when it is killed).
+RunResult RunProgram(const std::wstring& exe, const std::wstring& workDir,
+                     const std::vector<std::pair<std::wstring, std::wstring>>& env = {}, DWORD ms = 40000)
+{
+    std::vector<std::pair<std::wstring, std::wstring>> saved;
+    for (const auto& e : env) {
+        wchar_t old[512] = {};
+        const DWORD n = ::GetEnvironmentVariableW(e.first.c_str(), old, 512);
+        saved.push_back({e.first, n ? old : L"\x1"});
+        ::SetEnvironmentVariableW(e.first.c_str(), e.second.c_str());
+    }
+    RunResult result;
+    zeltest::ChildProcess proc;
+    const bool started = proc.Start(L"\"" + exe + L"\"", workDir);
+    for (const auto& s : saved)
+        ::SetEnvironmentVariableW(s.first.c_str(), s.second == L"\x1" ? nullptr : s.second.c_str());
+    EXPECT_TRUE(started);
+    if (!started) return result;
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < ms) {
+        if (proc.Wait(100)) {
+            result.ended = true;
+            break;
+        }
+        BoxFinder finder{proc.Pid()};
+        ::EnumWindows(BoxFinder::Visit, reinterpret_cast<LPARAM>(&finder));
+        if (finder.box) {
+            wchar_t text[512] = {};
+            ::GetDlgItemTextW(finder.box, 0xFFFF, text, 512);
+            result.boxes.push_back(text);
+            ::PostMessageW(finder.box, WM_COMMAND, IDOK, 0);
+            WaitFor([&] { return !::IsWindow(finder.box) || !::IsWindowVisible(finder.box); }, 5000);
+        }
+    }
+    if (!result.ended) proc.Kill();
+    return result;
+}
+
+class ZELProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StopLogService();
+        ::DeleteFileW((DataFolder() + L"ZELLog.txt").c_str());
+        ::DeleteFileW((DataFolder() + L"TASLog.txt").c_str());
+    }
+    void TearDown() override { StopLogService(); }
+
+    // Waits until the application log holds the line (the service writes a moment later).
+    static bool LogHas(const wchar_t* file, const std::wstring& text, DWORD ms = 10000)
+    {
+        return WaitFor([&] { return ReadText(DataFolder() + file).find(text) != std::wstring::npos; }, ms);
+    }
+};
+
+TEST_F(ZELProgramTest, StartsInOrderLogsAndEndsWithNothingLeftRunning)
+{
+    const RunResult run = RunProgram(BinFolder() + L"ZEL.exe", BinFolder());
+    ASSERT_TRUE(run.ended) << "ZEL.exe did not end by itself";
+    EXPECT_TRUE(run.boxes.empty()) << zeltest::Narrow(run.boxes.empty() ? L"" : run.boxes[0]);
+    EXPECT_EQ(CountProcesses(L"ZEL.exe"), 0);
+    EXPECT_NE(LogService(), nullptr) << "ZELLog was started and stays as the log service";
+
+    ASSERT_TRUE(LogHas(L"ZELLog.txt", L"ZEL Log end"));
+    const std::wstring log = ReadText(DataFolder() + L"ZELLog.txt");
+    const wchar_t* inOrder[] = {
+        L"ZEL Log start", L"===================[4.2.0.0.2024122702]===================",
+        L"Language library Res_", L"Load Skin fRatio=1.000000", L"Init skin",
+        L"Start-up done: no login window in this build, the client ends here",
+        L"Shut-down: resources", L"Shut-down: settings", L"Shut-down: network", L"Shut-down: skin images",
+        L"Shut-down: gdiplus", L"ZEL Log end"};
+    size_t at = 0;
+    for (const wchar_t* line : inOrder) {
+        const size_t found = log.find(line, at);
+        EXPECT_NE(found, std::wstring::npos) << "missing or out of order: " << zeltest::Narrow(line);
+        if (found != std::wstring::npos) at = found;
+    }
+    EXPECT_TRUE(LogHas(L"TASLog.txt", L"TAS Log start"));
+}
+
+TEST_F(ZELProgramTest, MissingLanguageLibraryOrSkinIsAClearErrorAndAnOrderlyEnd)
+{
+    zeltest::TempDir dir;
+    const std::wstring exe = dir.File(L"ZEL.exe");
+    ASSERT_TRUE(::CopyFileW((BinFolder() + L"ZEL.exe").c_str(), exe.c_str(), FALSE));
+    // The copy has no log service beside it: the installed one is running already.
+    zeltest::ChildProcess service;
+    ASSERT_TRUE(service.Start(L"\"" + BinFolder() + L"ZELLog.exe\"", BinFolder()));
+    ASSERT_TRUE(WaitFor([] { return LogService() != nullptr; }, 20000));
+    // Without any language library.
+    RunResult run = RunProgram(exe, dir.Path());
+    ASSERT_TRUE(run.ended);
+    ASSERT_EQ(run.boxes.size(), 1u);
+    EXPECT_EQ(run.boxes[0], L"Error : Failed to initialize Resource!");
+    EXPECT_TRUE(LogHas(L"ZELLog.txt", L"not loaded"));
+    EXPECT_TRUE(LogHas(L"ZELLog.txt", L"Shut-down: network"));
+
+    // With the libraries but without the skin: the skin's failure comes after the settings and
+    // the server clients, which the shut-down still releases.
+    for (const wchar_t* dll : {L"Res_Kor.dll", L"Res_Eng.dll", L"Res_Jpn.dll"})
+        ASSERT_TRUE(::CopyFileW((BinFolder() + dll).c_str(), dir.File(dll).c_str(), FALSE));
+    ::DeleteFileW((DataFolder() + L"ZELLog.txt").c_str());
+    run = RunProgram(exe, dir.Path());
+    ASSERT_TRUE(run.ended);
+    ASSERT_FALSE(run.boxes.empty());
+    EXPECT_EQ(run.boxes.back(), L"LoadSkin fail");
+    EXPECT_TRUE(LogHas(L"ZELLog.txt", L"LoadSkin fail"));
+    EXPECT_TRUE(LogHas(L"ZELLog.txt", L"Shut-down: network"));
+    EXPECT_EQ(ReadText(DataFolder() + L"ZELLog.txt").find(L"Shut-down: skin images"), std::wstring::npos);
+    EXPECT_EQ(CountProcesses(L"ZEL.exe"), 0);
+}
+
+LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) { return ::DefWindowProcW(h, m, w, l); }
+
+TEST_F(ZELProgramTest, SecondStartRaisesTheRunningWindowAndEndsSilently)
+{
+    // This process stands in for the running client: it holds the mutex and its window.
+    HANDLE mutex = ::CreateMutexW(nullptr, TRUE, L"Meeting_Mutex");
+    ASSERT_NE(mutex, nullptr);
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = PlainProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ZELProgramTestRunning";
+    ::RegisterClassW(&wc);
+    HWND running = ::CreateWindowW(wc.lpszClassName, L"Meeting_Mutex", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200,
+                                   nullptr, nullptr, wc.hInstance, nullptr);
+    ::ShowWindow(running, SW_MINIMIZE);
+    zeltest::PumpFor(100);
+    ASSERT_TRUE(::IsIconic(running));
+
+    const DWORD start = ::GetTickCount();
+    zeltest::ChildProcess proc;
+    ASSERT_TRUE(proc.Start(L"\"" + BinFolder() + L"ZEL.exe\"", BinFolder()));
+    bool ended = false;
+    // Pump while waiting: the second instance talks to this window.
+    ended = zeltest::PumpUntil([&] { return proc.Wait(0); }, 20000);
+    EXPECT_TRUE(ended);
+    EXPECT_LT(::GetTickCount() - start, 10000u) << "a second start ends at once";
+    zeltest::PumpFor(100);
+    EXPECT_FALSE(::IsIconic(running)) << "the running window is restored";
+    EXPECT_EQ(LogService(), nullptr) << "a second start starts nothing";
+    ::DestroyWindow(running);
+    ::ReleaseMutex(mutex);
+    ::CloseHandle(mutex);
+}
+
+}  // namespace
