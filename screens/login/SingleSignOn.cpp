@@ -73,7 +73,8 @@ BEGIN_MESSAGE_MAP(CSSOCheckDlg, CDialog)
 END_MESSAGE_MAP()
 
 CSSOCheckDlg::CSSOCheckDlg(CWnd* pParent)
-    : CDialog(IDD_SSO_CHECK, pParent), m_strServer(CSettingManager::GetInstance()->GetZELAddress())
+    : CDialog(IDD_SSO_CHECK, pParent), m_strServer(CSettingManager::GetInstance()->GetZELAddress()),
+      m_nServerPort(kSsoPort)
 {
 }
 
@@ -98,8 +99,12 @@ BOOL CSSOCheckDlg::PreTranslateMessage(MSG* pMsg)
     return CDialog::PreTranslateMessage(pMsg);
 }
 
-void CSSOCheckDlg::OnKillFocus(CWnd*)
+void CSSOCheckDlg::OnKillFocus(CWnd* pNewWnd)
 {
+    // The focus moving to one of its own controls (the dialog manager does that when it
+    // activates) is not the user turning away.
+    const HWND hNew = pNewWnd ? pNewWnd->GetSafeHwnd() : nullptr;
+    if (hNew && (hNew == m_hWnd || ::IsChild(m_hWnd, hNew))) return;
     PostMessage(WM_CLOSE);
 }
 
@@ -144,7 +149,7 @@ void CSSOCheckDlg::ReadPage()
     CTasClientManager* tas = CTasClientManager::GetInstance();
     tas->SetEventWindow(this);
     tas->SetListener(this);
-    tas->Connect(m_strServer, kSsoPort);
+    tas->Connect(m_strServer, m_nServerPort);
     tas->RequestG00000001(strLoginId, bSso);
 }
 

@@ -44,8 +44,12 @@ public:
     const CPentaSec& GetSettings() const { return m_sec; }
     // Where the page's body text comes from (the page view itself needs a browser engine).
     void SetPageTextSource(std::function<CString()> source) { m_pageText = std::move(source); }
-    // The sign-on server: its address, port 16302.
-    void SetServerAddress(const CString& strAddress) { m_strServer = strAddress; }
+    // The sign-on server: the configured server's address and port 16302 unless set otherwise.
+    void SetServer(const CString& strAddress, int nPort)
+    {
+        m_strServer = strAddress;
+        m_nServerPort = nPort;
+    }
     const CString& GetText() const { return m_strText; }
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -71,4 +75,5 @@ private:
     CPentaSec m_sec;
     std::function<CString()> m_pageText;
     CString m_strServer;
+    int m_nServerPort;
 };
