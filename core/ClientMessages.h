@@ -12,6 +12,23 @@
 #include <windows.h>
 
 // ---- Skinned controls and pop-ups ----
+// Slider bar to its parent: wParam the percentage, lParam the slider's control id.
+#define WM_SLIDER_MOVING (WM_USER + 2000)       // while the thumb moves, on a change only
+#define WM_SLIDER_RELEASED (WM_USER + 2001)     // on every release
+// Container pane to its parent.
+#define WM_CONTAINER_TOGGLED (WM_USER + 2011)   // after every collapse toggle (0, 0)
+#define WM_CONTAINER_OPTION (WM_USER + 2015)    // after an option click: wParam 1 set, 0 cleared
+// A yes/no notice's answer, posted to its parent: wParam 1 yes, 0 no.
+#define WM_YESNO_ANSWER (WM_USER + 2016)
+// To an open pop-up: hide it or show it again without ending it.
+#define WM_POPUP_HIDE (WM_USER + 3000)
+#define WM_POPUP_SHOW (WM_USER + 3001)
+// A pop-up to itself: apply the answer its test seam gave (wParam 1, 2 or 3) once it shows.
+#define WM_POPUP_ANSWER (WM_USER + 20100)
+// To a radio-style bitmap button: clear its check.
+const UINT WM_SKINBUTTON_UNCHECK = WM_USER + 256;
+// From the bitmap scroll bars to their parent: wParam the position, lParam the bar's control id.
+const UINT WM_SCROLLBAR_POS = WM_USER + 2001;
 
 // ---- Application shell: title bar, tray, settings ----
 

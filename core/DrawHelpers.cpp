@@ -51,6 +51,11 @@ CString GetDefaultFontName()
     }
 }
 
+int GetDefaultFontSize()
+{
+    return GetUserDefaultLangID() == 1041 ? 9 : 10;
+}
+
 HFONT CreateUiFont(HDC hdc, int nPointSize, int nWeight)
 {
     return CreateFontW(-MulDiv(nPointSize, GetDeviceCaps(hdc, LOGPIXELSY), 72), 0, 0, 0, nWeight,

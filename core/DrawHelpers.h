@@ -15,6 +15,8 @@ const COLORREF CLR_KEEP_DC_TEXT = 0xFF000000;
 // The user-interface font face by the user's language: Japanese "Meiryo", Korean "나눔고딕",
 // otherwise "맑은 고딕".
 CString GetDefaultFontName();
+// Its size in points: 9 for Japanese, otherwise 10.
+int GetDefaultFontSize();
 // A font of the user-interface face, nPointSize points high on hdc, with the given weight; the
 // caller deletes it.
 HFONT CreateUiFont(HDC hdc, int nPointSize, int nWeight);

@@ -168,7 +168,268 @@ for _state, _suffix in (("normal", ""), ("down", "_down"), ("over", "_over"), ("
         PICTURES["login_%s%s.bmp" % (_kind, _suffix)] = (lambda k, s: lambda: title_button(k, s))(_kind, _state)
 
 
+# ---- Skinned controls and pop-ups (second block) ----
+MAGENTA = (255, 0, 255)
+HEADER = (0, 150, 170)
+BORDER = (190, 200, 205)
+PAPER = (255, 255, 255)
+
+
+def rounded(w, h, radius, inside, outside=MAGENTA, border=None):
+    """A rounded rectangle filling w x h; pixels outside the corners take 'outside'."""
+    def pixel(x, y):
+        cx = min(max(x, radius), w - 1 - radius)
+        cy = min(max(y, radius), h - 1 - radius)
+        d2 = (x - cx) ** 2 + (y - cy) ** 2
+        if d2 > radius * radius:
+            return outside
+        if border and (d2 > (radius - 1) ** 2 or x in (0, w - 1) or y in (0, h - 1)):
+            return border
+        return inside(x, y) if callable(inside) else inside
+    return pixel
+
+
+def frame_piece(index):
+    """The pop-up frame: a teal header band 45 px high over a white, grey-edged body; corners
+    rounded on magenta. index 0..8: TL, T, TR, L, C, R, BL, B, BR."""
+    sizes = [(12, 45), (1, 45), (12, 45), (12, 1), (1, 1), (12, 1), (12, 12), (1, 12), (12, 12)]
+    w, h = sizes[index]
+    col, row = index % 3, index // 3
+
+    def pixel(x, y):
+        # Position inside a notional 24 x (45 + 12) pop-up, to share the rounding.
+        gx = x if col == 0 else (x + 12 if col == 2 else 6)
+        gy = y if row == 0 else (y + 45 if row == 2 else 20)
+        r = 6
+        cx = min(max(gx, r), 23 - r)
+        cy = min(max(gy, r), 56 - r)
+        if (gx - cx) ** 2 + (gy - cy) ** 2 > r * r:
+            return MAGENTA
+        if gy < 45:
+            return HEADER
+        if gx in (0, 23) or gy == 56:
+            return BORDER
+        return PAPER
+    if row == 1:
+        return bmp24(w, h, lambda x, y: BORDER if (col == 0 and x == 0) or (col == 2 and x == w - 1) else PAPER)
+    return bmp24(w, h, pixel)
+
+
+def shaded(colour, kind):
+    """Normal, hover (lighter), down (darker) and disabled (grey) looks of a colour."""
+    r, g, b = colour
+    if kind == "hover":
+        return tuple(min(255, c + 40) for c in colour)
+    if kind == "down":
+        return tuple(max(0, c - 50) for c in colour)
+    if kind == "disabled":
+        return (200, 200, 200)
+    return colour
+
+
+def push_button(colour, kind):
+    # White outside the rounding: the pop-ups' body, whether or not the mask's region clips it.
+    return bmp24(90, 27, rounded(90, 27, 5, shaded(colour, kind), outside=PAPER))
+
+
+def button_mask():
+    return bmp24(90, 27, rounded(90, 27, 5, (0, 0, 0), outside=MAGENTA))
+
+
+def cross_button(size, face, kind):
+    """A square close button: a white cross on the face colour."""
+    back = shaded(face, kind)
+
+    def pixel(x, y):
+        m = size // 4
+        if m <= x < size - m and m <= y < size - m and (abs(x - y) <= 0 or abs(x + y - (size - 1)) <= 0):
+            return PAPER
+        return back
+    return bmp24(size, size, pixel)
+
+
+SEGMENTS = {  # seven segments a b c d e f g per digit
+    0: "abcdef", 1: "bc", 2: "abdeg", 3: "abcdg", 4: "bcfg", 5: "acdfg", 6: "acdefg",
+    7: "abc", 8: "abcdefg", 9: "abcdfg"}
+
+
+def clock_digit(n):
+    """A 32 x 44 seven-segment digit, dark on white."""
+    on = SEGMENTS[n]
+
+    def pixel(x, y):
+        lit = (("a" in on and 4 <= y <= 7 and 8 <= x <= 23) or
+               ("g" in on and 20 <= y <= 23 and 8 <= x <= 23) or
+               ("d" in on and 36 <= y <= 39 and 8 <= x <= 23) or
+               ("f" in on and 4 <= x <= 7 and 8 <= y <= 19) or
+               ("b" in on and 24 <= x <= 27 and 8 <= y <= 19) or
+               ("e" in on and 4 <= x <= 7 and 24 <= y <= 35) or
+               ("c" in on and 24 <= x <= 27 and 24 <= y <= 35))
+        return DARK if lit else PAPER
+    return bmp24(32, 44, pixel)
+
+
+def clock_colon():
+    return bmp24(14, 44, lambda x, y: DARK if 5 <= x <= 8 and (12 <= y <= 15 or 28 <= y <= 31) else PAPER)
+
+
+def spinner(frame):
+    """24 x 24: four dots around the centre, the frame's dot dark, the others grey."""
+    spots = [(12, 4), (20, 12), (12, 20), (4, 12)]
+
+    def pixel(x, y):
+        for i, (sx, sy) in enumerate(spots):
+            if (x - sx) ** 2 + (y - sy) ** 2 <= 9:
+                return HEADER if i == frame else GREY
+        return MAGENTA
+    return bmp24(24, 24, pixel)
+
+
+def grid_piece(index):
+    """The 3 x 3 example frame grid (row by row), 8 x 8 pieces: grey border, rounded outer corners."""
+    col, row = index % 3, index // 3
+
+    def pixel(x, y):
+        gx, gy = x + 8 * col, y + 8 * row
+        r = 6
+        cx = min(max(gx, r), 23 - r)
+        cy = min(max(gy, r), 23 - r)
+        d2 = (gx - cx) ** 2 + (gy - cy) ** 2
+        if d2 > r * r:
+            return MAGENTA
+        if d2 > (r - 1) ** 2 or gx in (0, 23) or gy in (0, 23):
+            return BORDER
+        return (246, 248, 250)
+    return bmp24(8, 8, pixel)
+
+
+def slider_thumb(kind):
+    colour = {"normal": HEADER, "hover": shaded(HEADER, "hover"), "down": shaded(HEADER, "down")}[kind]
+    return bmp24(12, 16, rounded(12, 16, 3, colour, outside=PAPER))
+
+
+def pane_toggle(expanded, kind):
+    """17 x 21: a chevron, pointing right (expanded: collapse to the side) or left."""
+    back = {"normal": PAPER, "hover": (230, 240, 242), "down": (200, 220, 225), "disabled": (240, 240, 240)}[kind]
+    ink = (200, 200, 200) if kind == "disabled" else HEADER
+
+    def pixel(x, y):
+        dx = x - 6 if expanded else 10 - x
+        if 0 <= dx <= 4 and abs(y - 10) == dx:
+            return ink
+        return back
+    return bmp24(17, 21, pixel)
+
+
+def option_button(on, kind):
+    colour = HEADER if on else (150, 150, 150)
+    return bmp24(60, 23, rounded(60, 23, 4, shaded(colour, kind), outside=PAPER))
+
+
+def notice_background():
+    """275 x 107: white card with a teal top line, grey border, rounded on magenta."""
+    def inside(x, y):
+        return HEADER if y < 4 else PAPER
+    return bmp24(275, 107, rounded(275, 107, 6, inside, outside=MAGENTA, border=BORDER))
+
+
+def notice_header():
+    """164 x 20: the product's name plate, teal text-like bars on white."""
+    def pixel(x, y):
+        if 4 <= y <= 15 and x < 120 and (x // 6) % 3 != 2:
+            return HEADER if x < 40 else DARK
+        return PAPER
+    return bmp24(164, 20, pixel)
+
+
+def popup_logo():
+    return bmp24(40, 16, rounded(40, 16, 4, lambda x, y: PAPER if 6 <= y <= 9 and 8 <= x <= 31 else HEADER,
+                                 outside=PAPER))
+
+
+CONTROL_PICTURES = {}
+for _i in range(9):
+    CONTROL_PICTURES["popup_frame_%d.bmp" % _i] = (lambda i=_i: frame_piece(i))
+    CONTROL_PICTURES["frame_grid_%d.bmp" % _i] = (lambda i=_i: grid_piece(i))
+for _name, _colour in (("ok", HEADER), ("yes", HEADER), ("no", (140, 140, 140)), ("cancel", (140, 140, 140))):
+    for _kind in ("normal", "hover", "down", "disabled"):
+        CONTROL_PICTURES["btn_%s_%s.bmp" % (_name, _kind)] = (lambda c=_colour, k=_kind: push_button(c, k))
+for _kind in ("normal", "hover", "down", "disabled"):
+    CONTROL_PICTURES["small_close_%s.bmp" % _kind] = (lambda k=_kind: cross_button(16, HEADER, k))
+    CONTROL_PICTURES["notice_close_%s.bmp" % _kind] = (lambda k=_kind: cross_button(15, (150, 150, 150), k))
+    CONTROL_PICTURES["pane_expanded_%s.bmp" % _kind] = (lambda k=_kind: pane_toggle(True, k))
+    CONTROL_PICTURES["pane_collapsed_%s.bmp" % _kind] = (lambda k=_kind: pane_toggle(False, k))
+    CONTROL_PICTURES["pane_option_on_%s.bmp" % _kind] = (lambda k=_kind: option_button(True, k))
+    CONTROL_PICTURES["pane_option_off_%s.bmp" % _kind] = (lambda k=_kind: option_button(False, k))
+for _n in range(10):
+    CONTROL_PICTURES["clock_%d.bmp" % _n] = (lambda n=_n: clock_digit(n))
+for _f in range(4):
+    CONTROL_PICTURES["spinner_%d.bmp" % _f] = (lambda f=_f: spinner(f))
+for _kind in ("normal", "hover", "down"):
+    CONTROL_PICTURES["slider_thumb_%s.bmp" % _kind] = (lambda k=_kind: slider_thumb(k))
+CONTROL_PICTURES.update({
+    "button_mask.bmp": button_mask,
+    "popup_logo.bmp": popup_logo,
+    "notice_back.bmp": notice_background,
+    "notice_header.bmp": notice_header,
+    "clock_colon.bmp": clock_colon,
+    "loading_picture.bmp": lambda: bmp24(120, 80, lambda x, y: (235, 245, 247) if (x + y) % 16 else BORDER),
+    "slider_track.bmp": lambda: bmp24(100, 2, lambda x, y: (156, 176, 178)),
+    "pane_top_line.bmp": lambda: bmp24(283, 2, lambda x, y: BORDER),
+    "pane_body.bmp": lambda: bmp24(283, 1, lambda x, y: BORDER if x in (0, 282) else (250, 250, 250)),
+    "pane_foot.bmp": lambda: bmp24(283, 70, lambda x, y: BORDER if x in (0, 282) or y == 69 else (250, 250, 250)),
+    "pane_back.bmp": lambda: bmp24(283, 900, lambda x, y: (250, 250, 250)),
+})
+PICTURES.update(CONTROL_PICTURES)
+
+
+# ---- Skinned controls: the bitmap scroll bar ----
+MAGENTA = (255, 0, 255)
+SCROLL_FACE = (235, 235, 235)
+SCROLL_THUMB = (170, 170, 170)
+SCROLL_THUMB_HELD = (110, 110, 110)
+
+
+def scroll_arrow(up, pressed):
+    """A 14 x 10 arrow button of the scroll bar: a small triangle on the bar's face."""
+    ink = TEAL if pressed else DARK
+
+    def pixel(x, y):
+        row = (y - 3) if up else (6 - y)    # 0 at the tip
+        if 0 <= row <= 3 and abs(x - 7) <= row:
+            return ink
+        return SCROLL_FACE
+    return bmp24(14, 10, pixel)
+
+
+def scroll_thumb(part, pressed):
+    """A 7 x 4 piece of the thumb: rounded caps keyed with magenta, an opaque middle."""
+    colour = SCROLL_THUMB_HELD if pressed else SCROLL_THUMB
+
+    def pixel(x, y):
+        corner = x in (0, 6) and ((part == "top" and y == 0) or (part == "bottom" and y == 3))
+        return MAGENTA if corner else colour
+    return bmp24(7, 4, pixel)
+
+
+PICTURES.update({
+    "scroll_down.bmp": lambda: scroll_arrow(False, False),
+    "scroll_down_pressed.bmp": lambda: scroll_arrow(False, True),
+    "scroll_up.bmp": lambda: scroll_arrow(True, False),
+    "scroll_up_pressed.bmp": lambda: scroll_arrow(True, True),
+    "scroll_thumb_top.bmp": lambda: scroll_thumb("top", False),
+    "scroll_thumb_top_pressed.bmp": lambda: scroll_thumb("top", True),
+    "scroll_thumb_middle.bmp": lambda: scroll_thumb("middle", False),
+    "scroll_thumb_middle_pressed.bmp": lambda: scroll_thumb("middle", True),
+    "scroll_thumb_bottom_pressed.bmp": lambda: scroll_thumb("bottom", True),
+    "scroll_thumb_bottom.bmp": lambda: scroll_thumb("bottom", False),
+})
+
+
 def main():
+    if len(sys.argv) == 2 and sys.argv[1] == "--list":
+        print(";".join(PICTURES))
+        return
     if len(sys.argv) != 2:
         sys.exit(__doc__)
     folder = sys.argv[1]

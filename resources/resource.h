@@ -84,3 +84,115 @@
 #define IDB_LOGIN_SERVER_OVER 813
 #define IDB_LOGIN_SERVER 814
 #define IDB_LOGIN_SERVER_DOWN 815
+// ---- Skinned controls and pop-ups (second block) ----
+// Dialog templates of the pop-ups and of the skinned dialogs; the controls they bind.
+#define IDD_POPUP_BASE 109           // short form of the message pop-up
+#define IDD_YES_NO_POPUP 110
+#define IDD_TOAST 111                // its size is the toast's size
+#define IDD_CONFIRM_POPUP 112
+#define IDD_COMMON_DLG 347
+#define IDD_SKIN_CHILD 1199          // skinned child dialogs (title layer, settings pages, panels)
+#define IDD_SKIN_POPUP 1200          // skinned pop-up dialogs without a system caption
+#define IDC_OK_CANCEL_CLOSE 1049     // the small close button of the OK/Cancel dialog
+#define IDC_POPUP_HEADING 1047
+#define IDC_POPUP_MESSAGE 1054
+#define IDC_POPUP_EXTRA 1056
+#define IDC_POPUP_CLOSE 36000        // close button created by the pop-ups themselves
+#define IDC_POPUP_TITLE 36010
+// Strings.
+#define IDS_WEEKDAY_BASE 128         // 129 Sunday .. 135 Saturday
+#define IDS_WEEKDAY_SUNDAY 129
+#define IDS_WEEKDAY_MONDAY 130
+#define IDS_WEEKDAY_TUESDAY 131
+#define IDS_WEEKDAY_WEDNESDAY 132
+#define IDS_WEEKDAY_THURSDAY 133
+#define IDS_WEEKDAY_FRIDAY 134
+#define IDS_WEEKDAY_SATURDAY 135
+#define IDS_DATE_LINE_FORMAT 136     // year, month, day, weekday name
+#define IDS_LOADING_LINE1 211
+#define IDS_LOADING_LINE2 212
+#define IDS_LOADING_FAILED 327       // loading overlay state 1, in red
+#define IDS_LOADING_EMPTY 363        // loading overlay state 7
+#define IDS_LOADING_LINE3 372
+// Bitmaps of the pop-up frame (nine pieces), logo and buttons.
+#define IDB_POPUP_FRAME_TL 305
+#define IDB_POPUP_FRAME_T 306
+#define IDB_POPUP_FRAME_TR 307
+#define IDB_POPUP_FRAME_L 308
+#define IDB_POPUP_FRAME_C 309
+#define IDB_POPUP_FRAME_R 310
+#define IDB_POPUP_FRAME_BL 311
+#define IDB_POPUP_FRAME_B 312
+#define IDB_POPUP_FRAME_BR 313
+#define IDB_POPUP_LOGO 607
+#define IDB_SMALL_CLOSE_DISABLED 1154
+#define IDB_SMALL_CLOSE_HOVER 1156
+#define IDB_SMALL_CLOSE 1157
+#define IDB_SMALL_CLOSE_DOWN 1158
+#define IDB_CANCEL_DISABLED 416
+#define IDB_CANCEL_HOVER 417
+#define IDB_CANCEL 418
+#define IDB_CANCEL_DOWN 419
+#define IDB_NO_DISABLED 424
+#define IDB_NO_HOVER 425
+#define IDB_NO 426
+#define IDB_NO_DOWN 427
+#define IDB_OK_DISABLED 428
+#define IDB_OK_HOVER 429
+#define IDB_OK 430
+#define IDB_OK_DOWN 431
+#define IDB_YES_DISABLED 432
+#define IDB_YES_HOVER 433
+#define IDB_YES 434
+#define IDB_YES_DOWN 435
+#define IDB_BUTTON_MASK 681          // shape of the 90 x 27 buttons, magenta outside
+// Notices: header, background, close button.
+#define IDB_NOTICE_HEADER 557
+#define IDB_NOTICE_BACK 561
+#define IDB_NOTICE_CLOSE_DISABLED 562
+#define IDB_NOTICE_CLOSE_HOVER 563
+#define IDB_NOTICE_CLOSE 564
+#define IDB_NOTICE_CLOSE_DOWN 565
+// Framed and animated controls.
+#define IDB_FRAME_GRID_FIRST 202     // 202..210: a 3 x 3 frame grid, row by row
+#define IDB_CLOCK_DIGIT_0 536        // 536..545 digits, 546 colon
+#define IDB_CLOCK_COLON 546
+#define IDB_SPINNER_FIRST 588        // 588..591
+#define IDB_LOADING_PICTURE 627
+// Slider.
+#define IDB_SLIDER_TRACK 582
+#define IDB_SLIDER_THUMB_HOVER 584
+#define IDB_SLIDER_THUMB 585
+#define IDB_SLIDER_THUMB_DOWN 587
+// Container pane.
+#define IDB_PANE_COLLAPSED_DISABLED 188
+#define IDB_PANE_COLLAPSED_HOVER 189
+#define IDB_PANE_COLLAPSED 190
+#define IDB_PANE_COLLAPSED_DOWN 191
+#define IDB_PANE_TOP_LINE 276
+#define IDB_PANE_BODY 277
+#define IDB_PANE_FOOT 278
+#define IDB_PANE_EXPANDED_DISABLED 281
+#define IDB_PANE_BACK 282
+#define IDB_PANE_EXPANDED_HOVER 512
+#define IDB_PANE_EXPANDED 513
+#define IDB_PANE_EXPANDED_DOWN 514
+#define IDB_PANE_OPTION_OFF_DISABLED 1093
+#define IDB_PANE_OPTION_OFF_HOVER 1094
+#define IDB_PANE_OPTION_OFF 1095
+#define IDB_PANE_OPTION_OFF_DOWN 1096
+#define IDB_PANE_OPTION_ON_DISABLED 1097
+#define IDB_PANE_OPTION_ON_HOVER 1098
+#define IDB_PANE_OPTION_ON 1099
+#define IDB_PANE_OPTION_ON_DOWN 1100
+// Skinned controls: the bitmap scroll bar (arrows 14 x 10, thumb pieces 7 x 4).
+#define IDB_SCROLL_DOWN 593
+#define IDB_SCROLL_DOWN_PRESSED 594
+#define IDB_SCROLL_UP 596
+#define IDB_SCROLL_UP_PRESSED 597
+#define IDB_SCROLL_THUMB_TOP 599
+#define IDB_SCROLL_THUMB_TOP_PRESSED 600
+#define IDB_SCROLL_THUMB_MIDDLE 602
+#define IDB_SCROLL_THUMB_MIDDLE_PRESSED 603
+#define IDB_SCROLL_THUMB_BOTTOM_PRESSED 605
+#define IDB_SCROLL_THUMB_BOTTOM 606

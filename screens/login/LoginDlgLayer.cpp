@@ -20,6 +20,8 @@
 #include "screens/login/SavedLogin.h"
 #include "screens/login/SingleSignOn.h"
 #include "screens/login/VpnAgentLink.h"
+#include "ui/controls/ToastPopup.h"
+#include "ui/controls/YesNoPopup.h"
 
 namespace {
 
@@ -49,7 +51,7 @@ BEGIN_MESSAGE_MAP(CLoginDlgLayer, CDialog)
     ON_MESSAGE(WM_LOGIN_AUTO_LOGIN, &CLoginDlgLayer::OnAutoLogin)
     ON_MESSAGE(WM_LOGIN_WAIT_CURSOR_ON, &CLoginDlgLayer::OnWaitCursorOn)
     ON_MESSAGE(WM_LOGIN_WAIT_CURSOR_OFF, &CLoginDlgLayer::OnWaitCursorOff)
-    ON_MESSAGE(WM_LOGIN_EDIT_CHANGED, &CLoginDlgLayer::OnPasswordChanged)
+    ON_MESSAGE(WM_MYEDIT_INPUT, &CLoginDlgLayer::OnPasswordChanged)
     ON_WM_TIMER()
     ON_WM_MOVE()
     ON_WM_ERASEBKGND()
@@ -92,13 +94,17 @@ void CLoginDlgLayer::InitControls()
     // 2. Pictures and plain-coloured check boxes.
     m_bmpFace.LoadBitmap(IDB_LOGIN_FACE);
     PlaceControl(m_btnLogin, IDC_LOGIN_BUTTON, 272, 182, 135, 53);
-    m_btnLogin.LoadBitmaps(IDB_LOGIN_BUTTON, IDB_LOGIN_BUTTON_DOWN, IDB_LOGIN_BUTTON_OVER, IDB_LOGIN_BUTTON_DISABLED);
+    m_btnLogin.SetSkin(IDB_LOGIN_BUTTON, IDB_LOGIN_BUTTON_DOWN, IDB_LOGIN_BUTTON_OVER, IDB_LOGIN_BUTTON_DISABLED,
+                      IDB_LOGIN_BUTTON_OVER, 0, 0, 0, 0);
     PlaceControl(m_btnMinimize, IDC_LOGIN_MINIMIZE, 428, 7, 20, 20);
-    m_btnMinimize.LoadBitmaps(IDB_LOGIN_MIN, IDB_LOGIN_MIN_DOWN, IDB_LOGIN_MIN_OVER, IDB_LOGIN_MIN_DISABLED);
+    m_btnMinimize.SetSkin(IDB_LOGIN_MIN, IDB_LOGIN_MIN_DOWN, IDB_LOGIN_MIN_OVER, IDB_LOGIN_MIN_DISABLED,
+                      IDB_LOGIN_MIN_OVER, 0, 0, 0, 0);
     PlaceControl(m_btnClose, IDC_LOGIN_CLOSE, 452, 7, 20, 20);
-    m_btnClose.LoadBitmaps(IDB_LOGIN_CLOSE, IDB_LOGIN_CLOSE_DOWN, IDB_LOGIN_CLOSE_OVER, IDB_LOGIN_CLOSE_DISABLED);
+    m_btnClose.SetSkin(IDB_LOGIN_CLOSE, IDB_LOGIN_CLOSE_DOWN, IDB_LOGIN_CLOSE_OVER, IDB_LOGIN_CLOSE_DISABLED,
+                      IDB_LOGIN_CLOSE_OVER, 0, 0, 0, 0);
     PlaceControl(m_btnServer, IDC_LOGIN_SERVER, 442, 321, 20, 20);
-    m_btnServer.LoadBitmaps(IDB_LOGIN_SERVER, IDB_LOGIN_SERVER_DOWN, IDB_LOGIN_SERVER_OVER, IDB_LOGIN_SERVER_DISABLED);
+    m_btnServer.SetSkin(IDB_LOGIN_SERVER, IDB_LOGIN_SERVER_DOWN, IDB_LOGIN_SERVER_OVER, IDB_LOGIN_SERVER_DISABLED,
+                      IDB_LOGIN_SERVER_OVER, 0, 0, 0, 0);
     PlaceControl(m_chkSaveId, IDC_LOGIN_SAVE_ID, 75, 241, 90, 21);
     PlaceControl(m_chkAutoLogin, IDC_LOGIN_AUTO, 182, 241, 90, 21);
     PlaceControl(m_chkThird, IDC_LOGIN_THIRD, 182, 241, 90, 21);
@@ -136,7 +142,7 @@ void CLoginDlgLayer::InitControls()
 
     // 6. The saved ID.
     const SSavedLogin saved = ReadSavedLogin();
-    CLoginEdit* pFocus = &m_editId;
+    CZELEditCtrl* pFocus = &m_editId;
     if (saved.nSaveId == 1) {
         if (!saved.strLastId.IsEmpty()) m_editId.SetText(saved.strLastId);
         m_chkSaveId.SetCheck(BST_CHECKED);
@@ -144,8 +150,8 @@ void CLoginDlgLayer::InitControls()
     }
 
     // 7. Empty boxes show their hints.
-    for (CLoginEdit* edit : { &m_editId, &m_editPassword, &m_editHidden })
-        if (edit->GetWindowTextLength() == 0) edit->SetText(L"");
+    for (CZELEditCtrl* edit : { &m_editId, &m_editPassword, &m_editHidden })
+        if (edit->GetWindowTextLength() == 0) EmptyBox(*edit);
     FocusAtStart(*pFocus);
 
     // 8.
@@ -173,7 +179,16 @@ void CLoginDlgLayer::OnServerSettings()
     if (hooks.runServerSettings) hooks.runServerSettings(TRUE);
 }
 
-void CLoginDlgLayer::FocusAtStart(CLoginEdit& edit)
+void CLoginDlgLayer::EmptyBox(CZELEditCtrl& edit)
+{
+    // The box puts its hint back when an update leaves it empty; a text that was empty already
+    // may bring no update, so the box is asked to look again.
+    edit.SetWindowText(L"");
+    if (!edit.IsHintShown())
+        SendMessage(WM_COMMAND, MAKEWPARAM(edit.GetDlgCtrlID(), EN_UPDATE), (LPARAM)edit.GetSafeHwnd());
+}
+
+void CLoginDlgLayer::FocusAtStart(CZELEditCtrl& edit)
 {
     edit.SetFocus();
     edit.SetSel(0, 0);
@@ -297,10 +312,12 @@ bool CLoginDlgLayer::ApplyLoginReply(const Json::Value& body)
     if (LoginReplyOffersUpgrade(upgrade, upgradeUrl)) {
         const CString strUrl = Utf8ToCString(upgradeUrl);
         g_ApplicationLog.Log(2, L"Upgrade URL : [%s]\n", (LPCTSTR)strUrl);
-        CString text;
-        text.LoadString(IDS_UPGRADE_TEXT);
-        const int nAnswer = ShowLoginMessage(text, MB_OK);
-        if (nAnswer != IDCANCEL && nAnswer != IDABORT) {
+        CString strTitle, strText;
+        strTitle.LoadString(IDS_UPGRADE_CAPTION);
+        strText.LoadString(IDS_UPGRADE_TEXT);
+        CYesNoPopup question(this, 305, 137, 0, 0, strTitle, L"", strText, L"", FALSE, TRUE);
+        const INT_PTR nAnswer = question.DoModal();
+        if (nAnswer != IDCANCEL && nAnswer != IDABORT && nAnswer != 3) {
             const SLoginShellHooks& hooks = GetLoginShellHooks();
             const CString strPath = hooks.runUpgrade ? hooks.runUpgrade(strUrl) : CString();
             if (!strPath.IsEmpty()) ::ShellExecuteW(nullptr, L"open", strPath, nullptr, nullptr, SW_SHOWNORMAL);
@@ -430,9 +447,9 @@ LRESULT CLoginDlgLayer::OnPasswordChanged(WPARAM, LPARAM)
     return 0;
 }
 
-CLoginEdit* CLoginDlgLayer::EditOf(HWND hWnd)
+CZELEditCtrl* CLoginDlgLayer::EditOf(HWND hWnd)
 {
-    for (CLoginEdit* edit : { &m_editId, &m_editPassword, &m_editHidden })
+    for (CZELEditCtrl* edit : { &m_editId, &m_editPassword, &m_editHidden })
         if (hWnd && edit->GetSafeHwnd() == hWnd) return edit;
     return nullptr;
 }
@@ -441,7 +458,7 @@ BOOL CLoginDlgLayer::HandleTab(MSG* pMsg)
 {
     const bool bShift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
     const HWND from = ::GetFocus();
-    CLoginEdit* target = nullptr;
+    CZELEditCtrl* target = nullptr;
     if (!bShift) {
         if (from == m_btnClose.GetSafeHwnd()) target = &m_editHidden;
         else if (from == m_editHidden.GetSafeHwnd()) target = &m_editId;
@@ -471,7 +488,7 @@ BOOL CLoginDlgLayer::PreTranslateMessage(MSG* pMsg)
             return TRUE;
         }
         if ((pMsg->wParam == 'A' || pMsg->wParam == 'V') && (::GetKeyState(VK_CONTROL) & 0x8000)) {
-            CLoginEdit* edit = EditOf(::GetFocus());
+            CZELEditCtrl* edit = EditOf(::GetFocus());
             if (edit && edit->IsHintShown()) {
                 FocusAtStart(*edit);
                 return TRUE;
@@ -480,7 +497,7 @@ BOOL CLoginDlgLayer::PreTranslateMessage(MSG* pMsg)
         if (pMsg->wParam == VK_TAB) return HandleTab(pMsg);
         break;
     case WM_LBUTTONDOWN: {
-        if (CLoginEdit* edit = EditOf(pMsg->hwnd)) {
+        if (CZELEditCtrl* edit = EditOf(pMsg->hwnd)) {
             if (edit->IsHintShown()) {
                 FocusAtStart(*edit);
                 return TRUE;
@@ -502,7 +519,7 @@ BOOL CLoginDlgLayer::PreTranslateMessage(MSG* pMsg)
         }
         return TRUE;
     case WM_LBUTTONDBLCLK:
-        if (CLoginEdit* edit = EditOf(pMsg->hwnd)) {
+        if (CZELEditCtrl* edit = EditOf(pMsg->hwnd)) {
             if (edit->IsHintShown()) return TRUE;
             break;
         }
@@ -617,8 +634,8 @@ void CLoginDlgLayer::ProcVpnLogin(int nFlag)
         ShowLoginMessage(L"보안접속에 실패하였습니다.");
     }
     m_btnLogin.EnableWindow(TRUE);
-    m_editPassword.SetText(L"");
-    m_editId.SetText(L"");
+    EmptyBox(m_editPassword);
+    EmptyBox(m_editId);
 }
 
 int CLoginDlgLayer::ProcVpnStatus()
@@ -634,9 +651,21 @@ void CLoginDlgLayer::ShowLoginToast(const CString& strText, BOOL bLong)
     // The toast stands over the window's client area at its last position; it carries no
     // answer, so the text is what matters to the user and to the log.
     m_strLastToast = strText;
-    if (!strText.IsEmpty())
-        g_ApplicationLog.Log(2, L"CLoginDlgLayer toast (%d, %d, %s): %s\n", m_nLastX, m_nLastY,
-                             bLong ? L"60000 ms" : L"default", (LPCTSTR)strText);
+    // An empty text only ends the long toast: the next text replaces it, or it runs out.
+    if (strText.IsEmpty()) return;
+    if (!m_pToast) {
+        m_pToast = new CToastPopup(this);
+        if (!m_pToast->Create(IDD_TOAST, this)) {
+            delete m_pToast;
+            m_pToast = nullptr;
+            return;
+        }
+    }
+    CRect rc;
+    GetClientRect(&rc);
+    rc.OffsetRect(m_nLastX, m_nLastY);
+    if (bLong) m_pToast->ShowUntilClosed(rc, strText, 60000);
+    else m_pToast->Show(rc.left, rc.top, rc.right, rc.bottom, strText);
 }
 
 // ------------------------------------------------------------------------------ timers, paint
@@ -710,7 +739,7 @@ BOOL CLoginDlgLayer::OnEraseBkgnd(CDC* pDC)
 HBRUSH CLoginDlgLayer::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     const HWND hWnd = pWnd ? pWnd->GetSafeHwnd() : nullptr;
-    if (CLoginEdit* edit = EditOf(hWnd)) {
+    if (CZELEditCtrl* edit = EditOf(hWnd)) {
         pDC->SetTextColor(edit->IsHintShown() ? RGB(163, 163, 163) : RGB(0, 0, 0));
         pDC->SetBkColor(RGB(255, 255, 255));
         return (HBRUSH)m_brushEdit.GetSafeHandle();

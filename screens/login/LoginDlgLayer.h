@@ -5,13 +5,13 @@
 // reads its reply. Saved and automatic login, the server settings guard, the single sign-on
 // hand-over, the outside signer's notice and the local VPN agent log-in are parts of it too.
 #include "platform/Bitmap.h"
-#include "platform/BitmapButton.h"
 #include "platform/Brush.h"
 #include "platform/Button.h"
 #include "platform/Dialog.h"
 #include "platform/Static.h"
-#include "screens/login/LoginEdit.h"
 #include "screens/login/LoginWindow.h"
+#include "ui/controls/ZELEditCtrl.h"
+#include "ui/controls/xSkinButton.h"
 
 #include <json/json.h>
 
@@ -83,8 +83,9 @@ private:
     bool ApplyLoginReply(const Json::Value& body);
     void EndAttempt();
     void CancelWith(ELoginResult eResult);
-    void FocusAtStart(CLoginEdit& edit);
-    CLoginEdit* EditOf(HWND hWnd);
+    void FocusAtStart(CZELEditCtrl& edit);
+    void EmptyBox(CZELEditCtrl& edit);
+    CZELEditCtrl* EditOf(HWND hWnd);
     BOOL HandleTab(MSG* pMsg);
     void OnSignedInNotice(const COPYDATASTRUCT* pData);
 
@@ -108,16 +109,17 @@ private:
     int m_nWaitCursor = 0;
     ELoginResult m_eResult = ELoginResult::Cancel;
     CString m_strLastToast;
+    class CToastPopup* m_pToast = nullptr;
     std::string m_strAgentHost;
     int m_nAgentPort;
 
-    CLoginEdit m_editId;
-    CLoginEdit m_editPassword;
-    CLoginEdit m_editHidden;
-    CBitmapButton m_btnLogin;
-    CBitmapButton m_btnMinimize;
-    CBitmapButton m_btnClose;
-    CBitmapButton m_btnServer;
+    CZELEditCtrl m_editId;
+    CZELEditCtrl m_editPassword;
+    CZELEditCtrl m_editHidden;
+    CxSkinButton m_btnLogin;
+    CxSkinButton m_btnMinimize;
+    CxSkinButton m_btnClose;
+    CxSkinButton m_btnServer;
     CButton m_chkSaveId;
     CButton m_chkAutoLogin;
     CButton m_chkThird;

@@ -8,9 +8,16 @@ CMyMemDC::CMyMemDC(CDC* pDC, COLORREF clrBack, const RECT* pRect) : m_pDC(pDC), 
         pDC->GetClipBox(&m_rect);
     if (m_bMemDC) {
         CreateCompatibleDC(pDC);
-        m_bitmap.CreateCompatibleBitmap(pDC, m_rect.Width(), m_rect.Height());
+        // The surface is sized in pixels and follows the target's mapping (mode and extents),
+        // so callers draw in the target's logical coordinates whatever its scale.
+        CRect device = m_rect;
+        pDC->LPtoDP(&device);
+        device.NormalizeRect();
+        m_bitmap.CreateCompatibleBitmap(pDC, device.Width(), device.Height());
         m_pOldBitmap = SelectObject(&m_bitmap);
         SetMapMode(pDC->GetMapMode());
+        SetWindowExt(pDC->GetWindowExt());
+        SetViewportExt(pDC->GetViewportExt());
         SetWindowOrg(m_rect.left, m_rect.top);
     } else {
         m_bPrinting = pDC->m_bPrinting;

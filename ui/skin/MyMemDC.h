@@ -1,6 +1,7 @@
 #pragma once
 // CMyMemDC: one paint of an owner-drawn list redirected into an off-screen bitmap over the paint
-// rectangle (the clip box unless given), copied to the target when the object goes. A printer
+// rectangle (the clip box unless given), copied to the target when the object goes. The bitmap
+// follows the target's mapping, so drawing uses the target's logical coordinates. A printer
 // target is drawn on directly.
 #include "platform/DC.h"
 
@@ -14,6 +15,7 @@ public:
     CMyMemDC* operator->() { return this; }
     operator CMyMemDC*() { return this; }
     const CRect& GetRect() const { return m_rect; }
+    BOOL IsMemory() const { return m_bMemDC; }
 
 private:
     CBitmap m_bitmap;

@@ -96,7 +96,8 @@ TEST_F(UiLoginOutsideTest, AgentLogInFollowsTheAgentsAnswer)
             dlg.ProcVpnLogin(1);
             Drive([&] { return !dlg.ContinueModal(); }, 15000);
         });
-        EXPECT_EQ(run.result, ELoginResult::Success) << "the agent's success leads to the server log-in";
+        EXPECT_EQ(run.result, ELoginResult::Success) << "the agent's success leads to the server log-in"
+                                                     << zeltest::Narrow(m_boxes.LastText());
         EXPECT_EQ(agent.Received().compare(0, 2, "r="), 0);
     }
     {

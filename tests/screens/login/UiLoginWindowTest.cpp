@@ -9,6 +9,7 @@
 #include "resources/resource.h"
 #include "platform/Profile.h"
 #include "screens/login/SavedLogin.h"
+#include "ui/controls/PopupAnswer.h"
 #include "tests/screens/login/LoginTestSupport.h"
 
 using namespace logintest;
@@ -482,6 +483,11 @@ TEST_F(UiLoginWindowTest, UpgradeOfferedEndsTheWindowWithoutStoringTheSession)
         return CString();
     };
     SetLoginShellHooks(hooks);
+    std::vector<POPUP_QUESTION> questions;
+    SetPopupAnswerHook([&](const POPUP_QUESTION& q) {
+        questions.push_back(q);
+        return 1;
+    });
     const SLoginRunResult run = Run([&](CLoginDlgLayer& dlg) {
         Click(Item(dlg, IDC_LOGIN_AUTO));
         TypeCredentials(dlg, L"kim", L"1234");
@@ -491,9 +497,14 @@ TEST_F(UiLoginWindowTest, UpgradeOfferedEndsTheWindowWithoutStoringTheSession)
     config["upgrade_url"] = "";
     Control(config);
     EXPECT_EQ(run.result, ELoginResult::Exit);
+    SetPopupAnswerHook(nullptr);
     EXPECT_STREQ(upgradeUrl, L"http://127.0.0.1/zel_upgrade.exe");
-    ASSERT_EQ(m_boxes.Texts().size(), 1u);
-    EXPECT_STREQ(m_boxes.Texts()[0].c_str(), Res(IDS_UPGRADE_TEXT));
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].kind, POPUP_YES_NO);
+    EXPECT_EQ(questions[0].nButtons, 1);
+    EXPECT_STREQ(questions[0].strTitle, Res(IDS_UPGRADE_CAPTION));
+    EXPECT_NE(questions[0].strText.Find(Res(IDS_UPGRADE_TEXT)), -1);
+    EXPECT_TRUE(m_boxes.Texts().empty());
     EXPECT_TRUE(CLoginManager::GetInstance()->GetUserSessionId().empty());
     EXPECT_EQ(ReadSavedLogin().nAutoLogin, 0) << "nothing saved when the log-in did not complete";
 }

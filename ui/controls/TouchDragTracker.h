@@ -1,0 +1,20 @@
+#pragma once
+// Follows the touch points on a window for one-finger drags: how far a finger moved vertically
+// since its last report, and whether two or more fingers are down (a pinch, not a drag).
+#include <windows.h>
+
+#include <map>
+
+class CTouchDragTracker {
+public:
+    // Each returns TRUE when the point was taken.
+    BOOL OnTouchDown(int x, int y, DWORD dwId);
+    // nDistanceY: the finger's vertical move since its last point, upwards positive; bZoom:
+    // more than one finger is down.
+    BOOL OnTouchMove(int x, int y, DWORD dwId, BOOL& bZoom, int& nDistanceY);
+    BOOL OnTouchUp(DWORD dwId);
+    int GetTouchCount() const { return int(m_points.size()); }
+
+private:
+    std::map<DWORD, POINT> m_points;
+};

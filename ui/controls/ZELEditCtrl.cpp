@@ -1,0 +1,189 @@
+#include "ui/controls/ZELEditCtrl.h"
+
+#include <cstdlib>
+
+#include "core/DrawHelpers.h"
+#include "ui/controls/ZELScrollBar.h"
+
+// ---- CZELEditCtrl ----
+
+BEGIN_MESSAGE_MAP(CZELEditCtrl, CEdit)
+    ON_CONTROL_REFLECT(EN_UPDATE, &CZELEditCtrl::OnUpdateReflect)
+END_MESSAGE_MAP()
+
+void CZELEditCtrl::SetText(const CString& strText)
+{
+    SetWindowText(strText);
+    m_bHintShown = FALSE;
+}
+
+void CZELEditCtrl::OnUpdateReflect()
+{
+    wchar_t chPassword = L'*';
+    if (GetWindowTextLength() == 0 && !m_bHintShown) {
+        SetWindowText(m_strHint);
+        m_bHintShown = TRUE;
+        chPassword = 0;   // the hint reads in clear
+    }
+    if (m_bPassword)
+        SendMessage(EM_SETPASSWORDCHAR, chPassword);
+    if (m_pNotifyWnd->GetSafeHwnd())
+        m_pNotifyWnd->SendMessage(WM_MYEDIT_INPUT, 0, 0);
+}
+
+void CZELEditCtrl::DropHint()
+{
+    SetWindowText(L"");
+    m_bHintShown = FALSE;
+}
+
+BOOL CZELEditCtrl::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->hwnd == m_hWnd) {
+        switch (pMsg->message) {
+        case WM_CHAR:
+        case WM_IME_COMPOSITION:
+            // The first real character replaces the hint.
+            if (m_bHintShown && pMsg->wParam > 32)
+                DropHint();
+            break;
+        case WM_KEYDOWN:
+            if (pMsg->wParam == 'V' && ::GetKeyState(VK_CONTROL) < 0 && m_bHintShown) {
+                DropHint();   // the paste replaces the hint
+                break;
+            }
+            if (pMsg->wParam == VK_SPACE)
+                return TRUE;   // no spaces in these fields
+            if (m_bHintShown) {
+                switch (pMsg->wParam) {
+                case VK_BACK:
+                case VK_DELETE:
+                case VK_END:
+                case VK_LEFT:
+                case VK_UP:
+                case VK_RIGHT:
+                case VK_DOWN:
+                    return TRUE;   // the hint is not text to edit
+                default:
+                    break;
+                }
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return CEdit::PreTranslateMessage(pMsg);
+}
+
+LRESULT CZELEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PASTE && m_bHintShown)
+        return 1;
+    return CEdit::WindowProc(message, wParam, lParam);
+}
+
+// ---- CEditBody ----
+
+BEGIN_MESSAGE_MAP(CEditBody, CEdit)
+    ON_WM_CREATE()
+    ON_WM_MOUSEWHEEL()
+    ON_WM_MOUSEMOVE()
+END_MESSAGE_MAP()
+
+CEditBody::~CEditBody() = default;
+
+int CEditBody::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CEdit::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CClientDC dc(this);
+    m_font.CreateFont(-MulDiv(GetDefaultFontSize() - 2, dc.GetDeviceCaps(LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0,
+                      0, HANGUL_CHARSET, 0, 0, 0, FF_SWISS, GetDefaultFontName());
+    SetFont(&m_font, TRUE);
+    SetUpTouch();
+    return 0;
+}
+
+void CEditBody::SetUpTouch()
+{
+    OSVERSIONINFOEXW versionEx = {};
+    versionEx.dwOSVersionInfoSize = sizeof(versionEx);
+    DWORD major = 0, minor = 0;
+    if (::GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&versionEx))) {
+        major = versionEx.dwMajorVersion;
+        minor = versionEx.dwMinorVersion;
+    } else {
+        OSVERSIONINFOW version = {};
+        version.dwOSVersionInfoSize = sizeof(version);
+        if (!::GetVersionExW(&version))
+            return;
+        major = version.dwMajorVersion;
+        minor = version.dwMinorVersion;
+    }
+    // Windows 7 and later (the program is told 6.2 on anything newer).
+    if (major < 6 || (major == 6 && minor == 0))
+        return;
+    if (!(::GetSystemMetrics(SM_DIGITIZER) & (NID_READY | NID_MULTI_INPUT)))
+        return;
+    CreateTouchTracker();
+    RegisterTouchWindow(TRUE, 0);
+}
+
+void CEditBody::CreateTouchTracker()
+{
+    if (!m_pTouch)
+        m_pTouch.reset(new CTouchDragTracker);
+}
+
+BOOL CEditBody::OnTouchInput(CPoint pt, int, int, PTOUCHINPUT pInput)
+{
+    if (!m_pTouch)
+        return FALSE;
+    if (pInput->dwFlags & TOUCHEVENTF_DOWN)
+        return m_pTouch->OnTouchDown(pt.x, pt.y, pInput->dwID);
+    if (pInput->dwFlags & TOUCHEVENTF_MOVE) {
+        BOOL bZoom = FALSE;
+        int nDistance = 0;
+        const BOOL result = m_pTouch->OnTouchMove(pt.x, pt.y, pInput->dwID, bZoom, nDistance);
+        // A finger moving up pulls the text up: a wheel turned towards the user.
+        nDistance = -nDistance;
+        if (!bZoom && std::abs(nDistance) > 3) {
+            CPoint screen = pt;
+            ClientToScreen(&screen);
+            PostMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)nDistance), MAKELPARAM(screen.x, screen.y));
+        }
+        return result;
+    }
+    if (pInput->dwFlags & TOUCHEVENTF_UP)
+        return m_pTouch->OnTouchUp(pInput->dwID);
+    return FALSE;
+}
+
+BOOL CEditBody::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    if (m_pScrollBar && ::IsWindow(m_pScrollBar->GetSafeHwnd())) {
+        int nPos = m_pScrollBar->GetPos() + (zDelta > 0 ? -15 : 15);
+        nPos = nPos < 0 ? 0 : (nPos > 100 ? 100 : nPos);
+        // The owner places the text where the bar says; the edit's own wheel scrolling would
+        // move it three lines further and leave text and bar apart.
+        m_pScrollBar->SetPos(nPos, TRUE);
+        return TRUE;
+    }
+    return CEdit::OnMouseWheel(nFlags, zDelta, pt);
+}
+
+void CEditBody::OnMouseMove(UINT nFlags, CPoint point)
+{
+    ::HideCaret(m_hWnd);
+    CEdit::OnMouseMove(nFlags, point);
+}
+
+BOOL CEditBody::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->hwnd == m_hWnd && pMsg->message == WM_LBUTTONDOWN) {
+        ::HideCaret(m_hWnd);
+        return TRUE;   // no caret and no selection by mouse
+    }
+    return CEdit::PreTranslateMessage(pMsg);
+}
