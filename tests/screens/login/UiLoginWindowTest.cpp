@@ -510,3 +510,53 @@ TEST_F(UiLoginWindowTest, UpgradeOfferedEndsTheWindowWithoutStoringTheSession)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(UiLoginWindowTest, ConnectionErrorIsReportedOnceAndANoticeWithoutCodeHidesNothing)
+{
+    const SLoginRunResult run = Run([&](CLoginDlgLayer& dlg) {
+        // A notice without an error code says nothing and must not swallow the real one.
+        ::PostMessageW(dlg.GetSafeHwnd(), WM_USER + 9999, 0, 0);
+        DriveFor(50);
+        EXPECT_TRUE(m_boxes.Texts().empty());
+        EXPECT_TRUE(dlg.ContinueModal());
+        ::PostMessageW(dlg.GetSafeHwnd(), WM_USER + 9999, 0, 10061);
+        ::PostMessageW(dlg.GetSafeHwnd(), WM_USER + 9999, 0, 10054);
+        Drive([&] { return !dlg.ContinueModal(); }, 3000);
+        DriveFor(50);
+    });
+    EXPECT_EQ(run.result, ELoginResult::Exit);
+    ASSERT_EQ(m_boxes.Texts().size(), 1u) << "two notices, one message";
+    EXPECT_STREQ(m_boxes.Texts()[0].c_str(), Res(IDS_SOCKET_TIMEOUT));
+}
+
+TEST_F(UiLoginWindowTest, HintBoxesTakeTheFocusWithTheCaretAtTheStart)
+{
+    Run([&](CLoginDlgLayer& dlg) {
+        const HWND id = Item(dlg, IDC_LOGIN_ID);
+        const HWND password = Item(dlg, IDC_LOGIN_PASSWORD);
+        EXPECT_EQ(::GetFocus(), id);
+        // Tab from the ID box into the password box that shows its hint: caret at 0, no selection.
+        PressKey(id, VK_TAB);
+        EXPECT_EQ(::GetFocus(), password);
+        DWORD start = 1, end = 1;
+        ::SendMessageW(password, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(end, 0u);
+        // A click into the ID box's hint only focuses it.
+        ::PostMessageW(id, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 5));
+        ::PostMessageW(id, WM_LBUTTONUP, 0, MAKELPARAM(40, 5));
+        DriveFor(50);
+        EXPECT_EQ(::GetFocus(), id);
+        ::SendMessageW(id, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(end, 0u);
+        // Typing replaces the hint; the password box masks what is typed, never its hint.
+        Type(password, L"ab");
+        EXPECT_EQ(::SendMessageW(password, EM_GETPASSWORDCHAR, 0, 0), (LRESULT)L'*');
+        EXPECT_STREQ(dlg.GetTypedPassword(), L"ab");
+    });
+}
+
+}  // namespace
