@@ -44,6 +44,9 @@ const UINT WM_SCROLLBAR_POS = WM_USER + 2001;
 // ---- Main dialog: screen modes, pop-up services, pushes ----
 
 // ---- Login ----
+const UINT WM_LOGIN_AUTO_LOGIN = WM_USER + 2040;        // the automatic login starts (posted to itself)
+const UINT WM_LOGIN_WAIT_CURSOR_ON = WM_USER + 3100;    // wait cursor while a log-in is out (posted to itself)
+const UINT WM_LOGIN_WAIT_CURSOR_OFF = WM_USER + 3101;
 
 // ---- Meeting list, calendar, detail ----
 

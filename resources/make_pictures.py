@@ -106,6 +106,68 @@ PICTURES = {
 }
 
 
+# ---- Login window ----
+NAVY = (24, 44, 78)
+NAVY_LIGHT = (44, 78, 128)
+
+
+def login_face(width, height):
+    """The login window's face: a navy field that lightens downwards, a teal band at the top with
+    a white mark, and a pale panel behind the ID and password boxes."""
+    def pixel(x, y):
+        if y < 96:
+            if 40 <= y <= 70 and 75 <= x <= 105 and (x - 90) ** 2 + (y - 55) ** 2 <= 15 * 15:
+                return WHITE
+            if 52 <= y <= 58 and 115 <= x <= 300:
+                return WHITE
+            return TEAL
+        if 170 <= y <= 244 and 65 <= x <= 415:
+            return NAVY_LIGHT
+        t = (y - 96) / max(1, height - 96)
+        return tuple(int(a + (b - a) * t) for a, b in zip(NAVY, NAVY_LIGHT))
+    return bmp24(width, height, pixel)
+
+
+def login_button(state):
+    """The log-in button: a rounded teal face with a white arrow; darker when pressed, grey when
+    disabled."""
+    face = {"normal": TEAL, "down": (0, 96, 96), "over": (0, 150, 150), "disabled": GREY}[state]
+
+    def pixel(x, y):
+        if (x < 3 or x > 131) and (y < 3 or y > 49):
+            return NAVY_LIGHT
+        if 20 <= y <= 32 and 55 <= x <= 72:
+            return WHITE
+        if 72 <= x <= 84 and abs(y - 26) <= 84 - x:
+            return WHITE
+        return face
+    return bmp24(135, 53, pixel)
+
+
+def title_button(kind, state):
+    """The small buttons of the borderless window: minimise (a bar), close (a cross) and server
+    settings (a ring)."""
+    face = {"normal": TEAL, "down": (0, 96, 96), "over": (0, 150, 150), "disabled": GREY}[state]
+
+    def pixel(x, y):
+        if kind == "min" and 13 <= y <= 15 and 5 <= x <= 14:
+            return WHITE
+        if kind == "close" and 5 <= x <= 14 and 5 <= y <= 14 and (abs(x - y) <= 1 or abs(x + y - 19) <= 1):
+            return WHITE
+        if kind == "server" and 16 <= (x - 9.5) ** 2 + (y - 9.5) ** 2 <= 36:
+            return WHITE
+        return face
+    return bmp24(20, 20, pixel)
+
+
+PICTURES["login_face.bmp"] = lambda: login_face(478, 358)
+PICTURES["sso_face.bmp"] = lambda: login_face(480, 360)
+for _state, _suffix in (("normal", ""), ("down", "_down"), ("over", "_over"), ("disabled", "_disabled")):
+    PICTURES["login_button%s.bmp" % _suffix] = (lambda s: lambda: login_button(s))(_state)
+    for _kind in ("min", "close", "server"):
+        PICTURES["login_%s%s.bmp" % (_kind, _suffix)] = (lambda k, s: lambda: title_button(k, s))(_kind, _state)
+
+
 # ---- Skinned controls and pop-ups (second block) ----
 MAGENTA = (255, 0, 255)
 HEADER = (0, 150, 170)
