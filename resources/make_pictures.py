@@ -444,7 +444,6 @@ def wide_button(colour, kind):
 
 
 for _kind in ("normal", "hover", "down", "disabled"):
-    PICTURES["server_close_%s.bmp" % _kind] = (lambda k=_kind: cross_button(20, HEADER, k))
     PICTURES["server_default_%s.bmp" % _kind] = (lambda k=_kind: wide_button((140, 140, 140), k))
     PICTURES["server_save_%s.bmp" % _kind] = (lambda k=_kind: wide_button(HEADER, k))
 PICTURES["server_back.bmp"] = server_dialog_back

@@ -32,13 +32,12 @@
 #define IDB_COMBO_DROP 1022
 
 // ---- Application shell: start-up, settings, account and time keeper ----
-#define IDS_OFFLINE 111                  // start-up: the machine is offline
 #define IDS_PUSH_SETTING_LOAD_FAIL 255   // settings: the push-alarm schedule could not be read
 #define IDS_PUSH_SETTING_SAVE_FAIL 256   // settings: the schedule change was refused
 // ---- Login window ----
 #define IDS_SOCKET_TIMEOUT 109          // connection timed out or refused
 #define IDS_SOCKET_LOST 110             // connection lost
-#define IDS_SOCKET_OTHER 111            // any other connection error
+#define IDS_SOCKET_OTHER 111            // any other connection error; also shown when the machine is offline at start-up
 #define IDS_SSO_NO_EMPLOYEE 214         // sign-on page gave no employee number
 #define IDS_SSO_NO_USER 215             // sign-on user unknown
 #define IDS_LOGIN_FAILED_STATUS 216     // log-in refused, %d status
@@ -230,10 +229,11 @@
 #define IDC_SERVER_ZEL_LABEL 1077
 #define IDC_SERVER_TMS_LABEL 1078
 #define IDC_SERVER_TPC_LABEL 1079
-#define IDB_SERVER_CLOSE 689
-#define IDB_SERVER_CLOSE_DOWN 690
-#define IDB_SERVER_CLOSE_DISABLED 691
-#define IDB_SERVER_CLOSE_HOVER 692
+// The server settings dialog shares the login window's close button pictures.
+#define IDB_SERVER_CLOSE IDB_LOGIN_CLOSE
+#define IDB_SERVER_CLOSE_DOWN IDB_LOGIN_CLOSE_DOWN
+#define IDB_SERVER_CLOSE_DISABLED IDB_LOGIN_CLOSE_DISABLED
+#define IDB_SERVER_CLOSE_HOVER IDB_LOGIN_CLOSE_OVER
 #define IDB_SERVER_BACK 816
 #define IDB_SERVER_DEFAULT_DISABLED 817
 #define IDB_SERVER_DEFAULT_HOVER 818
