@@ -16,6 +16,10 @@
 // ---- Application shell: title bar, tray, settings ----
 
 // ---- Main dialog: screen modes, pop-up services, pushes ----
+// The upgrade download's worker to its dialog: new progress to show (read it from the download);
+// the download ended (wParam: 1 when the file is complete).
+const UINT WM_UPGRADE_PROGRESS = WM_USER + 20600;
+const UINT WM_UPGRADE_DONE = WM_USER + 20601;
 
 // ---- Login ----
 

@@ -41,6 +41,11 @@ const SKIN_LOOKUP kLookups[] = {
     {L"SettingPush", L"btnFri", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
     {L"SettingPush", L"btnSat", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
     {L"SettingPush", L"btnSun", SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+
+    {L"UpgradeDlg", nullptr, -1, 0},
+    {L"UpgradeDlg", L"areaProgress", SKINTYPE_TEXT, 0},
+    {L"UpgradeDlg", L"areaStatus", SKINTYPE_TEXT, 0},
+    {L"UpgradeDlg", L"btnCancel", SKINTYPE_BUTTON, 0},
 };
 
 void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)
