@@ -12,6 +12,7 @@
 
 #include "app/main/PushHost.h"
 #include "platform/CString.h"
+#include "resources/resource.h"
 
 class CPushDispatcher {
 public:
@@ -21,19 +22,6 @@ public:
         TIMER_BACK_TO_LIST = 1010,  // 1000 ms: the meeting list
         TIMER_REFRESH_LIST = 1200,  // 100 ms: the list asks the server again
         TIMER_RELOAD = 1300,        // 100 ms: detail refreshed / meeting entered again
-    };
-    // Resource strings the handlers show.
-    enum {
-        IDS_CHAT_AM = 114,
-        IDS_CHAT_PM = 115,
-        IDS_POPUP_CAPTION = 118,
-        IDS_DUPLICATE_LOGIN = 251,
-        IDS_FOLLOWING_ENDS = 289,
-        IDS_WHISPER_SUFFIX = 339,
-        IDS_FORCED_SHARE_BUTTON = 353,
-        IDS_CHAT_ENABLED = 359,
-        IDS_CHAT_DISABLED = 361,
-        IDS_FILE_BOX_HEADLINE = 369,
     };
 
     explicit CPushDispatcher(IPushHost& host);

@@ -16,7 +16,7 @@ BEGIN_MESSAGE_MAP(CUpgradeDlg, CMyBaseDialog)
 END_MESSAGE_MAP()
 
 CUpgradeDlg::CUpgradeDlg(const CString& strUrl, CString* pPathOut, int* pResultOut, CWnd* pParent)
-    : CMyBaseDialog(IDD, pParent), m_strUrl(strUrl), m_pResult(pResultOut), m_pPath(pPathOut),
+    : CMyBaseDialog(IDD_UPGRADE, pParent), m_strUrl(strUrl), m_pResult(pResultOut), m_pPath(pPathOut),
       m_bCancelling(FALSE), m_bFinished(FALSE)
 {
 }
@@ -26,8 +26,8 @@ CUpgradeDlg::~CUpgradeDlg() = default;
 BOOL CUpgradeDlg::OnInitDialog()
 {
     CMyBaseDialog::OnInitDialog();
-    m_progress.SubclassDlgItem(IDC_PROGRESS, this);
-    m_status.SubclassDlgItem(IDC_STATUS, this);
+    m_progress.SubclassDlgItem(IDC_UPGRADE_PROGRESS, this);
+    m_status.SubclassDlgItem(IDC_UPGRADE_STATUS, this);
     LoadScreen(kScreen);
     LayOut();
     // The status line shows Korean: a face that has Hangul, not the template's.
@@ -63,8 +63,8 @@ LRESULT CUpgradeDlg::OnDownloadProgress(WPARAM, LPARAM)
     m_download.GetProgress(nDone, nTotal);
     if (m_bCancelling || m_bFinished) return 0;
     CString strFormat, strNoLength;
-    strFormat.LoadString(IDS_PROGRESS_FORMAT);
-    strNoLength.LoadString(IDS_NO_LENGTH);
+    strFormat.LoadString(IDS_DOWNLOAD_PROGRESS);
+    strNoLength.LoadString(IDS_DOWNLOAD_NO_LENGTH);
     const int nPercent = CUpgradeDownload::Percent(nDone, nTotal);
     if (nPercent >= 0) {
         g_ApplicationLog.Log(2, L"다운로드 %d", nPercent);
@@ -102,7 +102,7 @@ void CUpgradeDlg::OnCancel()
     if (m_bCancelling) return;
     m_bCancelling = TRUE;
     CString strText;
-    strText.LoadString(IDS_CANCELLED);
+    strText.LoadString(IDS_DOWNLOAD_CANCELLED);
     m_status.SetWindowText(strText);
     m_download.Cancel();
     if (m_download.IsFinished()) {

@@ -9,12 +9,11 @@
 #include "platform/Font.h"
 #include "platform/ProgressCtrl.h"
 #include "platform/Static.h"
+#include "resources/resource.h"
 #include "ui/skin/MyBaseDialog.h"
 
 class CUpgradeDlg : public CMyBaseDialog {
 public:
-    enum { IDD = 103, IDC_PROGRESS = 1001, IDC_STATUS = 1003 };
-    enum { IDS_NO_LENGTH = 265, IDS_CANCELLED = 266, IDS_PROGRESS_FORMAT = 267 };
     // The result a completed download stores.
     enum { RESULT_DOWNLOADED = 18 };
     // How long a cancel waits for the download to stop before the dialog closes anyway.

@@ -14,14 +14,6 @@
 
 using appmaintest::StandInScreens;
 
-std::string StandInScreens::S(const CString& s)
-{
-    const int n = WideCharToMultiByte(CP_UTF8, 0, s.GetString(), s.GetLength(), nullptr, 0, nullptr, nullptr);
-    std::string out(n, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, s.GetString(), s.GetLength(), &out[0], n, nullptr, nullptr);
-    return out;
-}
-
 namespace {
 
 typedef std::vector<std::string> Calls;

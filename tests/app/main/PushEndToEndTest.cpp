@@ -8,60 +8,16 @@
 
 #include "app/main/PushDispatcher.h"
 #include "net/protocol/TPCClientManager.h"
+#include "tests/app/main/PushWindow.h"
 #include "tests/app/main/StandInScreens.h"
 #include "tests/net/protocol/EndToEndSupport.h"
 #include "tests/support/TestSupport.h"
 
+using appmaintest::PushWindow;
 using appmaintest::StandInScreens;
 using prototest::EndToEndTest;
 
 namespace {
-
-// The main dialog's part in this: the push client's listener window, which opens the session
-// when the key arrives and hands every item to the dispatcher.
-class PushWindow {
-public:
-    PushWindow(CPushDispatcher& dispatcher, CTPCClientManager& tpc) : m_dispatcher(dispatcher), m_tpc(tpc)
-    {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = &PushWindow::Proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"ZelPushTestWindow";
-        RegisterClassW(&wc);
-        m_hWnd = CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, this);
-    }
-    ~PushWindow() { DestroyWindow(m_hWnd); }
-    HWND Handle() const { return m_hWnd; }
-
-    bool m_bSession = false;
-    std::vector<DWORD> m_threads;   // the thread each item was dispatched on
-
-private:
-    static LRESULT CALLBACK Proc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
-    {
-        if (msg == WM_NCCREATE)
-            SetWindowLongPtrW(hWnd, GWLP_USERDATA, (LONG_PTR) ((CREATESTRUCTW*) lParam)->lpCreateParams);
-        PushWindow* self = (PushWindow*) GetWindowLongPtrW(hWnd, GWLP_USERDATA);
-        if (self) {
-            switch (msg) {
-            case WM_TPC_PUSH_KEY:
-                self->m_tpc.RequestConnect();
-                return 0;
-            case WM_TPC_SESSION_OPEN:
-                self->m_bSession = true;
-                return 0;
-            case WM_TPC_PUSH_ITEM:
-                self->m_threads.push_back(GetCurrentThreadId());
-                return self->m_dispatcher.OnPushMessage(wParam, lParam);
-            }
-        }
-        return DefWindowProcW(hWnd, msg, wParam, lParam);
-    }
-
-    CPushDispatcher& m_dispatcher;
-    CTPCClientManager& m_tpc;
-    HWND m_hWnd;
-};
 
 class PushEndToEndTest : public EndToEndTest {
 protected:

@@ -197,10 +197,19 @@ public:
     Detail m_detail{*this};
     Meeting m_meeting{*this};
 
-    static std::string S(const CString& s);
+    static std::string S(const CString& s)
+    {
+        const int n = WideCharToMultiByte(CP_UTF8, 0, s.GetString(), s.GetLength(), nullptr, 0, nullptr, nullptr);
+        std::string out(n, '\0');
+        WideCharToMultiByte(CP_UTF8, 0, s.GetString(), s.GetLength(), &out[0], n, nullptr, nullptr);
+        return out;
+    }
     static std::string N(int n) { return std::to_string(n); }
+    // Called with each call's name before it is recorded (benchmarks time the handlers by it).
+    std::function<void(const char*)> onCall;
     void Add(const char* name, std::initializer_list<std::string> args)
     {
+        if (onCall) onCall(name);
         std::string line = name;
         line += "(";
         bool first = true;

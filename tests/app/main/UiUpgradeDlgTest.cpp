@@ -137,7 +137,7 @@ TEST_F(UpgradeDlgTest, DownloadsTheInstallerWithProgressAndReportsIt)
     EXPECT_NE(strSeen.Find(L" / "), -1) << (LPCTSTR) strSeen;
     EXPECT_NE(strSeen.Find(L"다운로드 중"), -1);
     // Success is not a cancel.
-    EXPECT_NE(WindowText(dlg.GetStatus()), Text(CUpgradeDlg::IDS_CANCELLED));
+    EXPECT_NE(WindowText(dlg.GetStatus()), Text(IDS_DOWNLOAD_CANCELLED));
     std::string bytes;
     ASSERT_TRUE(zeltest::ReadFileBytes((LPCTSTR) strPath, bytes));
     ASSERT_EQ(bytes.size(), 600000u);
@@ -160,7 +160,7 @@ TEST_F(UpgradeDlgTest, WithoutALengthTheBarStaysAndTheStatusSaysDownloading)
     });
     EXPECT_EQ(nResult, CUpgradeDlg::RESULT_DOWNLOADED);
     ASSERT_FALSE(statuses.empty());
-    EXPECT_NE(std::find(statuses.begin(), statuses.end(), Text(CUpgradeDlg::IDS_NO_LENGTH)), statuses.end());
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), Text(IDS_DOWNLOAD_NO_LENGTH)), statuses.end());
     std::string bytes;
     ASSERT_TRUE(zeltest::ReadFileBytes((LPCTSTR) strPath, bytes));
     EXPECT_EQ(bytes.size(), 120000u);
@@ -187,7 +187,7 @@ TEST_F(UpgradeDlgTest, CancelStopsTheDownloadAndLeavesTheCallersVariables)
     });
     EXPECT_TRUE(clicked);
     EXPECT_EQ(answer, IDCANCEL);
-    EXPECT_EQ(strAfterCancel, Text(CUpgradeDlg::IDS_CANCELLED));
+    EXPECT_EQ(strAfterCancel, Text(IDS_DOWNLOAD_CANCELLED));
     EXPECT_EQ(nResult, -7);
     EXPECT_EQ(strPath, L"keep");
     // The server saw the transfer end early.
