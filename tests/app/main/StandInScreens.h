@@ -117,6 +117,23 @@ public:
 
     // IBoardLayer, IInfoLayer, ITitleBar
     void OnOptShare(int on, int r) override { Add("board.OnOptShare", {N(on), N(r)}); }
+    int boardPage = 1;
+    int GetCurrentPage() override { return boardPage; }
+    void AddRemoteLine(int page, const Json::Value& line) override
+    {
+        Add("board.AddRemoteLine", {N(page), line.isObject() && line.isMember("lineId") ? line["lineId"].asString() : ""});
+    }
+    void RemoveLine(int page, const CString& id) override { Add("board.RemoveLine", {N(page), S(id)}); }
+    void ClearAllOverlays() override { Add("board.ClearAllOverlays", {}); }
+    void QueueRemoteZoom(float zoom, int x, int y) override
+    {
+        Add("board.QueueRemoteZoom", {N((int) (zoom * 100 + 0.5f)), N(x), N(y)});
+    }
+    void ShowRemotePointer(const CString& m, int user, const CString& d, int page, const CString& x, const CString& y,
+                           const CString& color, const CString& size, const CString& shape) override
+    {
+        Add("board.ShowRemotePointer", {S(m), N(user), S(d), N(page), S(x), S(y), S(color), S(size), S(shape)});
+    }
     void SetWhiteboardMode(BOOL wb) override { Add("info.SetWhiteboardMode", {N(wb)}); }
     void SetChatButtonState(int on, int dnr) override { Add("title.SetChatButtonState", {N(on), N(dnr)}); }
     void SetChatBlink(int on) override { Add("title.SetChatBlink", {N(on)}); }
