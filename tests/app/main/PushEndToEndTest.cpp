@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "app/main/PushDispatcher.h"
+#include "app/main/SyncRelay.h"
+#include "net/protocol/TDSClientManager.h"
 #include "net/protocol/TPCClientManager.h"
 #include "tests/app/main/PushWindow.h"
 #include "tests/app/main/StandInScreens.h"
@@ -103,6 +105,39 @@ TEST_F(PushEndToEndTest, DuplicateLoginDropsWhatFollowsInTheSameDelivery)
     EXPECT_EQ(m_screens.Take(), (std::vector<std::string>{"ShowNotice(공지,공지사항이 있습니다.,1,1)",
                                                           "ShowConfirmPopup(<251>)", "RequestLogout(1)"}));
     EXPECT_TRUE(m_dispatcher.IsPushBlocked());
+}
+
+// Strokes from the synchronisation server through the real client reach the board on this thread,
+// and only those of the shown meeting.
+TEST_F(EndToEndTest, SynchronisationStrokesOfTheShownMeetingOnly)
+{
+    StandInScreens screens;
+    screens.mode = 2;
+    screens.meetingId = L"7";
+    screens.currentDocumentId = L"3";
+    screens.boardPage = 1;
+    screens.pageSync = TRUE;
+    CSyncRelay relay(screens);
+    CTDSClientManager tds;
+    ASSERT_TRUE(tds.Init(zeltest::SourcePath(L"protocols/tds_protocol.xml").c_str()));
+    tds.Connect(CString(L"127.0.0.1"), ServerPort(PORT_TDS));
+    tds.SetEventWindow(m_events.Handle());
+    tds.SetListener(m_listener.Handle(), &relay);
+    ASSERT_TRUE(m_listener.WaitFor(WM_TDS_CONNECTED, 1, 15000)) << "no synchronisation session";
+    const char* lines[] = {
+        R"({"mtngId":"8","attachId":"3","page":"1","metaType":"1","content":"{\"line\":{\"lineId\":\"OTHER\"}}"})",
+        R"({"mtngId":"7","attachId":"3","page":"1","metaType":"1","content":"{\"line\":{\"lineId\":\"L1\"}}"})",
+    };
+    for (const char* data : lines) {
+        Json::Value command;
+        command["cmd"] = "tds";
+        command["action"] = "lines";
+        command["data"] = data;
+        Control(command);
+    }
+    ASSERT_TRUE(PumpUntil([&screens] { return !screens.calls.empty(); }));
+    PumpUntil([] { return false; }, 300);
+    EXPECT_EQ(screens.Take(), (std::vector<std::string>{"board.AddRemoteLine(1,L1)"}));
 }
 
 }  // namespace
