@@ -42,6 +42,10 @@ const UINT WM_SCROLLBAR_POS = WM_USER + 2001;
 #define UWM_NOTIFY_REPLY_READY (WM_USER + 20202)
 
 // ---- Main dialog: screen modes, pop-up services, pushes ----
+// The upgrade download's worker to its dialog: new progress to show (read it from the download);
+// the download ended (wParam: 1 when the file is complete).
+const UINT WM_UPGRADE_PROGRESS = WM_USER + 20600;
+const UINT WM_UPGRADE_DONE = WM_USER + 20601;
 
 // ---- Login ----
 const UINT WM_LOGIN_AUTO_LOGIN = WM_USER + 2040;        // the automatic login starts (posted to itself)

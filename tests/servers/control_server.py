@@ -8,6 +8,7 @@ from typing import Any, Callable, Dict
 from framed_server import Out
 from listening_server import ListeningServer
 from server_context import DEFAULT_CONFIG, ServerContext
+import push_samples
 
 FRAMED = ("tas", "push", "tds", "voice")
 
@@ -98,6 +99,21 @@ class ControlServer(ListeningServer):
             raise ValueError("push needs a non-empty list 'items'")
         return self.server("push").deliver(items, int(r.get("status", 0)), bool(r.get("all")),
                                            int(r.get("conn", 0)))
+
+    async def c_push_sample(self, r):
+        ids = r.get("ids") or ([r["id"]] if r.get("id") else [])
+        if not ids:
+            raise ValueError("push_sample needs 'id' or a list 'ids' (\"all\": the whole table)")
+        data = push_samples.samples(list(ids), str(r.get("mtngId", push_samples.DEFAULT_MEETING)),
+                                    str(r.get("attachId", push_samples.DEFAULT_DOCUMENT)),
+                                    r.get("fields") or {})
+        items = [{"data": d} for d in data]
+        if r.get("separately"):
+            sent = [self.server("push").deliver([item], 0, bool(r.get("all")), int(r.get("conn", 0)))
+                    for item in items]
+            return {"deliveries": sent, "ids": [d["messageId"] for d in data]}
+        answer = self.server("push").deliver(items, 0, bool(r.get("all")), int(r.get("conn", 0)))
+        return dict(answer, ids=[d["messageId"] for d in data])
 
     async def c_tds(self, r):
         action = r.get("action") or r.get("msg")

@@ -45,6 +45,14 @@ def parse_multipart(content_type: str, body: bytes) -> List[Dict[str, object]]:
     return parts
 
 
+INSTALLER_PATH = "/upgrade/"
+
+
+def installer_bytes(offset: int, count: int) -> bytes:
+    """The installer's bytes from offset: byte i is i modulo 251."""
+    return bytes((offset + i) % 251 for i in range(count))
+
+
 class HttpServer(ListeningServer):
     name = "http"
 
@@ -61,6 +69,9 @@ class HttpServer(ListeningServer):
                 if request is None:
                     break
                 method, path, headers, body = request
+                if method == "GET" and path.startswith(INSTALLER_PATH):
+                    await self._send_installer(writer, path)
+                    break
                 status, ctype, payload = self._answer(method, path, headers, body)
                 keep = headers.get("connection", "").lower() != "close"
                 writer.write(("HTTP/1.1 %d %s\r\nContent-Type: %s\r\nContent-Length: %d\r\n"
@@ -75,6 +86,38 @@ class HttpServer(ListeningServer):
             self.ctx.record(self.name, "malformed", error="%s: %s" % (type(e).__name__, e))
         finally:
             writer.close()
+
+    async def _send_installer(self, writer, path: str) -> None:
+        """The client's installer for the upgrade download: /upgrade/<bytes>[?nolength=1]
+        [&pace=<ms>]: <bytes> bytes of a fixed pattern in 4096-byte pieces, with or without a
+        Content-Length, waiting pace ms before each piece (so that a test can cancel midway)."""
+        url = urllib.parse.urlsplit(path)
+        query = urllib.parse.parse_qs(url.query)
+        try:
+            size = int(url.path[len(INSTALLER_PATH):])
+        except ValueError:
+            size = -1
+        if size < 0:
+            writer.write(b"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n")
+            self.ctx.record(self.name, "request", method="GET", path=path, bytes=0, status=404)
+            await writer.drain()
+            return
+        pace = int(query.get("pace", ["0"])[0]) / 1000.0
+        head = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+        if query.get("nolength", ["0"])[0] != "1":
+            head += "Content-Length: %d\r\n" % size
+        writer.write((head + "Cache-Control: no-cache\r\nConnection: close\r\n\r\n").encode("latin-1"))
+        sent = 0
+        try:
+            while sent < size:
+                if pace:
+                    await asyncio.sleep(pace)
+                piece = installer_bytes(sent, min(4096, size - sent))
+                writer.write(piece)
+                await writer.drain()
+                sent += len(piece)
+        finally:
+            self.ctx.record(self.name, "request", method="GET", path=path, bytes=sent, status=200)
 
     async def _read_request(self, reader) -> Optional[Tuple[str, str, Dict[str, str], bytes]]:
         line = await reader.readline()

@@ -21,6 +21,9 @@ Control port: one JSON object per line, one answer line each ({"ok": true, ...} 
   wait {server,kind=frame,app,msg,since,count=1,timeout=10}   waits for matching records
   clear_log
   push {items:[{data: object|text, ...}], status, all, conn}   one push delivery
+  push_sample {id | ids:[...|"all"], mtngId, attachId, fields:{key: value|null}, separately}
+                                     the sample payload of each push id (all: the client's whole
+                                     push table), in one delivery or one delivery each
   tds {action: lines|zoom|page|pointer (or msg), data: object|text, status, all, conn}
   rule {server=tas, app, msg, status, body, hold, drop, close, abort, delay, version, count=1}
                                      changes the answer to the next matching request(s)

@@ -44,6 +44,17 @@ class Web(ServerTestCase):
             urllib.request.urlopen(self.url("/nothing"), timeout=5)
         self.assertEqual(e.exception.code, 404)
 
+    def test_installer_with_and_without_length(self):
+        from http_server import installer_bytes
+        with urllib.request.urlopen(self.url("/upgrade/10000"), timeout=5) as r:
+            self.assertEqual(r.headers["Content-Length"], "10000")
+            self.assertEqual(r.read(), installer_bytes(0, 10000))
+        with urllib.request.urlopen(self.url("/upgrade/5000?nolength=1&pace=1"), timeout=5) as r:
+            self.assertIsNone(r.headers["Content-Length"])
+            self.assertEqual(r.read(), installer_bytes(0, 5000))
+        with self.assertRaises(urllib.error.HTTPError):
+            urllib.request.urlopen(self.url("/upgrade/x"), timeout=5)
+
     def test_uploads_answer_short_json_and_keep_the_file(self):
         for path, key in (("/brindlecast/rest/fileRestService/upload", "/upload/"),
                           ("/brindlecast/rest/fileRestService/sign", "/sign/")):

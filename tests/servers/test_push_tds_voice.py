@@ -62,6 +62,26 @@ class Push(ServerTestCase):
         self.assertEqual([r["deviceMessageUuid"] for r in ack["body"]["pushItemResultList"]],
                          sent["uuids"])
 
+    def test_sample_pushes_of_the_whole_table(self):
+        c = self.open_session()
+        sent = self.call("push_sample", ids=["all"], mtngId="102",
+                         fields={"syncYn": "Y", "content": None})
+        self.assertEqual(len(sent["ids"]), 32)
+        self.assertNotIn("broadcasting:21", sent["ids"])
+        listed = c.recv_until("M00000001", "PFAP").body["pushItemList"]
+        data = [json.loads(i["data"]) for i in listed]
+        self.assertEqual([d["messageId"] for d in data], sent["ids"])
+        by_id = {d["messageId"]: d for d in data}
+        self.assertEqual(by_id["broadcasting:05"]["mtngId"], "102")
+        self.assertEqual(by_id["broadcasting:05"]["syncYn"], "Y")
+        self.assertNotIn("content", by_id["broadcasting:01"])
+        self.assertEqual(by_id["broadcasting:29"]["command"], 1)
+        self.assertEqual(by_id["synchronization:01"]["attachId"], "D1011")
+        one = self.call("push_sample", id="broadcasting:16", separately=True)
+        self.assertEqual(one["ids"], ["broadcasting:16"])
+        bad = self.ctl.call("push_sample", id="broadcasting:21")
+        self.assertFalse(bad["ok"])
+
     def test_keepalive_answered_unless_switched_off(self):
         c = self.open_session()
         self.assertEqual(c.request(push_platform("PFAP", "M00000000"), {"status": 0}).msg,

@@ -62,6 +62,10 @@ const SKIN_LOOKUP kLookups[] = {
     {L"SettingVersion", L"textVersion", SKINTYPE_TEXT, 0},
     {L"SettingVersion", L"textBuild", SKINTYPE_TEXT, 0},
     {L"SettingVersion", L"menu", SKINTYPE_COMBO, 0},
+    {L"UpgradeDlg", nullptr, -1, 0},
+    {L"UpgradeDlg", L"areaProgress", SKINTYPE_TEXT, 0},
+    {L"UpgradeDlg", L"areaStatus", SKINTYPE_TEXT, 0},
+    {L"UpgradeDlg", L"btnCancel", SKINTYPE_BUTTON, 0},
 };
 
 void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)

@@ -1,0 +1,55 @@
+#pragma once
+// What the main dialog asks of the meeting screen (mode 2). Outside a meeting the screen answers
+// empty ids.
+#include "platform/CString.h"
+
+class IMeetingScreen {
+public:
+    virtual ~IMeetingScreen() = default;
+
+    virtual CString GetMeetingId() = 0;
+    virtual CString GetCurrentDocumentId() = 0;
+    // The kind of the open meeting ("10", "30") and the kind of the meeting its current document
+    // comes from ("20" for the private file box).
+    virtual CString GetMeetingType() = 0;
+    virtual CString GetCurrentMeetingType() = 0;
+    // Whether the screen's own meeting is of type 12.
+    virtual BOOL IsMeetingType12() = 0;
+    virtual BOOL IsMeetingRunning() = 0;
+    virtual BOOL IsPageSync() = 0;
+    // Whether the board shows one of the meeting's whiteboard documents; whether the id names one
+    // of the meeting's two built-in whiteboards.
+    virtual BOOL IsWhiteboardDocument() = 0;
+    virtual BOOL IsEmbeddedDocument(const CString& strDocumentId) = 0;
+
+    virtual void MarkMeetingEntered() = 0;
+    virtual void OnMeetingStatusChanged(int nStatus) = 0;
+    // Stores unsaved drawing and memos; returns 1 when a save was started, after which the screen
+    // runs nAction itself once the save has finished.
+    virtual int SaveBoardChanges(int nAction, int bTwoButtons, int bSilent) = 0;
+    virtual void StartMeeting(int nArg1, int nArg2) = 0;
+    // Asks the server for the attendees (and the presenter's state) of the current document;
+    // bKeep: go on following the presenter afterwards.
+    virtual void RequestPresenceAndSync(int bKeep) = 0;
+    virtual void RequestPresence() = 0;
+    // Makes the screen the application server's reply window and asks for the meeting's
+    // documents of that file type.
+    virtual void RequestDocumentList(const CString& strFileType) = 0;
+    virtual void SetFollowPresenter(const CString& strMeetingId, const CString& strDocumentId,
+                                    int nOption, int bOn) = 0;
+    // The target to follow once a started save has finished.
+    virtual void SetPendingFollow(const CString& strMeetingId, const CString& strDocumentId,
+                                  int nOption) = 0;
+    virtual void ClearOtherMeetingDocument() = 0;
+    virtual void OnSyncPagePush(const CString& strMeetingId, const CString& strDocumentId, int nPage,
+                                int nShowCmd) = 0;
+    virtual void ApplyPageCommand(const CString& strDocumentId, int nCommand, int nPage,
+                                  int nTotalPage, int nRequestPage) = 0;
+    // The open-document message with index -1: the meeting's built-in whiteboard. bPost: posted
+    // (the screen opens it later) or sent (opened before this returns).
+    virtual void OpenBuiltInWhiteboard(BOOL bPost) = 0;
+    virtual void CloseMinutesViewer() = 0;
+    virtual void EnableChat(BOOL bOn) = 0;
+    virtual void OnChatPush(const CString& strUserName, const CString& strSentDate,
+                            const CString& strTime, const CString& strMessage) = 0;
+};
