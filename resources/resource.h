@@ -30,3 +30,10 @@
 #define IDC_POINTER_FINGER 683
 #define IDB_COMBO_DROP_HOVER 1021
 #define IDB_COMBO_DROP 1022
+
+// Drawing canvas and board.
+#define IDS_CANVAS_MEMO_HINT 181     // memo banner on a page without memos
+#define IDS_CANVAS_MEMO_COUNT 182    // memo banner with the page's memo count (%d)
+#define IDS_CANVAS_MEMO_OUTSIDE 183  // memo placed outside the page
+#define IDS_CANVAS_MEMO_LIMIT 184    // the page holds the most memos it can
+#define IDS_CANVAS_LOADING 22000     // the canvas while the page image loads
