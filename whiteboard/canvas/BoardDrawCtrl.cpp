@@ -263,7 +263,7 @@ BOOL CBoardDrawCtrl::ApplyIncomingStrokes()
         }
     }
     // One repaint request stands for every pass until the window has handled it.
-    if (!m_bRedrawPosted.exchange(true) && !::PostMessageW(m_hWnd, WM_CANVAS_SHARED_REDRAW, 0, 0))
+    if (m_hWnd && !m_bRedrawPosted.exchange(true) && !::PostMessageW(m_hWnd, WM_CANVAS_SHARED_REDRAW, 0, 0))
         m_bRedrawPosted = false;
     return TRUE;
 }
@@ -284,7 +284,8 @@ void CBoardDrawCtrl::SendDrawing(const S_BOARD_CONTENT& content)
 LRESULT CBoardDrawCtrl::OnSharedRedraw(WPARAM, LPARAM)
 {
     m_bRedrawPosted = false;
-    Redraw();
+    m_bLiveDirty = TRUE;
+    Invalidate(FALSE);
     return 0;
 }
 

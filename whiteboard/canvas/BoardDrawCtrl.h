@@ -193,9 +193,17 @@ private:
     RECT CentredMemoRect() const;
     static int FigureTypeOfMode(int mode);
     // Painting.
-    void PaintBackBuffer(HDC dc, const RECT& rcClient);
+    // Painting keeps two pictures of the client area: the base (background, page image, frame and
+    // the finished figures of the shown layers) and the back buffer (the base with the live
+    // strokes still growing, the memo banner and the presenter's pointer over it).
+    void EnsureBuffers(HDC dc, const RECT& rcClient);
+    void PaintBase(const RECT& rcClient);
+    BOOL AdvanceBase();
+    void Compose(const RECT& rcClient);
     void PreparePageBackground();
     void PaintPageLayers(HDC dc);
+    void DrawFigureRange(HDC dc, const std::vector<std::shared_ptr<CMMFigure>>& figures, size_t from, size_t to);
+    static size_t SettledSharedCount(CMMPage& page);
     void ReleaseBackBuffer();
 
     IBoardDrawCtrlEventListener* m_pListener;
@@ -213,6 +221,12 @@ private:
     float m_fMinZoom = 1.0f;
     // Back buffer of the client area and the page image scaled to the page rectangle, made once
     // per page, image and size rather than on every paint.
+    HDC m_baseDC = nullptr;
+    HBITMAP m_hBaseBitmap = nullptr;
+    HGDIOBJ m_hOldBase = nullptr;
+    size_t m_nBaseShared = 0;
+    const CMMFigure* m_pBaseLast = nullptr;
+    BOOL m_bLiveDirty = FALSE;
     HDC m_memDC = nullptr;
     HBITMAP m_hBackBitmap = nullptr;
     HGDIOBJ m_hOldBitmap = nullptr;

@@ -45,6 +45,15 @@ BOOL CBoardDrawCtrl::OnEraseBkgnd(CDC* pDC)
 
 void CBoardDrawCtrl::ReleaseBackBuffer()
 {
+    if (m_baseDC) {
+        ::SelectObject(m_baseDC, m_hOldBase);
+        ::DeleteDC(m_baseDC);
+        m_baseDC = nullptr;
+    }
+    if (m_hBaseBitmap) {
+        ::DeleteObject(m_hBaseBitmap);
+        m_hBaseBitmap = nullptr;
+    }
     if (m_memDC) {
         ::SelectObject(m_memDC, m_hOldBitmap);
         ::DeleteDC(m_memDC);
@@ -85,9 +94,17 @@ void CBoardDrawCtrl::OnPaint()
         return;
     }
     if (m_bDirty || !m_memDC || m_szBack.cx != rcClient.right || m_szBack.cy != rcClient.bottom) {
-        PaintBackBuffer(dc, rcClient);
-        m_bDirty = FALSE;
+        // The view or the page changed: the base picture is made again.
+        EnsureBuffers(dc, rcClient);
+        PaintBase(rcClient);
+        Compose(rcClient);
+    } else if (m_bLiveDirty) {
+        // Only live strokes grew: finished ones join the base, the growing ones are drawn over it.
+        if (!AdvanceBase())
+            PaintBase(rcClient);
+        Compose(rcClient);
     }
+    m_bDirty = m_bLiveDirty = FALSE;
     ::BitBlt(dc, 0, 0, rcClient.right, rcClient.bottom, m_memDC, 0, 0, SRCCOPY);
     ::EndPaint(m_hWnd, &ps);
 }
@@ -129,11 +146,37 @@ void CBoardDrawCtrl::PreparePageBackground()
     m_szPageBitmap = size;
 }
 
+void CBoardDrawCtrl::DrawFigureRange(HDC dc, const std::vector<std::shared_ptr<CMMFigure>>& figures, size_t from,
+                                     size_t to)
+{
+    if (from >= to)
+        return;
+    const RECT& rc = m_view.Page();
+    Gdiplus::Graphics graphics(dc);
+    CLayerPaintFrame frame(graphics, rc.left, rc.top, rc.right, rc.bottom, m_view.Zoom());
+    for (size_t i = from; i < to && i < figures.size(); ++i)
+        if (figures[i])
+            figures[i]->Draw(graphics, figures[i]->GetFigureType());
+}
+
+size_t CBoardDrawCtrl::SettledSharedCount(CMMPage& page)
+{
+    // Every figure before the one still growing is finished and can stay in the base picture.
+    const auto& figures = page.m_sharedLayer.GetFigures();
+    const std::shared_ptr<CMMFigure> current = page.GetCurrentFigure();
+    for (size_t i = figures.size(); i > 0; --i)
+        if (figures[i - 1] == current)
+            return i - 1;
+    return figures.size();
+}
+
 void CBoardDrawCtrl::PaintPageLayers(HDC dc)
 {
     const std::shared_ptr<CMMPage> page = GetPage();
     const RECT& rc = m_view.Page();
     const float zoom = m_view.Zoom();
+    m_nBaseShared = 0;
+    m_pBaseLast = nullptr;
     switch (m_nBoardView) {
     case kViewThird:
         page->m_thirdLayer.Draw(dc, rc.left, rc.top, rc.right, rc.bottom, zoom);
@@ -145,7 +188,10 @@ void CBoardDrawCtrl::PaintPageLayers(HDC dc)
         break;
     case kViewShared: {
         std::lock_guard<std::recursive_mutex> guard(page->GetLock());
-        page->m_sharedLayer.Draw(dc, rc.left, rc.top, rc.right, rc.bottom, zoom);
+        const auto& figures = page->m_sharedLayer.GetFigures();
+        m_nBaseShared = SettledSharedCount(*page);
+        DrawFigureRange(dc, figures, 0, m_nBaseShared);
+        m_pBaseLast = m_nBaseShared ? figures[m_nBaseShared - 1].get() : nullptr;
         break;
     }
     default:
@@ -153,28 +199,51 @@ void CBoardDrawCtrl::PaintPageLayers(HDC dc)
     }
 }
 
-void CBoardDrawCtrl::PaintBackBuffer(HDC dc, const RECT& rcClient)
+BOOL CBoardDrawCtrl::AdvanceBase()
 {
-    if (!m_memDC || m_szBack.cx != rcClient.right || m_szBack.cy != rcClient.bottom) {
-        if (m_memDC) {
-            ::SelectObject(m_memDC, m_hOldBitmap);
-            ::DeleteDC(m_memDC);
-            ::DeleteObject(m_hBackBitmap);
-        }
-        m_memDC = ::CreateCompatibleDC(dc);
-        m_hBackBitmap = ::CreateCompatibleBitmap(dc, std::max(1L, rcClient.right), std::max(1L, rcClient.bottom));
-        m_hOldBitmap = ::SelectObject(m_memDC, m_hBackBitmap);
-        m_szBack = SIZE{rcClient.right, rcClient.bottom};
+    if (m_nBoardView != kViewShared)
+        return TRUE;
+    const std::shared_ptr<CMMPage> page = GetPage();
+    std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+    const auto& figures = page->m_sharedLayer.GetFigures();
+    // Figures were removed or replaced since the base was made: it is made again.
+    if (figures.size() < m_nBaseShared || (m_nBaseShared && figures[m_nBaseShared - 1].get() != m_pBaseLast))
+        return FALSE;
+    const size_t settled = SettledSharedCount(*page);
+    if (settled > m_nBaseShared) {
+        DrawFigureRange(m_baseDC, figures, m_nBaseShared, settled);
+        m_nBaseShared = settled;
+        m_pBaseLast = figures[settled - 1].get();
     }
+    return TRUE;
+}
+
+void CBoardDrawCtrl::EnsureBuffers(HDC dc, const RECT& rcClient)
+{
+    if (m_memDC && m_szBack.cx == rcClient.right && m_szBack.cy == rcClient.bottom)
+        return;
+    ReleaseBackBuffer();
+    const int cx = std::max(1L, rcClient.right), cy = std::max(1L, rcClient.bottom);
+    m_memDC = ::CreateCompatibleDC(dc);
+    m_hBackBitmap = ::CreateCompatibleBitmap(dc, cx, cy);
+    m_hOldBitmap = ::SelectObject(m_memDC, m_hBackBitmap);
+    m_baseDC = ::CreateCompatibleDC(dc);
+    m_hBaseBitmap = ::CreateCompatibleBitmap(dc, cx, cy);
+    m_hOldBase = ::SelectObject(m_baseDC, m_hBaseBitmap);
+    m_szBack = SIZE{rcClient.right, rcClient.bottom};
+}
+
+void CBoardDrawCtrl::PaintBase(const RECT& rcClient)
+{
     HBRUSH brush = ::CreateSolidBrush(kBackground);
-    ::FillRect(m_memDC, &rcClient, brush);
+    ::FillRect(m_baseDC, &rcClient, brush);
     ::DeleteObject(brush);
 
     PreparePageBackground();
     const RECT& rcPage = m_view.Page();
     {
         // The frame around the page.
-        Gdiplus::Graphics graphics(m_memDC);
+        Gdiplus::Graphics graphics(m_baseDC);
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
         Gdiplus::Pen pen(Gdiplus::Color(255, 169, 169, 169), 1.0f);
         graphics.DrawRectangle(&pen, (INT)rcPage.left - 2, (INT)rcPage.top - 2, (INT)(rcPage.right - rcPage.left + 3),
@@ -189,16 +258,28 @@ void CBoardDrawCtrl::PaintBackBuffer(HDC dc, const RECT& rcClient)
         const int sy = (int)((rcVisible.top - rcPage.top) * scaleY);
         const int sw = std::max(1, (int)((rcVisible.right - rcVisible.left) * scaleX));
         const int sh = std::max(1, (int)((rcVisible.bottom - rcVisible.top) * scaleY));
-        HDC src = ::CreateCompatibleDC(m_memDC);
+        HDC src = ::CreateCompatibleDC(m_baseDC);
         HGDIOBJ old = ::SelectObject(src, m_hPageBitmap);
-        ::SetStretchBltMode(m_memDC, HALFTONE);
-        ::SetBrushOrgEx(m_memDC, 0, 0, nullptr);
-        ::StretchBlt(m_memDC, rcVisible.left, rcVisible.top, rcVisible.right - rcVisible.left,
+        ::SetStretchBltMode(m_baseDC, HALFTONE);
+        ::SetBrushOrgEx(m_baseDC, 0, 0, nullptr);
+        ::StretchBlt(m_baseDC, rcVisible.left, rcVisible.top, rcVisible.right - rcVisible.left,
                      rcVisible.bottom - rcVisible.top, src, sx, sy, sw, sh, SRCCOPY);
         ::SelectObject(src, old);
         ::DeleteDC(src);
     }
-    PaintPageLayers(m_memDC);
+    PaintPageLayers(m_baseDC);
+}
+
+void CBoardDrawCtrl::Compose(const RECT& rcClient)
+{
+    ::BitBlt(m_memDC, 0, 0, rcClient.right, rcClient.bottom, m_baseDC, 0, 0, SRCCOPY);
+    if (m_nBoardView == kViewShared) {
+        // The live strokes still growing, over the finished ones.
+        const std::shared_ptr<CMMPage> page = GetPage();
+        std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+        const auto& figures = page->m_sharedLayer.GetFigures();
+        DrawFigureRange(m_memDC, figures, m_nBaseShared, figures.size());
+    }
 
     if (m_mode == kMemo) {
         // The memo banner: a darkened strip along the bottom with the page's memo count.

@@ -289,6 +289,24 @@ TEST_F(CanvasFixture, IncomingStrokesAndZoomAreAppliedBySharingThread)
         const COLORREF c = ScreenPixel(hwnd, mid.x, mid.y);
         return GetBValue(c) > 150 && GetRValue(c) < 120;
     }, 3000));
+    // A second stroke settles the first into the base picture; removing the first (the presenter's
+    // delete) and a third stroke arriving must not leave the first on the screen.
+    for (int i = 0; i < 20; ++i)
+        page->QueueLineEvent(L"remote2", Gdiplus::PointF(100.0f + 10 * i, 300.0f), (int)RGB(0, 0, 255), 6, 1.0f, 0);
+    canvas->WakeSharedThread();
+    ASSERT_TRUE(zeltest::PumpUntil([&] {
+        std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+        return page->m_sharedLayer.GetCount() == 2 && page->GetIncomingCount() == 0;
+    }, 5000));
+    zeltest::PumpFor(50);
+    page->RemoveSharedLine(L"remote1");
+    for (int i = 0; i < 20; ++i)
+        page->QueueLineEvent(L"remote3", Gdiplus::PointF(100.0f + 10 * i, 200.0f), (int)RGB(0, 0, 255), 6, 1.0f, 0);
+    canvas->WakeSharedThread();
+    EXPECT_TRUE(zeltest::PumpUntil([&] {
+        const COLORREF c = ScreenPixel(hwnd, mid.x, mid.y);
+        return GetBValue(c) < 150 || GetRValue(c) > 150;
+    }, 3000)) << "the removed stroke is still shown";
     canvas->QueueRemoteZoom(2.0f, 300, 200);
     EXPECT_TRUE(zeltest::PumpUntil([&] { return canvas->GetZoom() == 2.0f; }, 3000));
     EXPECT_EQ(canvas->GetOrigin().x, 300);
