@@ -262,10 +262,15 @@ BOOL CBoardDrawCtrl::ApplyIncomingStrokes()
             page->ApplyNextEvent();
         }
     }
-    // One repaint request stands for every pass until the window has handled it.
+    PostLiveRedraw();
+    return TRUE;
+}
+
+void CBoardDrawCtrl::PostLiveRedraw()
+{
+    // One repaint request stands for every change until the window has handled it.
     if (m_hWnd && !m_bRedrawPosted.exchange(true) && !::PostMessageW(m_hWnd, WM_CANVAS_SHARED_REDRAW, 0, 0))
         m_bRedrawPosted = false;
-    return TRUE;
 }
 
 void CBoardDrawCtrl::ApplyRemoteZoom(const S_BOARD_ZOOM& zoom)

@@ -118,6 +118,8 @@ public:
     void QueueRemoteZoom(float zoomFactor, int originX, int originY);
     // Incoming strokes were queued on the shown page (from the synchronisation client's thread).
     void WakeSharedThread() { m_share.Wake(); }
+    // From any thread: the live shared layer changed; the window repaints it on its own thread.
+    void PostLiveRedraw();
     CBoardShareThread& ShareThread() { return m_share; }
 
     // IDrawToolCtrlEventListener

@@ -13,14 +13,8 @@
 namespace {
 const int kEraserHalf = 5;
 const double kPointerStep = 15.0;
-const int kMemoWidth = 399, kMemoHeight = 220;
 const int kStringMemoOutsidePage = 183;
 const int kStringMemoLimit = 184;
-
-Gdiplus::PointF ToF(POINT p)
-{
-    return Gdiplus::PointF((float)p.x, (float)p.y);
-}
 
 bool Holds(const CMMFigureHolder& layer, const std::shared_ptr<CMMFigure>& figure)
 {
