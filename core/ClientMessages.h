@@ -30,6 +30,8 @@
 #define WM_CANVAS_SHARED_ZOOM (WM_USER + 20401)
 // Synchronisation client to canvas: the presenter's pointer (lParam: S_REMOTE_POINTER*, deleted by the canvas).
 #define WM_CANVAS_REMOTE_POINTER (WM_USER + 20402)
+// Page-image download to board layer: one page's image (lParam: S_BOARD_IMAGE*, deleted by the board).
+#define WM_BOARD_IMAGE_FETCHED (WM_USER + 20403)
 
 // ---- Whiteboard tools ----
 

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "core/AesBase64.h"
+#include "core/ClientMessages.h"
+#include "core/JsonHelpers.h"
 #include "platform/MessageBox.h"
+#include "whiteboard/SvgFigureReader.h"
 #include "whiteboard/LineEventReader.h"
 #include "whiteboard/WhiteboardLog.h"
 
@@ -11,6 +15,7 @@ BEGIN_MESSAGE_MAP(CBoardLayer, CWnd)
     ON_WM_SIZE()
     ON_WM_DESTROY()
     ON_MESSAGE(WM_BOARD_SELECT_PAGE, &CBoardLayer::OnSelectPage)
+    ON_MESSAGE(WM_BOARD_IMAGE_FETCHED, &CBoardLayer::OnImageFetched)
 END_MESSAGE_MAP()
 
 namespace {
@@ -57,6 +62,7 @@ void CBoardLayer::OnSize(UINT nType, int cx, int cy)
 
 void CBoardLayer::OnDestroy()
 {
+    m_fetcher.Stop();
     ResetPages();
     if (m_pCanvas) {
         m_pCanvas->StopSharedThread();
@@ -81,9 +87,8 @@ void CBoardLayer::OpenDocument(const CString& mtngId, const CString& docId, cons
     SetCurrentPage(startPage);
     if (m_pMeeting)
         m_pMeeting->SetBoardDocumentId(docId);
-    m_nLastImageRequest = startPage;
-    if (m_pServer)
-        m_pServer->RequestPageImage(mtngId, docId, startPage);
+    m_failedPages.clear();
+    RequestPageImage(startPage);
     if (m_pCanvas)
         m_pCanvas->SetZoom(0.0f);
     m_fZoomCombo = 0.0f;
@@ -159,6 +164,12 @@ void CBoardLayer::ShowPage(int page, BOOL alwaysGiveCanvas)
     if (!shown->HasImage()) {
         m_bImageWait = TRUE;
         m_nImageWaitPage = page;
+        // A page whose image failed earlier is asked for again now that it is shown.
+        if (m_failedPages.erase(page)) {
+            shown->m_bImageRequested = FALSE;
+            if (!m_bImageChainBusy)
+                RequestPageImage(page);
+        }
     } else if (!shown->m_bFiguresLoaded && m_pServer) {
         m_pServer->RequestFigures(m_strMeetingId, m_strDocId, page);
     }
@@ -506,4 +517,161 @@ void CBoardLayer::SendDrawing(const S_BOARD_CONTENT& content)
 {
     if (m_pServer)
         m_pServer->RequestDrawingEvent(content.mtngId, content.attcFileId, content.page, content.content);
+}
+
+// ---- page loading ----
+
+
+void CBoardLayer::RequestPageImage(int page)
+{
+    m_nLastImageRequest = page;
+    if (const auto target = m_pages.GetPage(page))
+        target->m_bImageRequested = TRUE;
+    m_bImageChainBusy = TRUE;
+    if (m_pServer)
+        m_pServer->RequestPageImage(GetMeetingId(), m_strDocId, page);
+}
+
+void CBoardLayer::OnReceiveM00000024(const Json::Value& body, int status)
+{
+    if (status != 0 || !body.isObject())
+        return;
+    const CString docId = GetJsonString(body, "attcFileId");
+    const int page = GetJsonInt(body, "page");
+    const int total = GetJsonInt(body, "totalPage");
+    const BOOL receiver = body.isMember("userIdnfr");
+    CWhiteboardLog::Log(2, L"OnReceiveM00000024 >>> : MeetingID : %s, DocID : %s, Page : %d, total : %d ",
+                        GetJsonString(body, "mtngId").GetString(), docId.GetString(), page, total);
+    if (docId != m_strDocId) {
+        CWhiteboardLog::Log(2, L"OnReceiveM00000024 >>> : MeetingID : %s, strDocID : %s, m_strDocId : %s",
+                            GetJsonString(body, "mtngId").GetString(), docId.GetString(), m_strDocId.GetString());
+        return;
+    }
+    CString url = GetJsonString(body, "imageUrl");
+    if (GetJsonFlag(body, "isEnc"))
+        url = DecryptAes256Base64(url, GetJsonString(body, "aesKey"));
+    S_BOARD_IMAGE* record = new S_BOARD_IMAGE;
+    record->url = url;
+    record->docId = docId;
+    record->page = page;
+    record->receiver = receiver;
+    record->meta = GetJsonUtf8(body, "meta");
+    if (!receiver && page <= total) {
+        m_nLastImageRequest = page;
+        LoadPageImage(record, total);
+        return;
+    }
+    ReadStoredDrawing(*record);
+    delete record;
+}
+
+void CBoardLayer::LoadPageImage(S_BOARD_IMAGE* record, int total)
+{
+    std::unique_ptr<S_BOARD_IMAGE> owned(record);
+    if (total <= 0) {
+        m_bImageChainBusy = FALSE;
+        return;
+    }
+    if (m_pages.IsEmpty()) {
+        CreatePages(total);
+        if (IsPageSync() && m_pServer)
+            m_pServer->RequestFigures(GetMeetingId(), m_strDocId, record->page);
+    }
+    const auto target = m_pages.GetPage(record->page);
+    if (!target) {
+        m_bImageChainBusy = FALSE;
+        return;
+    }
+    target->m_bImageRequested = TRUE;
+    // The download runs off this thread; the chain goes on when its result arrives.
+    if (!m_fetcher.Fetch(m_hWnd, WM_BOARD_IMAGE_FETCHED, owned.get())) {
+        CWhiteboardLog::Log(4, L"Page image %d: the download could not start", record->page);
+        m_bImageChainBusy = FALSE;
+        return;
+    }
+    owned.release();
+}
+
+LRESULT CBoardLayer::OnImageFetched(WPARAM, LPARAM lParam)
+{
+    std::unique_ptr<S_BOARD_IMAGE> record(reinterpret_cast<S_BOARD_IMAGE*>(lParam));
+    if (!record)
+        return 0;
+    if (record->docId != m_strDocId) {
+        // Another document was opened meanwhile: its own chain runs.
+        return 0;
+    }
+    if (record->ok) {
+        SetPageImage(record->bytes, record->page);
+    } else {
+        CWhiteboardLog::Log(4, L"Page image %d of %s could not be loaded: %s", record->page, m_strDocId.GetString(),
+                            record->url.GetString());
+        m_failedPages.insert(record->page);
+    }
+    ReadStoredDrawing(*record);
+    if (m_bImageWait && m_nImageWaitPage == record->page) {
+        m_bImageWait = FALSE;
+        if (m_pServer)
+            m_pServer->RequestFigures(GetMeetingId(), m_strDocId, record->page);
+    }
+    ContinueImageChain();
+    return 0;
+}
+
+void CBoardLayer::SetPageImage(const std::string& bytes, int page)
+{
+    const auto target = m_pages.GetPage(page);
+    if (!target || !target->SetImageIfAny(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size())) {
+        m_failedPages.insert(page);
+        return;
+    }
+    target->m_bImageRequested = TRUE;
+    if (page == m_nCurrentPage && m_pCanvas) {
+        m_pCanvas->SetPage(target);
+        m_pCanvas->SetBoardView(m_bSharing ? CBoardDrawCtrl::kViewShared : CBoardDrawCtrl::kViewOwn);
+    }
+}
+
+void CBoardLayer::ReadStoredDrawing(const S_BOARD_IMAGE& record)
+{
+    const auto target = m_pages.GetPage(record.page);
+    if (!target || record.meta.empty())
+        return;
+    CMMFigureHolder* layer = &target->m_ownLayer;
+    if (record.receiver) {
+        target->m_bOtherDrawingLoaded = TRUE;
+        layer = &target->m_thirdLayer;
+    }
+    if (CSvgFigureReader::Read(record.meta, target->m_nImageWidth, target->m_nImageHeight, *layer)
+        && record.page == m_nCurrentPage && m_pCanvas)
+        m_pCanvas->RepaintIfMode(record.receiver ? CBoardDrawCtrl::kViewThird : CBoardDrawCtrl::kViewOwn);
+}
+
+int CBoardLayer::NextImagePage(const CMMPageManager& pages, int current, int& jumpTarget, int total)
+{
+    const auto wanted = [&](int n) {
+        const auto page = pages.GetPage(n);
+        return page && !page->m_bImageRequested;
+    };
+    if (wanted(current))
+        return current;
+    if (jumpTarget > 0) {
+        for (int n = jumpTarget; n <= total; ++n)
+            if (wanted(n))
+                return n;
+    }
+    jumpTarget = 0;
+    for (int n = 1; n <= total; ++n)
+        if (wanted(n))
+            return n;
+    return 0;
+}
+
+void CBoardLayer::ContinueImageChain()
+{
+    const int next = NextImagePage(m_pages, m_nCurrentPage, m_nJumpPage, m_nTotalPage);
+    if (next > 0)
+        RequestPageImage(next);
+    else
+        m_bImageChainBusy = FALSE;
 }

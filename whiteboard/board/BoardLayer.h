@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include <json/json.h>
@@ -22,6 +23,7 @@
 #include "platform/CString.h"
 #include "platform/Wnd.h"
 #include "whiteboard/MMPageManager.h"
+#include "whiteboard/board/BoardImageFetcher.h"
 #include "whiteboard/board/IBoardInfoCtrlEventListener.h"
 #include "whiteboard/board/IBoardMeetingContext.h"
 #include "whiteboard/board/IBoardOptCtrlEventListener.h"
@@ -84,6 +86,16 @@ public:
     BOOL HasDrawingOnPages(int sharing) override;
     void ClearPagesLayer(int sharing) override;
 
+    // Page loading. The page-image reply (M00000024): its image is downloaded off this thread,
+    // then the next page's image is asked for, one request at a time: the current page first,
+    // then from the slider's jump target, then the first page still missing.
+    void OnReceiveM00000024(const Json::Value& body, int status);
+    void RequestPageImage(int page);
+    void SetFetchTimeouts(DWORD connectMs, DWORD readMs) { m_fetcher.SetTimeouts(connectMs, readMs); }
+    BOOL IsLoadingImages() const { return m_bImageChainBusy; }
+    // The next page whose image is still to be asked for (0: none); clears a used jump target.
+    static int NextImagePage(const CMMPageManager& pages, int current, int& jumpTarget, int total);
+
     // The presenter's view (from the synchronisation client's socket worker).
     void AddRemoteLine(int page, const Json::Value& line);
     void RemoveLine(int page, const CString& lineId);
@@ -133,6 +145,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();
     afx_msg LRESULT OnSelectPage(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnImageFetched(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -155,6 +168,10 @@ private:
     void MoveBy(int step);
     void ShowPage(int page, BOOL alwaysGiveCanvas);
     void LayoutChildren(int cx, int cy);
+    void LoadPageImage(S_BOARD_IMAGE* record, int total);
+    void SetPageImage(const std::string& bytes, int page);
+    void ReadStoredDrawing(const S_BOARD_IMAGE& record);
+    void ContinueImageChain();
     // Applies the presenter's points already queued for the page (keeps the order of a delete).
     static void DrainIncoming(CMMPage& page);
 
@@ -181,4 +198,8 @@ private:
     BOOL m_bSharing = FALSE;
     float m_fZoomCombo = 0.0f;
     std::function<DWORD()> m_ticks;
+    CBoardImageFetcher m_fetcher;
+    BOOL m_bImageChainBusy = FALSE;
+    // Pages whose image could not be had: asked for again when the user goes to them.
+    std::set<int> m_failedPages;
 };
