@@ -354,8 +354,13 @@ TEST_F(CanvasFixture, Screenshot)
     canvas->OnShapeMode10();
     Drag(hwnd, {Screen(550, 480), Screen(850, 680)});
     canvas->SetMode(CBoardDrawCtrl::kMemo);
-    canvas->SaveMemo(L"회의 메모", 1, 0);
+    Click(Screen(660, 60));
+    canvas->SaveMemo(L"\uD68C\uC758 \uBA54\uBAA8", 1, 0);  // "meeting memo"
     zeltest::PumpFor(100);
+    // The memo card is painted (its picture comes from the language library).
+    const POINT card = Screen(720, 120);
+    const COLORREF c = ScreenPixel(hwnd, card.x, card.y);
+    EXPECT_TRUE(GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) < 190) << std::hex << c;
     EXPECT_TRUE(SaveScreenshot(hwnd, L"Canvas"));
     AfxSetResourceHandle(previous);
     ::FreeLibrary(korean);
