@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/canvas/LoopProbe.h"
 #include "ui/skin/ImageSave.h"
 #include "whiteboard/MMPage.h"
 #include "whiteboard/canvas/BoardDrawCtrl.h"
@@ -24,7 +25,6 @@ namespace {
 const int kPageW = 2000, kPageH = 1500;
 const int kPointsPerSecond = 5000;
 const int kSeconds = 2;
-const UINT kProbe = WM_APP + 1;
 
 class Board : public IBoardCanvasHost, public IBoardDrawCtrlEventListener {
 public:
@@ -72,51 +72,6 @@ std::string PagePng()
     return bytes;
 }
 
-double Now()
-{
-    LARGE_INTEGER f, c;
-    ::QueryPerformanceFrequency(&f);
-    ::QueryPerformanceCounter(&c);
-    return (double)c.QuadPart * 1000.0 / (double)f.QuadPart;
-}
-
-// Runs the thread's message loop for the run time while a probe thread posts a time stamp every
-// 2 ms; returns the longest wait of a probe.
-double LoopWithProbe(double ms)
-{
-    std::atomic<bool> stop{false};
-    const DWORD loopThread = ::GetCurrentThreadId();
-    std::thread probe([&] {
-        while (!stop) {
-            double* stamp = new double(Now());
-            if (!::PostThreadMessageW(loopThread, kProbe, 0, (LPARAM)stamp))
-                delete stamp;
-            ::Sleep(2);
-        }
-    });
-    double longest = 0.0;
-    const double end = Now() + ms;
-    while (Now() < end) {
-        MSG msg;
-        while (Now() < end && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == kProbe && msg.hwnd == nullptr) {
-                std::unique_ptr<double> stamp(reinterpret_cast<double*>(msg.lParam));
-                longest = std::max(longest, Now() - *stamp);
-                continue;
-            }
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-    stop = true;
-    probe.join();
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, kProbe, kProbe, PM_REMOVE))
-        delete reinterpret_cast<double*>(msg.lParam);
-    return longest;
-}
-
 void BM_IncomingPointsLoopStall(benchmark::State& state)
 {
     Gdiplus::GdiplusStartupInput input;
@@ -124,7 +79,7 @@ void BM_IncomingPointsLoopStall(benchmark::State& state)
     Gdiplus::GdiplusStartup(&token, &input, nullptr);
     const std::string png = PagePng();
     for (auto _ : state) {
-        const double floor = LoopWithProbe(kSeconds * 1000.0);
+        const double floor = benchloop::LoopWithProbe(kSeconds * 1000.0);
 
         HWND top = ::CreateWindowExW(0, L"STATIC", L"bench", WS_POPUP | WS_VISIBLE, 0, 0, 1280, 900, nullptr, nullptr,
                                      nullptr, nullptr);
@@ -138,16 +93,16 @@ void BM_IncomingPointsLoopStall(benchmark::State& state)
         canvas.SetShareMode(1);
         canvas.StartSharedThread();
         // The page's first paint (decoding its image once) is not part of the stream's cost.
-        const double firstPaint = LoopWithProbe(500.0);
+        const double firstPaint = benchloop::LoopWithProbe(500.0);
 
         // The synchronisation client's thread: 50 points every 10 ms.
         std::atomic<bool> stop{false};
         std::atomic<int> queued{0};
         std::thread feeder([&] {
             int stroke = 0, inStroke = 0;
-            const double start = Now();
+            const double start = benchloop::Now();
             while (!stop) {
-                const int due = (int)((Now() - start) * kPointsPerSecond / 1000.0);
+                const int due = (int)((benchloop::Now() - start) * kPointsPerSecond / 1000.0);
                 while (queued < due) {
                     if (inStroke == 200) {
                         ++stroke;
@@ -164,12 +119,12 @@ void BM_IncomingPointsLoopStall(benchmark::State& state)
                 ::Sleep(10);
             }
         });
-        const double stall = LoopWithProbe(kSeconds * 1000.0);
+        const double stall = benchloop::LoopWithProbe(kSeconds * 1000.0);
         stop = true;
         feeder.join();
         // Let the last points land.
-        const double settle = Now() + 500;
-        while (Now() < settle && page->GetIncomingCount() > 0)
+        const double settle = benchloop::Now() + 500;
+        while (benchloop::Now() < settle && page->GetIncomingCount() > 0)
             ::Sleep(5);
         canvas.StopSharedThread();
         int applied = 0;

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "tests/support/TestSupport.h"
+#include "tests/whiteboard/board/BoardStandIns.h"
 #include "tests/whiteboard/canvas/CanvasTestSupport.h"
 #include "whiteboard/board/BoardLayer.h"
 
@@ -15,34 +16,8 @@ using namespace canvastest;
 
 namespace {
 
-class Meeting : public IBoardMeetingContext {
-public:
-    CString GetMeetingId() override { return L"MT1"; }
-    CString GetCurrentDocumentId() override { return boardDoc; }
-    void SetBoardDocumentId(const CString& id) override { boardDoc = id; }
-    BOOL IsMeetingLive() override { return live; }
-    BOOL IsPageSync() override { return sync; }
-    BOOL IsPresenterMe() override { return presenter; }
-    int GetPresenterIdnfr() override { return 77; }
-    BOOL CanShare() override { return canShare; }
-    BOOL IsDocumentFixed() override { return fixed; }
-    CString boardDoc;
-    BOOL live = FALSE, sync = FALSE, presenter = FALSE, canShare = TRUE, fixed = FALSE;
-};
-
-class Server : public IBoardServer {
-public:
-    void RequestPageSync(const CString&, const CString&, int page) override { log.push_back("15:" + std::to_string(page)); }
-    void RequestPageImage(const CString&, const CString&, int page) override { log.push_back("24:" + std::to_string(page)); }
-    void RequestDrawingEvent(const CString&, const CString&, int page, const CString&) override {}
-    void RequestFigures(const CString&, const CString&, int page) override { log.push_back("39:" + std::to_string(page)); }
-    void RequestZoom(const CString&, const CString&, float zoom, int x, int y) override { log.push_back("48"); }
-    void RequestPointer(const CString&, int user, const CString&, int page, int x, int y, int, int, int) override
-    {
-        log.push_back("49:" + std::to_string(user) + ":" + std::to_string(page));
-    }
-    std::vector<std::string> log;
-};
+using Meeting = boardtest::StandInMeeting;
+using Server = boardtest::RecordingServer;
 
 // The meeting screen: records the board's messages.
 class Screen : public HostWindow {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/TestSupport.h"
+#include "tests/whiteboard/board/BoardStandIns.h"
 #include "tests/whiteboard/WhiteboardTestSupport.h"
 #include "tests/whiteboard/canvas/CanvasTestSupport.h"
 #include "whiteboard/board/BoardLayer.h"
@@ -18,30 +19,8 @@ using namespace canvastest;
 
 namespace {
 
-class Meeting : public IBoardMeetingContext {
-public:
-    CString GetMeetingId() override { return L"MT1"; }
-    CString GetCurrentDocumentId() override { return L"D1"; }
-    void SetBoardDocumentId(const CString&) override {}
-    BOOL IsMeetingLive() override { return FALSE; }
-    BOOL IsPageSync() override { return FALSE; }
-    BOOL IsPresenterMe() override { return FALSE; }
-    int GetPresenterIdnfr() override { return 0; }
-    BOOL CanShare() override { return TRUE; }
-    BOOL IsDocumentFixed() override { return FALSE; }
-};
-
-// Records the page-image requests; the test answers them.
-class Server : public IBoardServer {
-public:
-    void RequestPageSync(const CString&, const CString&, int) override {}
-    void RequestPageImage(const CString&, const CString&, int page) override { requested.push_back(page); }
-    void RequestDrawingEvent(const CString&, const CString&, int, const CString&) override {}
-    void RequestFigures(const CString&, const CString&, int) override {}
-    void RequestZoom(const CString&, const CString&, float, int, int) override {}
-    void RequestPointer(const CString&, int, const CString&, int, int, int, int, int, int) override {}
-    std::vector<int> requested;
-};
+using Meeting = boardtest::StandInMeeting;
+using Server = boardtest::RecordingServer;
 
 class LoadingFixture : public ::testing::Test {
 protected:
