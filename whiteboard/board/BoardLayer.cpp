@@ -565,6 +565,34 @@ void CBoardLayer::OnReceiveM00000024(const Json::Value& body, int status)
     delete record;
 }
 
+void CBoardLayer::OnReceiveM00000039(const Json::Value& body, int status)
+{
+    if (status != 0 || !body.isObject() || GetJsonString(body, "attcFileId") != GetCurrentDocumentId())
+        return;
+    const int number = GetJsonInt(body, "page");
+    const auto page = m_pages.GetPage(number);
+    if (!page)
+        return;
+    std::shared_ptr<CMMFigure> building;
+    {
+        std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+        CMMFigureHolder layer = page->m_sharedLayer;
+        const Json::Value* content = FindJsonMember(body, "content");
+        if (content && content->isArray())
+            CLineEventReader::ReadFigureList(*content, page->m_nImageWidth, page->m_nImageHeight, layer, building);
+        page->m_sharedLayer = layer;
+        page->m_bFiguresLoaded = TRUE;
+    }
+    if (m_pCanvas && number == m_nCurrentPage) {
+        m_pCanvas->RepaintIfMode(CBoardDrawCtrl::kViewShared);
+        if (building && m_pCanvas->GetPageNumber() == number)
+            m_pCanvas->SetRemoteFigure(building);
+    }
+    page->m_bApplyEvents = TRUE;
+    if (m_pCanvas)
+        m_pCanvas->WakeSharedThread();
+}
+
 void CBoardLayer::LoadPageImage(S_BOARD_IMAGE* record, int total)
 {
     std::unique_ptr<S_BOARD_IMAGE> owned(record);

@@ -91,6 +91,9 @@ public:
     // then from the slider's jump target, then the first page still missing.
     void OnReceiveM00000024(const Json::Value& body, int status);
     void RequestPageImage(int page);
+    // The page's stored strokes (M00000039): they become its live shared layer; a stroke whose
+    // last part is still to come goes on growing from the presenter's events.
+    void OnReceiveM00000039(const Json::Value& body, int status);
     void SetFetchTimeouts(DWORD connectMs, DWORD readMs) { m_fetcher.SetTimeouts(connectMs, readMs); }
     BOOL IsLoadingImages() const { return m_bImageChainBusy; }
     // The next page whose image is still to be asked for (0: none); clears a used jump target.

@@ -261,3 +261,57 @@ TEST_F(BoardFixture, SidePanelSelectionMovesThePage)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(BoardFixture, StoredStrokesBecomeTheSharedLayerAndAnUnfinishedOneGoesOn)
+{
+    Open(L"D1", 2);
+    auto page = board->GetPageManager().GetPage(1);
+    Json::Value body;
+    body["mtngId"] = "MT1";
+    body["attcFileId"] = "D1";
+    body["page"] = 1;
+    Json::Value first = Line("S1", 3, 50);
+    first["isLastLine"] = true;
+    first["mode"] = "insert";
+    Json::Value again = first;  // the same stroke twice: kept once
+    Json::Value gone = Line("S2", 4, 80);
+    gone["isLastLine"] = true;
+    Json::Value removal;
+    removal["lineId"] = "S2";
+    removal["mode"] = "delete";
+    Json::Value open = Line("S3", 5, 120);
+    open["isLastLine"] = false;
+    for (const Json::Value& item : {first, again, gone, removal, open})
+        body["content"].append(item);
+    board->OnReceiveM00000039(body, 0);
+    std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+    EXPECT_TRUE(page->m_bFiguresLoaded);
+    EXPECT_TRUE(page->m_bApplyEvents);
+    EXPECT_TRUE(page->m_sharedLayer.ContainsLineId(L"S1"));
+    EXPECT_FALSE(page->m_sharedLayer.ContainsLineId(L"S2"));
+    int s1 = 0;
+    for (const auto& f : page->m_sharedLayer.GetFigures())
+        s1 += f->GetLineId() == CString(L"S1");
+    EXPECT_EQ(s1, 1);
+    // The unfinished stroke joins the layer and is the page's growing figure.
+    ASSERT_TRUE(page->GetCurrentFigure());
+    EXPECT_EQ(page->GetCurrentFigure()->GetLineId(), CString(L"S3"));
+    EXPECT_TRUE(page->m_sharedLayer.ContainsLineId(L"S3"));
+}
+
+TEST_F(BoardFixture, StoredStrokesOfAnotherDocumentAreIgnored)
+{
+    Open(L"D1", 2);
+    Json::Value body;
+    body["attcFileId"] = "D9";
+    body["page"] = 1;
+    Json::Value item = Line("S1", 3, 50);
+    item["isLastLine"] = true;
+    body["content"].append(item);
+    board->OnReceiveM00000039(body, 0);
+    EXPECT_FALSE(board->GetPageManager().GetPage(1)->m_bFiguresLoaded);
+}
+
+}  // namespace
