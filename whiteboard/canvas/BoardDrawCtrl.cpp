@@ -51,6 +51,15 @@ int CBoardDrawCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     GetClientRect(&rc);
     m_view.SetClientSize(rc.right, rc.bottom);
     m_nLastToolMode = kFreeLine;
+    // Touch is taken where the system is 6.1 or later and a digitiser is ready; the version comes
+    // from the kernel, which reports it whatever the program's compatibility settings say.
+    RTL_OSVERSIONINFOW version = {sizeof version};
+    using RtlGetVersionFn = LONG(WINAPI*)(RTL_OSVERSIONINFOW*);
+    const auto rtlGetVersion =
+        reinterpret_cast<RtlGetVersionFn>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion"));
+    if (rtlGetVersion && rtlGetVersion(&version) == 0
+        && IsTouchCapable(version.dwMajorVersion, version.dwMinorVersion, ::GetSystemMetrics(SM_DIGITIZER)))
+        RegisterTouchWindow();
     return 0;
 }
 
