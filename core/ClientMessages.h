@@ -57,6 +57,14 @@ const UINT WM_LOGIN_WAIT_CURSOR_OFF = WM_USER + 3101;
 // ---- Meeting screen and side panels ----
 
 // ---- Drawing canvas and board ----
+// Sharing thread to canvas: repaint after incoming strokes were applied.
+#define WM_CANVAS_SHARED_REDRAW (WM_USER + 20400)
+// Sharing thread to canvas: one presenter view change (lParam: S_BOARD_ZOOM*, the canvas deletes it).
+#define WM_CANVAS_SHARED_ZOOM (WM_USER + 20401)
+// Synchronisation client to canvas: the presenter's pointer (lParam: S_REMOTE_POINTER*, deleted by the canvas).
+#define WM_CANVAS_REMOTE_POINTER (WM_USER + 20402)
+// Page-image download to board layer: one page's image (lParam: S_BOARD_IMAGE*, deleted by the board).
+#define WM_BOARD_IMAGE_FETCHED (WM_USER + 20403)
 
 // ---- Whiteboard tools ----
 

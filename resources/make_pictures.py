@@ -449,6 +449,39 @@ for _kind in ("normal", "hover", "down", "disabled"):
 PICTURES["server_back.bmp"] = server_dialog_back
 
 
+# ---- Drawing canvas: memo cards (177 x 134), a sticky-note colour with a darker strip on top
+# and a frame; the selected card has a thick blue frame.
+MEMO_COLOURS = {"yellow": (255, 240, 150), "pink": (255, 205, 215), "green": (200, 240, 190),
+                "blue": (195, 225, 255)}
+
+
+def memo_card(colour, selected):
+    r, g, b = MEMO_COLOURS[colour]
+    strip = (int(r * 0.85), int(g * 0.85), int(b * 0.85))
+    frame = (40, 110, 220) if selected else (int(r * 0.7), int(g * 0.7), int(b * 0.7))
+    edge = 3 if selected else 1
+
+    def pixel(x, y):
+        if x < edge or y < edge or x >= 177 - edge or y >= 134 - edge:
+            return frame
+        if y < 18:
+            return strip
+        return (r, g, b)
+    return bmp24(177, 134, pixel)
+
+
+PICTURES.update({
+    "memo_yellow.bmp": lambda: memo_card("yellow", False),
+    "memo_yellow_sel.bmp": lambda: memo_card("yellow", True),
+    "memo_pink.bmp": lambda: memo_card("pink", False),
+    "memo_pink_sel.bmp": lambda: memo_card("pink", True),
+    "memo_green.bmp": lambda: memo_card("green", False),
+    "memo_green_sel.bmp": lambda: memo_card("green", True),
+    "memo_blue.bmp": lambda: memo_card("blue", False),
+    "memo_blue_sel.bmp": lambda: memo_card("blue", True),
+})
+
+
 def main():
     if len(sys.argv) == 2 and sys.argv[1] == "--list":
         print(";".join(PICTURES))

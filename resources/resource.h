@@ -290,3 +290,17 @@
 #define IDD_UPGRADE 103
 #define IDC_UPGRADE_PROGRESS 1001
 #define IDC_UPGRADE_STATUS 1003
+// Drawing canvas and board.
+#define IDS_CANVAS_MEMO_HINT 181     // memo banner on a page without memos
+#define IDS_CANVAS_MEMO_COUNT 182    // memo banner with the page's memo count (%d)
+#define IDS_CANVAS_MEMO_OUTSIDE 183  // memo placed outside the page
+#define IDS_CANVAS_MEMO_LIMIT 184    // the page holds the most memos it can
+#define IDS_CANVAS_LOADING 22000     // the canvas while the page image loads
+#define IDB_MEMO_GREEN 517            // memo cards (background 3), normal and selected
+#define IDB_MEMO_GREEN_SEL 519
+#define IDB_MEMO_YELLOW 520           // background 1 (and any other)
+#define IDB_MEMO_YELLOW_SEL 522
+#define IDB_MEMO_PINK 523             // background 2
+#define IDB_MEMO_PINK_SEL 525
+#define IDB_MEMO_BLUE 527             // background 4
+#define IDB_MEMO_BLUE_SEL 529

@@ -159,7 +159,11 @@ class HttpServer(ListeningServer):
         m = re.fullmatch(r"/img/([^/]+)/(\d+)(?:\.png)?", path.split("?")[0])
         if method == "GET" and m:
             status, ctype = 200, "image/png"
-            payload = png_image.page_image(m.group(1), int(m.group(2)))
+            kb = urllib.parse.parse_qs(urllib.parse.urlparse(path).query).get("kb")
+            if kb:  # a large page picture of about that many kilobytes
+                payload = png_image.heavy_page(m.group(1), int(m.group(2)), int(kb[0]))
+            else:
+                payload = png_image.page_image(m.group(1), int(m.group(2)))
         elif method == "GET" and urllib.parse.unquote(path) in self.uploads:
             status, ctype = 200, "application/octet-stream"
             payload = self.uploads[urllib.parse.unquote(path)]

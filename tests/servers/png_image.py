@@ -83,3 +83,15 @@ def thumbnail(doc_id: str, page: int) -> bytes:
 @functools.lru_cache(maxsize=64)
 def photo(user_id: str) -> bytes:
     return _picture(96, 96, "photo" + user_id, user_id[-2:])
+
+
+@functools.lru_cache(maxsize=8)
+def heavy_page(doc_id: str, page: int, kb: int, width: int = 800, height: int = 1131) -> bytes:
+    """A page picture of about kb kilobytes: a band of noise at the top, which does not
+    compress, over a plain page (for the page-loading benchmark)."""
+    import random
+    rnd = random.Random("%s/%d" % (doc_id, page))
+    noisy_rows = min(height, max(1, kb * 1024 // (width * 3)))
+    rows = [bytearray(rnd.randbytes(width * 3)) for _ in range(noisy_rows)]
+    rows += [bytearray(bytes((250, 250, 246)) * width) for _ in range(height - noisy_rows)]
+    return encode_png(width, height, rows)

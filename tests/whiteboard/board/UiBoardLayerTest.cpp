@@ -1,0 +1,317 @@
+// The board layer as a real window with its canvas: page and document moves, sharing, and the
+// presenter's view arriving from the synchronisation client's thread.
+#include <gtest/gtest.h>
+
+#include <json/json.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "tests/support/TestSupport.h"
+#include "tests/whiteboard/board/BoardStandIns.h"
+#include "tests/whiteboard/canvas/CanvasTestSupport.h"
+#include "whiteboard/board/BoardLayer.h"
+
+using namespace canvastest;
+
+namespace {
+
+using Meeting = boardtest::StandInMeeting;
+using Server = boardtest::RecordingServer;
+
+// The meeting screen: records the board's messages.
+class Screen : public HostWindow {
+public:
+    std::vector<std::pair<WPARAM, LPARAM>> opened;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_BOARD_OPEN_DOCUMENT) {
+            opened.emplace_back(wParam, lParam);
+            return 0;
+        }
+        return HostWindow::WindowProc(message, wParam, lParam);
+    }
+};
+
+class BoardFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(screen.Open(900, 700));
+        board.reset(new CBoardLayer(&meeting, &server));
+        board->SetTickSource([this] { return now; });
+        ASSERT_TRUE(board->Create(&screen, RECT{0, 0, 900, 700}));
+        board->SetDocumentList({L"D0", L"D1", L"D2", L"D3", L"D4"});
+    }
+    void TearDown() override
+    {
+        board.reset();
+        screen.DestroyWindow();
+    }
+    // Opens document 'doc' at page 1 with 'total' pages, each with an image.
+    void Open(const wchar_t* doc, int total, int start = 1)
+    {
+        board->OpenDocument(L"MT1", doc, L"name", L"url", start);
+        board->CreatePages(total);
+        for (int n = 1; n <= total; ++n) {
+            const std::string png = MakePagePng(400, 300);
+            board->GetPageManager().GetPage(n)->SetImage(reinterpret_cast<const BYTE*>(png.data()), png.size());
+        }
+        board->MovePage(start);
+    }
+    void Next()
+    {
+        now += 200;
+        board->OnNextPage();
+    }
+
+    Screen screen;
+    Meeting meeting;
+    Server server;
+    std::unique_ptr<CBoardLayer> board;
+    DWORD now = 10000;
+};
+
+TEST(BoardLayerSlider, PagesAndPositions)
+{
+    EXPECT_EQ(CBoardLayer::SliderPage(12, 100), 12);
+    EXPECT_EQ(CBoardLayer::SliderPage(12, 50), 7);
+    EXPECT_EQ(CBoardLayer::SliderPage(12, 0), 1);
+    EXPECT_EQ(CBoardLayer::SliderPercent(1, 12), 0);
+    EXPECT_EQ(CBoardLayer::SliderPercent(12, 12), 100);
+    EXPECT_EQ(CBoardLayer::SliderPercent(1, 1), 100);
+}
+
+TEST_F(BoardFixture, OpeningAskForTheStartPageAndReopeningChangesNothing)
+{
+    Open(L"D2", 5, 3);
+    EXPECT_EQ(server.log.front(), "24:3");
+    EXPECT_EQ(board->GetCurrentDocumentIndex(), 2);
+    EXPECT_EQ(meeting.boardDoc, CString(L"D2"));
+    Next();
+    ASSERT_EQ(board->GetCurrentPage(), 4);
+    const size_t requests = server.log.size();
+    board->OpenDocument(L"MT1", L"D2", L"name", L"url", 1);
+    EXPECT_EQ(board->GetCurrentPage(), 4);
+    EXPECT_EQ(server.log.size(), requests);
+}
+
+TEST_F(BoardFixture, PageStepsAreGuardedAndCrossToNeighbouringDocuments)
+{
+    Open(L"D2", 3);
+    Next();
+    EXPECT_EQ(board->GetCurrentPage(), 2);
+    EXPECT_EQ(board->GetCanvas()->GetPageNumber(), 2);
+    now += 50;  // a second click 50 ms later is dropped
+    board->OnNextPage();
+    EXPECT_EQ(board->GetCurrentPage(), 2);
+    Next();
+    EXPECT_EQ(board->GetSliderPercent(), 100);
+    // Past the last page of the third of five documents: the meeting screen opens the fourth.
+    Next();
+    ASSERT_EQ(screen.opened.size(), 1u);
+    EXPECT_EQ(screen.opened[0].first, 3u);
+    EXPECT_EQ(screen.opened[0].second, CBoardLayer::kCodeNextDocument);
+    // Before page 1 of the first document nothing happens; a fixed document never crosses.
+    Open(L"D0", 2);
+    now += 200;
+    board->OnPrevPage();
+    EXPECT_EQ(screen.opened.size(), 1u);
+    meeting.fixed = TRUE;
+    Next();
+    Next();
+    EXPECT_EQ(screen.opened.size(), 1u);
+}
+
+TEST_F(BoardFixture, SynchronisedPageMovesByRole)
+{
+    Open(L"D1", 5);
+    meeting.live = meeting.sync = TRUE;
+    meeting.presenter = TRUE;
+    Next();
+    ASSERT_GE(server.log.size(), 2u);
+    EXPECT_EQ(server.log[server.log.size() - 2], "15:2");  // page sync, then the page's stored figures
+    EXPECT_EQ(server.log.back(), "39:2");
+    EXPECT_EQ(board->GetCurrentPage(), 2);
+    meeting.presenter = FALSE;
+    meeting.canShare = FALSE;
+    Next();
+    EXPECT_EQ(board->GetCurrentPage(), 2);  // refused
+    meeting.canShare = TRUE;
+    Next();
+    EXPECT_EQ(board->GetCurrentPage(), 3);
+    EXPECT_EQ(server.log.back(), "39:3");
+    EXPECT_EQ(std::count(server.log.begin(), server.log.end(), "15:3"), 0);  // an attendee sends no page sync
+}
+
+TEST_F(BoardFixture, ViewChangesAndPointerAreSentOnlyWhilePresenting)
+{
+    Open(L"D1", 2);
+    board->OnZoomChanged(1.5f, 10, 20);
+    board->OnPointer(5, 6, 0, 2, 0);
+    const size_t before = server.log.size();
+    EXPECT_TRUE(std::none_of(server.log.begin(), server.log.end(), [](const std::string& s) { return s == "48"; }));
+    meeting.live = meeting.sync = meeting.presenter = TRUE;
+    board->OnZoomChanged(1.5f, 10, 20);
+    board->OnPointer(5, 6, 0, 2, 0);
+    ASSERT_EQ(server.log.size(), before + 2);
+    EXPECT_EQ(server.log[before], "48");
+    EXPECT_EQ(server.log[before + 1], "49:77:1");
+}
+
+Json::Value Line(const char* id, int points, int y)
+{
+    Json::Value line;
+    line["lineId"] = id;
+    line["Red"] = 0;
+    line["Green"] = 0;
+    line["Blue"] = 255;
+    line["opacity"] = 1.0;
+    line["width"] = 4;
+    line["figuretype"] = 0;
+    line["mode"] = "insert";
+    line["imgW"] = 400;
+    line["imgH"] = 300;
+    for (int i = 0; i < points; ++i) {
+        Json::Value p;
+        p["x"] = 20 + 10 * i;
+        p["y"] = y;
+        line["points"].append(p);
+    }
+    return line;
+}
+
+TEST_F(BoardFixture, PresenterStrokesFromTheSocketThreadBuildOneFigure)
+{
+    Open(L"D1", 2);
+    auto page = board->GetPageManager().GetPage(1);
+    page->m_bFiguresLoaded = TRUE;
+    board->SetShareMode(1);
+    std::thread worker([&] { board->AddRemoteLine(1, Line("L1", 12, 100)); });
+    worker.join();
+    ASSERT_TRUE(zeltest::PumpUntil([&] {
+        std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+        return page->GetIncomingCount() == 0 && page->m_sharedLayer.GetCount() == 1;
+    }, 5000));
+    {
+        std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+        EXPECT_EQ(page->m_sharedLayer.GetFigures()[0]->GetPointCount(), 13);  // the first point twice
+    }
+    board->SetShareMode(0);
+    EXPECT_FALSE(board->GetCanvas()->IsSharedThreadRunning());
+}
+
+TEST_F(BoardFixture, ADeleteAfterQueuedPointsRemovesTheWholeStroke)
+{
+    Open(L"D1", 2);
+    auto page = board->GetPageManager().GetPage(1);
+    page->m_bApplyEvents = TRUE;  // sharing, but the thread has not run yet
+    std::thread worker([&] {
+        board->AddRemoteLine(1, Line("L1", 12, 100));
+        board->RemoveLine(1, L"L1");
+    });
+    worker.join();
+    std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+    EXPECT_EQ(page->GetIncomingCount(), 0);
+    EXPECT_FALSE(page->m_sharedLayer.ContainsLineId(L"L1"));
+}
+
+TEST_F(BoardFixture, ClearAllOverlaysEmptiesEveryPage)
+{
+    Open(L"D1", 3);
+    for (int n = 1; n <= 3; ++n) {
+        auto page = board->GetPageManager().GetPage(n);
+        page->m_bFiguresLoaded = TRUE;
+        page->m_sharedLayer.Add(std::make_shared<CMMFigure>(Gdiplus::PointF(1, 1), Gdiplus::PointF(5, 5), 0, 2, 0,
+                                                            1.0f, CString()));
+    }
+    board->ClearAllOverlays();
+    for (int n = 1; n <= 3; ++n) {
+        auto page = board->GetPageManager().GetPage(n);
+        EXPECT_EQ(page->m_sharedLayer.GetCount(), 0);
+        EXPECT_FALSE(page->m_bFiguresLoaded);
+    }
+}
+
+TEST_F(BoardFixture, PendingZoomIsAppliedOnceWhenTheCurrentPageIsShown)
+{
+    Open(L"D1", 3);
+    board->SetPendingZoom(1.5f, 120, 80);
+    board->SetCurrentPage(2);  // the canvas still shows page 1
+    board->ApplyPendingZoom();
+    EXPECT_EQ(board->GetCanvas()->GetZoom(), 0.0f);
+    board->MovePage(2);
+    board->ApplyPendingZoom();
+    EXPECT_FLOAT_EQ(board->GetCanvas()->GetZoom(), 1.5f);
+    EXPECT_FLOAT_EQ(board->GetZoomCombo(), 1.5f);
+    board->OnZoom(0.0f);
+    board->ApplyPendingZoom();  // used up
+    EXPECT_EQ(board->GetCanvas()->GetZoom(), 0.0f);
+}
+
+TEST_F(BoardFixture, SidePanelSelectionMovesThePage)
+{
+    Open(L"D1", 4);
+    board->SendMessage(WM_BOARD_SELECT_PAGE, 2, 0);
+    EXPECT_EQ(board->GetCurrentPage(), 3);
+    board->SendMessage(WM_BOARD_SELECT_PAGE, 9, 0);  // no such page
+    EXPECT_EQ(board->GetCurrentPage(), 3);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BoardFixture, StoredStrokesBecomeTheSharedLayerAndAnUnfinishedOneGoesOn)
+{
+    Open(L"D1", 2);
+    auto page = board->GetPageManager().GetPage(1);
+    Json::Value body;
+    body["mtngId"] = "MT1";
+    body["attcFileId"] = "D1";
+    body["page"] = 1;
+    Json::Value first = Line("S1", 3, 50);
+    first["isLastLine"] = true;
+    first["mode"] = "insert";
+    Json::Value again = first;  // the same stroke twice: kept once
+    Json::Value gone = Line("S2", 4, 80);
+    gone["isLastLine"] = true;
+    Json::Value removal;
+    removal["lineId"] = "S2";
+    removal["mode"] = "delete";
+    Json::Value open = Line("S3", 5, 120);
+    open["isLastLine"] = false;
+    for (const Json::Value& item : {first, again, gone, removal, open})
+        body["content"].append(item);
+    board->OnReceiveM00000039(body, 0);
+    std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+    EXPECT_TRUE(page->m_bFiguresLoaded);
+    EXPECT_TRUE(page->m_bApplyEvents);
+    EXPECT_TRUE(page->m_sharedLayer.ContainsLineId(L"S1"));
+    EXPECT_FALSE(page->m_sharedLayer.ContainsLineId(L"S2"));
+    int s1 = 0;
+    for (const auto& f : page->m_sharedLayer.GetFigures())
+        s1 += f->GetLineId() == CString(L"S1");
+    EXPECT_EQ(s1, 1);
+    // The unfinished stroke joins the layer and is the page's growing figure.
+    ASSERT_TRUE(page->GetCurrentFigure());
+    EXPECT_EQ(page->GetCurrentFigure()->GetLineId(), CString(L"S3"));
+    EXPECT_TRUE(page->m_sharedLayer.ContainsLineId(L"S3"));
+}
+
+TEST_F(BoardFixture, StoredStrokesOfAnotherDocumentAreIgnored)
+{
+    Open(L"D1", 2);
+    Json::Value body;
+    body["attcFileId"] = "D9";
+    body["page"] = 1;
+    Json::Value item = Line("S1", 3, 50);
+    item["isLastLine"] = true;
+    body["content"].append(item);
+    board->OnReceiveM00000039(body, 0);
+    EXPECT_FALSE(board->GetPageManager().GetPage(1)->m_bFiguresLoaded);
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+#pragma once
+// Fetches one page image at a time over HTTP on a worker thread, with a connect and a read
+// time-out, so that a slow or stalled web server never holds the user-interface thread. The
+// result is posted to a window as a heap record the window takes over.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/CString.h"
+
+class CWinThread;
+
+struct S_BOARD_IMAGE {
+    CString url;
+    CString docId;
+    int page = 0;
+    BOOL ok = FALSE;
+    std::string bytes;
+    // Carried along for the reply handler: the page's stored drawing and whose it is.
+    std::string meta;
+    BOOL receiver = FALSE;
+};
+
+class CBoardImageFetcher {
+public:
+    CBoardImageFetcher() = default;
+    ~CBoardImageFetcher();
+    CBoardImageFetcher(const CBoardImageFetcher&) = delete;
+    CBoardImageFetcher& operator=(const CBoardImageFetcher&) = delete;
+
+    void SetTimeouts(DWORD connectMs, DWORD readMs);
+    // Starts fetching the record's URL; the filled record is posted to the window with the message
+    // (lParam: S_BOARD_IMAGE*, deleted by the receiver). One at a time: a fetch still under way is
+    // waited for first. FALSE when no thread could be started.
+    BOOL Fetch(HWND target, UINT message, S_BOARD_IMAGE* record);
+    // Waits for a fetch under way to end (at most the time-outs).
+    void Stop();
+
+    // A GET of the whole body of a 200 answer; FALSE for any other status, a failed or cut-short
+    // read or a time-out.
+    static BOOL HttpGet(const CString& url, DWORD connectMs, DWORD readMs, std::string& out);
+
+private:
+    static UINT __cdecl ThreadProc(LPVOID pParam);
+
+    struct Job {
+        HWND target;
+        UINT message;
+        S_BOARD_IMAGE* record;
+        DWORD connectMs, readMs;
+    };
+    CWinThread* m_pThread = nullptr;
+    DWORD m_dwConnectMs = 2000;
+    DWORD m_dwReadMs = 10000;
+};

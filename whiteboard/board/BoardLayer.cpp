@@ -1,0 +1,705 @@
+#include "whiteboard/board/BoardLayer.h"
+
+#include <algorithm>
+
+#include "core/AesBase64.h"
+#include "core/ClientMessages.h"
+#include "core/JsonHelpers.h"
+#include "platform/MessageBox.h"
+#include "whiteboard/SvgFigureReader.h"
+#include "whiteboard/LineEventReader.h"
+#include "whiteboard/WhiteboardLog.h"
+
+BEGIN_MESSAGE_MAP(CBoardLayer, CWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_DESTROY()
+    ON_MESSAGE(WM_BOARD_SELECT_PAGE, &CBoardLayer::OnSelectPage)
+    ON_MESSAGE(WM_BOARD_IMAGE_FETCHED, &CBoardLayer::OnImageFetched)
+END_MESSAGE_MAP()
+
+namespace {
+const DWORD kStepGuardMs = 99;
+}  // namespace
+
+CBoardLayer::CBoardLayer(IBoardMeetingContext* pMeeting, IBoardServer* pServer)
+    : m_pMeeting(pMeeting), m_pServer(pServer), m_ticks([] { return ::GetTickCount(); })
+{
+}
+
+CBoardLayer::~CBoardLayer()
+{
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+BOOL CBoardLayer::Create(CWnd* pParent, const RECT& rc)
+{
+    return CWnd::CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rc, pParent, kControlId);
+}
+
+int CBoardLayer::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    RECT rc;
+    GetClientRect(&rc);
+    m_pCanvas.reset(new CBoardDrawCtrl(this, this));
+    const RECT rcCanvas = {0, kInfoBarHeight, rc.right, rc.bottom - kOptBarHeight};
+    if (!m_pCanvas->Create(this, rcCanvas))
+        return -1;
+    return 0;
+}
+
+void CBoardLayer::LayoutChildren(int cx, int cy)
+{
+    if (m_pCanvas && m_pCanvas->GetSafeHwnd())
+        m_pCanvas->MoveWindow(0, kInfoBarHeight, cx, std::max(0, cy - kInfoBarHeight - kOptBarHeight), TRUE);
+}
+
+void CBoardLayer::OnSize(UINT nType, int cx, int cy)
+{
+    LayoutChildren(cx, cy);
+}
+
+void CBoardLayer::OnDestroy()
+{
+    m_fetcher.Stop();
+    ResetPages();
+    if (m_pCanvas) {
+        m_pCanvas->StopSharedThread();
+        m_pCanvas->DestroyWindow();
+        m_pCanvas.reset();
+    }
+    CWnd::OnDestroy();
+}
+
+// ---- documents and pages ----
+
+void CBoardLayer::OpenDocument(const CString& mtngId, const CString& docId, const CString& name, const CString& url,
+                               int startPage)
+{
+    if (mtngId == m_strMeetingId && docId == m_strDocId && !m_pages.IsEmpty())
+        return;  // already open
+    m_strMeetingId = mtngId;
+    m_strDocId = docId;
+    m_strDocName = name;
+    m_strDocUrl = url;
+    ResetPages();
+    SetCurrentPage(startPage);
+    if (m_pMeeting)
+        m_pMeeting->SetBoardDocumentId(docId);
+    m_failedPages.clear();
+    RequestPageImage(startPage);
+    if (m_pCanvas)
+        m_pCanvas->SetZoom(0.0f);
+    m_fZoomCombo = 0.0f;
+    m_nDocIndex = (int)m_documentIds.size();
+    for (size_t i = 0; i < m_documentIds.size(); ++i) {
+        if (m_documentIds[i] == docId) {
+            m_nDocIndex = (int)i;
+            break;
+        }
+    }
+}
+
+void CBoardLayer::CreatePages(int total)
+{
+    m_pages.CreatePages(total);
+    m_nTotalPage = m_pages.GetPageCount();
+}
+
+void CBoardLayer::ResetBoard()
+{
+    m_strDocId.Empty();
+    m_nLastImageRequest = 0;
+    if (m_pCanvas)
+        m_pCanvas->Reset();
+}
+
+void CBoardLayer::ResetPages()
+{
+    if (m_pCanvas)
+        m_pCanvas->SetPage(nullptr);
+    m_pages.CreatePages(0);
+    m_nTotalPage = 0;
+}
+
+void CBoardLayer::SetDocumentList(const std::vector<CString>& documentIds)
+{
+    m_documentIds = documentIds;
+}
+
+int CBoardLayer::SliderPage(int total, int percent)
+{
+    if (percent >= 100)
+        return total;
+    return total * percent / 100 + 1;
+}
+
+int CBoardLayer::SliderPercent(int current, int total)
+{
+    if (total <= 1)
+        return current >= total ? 100 : 0;
+    if (current <= 1)
+        return 0;
+    return (current - 1) * 100 / (total - 1);
+}
+
+BOOL CBoardLayer::CanvasHasCapture() const
+{
+    return m_pCanvas && m_pCanvas->GetSafeHwnd() && ::GetCapture() == m_pCanvas->GetSafeHwnd();
+}
+
+void CBoardLayer::ShowPage(int page, BOOL alwaysGiveCanvas)
+{
+    // Strokes still queued for the page being left land on it before it goes.
+    if (const auto left = m_pages.GetPage(m_nCurrentPage))
+        left->ApplyAllEvents();
+    SetCurrentPage(page);
+    const auto shown = m_pages.GetPage(page);
+    if (m_pCanvas && (alwaysGiveCanvas || m_pCanvas->GetPageNumber() != page)) {
+        m_pCanvas->SetPage(shown);
+        m_pCanvas->AlignPageAfterMove();
+        m_pCanvas->UpdateClearButtons();
+    }
+    if (!shown->HasImage()) {
+        m_bImageWait = TRUE;
+        m_nImageWaitPage = page;
+        // A page whose image failed earlier is asked for again now that it is shown.
+        if (m_failedPages.erase(page)) {
+            shown->m_bImageRequested = FALSE;
+            if (!m_bImageChainBusy)
+                RequestPageImage(page);
+        }
+    } else if (!shown->m_bFiguresLoaded && m_pServer) {
+        m_pServer->RequestFigures(m_strMeetingId, m_strDocId, page);
+    }
+}
+
+void CBoardLayer::MovePage(int page)
+{
+    if (!m_pages.HasPage(page))
+        return;
+    ShowPage(page, FALSE);
+}
+
+BOOL CBoardLayer::StepGuardPasses()
+{
+    const DWORD now = m_ticks();
+    if (now - m_dwLastAction <= kStepGuardMs)
+        return FALSE;
+    m_dwLastAction = now;
+    return TRUE;
+}
+
+void CBoardLayer::MoveBy(int step)
+{
+    if (!StepGuardPasses() || CanvasHasCapture())
+        return;
+    const int target = m_nCurrentPage + step;
+    if (!m_pages.HasPage(target)) {
+        // Past the first or last page: the neighbouring document, when there is one.
+        if (m_pMeeting && m_pMeeting->IsDocumentFixed())
+            return;
+        const int count = (int)m_documentIds.size();
+        if (step < 0 && m_nDocIndex > 0)
+            OnOpenDocument((WPARAM)(m_nDocIndex - 1), kCodePrevDocument);
+        else if (step > 0 && m_nDocIndex < count - 1)
+            OnOpenDocument((WPARAM)(m_nDocIndex + 1), kCodeNextDocument);
+        return;
+    }
+    if (m_pMeeting && m_pMeeting->IsMeetingLive() && m_pMeeting->IsPageSync()) {
+        if (m_pMeeting->IsPresenterMe()) {
+            RequestPageSync(target);
+        } else if (!m_pMeeting->CanShare()) {
+            return;
+        } else {
+            CWhiteboardLog::Log(2, step < 0 ? L"Attendee page move allowed >> Prev" : L"Attendee page move allowed >> Next");
+        }
+    }
+    ShowPage(target, TRUE);
+}
+
+void CBoardLayer::MovePrevPage()
+{
+    MoveBy(-1);
+}
+
+void CBoardLayer::MoveNextPage()
+{
+    MoveBy(1);
+}
+
+void CBoardLayer::RequestPageSync(int page)
+{
+    if (m_pServer && IsPresentingLive())
+        m_pServer->RequestPageSync(m_strMeetingId, m_strDocId, page);
+}
+
+LRESULT CBoardLayer::OnSelectPage(WPARAM wParam, LPARAM)
+{
+    if (CanvasHasCapture())
+        return 0;
+    const int page = (int)wParam + 1;
+    if (IsPresentingLive())
+        RequestPageSync(page);
+    MovePage(page);
+    return 0;
+}
+
+// ---- sharing ----
+
+void CBoardLayer::SetShareMode(int share)
+{
+    m_bSharing = share != 0;
+    if (!m_pCanvas)
+        return;
+    m_pCanvas->SetShareMode(share);
+    if (share && m_pCanvas->GetMode() == CBoardDrawCtrl::kMemo)
+        m_pCanvas->SetMode(CBoardDrawCtrl::kPan);
+    if (share)
+        m_pCanvas->StartSharedThread();
+    else
+        m_pCanvas->StopSharedThread();
+    if (const auto page = m_pages.GetPage(m_nCurrentPage)) {
+        if (share) {
+            m_pCanvas->RepaintIfMode(CBoardDrawCtrl::kViewShared);
+            if (page->m_bFiguresLoaded) {
+                page->m_bApplyEvents = TRUE;
+                m_pCanvas->WakeSharedThread();
+            }
+        } else {
+            m_pCanvas->RepaintIfMode(CBoardDrawCtrl::kViewOwn);
+            page->m_bApplyEvents = FALSE;
+        }
+    }
+}
+
+BOOL CBoardLayer::HasDrawingOnPages(int sharing)
+{
+    return sharing ? m_pages.HasSharedFigures() : m_pages.HasOwnFigures();
+}
+
+void CBoardLayer::ClearPagesLayer(int sharing)
+{
+    if (!sharing || (m_pMeeting && !m_pMeeting->IsPresenterMe() && m_pMeeting->IsPageSync()))
+        m_pages.ClearOwnLayers();
+    else
+        m_pages.ClearSharedLayers();
+}
+
+// ---- the presenter's view ----
+
+void CBoardLayer::DrainIncoming(CMMPage& page)
+{
+    std::lock_guard<std::recursive_mutex> guard(page.GetLock());
+    if (!page.m_bApplyEvents)
+        return;
+    for (int n = page.GetIncomingCount(); n > 0; --n) {
+        page.MoveIncomingEvent();
+        page.ApplyNextEvent();
+    }
+}
+
+void CBoardLayer::AddRemoteLine(int page, const Json::Value& line)
+{
+    const auto target = m_pages.GetPage(page);
+    if (!target)
+        return;
+    if (CLineEventReader::QueueRemoteLine(*target, line) && m_pCanvas)
+        m_pCanvas->WakeSharedThread();
+}
+
+void CBoardLayer::RemoveLine(int page, const CString& lineId)
+{
+    const auto target = m_pages.GetPage(page);
+    if (!target)
+        return;
+    DrainIncoming(*target);
+    target->RemoveSharedLine(lineId);
+    if (m_pCanvas)
+        m_pCanvas->PostLiveRedraw();
+}
+
+void CBoardLayer::ClearAllOverlays()
+{
+    for (int n = 1; n <= m_pages.GetPageCount(); ++n)
+        if (const auto page = m_pages.GetPage(n))
+            DrainIncoming(*page);
+    m_pages.ClearSharedLayers();
+    if (m_pCanvas)
+        m_pCanvas->PostLiveRedraw();
+}
+
+void CBoardLayer::QueueRemoteZoom(float zoomFactor, int originX, int originY)
+{
+    if (m_pCanvas)
+        m_pCanvas->QueueRemoteZoom(zoomFactor, originX, originY);
+}
+
+void CBoardLayer::ShowRemotePointer(const S_REMOTE_POINTER& pointer)
+{
+    if (m_pCanvas)
+        m_pCanvas->ShowRemotePointer(pointer);
+}
+
+void CBoardLayer::SetPendingZoom(float zoomFactor, int originX, int originY)
+{
+    m_fPendingZoom = zoomFactor;
+    m_nPendingX = originX;
+    m_nPendingY = originY;
+}
+
+void CBoardLayer::ApplyPendingZoom()
+{
+    if (!m_pCanvas || m_pCanvas->GetPageNumber() != m_nCurrentPage)
+        return;
+    if (m_fPendingZoom > 0.0f)
+        ApplyZoom(m_fPendingZoom, m_nPendingX, m_nPendingY);
+    SetPendingZoom(0.0f, 0, 0);
+}
+
+void CBoardLayer::ApplyZoom(float zoomFactor, int originX, int originY)
+{
+    if (zoomFactor == -1.0f)
+        zoomFactor = 0.0f;
+    if (m_pCanvas)
+        m_pCanvas->ApplyRemoteZoom(zoomFactor, originX, originY);
+    m_fZoomCombo = zoomFactor;
+}
+
+// ---- listeners ----
+
+void CBoardLayer::OnPrevPage()
+{
+    MovePrevPage();
+    m_nSliderPercent = SliderPercent(m_nCurrentPage, m_nTotalPage);
+    if (m_pCanvas)
+        m_pCanvas->UpdateClearButtons();
+}
+
+void CBoardLayer::OnNextPage()
+{
+    MoveNextPage();
+    m_nSliderPercent = SliderPercent(m_nCurrentPage, m_nTotalPage);
+    if (m_pCanvas)
+        m_pCanvas->UpdateClearButtons();
+}
+
+void CBoardLayer::OnOpenDocument(WPARAM wParam, LPARAM lParam)
+{
+    if (CWnd* parent = GetParent())
+        parent->SendMessage(WM_BOARD_OPEN_DOCUMENT, wParam, lParam);
+}
+
+void CBoardLayer::OnSliderPage(int percent)
+{
+    const int page = SliderPage(m_nTotalPage, percent);
+    RequestPageSync(page);
+    m_nJumpPage = page;
+    MovePage(page);
+}
+
+void CBoardLayer::OnSliderPreview(int percent)
+{
+    if (m_pCanvas && m_pages.HasPage(SliderPage(m_nTotalPage, percent)))
+        m_pCanvas->UpdateClearButtons();
+}
+
+void CBoardLayer::OnMemoTool()
+{
+    if (m_pCanvas && m_pCanvas->GetMode() != CBoardDrawCtrl::kMemo)
+        m_pCanvas->SetMode(CBoardDrawCtrl::kMemo);
+}
+
+void CBoardLayer::OnPenTool()
+{
+    if (m_pCanvas)
+        m_pCanvas->SetMode(m_pCanvas->GetLastToolMode());
+}
+
+void CBoardLayer::OnEraserTool()
+{
+    if (!m_pCanvas)
+        return;
+    m_pCanvas->SetMode(CBoardDrawCtrl::kEraser);
+    m_pCanvas->UpdateClearButtons();
+}
+
+void CBoardLayer::OnHighlighterTool()
+{
+    if (m_pCanvas)
+        m_pCanvas->SetMode(m_pCanvas->GetLastToolMode());
+}
+
+void CBoardLayer::OnPointerTool()
+{
+    if (m_pCanvas)
+        m_pCanvas->SetMode(CBoardDrawCtrl::kPointer);
+}
+
+void CBoardLayer::OnPanTool()
+{
+    if (m_pCanvas)
+        m_pCanvas->SetMode(CBoardDrawCtrl::kPan);
+}
+
+void CBoardLayer::OnSyncCommand(int code)
+{
+    if (CWnd* parent = GetParent())
+        parent->SendMessage(WM_BOARD_SYNC_COMMAND, (WPARAM)code, 0);
+}
+
+void CBoardLayer::OnGoToPage(int page)
+{
+    if (CanvasHasCapture())
+        return;
+    RequestPageSync(page);
+    MovePage(page);
+}
+
+void CBoardLayer::OnZoom(float zoom)
+{
+    if (m_pCanvas)
+        m_pCanvas->SetZoom(zoom);
+}
+
+BOOL CBoardLayer::IsPresentingLive()
+{
+    return m_pMeeting && m_pMeeting->IsMeetingLive() && m_pMeeting->IsPageSync() && m_pMeeting->IsPresenterMe();
+}
+
+void CBoardLayer::OnZoomChanged(float zoom, int originX, int originY)
+{
+    if (m_pServer && IsPresentingLive())
+        m_pServer->RequestZoom(m_strMeetingId, m_strDocId, zoom, originX, originY);
+}
+
+void CBoardLayer::OnPointer(int x, int y, int color, int size, int shape)
+{
+    if (m_pServer && IsPresentingLive())
+        m_pServer->RequestPointer(m_strMeetingId, m_pMeeting->GetPresenterIdnfr(), m_strDocId, m_nCurrentPage, x, y,
+                                  color, size, shape);
+}
+
+// ---- the canvas' host ----
+
+CString CBoardLayer::GetMeetingId()
+{
+    return m_pMeeting ? m_pMeeting->GetMeetingId() : m_strMeetingId;
+}
+
+CString CBoardLayer::GetCurrentDocumentId()
+{
+    return m_pMeeting ? m_pMeeting->GetCurrentDocumentId() : m_strDocId;
+}
+
+BOOL CBoardLayer::IsPresenting()
+{
+    return m_pMeeting && m_pMeeting->IsPresenterMe();
+}
+
+BOOL CBoardLayer::IsPageSync()
+{
+    return m_pMeeting && m_pMeeting->IsPageSync();
+}
+
+int CBoardLayer::GetPresenterIdnfr()
+{
+    return m_pMeeting ? m_pMeeting->GetPresenterIdnfr() : 0;
+}
+
+void CBoardLayer::ShowConfirmPopup(UINT stringId)
+{
+    AfxMessageBox(stringId, MB_OK | MB_ICONINFORMATION);
+}
+
+void CBoardLayer::SendDrawing(const S_BOARD_CONTENT& content)
+{
+    if (m_pServer)
+        m_pServer->RequestDrawingEvent(content.mtngId, content.attcFileId, content.page, content.content);
+}
+
+// ---- page loading ----
+
+
+void CBoardLayer::RequestPageImage(int page)
+{
+    m_nLastImageRequest = page;
+    if (const auto target = m_pages.GetPage(page))
+        target->m_bImageRequested = TRUE;
+    m_bImageChainBusy = TRUE;
+    if (m_pServer)
+        m_pServer->RequestPageImage(GetMeetingId(), m_strDocId, page);
+}
+
+void CBoardLayer::OnReceiveM00000024(const Json::Value& body, int status)
+{
+    if (status != 0 || !body.isObject())
+        return;
+    const CString docId = GetJsonString(body, "attcFileId");
+    const int page = GetJsonInt(body, "page");
+    const int total = GetJsonInt(body, "totalPage");
+    const BOOL receiver = body.isMember("userIdnfr");
+    CWhiteboardLog::Log(2, L"OnReceiveM00000024 >>> : MeetingID : %s, DocID : %s, Page : %d, total : %d ",
+                        GetJsonString(body, "mtngId").GetString(), docId.GetString(), page, total);
+    if (docId != m_strDocId) {
+        CWhiteboardLog::Log(2, L"OnReceiveM00000024 >>> : MeetingID : %s, strDocID : %s, m_strDocId : %s",
+                            GetJsonString(body, "mtngId").GetString(), docId.GetString(), m_strDocId.GetString());
+        return;
+    }
+    CString url = GetJsonString(body, "imageUrl");
+    if (GetJsonFlag(body, "isEnc"))
+        url = DecryptAes256Base64(url, GetJsonString(body, "aesKey"));
+    S_BOARD_IMAGE* record = new S_BOARD_IMAGE;
+    record->url = url;
+    record->docId = docId;
+    record->page = page;
+    record->receiver = receiver;
+    record->meta = GetJsonUtf8(body, "meta");
+    if (!receiver && page <= total) {
+        m_nLastImageRequest = page;
+        LoadPageImage(record, total);
+        return;
+    }
+    ReadStoredDrawing(*record);
+    delete record;
+}
+
+void CBoardLayer::OnReceiveM00000039(const Json::Value& body, int status)
+{
+    if (status != 0 || !body.isObject() || GetJsonString(body, "attcFileId") != GetCurrentDocumentId())
+        return;
+    const int number = GetJsonInt(body, "page");
+    const auto page = m_pages.GetPage(number);
+    if (!page)
+        return;
+    std::shared_ptr<CMMFigure> building;
+    {
+        std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+        CMMFigureHolder layer = page->m_sharedLayer;
+        const Json::Value* content = FindJsonMember(body, "content");
+        if (content && content->isArray())
+            CLineEventReader::ReadFigureList(*content, page->m_nImageWidth, page->m_nImageHeight, layer, building);
+        page->m_sharedLayer = layer;
+        page->m_bFiguresLoaded = TRUE;
+    }
+    if (m_pCanvas && number == m_nCurrentPage) {
+        m_pCanvas->RepaintIfMode(CBoardDrawCtrl::kViewShared);
+        if (building && m_pCanvas->GetPageNumber() == number)
+            m_pCanvas->SetRemoteFigure(building);
+    }
+    page->m_bApplyEvents = TRUE;
+    if (m_pCanvas)
+        m_pCanvas->WakeSharedThread();
+}
+
+void CBoardLayer::LoadPageImage(S_BOARD_IMAGE* record, int total)
+{
+    std::unique_ptr<S_BOARD_IMAGE> owned(record);
+    if (total <= 0) {
+        m_bImageChainBusy = FALSE;
+        return;
+    }
+    if (m_pages.IsEmpty()) {
+        CreatePages(total);
+        if (IsPageSync() && m_pServer)
+            m_pServer->RequestFigures(GetMeetingId(), m_strDocId, record->page);
+    }
+    const auto target = m_pages.GetPage(record->page);
+    if (!target) {
+        m_bImageChainBusy = FALSE;
+        return;
+    }
+    target->m_bImageRequested = TRUE;
+    // The download runs off this thread; the chain goes on when its result arrives.
+    if (!m_fetcher.Fetch(m_hWnd, WM_BOARD_IMAGE_FETCHED, owned.get())) {
+        CWhiteboardLog::Log(4, L"Page image %d: the download could not start", record->page);
+        m_bImageChainBusy = FALSE;
+        return;
+    }
+    owned.release();
+}
+
+LRESULT CBoardLayer::OnImageFetched(WPARAM, LPARAM lParam)
+{
+    std::unique_ptr<S_BOARD_IMAGE> record(reinterpret_cast<S_BOARD_IMAGE*>(lParam));
+    if (!record)
+        return 0;
+    if (record->docId != m_strDocId) {
+        // Another document was opened meanwhile: its own chain runs.
+        return 0;
+    }
+    if (record->ok) {
+        SetPageImage(record->bytes, record->page);
+    } else {
+        CWhiteboardLog::Log(4, L"Page image %d of %s could not be loaded: %s", record->page, m_strDocId.GetString(),
+                            record->url.GetString());
+        m_failedPages.insert(record->page);
+    }
+    ReadStoredDrawing(*record);
+    if (m_bImageWait && m_nImageWaitPage == record->page) {
+        m_bImageWait = FALSE;
+        if (m_pServer)
+            m_pServer->RequestFigures(GetMeetingId(), m_strDocId, record->page);
+    }
+    ContinueImageChain();
+    return 0;
+}
+
+void CBoardLayer::SetPageImage(const std::string& bytes, int page)
+{
+    const auto target = m_pages.GetPage(page);
+    if (!target || !target->SetImageIfAny(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size())) {
+        m_failedPages.insert(page);
+        return;
+    }
+    target->m_bImageRequested = TRUE;
+    if (page == m_nCurrentPage && m_pCanvas) {
+        m_pCanvas->SetPage(target);
+        m_pCanvas->SetBoardView(m_bSharing ? CBoardDrawCtrl::kViewShared : CBoardDrawCtrl::kViewOwn);
+    }
+}
+
+void CBoardLayer::ReadStoredDrawing(const S_BOARD_IMAGE& record)
+{
+    const auto target = m_pages.GetPage(record.page);
+    if (!target || record.meta.empty())
+        return;
+    CMMFigureHolder* layer = &target->m_ownLayer;
+    if (record.receiver) {
+        target->m_bOtherDrawingLoaded = TRUE;
+        layer = &target->m_thirdLayer;
+    }
+    if (CSvgFigureReader::Read(record.meta, target->m_nImageWidth, target->m_nImageHeight, *layer)
+        && record.page == m_nCurrentPage && m_pCanvas)
+        m_pCanvas->RepaintIfMode(record.receiver ? CBoardDrawCtrl::kViewThird : CBoardDrawCtrl::kViewOwn);
+}
+
+int CBoardLayer::NextImagePage(const CMMPageManager& pages, int current, int& jumpTarget, int total)
+{
+    const auto wanted = [&](int n) {
+        const auto page = pages.GetPage(n);
+        return page && !page->m_bImageRequested;
+    };
+    if (wanted(current))
+        return current;
+    if (jumpTarget > 0) {
+        for (int n = jumpTarget; n <= total; ++n)
+            if (wanted(n))
+                return n;
+    }
+    jumpTarget = 0;
+    for (int n = 1; n <= total; ++n)
+        if (wanted(n))
+            return n;
+    return 0;
+}
+
+void CBoardLayer::ContinueImageChain()
+{
+    const int next = NextImagePage(m_pages, m_nCurrentPage, m_nJumpPage, m_nTotalPage);
+    if (next > 0)
+        RequestPageImage(next);
+    else
+        m_bImageChainBusy = FALSE;
+}

@@ -1,0 +1,208 @@
+#pragma once
+// CBoardLayer: the centre pane of the meeting screen. It holds the pages of the open document,
+// moves between pages and to the neighbouring documents, hosts the drawing canvas and answers its
+// bars through the three listener interfaces, switches sharing on and off, sends the presenter's
+// view changes and pointer, and takes the presenter's strokes, zoom and pointer from the
+// synchronisation client.
+//
+// Threads: everything runs on the user-interface thread except the synchronisation entry points
+// (AddRemoteLine, RemoveLine, ClearAllOverlays, QueueRemoteZoom, ShowRemotePointer), which the
+// synchronisation client calls on its socket worker. Those touch only the page manager and the
+// pages (each guarded by its own lock) and the canvas' queues; repaints they cause are posted to
+// the canvas. Events of that connection keep their order: a delete first applies the points
+// queued before it.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include <json/json.h>
+
+#include "platform/CString.h"
+#include "platform/Wnd.h"
+#include "whiteboard/MMPageManager.h"
+#include "whiteboard/board/BoardImageFetcher.h"
+#include "whiteboard/board/IBoardInfoCtrlEventListener.h"
+#include "whiteboard/board/IBoardMeetingContext.h"
+#include "whiteboard/board/IBoardOptCtrlEventListener.h"
+#include "whiteboard/canvas/BoardDrawCtrl.h"
+#include "whiteboard/canvas/IBoardCanvasHost.h"
+#include "whiteboard/canvas/IBoardDrawCtrlEventListener.h"
+
+// Board layer to meeting screen (SendMessage).
+#define WM_BOARD_OPEN_DOCUMENT (WM_USER + 2003)  // wParam document index, lParam 1002 next / 1003 previous
+#define WM_BOARD_SYNC_COMMAND (WM_USER + 2010)   // wParam the option bar's code
+// Side panel to board layer.
+#define WM_BOARD_SELECT_PAGE (WM_USER + 2018)    // wParam zero-based page index
+
+class CBoardLayer : public CWnd,
+                    public IBoardOptCtrlEventListener,
+                    public IBoardInfoCtrlEventListener,
+                    public IBoardDrawCtrlEventListener,
+                    private IBoardCanvasHost {
+public:
+    static constexpr UINT kControlId = 22750;
+    static constexpr int kInfoBarHeight = 40;
+    static constexpr int kOptBarHeight = 43;
+    static constexpr int kCodeNextDocument = 1002;
+    static constexpr int kCodePrevDocument = 1003;
+
+    CBoardLayer(IBoardMeetingContext* pMeeting, IBoardServer* pServer);
+    ~CBoardLayer() override;
+
+    BOOL Create(CWnd* pParent, const RECT& rc);
+    CBoardDrawCtrl* GetCanvas() { return m_pCanvas.get(); }
+    CMMPageManager& GetPageManager() { return m_pages; }
+    // The clock of the 100 ms page-move guard (tests give their own).
+    void SetTickSource(std::function<DWORD()> ticks) { m_ticks = std::move(ticks); }
+
+    // Documents and pages.
+    void OpenDocument(const CString& mtngId, const CString& docId, const CString& name, const CString& url,
+                      int startPage);
+    // Makes the open document's pages (the first page-image reply says how many).
+    void CreatePages(int total);
+    void ResetBoard();
+    void ResetPages();
+    void SetDocumentList(const std::vector<CString>& documentIds);
+    int GetCurrentDocumentIndex() const { return m_nDocIndex; }
+    void MovePage(int page);
+    void MovePrevPage();
+    void MoveNextPage();
+    void RequestPageSync(int page);
+    int GetCurrentPage() const { return m_nCurrentPage; }
+    int GetTotalPage() const { return m_nTotalPage; }
+    void SetCurrentPage(int page) { m_nCurrentPage = page; }
+    int GetLastImageRequest() const { return m_nLastImageRequest; }
+    // The option bar's slider: the page a position gives, and the position a page shows.
+    static int SliderPage(int total, int percent);
+    static int SliderPercent(int current, int total);
+    int GetSliderPercent() const { return m_nSliderPercent; }
+
+    // Sharing.
+    void SetShareMode(int share);
+    BOOL IsSharing() const { return m_bSharing; }
+    BOOL HasDrawingOnPages(int sharing) override;
+    void ClearPagesLayer(int sharing) override;
+
+    // Page loading. The page-image reply (M00000024): its image is downloaded off this thread,
+    // then the next page's image is asked for, one request at a time: the current page first,
+    // then from the slider's jump target, then the first page still missing.
+    void OnReceiveM00000024(const Json::Value& body, int status);
+    void RequestPageImage(int page);
+    // The page's stored strokes (M00000039): they become its live shared layer; a stroke whose
+    // last part is still to come goes on growing from the presenter's events.
+    void OnReceiveM00000039(const Json::Value& body, int status);
+    void SetFetchTimeouts(DWORD connectMs, DWORD readMs) { m_fetcher.SetTimeouts(connectMs, readMs); }
+    BOOL IsLoadingImages() const { return m_bImageChainBusy; }
+    // The next page whose image is still to be asked for (0: none); clears a used jump target.
+    static int NextImagePage(const CMMPageManager& pages, int current, int& jumpTarget, int total);
+
+    // The presenter's view (from the synchronisation client's socket worker).
+    void AddRemoteLine(int page, const Json::Value& line);
+    void RemoveLine(int page, const CString& lineId);
+    void ClearAllOverlays();
+    void QueueRemoteZoom(float zoomFactor, int originX, int originY);
+    void ShowRemotePointer(const S_REMOTE_POINTER& pointer);
+    // The presenter's zoom reported when joining, applied once the current page is shown.
+    void SetPendingZoom(float zoomFactor, int originX, int originY);
+    void ApplyPendingZoom();
+    void ApplyZoom(float zoomFactor, int originX, int originY);
+    float GetZoomCombo() const { return m_fZoomCombo; }
+
+    // IBoardOptCtrlEventListener
+    void OnPrevPage() override;
+    void OnNextPage() override;
+    void OnOpenDocument(WPARAM wParam, LPARAM lParam) override;
+    void OnSliderPage(int percent) override;
+    void OnSliderPreview(int percent) override;
+    void OnStickyNote() override {}
+    void OnMemoTool() override;
+    void OnPenTool() override;
+    void OnEraserTool() override;
+    void OnHighlighterTool() override;
+    void OnPointerTool() override;
+    void OnPanTool() override;
+    // Meeting-status, favourite, whiteboard, report, save and approval commands end in requests
+    // of their own; until they are wired these slots do nothing.
+    void OnStartMeeting() override {}
+    void OnEndMeeting() override {}
+    void OnRestartMeeting() override {}
+    void OnSyncCommand(int code) override;
+    void OnGoToPage(int page) override;
+    void OnFavorite(BOOL on) override {}
+    void OnWhiteboardMode(BOOL on, BOOL notify) override {}
+    void OnReportStatus13() override {}
+    void OnReportStatus14() override {}
+    // IBoardInfoCtrlEventListener
+    void OnSave(int flag) override {}
+    void OnZoom(float zoom) override;
+    void OnApproval(int kind, const CString& text) override {}
+    // IBoardDrawCtrlEventListener
+    void OnZoomChanged(float zoom, int originX, int originY) override;
+    void OnPointer(int x, int y, int color, int size, int shape) override;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnDestroy();
+    afx_msg LRESULT OnSelectPage(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnImageFetched(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // IBoardCanvasHost
+    CString GetMeetingId() override;
+    CString GetCurrentDocumentId() override;
+    BOOL IsPresenting() override;
+    BOOL IsPageSync() override;
+    int GetPresenterIdnfr() override;
+    void SetZoomCombo(float zoom) override { m_fZoomCombo = zoom; }
+    void ShowConfirmPopup(UINT stringId) override;
+    void UpdateHistoryButtons(BOOL canUndo, BOOL canRedo) override {}
+    void EnableClearButtons(BOOL pageDrawing, BOOL anyDrawing) override {}
+    void SendDrawing(const S_BOARD_CONTENT& content) override;
+
+    // Presenting: the meeting is live, page sync is on and the user presents.
+    BOOL IsPresentingLive();
+    BOOL CanvasHasCapture() const;
+    BOOL StepGuardPasses();
+    void MoveBy(int step);
+    void ShowPage(int page, BOOL alwaysGiveCanvas);
+    void LayoutChildren(int cx, int cy);
+    void LoadPageImage(S_BOARD_IMAGE* record, int total);
+    void SetPageImage(const std::string& bytes, int page);
+    void ReadStoredDrawing(const S_BOARD_IMAGE& record);
+    void ContinueImageChain();
+    // Applies the presenter's points already queued for the page (keeps the order of a delete).
+    static void DrainIncoming(CMMPage& page);
+
+    IBoardMeetingContext* m_pMeeting;
+    IBoardServer* m_pServer;
+    std::unique_ptr<CBoardDrawCtrl> m_pCanvas;
+    CMMPageManager m_pages;
+    int m_nCurrentPage = 0;
+    int m_nTotalPage = 0;
+    CString m_strMeetingId;
+    CString m_strDocId;
+    CString m_strDocName;
+    CString m_strDocUrl;
+    int m_nLastImageRequest = 0;
+    BOOL m_bImageWait = FALSE;
+    int m_nImageWaitPage = 0;
+    float m_fPendingZoom = -1.0f;
+    int m_nPendingX = 0, m_nPendingY = 0;
+    std::vector<CString> m_documentIds;
+    int m_nDocIndex = 0;
+    DWORD m_dwLastAction = 0;
+    int m_nJumpPage = 0;
+    int m_nSliderPercent = 0;
+    BOOL m_bSharing = FALSE;
+    float m_fZoomCombo = 0.0f;
+    std::function<DWORD()> m_ticks;
+    CBoardImageFetcher m_fetcher;
+    BOOL m_bImageChainBusy = FALSE;
+    // Pages whose image could not be had: asked for again when the user goes to them.
+    std::set<int> m_failedPages;
+};
