@@ -30,3 +30,6 @@
 #define IDC_POINTER_FINGER 683
 #define IDB_COMBO_DROP_HOVER 1021
 #define IDB_COMBO_DROP 1022
+
+// ---- Documents: the document viewer ----
+#define IDD_DOC_VIEWER 1200
