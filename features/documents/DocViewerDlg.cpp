@@ -279,7 +279,8 @@ LRESULT CDocViewerDlg::OnHttpDownloadMessage(WPARAM wParam, LPARAM lParam)
             pImage = S_DOCVIEWER_PAGE::LoadDocImage(pRec->pBody, pRec->nBodyLength);
             if (!pImage) g_ApplicationLog.Log(1, L"CDocViewerDlg::OnHttpDownloadMessage LoadDocImage fail\n");
         }
-        const int nState = m_pages.StoreResult(pRec->nPageIndex, pRec->bSuccess, pImage);
+        const int nState = m_pages.StoreResult(pRec->nPageIndex, pRec->bSuccess, pImage, pRec->pBody, pRec->nBodyLength);
+        m_pages.TrimDecoded(m_nCurPage);
         if (pRec->nPageIndex == m_nCurPage) {
             if (nState == S_DOCVIEWER_PAGE::LOADED) FitCurrentPage();
             UpdateStateTexts();
@@ -342,6 +343,8 @@ void CDocViewerDlg::SetCurPage(int nPage)
         g_ApplicationLog.Log(2, L"CDocViewerDlg::SetCurPage page %d failed before: fetched again\n", nPage + 1);
         if (!m_bThreadRunning && m_bPagesRequested) StartDownload();
     }
+    m_pages.GetDecoded(nPage);
+    m_pages.TrimDecoded(nPage);
     UpdatePageText();
     FitCurrentPage();
     UpdateStateTexts();
@@ -390,10 +393,9 @@ void CDocViewerDlg::SetImageRect(const CRect& rc)
     if (m_pImage) m_pImage->m_rcObject = rc;
 }
 
-Gdiplus::Image* CDocViewerDlg::GetCurrentImage() const
+Gdiplus::Image* CDocViewerDlg::GetCurrentImage()
 {
-    const S_DOCVIEWER_PAGE* p = GetCurrentPage();
-    return p ? p->m_pImage : nullptr;
+    return m_pages.GetDecoded(m_nCurPage);
 }
 
 void CDocViewerDlg::InvalidateView()
@@ -406,7 +408,7 @@ void CDocViewerDlg::InvalidateView()
 void CDocViewerDlg::FitCurrentPage()
 {
     const S_DOCVIEWER_PAGE* p = GetCurrentPage();
-    if (!p || !p->m_pImage) return;
+    if (!p || !GetCurrentImage()) return;
     SetImageRect(docview::FitImageRect(GetViewRect(), p->m_nWidth, p->m_nHeight, &m_fZoom));
     InvalidateView();
 }
@@ -415,7 +417,7 @@ void CDocViewerDlg::SetZoom(float fZoom, BOOL bLimit, int x, int y)
 {
     m_fZoom = fZoom;
     const S_DOCVIEWER_PAGE* p = GetCurrentPage();
-    if (!p || !p->m_pImage) return;
+    if (!p || !GetCurrentImage()) return;
     const CRect B = GetViewRect();
     CRect R;
     const BOOL bSmaller = docview::ZoomImageRect(GetImageRect(), B, x, y, p->m_nWidth, p->m_nHeight, m_fZoom, &R);

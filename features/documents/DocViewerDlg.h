@@ -60,6 +60,8 @@ public:
     CString GetAttcFileId() const { return m_strAttcFileId; }
     UINT GetGeneration() const { return m_nGeneration; }
     const CDocViewerPages& GetPages() const { return m_pages; }
+    // A loaded page's picture (read again from its bytes when it was let go).
+    Gdiplus::Image* GetPageImage(int nIndex) { return m_pages.GetDecoded(nIndex); }
     CRect GetViewRect() const;
     CRect GetImageRect() const;
     CDocTouchTracker* GetTouchTracker() const { return m_pTouch; }
@@ -110,7 +112,7 @@ private:
     void ShowShareNotice(int nBlock);
     void FitCurrentPage();
     S_DOCVIEWER_PAGE* GetCurrentPage() const { return m_pages.GetPage(m_nCurPage); }
-    Gdiplus::Image* GetCurrentImage() const;
+    Gdiplus::Image* GetCurrentImage();
     void InvalidateView();
     void SetImageRect(const CRect& rc);
 

@@ -100,7 +100,7 @@ BOOL CDocViewerPages::MarkLoading(int nIndex)
     return TRUE;
 }
 
-int CDocViewerPages::StoreResult(int nIndex, BOOL bSuccess, Gdiplus::Image* pImage)
+int CDocViewerPages::StoreResult(int nIndex, BOOL bSuccess, Gdiplus::Image* pImage, const BYTE* pBytes, int nLength)
 {
     S_DOCVIEWER_PAGE* p = GetPage(nIndex);
     if (!p) {
@@ -116,8 +116,40 @@ int CDocViewerPages::StoreResult(int nIndex, BOOL bSuccess, Gdiplus::Image* pIma
     p->m_pImage = pImage;
     p->m_nWidth = (int)pImage->GetWidth();
     p->m_nHeight = (int)pImage->GetHeight();
+    if (pBytes && nLength > 0)
+        p->m_bytes.assign(pBytes, pBytes + nLength);
+    else
+        p->m_bytes.clear();
     p->m_nState = S_DOCVIEWER_PAGE::LOADED;
     return p->m_nState;
+}
+
+void CDocViewerPages::TrimDecoded(int nCurrent, int nKeep)
+{
+    for (int i = 0; i < GetCount(); ++i) {
+        S_DOCVIEWER_PAGE* p = GetPage(i);
+        // A page without its bytes could not be read again: it keeps its picture.
+        if (!p->m_pImage || p->m_bytes.empty() || (i >= nCurrent - nKeep && i <= nCurrent + nKeep)) continue;
+        delete p->m_pImage;
+        p->m_pImage = nullptr;
+    }
+}
+
+Gdiplus::Image* CDocViewerPages::GetDecoded(int nIndex)
+{
+    S_DOCVIEWER_PAGE* p = GetPage(nIndex);
+    if (!p || p->m_nState != S_DOCVIEWER_PAGE::LOADED) return nullptr;
+    if (!p->m_pImage && !p->m_bytes.empty())
+        p->m_pImage = S_DOCVIEWER_PAGE::LoadDocImage(p->m_bytes.data(), (int)p->m_bytes.size());
+    return p->m_pImage;
+}
+
+int CDocViewerPages::CountDecoded() const
+{
+    int n = 0;
+    for (int i = 0; i < GetCount(); ++i)
+        if (GetPage(i)->m_pImage) ++n;
+    return n;
 }
 
 BOOL CDocViewerPages::RetryFailed(int nIndex)

@@ -66,7 +66,7 @@ protected:
         auto reply = PageReply("102", id, total, s_servers->PrefixUrl(id));
         m_viewer->OnReceiveM00000024(reply.get());
     }
-    bool WaitDone(DWORD ms = 20000)
+    bool WaitDone(DWORD ms = 60000)
     {
         return zeltest::PumpUntil([&] { return m_viewer->CountThreads() == 0; }, ms);
     }
@@ -110,6 +110,14 @@ TEST_F(DocViewer, PagesComeFromThePageOnScreenToTheEndThenFromTheFirst)
     EXPECT_NEAR(R.CenterPoint().x, B.CenterPoint().x, 1);
     EXPECT_NEAR(m_viewer->GetZoom(), (float)B.Height() / 1131, 0.002f);
     EXPECT_TRUE(doctest::SaveWindowPicture(m_viewer.get(), L"DocViewer"));
+    // Only the pages around the one on screen keep their decoded pictures; another is read again
+    // from its bytes when shown.
+    EXPECT_LE(m_viewer->GetPages().CountDecoded(), 5);
+    EXPECT_EQ(m_viewer->GetPages().GetPage(39)->m_pImage, nullptr);
+    m_viewer->SetCurPage(39);
+    EXPECT_NE(m_viewer->GetPages().GetPage(39)->m_pImage, nullptr);
+    EXPECT_EQ(m_viewer->GetPages().GetPage(19)->m_pImage, nullptr);
+    EXPECT_EQ(m_viewer->GetImageRect().Height(), B.Height());
 }
 
 TEST_F(DocViewer, AFailedPageShowsItsNoticeAndIsFetchedAgainWhenShownOnceMore)
@@ -125,10 +133,10 @@ TEST_F(DocViewer, AFailedPageShowsItsNoticeAndIsFetchedAgainWhenShownOnceMore)
     EXPECT_EQ(m_viewer->GetPages().CountInState(S_DOCVIEWER_PAGE::LOADED), 3);
 
     m_viewer->MovePageBy(2);   // the failed third page
-    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(2) == S_DOCVIEWER_PAGE::LOADED; }, 10000));
+    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(2) == S_DOCVIEWER_PAGE::LOADED; }, 30000));
     EXPECT_FALSE(Visible(L"textFail"));
     m_viewer->MovePageBy(-2);
-    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(0) == S_DOCVIEWER_PAGE::LOADED; }, 10000));
+    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(0) == S_DOCVIEWER_PAGE::LOADED; }, 30000));
     ASSERT_TRUE(WaitDone());
     EXPECT_EQ(s_servers->PageRequests("D1022"), (std::vector<int>{-1, 2, 3, 4, 5, 3, 1}));
     EXPECT_FALSE(Visible(L"textFail"));
@@ -138,7 +146,7 @@ TEST_F(DocViewer, SwitchingDocumentsDuringAFetchPutsNoPageOfTheFirstIntoTheSecon
 {
     s_servers->HttpRule("/img/D1022/1", 0, 1.0);   // the first page takes a second
     Open(L"D1022", 50);
-    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(0) == S_DOCVIEWER_PAGE::LOADING; }, 10000));
+    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(0) == S_DOCVIEWER_PAGE::LOADING; }, 30000));
     const UINT generation = m_viewer->GetGeneration();
     m_viewer->ShowDocument(Document(L"102", L"D1021", L"착수보고서.hwp"));
     EXPECT_NE(m_viewer->GetGeneration(), generation);
@@ -150,21 +158,21 @@ TEST_F(DocViewer, SwitchingDocumentsDuringAFetchPutsNoPageOfTheFirstIntoTheSecon
     EXPECT_EQ(s_servers->PageRequests("D1021"), Range(1, 8));
     ASSERT_EQ(m_viewer->GetPages().CountInState(S_DOCVIEWER_PAGE::LOADED), 8);
     // Every page is the second document's: its band has that document's colour.
-    const DWORD band = doctest::ImagePixel(m_viewer->GetPages().GetPage(7)->m_pImage, 400, 60);
+    const DWORD band = doctest::ImagePixel(m_viewer->GetPageImage(7), 400, 60);
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(doctest::ImagePixel(m_viewer->GetPages().GetPage(i)->m_pImage, 400, 60), band) << "page " << i + 1;
+        EXPECT_EQ(doctest::ImagePixel(m_viewer->GetPageImage(i), 400, 60), band) << "page " << i + 1;
     const DWORD other = band;
     m_viewer->ShowDocument(Document(L"102", L"D1022", L"x"));
     Reply(L"D1022", 1);
     ASSERT_TRUE(WaitDone());
-    EXPECT_NE(doctest::ImagePixel(m_viewer->GetPages().GetPage(0)->m_pImage, 400, 60), other);
+    EXPECT_NE(doctest::ImagePixel(m_viewer->GetPageImage(0), 400, 60), other);
 }
 
 TEST_F(DocViewer, ClosingOrDestroyingDuringAFetchStopsTheThread)
 {
     s_servers->HttpRule("/img/D1022/2", 0, 0.8);
     Open(L"D1022", 50);
-    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(1) == S_DOCVIEWER_PAGE::LOADING; }, 10000));
+    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(1) == S_DOCVIEWER_PAGE::LOADING; }, 30000));
     m_viewer->Close();
     EXPECT_FALSE(m_viewer->IsOpen());
     EXPECT_FALSE(m_viewer->IsWindowVisible());
@@ -175,7 +183,7 @@ TEST_F(DocViewer, ClosingOrDestroyingDuringAFetchStopsTheThread)
     s_servers->Command("clear_log");
     s_servers->HttpRule("/img/D1022/1", 0, 0.8);
     Open(L"D1022", 50);
-    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(0) == S_DOCVIEWER_PAGE::LOADING; }, 10000));
+    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(0) == S_DOCVIEWER_PAGE::LOADING; }, 30000));
     // Destroying waits for the page in flight and drops it: no crash, no further request.
     EXPECT_TRUE(m_viewer->DestroyWindow());
     EXPECT_EQ(m_viewer->CountThreads(), 0);
