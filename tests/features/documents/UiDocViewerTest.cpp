@@ -245,6 +245,28 @@ TEST_F(DocViewer, PageButtonsTurnPagesAndAreDisabledAtTheEnds)
     EXPECT_FALSE(m_viewer->IsOpen());
 }
 
+TEST_F(DocViewer, PlacedBesideTheMeetingScreenAndFittedAgainOnEveryResize)
+{
+    CRect owner, viewer;
+    m_owner.GetWindowRect(&owner);
+    m_viewer->GetWindowRect(&viewer);
+    EXPECT_GE(viewer.left, owner.right);
+    EXPECT_LE(viewer.left, owner.right + 10);
+    EXPECT_EQ(viewer.Width(), 960);
+    EXPECT_FALSE(m_viewer->IsWindowVisible()) << "created hidden";
+    Open(L"D1022", 1);
+    ASSERT_TRUE(WaitDone());
+    for (int i = 0; i < 5; ++i) Wheel(WHEEL_DELTA, MK_CONTROL, m_viewer->GetViewRect().CenterPoint());
+    m_viewer->SetWindowPos(nullptr, 0, 0, 600, 980, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const CRect B = m_viewer->GetViewRect(), R = m_viewer->GetImageRect();
+    EXPECT_EQ(R.Width(), B.Width()) << "a tall view fits the page's width";
+    EXPECT_NEAR(m_viewer->GetZoom(), (float)B.Width() / 800, 0.002f);
+    MINMAXINFO mmi = {};
+    m_viewer->SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&mmi);
+    EXPECT_EQ(mmi.ptMinTrackSize.x, 600);
+    EXPECT_EQ(mmi.ptMinTrackSize.y, 480);
+}
+
 TEST_F(DocViewer, CtrlWheelZoomsAboutTheCursorBetweenTheFitAndFourTimesAndTheWheelPans)
 {
     Open(L"D1022", 1);
