@@ -6,6 +6,8 @@
 //                     view's size into a memory bitmap, all on this thread
 //   Memory/perPage    private bytes per page of the 50-page document: after all are loaded, and
 //                     after each has been shown once (the picture is decoded on first drawing)
+#include <winsock2.h>
+
 #include <benchmark/benchmark.h>
 
 #include <objidl.h>

@@ -1,3 +1,6 @@
+// The reply type brings Winsock, whose header must come before the system header.
+#include <winsock2.h>
+
 #include "features/documents/DocViewerDlg.h"
 
 #include <objidl.h>

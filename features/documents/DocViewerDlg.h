@@ -67,7 +67,7 @@ public:
     CDocTouchTracker* GetTouchTracker() const { return m_pTouch; }
     BOOL IsThreadRunning() { return m_threads.IsRunning(m_nGeneration); }
     int CountThreads() { return m_threads.CountRunning(); }
-    SKIN_OBJECT* GetObject(LPCTSTR pszName) const { return m_Screen.FindObject(pszName); }
+    SKIN_OBJECT* FindSkinObject(LPCTSTR pszName) const { return m_Screen.FindObject(pszName); }
 
     BOOL OnInitDialog() override;
     BOOL DestroyWindow() override;

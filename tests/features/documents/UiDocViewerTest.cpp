@@ -1,5 +1,7 @@
 // The document viewer's window against the local test servers: a 50-page document's pages come
 // one by one over HTTP from the page on screen, and the window pages, zooms, pans and swaps.
+#include <winsock2.h>
+
 #include <gtest/gtest.h>
 
 #include <objidl.h>
@@ -71,10 +73,10 @@ protected:
         return zeltest::PumpUntil([&] { return m_viewer->CountThreads() == 0; }, ms);
     }
     int State(int index) const { return m_viewer->GetPages().GetState(index); }
-    bool Visible(const wchar_t* name) const { return m_viewer->GetObject(name)->m_nVisible != 0; }
-    bool Enabled(const wchar_t* name) const { return m_viewer->GetObject(name)->m_nState == -1; }
-    CString Text(const wchar_t* name) const { return m_viewer->GetObject(name)->m_text.m_strText; }
-    CPoint Centre(const wchar_t* name) const { return m_viewer->GetObject(name)->m_rcObject.CenterPoint(); }
+    bool Visible(const wchar_t* name) const { return m_viewer->FindSkinObject(name)->m_nVisible != 0; }
+    bool Enabled(const wchar_t* name) const { return m_viewer->FindSkinObject(name)->m_nState == -1; }
+    CString Text(const wchar_t* name) const { return m_viewer->FindSkinObject(name)->m_text.m_strText; }
+    CPoint Centre(const wchar_t* name) const { return m_viewer->FindSkinObject(name)->m_rcObject.CenterPoint(); }
     void Wheel(int delta, WPARAM keys, CPoint client)
     {
         m_viewer->ClientToScreen(&client);
