@@ -2,6 +2,9 @@
 
 #include <objidl.h>
 #include <gdiplus.h>
+#include <wincrypt.h>
+
+#include <algorithm>
 
 #include <cstdio>
 #include <sstream>
@@ -117,6 +120,44 @@ std::unique_ptr<CTasResponse> PageReply(const std::string& mtngId, const std::st
     (*body)["isPIP"] = true;
     reply->SetBody(body);
     return reply;
+}
+
+std::string EncryptAes256Base64(const std::string& text, const std::string& key)
+{
+#pragma pack(push, 1)
+    struct {
+        BLOBHEADER hdr;
+        DWORD cbKeySize;
+        BYTE key[32];
+    } blob = {};
+#pragma pack(pop)
+    blob.hdr.bType = PLAINTEXTKEYBLOB;
+    blob.hdr.bVersion = CUR_BLOB_VERSION;
+    blob.hdr.aiKeyAlg = CALG_AES_256;
+    blob.cbKeySize = 32;
+    memcpy(blob.key, key.data(), std::min<size_t>(key.size(), 32));
+    HCRYPTPROV prov = 0;
+    HCRYPTKEY hKey = 0;
+    std::string out;
+    if (CryptAcquireContextW(&prov, nullptr, MS_ENH_RSA_AES_PROV_W, PROV_RSA_AES, CRYPT_VERIFYCONTEXT) &&
+        CryptImportKey(prov, reinterpret_cast<const BYTE*>(&blob), sizeof blob, 0, 0, &hKey)) {
+        const BYTE iv[16] = {};
+        CryptSetKeyParam(hKey, KP_IV, iv, 0);
+        std::vector<BYTE> data(text.begin(), text.end());
+        data.resize(text.size() + 16);
+        DWORD n = (DWORD)text.size();
+        if (CryptEncrypt(hKey, 0, TRUE, 0, data.data(), &n, (DWORD)data.size())) {
+            DWORD chars = 0;
+            CryptBinaryToStringA(data.data(), n, CRYPT_STRING_BASE64 | CRYPT_STRING_NOCRLF, nullptr, &chars);
+            std::string b64(chars, '\0');
+            CryptBinaryToStringA(data.data(), n, CRYPT_STRING_BASE64 | CRYPT_STRING_NOCRLF, &b64[0], &chars);
+            b64.resize(chars);
+            out = b64;
+        }
+    }
+    if (hKey) CryptDestroyKey(hKey);
+    if (prov) CryptReleaseContext(prov, 0);
+    return out;
 }
 
 KoreanResources::KoreanResources()

@@ -76,6 +76,10 @@ std::unique_ptr<CTasResponse> PageReply(const std::string& mtngId, const std::st
                                         const std::string& prefix, bool encrypted = false,
                                         const std::string& key = "");
 
+// The page prefix as the server encrypts it: AES-256-CBC, zero IV, PKCS#5 padding, under the key's
+// bytes filled up with zeros, as Base64 text.
+std::string EncryptAes256Base64(const std::string& text, const std::string& key);
+
 // Loads the Korean resource library as the resource handle while it lives.
 class KoreanResources {
 public:

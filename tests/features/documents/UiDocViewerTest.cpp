@@ -210,6 +210,17 @@ TEST_F(DocViewer, ARepeatedReplyOrOneForAnotherDocumentStartsNothing)
 
 TEST_F(DocViewer, PageAddressesPlainEncryptedWithoutKeyAndAnEmptyDocument)
 {
+    // Encrypted with the key the reply carries: decrypted, and the pages come.
+    const std::string key = "k7Qz2Lm9Xa4Rt8Wc1Vb6Np3Hs5Jd0Fg2";
+    m_viewer->ShowDocument(Document(L"102", L"D1021", L"x"));
+    auto encrypted = PageReply("102", "D1021", 2, doctest::EncryptAes256Base64(s_servers->PrefixUrl("D1021"), key),
+                               true, key);
+    m_viewer->OnReceiveM00000024(encrypted.get());
+    EXPECT_EQ(zeltest::Narrow((LPCTSTR)m_viewer->GetPrefixUrl()), s_servers->PrefixUrl("D1021"));
+    ASSERT_TRUE(WaitDone());
+    EXPECT_EQ(m_viewer->GetPages().CountInState(S_DOCVIEWER_PAGE::LOADED), 2);
+
+    // Without its key: no prefix, and each page fails.
     m_viewer->ShowDocument(Document(L"102", L"D1022", L"x"));
     auto reply = PageReply("102", "D1022", 2, s_servers->PrefixUrl("D1022"), true, "");
     m_viewer->OnReceiveM00000024(reply.get());
@@ -217,8 +228,8 @@ TEST_F(DocViewer, PageAddressesPlainEncryptedWithoutKeyAndAnEmptyDocument)
     ASSERT_TRUE(WaitDone());
     EXPECT_EQ(m_viewer->GetPages().CountInState(S_DOCVIEWER_PAGE::FAILED), 2);
 
-    m_viewer->ShowDocument(Document(L"102", L"D1021", L"x"));
-    Reply(L"D1021", 0);
+    m_viewer->ShowDocument(Document(L"102", L"D1012", L"x"));
+    Reply(L"D1012", 0);
     EXPECT_EQ(Text(L"textPage"), CString(L"1 / 0"));
     EXPECT_FALSE(Enabled(L"btnPrev"));
     EXPECT_FALSE(Enabled(L"btnNext"));
