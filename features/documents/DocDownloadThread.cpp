@@ -1,7 +1,11 @@
 #include "features/documents/DocDownloadThread.h"
 
+#include <objidl.h>
+#include <gdiplus.h>
+
 #include "core/HttpDownload.h"
 #include "core/MyLogFile.h"
+#include "features/documents/DocViewerPages.h"
 #include "platform/WinThread.h"
 
 // What a thread and the viewer share: the thread holds its own reference, so a thread the viewer
@@ -48,18 +52,26 @@ UINT __cdecl gDocViewerDownloadThreadProc(LPVOID pStart)
                 g_ApplicationLog.Log(1, L"CDocViewerDlg::gDocViewerDownloadThreadProc m_bStopThread TRUE\n");
                 break;
             }
-            rec.nPageIndex = -1;
-            const LRESULT nNext = AskViewer(p, (WPARAM)-1, rec);
-            if (nNext <= 0) break;
-            const int nIndex = (int)nNext - 1;
+            int nIndex = p.nFirstIndex;
+            p.nFirstIndex = -1;
+            const bool bAsked = nIndex < 0;
+            if (bAsked) {
+                rec.nPageIndex = -1;
+                const LRESULT nNext = AskViewer(p, (WPARAM)-1, rec);
+                if (nNext <= 0) break;
+                nIndex = (int)nNext - 1;
+            }
             rec.nPageIndex = nIndex;
             CString strUrl;
             strUrl.Format(L"%s%d", (LPCTSTR)p.strPrefixUrl, nIndex + 1);
             g_ApplicationLog.Log(1, L"CDocViewerDlg::gDocViewerDownloadThreadProc GetHTTPDownload index:%d, %s\n", nIndex,
                                  (LPCTSTR)strUrl);
-            AskViewer(p, 0, rec);
+            if (bAsked) AskViewer(p, 0, rec);
             rec.bSuccess = (BYTE)HttpGetToMemory(strUrl, &rec, p.bIgnoreCertificateErrors);
+            rec.pImage = rec.bSuccess ? S_DOCVIEWER_PAGE::LoadDocImage(rec.pBody, rec.nBodyLength) : nullptr;
             AskViewer(p, 100, rec);
+            delete rec.pImage;   // not taken: the window is gone or the page belongs to no opening
+            rec.pImage = nullptr;
             delete[] rec.pBody;
             rec.pBody = nullptr;
             rec.nBodyLength = 0;

@@ -8,7 +8,12 @@
 //   -1   which page next?       lParam the thread's S_DOCVIEWER_RESULT; returns the page's index
 //                               plus 1, or 0 when none is left (or the window is gone)
 //    0   this page is loading   lParam the record with nPageIndex set
-//  100   this page is done      lParam the record: bSuccess and the bytes (valid during the call)
+//  100   this page is done      lParam the record: bSuccess, the bytes (valid during the call) and
+//                               the picture read from them, which the window takes (it clears
+//                               pImage); the thread deletes a picture left in the record
+// The first page, the one on screen, is chosen and marked loading by the window when it starts
+// the thread, so that its download starts at once. Pictures are read on the thread, off the
+// window's.
 #include <windows.h>
 
 #include <memory>
@@ -19,9 +24,14 @@
 
 class CWinThread;
 
-// A download result with the opening it belongs to.
+namespace Gdiplus {
+class Image;
+}
+
+// A download result with the opening it belongs to and the picture read from it.
 struct S_DOCVIEWER_RESULT : S_DOCVIEWER_DOWNLOAD {
     UINT nGeneration;
+    Gdiplus::Image* pImage;
 };
 
 struct S_DOCVIEWER_THREAD_PARAM {
@@ -31,6 +41,7 @@ struct S_DOCVIEWER_THREAD_PARAM {
     int nTotalPage = 0;
     CString strPrefixUrl;
     UINT nGeneration = 0;
+    int nFirstIndex = -1;   // already marked loading by the window; -1 to ask
     BOOL bIgnoreCertificateErrors = TRUE;
     volatile LONG bStop = 0;
 };

@@ -242,8 +242,17 @@ void CDocViewerDlg::StartDownload()
     param->strPrefixUrl = m_strPrefixUrl;
     param->nGeneration = m_nGeneration;
     param->bIgnoreCertificateErrors = CSettingManager::GetInstance()->GetIgnoreImageCertErrors() ? TRUE : FALSE;
+    // The page on screen is fetched first without asking for it.
+    param->nFirstIndex = m_pages.FindNextToFetch(m_nCurPage);
+    if (param->nFirstIndex >= 0) {
+        m_pages.MarkLoading(param->nFirstIndex);
+        if (param->nFirstIndex == m_nCurPage) UpdateStateTexts();
+    }
+    const int nFirst = param->nFirstIndex;
     m_bStopThread = 0;
     m_bThreadRunning = m_threads.Start(std::move(param)) ? 1 : 0;
+    // Without a thread the page marked loading failed; showing it again tries once more.
+    if (!m_bThreadRunning && nFirst >= 0) m_pages.StoreResult(nFirst, FALSE, nullptr);
 }
 
 LRESULT CDocViewerDlg::OnHttpDownloadMessage(WPARAM wParam, LPARAM lParam)
@@ -275,13 +284,12 @@ LRESULT CDocViewerDlg::OnHttpDownloadMessage(WPARAM wParam, LPARAM lParam)
             g_ApplicationLog.Log(1, L"CDocViewerDlg::OnHttpDownloadMessage page is NULL \n");
             return 0;
         }
-        Gdiplus::Image* pImage = nullptr;
-        if (!pRec->bSuccess) {
+        Gdiplus::Image* pImage = pRec->pImage;
+        pRec->pImage = nullptr;
+        if (!pRec->bSuccess)
             g_ApplicationLog.Log(1, L"CDocViewerDlg::OnHttpDownloadMessage bResult FALSE\n");
-        } else {
-            pImage = S_DOCVIEWER_PAGE::LoadDocImage(pRec->pBody, pRec->nBodyLength);
-            if (!pImage) g_ApplicationLog.Log(1, L"CDocViewerDlg::OnHttpDownloadMessage LoadDocImage fail\n");
-        }
+        else if (!pImage)
+            g_ApplicationLog.Log(1, L"CDocViewerDlg::OnHttpDownloadMessage LoadDocImage fail\n");
         const int nState = m_pages.StoreResult(pRec->nPageIndex, pRec->bSuccess, pImage, pRec->pBody, pRec->nBodyLength);
         m_pages.TrimDecoded(m_nCurPage);
         if (pRec->nPageIndex == m_nCurPage) {

@@ -3,7 +3,8 @@
 
 One-shot rules of the control port reach it with server "http", app the method and msg the path
 without its query: "status" answers with that status instead, "delay" (seconds) holds the answer
-back, "close" (with "abort": a reset) ends the connection without an answer."""
+back (the request is then logged as "received" on arrival), "close" (with "abort": a reset) ends
+the connection without an answer."""
 import asyncio
 import json
 import os
@@ -68,6 +69,8 @@ class HttpServer(ListeningServer):
                 rule = self.ctx.take_rule(self.name, method, path.split("?")[0])
                 delay = float(rule.get("delay") or 0) if rule else 0.0
                 if delay > 0:
+                    # A held-back answer is logged on arrival too, so that a test can act meanwhile.
+                    self.ctx.record(self.name, "received", method=method, path=path, delay=delay)
                     await asyncio.sleep(delay)
                 if rule and rule.get("close"):
                     self.ctx.record(self.name, "request", method=method, path=path, status=0,

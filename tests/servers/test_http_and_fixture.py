@@ -59,6 +59,8 @@ class Web(ServerTestCase):
         log = self.call("log", server="http", kind="request")["records"]
         self.assertEqual([(x["path"], x["status"]) for x in log],
                          [("/img/D1022/3", 500), ("/img/D1022/4", 200), ("/img/D1022/3", 200)])
+        held = self.call("log", server="http", kind="received")["records"]
+        self.assertEqual([x["path"] for x in held], ["/img/D1022/4"])
 
     def test_uploads_answer_short_json_and_keep_the_file(self):
         for path, key in (("/brindlecast/rest/fileRestService/upload", "/upload/"),

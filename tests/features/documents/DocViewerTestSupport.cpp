@@ -92,6 +92,26 @@ std::vector<int> Servers::PageRequests(const std::string& doc)
     return pages;
 }
 
+bool Servers::WaitReceived(const std::string& path, DWORD ms)
+{
+    DWORD last = 0;
+    return zeltest::PumpUntil(
+        [&] {
+            // The server is asked every 20 ms; between the questions this thread keeps pumping.
+            if (GetTickCount() - last < 20) return false;
+            last = GetTickCount();
+            Json::Value command;
+            command["cmd"] = "log";
+            command["server"] = "http";
+            command["kind"] = "received";
+            const Json::Value records = Control(command)["records"];
+            for (const Json::Value& r : records)
+                if (r["path"].asString() == path) return true;
+            return false;
+        },
+        ms);
+}
+
 std::string Servers::PrefixUrl(const std::string& doc) const
 {
     return "http://127.0.0.1:" + std::to_string(m_http) + "/img/" + doc + "/";

@@ -33,6 +33,9 @@ public:
     // a negative number for an answer other than 200.
     std::vector<int> PageRequests(const std::string& doc);
     std::string PrefixUrl(const std::string& doc) const;
+    // Pumps until the web server has received a request for the path whose answer a rule holds
+    // back.
+    bool WaitReceived(const std::string& path, DWORD ms = 30000);
 
 private:
     zeltest::PythonFixture m_fixture;

@@ -148,7 +148,8 @@ TEST_F(DocViewer, SwitchingDocumentsDuringAFetchPutsNoPageOfTheFirstIntoTheSecon
 {
     s_servers->HttpRule("/img/D1022/1", 0, 1.0);   // the first page takes a second
     Open(L"D1022", 50);
-    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(0) == S_DOCVIEWER_PAGE::LOADING; }, 30000));
+    ASSERT_TRUE(s_servers->WaitReceived("/img/D1022/1"));
+    EXPECT_EQ(State(0), S_DOCVIEWER_PAGE::LOADING);
     const UINT generation = m_viewer->GetGeneration();
     m_viewer->ShowDocument(Document(L"102", L"D1021", L"착수보고서.hwp"));
     EXPECT_NE(m_viewer->GetGeneration(), generation);
@@ -174,7 +175,8 @@ TEST_F(DocViewer, ClosingOrDestroyingDuringAFetchStopsTheThread)
 {
     s_servers->HttpRule("/img/D1022/2", 0, 0.8);
     Open(L"D1022", 50);
-    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(1) == S_DOCVIEWER_PAGE::LOADING; }, 30000));
+    ASSERT_TRUE(s_servers->WaitReceived("/img/D1022/2"));
+    EXPECT_EQ(State(1), S_DOCVIEWER_PAGE::LOADING);
     m_viewer->Close();
     EXPECT_FALSE(m_viewer->IsOpen());
     EXPECT_FALSE(m_viewer->IsWindowVisible());
@@ -185,7 +187,7 @@ TEST_F(DocViewer, ClosingOrDestroyingDuringAFetchStopsTheThread)
     s_servers->Command("clear_log");
     s_servers->HttpRule("/img/D1022/1", 0, 0.8);
     Open(L"D1022", 50);
-    ASSERT_TRUE(zeltest::PumpUntil([&] { return State(0) == S_DOCVIEWER_PAGE::LOADING; }, 30000));
+    ASSERT_TRUE(s_servers->WaitReceived("/img/D1022/1"));
     // Destroying waits for the page in flight and drops it: no crash, no further request.
     EXPECT_TRUE(m_viewer->DestroyWindow());
     EXPECT_EQ(m_viewer->CountThreads(), 0);
