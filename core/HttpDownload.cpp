@@ -37,15 +37,18 @@ long long QueryNumberHeader(HINTERNET hRequest, DWORD dwInfo, DWORD cbBuffer)
 
 }  // namespace
 
-BOOL HttpGetToMemory(const CString& strUrl, S_DOCVIEWER_DOWNLOAD* pRecord)
+BOOL HttpGetToMemory(const CString& strUrl, S_DOCVIEWER_DOWNLOAD* pRecord, BOOL bIgnoreCertificateErrors)
 {
     CInternetHandle hSession(InternetOpenW(L"ZEDOV", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (!hSession) return FALSE;
     DWORD dwTimeout = kConnectTimeoutMs;
     InternetSetOptionW(hSession, INTERNET_OPTION_CONNECT_TIMEOUT, &dwTimeout, sizeof dwTimeout);
-    DWORD dwSecurity = kIgnoreCertificateFlags;
-    InternetSetOptionW(hSession, INTERNET_OPTION_SECURITY_FLAGS, &dwSecurity, sizeof dwSecurity);
-    CInternetHandle hUrl(InternetOpenUrlW(hSession, strUrl, nullptr, 0, kIgnoreCertificateFlags, 0));
+    const DWORD dwIgnore = bIgnoreCertificateErrors ? kIgnoreCertificateFlags : 0;
+    if (dwIgnore) {
+        DWORD dwSecurity = dwIgnore;
+        InternetSetOptionW(hSession, INTERNET_OPTION_SECURITY_FLAGS, &dwSecurity, sizeof dwSecurity);
+    }
+    CInternetHandle hUrl(InternetOpenUrlW(hSession, strUrl, nullptr, 0, dwIgnore, 0));
     if (!hUrl) {
         g_ApplicationLog.Log(3, L"HttpGetToMemory: cannot open %s (%lu)\n", (LPCTSTR)strUrl, GetLastError());
         return FALSE;

@@ -94,6 +94,12 @@ void CSettingManager::LoadOptions()
     ReadIniInt(L"OPT", L"m_nCloseAlarm", m_nCloseAlarm, m_strSettingIniPath);
     ReadIniInt(L"OPT", L"m_nTouchSensitive", m_nTouchSensitive, m_strSettingIniPath);
     ReadIniInt(L"OPT", L"m_nTouchTrembling", m_nTouchTrembling, m_strSettingIniPath);
+    int nScroll = m_nWheelScroll;
+    ReadIniInt(L"MYSTATE", L"scroll", nScroll, m_strSettingIniPath);
+    SetWheelScroll(nScroll);
+    ReadIniInt(L"OPT", L"m_bIgnoreImageCertErrors", m_bIgnoreImageCertErrors, m_strSettingIniPath);
+    if (m_bIgnoreImageCertErrors)
+        g_ApplicationLog.Log(2, L"setting.ini: certificate errors of page-image servers are ignored (OPT m_bIgnoreImageCertErrors=0 checks them)\n");
 }
 
 void CSettingManager::SaveToIni()

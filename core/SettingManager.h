@@ -67,6 +67,15 @@ public:
     void SetTouchSensitive(int nValue);
     void SetTouchTrembling(int nValue);
 
+    // Page images: the wheel step in pixels ("MYSTATE" "scroll", 100 when missing or below 10)
+    // and whether certificate errors of their HTTPS servers are ignored ("OPT"
+    // "m_bIgnoreImageCertErrors"; on unless set to 0, as the organisation's servers may use
+    // self-signed certificates).
+    int GetWheelScroll() const { return m_nWheelScroll; }
+    void SetWheelScroll(int nValue) { m_nWheelScroll = nValue < 10 ? 100 : nValue; }
+    int GetIgnoreImageCertErrors() const { return m_bIgnoreImageCertErrors; }
+    void SetIgnoreImageCertErrors(int nValue) { m_bIgnoreImageCertErrors = nValue; }
+
     CString GetSettingIniPath() const { return m_strSettingIniPath; }
     // The logged-in user's "opt.ini" (its folder is created when missing).
     CString GetOptIniPath() const;
@@ -97,4 +106,6 @@ public:
     int m_nCloseAlarm;
     int m_nTouchSensitive;
     int m_nTouchTrembling;
+    int m_nWheelScroll = 100;
+    int m_bIgnoreImageCertErrors = 1;
 };

@@ -304,3 +304,5 @@
 #define IDB_MEMO_PINK_SEL 525
 #define IDB_MEMO_BLUE 527             // background 4
 #define IDB_MEMO_BLUE_SEL 529
+// ---- Documents: the document viewer ----
+#define IDD_DOC_VIEWER 1200

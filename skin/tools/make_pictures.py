@@ -212,6 +212,26 @@ def logo():
     return pic
 
 
+# ---- Documents: the document viewer ----
+def glyph_chevron(direction):
+    def glyph(pic, x0, size, ink):
+        m = size * 0.36
+        tip = x0 + (size - m if direction > 0 else m)
+        back = x0 + (m if direction > 0 else size - m)
+        pic.line(back, size * 0.25, tip, size / 2, 2.2, ink)
+        pic.line(tip, size / 2, back, size * 0.75, 2.2, ink)
+    return glyph
+
+
+def document_viewer_pictures():
+    return {
+        "btn_doc_prev.png": glyph_button(32, glyph_chevron(-1)),
+        "btn_doc_next.png": glyph_button(32, glyph_chevron(1)),
+        "btn_doc_change.png": push_button(120, 32, [ACCENT, (30, 140, 230, 255), (170, 190, 210, 255),
+                                                    (0, 90, 170, 255)]),
+    }
+
+
 def pictures():
     out = {
         "btn_close.png": glyph_button(16, glyph_close),
@@ -241,6 +261,7 @@ def pictures():
     for i in range(4):
         out["setting_icon%d.png" % (i + 1)] = setting_icon(i, False)
         out["setting_icon%d_sel.png" % (i + 1)] = setting_icon(i, True)
+    out.update(document_viewer_pictures())
     return out
 
 

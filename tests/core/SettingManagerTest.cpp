@@ -70,6 +70,26 @@ TEST_F(Settings, ReadsTheFileWithKeysInAnyCase)
     EXPECT_EQ(Store()->m_nTouchTrembling, 3);
 }
 
+TEST_F(Settings, PageImageWheelStepAndCertificateSwitch)
+{
+    struct Case {
+        const char* ini;
+        int scroll, ignore;
+    } cases[] = {
+        {"", 100, 1},                                                   // defaults: as the servers expect
+        {"[MYSTATE]\r\nscroll=40\r\n[OPT]\r\nm_bIgnoreImageCertErrors=0\r\n", 40, 0},
+        {"[MYSTATE]\r\nscroll=9\r\n", 100, 1},                          // too small a step
+        {"[OPT]\r\nm_bIgnoreImageCertErrors=1\r\n", 100, 1},
+    };
+    for (const Case& c : cases) {
+        CSettingManager::DestroyInstance();
+        zeltest::WriteFileBytes(IniPath(), c.ini);
+        Store()->Load();
+        EXPECT_EQ(Store()->GetWheelScroll(), c.scroll) << c.ini;
+        EXPECT_EQ(Store()->GetIgnoreImageCertErrors(), c.ignore) << c.ini;
+    }
+}
+
 TEST_F(Settings, OptionsAreWrittenAtOnceAndServersOnSave)
 {
     Store()->Load();

@@ -1,5 +1,10 @@
 """The fake web server: document page images ("/img/<document>/<page>", with or without
-".png"), uploads and signature uploads (multipart POST), and the uploaded files themselves."""
+".png"), uploads and signature uploads (multipart POST), and the uploaded files themselves.
+
+One-shot rules of the control port reach it with server "http", app the method and msg the path
+without its query: "status" answers with that status instead, "delay" (seconds) holds the answer
+back (the request is then logged as "received" on arrival), "close" (with "abort": a reset) ends
+the connection without an answer."""
 import asyncio
 import json
 import os
@@ -15,7 +20,7 @@ UPLOAD_PATH = "/brindlecast/rest/fileRestService/upload"
 SIGN_PATH = "/brindlecast/rest/fileRestService/sign"
 MAX_BODY = 64 * 1024 * 1024
 _REASONS = {200: "OK", 400: "Bad Request", 404: "Not Found", 405: "Method Not Allowed",
-            413: "Payload Too Large"}
+            413: "Payload Too Large", 500: "Internal Server Error", 503: "Service Unavailable"}
 
 
 def parse_multipart(content_type: str, body: bytes) -> List[Dict[str, object]]:
@@ -72,7 +77,19 @@ class HttpServer(ListeningServer):
                 if method == "GET" and path.startswith(INSTALLER_PATH):
                     await self._send_installer(writer, path)
                     break
-                status, ctype, payload = self._answer(method, path, headers, body)
+                rule = self.ctx.take_rule(self.name, method, path.split("?")[0])
+                delay = float(rule.get("delay") or 0) if rule else 0.0
+                if delay > 0:
+                    # A held-back answer is logged on arrival too, so that a test can act meanwhile.
+                    self.ctx.record(self.name, "received", method=method, path=path, delay=delay)
+                    await asyncio.sleep(delay)
+                if rule and rule.get("close"):
+                    self.ctx.record(self.name, "request", method=method, path=path, status=0,
+                                    bytes=len(body), agent=headers.get("user-agent", ""))
+                    if rule.get("abort"):
+                        writer.transport.abort()
+                    break
+                status, ctype, payload = self._answer(method, path, headers, body, rule)
                 keep = headers.get("connection", "").lower() != "close"
                 writer.write(("HTTP/1.1 %d %s\r\nContent-Type: %s\r\nContent-Length: %d\r\n"
                               "Connection: %s\r\n\r\n" % (status, _REASONS.get(status, ""), ctype,
@@ -151,8 +168,8 @@ class HttpServer(ListeningServer):
             body = await reader.readexactly(length)
         return parts[0].upper(), parts[1], headers, body
 
-    def _answer(self, method: str, path: str, headers: Dict[str, str],
-                body: bytes) -> Tuple[int, str, bytes]:
+    def _answer(self, method: str, path: str, headers: Dict[str, str], body: bytes,
+                rule: Optional[Dict[str, object]] = None) -> Tuple[int, str, bytes]:
         record = {"method": method, "path": path, "bytes": len(body),
                   "agent": headers.get("user-agent", "")}
         status, ctype, payload = 404, "text/plain", b"not found"
@@ -172,6 +189,8 @@ class HttpServer(ListeningServer):
                 status, payload = 405, b"POST only"
             else:
                 status, ctype, payload = self._upload(path.split("?")[0], headers, body, record)
+        if rule and "status" in rule:
+            status, ctype, payload = int(str(rule["status"])), "text/plain", b"answered by a rule"
         record["status"] = status
         self.ctx.record(self.name, "request", **record)
         return status, ctype, payload

@@ -55,6 +55,24 @@ class Web(ServerTestCase):
         with self.assertRaises(urllib.error.HTTPError):
             urllib.request.urlopen(self.url("/upgrade/x"), timeout=5)
 
+    def test_one_shot_rules_change_the_next_page_answer(self):
+        self.call("rule", server="http", app="GET", msg="/img/D1022/3", status=500)
+        self.call("rule", server="http", app="GET", msg="/img/D1022/4", delay=0.3)
+        with self.assertRaises(urllib.error.HTTPError) as e:
+            urllib.request.urlopen(self.url("/img/D1022/3"), timeout=5)
+        self.assertEqual(e.exception.code, 500)
+        started = time.monotonic()
+        with urllib.request.urlopen(self.url("/img/D1022/4"), timeout=5) as r:
+            self.assertEqual(r.read(4), b"\x89PNG")
+        self.assertGreaterEqual(time.monotonic() - started, 0.3)
+        with urllib.request.urlopen(self.url("/img/D1022/3"), timeout=5) as r:   # used up
+            self.assertEqual(r.status, 200)
+        log = self.call("log", server="http", kind="request")["records"]
+        self.assertEqual([(x["path"], x["status"]) for x in log],
+                         [("/img/D1022/3", 500), ("/img/D1022/4", 200), ("/img/D1022/3", 200)])
+        held = self.call("log", server="http", kind="received")["records"]
+        self.assertEqual([x["path"] for x in held], ["/img/D1022/4"])
+
     def test_uploads_answer_short_json_and_keep_the_file(self):
         for path, key in (("/brindlecast/rest/fileRestService/upload", "/upload/"),
                           ("/brindlecast/rest/fileRestService/sign", "/sign/")):

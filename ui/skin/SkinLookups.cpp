@@ -66,6 +66,23 @@ const SKIN_LOOKUP kLookups[] = {
     {L"UpgradeDlg", L"areaProgress", SKINTYPE_TEXT, 0},
     {L"UpgradeDlg", L"areaStatus", SKINTYPE_TEXT, 0},
     {L"UpgradeDlg", L"btnCancel", SKINTYPE_BUTTON, 0},
+    // Documents: the document viewer.
+    {L"DocViewerDlg", L"textFileName", SKINTYPE_TEXT, 0},
+    {L"DocViewerDlg", SKINOBJECT_MAX_BUTTON, SKINTYPE_BUTTON, SKINLOOKUP_TOGGLE},
+    {L"DocViewerDlg", L"btnClose", SKINTYPE_BUTTON, 0},
+    {L"DocViewerDlg", L"Body", SKINTYPE_CUSTOM, 0},
+    {L"DocViewerDlg", L"btnChange", SKINTYPE_BUTTON, 0},
+    {L"DocViewerDlg", L"textWaiting", SKINTYPE_TEXT, 0},
+    {L"DocViewerDlg", L"textLoading", SKINTYPE_TEXT, 0},
+    {L"DocViewerDlg", L"textFail", SKINTYPE_TEXT, 0},
+    {L"DocViewerDlg", L"textShare", SKINTYPE_TEXT, 0},
+    {L"DocViewerDlg", L"textShare1", SKINTYPE_TEXT, 0},
+    {L"DocViewerDlg", L"textShare2", SKINTYPE_TEXT, 0},
+    {L"DocViewerDlg", L"textShare3", SKINTYPE_TEXT, 0},
+    {L"DocViewerDlg", L"Image", SKINTYPE_IMAGE, 0},
+    {L"DocViewerDlg", L"textPage", SKINTYPE_TEXT, 0},
+    {L"DocViewerDlg", L"btnPrev", SKINTYPE_BUTTON, 0},
+    {L"DocViewerDlg", L"btnNext", SKINTYPE_BUTTON, 0},
 };
 
 void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)
