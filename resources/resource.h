@@ -276,8 +276,6 @@
 #define IDS_CHAT_AM 114
 #define IDS_CHAT_PM 115
 #define IDS_DUPLICATE_LOGIN 251
-#define IDS_UPGRADE_CAPTION 263
-#define IDS_UPGRADE_TEXT 264
 #define IDS_DOWNLOAD_NO_LENGTH 265
 #define IDS_DOWNLOAD_CANCELLED 266
 #define IDS_DOWNLOAD_PROGRESS 267
@@ -305,4 +303,4 @@
 #define IDB_MEMO_BLUE 527             // background 4
 #define IDB_MEMO_BLUE_SEL 529
 // ---- Documents: the document viewer ----
-#define IDD_DOC_VIEWER 1200
+#define IDD_DOC_VIEWER IDD_SKIN_POPUP

@@ -83,6 +83,10 @@ void CDocViewerDlg::PlaceOnCreate()
 BOOL CDocViewerDlg::OnInitDialog()
 {
     CMyBaseDialog::OnInitDialog();
+    // The shared pop-up template has no taskbar button or system menu; the viewer is a window of
+    // its own that the user switches to and minimises like any other.
+    ModifyStyle(0, WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    ModifyStyleEx(0, WS_EX_APPWINDOW);
     LoadScreen(DOCVIEWER_SCREEN);
     const CRect rcScreen = m_Screen.m_rcScreen;
     MoveWindow(rcScreen.left, rcScreen.top, rcScreen.Width(), rcScreen.Height(), FALSE);
