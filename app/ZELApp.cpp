@@ -9,6 +9,9 @@
 #include "core/FileHelpers.h"
 #include "core/LogRecords.h"
 #include "core/LoginManager.h"
+#include "screens/login/LoginWindow.h"
+#include "app/AnnouncementDlg.h"
+#include "app/SettingIPPortDlg.h"
 #include "core/MyLogFile.h"
 #include "core/ProgramGlobals.h"
 #include "core/SettingManager.h"
@@ -126,10 +129,24 @@ BOOL CZELApp::InitInstance()
 
 BOOL CZELApp::RunLoginDialog()
 {
-    // The login window runs here: CLoginDlgLayer dlg(nullptr); return dlg.DoModal() == IDOK;
-    // It is not part of this build yet, so start-up ends where it would open.
-    g_ApplicationLog.Log(2, L"Start-up done: no login window in this build, the client ends here");
-    return FALSE;
+    SLoginShellHooks hooks;
+    hooks.runServerSettings = [](BOOL bDefaultsButtonEnabled) -> INT_PTR {
+        CSettingIPPortDlg dlg;
+        dlg.SetDefaultButtonEnabled(bDefaultsButtonEnabled);
+        return dlg.DoModal();
+    };
+    hooks.showAnnouncement = [](const CString& strContent) -> BOOL {
+        CAnnouncementDlg dlg;
+        dlg.SetContent(strContent);
+        dlg.DoModal();
+        return dlg.m_bDontShowAgain ? TRUE : FALSE;
+    };
+    SetLoginShellHooks(hooks);
+
+    const SLoginRunResult run = RunLoginWindow(nullptr);
+    m_nThirdCheck = run.nThirdCheck;
+    g_ApplicationLog.Log(2, L"Login window closed: result %d", int(run.result));
+    return run.result == ELoginResult::Success;
 }
 
 void CZELApp::RunMainDialog()

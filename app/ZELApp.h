@@ -63,6 +63,7 @@ private:
     void TraceShutdown(LPCTSTR pszStep);
     LANGID m_nLangIdOverride = 0;
     BOOL m_bSkinLoaded = FALSE;
+    int m_nThirdCheck = 0;   // the login window's third check box at the log-in
     CString m_strShutdownTrace;
 };
 

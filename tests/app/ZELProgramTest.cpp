@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource.h"
 #include "core/AppControl.h"
 #include "core/LogRecords.h"
 #include "tests/support/TestSupport.h"
@@ -78,6 +79,7 @@ int CountProcesses(const wchar_t* exe)
 struct BoxFinder {
     DWORD pid;
     HWND box = nullptr;
+    HWND window = nullptr;
     static BOOL CALLBACK Visit(HWND h, LPARAM lp)
     {
         BoxFinder* self = reinterpret_cast<BoxFinder*>(lp);
@@ -86,8 +88,11 @@ struct BoxFinder {
         wchar_t cls[32] = {};
         ::GetClassNameW(h, cls, 32);
         if (pid == self->pid && wcscmp(cls, L"#32770") == 0 && ::IsWindowVisible(h)) {
-            self->box = h;
-            return FALSE;
+            // A message box carries its text in the static 0xFFFF; any other dialog is a window
+            // of the program (the login window).
+            if (::GetDlgItem(h, 0xFFFF)) self->box = h;
+            else self->window = h;
+            return self->box == nullptr;
         }
         return TRUE;
     }
@@ -95,6 +100,7 @@ struct BoxFinder {
 
 struct RunResult {
     bool ended = false;
+    bool sawLoginWindow = false;   // and closed it with its close button
     std::vector<std::wstring> boxes;   // the texts of the message boxes it showed, answered OK
 };
 
@@ -125,6 +131,11 @@ RunResult RunProgram(const std::wstring& exe, const std::wstring& workDir,
         }
         BoxFinder finder{proc.Pid()};
         ::EnumWindows(BoxFinder::Visit, reinterpret_cast<LPARAM>(&finder));
+        if (finder.window && !finder.box && !result.sawLoginWindow) {
+            result.sawLoginWindow = true;
+            ::PostMessageW(finder.window, WM_COMMAND, MAKEWPARAM(IDC_LOGIN_CLOSE, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(::GetDlgItem(finder.window, IDC_LOGIN_CLOSE)));
+        }
         if (finder.box) {
             wchar_t text[512] = {};
             ::GetDlgItemTextW(finder.box, 0xFFFF, text, 512);
@@ -154,10 +165,11 @@ protected:
     }
 };
 
-TEST_F(ZELProgramTest, StartsInOrderLogsAndEndsWithNothingLeftRunning)
+TEST_F(ZELProgramTest, StartsInOrderShowsTheLoginWindowAndEndsWithNothingLeftRunning)
 {
     const RunResult run = RunProgram(BinFolder() + L"ZEL.exe", BinFolder());
-    ASSERT_TRUE(run.ended) << "ZEL.exe did not end by itself";
+    ASSERT_TRUE(run.ended) << "ZEL.exe did not end after its login window was closed";
+    EXPECT_TRUE(run.sawLoginWindow);
     EXPECT_TRUE(run.boxes.empty()) << zeltest::Narrow(run.boxes.empty() ? L"" : run.boxes[0]);
     EXPECT_EQ(CountProcesses(L"ZEL.exe"), 0);
     EXPECT_NE(LogService(), nullptr) << "ZELLog was started and stays as the log service";
@@ -167,7 +179,7 @@ TEST_F(ZELProgramTest, StartsInOrderLogsAndEndsWithNothingLeftRunning)
     const wchar_t* inOrder[] = {
         L"ZEL Log start", L"===================[4.2.0.0.2024122702]===================",
         L"Language library Res_", L"Load Skin fRatio=1.000000", L"Init skin",
-        L"Start-up done: no login window in this build, the client ends here",
+        L"Login window closed: result 1",
         L"Shut-down: resources", L"Shut-down: settings", L"Shut-down: network", L"Shut-down: skin images",
         L"Shut-down: gdiplus", L"ZEL Log end"};
     size_t at = 0;
