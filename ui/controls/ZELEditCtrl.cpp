@@ -13,8 +13,10 @@ END_MESSAGE_MAP()
 
 void CZELEditCtrl::SetText(const CString& strText)
 {
-    SetWindowText(strText);
+    // Cleared first: setting an empty text reflects an update that puts the hint in, and the
+    // flag has to say so afterwards, or the hint would later be read back as the user's input.
     m_bHintShown = FALSE;
+    SetWindowText(strText);
 }
 
 void CZELEditCtrl::OnUpdateReflect()

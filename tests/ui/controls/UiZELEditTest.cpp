@@ -151,6 +151,18 @@ TEST_F(HintEdit, SetTextIsRealInput)
     Pump();
 }
 
+TEST_F(HintEdit, SetTextEmptyShowsTheHintAndKnowsIt)
+{
+    edit.SetText(L"server01");
+    edit.SetText(L"");
+    EXPECT_TRUE(edit.IsHintShown());
+    EXPECT_EQ(Text(edit), CString(kHint));
+    // The next key replaces the hint instead of being added to it.
+    Type(edit, L'x');
+    EXPECT_FALSE(edit.IsHintShown());
+    EXPECT_EQ(Text(edit), CString(L"x"));
+}
+
 class EditBody : public ::testing::Test {
 protected:
     void SetUp() override
