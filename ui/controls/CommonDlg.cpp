@@ -5,6 +5,7 @@
 #include "platform/DataExchange.h"
 #include "resources/resource.h"
 #include "ui/controls/PopupAnswer.h"
+#include "ui/controls/PopupMessage.h"
 
 BEGIN_MESSAGE_MAP(CCommonDlg, CDialog)
     ON_WM_CREATE()
@@ -211,18 +212,8 @@ void CCommonDlg::OnPaint()
         dc.BitBlt(0, 0, bm.bmWidth, bm.bmHeight, &mem, 0, 0, SRCCOPY);
         mem.SelectObject(old);
     }
-    LOGFONT lf = {};
-    HFONT hFont = (HFONT)SendMessage(WM_GETFONT);
-    if (!hFont || !::GetObjectW(hFont, sizeof(lf), &lf))
-        ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
-    lstrcpynW(lf.lfFaceName, GetDefaultFontName().GetString(), LF_FACESIZE);
-    lf.lfHeight = -::MulDiv(GetDefaultFontSize() - 1, dc.GetDeviceCaps(LOGPIXELSY), 72);
-    lf.lfWeight = 700;
-    CFont bold;
-    bold.CreateFontIndirect(&lf);
-    lf.lfWeight = 400;
-    CFont normal;
-    normal.CreateFontIndirect(&lf);
+    CFont bold, normal;
+    CreateNoticeFonts(dc, (HFONT)SendMessage(WM_GETFONT), bold, normal);
     dc.SetBkMode(TRANSPARENT);
     CFont* oldFont = dc.SelectObject(&bold);
     CRect rcText;

@@ -93,3 +93,16 @@ void CPopupFrame::Draw(CDC* pDC, int W, int H, BOOL bInset, BOOL bKeyCorners)
         mem.SelectObject(old);
     }
 }
+
+void CreateNoticeFonts(CDC& dc, HFONT hBase, CFont& bold, CFont& normal)
+{
+    LOGFONT lf = {};
+    if (!hBase || !::GetObjectW(hBase, sizeof(lf), &lf))
+        ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+    lstrcpynW(lf.lfFaceName, GetDefaultFontName().GetString(), LF_FACESIZE);
+    lf.lfHeight = -::MulDiv(GetDefaultFontSize() - 1, dc.GetDeviceCaps(LOGPIXELSY), 72);
+    lf.lfWeight = 700;
+    bold.CreateFontIndirect(&lf);
+    lf.lfWeight = 400;
+    normal.CreateFontIndirect(&lf);
+}

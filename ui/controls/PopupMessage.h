@@ -40,6 +40,10 @@ private:
     int m_nLineHeight = 0;
 };
 
+// The notices' two fonts (a bold heading and a regular body) in the client's face, one point under
+// its default size, built from hBase's other attributes (the default GUI font when hBase is null).
+void CreateNoticeFonts(CDC& dc, HFONT hBase, CFont& bold, CFont& normal);
+
 // The nine bitmaps of the pop-up frame, loaded from the resource library.
 class CPopupFrame {
 public:

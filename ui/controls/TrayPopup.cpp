@@ -234,19 +234,10 @@ void CTrayPopup::OnPaint()
         dc.BitBlt(0, 0, bm.bmWidth, bm.bmHeight, &mem, 0, 0, SRCCOPY);
         mem.SelectObject(old);
     }
-    LOGFONT lf = {};
     CWnd* pMain = AfxGetMainWnd();
     HFONT hMainFont = pMain ? (HFONT)::SendMessageW(pMain->GetSafeHwnd(), WM_GETFONT, 0, 0) : nullptr;
-    if (!hMainFont || !::GetObjectW(hMainFont, sizeof(lf), &lf))
-        ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
-    lstrcpynW(lf.lfFaceName, GetDefaultFontName().GetString(), LF_FACESIZE);
-    lf.lfHeight = -::MulDiv(GetDefaultFontSize() - 1, dc.GetDeviceCaps(LOGPIXELSY), 72);
-    lf.lfWeight = 700;
-    CFont bold;
-    bold.CreateFontIndirect(&lf);
-    lf.lfWeight = 400;
-    CFont normal;
-    normal.CreateFontIndirect(&lf);
+    CFont bold, normal;
+    CreateNoticeFonts(dc, hMainFont, bold, normal);
     dc.SetBkMode(TRANSPARENT);
     CFont* oldFont = dc.SelectObject(&bold);
     if (m_bmpHeader.GetSafeHandle()) {
