@@ -153,3 +153,21 @@ CString MakeAppDataFolder(LPCTSTR pszCompany, LPCTSTR pszProduct)
     return LocateAppDataFolder(pszCompany, pszProduct, L"MakeAppData fail",
                                L"Dumpfile CreateDirectories : %s");
 }
+
+BOOL IsTouchSupported(DWORD dwMajor, DWORD dwMinor, int nDigitizer)
+{
+    const bool bVersion = dwMajor > 6 || (dwMajor == 6 && dwMinor >= 1);
+    return bVersion && (nDigitizer & 0xC0) != 0;
+}
+
+BOOL IsSystemTouchSupported()
+{
+    RTL_OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    using RtlGetVersionFn = LONG(WINAPI*)(RTL_OSVERSIONINFOW*);
+    const auto rtlGetVersion =
+        reinterpret_cast<RtlGetVersionFn>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion"));
+    if (!rtlGetVersion || rtlGetVersion(&version) != 0)
+        return FALSE;
+    return IsTouchSupported(version.dwMajorVersion, version.dwMinorVersion, ::GetSystemMetrics(SM_DIGITIZER));
+}

@@ -14,6 +14,13 @@ extern BOOL g_bInternetConnected;
 typedef BOOL (WINAPI* PFN_CONNECTED_STATE)(LPDWORD lpdwFlags, DWORD dwReserved);
 PFN_CONNECTED_STATE SetConnectedStateFunction(PFN_CONNECTED_STATE pfn);
 
+// Touch is taken where the system is at least version 6.1 (compared as a pair, so 6.2 and 10.0
+// count) and the digitiser is ready or takes several inputs (SM_DIGITIZER bits 0xC0).
+BOOL IsTouchSupported(DWORD dwMajor, DWORD dwMinor, int nDigitizer);
+// The same for this machine; the version comes from the kernel, which reports it whatever the
+// program's compatibility settings say.
+BOOL IsSystemTouchSupported();
+
 // ProductVersion of the module's version resource, or "0.0.0.0".
 CString GetProductVersion(HMODULE hModule);
 // The executable's folder with a trailing backslash.

@@ -5,12 +5,6 @@
 
 DWORD (*CDocTouchTracker::s_pfnTick)() = ::GetTickCount;
 
-BOOL IsTouchSupported(DWORD dwMajor, DWORD dwMinor, int nDigitizer)
-{
-    const bool bVersion = dwMajor > 6 || (dwMajor == 6 && dwMinor >= 1);
-    return bVersion && (nDigitizer & 0xC0) != 0;
-}
-
 namespace {
 
 int Distance(int dx, int dy)

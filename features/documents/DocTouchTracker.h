@@ -6,9 +6,6 @@
 
 #include "platform/CString.h"
 
-// Touch is used when the system is at least version 6.1 (compared as a pair, so 6.2 and 10.0
-// count) and the digitizer is ready or takes several inputs.
-BOOL IsTouchSupported(DWORD dwMajor, DWORD dwMinor, int nDigitizer);
 
 class CDocTouchTracker {
 public:

@@ -8,6 +8,7 @@
 #include <gdiplus.h>
 
 #include "core/AesBase64.h"
+#include "core/SystemHelpers.h"
 #include "core/JsonHelpers.h"
 #include "core/MyLogFile.h"
 #include "core/SettingManager.h"
@@ -119,14 +120,7 @@ BOOL CDocViewerDlg::OnInitDialog()
 
 void CDocViewerDlg::RegisterTouch()
 {
-    OSVERSIONINFOW info = {};
-    info.dwOSVersionInfoSize = sizeof info;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    ::GetVersionExW(&info);
-#pragma GCC diagnostic pop
-    const int nDigitizer = ::GetSystemMetrics(SM_DIGITIZER);
-    if (!IsTouchSupported(info.dwMajorVersion, info.dwMinorVersion, nDigitizer)) return;
+    if (!IsSystemTouchSupported()) return;
     m_pTouch->m_nMaxTouches = ::GetSystemMetrics(SM_MAXIMUMTOUCHES);
     if (!RegisterTouchWindow(TRUE, TWF_FINETOUCH))
         g_ApplicationLog.Log(3, L"CDocViewerDlg: RegisterTouchWindow failed (%lu)\n", GetLastError());

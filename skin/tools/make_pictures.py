@@ -232,6 +232,47 @@ def document_viewer_pictures():
     }
 
 
+# Document type icons of the meeting's document list, 1 to 18 in the list's order: a page with a
+# folded corner and a band in the type's colour.
+DOC_TYPE_COLOURS = [
+    (120, 120, 200), (40, 90, 200), (40, 90, 200), (140, 140, 140), (200, 120, 40), (230, 110, 30),
+    (30, 140, 200), (200, 120, 40), (210, 40, 40), (120, 60, 170), (200, 120, 40), (220, 90, 40),
+    (220, 90, 40), (120, 120, 200), (110, 110, 110), (30, 140, 70), (30, 140, 70), (150, 120, 60),
+]
+
+
+def document_type_icon(colour):
+    pic = Picture(24, 28)
+    edge = (170, 175, 185, 255)
+    pic.fill(3, 1, 16, 27, edge)
+    pic.fill(4, 2, 16, 26, WHITE)
+    for i in range(6):   # the folded corner
+        pic.fill(16, 1 + i, 16 + i + 1, 2 + i, edge)
+        pic.fill(16, 2 + i, 16 + i, 3 + i, WHITE)
+    pic.fill(16, 7, 22, 27, edge)
+    pic.fill(16, 7, 21, 26, WHITE)
+    pic.fill(6, 15, 19, 23, colour + (255,))
+    for y in (7, 10):
+        pic.fill(6, y, 14, y + 1, (200, 200, 205, 255))
+    return pic
+
+
+def glyph_dual(pic, x0, size, ink):
+    """Two overlapping pages: open beside the board."""
+    for dx, dy in ((5, 4), (9, 8)):
+        pic.fill(x0 + dx, dy, x0 + dx + 9, dy + 1, ink)
+        pic.fill(x0 + dx, dy + 10, x0 + dx + 9, dy + 11, ink)
+        pic.fill(x0 + dx, dy, x0 + dx + 1, dy + 11, ink)
+        pic.fill(x0 + dx + 8, dy, x0 + dx + 9, dy + 11, ink)
+
+
+def document_list_pictures():
+    out = {"btn_doc_dual.png": glyph_button(24, glyph_dual)}
+    for i, colour in enumerate(DOC_TYPE_COLOURS):
+        out["doc_type%d.png" % (i + 1)] = document_type_icon(colour)
+    return out
+
+
 def pictures():
     out = {
         "btn_close.png": glyph_button(16, glyph_close),
@@ -262,6 +303,7 @@ def pictures():
         out["setting_icon%d.png" % (i + 1)] = setting_icon(i, False)
         out["setting_icon%d_sel.png" % (i + 1)] = setting_icon(i, True)
     out.update(document_viewer_pictures())
+    out.update(document_list_pictures())
     return out
 
 

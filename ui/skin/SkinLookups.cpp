@@ -83,6 +83,13 @@ const SKIN_LOOKUP kLookups[] = {
     {L"DocViewerDlg", L"textPage", SKINTYPE_TEXT, 0},
     {L"DocViewerDlg", L"btnPrev", SKINTYPE_BUTTON, 0},
     {L"DocViewerDlg", L"btnNext", SKINTYPE_BUTTON, 0},
+    // The meeting's document list rows.
+    {L"DocumentListCtrl", L"icon", SKINTYPE_IMAGE, 0},
+    {L"DocumentListCtrl", L"titleNormal", SKINTYPE_TEXT, 0},
+    {L"DocumentListCtrl", L"titleSelect", SKINTYPE_TEXT, 0},
+    {L"DocumentListCtrl", L"btnDual", SKINTYPE_BUTTON, 0},
+    {L"DocumentListCtrl", L"textRefDoc", SKINTYPE_TEXT, 0},
+    {L"DocumentListCtrl", L"textRefCnt", SKINTYPE_TEXT, 0},
 };
 
 void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/SystemHelpers.h"
 #include "features/documents/DocTouchTracker.h"
 
 namespace {
