@@ -1,7 +1,5 @@
 #include "features/documents/DocumentListCtrl.h"
 
-#include <cstdlib>
-
 #include "core/MeetingDocument.h"
 #include "core/SystemHelpers.h"
 #include "features/documents/DocumentListRules.h"
@@ -267,20 +265,5 @@ BOOL CDocumentListCtrl::OnTouchInput(CPoint pt, int, int, PTOUCHINPUT pInput)
 {
     if (!m_pTouch)
         return FALSE;
-    if (pInput->dwFlags & TOUCHEVENTF_DOWN)
-        return m_pTouch->OnTouchDown(pt.x, pt.y, pInput->dwID);
-    if (pInput->dwFlags & TOUCHEVENTF_MOVE) {
-        BOOL bZoom = FALSE;
-        int nDistance = 0;
-        const BOOL bResult = m_pTouch->OnTouchMove(pt.x, pt.y, pInput->dwID, bZoom, nDistance);
-        if (!bZoom && std::abs(nDistance) > kTouchScrollThreshold) {
-            CPoint screen = pt;
-            ClientToScreen(&screen);
-            PostMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-nDistance), MAKELPARAM(screen.x, screen.y));
-        }
-        return bResult;
-    }
-    if (pInput->dwFlags & TOUCHEVENTF_UP)
-        return m_pTouch->OnTouchUp(pInput->dwID);
-    return FALSE;
+    return m_pTouch->ScrollByTouch(m_hWnd, pt, *pInput, kTouchScrollThreshold);
 }

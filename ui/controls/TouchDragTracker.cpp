@@ -1,5 +1,7 @@
 #include "ui/controls/TouchDragTracker.h"
 
+#include <cstdlib>
+
 BOOL CTouchDragTracker::OnTouchDown(int x, int y, DWORD dwId)
 {
     m_points[dwId] = POINT{x, y};
@@ -20,4 +22,24 @@ BOOL CTouchDragTracker::OnTouchMove(int x, int y, DWORD dwId, BOOL& bZoom, int& 
 BOOL CTouchDragTracker::OnTouchUp(DWORD dwId)
 {
     return m_points.erase(dwId) ? TRUE : FALSE;
+}
+
+BOOL CTouchDragTracker::ScrollByTouch(HWND hWnd, POINT pt, const TOUCHINPUT& input, int nThreshold)
+{
+    if (input.dwFlags & TOUCHEVENTF_DOWN)
+        return OnTouchDown(pt.x, pt.y, input.dwID);
+    if (input.dwFlags & TOUCHEVENTF_MOVE) {
+        BOOL bZoom = FALSE;
+        int nDistance = 0;
+        const BOOL bTaken = OnTouchMove(pt.x, pt.y, input.dwID, bZoom, nDistance);
+        if (!bZoom && std::abs(nDistance) > nThreshold) {
+            POINT screen = pt;
+            ::ClientToScreen(hWnd, &screen);
+            ::PostMessageW(hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-nDistance), MAKELPARAM(screen.x, screen.y));
+        }
+        return bTaken;
+    }
+    if (input.dwFlags & TOUCHEVENTF_UP)
+        return OnTouchUp(input.dwID);
+    return FALSE;
 }

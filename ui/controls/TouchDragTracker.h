@@ -15,6 +15,12 @@ public:
     BOOL OnTouchUp(DWORD dwId);
     int GetTouchCount() const { return int(m_points.size()); }
 
+    // One point of a window's touch input, for windows where a one-finger drag scrolls like the
+    // wheel: a finger that moved more than nThreshold pixels vertically (and is not part of a
+    // pinch) posts the window a WM_MOUSEWHEEL, a finger moving up turning the wheel towards the
+    // user. pt is in the window's client coordinates. TRUE when the point was taken.
+    BOOL ScrollByTouch(HWND hWnd, POINT pt, const TOUCHINPUT& input, int nThreshold);
+
 private:
     std::map<DWORD, POINT> m_points;
 };

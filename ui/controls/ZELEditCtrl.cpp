@@ -142,24 +142,7 @@ BOOL CEditBody::OnTouchInput(CPoint pt, int, int, PTOUCHINPUT pInput)
 {
     if (!m_pTouch)
         return FALSE;
-    if (pInput->dwFlags & TOUCHEVENTF_DOWN)
-        return m_pTouch->OnTouchDown(pt.x, pt.y, pInput->dwID);
-    if (pInput->dwFlags & TOUCHEVENTF_MOVE) {
-        BOOL bZoom = FALSE;
-        int nDistance = 0;
-        const BOOL result = m_pTouch->OnTouchMove(pt.x, pt.y, pInput->dwID, bZoom, nDistance);
-        // A finger moving up pulls the text up: a wheel turned towards the user.
-        nDistance = -nDistance;
-        if (!bZoom && std::abs(nDistance) > 3) {
-            CPoint screen = pt;
-            ClientToScreen(&screen);
-            PostMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)nDistance), MAKELPARAM(screen.x, screen.y));
-        }
-        return result;
-    }
-    if (pInput->dwFlags & TOUCHEVENTF_UP)
-        return m_pTouch->OnTouchUp(pInput->dwID);
-    return FALSE;
+    return m_pTouch->ScrollByTouch(m_hWnd, pt, *pInput, 3);
 }
 
 BOOL CEditBody::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
