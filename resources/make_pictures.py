@@ -482,6 +482,50 @@ PICTURES.update({
 })
 
 
+# ---- Documents: the meeting's document pane ----
+def docpane_header():
+    """The pane's header strip: a light band with a grey line under it."""
+    return bmp24(283, 31, lambda x, y: BORDER if y == 30 else (246, 248, 250))
+
+
+def docpane_body():
+    return bmp24(261, 1, lambda x, y: BORDER if x == 0 else PAPER)
+
+
+def docpane_edge():
+    return bmp24(6, 272, lambda x, y: BORDER if x == 0 else (246, 248, 250))
+
+
+def small_glyph_button(kind, state):
+    """22 x 22: a box (archive), three dots (menu) or a folder (private files) on a light face."""
+    back = shaded((236, 240, 243), state)
+    ink = (170, 170, 170) if state == "disabled" else HEADER
+
+    def pixel(x, y):
+        if kind == "archive" and ((6 <= x <= 15 and y in (7, 15)) or (x in (6, 15) and 7 <= y <= 15) or (9 <= x <= 12 and y == 10)):
+            return ink
+        if kind == "menu" and y in range(10, 13) and any(c <= x <= c + 2 for c in (5, 10, 15)):
+            return ink
+        if kind == "private" and 5 <= x <= 16 and 7 <= y <= 15 and (y in (7, 9, 15) or x in (5, 16)):
+            return ink
+        return back
+    return bmp24(22, 22, pixel)
+
+
+for _state in ("normal", "hover", "down", "disabled"):
+    PICTURES["archive_%s.bmp" % _state] = (lambda s=_state: small_glyph_button("archive", s))
+    PICTURES["docmenu_%s.bmp" % _state] = (lambda s=_state: small_glyph_button("menu", s))
+for _state in ("normal", "hover", "down"):
+    PICTURES["private_%s.bmp" % _state] = (lambda s=_state: small_glyph_button("private", s))
+PICTURES["private_focus.bmp"] = lambda: small_glyph_button("private", "hover")
+PICTURES["doclabel.bmp"] = lambda: bmp24(46, 12, lambda x, y: HEADER if y in (0, 11) or x in (0, 45) else PAPER)
+PICTURES.update({
+    "docpane_header.bmp": docpane_header,
+    "docpane_body.bmp": docpane_body,
+    "docpane_edge.bmp": docpane_edge,
+})
+
+
 def main():
     if len(sys.argv) == 2 and sys.argv[1] == "--list":
         print(";".join(PICTURES))

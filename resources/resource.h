@@ -304,3 +304,26 @@
 #define IDB_MEMO_BLUE_SEL 529
 // ---- Documents: the document viewer ----
 #define IDD_DOC_VIEWER IDD_SKIN_POPUP
+// ---- Documents: the meeting's document pane ----
+#define IDB_DOCPANE_HEADER 300          // header strip, stretched to the pane's width
+#define IDB_DOCPANE_BODY 302            // its first 261 x 1 pixels stretched down the pane
+#define IDB_DOCPANE_EDGE 303            // 6 x 272 right edge
+#define IDB_ARCHIVE_OVER 887
+#define IDB_ARCHIVE 888
+#define IDB_ARCHIVE_DOWN 901
+#define IDB_ARCHIVE_DISABLED 902
+#define IDB_DOCMENU_DISABLED 1043
+#define IDB_DOCMENU_OVER 1044
+#define IDB_DOCMENU 1045
+#define IDB_DOCMENU_DOWN 1046
+#define IDB_DOCLABEL 1103
+#define IDB_PRIVATE 1105
+#define IDB_PRIVATE_OVER 1106
+#define IDB_PRIVATE_FOCUS 1107
+#define IDB_PRIVATE_DOWN 1108
+#define IDR_DOCLIST_MENU 1117
+#define IDS_DOCMENU_TIP 168
+#define IDS_DOCPANE_TITLE 173
+#define IDS_DOCPANE_COUNT 174           // %d: the number of documents
+#define IDS_DOCPANE_REPORT_TITLE 386
+#define IDS_ARCHIVE_TIP 1109

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/UI.h"
+#include "platform/WinThread.h"
 #include "tests/support/TestSupport.h"
 #include "tests/ui/skin/SkinTestSupport.h"
 #include "ui/skin/GdiPlus.h"
@@ -124,6 +125,22 @@ private:
     HINSTANCE m_previous;
     HMODULE m_module = nullptr;
 };
+
+// Runs what is queued the way the client's loops do: PreTranslateMessage first, so keys and
+// clicks pass the windows' filters as a user's would.
+inline void PumpTranslated()
+{
+    for (int round = 0; round < 3; ++round) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!AfxPreTranslateMessage(&msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+        }
+        ::Sleep(5);
+    }
+}
 
 // Moves the real pointer to the client point (so hover tracking and hit tests agree with the
 // message) and sends the mouse message.

@@ -10,20 +10,7 @@ namespace {
 
 const wchar_t kHint[] = L"\uc544\uc774\ub514\ub97c \uc785\ub825\ud558\uc138\uc694";   // "enter your ID"
 
-// Runs what is queued the way the client's loops do: PreTranslateMessage first.
-void Pump()
-{
-    for (int round = 0; round < 3; ++round) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!AfxPreTranslateMessage(&msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        ::Sleep(5);
-    }
-}
+void Pump() { ctltest::PumpTranslated(); }
 
 void Key(CWnd& wnd, UINT vk)
 {
