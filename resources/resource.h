@@ -327,3 +327,5 @@
 #define IDS_DOCPANE_COUNT 174           // %d: the number of documents
 #define IDS_DOCPANE_REPORT_TITLE 386
 #define IDS_ARCHIVE_TIP 1109
+#define IDS_EMBEDDED_PAGE_UNAVAILABLE 22600   // an embedded web page cannot be shown on this machine
+#define IDD_DATA_BOX 885                      // the data box: a plain frame around its web page

@@ -11,11 +11,25 @@ typedef BOOL(WINAPI* AtlAxWinInitProc)();
 typedef HRESULT(WINAPI* AtlAxCreateControlProc)(LPCOLESTR lpszName, HWND hWnd, IStream* pStream,
                                                  IUnknown** ppContainer);
 typedef HRESULT(WINAPI* AtlAxGetControlProc)(HWND hWnd, IUnknown** ppControl);
+typedef HRESULT(WINAPI* AtlAxGetHostProc)(HWND hWnd, IUnknown** ppHost);
 
 struct SAtlHost {
     AtlAxCreateControlProc pfnCreate = nullptr;
     AtlAxGetControlProc pfnGetControl = nullptr;
+    AtlAxGetHostProc pfnGetHost = nullptr;
 };
+
+// The host window's own interface, as the host library publishes it; only the call that sets
+// window.external is used.
+struct IAxWinHostWindowLite : public IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE CreateControl(LPCOLESTR, HWND, IStream*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE CreateControlEx(LPCOLESTR, HWND, IStream*, IUnknown**, REFIID, IUnknown*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE AttachControl(IUnknown*, HWND) = 0;
+    virtual HRESULT STDMETHODCALLTYPE QueryControl(REFIID, void**) = 0;
+    virtual HRESULT STDMETHODCALLTYPE SetExternalDispatch(IDispatch*) = 0;
+    virtual HRESULT STDMETHODCALLTYPE SetExternalUIHandler(IUnknown*) = 0;
+};
+const IID IID_IAxWinHostWindowLite = {0xb6ea2050, 0x048a, 0x11d1, {0x82, 0xb9, 0x00, 0xc0, 0x4f, 0xb9, 0x94, 0x2e}};
 
 // The host library stays loaded for the rest of the process: hosted controls live in it.
 HRESULT LoadAtlHost(SAtlHost& host)
@@ -27,6 +41,7 @@ HRESULT LoadAtlHost(SAtlHost& host)
         reinterpret_cast<void*>(::GetProcAddress(hAtl, "AtlAxCreateControl")));
     host.pfnGetControl = reinterpret_cast<AtlAxGetControlProc>(
         reinterpret_cast<void*>(::GetProcAddress(hAtl, "AtlAxGetControl")));
+    host.pfnGetHost = reinterpret_cast<AtlAxGetHostProc>(reinterpret_cast<void*>(::GetProcAddress(hAtl, "AtlAxGetHost")));
     if (!pfnInit || !host.pfnCreate || !host.pfnGetControl) return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
     return pfnInit() ? S_OK : E_FAIL;
 }
@@ -108,4 +123,75 @@ HRESULT CHtmlControlEngine::CreateEnvironment(LPCWSTR, LPCWSTR, EnvironmentCompl
     if (FAILED(hr)) return hr;
     if (completed) completed(S_OK, std::make_shared<CHtmlEnvironment>(host));
     return S_OK;
+}
+
+namespace {
+
+// Loaded once for the process, on the first hosted control.
+HRESULT HostLibrary(SAtlHost& host)
+{
+    static SAtlHost s_atlHost;
+    static HRESULT s_hr = E_PENDING;
+    if (s_hr == E_PENDING) {
+        s_hr = ::OleInitialize(nullptr);
+        if (SUCCEEDED(s_hr))
+            s_hr = CHtmlControlEngine::ProbeHtmlDocument();
+        if (SUCCEEDED(s_hr))
+            s_hr = LoadAtlHost(s_atlHost);
+    }
+    host = s_atlHost;
+    return s_hr;
+}
+
+}  // namespace
+
+HRESULT HostHtmlControl(HWND hHost, LPCWSTR lpszUrl)
+{
+    if (!::IsWindow(hHost) || !lpszUrl)
+        return E_INVALIDARG;
+    SAtlHost host;
+    const HRESULT hr = HostLibrary(host);
+    if (FAILED(hr))
+        return hr;
+    return host.pfnCreate(lpszUrl, hHost, nullptr, nullptr);
+}
+
+HRESULT GetHostedBrowser(HWND hHost, IWebBrowser2** ppBrowser)
+{
+    if (!ppBrowser)
+        return E_POINTER;
+    *ppBrowser = nullptr;
+    SAtlHost host;
+    HRESULT hr = HostLibrary(host);
+    if (FAILED(hr))
+        return hr;
+    IUnknown* pControl = nullptr;
+    hr = host.pfnGetControl(hHost, &pControl);
+    if (FAILED(hr) || !pControl)
+        return FAILED(hr) ? hr : E_NOINTERFACE;
+    hr = pControl->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(ppBrowser));
+    pControl->Release();
+    return hr;
+}
+
+HRESULT SetHostedExternal(HWND hHost, IDispatch* pExternal)
+{
+    SAtlHost host;
+    HRESULT hr = HostLibrary(host);
+    if (FAILED(hr))
+        return hr;
+    if (!host.pfnGetHost)
+        return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
+    IUnknown* pHostObject = nullptr;
+    hr = host.pfnGetHost(hHost, &pHostObject);
+    if (FAILED(hr) || !pHostObject)
+        return FAILED(hr) ? hr : E_NOINTERFACE;
+    IAxWinHostWindowLite* pHostWindow = nullptr;
+    hr = pHostObject->QueryInterface(IID_IAxWinHostWindowLite, reinterpret_cast<void**>(&pHostWindow));
+    pHostObject->Release();
+    if (FAILED(hr))
+        return hr;
+    hr = pHostWindow->SetExternalDispatch(pExternal);
+    pHostWindow->Release();
+    return hr;
 }

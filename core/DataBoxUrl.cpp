@@ -1,4 +1,4 @@
-#include "app/DataBoxUrl.h"
+#include "core/DataBoxUrl.h"
 
 #include "core/Base64.h"
 #include "platform/Convert.h"
@@ -21,12 +21,12 @@ CString PercentEncodeQueryValue(const CString& strValue)
     return strOut;
 }
 
-CString MakeDataBoxUrl(BOOL bHttps, const CString& strAddress, int nPort, const CString& strMtngId,
-                       const CString& strSawonNo)
+CString MakeDataBoxUrl(BOOL bHttps, const CString& strAddress, int nPort, const CString& strActionFlag,
+                       const CString& strMtngId, const CString& strSawonNo)
 {
     CString strUrl;
-    strUrl.Format(L"%s%s:%d/brindlecast/sso/ssoPage.jsp?actionFlag=databoxmain&mtngId=%s&sawonNo=%s",
-                  bHttps ? L"https://" : L"http://", strAddress.GetString(), nPort,
+    strUrl.Format(L"%s%s:%d/brindlecast/sso/ssoPage.jsp?actionFlag=%s&mtngId=%s&sawonNo=%s",
+                  bHttps ? L"https://" : L"http://", strAddress.GetString(), nPort, strActionFlag.GetString(),
                   PercentEncodeQueryValue(strMtngId).GetString(),
                   PercentEncodeQueryValue(Base64EncodeToCString(WideToUtf8(strSawonNo).c_str())).GetString());
     return strUrl;
