@@ -329,3 +329,4 @@
 #define IDS_ARCHIVE_TIP 1109
 #define IDS_EMBEDDED_PAGE_UNAVAILABLE 22600   // an embedded web page cannot be shown on this machine
 #define IDD_DATA_BOX 885                      // the data box: a plain frame around its web page
+#define IDD_ATTENDEE_ADD 107                  // the organisation page for adding attendees

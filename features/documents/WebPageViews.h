@@ -64,3 +64,34 @@ private:
     CINoteFileAddView* m_pView = nullptr;
     CString m_strUrl;
 };
+
+// The organisation page's address for adding attendees.
+CString MakeOrganisationPageUrl(BOOL bHttps, const CString& strAddress, int nPort, int nUserIdNumber);
+
+// The organiser picks further attendees of the meeting on the organisation page; the page sends
+// the choice through window.external.setUserInfo, which asks the server to add the person and
+// ends the pop-up. Without a host of its own the pop-up sends through the application server's
+// client and knows no information panel.
+class CAttendeeAddPopup : public CDialog {
+public:
+    enum { IDD = 107, VIEW_ID = 0xE900, VIEW_CX = 1020, VIEW_CY = 580, ID_TEST_ADD_SELECTED = 22222 };
+
+    explicit CAttendeeAddPopup(CWnd* pParent, IAttendeePageHost* pHost = nullptr);
+    ~CAttendeeAddPopup() override;
+
+    CString m_strMtngId;
+
+    BOOL OnInitDialog() override;
+    CHView* GetView() const { return m_pView; }
+    const CString& GetUrl() const { return m_strUrl; }
+
+protected:
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnTestAddSelected();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    IAttendeePageHost* m_pHost;
+    CHView* m_pView = nullptr;
+    CString m_strUrl;
+};

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/SettingManager.h"
 #include "features/documents/WebPageViews.h"
 #include "tests/features/documents/DocViewerTestSupport.h"
@@ -71,6 +73,78 @@ TEST_F(DataBox, ReloadAndUserInfoRefreshTheScreenFirst)
     EXPECT_EQ(m_host.refreshes, 1);
     EXPECT_EQ(RunWithPageCall(L"setUserInfo"), IDCANCEL);
     EXPECT_EQ(m_host.refreshes, 2);
+}
+
+class StandInAttendeePage : public IAttendeePageHost {
+public:
+    int CheckOtherTarget(int nUserIdnfr) override { return nUserIdnfr == 77 ? 2 : 0; }
+    void AddAttendee(const CString& strMtngId, const CString& strUserIdnfr) override
+    {
+        added.push_back(strMtngId + L"/" + strUserIdnfr);
+    }
+    std::vector<CString> added;
+};
+
+// Runs the attendee pop-up; while it shows, the page makes its calls.
+INT_PTR RunAttendeePage(StandInAttendeePage& page, const std::vector<std::vector<const wchar_t*>>& calls,
+                        std::vector<int>* results = nullptr, CString* url = nullptr)
+{
+    CAttendeeAddPopup popup(nullptr, &page);
+    popup.m_strMtngId = L"M2027-07";
+    CWnd::SetModalLoopHook([&](CWnd*) {
+        if (url) *url = popup.GetUrl();
+        CScriptExternal& external = popup.GetView()->External();
+        for (const auto& call : calls) {
+            LPOLESTR names[] = {const_cast<LPOLESTR>(call[0])};
+            DISPID id = DISPID_UNKNOWN;
+            ASSERT_EQ(external.GetIDsOfNames(IID_NULL, names, 1, 0, &id), S_OK);
+            std::vector<VARIANT> args(call.size() - 1);
+            for (size_t i = 1; i < call.size(); ++i) {
+                VARIANT& v = args[call.size() - 1 - i];
+                ::VariantInit(&v);
+                v.vt = VT_BSTR;
+                v.bstrVal = ::SysAllocString(call[i]);
+            }
+            DISPPARAMS params = {args.empty() ? nullptr : args.data(), nullptr, (UINT)args.size(), 0};
+            VARIANT result;
+            ::VariantInit(&result);
+            external.Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, &result, nullptr, nullptr);
+            if (results && result.vt == VT_I4) results->push_back(result.lVal);
+            for (VARIANT& v : args) ::VariantClear(&v);
+        }
+    });
+    const INT_PTR answer = popup.DoModal();
+    CWnd::SetModalLoopHook(nullptr);
+    return answer;
+}
+
+TEST(AttendeeAddPopup, TheChosenPersonIsAddedOnceAndThePopupEnds)
+{
+    doctest::KoreanResources resources;
+    ASSERT_TRUE(resources.Loaded());
+    StandInAttendeePage page;
+    std::vector<int> results;
+    CString url;
+    EXPECT_EQ(RunAttendeePage(page, {{L"checkOtherTargetVal", L"", L"77abc"}, {L"checkOtherTargetVal", L"", L"5"},
+                                     {L"setUserInfo", L"", L"1042", L""}},
+                              &results, &url),
+              IDCANCEL);
+    EXPECT_EQ(results, std::vector<int>({2, 0}));
+    EXPECT_EQ(page.added, std::vector<CString>({L"M2027-07/1042"}));
+    EXPECT_GE(url.Find(L"/brindlecast/org.do?method=getOrganization&loginUserIdnfr="), 0);
+    EXPECT_EQ(url.Right(14), CString(L"&userType=ncry"));
+    // Closing from the page adds nobody.
+    StandInAttendeePage other;
+    EXPECT_EQ(RunAttendeePage(other, {{L"closeDlg"}}), IDCANCEL);
+    EXPECT_TRUE(other.added.empty());
+}
+
+TEST(AttendeeAddPopup, OrganisationPageAddressFollowsTheSettings)
+{
+    EXPECT_EQ(MakeOrganisationPageUrl(TRUE, L"tms.example", 8443, 1042),
+              CString(L"https://tms.example:8443/brindlecast/org.do?method=getOrganization&loginUserIdnfr=1042"
+                      L"&userType=ncry"));
+    EXPECT_EQ(MakeOrganisationPageUrl(FALSE, L"10.0.0.5", 16304, 7).Left(24), CString(L"http://10.0.0.5:16304/br"));
 }
 
 }  // namespace
