@@ -90,6 +90,19 @@ const SKIN_LOOKUP kLookups[] = {
     {L"DocumentListCtrl", L"btnDual", SKINTYPE_BUTTON, 0},
     {L"DocumentListCtrl", L"textRefDoc", SKINTYPE_TEXT, 0},
     {L"DocumentListCtrl", L"textRefCnt", SKINTYPE_TEXT, 0},
+    // Report confirmation and opinion.
+    {L"ReportConfirmDlg", L"Body", SKINTYPE_CUSTOM, 0},
+    {L"ReportConfirmDlg", L"btnClose", SKINTYPE_BUTTON, 0},
+    {L"ReportConfirmDlg", L"date", SKINTYPE_DATE, SKINLOOKUP_DATE_FORMAT},
+    {L"ReportConfirmDlg", L"isPaper", SKINTYPE_CUSTOM, 0},
+    {L"ReportConfirmDlg", L"btnIsPaperT", SKINTYPE_BUTTON, 0},
+    {L"ReportConfirmDlg", L"btnIsPaperF", SKINTYPE_BUTTON, 0},
+    {L"ReportConfirmDlg", L"btnOK", SKINTYPE_BUTTON, 0},
+    {L"ReportConfirmDlg", L"btnCancel", SKINTYPE_BUTTON, 0},
+    {L"ReportOpinionDlg", L"btnClose", SKINTYPE_BUTTON, 0},
+    {L"ReportOpinionDlg", L"btnOK", SKINTYPE_BUTTON, 0},
+    {L"ReportOpinionDlg", L"btnCheck", -1, 0},
+    {L"ReportOpinionDlg", L"editContent", SKINTYPE_EDIT, 0},
 };
 
 void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)
