@@ -45,10 +45,6 @@ bool Is(const SKIN_OBJECT* pA, const SKIN_OBJECT* pB)
 
 // ---- Report confirmation ----
 
-BEGIN_MESSAGE_MAP(CReportConfirmDlg, CMyBaseDialog)
-    ON_WM_GETMINMAXINFO()
-END_MESSAGE_MAP()
-
 CReportConfirmDlg::CReportConfirmDlg(CWnd* pParent) : CMyBaseDialog(IDD_SKIN_POPUP, pParent) {}
 
 void CReportConfirmDlg::SetTooEarlyNotice(std::function<void(CWnd*, const CString&)> notice)
@@ -136,18 +132,7 @@ void CReportConfirmDlg::ProcOK()
     EndDialog(IDOK);
 }
 
-void CReportConfirmDlg::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
-{
-    lpMMI->ptMinTrackSize.x = m_Screen.m_nMinCx;
-    lpMMI->ptMinTrackSize.y = m_Screen.m_nMinCy;
-    Default();
-}
-
 // ---- Report opinion ----
-
-BEGIN_MESSAGE_MAP(CReportOpinionDlg, CMyBaseDialog)
-    ON_WM_GETMINMAXINFO()
-END_MESSAGE_MAP()
 
 CReportOpinionDlg::CReportOpinionDlg(CWnd* pParent) : CMyBaseDialog(IDD_SKIN_POPUP, pParent) {}
 
@@ -195,11 +180,4 @@ int CReportOpinionDlg::OnObjectEvent(UINT nEvent, SKIN_OBJECT* pObject)
         }
     }
     return CMyBaseDialog::OnObjectEvent(nEvent, pObject);
-}
-
-void CReportOpinionDlg::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
-{
-    lpMMI->ptMinTrackSize.x = m_Screen.m_nMinCx;
-    lpMMI->ptMinTrackSize.y = m_Screen.m_nMinCy;
-    Default();
 }

@@ -26,8 +26,6 @@ public:
 protected:
     void OnOK() override {}
     void OnCancel() override { EndDialog(IDCANCEL); }
-    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
-    DECLARE_MESSAGE_MAP()
 
 private:
     void ShowDate(BOOL bShow);
@@ -55,8 +53,6 @@ public:
 protected:
     void OnOK() override {}
     void OnCancel() override { EndDialog(IDCANCEL); }
-    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
-    DECLARE_MESSAGE_MAP()
 
 private:
     SKIN_OBJECT* m_pBtnClose = nullptr;
