@@ -39,15 +39,49 @@ std::wstring FileSafe(std::string text)
     return Widen(text);
 }
 
-bool SaveScreen(const std::wstring& path)
+class ScreenshotOnFailure : public ::testing::EmptyTestEventListener {
+    void OnTestPartResult(const ::testing::TestPartResult& result) override
+    {
+        // Taken at the first failure, while the windows are still as the assertion saw them.
+        if (!result.failed() || m_bTaken) return;
+        m_bTaken = true;
+        const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        if (!info || !ShowsAWindow() || BinaryDir().empty()) return;
+        const std::wstring folder = BinaryDir() + L"\\screenshots";
+        CreateDirectoryW(folder.c_str(), nullptr);
+        const std::wstring path =
+            folder + L"\\failed-" + FileSafe(std::string(info->test_suite_name()) + "." + info->name()) + L".png";
+        if (SaveScreenPng(path)) std::fprintf(stderr, "screenshot of the failure: %s\n", Narrow(path).c_str());
+    }
+    void OnTestStart(const ::testing::TestInfo&) override { m_bTaken = false; }
+
+    bool m_bTaken = false;
+};
+
+}  // namespace
+
+bool InstallFailureScreenshots()
 {
-    const int cx = GetSystemMetrics(SM_CXVIRTUALSCREEN), cy = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    static const bool bInstalled = [] {
+        ::testing::UnitTest::GetInstance()->listeners().Append(new ScreenshotOnFailure);
+        return true;
+    }();
+    return bInstalled;
+}
+
+bool SaveScreenPng(const std::wstring& path, HWND hWnd)
+{
+    RECT rc{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0};
+    rc.right = rc.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    rc.bottom = rc.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    if (hWnd && !GetWindowRect(hWnd, &rc)) return false;
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0) return false;
     HDC hScreen = GetDC(nullptr);
     HDC hMem = CreateCompatibleDC(hScreen);
     HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, cx, cy);
     HGDIOBJ hOld = SelectObject(hMem, hBitmap);
-    BitBlt(hMem, 0, 0, cx, cy, hScreen, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN), SRCCOPY);
+    BitBlt(hMem, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
     SelectObject(hMem, hOld);
     bool bSaved = false;
     ULONG_PTR token = 0;
@@ -65,36 +99,6 @@ bool SaveScreen(const std::wstring& path)
     DeleteDC(hMem);
     ReleaseDC(nullptr, hScreen);
     return bSaved;
-}
-
-class ScreenshotOnFailure : public ::testing::EmptyTestEventListener {
-    void OnTestPartResult(const ::testing::TestPartResult& result) override
-    {
-        // Taken at the first failure, while the windows are still as the assertion saw them.
-        if (!result.failed() || m_bTaken) return;
-        m_bTaken = true;
-        const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        if (!info || !ShowsAWindow() || BinaryDir().empty()) return;
-        const std::wstring folder = BinaryDir() + L"\\screenshots";
-        CreateDirectoryW(folder.c_str(), nullptr);
-        const std::wstring path =
-            folder + L"\\failed-" + FileSafe(std::string(info->test_suite_name()) + "." + info->name()) + L".png";
-        if (SaveScreen(path)) std::fprintf(stderr, "screenshot of the failure: %s\n", Narrow(path).c_str());
-    }
-    void OnTestStart(const ::testing::TestInfo&) override { m_bTaken = false; }
-
-    bool m_bTaken = false;
-};
-
-}  // namespace
-
-bool InstallFailureScreenshots()
-{
-    static const bool bInstalled = [] {
-        ::testing::UnitTest::GetInstance()->listeners().Append(new ScreenshotOnFailure);
-        return true;
-    }();
-    return bInstalled;
 }
 
 }  // namespace zeltest

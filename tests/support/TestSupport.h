@@ -82,6 +82,9 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD ms);
 // Runs the thread's message loop for ms milliseconds.
 void PumpFor(DWORD ms);
 
+// The screen, or one window's rectangle of it, as a PNG file.
+bool SaveScreenPng(const std::wstring& path, HWND hWnd = nullptr);
+
 std::string Narrow(const std::wstring& w);   // UTF-8
 std::wstring Widen(const std::string& s);    // from UTF-8
 

@@ -1,0 +1,76 @@
+// The demo's user when no one sits at the screen: waits for ZEL.exe's login window, logs in with
+// the demo account by mouse and keyboard, and saves a picture of each screen it reaches.
+//   zel_demo_user.exe [--id kim] [--password 1234] [--screenshots <folder>] [--wait <seconds>]
+#include <winsock2.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "tests/journeys/JourneySupport.h"
+#include "tests/journeys/UserDriver.h"
+
+namespace {
+
+std::wstring g_folder = L".";
+
+void Shot(const wchar_t* name, HWND hWnd)
+{
+    ::Sleep(1500);   // let the screen finish painting what its replies brought
+    const std::wstring path = g_folder + L"\\" + name + L".png";
+    if (zeltest::SaveScreenPng(path, hWnd))
+        std::printf("demo: screenshot %s\n", zeltest::Narrow(path).c_str());
+    else
+        std::printf("demo: could not save %s\n", zeltest::Narrow(path).c_str());
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    std::wstring id = L"kim", password = L"1234";
+    DWORD waitMs = 60000;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::wstring key = argv[i];
+        if (key == L"--id") id = argv[i + 1];
+        else if (key == L"--password") password = argv[i + 1];
+        else if (key == L"--screenshots") g_folder = argv[i + 1];
+        else if (key == L"--wait") waitMs = (DWORD)_wtoi(argv[i + 1]) * 1000;
+    }
+    ::SetProcessDPIAware();
+    DWORD pid = 0;
+    journey::WaitUntil([&] {
+        const auto ids = journey::ProcessIds(L"ZEL.exe");
+        if (!ids.empty()) pid = ids.front();
+        return pid != 0;
+    }, waitMs);
+    if (!pid) {
+        std::printf("demo: ZEL.exe did not start\n");
+        return 1;
+    }
+    HWND login = journey::WaitForDialogWithChild(pid, 1012, waitMs);
+    if (!login) {
+        std::printf("demo: no login window\n");
+        return 1;
+    }
+    Shot(L"demo_login", login);
+    if (!journey::LogIn(login, id, password)) {
+        std::printf("demo: the login window did not take the input\n");
+        return 1;
+    }
+    std::printf("demo: logged in as %s\n", zeltest::Narrow(id).c_str());
+    HWND main = nullptr;
+    journey::WaitUntil([&] { return (main = journey::FindMainWindow(pid, login)) != nullptr; }, waitMs);
+    if (!main) {
+        if (HWND box = journey::FindMessageBox(pid)) {
+            std::printf("demo: the client says: %s\n",
+                        zeltest::Narrow(journey::WindowText(::GetDlgItem(box, 0xFFFF))).c_str());
+            Shot(L"demo_login_message", box);
+        } else {
+            std::printf("demo: no main window after the login\n");
+        }
+        return 1;
+    }
+    Shot(L"demo_main", nullptr);
+    return 0;
+}

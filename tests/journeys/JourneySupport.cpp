@@ -1,0 +1,121 @@
+#include "tests/journeys/JourneySupport.h"
+
+#include <winsock2.h>
+
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#include "resources/resource.h"
+#include "tests/journeys/UserDriver.h"
+#include "tests/support/LoopbackSocket.h"
+
+namespace journey {
+
+std::wstring ClientDataFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    ::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, path);
+    return std::wstring(path) + L"\\TALVORA\\Brindlecast\\";
+}
+
+bool WriteServerSettings(int nTasPort, int nPushPort, int nHttpPort)
+{
+    const std::wstring folder = ClientDataFolder();
+    ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    const std::wstring file = folder + L"setting.ini";
+    const struct { const wchar_t* section; int port; } entries[] = {
+        {L"ZEL", nTasPort}, {L"TPC", nPushPort}, {L"TMS", nHttpPort}};
+    for (const auto& e : entries) {
+        if (!::WritePrivateProfileStringW(e.section, L"ip", L"127.0.0.1", file.c_str())) return false;
+        if (!::WritePrivateProfileStringW(e.section, L"port", std::to_wstring(e.port).c_str(), file.c_str()))
+            return false;
+    }
+    return true;
+}
+
+void RemoveServerSettings()
+{
+    ::DeleteFileW((ClientDataFolder() + L"setting.ini").c_str());
+}
+
+std::vector<DWORD> ProcessIds(const wchar_t* pszExe)
+{
+    std::vector<DWORD> ids;
+    HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE) return ids;
+    PROCESSENTRY32W pe = {};
+    pe.dwSize = sizeof pe;
+    for (BOOL more = ::Process32FirstW(snap, &pe); more; more = ::Process32NextW(snap, &pe))
+        if (_wcsicmp(pe.szExeFile, pszExe) == 0) ids.push_back(pe.th32ProcessID);
+    ::CloseHandle(snap);
+    return ids;
+}
+
+ControlLink::~ControlLink()
+{
+    if (m_socket != INVALID_SOCKET) ::closesocket(m_socket);
+}
+
+bool ControlLink::Connect(int nPort)
+{
+    m_socket = zeltest::ConnectLoopback(nPort);
+    return m_socket != INVALID_SOCKET;
+}
+
+Json::Value ControlLink::Control(const Json::Value& command)
+{
+    Json::FastWriter writer;
+    const std::string line = writer.write(command);
+    if (m_socket == INVALID_SOCKET || ::send(m_socket, line.data(), (int)line.size(), 0) != (int)line.size())
+        return Json::Value();
+    Json::Value answer;
+    if (!Json::Reader().parse(zeltest::ReadSocketLine(m_socket), answer) || !answer["ok"].asBool())
+        return Json::Value();
+    return answer;
+}
+
+Json::Value ControlLink::Command(const char* pszCmd)
+{
+    Json::Value command;
+    command["cmd"] = pszCmd;
+    return Control(command);
+}
+
+Json::Value ControlLink::Frames(const char* pszServer, const char* pszMsg)
+{
+    Json::Value command;
+    command["cmd"] = "log";
+    command["server"] = pszServer;
+    command["kind"] = "frame";
+    if (pszMsg) command["msg"] = pszMsg;
+    return Control(command)["records"];
+}
+
+bool ControlLink::WaitForFrames(const char* pszServer, const char* pszMsg, size_t nCount, DWORD ms)
+{
+    return WaitUntil([&] { return Frames(pszServer, pszMsg).size() >= nCount; }, ms);
+}
+
+bool LogIn(HWND hLoginWindow, const std::wstring& strId, const std::wstring& strPassword)
+{
+    HWND hId = ::GetDlgItem(hLoginWindow, IDC_LOGIN_ID);
+    HWND hPassword = ::GetDlgItem(hLoginWindow, IDC_LOGIN_PASSWORD);
+    HWND hButton = ::GetDlgItem(hLoginWindow, IDC_LOGIN_BUTTON);
+    if (!hId || !hPassword || !hButton) return false;
+    if (!Click(hId)) return false;
+    TypeText(strId);
+    if (!Click(hPassword)) return false;
+    TypeText(strPassword);
+    return Click(hButton);
+}
+
+HWND FindMainWindow(DWORD pid, HWND hLoginWindow)
+{
+    return FindProcessWindow(pid, [hLoginWindow](HWND h) {
+        if (h == hLoginWindow || (ClassOf(h) == L"#32770" && ::GetDlgItem(h, 0xFFFF))) return false;
+        RECT rc;
+        return ::GetWindowRect(h, &rc) && rc.right - rc.left >= 800 && rc.bottom - rc.top >= 500;
+    });
+}
+
+}  // namespace journey

@@ -1,0 +1,46 @@
+#pragma once
+// The whole client as a user meets it: the local test servers on free ports, the real ZEL.exe
+// pointed at them through its settings file, and the stand-in user who logs in. No test framework
+// here: the demo command's user program shares it.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <json/json.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/TestSupport.h"
+
+namespace journey {
+
+// The application-data folder of the client ("...\TALVORA\Brindlecast\").
+std::wstring ClientDataFolder();
+// The client's "setting.ini" pointed at the servers (application, push, web), or removed.
+bool WriteServerSettings(int nTasPort, int nPushPort, int nHttpPort);
+void RemoveServerSettings();
+// The running ZEL.exe processes' ids.
+std::vector<DWORD> ProcessIds(const wchar_t* pszExe);
+
+// The servers' control port: one JSON line each way.
+class ControlLink {
+public:
+    ControlLink() = default;
+    ~ControlLink();
+    bool Connect(int nPort);
+    // The answer, or a null value when the command failed.
+    Json::Value Control(const Json::Value& command);
+    Json::Value Command(const char* pszCmd);
+    // The frames a server logged ("tas", "push", "tds"), optionally of one message id.
+    Json::Value Frames(const char* pszServer, const char* pszMsg = nullptr);
+    bool WaitForFrames(const char* pszServer, const char* pszMsg, size_t nCount, DWORD ms);
+private:
+    SOCKET m_socket = INVALID_SOCKET;
+};
+
+// The login window's fields and button; true when the clicks and keys went in.
+bool LogIn(HWND hLoginWindow, const std::wstring& strId, const std::wstring& strPassword);
+// The client's top-level window after the login: visible, not the login window, not a message box.
+HWND FindMainWindow(DWORD pid, HWND hLoginWindow);
+
+}  // namespace journey

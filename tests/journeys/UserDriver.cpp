@@ -1,0 +1,137 @@
+#include "tests/journeys/UserDriver.h"
+
+#include <vector>
+
+namespace journey {
+
+namespace {
+
+struct Search {
+    DWORD pid;
+    const std::function<bool(HWND)>* match;
+    HWND found;
+};
+
+BOOL CALLBACK VisitTop(HWND hWnd, LPARAM lParam)
+{
+    Search* s = reinterpret_cast<Search*>(lParam);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    if (pid != s->pid || !::IsWindowVisible(hWnd)) return TRUE;
+    if (!(*s->match)(hWnd)) return TRUE;
+    s->found = hWnd;
+    return FALSE;
+}
+
+void SendMouse(DWORD flags)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    ::SendInput(1, &in, sizeof in);
+}
+
+void SendKey(WORD vk, WORD scan, DWORD flags)
+{
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = scan;
+    in.ki.dwFlags = flags;
+    ::SendInput(1, &in, sizeof in);
+}
+
+}  // namespace
+
+HWND FindProcessWindow(DWORD pid, const std::function<bool(HWND)>& match)
+{
+    Search s{pid, &match, nullptr};
+    ::EnumWindows(VisitTop, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+bool WaitUntil(const std::function<bool()>& pred, DWORD ms)
+{
+    const DWORD start = ::GetTickCount();
+    while (!pred()) {
+        if (::GetTickCount() - start > ms) return false;
+        ::Sleep(50);
+    }
+    return true;
+}
+
+HWND WaitForProcessWindow(DWORD pid, const std::function<bool(HWND)>& match, DWORD ms)
+{
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindProcessWindow(pid, match)) != nullptr; }, ms);
+    return found;
+}
+
+std::wstring ClassOf(HWND hWnd)
+{
+    wchar_t cls[128] = {};
+    ::GetClassNameW(hWnd, cls, 128);
+    return cls;
+}
+
+std::wstring WindowText(HWND hWnd)
+{
+    const int n = ::GetWindowTextLengthW(hWnd);
+    std::wstring text(n + 1, L'\0');
+    ::GetWindowTextW(hWnd, &text[0], n + 1);
+    text.resize(n);
+    return text;
+}
+
+HWND WaitForDialogWithChild(DWORD pid, int nChildId, DWORD ms)
+{
+    return WaitForProcessWindow(
+        pid, [nChildId](HWND h) { return ClassOf(h) == L"#32770" && ::GetDlgItem(h, nChildId) != nullptr; }, ms);
+}
+
+HWND FindMessageBox(DWORD pid)
+{
+    return FindProcessWindow(pid, [](HWND h) { return ClassOf(h) == L"#32770" && ::GetDlgItem(h, 0xFFFF); });
+}
+
+bool ClickAt(HWND hWnd, int x, int y)
+{
+    if (!::IsWindow(hWnd)) return false;
+    HWND top = ::GetAncestor(hWnd, GA_ROOT);
+    ::SetForegroundWindow(top);
+    POINT pt{x, y};
+    ::ClientToScreen(hWnd, &pt);
+    if (!::SetCursorPos(pt.x, pt.y)) return false;
+    ::Sleep(30);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    ::Sleep(30);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    ::Sleep(100);
+    return true;
+}
+
+bool Click(HWND hWnd)
+{
+    RECT rc;
+    if (!::GetClientRect(hWnd, &rc)) return false;
+    return ClickAt(hWnd, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+}
+
+void TypeText(const std::wstring& text)
+{
+    for (wchar_t ch : text) {
+        SendKey(0, ch, KEYEVENTF_UNICODE);
+        SendKey(0, ch, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
+        ::Sleep(10);
+    }
+    ::Sleep(50);
+}
+
+void PressKey(WORD vk)
+{
+    SendKey(vk, 0, 0);
+    SendKey(vk, 0, KEYEVENTF_KEYUP);
+    ::Sleep(50);
+}
+
+}  // namespace journey
