@@ -126,10 +126,17 @@ int CTasClient::Send(const CTasRequest* pRequest)
     if (m_pSocket && m_ulIdleTimeout) m_pSocket->ArmIdleTimer(m_ulIdleTimeout);
     // Written now while the connection is up (the TLS socket keeps what the network does not
     // take yet); otherwise kept for the connect event, in order.
-    if (m_bLinkUp && m_pSocket)
+    if (m_bLinkUp && m_pSocket) {
         WriteRequest(*pCopy);
-    else
-        m_vecQueue.push_back(pCopy);
+        return 1;
+    }
+    // A request sent while the connection was down and then resent with the pending ones after
+    // the reconnect would otherwise go out twice, and the server would act on it twice.
+    for (const std::shared_ptr<CTasRequest>& pQueued : m_vecQueue)
+        if (pQueued->GetTransactionIdNumber() == pCopy->GetTransactionIdNumber() &&
+            pQueued->GetMessageId() == pCopy->GetMessageId())
+            return 1;
+    m_vecQueue.push_back(pCopy);
     return 1;
 }
 

@@ -153,17 +153,33 @@ std::vector<uint64_t> CTasClientManager::GetPendingTransactionIds()
     return ids;
 }
 
-void CTasClientManager::RemovePendingRequest(const CTasResponse& reply)
+bool CTasClientManager::RemovePendingRequest(const CTasResponse& reply)
 {
     CTasRequest* pRequest = nullptr;
     {
         std::lock_guard<std::mutex> lock(m_csPending);
         auto it = m_mapPending.find(PendingKey(reply.GetTransactionIdNumber()));
-        if (it == m_mapPending.end()) return;
+        if (it == m_mapPending.end()) return false;
         pRequest = it->second;
         m_mapPending.erase(it);
     }
     delete pRequest;
+    return true;
+}
+
+void CTasClientManager::RememberAnswered(uint64_t nTransactionId)
+{
+    std::lock_guard<std::mutex> lock(m_csPending);
+    m_answered.push_back(nTransactionId);
+    if (m_answered.size() > kAnsweredKept) m_answered.pop_front();
+}
+
+bool CTasClientManager::WasAnswered(uint64_t nTransactionId)
+{
+    std::lock_guard<std::mutex> lock(m_csPending);
+    for (uint64_t n : m_answered)
+        if (n == nTransactionId) return true;
+    return false;
 }
 
 void CTasClientManager::DeletePendingRequests()
@@ -206,7 +222,15 @@ void CTasClientManager::OnResponse(std::shared_ptr<CTasResponse> pResponse)
         return;
     }
 
-    RemovePendingRequest(*pResponse);
+    // Only the first answer to a request reaches the window: a request resent after a lost
+    // connection can be answered on both connections.
+    if (RemovePendingRequest(*pResponse)) {
+        RememberAnswered(pResponse->GetTransactionIdNumber());
+    } else if (WasAnswered(pResponse->GetTransactionIdNumber())) {
+        g_TasLog.Log(3, L"reply %s of transaction %llu came again: dropped\n",
+                     (LPCTSTR)AnsiToWide(strMessageId), (unsigned long long)pResponse->GetTransactionIdNumber());
+        return;
+    }
     const UINT uMessage = GetReplyMessage(strMessageId);
     if (uMessage) SendMessage(hListener, uMessage, 0, (LPARAM)pResponse.get());
 }

@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -151,7 +152,8 @@ private:
     uint64_t SendCatalogueRequest(const char* pszMessageId, Json::Value* pBody);
     uint64_t SendLoginRequest(const CString& strGroupCode, const CString& strLoginId, const CString& strPassword);
     void SendToCurrentClient(CTasRequest* pRequest);
-    void RemovePendingRequest(const CTasResponse& reply);
+    // False when the reply answers no pending request.
+    bool RemovePendingRequest(const CTasResponse& reply);
     void Relogin();
     void HandleReloginAnswer(const CTasResponse& reply);
     void ResendAfterRelogin(const CTasResponse& reply);
@@ -168,6 +170,12 @@ private:
     CProtocolDef* m_pProtocolDef;
     std::mutex m_csPending;   // the pending table is changed on the sending and the worker threads
     std::map<int32_t, CTasRequest*> m_mapPending;
+    // The last answered transactions (under m_csPending), so that a second answer to a resent
+    // request is recognised and dropped.
+    static constexpr size_t kAnsweredKept = 256;
+    std::deque<uint64_t> m_answered;
+    void RememberAnswered(uint64_t nTransactionId);
+    bool WasAnswered(uint64_t nTransactionId);
     std::atomic<int> m_bRelogin{0};
     std::atomic<uint64_t> m_nReloginTransactionId{0};
     std::atomic<int> m_nTimeoutCount{0};
