@@ -1,6 +1,6 @@
 """A loopback TCP proxy that hurts the connections passing through it, driven by a seed.
 
-    fault_proxy.py --ready-file FILE --target-port N [--seed S] [--faulty K]
+    fault_proxy.py --ready-file FILE --target-port N [--seed S] [--faulty K] [--kinds a,b,...]
 
 The first K connections each get one fault, chosen by the seed: their bytes split into single-byte
 writes, delayed, stalled for a while, cut after some bytes, or reset. Connections after those pass
@@ -82,7 +82,7 @@ def pump(src: socket.socket, dst: socket.socket, plan, both, log) -> None:
         pass
 
 
-def serve(listener: socket.socket, target_port: int, seed: int, faulty: int) -> None:
+def serve(listener: socket.socket, target_port: int, seed: int, faulty: int, kinds) -> None:
     rng = random.Random(seed)
     count = 0
     while True:
@@ -94,7 +94,7 @@ def serve(listener: socket.socket, target_port: int, seed: int, faulty: int) -> 
             continue
         for s in (client, server):
             s.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
-        plan = Plan(rng, rng.choice(FAULTS)) if count < faulty else None
+        plan = Plan(rng, rng.choice(kinds)) if count < faulty else None
         number = count
         count += 1
 
@@ -116,12 +116,15 @@ def main() -> None:
     parser.add_argument("--target-port", type=int, required=True)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--faulty", type=int, default=3)
+    # Only faults that lose nothing (split, delay, stall) for a stream the server sends once.
+    parser.add_argument("--kinds", default=",".join(FAULTS))
     args = parser.parse_args()
+    kinds = [k for k in args.kinds.split(",") if k in FAULTS] or list(FAULTS)
     listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
     listener.bind(("127.0.0.1", 0))
     listener.listen(16)
-    threading.Thread(target=serve, args=(listener, args.target_port, args.seed, args.faulty), daemon=True).start()
+    threading.Thread(target=serve, args=(listener, args.target_port, args.seed, args.faulty, kinds), daemon=True).start()
     announce(args.ready_file, listener.getsockname()[1])
     exit_when_orphaned(args.ready_file)
     while True:

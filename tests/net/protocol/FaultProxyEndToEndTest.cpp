@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/LoginManager.h"
+#include "net/protocol/TDSClientManager.h"
 #include "net/protocol/TasClientManager.h"
 #include "tests/net/protocol/EndToEndSupport.h"
 
@@ -76,5 +77,56 @@ TEST_P(FaultProxyTest, EveryRequestAnsweredOnceAfterTheFaultsStop)
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, FaultProxyTest, ::testing::Values(1, 2, 3, 4, 5, 6, 7, 8));
+
+}  // namespace
+
+namespace {
+
+// The synchronisation stream is sent once by the server: through faults that lose nothing (split,
+// delay, stall) every line arrives, once, in order, on the user-interface thread.
+class SyncLinesThroughFaultsTest : public EndToEndTest, public ::testing::WithParamInterface<int> {};
+
+class LineRecorder : public ITDSSyncListener {
+public:
+    void OnSyncLine(const Json::Value& d) override { lines.push_back(d["page"].asString()); }
+    void OnSyncZoom(const Json::Value&) override {}
+    void OnSyncPointer(const Json::Value&) override {}
+    std::vector<std::string> lines;
+};
+
+TEST_P(SyncLinesThroughFaultsTest, EveryLineOnceAndInOrder)
+{
+    zeltest::PythonFixture proxy;
+    ASSERT_TRUE(proxy.Start(L"tests/servers/fault_proxy.py",
+                            L"--target-port " + std::to_wstring(ServerPort(PORT_TDS)) + L" --seed " +
+                                std::to_wstring(GetParam()) + L" --faulty 1 --kinds split,delay,stall"));
+    CTDSClientManager tds;
+    _CLIENT_TIMINGS timings = tds.GetTimings();
+    timings.dwBackoffFirst = 100;
+    tds.SetTimings(timings);
+    ASSERT_TRUE(tds.Init(zeltest::SourcePath(L"protocols/tds_protocol.xml").c_str()));
+    LineRecorder sync;
+    tds.Connect(CString(L"127.0.0.1"), proxy.Port());
+    tds.SetListener(m_listener.Handle(), &sync);
+    ASSERT_TRUE(m_listener.WaitFor(WM_TDS_CONNECTED, 1, 20000)) << "no synchronisation session";
+
+    const int kLines = 300;
+    for (int i = 0; i < kLines; ++i) {
+        Json::Value command;
+        command["cmd"] = "tds";
+        command["action"] = "lines";
+        command["data"] = "{\"mtngId\":\"7\",\"attachId\":\"3\",\"page\":\"" + std::to_string(i) +
+                          "\",\"metaType\":\"1\",\"content\":\"{}\"}";
+        Control(command);
+    }
+    EXPECT_TRUE(PumpUntil([&] { return sync.lines.size() >= (size_t)kLines; }, 60000)) << sync.lines.size();
+    PumpUntil([] { return false; }, 300);
+    ASSERT_EQ(sync.lines.size(), (size_t)kLines);
+    for (int i = 0; i < kLines; ++i) ASSERT_EQ(sync.lines[i], std::to_string(i)) << "out of order at " << i;
+    EXPECT_EQ(m_listener.Count(WM_TDS_CONNECTED), 1u) << "no fault here loses the connection";
+}
+
+// Seeds chosen so that each fault hits the stream from the server: split, stall, delay.
+INSTANTIATE_TEST_SUITE_P(Seeds, SyncLinesThroughFaultsTest, ::testing::Values(4, 5, 9, 17));
 
 }  // namespace
