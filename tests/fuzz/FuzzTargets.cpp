@@ -1,0 +1,208 @@
+#include "tests/fuzz/FuzzTargets.h"
+
+#include <winsock2.h>
+#include <windows.h>
+
+#include <memory>
+
+#include <json/json.h>
+
+#include "net/protocol/ProtocolDef.h"
+#include "net/protocol/TasFrameReader.h"
+#include "platform/CString.h"
+#include "platform/Convert.h"
+#include "tests/net/protocol/ProtocolTestSupport.h"
+#include "tests/support/TestSupport.h"
+#include "tools/logviewer/DecodeHexLogLine.h"
+#include "tools/logviewer/LogRecordReader.h"
+#include "ui/skin/SkinManager.h"
+#include "whiteboard/LineEventReader.h"
+#include "whiteboard/MMFigureHolder.h"
+#include "whiteboard/MMMemoList.h"
+#include "whiteboard/MMPageManager.h"
+#include "whiteboard/MemoItemReader.h"
+#include "whiteboard/SvgFigureReader.h"
+#include "core/LogRecords.h"
+
+namespace fuzz {
+
+namespace {
+
+std::string ReadSource(const wchar_t* relative)
+{
+    std::string bytes;
+    zeltest::ReadFileBytes(zeltest::SourcePath(relative), bytes);
+    return bytes;
+}
+
+// Parsers that read files get the input through one scratch file of the process.
+std::wstring ScratchFile(const std::string& input)
+{
+    static const std::wstring path = [] {
+        wchar_t dir[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, dir);
+        return std::wstring(dir) + L"zel_fuzz_" + std::to_wstring(::GetCurrentProcessId()) + L".xml";
+    }();
+    zeltest::WriteFileBytes(path, input);
+    return path;
+}
+
+const CProtocolDef& InstalledDefinition()
+{
+    static std::unique_ptr<CProtocolDef> def = prototest::LoadInstalledDefinition("protocol.xml");
+    return *def;
+}
+
+std::string JsonFrame(const std::string& body, uint64_t tid, const char* msg)
+{
+    prototest::FrameSpec spec;
+    spec.msg = msg;
+    spec.transactionId = tid;
+    spec.headerSection = prototest::Counted("{}\n");
+    spec.bodySection = prototest::Counted(body);
+    return prototest::MakeFrame(spec);
+}
+
+const std::vector<std::string> kJsonTokens = {"{", "}", "[", "]", "\"", ":", ",", "\\u0000", "\\\"", "null",
+                                              "true", "-1", "1e999", "\"line\":", "\"points\":", "\"lineId\":"};
+const std::vector<std::string> kXmlTokens = {"<", ">", "</", "/>", "=\"", "\"", "<!--", "-->", "<![CDATA[",
+                                             "&amp;", "&#x0;", "<g>", "</g>", "<svg>", "</svg>", "\xEF\xBB\xBF"};
+
+std::vector<STarget> MakeTargets()
+{
+    std::vector<STarget> targets;
+
+    targets.push_back({"frame",
+                       [] {
+                           return std::vector<std::string>{
+                               JsonFrame("{\"userName\":\"\xEA\xB9\x80\"}", 1, "M00000001"),
+                               JsonFrame("{\"list\":[{\"mtngId\":\"101\"}]}", 2, "M00000003") +
+                                   JsonFrame("{}", 3, "M00000005"),
+                               JsonFrame("{\"image\":\"x\"}", 4, "M00000006") + prototest::Counted("\x89PNG")};
+                       },
+                       {"PHV102", "PHV106", "PHV101", "PP01", "M00000001", "\xFF\xFF\xFF\xFF", std::string(4, '\0')},
+                       [](const std::string& input) {
+                           CTasFrameReader reader(&InstalledDefinition(), true);
+                           std::vector<std::shared_ptr<CTasResponse>> replies;
+                           // The first byte chooses the chunk size, as a network cuts a stream.
+                           const size_t chunk = input.empty() ? 1 : 1 + (unsigned char)input[0] % 97;
+                           for (size_t i = 0; i < input.size(); i += chunk)
+                               if (!reader.OnData(input.data() + i, std::min(chunk, input.size() - i), replies)) break;
+                       },
+                       1 << 16});
+
+    targets.push_back({"protocol_definition",
+                       [] {
+                           return std::vector<std::string>{ReadSource(L"protocols/protocol.xml"),
+                                                           ReadSource(L"protocols/pps_protocol.xml"),
+                                                           ReadSource(L"protocols/tds_protocol.xml"),
+                                                           prototest::kTestDefinition};
+                       },
+                       kXmlTokens,
+                       [](const std::string& input) {
+                           CProtocolDef def;
+                           def.Load(ScratchFile(input).c_str());
+                       },
+                       1 << 18});
+
+    targets.push_back({"skin",
+                       [] { return std::vector<std::string>{ReadSource(L"skin/ZEL.kor.skin")}; },
+                       kXmlTokens,
+                       [](const std::string& input) {
+                           CSkinManager skin;
+                           skin.LoadSkinFile(CString(ScratchFile(input).c_str()));
+                       },
+                       1 << 18});
+
+    targets.push_back({"svg_figures",
+                       [] {
+                           return std::vector<std::string>{
+                               "<svg width=\"1000\" height=\"800\"><g><path d=\"M 10 10 L 20 20 L 30 10\" "
+                               "style=\"stroke:rgb(255,0,0);stroke-width:3;opacity:0.5\" id=\"1700000000001\"/></g>"
+                               "<rect x=\"5\" y=\"6\" width=\"50\" height=\"40\" style=\"stroke:#00ff00\"/></svg>",
+                               "<svg viewBox=\"0 0 100 100\"><ellipse cx=\"5\" cy=\"5\" rx=\"3\" ry=\"2\"/>"
+                               "<line x1=\"0\" y1=\"0\" x2=\"9\" y2=\"9\"/></svg>"};
+                       },
+                       kXmlTokens,
+                       [](const std::string& input) {
+                           CMMFigureHolder holder;
+                           CSvgFigureReader::Read(input, 1000, 800, holder);
+                       },
+                       1 << 18});
+
+    targets.push_back({"line_events",
+                       [] {
+                           return std::vector<std::string>{
+                               "{\"line\":{\"mode\":\"insert\",\"lineId\":\"L1\",\"color\":\"#ff0000\",\"width\":3,"
+                               "\"points\":[[1,2],[3,4],[5,6]],\"end\":\"N\"}}",
+                               "{\"line\":{\"mode\":\"delete\",\"lineId\":\"L1\"}}",
+                               "{\"line\":{\"mode\":\"insert\",\"lineId\":\"L2\",\"points\":[{\"x\":1,\"y\":2}]}}"};
+                       },
+                       kJsonTokens,
+                       [](const std::string& input) {
+                           CMMPageManager pages;
+                           pages.CreatePages(3);
+                           Json::Value content;
+                           if (CLineEventReader::ParseContent(input.data(), input.size(), content))
+                               CLineEventReader::ApplyDrawingEvent(pages, 1, content);
+                       },
+                       1 << 16});
+
+    targets.push_back({"memo_items",
+                       [] {
+                           return std::vector<std::string>{
+                               "[{\"lineId\":\"M1\",\"x\":\"10\",\"y\":\"20\",\"color\":\"1\",\"message\":\"\xEB\xA9\x94\xEB\xAA\xA8\\r\\n2\"}]",
+                               "[{\"lineId\":\"M2\",\"x\":\"-5\",\"y\":\"99999\",\"message\":\"\\\"q\\\\\"}, {}]"};
+                       },
+                       kJsonTokens,
+                       [](const std::string& input) {
+                           Json::Value items;
+                           Json::CharReaderBuilder builder;
+                           std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+                           if (!reader->parse(input.data(), input.data() + input.size(), &items, nullptr)) return;
+                           CMMMemoList list;
+                           if (items.isArray()) CMemoItemReader::ReadList(items, list);
+                           else CMemoItemReader::ReadItem(items);
+                       },
+                       1 << 16});
+
+    targets.push_back({"log_records",
+                       [] {
+                           // A short line record: level, then text, as the loggers send it.
+                           std::string line(4, '\0');
+                           line[0] = 2;
+                           const std::wstring text = L"C:\\log\\ZELLog.txt";
+                           line.append(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * 2);
+                           return std::vector<std::string>{line, std::string(64, 'A'), std::string(9056, '\0')};
+                       },
+                       {std::string(2, '\0'), "\xFF\xFE"},
+                       [](const std::string& input) {
+                           // The first byte picks the record kind the sender claims.
+                           const ULONG_PTR kinds[] = {LOGCOPY_REGISTER, LOGCOPY_LINE, LOGCOPY_SHORTLINE, 77};
+                           const ULONG_PTR kind = input.empty() ? kinds[0] : kinds[(unsigned char)input[0] % 4];
+                           S_LOG_RECORD record;
+                           ReadLogRecord(kind, input.size() > 1 ? input.data() + 1 : nullptr,
+                                         input.size() > 1 ? (DWORD)input.size() - 1 : 0, &record);
+                       },
+                       1 << 15});
+
+    targets.push_back({"hex_log_line",
+                       [] {
+                           return std::vector<std::string>{"EAB980EBAFBCECA49020", "[2024-12-27 10:00:00]414243",
+                                                           "F09F9880"};
+                       },
+                       {"0", "F", "[", "]", "\r\n", "ZZ"},
+                       [](const std::string& input) { DecodeHexLogLine(CString(Utf8ToWide(input))); },
+                       1 << 14});
+    return targets;
+}
+
+}  // namespace
+
+const std::vector<STarget>& Targets()
+{
+    static const std::vector<STarget> targets = MakeTargets();
+    return targets;
+}
+
+}  // namespace fuzz
