@@ -103,6 +103,19 @@ const SKIN_LOOKUP kLookups[] = {
     {L"ReportOpinionDlg", L"btnOK", SKINTYPE_BUTTON, 0},
     {L"ReportOpinionDlg", L"btnCheck", -1, 0},
     {L"ReportOpinionDlg", L"editContent", SKINTYPE_EDIT, 0},
+    // ---- Application shell: the skinned face of the title bar ----
+    {L"TitleLayerDlg", L"btnClose", SKINTYPE_BUTTON, 0},
+    {L"TitleLayerDlg", L"btnPresentation", SKINTYPE_BUTTON, 0},
+    {L"TitleLayerDlg", L"btnMax", SKINTYPE_BUTTON, 0},
+    {L"TitleLayerDlg", L"btnMin", SKINTYPE_BUTTON, 0},
+    {L"TitleLayerDlg", L"btnMenu", SKINTYPE_BUTTON, 0},
+    {L"TitleLayerDlg", L"btnRefresh", SKINTYPE_BUTTON, 0},
+    {L"TitleLayerDlg", L"btnChat", SKINTYPE_BUTTON, 0},
+    {L"TitleLayerDlg", L"btnFilebox", SKINTYPE_BUTTON, 0},
+    {L"TitleLayerDlg", L"btnVideo", SKINTYPE_BUTTON, 0},
+    {L"TitleLayerDlg", L"btnBack", SKINTYPE_BUTTON, 0},
+    {L"TitleLayerDlg", L"textDesc", SKINTYPE_TEXT, 0},
+    {L"TitleLayerDlg", L"textTitle", SKINTYPE_TEXT, 0},
 };
 
 void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)
