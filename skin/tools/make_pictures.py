@@ -314,6 +314,16 @@ def title_dialog_pictures():
         out["btn_title_%s.png" % kind] = glyph_button(32, glyph_title(kind))
     return out
 
+def signature_blank():
+    """The empty signature area: white with a grey base line and a small cross where to begin."""
+    pic = Picture(300, 140)
+    pic.fill(0, 0, 300, 140, WHITE)
+    pic.fill(30, 104, 270, 106, (200, 204, 210, 255))
+    pic.line(30, 84, 42, 96, 1.6, (170, 175, 185, 255))
+    pic.line(42, 84, 30, 96, 1.6, (170, 175, 185, 255))
+    return pic
+
+
 def pictures():
     out = {
         "btn_close.png": glyph_button(16, glyph_close),
@@ -346,6 +356,7 @@ def pictures():
     out.update(document_viewer_pictures())
     out.update(document_list_pictures())
     out.update(title_dialog_pictures())
+    out["sign_blank.png"] = signature_blank()
     return out
 
 

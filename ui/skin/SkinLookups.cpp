@@ -116,6 +116,22 @@ const SKIN_LOOKUP kLookups[] = {
     {L"TitleLayerDlg", L"btnBack", SKINTYPE_BUTTON, 0},
     {L"TitleLayerDlg", L"textDesc", SKINTYPE_TEXT, 0},
     {L"TitleLayerDlg", L"textTitle", SKINTYPE_TEXT, 0},
+    // Approval confirmation and the signature window.
+    {L"ApprovalConfirmDlg", L"textName", SKINTYPE_TEXT, 0},
+    {L"ApprovalConfirmDlg", L"date", SKINTYPE_DATE, SKINLOOKUP_DATE_FORMAT},
+    {L"ApprovalConfirmDlg", L"imgSignature", SKINTYPE_IMAGE, 0},
+    {L"ApprovalConfirmDlg", L"textY", SKINTYPE_TEXT, 0},
+    {L"ApprovalConfirmDlg", L"textN", SKINTYPE_TEXT, 0},
+    {L"ApprovalConfirmDlg", L"textFail", SKINTYPE_TEXT, 0},
+    {L"ApprovalConfirmDlg", L"btnOK", SKINTYPE_BUTTON, 0},
+    {L"ApprovalConfirmDlg", L"btnClose", SKINTYPE_BUTTON, 0},
+    {L"ApprovalConfirmDlg", L"btnCancel", SKINTYPE_BUTTON, 0},
+    {L"ApprovalSignDlg", L"textFail", SKINTYPE_TEXT, 0},
+    {L"ApprovalSignDlg", L"imgSignature", SKINTYPE_IMAGE, 0},
+    {L"ApprovalSignDlg", L"btnAdd", SKINTYPE_BUTTON, 0},
+    {L"ApprovalSignDlg", L"btnDel", SKINTYPE_BUTTON, 0},
+    {L"ApprovalSignDlg", L"btnOK", SKINTYPE_BUTTON, 0},
+    {L"ApprovalSignDlg", L"btnClose", SKINTYPE_BUTTON, 0},
 };
 
 void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)
