@@ -7,17 +7,13 @@
 #include "core/MyLogFile.h"
 #include "platform/FileDialog.h"
 #include "resources/resource.h"
+#include "ui/skin/MonitorInfo.h"
 #include "whiteboard/canvas/PenCanvas.h"
 
 namespace {
 
 const UINT_PTR kTimerHideFail = 1;
 const UINT kFailMs = 2000;
-
-bool Is(const SKIN_OBJECT* pA, const SKIN_OBJECT* pB)
-{
-    return pA && pB && pA->m_nId == pB->m_nId;
-}
 
 BOOL IsImageFile(const CString& strPath)
 {
@@ -55,7 +51,7 @@ BOOL CApprovalConfirmDlg::OnInitDialog()
         pName->m_text.m_strText = m_strName;
     if (SKIN_OBJECT* pDate = m_Screen.FindObject(L"date")) {
         ::GetLocalTime(&pDate->m_date.m_time);
-        pDate->m_nState = 2;   // shown, not chosen
+        EnableObject(pDate, FALSE, FALSE);   // the time of the decision is shown, not chosen
     }
     if (SKIN_OBJECT* pImage = m_Screen.FindObject(L"imgSignature")) {
         pImage->m_image.m_strBgImage = m_strImagePath;
@@ -119,6 +115,8 @@ BOOL CApprovalSignDlg::OnInitDialog()
     CenterWindow(GetParent());
     m_pTextFail = m_Screen.FindObject(L"textFail");
     m_pImage = m_Screen.FindObject(L"imgSignature");
+    if (m_pTextFail)
+        m_pTextFail->m_nVisible = 0;   // only after a picked file that is no picture
     if (m_pImage) {
         m_strDefaultPicture = m_pImage->m_image.m_strBgImage;
         CRect rc;
@@ -131,20 +129,7 @@ BOOL CApprovalSignDlg::OnInitDialog()
 
 void CApprovalSignDlg::PlaceNearMainWindow()
 {
-    CWnd* pOwner = GetParent();
-    if (!pOwner || !pOwner->GetSafeHwnd())
-        return;
-    CRect rcOwner, rc;
-    pOwner->GetWindowRect(&rcOwner);
-    GetWindowRect(&rc);
-    // Beside the owner's right edge, at its top, kept on the work area.
-    CRect rcWork;
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
-    int x = rcOwner.right - rc.Width() - 20;
-    int y = rcOwner.top + 60;
-    x = std::max<int>(rcWork.left, std::min<int>(x, rcWork.right - rc.Width()));
-    y = std::max<int>(rcWork.top, std::min<int>(y, rcWork.bottom - rc.Height()));
-    SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceWindowNear(GetParent(), this, PLACE_X_CENTRE | PLACE_Y_CENTRE);
 }
 
 void CApprovalSignDlg::LoadSignFile()
@@ -159,10 +144,12 @@ void CApprovalSignDlg::LoadSignFile()
 
 void CApprovalSignDlg::ShowAndActivate()
 {
-    if (IsZoomed())
+    if (m_bMaximized) {
         ShowWindow(SW_RESTORE);
+        m_bMaximized = FALSE;
+    }
     if (!IsWindowVisible()) {
-        PlaceNearMainWindow();
+        PlaceWindowNear(GetParent(), this, 0);
         ShowWindow(SW_SHOW);
     }
     SetForegroundWindow();
@@ -304,10 +291,18 @@ void CApprovalSignDlg::OnDrawExtra(CDC* pDC, CRect)
         m_pCanvas->Draw(pDC);
 }
 
+bool CApprovalSignDlg::IsOnCanvas(CPoint point) const
+{
+    return m_bDrawingMode && m_pCanvas && ::PtInRect(&m_pCanvas->GetRect(), point);
+}
+
 void CApprovalSignDlg::OnLButtonDown(UINT nFlags, CPoint point)
 {
     if (m_bDrawingMode && m_pCanvas)
         m_pCanvas->OnLButtonDown(point);
+    // A press that starts a stroke is the pen's: it must not also start dragging the window.
+    if (IsOnCanvas(point))
+        return;
     CMyBaseDialog::OnLButtonDown(nFlags, point);
 }
 

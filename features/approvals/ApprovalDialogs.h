@@ -69,7 +69,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void ShowPicture(const CString& strPath);
+    bool IsOnCanvas(CPoint point) const;
     void FreePicture();
     void RepaintPicture();
 
