@@ -651,6 +651,21 @@ for _state in ("normal", "hover", "down", "disabled"):
     PICTURES["title_chat_on_%s.bmp" % _state] = (lambda s=_state: title_bar_button("chat", s, 30, 30, False, True))
 
 
+
+# ---- Approvals: the approval window and the electronic-signature info dialog ----
+def approval_back():
+    """303 x 244: a white card with a thin border and a teal header, magenta outside the corners."""
+    def inside(x, y):
+        if x in (0, 302) or y in (0, 243):
+            return BORDER
+        return HEADER if y < 34 else PAPER
+    return bmp24(303, 244, rounded(303, 244, 6, inside))
+
+
+PICTURES["approval_back.bmp"] = approval_back
+for _state in ("normal", "hover", "down", "disabled"):
+    PICTURES["sign_info_close_%s.bmp" % _state] = (lambda s=_state: push_button((120, 130, 140), s))
+
 def main():
     if len(sys.argv) == 2 and sys.argv[1] == "--list":
         print(";".join(PICTURES))

@@ -399,3 +399,16 @@
 #define IDB_TITLE_CHAT_ON_HOVER 1231
 #define IDB_TITLE_CHAT_ON 1232
 #define IDB_TITLE_CHAT_ON_DOWN 1233
+// ---- Approvals: the approval window and the electronic-signature info dialog ----
+#define IDD_APPROVAL_SIGN_INFO 1160
+#define IDD_APPROVAL 1161
+#define IDC_APPROVAL_TEXT1 23510
+#define IDC_APPROVAL_TEXT2 23511
+#define IDC_APPROVAL_TEXT3 23512
+#define IDC_SIGN_INFO_SAVE 1091
+#define IDC_SIGN_INFO_CLOSE 1092
+#define IDB_APPROVAL_BACK 494           // 303 x 244, magenta outside the rounded frame
+#define IDB_SIGN_INFO_CLOSE_DISABLED 1172
+#define IDB_SIGN_INFO_CLOSE_HOVER 1173
+#define IDB_SIGN_INFO_CLOSE 1174
+#define IDB_SIGN_INFO_CLOSE_DOWN 1175

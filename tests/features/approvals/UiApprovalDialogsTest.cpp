@@ -11,8 +11,11 @@
 #include "core/FileHelpers.h"
 #include "core/HttpDownload.h"
 #include "features/approvals/ApprovalDialogs.h"
+#include "features/approvals/ApprovalWindows.h"
 #include "features/approvals/SignatureUpload.h"
+#include "resources/resource.h"
 #include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
 #include "tests/features/documents/DocViewerTestSupport.h"
 #include "tests/support/TestSupport.h"
 #include "tests/ui/controls/UiControlsSupport.h"
@@ -332,6 +335,113 @@ TEST_F(ApprovalDialogs, AnApprovalWithADrawnSignatureReachesTheWebServer)
     // An answer without the stored path is no success.
     EXPECT_TRUE(SignatureStoredPath(L"{\"code\":\"500\"}").IsEmpty());
     EXPECT_TRUE(SignatureStoredPath(L"200 but not json").IsEmpty());
+}
+
+TEST_F(ApprovalDialogs, ApprovalWindowShowsItsContentAndEndsByItsButtons)
+{
+    struct Case {
+        UINT command;
+        INT_PTR result;
+    };
+    for (const Case& c : {Case{IDOK, IDOK}, Case{IDCANCEL, IDCANCEL}, Case{IDC_OK_CANCEL_CLOSE, IDCANCEL}}) {
+        CApprovalDlg dlg(&m_owner);
+        dlg.SetContent(L"결재자: 김철수", L"2027-03-04 10:30", L"이 문서를 승인하시겠습니까?",
+                       m_dir.File(L"blue.png").c_str());
+        EXPECT_TRUE(dlg.HasImage());
+        CWnd::SetModalLoopHook([&](CWnd* w) {
+            if (w != &dlg) return;
+            CRect rc;
+            dlg.GetWindowRect(&rc);
+            EXPECT_EQ(rc.Width(), 303);
+            EXPECT_EQ(rc.Height(), 244);
+            CString text;
+            dlg.m_stcText3.GetWindowText(text);
+            EXPECT_EQ(text, CString(L"이 문서를 승인하시겠습니까?"));
+            if (c.command == IDOK) EXPECT_TRUE(Screenshot(dlg, L"ApprovalDlg"));
+            CWnd* button = dlg.GetDlgItem(c.command);
+            ASSERT_NE(button, nullptr);
+            CRect b;
+            button->GetClientRect(&b);
+            skintest::Click(button->m_hWnd, b.CenterPoint().x, b.CenterPoint().y);
+        });
+        EXPECT_EQ(dlg.DoModal(), c.result) << c.command;
+        CWnd::SetModalLoopHook(nullptr);
+    }
+    CApprovalDlg without(&m_owner);
+    without.SetContent(L"a", L"b", L"c", m_dir.File(L"missing.png").c_str());
+    EXPECT_FALSE(without.HasImage());
+}
+
+std::vector<std::wstring> g_launched;
+
+TEST_F(ApprovalDialogs, SignatureInfoSavesACopyAndOpensTheSupportMenuOnlyOnItsSpot)
+{
+    StoreSignature();
+    g_launched.clear();
+    CApprovalSignInfoDlg::SetSupportSeamsForTest([](HMENU) { return UINT(ID_SUPPORT_LOG); },
+                                                 [](const CString& f, const CString& p) {
+                                                     g_launched.push_back(std::wstring(f.GetString()) + L"|" + p.GetString());
+                                                 });
+    CApprovalSignInfoDlg dlg(m_signPath, &m_owner);
+    const std::wstring copy = m_dir.File(L"copy.jpg");
+    CWnd::SetModalLoopHook([&](CWnd* w) {
+        if (w != &dlg) return;
+        EXPECT_TRUE(dlg.HasSignature());
+        EXPECT_TRUE(Screenshot(dlg, L"ApprovalSignInfoDlg"));
+        CFileDialog::SetTestHook([&](CFileDialog& d) {
+            wcsncpy(d.m_ofn.lpstrFile, copy.c_str(), d.m_ofn.nMaxFile - 1);
+            return INT_PTR(IDOK);
+        });
+        CRect b;
+        dlg.m_btnSave.GetClientRect(&b);
+        skintest::Click(dlg.m_btnSave.m_hWnd, b.CenterPoint().x, b.CenterPoint().y);
+        CFileDialog::SetTestHook(nullptr);
+        skintest::SendMouse(dlg.m_hWnd, WM_RBUTTONDOWN, 100, 100, MK_RBUTTON);
+        EXPECT_TRUE(g_launched.empty());
+        skintest::SendMouse(dlg.m_hWnd, WM_RBUTTONDOWN, 150, 73, MK_RBUTTON);
+        dlg.m_btnEnd.GetClientRect(&b);
+        skintest::Click(dlg.m_btnEnd.m_hWnd, b.CenterPoint().x, b.CenterPoint().y);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    CWnd::SetModalLoopHook(nullptr);
+    CApprovalSignInfoDlg::SetSupportSeamsForTest(nullptr, nullptr);
+    EXPECT_EQ(Bytes(copy), Bytes(Sign()));
+    ASSERT_EQ(g_launched.size(), 1u);
+    EXPECT_NE(g_launched[0].find(L"ZELLog.exe| show"), std::wstring::npos);
+}
+
+TEST_F(ApprovalDialogs, SignatureInfoCiphersAChosenFileAndSaysWhenItCannotRead)
+{
+    StoreSignature();
+    CApprovalSignInfoDlg dlg(m_signPath, &m_owner);
+    std::vector<std::wstring> answers, boxes;
+    zel::SetMessageBoxHook([&](LPCTSTR text, LPCTSTR, UINT) {
+        boxes.push_back(text);
+        return IDOK;
+    });
+    CFileDialog::SetTestHook([&](CFileDialog& d) {
+        const std::wstring next = answers.front();
+        answers.erase(answers.begin());
+        wcsncpy(d.m_ofn.lpstrFile, next.c_str(), d.m_ofn.nMaxFile - 1);
+        return INT_PTR(IDOK);
+    });
+    CWnd::SetModalLoopHook([&](CWnd* w) {
+        if (w != &dlg) return;
+        answers = {Sign(), Sign() + L".CPR"};
+        EXPECT_EQ(dlg.CipherChosenFile(true), 0);
+        answers = {Sign() + L".CPR", m_dir.File(L"plain.png")};
+        EXPECT_EQ(dlg.CipherChosenFile(false), 0);
+        answers = {m_dir.File(L"gone.bin"), m_dir.File(L"out.bin")};
+        EXPECT_EQ(dlg.CipherChosenFile(true), 1);
+        dlg.EndDialog(IDCANCEL);
+    });
+    dlg.DoModal();
+    CWnd::SetModalLoopHook(nullptr);
+    CFileDialog::SetTestHook(nullptr);
+    zel::SetMessageBoxHook(nullptr);
+    EXPECT_NE(Bytes(Sign() + L".CPR"), Bytes(Sign()));
+    EXPECT_EQ(Bytes(m_dir.File(L"plain.png")), Bytes(Sign()));
+    EXPECT_EQ(boxes, std::vector<std::wstring>{L"Error read!"});
 }
 
 }  // namespace
