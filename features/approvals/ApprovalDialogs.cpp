@@ -23,13 +23,6 @@ BOOL IsImageFile(const CString& strPath)
 
 }  // namespace
 
-CString MakeSignDataPath(const CString& strAppDataFolder, int nUserId)
-{
-    CString strPath;
-    strPath.Format(L"%s%d\\signdata", strAppDataFolder.GetString(), nUserId);
-    return strPath;
-}
-
 // ---- Confirmation ----
 
 CApprovalConfirmDlg::CApprovalConfirmDlg(CWnd* pParent) : CMyBaseDialog(IDD_SKIN_POPUP, pParent) {}

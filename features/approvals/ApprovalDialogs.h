@@ -8,10 +8,6 @@
 
 class CPenCanvas;
 
-// "<application-data folder><user id>\signdata": one signature per user and computer, any
-// picture GDI+ opens, without an extension.
-CString MakeSignDataPath(const CString& strAppDataFolder, int nUserId);
-
 class CApprovalConfirmDlg : public CMyBaseDialog {
 public:
     explicit CApprovalConfirmDlg(CWnd* pParent = nullptr);
@@ -31,6 +27,8 @@ private:
     int m_bApprove = 1;
 };
 
+// The signature file is the main dialog's GetSignDataPath ("<application-data folder><user
+// id>\signdata"): one per user and computer, any picture GDI+ opens, without an extension.
 class CApprovalSignDlg : public CMyBaseDialog {
 public:
     CApprovalSignDlg(const CString& strSignPath, CWnd* pParent = nullptr);

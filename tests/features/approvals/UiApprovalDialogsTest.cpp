@@ -10,6 +10,7 @@
 #include "features/DocViewerDownload.h"
 #include "core/FileHelpers.h"
 #include "core/HttpDownload.h"
+#include "app/main/MainDialogServices.h"
 #include "features/approvals/ApprovalDialogs.h"
 #include "features/approvals/ApprovalWindows.h"
 #include "features/approvals/SignatureUpload.h"
@@ -82,7 +83,7 @@ protected:
         skintest::EnsureGdiplus();
         ASSERT_TRUE(m_owner.CreateEx(0, AfxRegisterWndClass(0), L"Main", WS_POPUP | WS_VISIBLE, CRect(20, 20, 900, 700),
                                      nullptr, 0));
-        m_signPath = MakeSignDataPath(CString(m_dir.Path().c_str()) + L"\\", 4711);
+        m_signPath = MainDialogServices::SignDataPath(CString(m_dir.Path().c_str()) + L"\\", 4711);
         // Pictures a user could pick: a blue one and a red one, and a text file.
         ASSERT_TRUE(skintest::WritePicture(m_dir.File(L"blue.png"), 60, 30, [](int, int) { return 0xFF2040C0u; }));
         ASSERT_TRUE(skintest::WritePicture(m_dir.File(L"red.png"), 50, 20, [](int, int) { return 0xFFC02020u; }));
@@ -254,7 +255,8 @@ TEST_F(ApprovalDialogs, ConfirmationShowsOneDecisionAndAnswersItsButtons)
         const wchar_t* button;
         INT_PTR result;
     };
-    for (const Case& c : {Case{1, L"btnOK", IDOK}, Case{0, L"btnCancel", IDCANCEL}, Case{0, L"btnClose", IDCANCEL}}) {
+    for (const Case& c : {Case{1, L"btnOK", IDOK}, Case{0, L"btnCancel", IDCANCEL}, Case{0, L"btnClose", IDCANCEL},
+                          Case{1, nullptr, IDCANCEL}}) {
         CApprovalConfirmDlg dlg(&m_owner);
         dlg.SetConfirmInfo(L"김철수 과장", m_signPath, c.approve);
         bool shot = false;
@@ -265,16 +267,19 @@ TEST_F(ApprovalDialogs, ConfirmationShowsOneDecisionAndAnswersItsButtons)
                 EXPECT_EQ(dlg.m_Screen.FindObject(L"textN")->m_nVisible, 1 - c.approve);
                 EXPECT_EQ(dlg.m_Screen.FindObject(L"textName")->m_text.m_strText, CString(L"김철수 과장"));
                 EXPECT_FALSE(dlg.m_Screen.FindObject(L"date")->IsEnabledForClick());
-                if (c.approve) shot = Screenshot(dlg, L"ApprovalConfirmDlg");
+                if (c.approve && c.button) shot = Screenshot(dlg, L"ApprovalConfirmDlg");
                 dlg.SendMessage(WM_COMMAND, IDOK, 0);   // Enter does nothing
                 EXPECT_TRUE(dlg.IsWindowVisible());
-                ClickObject(dlg, c.button);
+                if (c.button)
+                    ClickObject(dlg, c.button);
+                else
+                    dlg.SendMessage(WM_COMMAND, IDCANCEL, 0);   // Escape
             });
             return dlg.DoModal();
         }();
         CWnd::SetModalLoopHook(nullptr);
-        EXPECT_EQ(result, c.result) << CStringA(c.button).GetString();
-        if (c.approve) EXPECT_TRUE(shot);
+        EXPECT_EQ(result, c.result) << (c.button ? CStringA(c.button).GetString() : "Escape");
+        if (c.approve && c.button) EXPECT_TRUE(shot);
     }
 }
 
