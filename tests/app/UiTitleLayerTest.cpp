@@ -401,7 +401,7 @@ TEST_F(TitleLayerTest, RemainingTimeAlarmsOnceAndBlinksInTheLastFiveMinutes)
     EXPECT_EQ(main.alerts[0], L"회의 종료 10분 전입니다.");
     EXPECT_FALSE(layer->IsRemainBlinking());
     // The clock picture left of the label.
-    apptest::SaveScreenshot(main.m_hWnd, L"title_bar_remaining");
+    EXPECT_TRUE(apptest::SaveScreenshot(layer->m_hWnd, L"title_bar_remaining"));
     Tick(TITLE_TIMER_MINUTE, 5);
     EXPECT_EQ(Text(label), L"00:05");
     EXPECT_TRUE(layer->IsRemainBlinking());
