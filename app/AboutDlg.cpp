@@ -5,6 +5,7 @@
 #include "app/ResourceText.h"
 #include "core/MyLogFile.h"
 #include "core/ProgramGlobals.h"
+#include "core/SupportMenu.h"
 #include "core/SystemHelpers.h"
 #include "platform/DataExchange.h"
 #include "platform/DC.h"
@@ -13,9 +14,7 @@
 namespace {
 const UINT IDD_ABOUT = 414;
 const UINT IDC_ABOUT_CLOSE = 1049;
-const UINT IDR_ABOUT_MENU = 1153;
 const UINT IDS_ABOUT_LINE1 = 219, IDS_ABOUT_LINE2 = 220;
-const UINT ID_SUPPORT_LOG = 32801, ID_SUPPORT_PROGRAM = 32802, ID_SUPPORT_DATA = 32803;
 CAboutDlg::PFN_CHOOSE s_pfnChoose = nullptr;
 CAboutDlg::PFN_LAUNCH s_pfnLaunch = nullptr;
 } // namespace
@@ -75,35 +74,12 @@ void CAboutDlg::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CAboutDlg::OnRButtonDown(UINT nFlags, CPoint point)
 {
-    if (point.x >= 128 && point.x < 173 && point.y > 71 && point.y < 85) {
-        HMENU hMenu = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_ABOUT_MENU));
-        if (HMENU hSub = hMenu ? ::GetSubMenu(hMenu, 0) : nullptr) {
-            POINT pt;
-            ::GetCursorPos(&pt);
-            const UINT nCommand = s_pfnChoose ? s_pfnChoose(hSub)
-                                              : (UINT)::TrackPopupMenu(hSub, TPM_RETURNCMD, pt.x, pt.y, 0, m_hWnd, nullptr);
-            RunSupportCommand(nCommand);
-        }
-        if (hMenu)
-            ::DestroyMenu(hMenu);
-    }
+    if (point.x >= 128 && point.x < 173 && point.y > 71 && point.y < 85)
+        ShowSupportMenu(m_hWnd, s_pfnChoose, s_pfnLaunch);
     CDialog::OnRButtonDown(nFlags, point);
 }
 
 void CAboutDlg::RunSupportCommand(UINT nCommand)
 {
-    auto launch = [](const CString& strFile, const CString& strParams, bool bShell) {
-        if (s_pfnLaunch)
-            s_pfnLaunch(strFile, strParams);
-        else if (bShell)
-            ::ShellExecuteW(nullptr, nullptr, strFile, nullptr, nullptr, SW_SHOWNORMAL);
-        else
-            RunProgram(strFile, strParams, FALSE);
-    };
-    switch (nCommand) {
-    case ID_SUPPORT_LOG: launch(GetModuleFolder() + L"ZELLog.exe", L" show", false); break;
-    case ID_SUPPORT_PROGRAM: launch(GetModuleFolder(), L"", true); break;
-    case ID_SUPPORT_DATA: launch(g_ApplicationLog.GetAppDataFolder(), L"", true); break;
-    default: break;
-    }
+    ::RunSupportCommand(nCommand, s_pfnLaunch);
 }

@@ -7,7 +7,9 @@
 #include "core/FileHelpers.h"
 #include "core/MyLogFile.h"
 #include "core/SettingManager.h"
+#include "core/SupportMenu.h"
 #include "core/SystemHelpers.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -342,19 +344,15 @@ void CSettingVersionDlg::ShowToolsMenu()
 void CSettingVersionDlg::RunToolsCommand(int nValue)
 {
     auto launch = [](const CString& strFile, const CString& strParams, bool bShell) {
-        if (s_pfnLaunch)
-            s_pfnLaunch(strFile, strParams);
-        else if (bShell)
-            ::ShellExecuteW(nullptr, nullptr, strFile, nullptr, nullptr, SW_SHOWNORMAL);
-        else
-            RunProgram(strFile, strParams, FALSE);
+        LaunchSupportTarget(strFile, strParams, bShell, s_pfnLaunch);
     };
     CSettingManager* pSettings = CSettingManager::GetInstance();
     CString strParams;
     switch (nValue) {
-    case 1: launch(GetModuleFolder() + L"ZELLog.exe", L" show", false); break;
-    case 2: launch(GetModuleFolder(), L"", true); break;
-    case 3: launch(g_ApplicationLog.GetAppDataFolder(), L"", true); break;
+    // The first three are the support menu's commands.
+    case 1: RunSupportCommand(ID_SUPPORT_LOG, s_pfnLaunch); break;
+    case 2: RunSupportCommand(ID_SUPPORT_PROGRAM, s_pfnLaunch); break;
+    case 3: RunSupportCommand(ID_SUPPORT_DATA, s_pfnLaunch); break;
     case 4:
     case 5:
     case 6: {

@@ -526,6 +526,146 @@ PICTURES.update({
 })
 
 
+# ---- Application shell: title bar ----
+TITLE_BAND = (0, 155, 188)
+TITLE_DARK = (0, 120, 150)
+
+# 5 x 7 block letters of the title logo.
+LOGO_LETTERS = {
+    "Z": ["11111", "00001", "00010", "00100", "01000", "10000", "11111"],
+    "E": ["11111", "10000", "10000", "11110", "10000", "10000", "11111"],
+    "L": ["10000", "10000", "10000", "10000", "10000", "10000", "11111"],
+}
+
+
+def title_background(part):
+    """80 pixels high: the teal band (darker towards the left edge) over white."""
+    width = {"left": 320, "middle": 1, "right": 320}[part]
+
+    def pixel(x, y):
+        if y >= 40:
+            return WHITE
+        if part == "left" and x < 200:
+            t = x / 200.0
+            return tuple(int(d + (b - d) * t) for d, b in zip(TITLE_DARK, TITLE_BAND))
+        return TITLE_BAND
+    return bmp24(width, 80, pixel)
+
+
+def title_logo():
+    """A white disc and the letters ZEL on magenta (transparent)."""
+    def pixel(x, y):
+        if (x - 12) ** 2 + (y - 12) ** 2 <= 100:
+            return WHITE if (x - 12) ** 2 + (y - 12) ** 2 >= 30 else TITLE_BAND
+        for i, ch in enumerate("ZEL"):
+            cx = 30 + i * 20
+            if cx <= x < cx + 15 and 2 <= y < 23:
+                if LOGO_LETTERS[ch][(y - 2) // 3][(x - cx) // 3] == "1":
+                    return WHITE
+        return MAGENTA
+    return bmp24(90, 25, pixel)
+
+
+def title_glyph(kind, x, y, w, h):
+    """True where the glyph of a title-bar button is drawn."""
+    cx, cy = (w - 1) / 2.0, (h - 1) / 2.0
+    if kind == "min":
+        return y == h - 4 and 3 <= x <= w - 4
+    if kind == "max":
+        return 3 <= x <= w - 4 and 3 <= y <= h - 4 and (x in (3, w - 4) or y in (3, 4, h - 4))
+    if kind == "restore":
+        back = 5 <= x <= w - 3 and 2 <= y <= h - 6 and (x in (5, w - 3) or y == 2)
+        front = 2 <= x <= w - 6 and 5 <= y <= h - 3 and (x in (2, w - 6) or y in (5, h - 3))
+        return back or front
+    if kind == "close":
+        return 3 <= x <= w - 4 and 3 <= y <= h - 4 and (abs(x - y) <= 0.5 or abs(x + y - (w - 1)) <= 0.5)
+    if kind == "full":
+        corner = (x <= 5 or x >= w - 6) and (y <= 5 or y >= h - 6)
+        return corner and (x in (1, w - 2) or y in (1, h - 2))
+    if kind == "menu":
+        lines = 5 <= x <= 18 and y in (3, 7, 11)
+        arrow = 40 <= x <= 50 and 6 <= y <= 10 and abs(x - 45) <= 10 - y
+        return lines or arrow
+    if kind == "refresh":
+        d = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+        return (7 <= d <= 9 and not (x > cx and y < cy - 2)) or (x >= cx + 2 and x <= cx + 8 and y == cy - 7 + (x - cx - 2) // 3)
+    if kind == "video":
+        body = 6 <= x <= 18 and 9 <= y <= 20
+        lens = 19 <= x <= 24 and abs(y - 14.5) <= (x - 18) * 0.9
+        return body or lens
+    if kind == "filebox":
+        return 6 <= x <= 23 and 8 <= y <= 22 and (y in (8, 11, 22) or x in (6, 23) or (12 <= x <= 17 and y == 15))
+    if kind == "chat":
+        bubble = ((x - cx) / 10.0) ** 2 + ((y - 13) / 7.0) ** 2 <= 1.0
+        tail = 8 <= x <= 12 and 18 <= y <= 24 and x - 8 <= 24 - y
+        return bubble or tail
+    if kind == "back":
+        return (abs(y - 14.5) <= 1 and 14 <= x <= 32) or (abs(y - 14.5) + 14 - 1 <= x <= abs(y - 14.5) + 14 + 1 and abs(y - 14.5) <= 8)
+    return False
+
+
+def title_bar_button(kind, state, w, h, on_band, lit=False):
+    """A title-bar button: white glyph on the band (window buttons), or a teal glyph on a light
+    face (function buttons); lit: the chat button's messages-present look."""
+    if on_band:
+        face, ink = shaded(TITLE_BAND, state), WHITE
+    else:
+        face = {"normal": WHITE, "hover": (232, 244, 248), "down": (205, 230, 238), "disabled": WHITE}[state]
+        ink = (190, 190, 190) if state == "disabled" else (TITLE_DARK if not lit else (230, 80, 40))
+
+    def pixel(x, y):
+        if not on_band and kind != "back" and (x in (0, w - 1) or y in (0, h - 1)):
+            return (200, 215, 222)
+        if title_glyph(kind, x, y, w, h):
+            return ink
+        if lit and kind == "chat" and (x - (w - 6)) ** 2 + (y - 5) ** 2 <= 10:
+            return (230, 60, 40)
+        return face
+    return bmp24(w, h, pixel)
+
+
+def title_clock():
+    def pixel(x, y):
+        d = ((x - 7.5) ** 2 + (y - 7.5) ** 2) ** 0.5
+        if 6 <= d <= 7.5:
+            return (0, 188, 212)
+        if (x in (7, 8) and 3 <= y <= 8) or (y in (7, 8) and 7 <= x <= 11):
+            return (0, 188, 212)
+        return WHITE
+    return bmp24(16, 16, pixel)
+
+
+PICTURES["title_back_left.bmp"] = lambda: title_background("left")
+PICTURES["title_back_middle.bmp"] = lambda: title_background("middle")
+PICTURES["title_back_right.bmp"] = lambda: title_background("right")
+PICTURES["title_logo.bmp"] = title_logo
+PICTURES["title_clock.bmp"] = title_clock
+PICTURES["title_spare.bmp"] = lambda: bmp24(1, 1, lambda x, y: WHITE)
+for _state in ("normal", "hover", "down", "disabled"):
+    for _kind, _w, _h, _band in (("min", 15, 15, True), ("max", 15, 15, True), ("restore", 15, 15, True),
+                                 ("close", 15, 15, True), ("full", 15, 15, True), ("menu", 61, 16, True),
+                                 ("refresh", 30, 30, False), ("video", 30, 30, False),
+                                 ("filebox", 30, 30, False), ("chat", 30, 30, False), ("back", 45, 30, False)):
+        PICTURES["title_%s_%s.bmp" % (_kind, _state)] = (
+            lambda k=_kind, s=_state, w=_w, h=_h, b=_band: title_bar_button(k, s, w, h, b))
+    PICTURES["title_chat_on_%s.bmp" % _state] = (lambda s=_state: title_bar_button("chat", s, 30, 30, False, True))
+
+
+
+# ---- Approvals: the approval window and the electronic-signature info dialog ----
+def approval_back():
+    """303 x 244: a white card with a thin border and a teal header, magenta outside the corners."""
+    def inside(x, y):
+        if x in (0, 302) or y in (0, 243):
+            return BORDER
+        return HEADER if y < 34 else PAPER
+    return bmp24(303, 244, rounded(303, 244, 6, inside))
+
+
+PICTURES["approval_back.bmp"] = approval_back
+for _state in ("normal", "hover", "down", "disabled"):
+    PICTURES["sign_info_close_%s.bmp" % _state] = (lambda s=_state: push_button((120, 130, 140), s))
+
 def main():
     if len(sys.argv) == 2 and sys.argv[1] == "--list":
         print(";".join(PICTURES))

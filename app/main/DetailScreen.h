@@ -24,4 +24,8 @@ public:
     // A chat message for the meeting the detail shows.
     virtual void OnPushSync03(const CString& strUserName, const CString& strSentDate,
                               const CString& strTime, const CString& strMessage) = 0;
+
+    // ---- Title bar ----
+    // Whether the chat pop-up is open (the title bar's chat button then does not blink).
+    virtual BOOL IsChatPopupVisible() { return FALSE; }
 };

@@ -113,6 +113,11 @@ public:
     virtual int GetBoardOptPageIndex() { return 0; }
     virtual void EnableBoardInfoButton(BOOL bEnable) { (void)bEnable; }
     virtual void ForceScreenShare(BOOL bOn) { (void)bOn; }
+
+    // ---- Title bar ----
+    // The floating drawing-tool palette, which the title bar places in the meeting mode; null
+    // when there is none.
+    virtual CWnd* GetDrawToolWnd() { return nullptr; }
 };
 
 // The running main dialog, null before it exists (tests set a stand-in).

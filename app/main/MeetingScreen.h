@@ -52,4 +52,10 @@ public:
     virtual void EnableChat(BOOL bOn) = 0;
     virtual void OnChatPush(const CString& strUserName, const CString& strSentDate,
                             const CString& strTime, const CString& strMessage) = 0;
+
+    // ---- Title bar ----
+    // Whether the chat is in view (the title bar's chat button then does not blink).
+    virtual BOOL IsChatOpen() { return FALSE; }
+    // Whether the open meeting has ended (the title bar then disables refresh and the file box).
+    virtual BOOL IsMeetingEnded() { return FALSE; }
 };

@@ -273,6 +273,57 @@ def document_list_pictures():
     return out
 
 
+
+# ---- Application shell: the skinned face of the title bar ----
+def glyph_title(kind):
+    def glyph(pic, x0, size, ink):
+        c = size / 2.0
+        if kind == "menu":
+            for y in (0.3, 0.5, 0.7):
+                pic.fill(x0 + int(size * 0.25), int(size * y), x0 + int(size * 0.75), int(size * y) + 1, ink)
+        elif kind == "full":
+            m = size * 0.25
+            for (ax, ay, bx, by) in ((m, m, m + 3, m), (m, m, m, m + 3), (size - m, size - m, size - m - 3, size - m),
+                                     (size - m, size - m, size - m, size - m - 3)):
+                pic.line(x0 + ax, ay, x0 + bx, by, 1.4, ink)
+        elif kind == "refresh":
+            for i in range(0, 300, 6):
+                a = math.radians(i)
+                pic.disc(x0 + c + math.cos(a) * size * 0.28, c + math.sin(a) * size * 0.28, 1.1, ink)
+            pic.line(x0 + c + size * 0.28, c - 4, x0 + c + size * 0.28, c + 1, 1.6, ink)
+        elif kind == "chat":
+            for y in range(int(size * 0.28), int(size * 0.64)):
+                pic.fill(x0 + int(size * 0.22), y, x0 + int(size * 0.78), y + 1, ink)
+            pic.line(x0 + size * 0.32, size * 0.62, x0 + size * 0.28, size * 0.78, 2.0, ink)
+        elif kind == "filebox":
+            pic.fill(x0 + int(size * 0.22), int(size * 0.3), x0 + int(size * 0.78), int(size * 0.34), ink)
+            pic.fill(x0 + int(size * 0.22), int(size * 0.72), x0 + int(size * 0.78), int(size * 0.76), ink)
+            pic.fill(x0 + int(size * 0.22), int(size * 0.3), x0 + int(size * 0.26), int(size * 0.76), ink)
+            pic.fill(x0 + int(size * 0.74), int(size * 0.3), x0 + int(size * 0.78), int(size * 0.76), ink)
+        elif kind == "video":
+            pic.fill(x0 + int(size * 0.2), int(size * 0.34), x0 + int(size * 0.6), int(size * 0.68), ink)
+            pic.line(x0 + size * 0.62, c, x0 + size * 0.8, size * 0.36, 1.8, ink)
+            pic.line(x0 + size * 0.62, c, x0 + size * 0.8, size * 0.64, 1.8, ink)
+    return glyph
+
+
+def title_dialog_pictures():
+    out = {"btn_title_menu.png": glyph_button(16, glyph_title("menu")),
+           "btn_title_full.png": glyph_button(16, glyph_title("full"))}
+    for kind in ("refresh", "chat", "filebox", "video"):
+        out["btn_title_%s.png" % kind] = glyph_button(32, glyph_title(kind))
+    return out
+
+def signature_blank():
+    """The empty signature area: white with a grey base line and a small cross where to begin."""
+    pic = Picture(300, 140)
+    pic.fill(0, 0, 300, 140, WHITE)
+    pic.fill(30, 104, 270, 106, (200, 204, 210, 255))
+    pic.line(30, 84, 42, 96, 1.6, (170, 175, 185, 255))
+    pic.line(42, 84, 30, 96, 1.6, (170, 175, 185, 255))
+    return pic
+
+
 def pictures():
     out = {
         "btn_close.png": glyph_button(16, glyph_close),
@@ -304,6 +355,8 @@ def pictures():
         out["setting_icon%d_sel.png" % (i + 1)] = setting_icon(i, True)
     out.update(document_viewer_pictures())
     out.update(document_list_pictures())
+    out.update(title_dialog_pictures())
+    out["sign_blank.png"] = signature_blank()
     return out
 
 

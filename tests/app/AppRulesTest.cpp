@@ -192,3 +192,64 @@ TEST(DataBoxUrl, QueryValuesArePercentEncoded)
 }
 
 }  // namespace
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/TitleLayerRules.h"
+
+TEST(TitleLayerRules, BorderZonesInTheirOrder)
+{
+    const CRect rc(0, 0, 1000, 80);
+    const struct {
+        int x, y;
+        LRESULT layer, dialog;
+    } cases[] = {
+        {2, 2, HTTOPLEFT, HTLEFT},       {998, 2, HTTOPRIGHT, HTRIGHT}, {2, 40, HTLEFT, HTLEFT},
+        {998, 40, HTRIGHT, HTRIGHT},     {500, 3, HTTOP, HTTOP},        {500, 78, HTNOWHERE, HTBOTTOM},
+        {2, 78, HTLEFT, HTBOTTOMLEFT},   {998, 78, HTRIGHT, HTBOTTOMRIGHT}, {500, 40, HTNOWHERE, HTNOWHERE},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TitleBorderHitTest(CPoint(c.x, c.y), rc), c.layer) << c.x << "," << c.y;
+        EXPECT_EQ(TitleDlgBorderHitTest(CPoint(c.x, c.y), rc), c.dialog) << c.x << "," << c.y;
+    }
+    EXPECT_EQ(TitleBorderCursor(HTTOPLEFT), IDC_SIZENWSE);
+    EXPECT_EQ(TitleDlgBorderCursor(HTBOTTOMLEFT), IDC_SIZENESW);
+    EXPECT_EQ(TitleBorderCursor(HTNOWHERE), nullptr);
+}
+
+namespace {
+struct FakeRemainView : IRemainTimeView {
+    std::vector<std::wstring> log;
+    void SetRemainText(const CString& s) override { log.push_back(L"text " + std::wstring(s.GetString())); }
+    void ShowRemainLabel(BOOL b) override { log.push_back(b ? L"show" : L"hide"); }
+    void StartTimer(UINT_PTR n, UINT) override { log.push_back(L"start " + std::to_wstring(n)); }
+    void StopTimer(UINT_PTR n) override { log.push_back(L"stop " + std::to_wstring(n)); }
+    void ShowCloseAlarm(int m) override { log.push_back(L"alarm " + std::to_wstring(m)); }
+    void Repaint() override {}
+};
+}  // namespace
+
+TEST(TitleLayerRules, MinuteCheckOverAnHourStopsTheBlinkingAndAnAlarmOfZeroIsOff)
+{
+    FakeRemainView view;
+    CRemainTimeClock clock(view);
+    clock.Set(L"3", FALSE, 0);
+    EXPECT_TRUE(clock.IsBlinking());
+    clock.Set(L"65", FALSE, 0);
+    clock.Check(FALSE, 0);
+    EXPECT_FALSE(clock.IsBlinking());
+    EXPECT_EQ(view.log.back(), L"text 01:05");
+    for (const auto& line : view.log)
+        EXPECT_EQ(line.find(L"alarm"), std::wstring::npos);
+    // The alarm minute of the check shows the alarm once and leaves the label as it is.
+    view.log.clear();
+    clock.Set(L"20", FALSE, 30);
+    clock.Set(L"30", FALSE, 30);
+    clock.Check(FALSE, 30);
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), L"alarm 30"), 1);
+    EXPECT_EQ(FormatElapsedSeconds(3725), L"01 : 02 : 05");
+    EXPECT_EQ(TitleMenuCommand(5), 32779u);
+    EXPECT_EQ(TitleMenuCommand(0), 0u);
+}
