@@ -330,3 +330,20 @@
 #define IDS_EMBEDDED_PAGE_UNAVAILABLE 22600   // an embedded web page cannot be shown on this machine
 #define IDD_DATA_BOX 885                      // the data box: a plain frame around its web page
 #define IDD_ATTENDEE_ADD 107                  // the organisation page for adding attendees
+// ---- Meeting screen: information side panel, thumbnails, bookmarks, meeting information ----
+#define IDB_THUMB_PLACEHOLDER 837        // a page whose thumbnail has not arrived
+#define IDB_FAVORITE_MARK 1118           // favourite page mark, magenta transparent
+#define IDB_INFO_SEARCH_CLEAR_DISABLED 1090
+#define IDB_INFO_SEARCH_CLEAR_OVER 1091
+#define IDB_INFO_SEARCH_CLEAR 1092
+#define IDS_INFO_ADD_ATTENDEE_TIP 147
+#define IDS_INFO_TITLE 149
+#define IDS_INFO_ATTENDEES 150
+#define IDS_INFO_ROOM 151
+#define IDS_INFO_SUMMARY 152
+#define IDS_WEEKDAY_SUN 154              // 154..160 Sunday to Saturday
+#define IDS_INFO_DATE_FORMAT 161         // year, month, day, weekday, start h:m, end h:m
+#define IDS_INFO_SEARCH_HINT 358
+#define IDS_BOOKMARK_EMPTY 368
+#define IDS_INFO_APPROVERS 393
+#define IDS_INFO_TITLE_REPORT 394

@@ -103,6 +103,12 @@ const SKIN_LOOKUP kLookups[] = {
     {L"ReportOpinionDlg", L"btnOK", SKINTYPE_BUTTON, 0},
     {L"ReportOpinionDlg", L"btnCheck", -1, 0},
     {L"ReportOpinionDlg", L"editContent", SKINTYPE_EDIT, 0},
+    // ---- Meeting screen: information side panel ----
+    {L"InfoLayerTab", L"btnHide", SKINTYPE_BUTTON, 0},
+    {L"InfoLayerTab", L"btnMeeting", SKINTYPE_BUTTON, 0},
+    {L"InfoLayerTab", L"btnReporting", SKINTYPE_BUTTON, 0},
+    {L"InfoLayerTab", L"btnThumbnail", SKINTYPE_BUTTON, 0},
+    {L"InfoLayerTab", L"btnBookmark", SKINTYPE_BUTTON, 0},
 };
 
 void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)
