@@ -169,37 +169,35 @@ void CInfoLayer::ShowPanel(BOOL bShow, BOOL bSave)
         SaveInfoLayerShow(bShow);
 }
 
+void CInfoLayer::SwitchTab(int nTab)
+{
+    // Neither the shown flag nor the tab bar's or the handle's visibility changes.
+    if (m_bShown)
+        ShowPages(nTab);
+    m_pTabBar->SetSelectedTab(nTab);
+    TellParent();
+    SaveInfoLayerTab(nTab);
+}
+
 void CInfoLayer::ShowMainTab()
 {
     m_bThumbnailTab = FALSE;
     m_bBookmarkTab = FALSE;
-    if (m_bShown)
-        ShowPages(0);
-    m_pTabBar->SetSelectedTab(0);
-    TellParent();
-    SaveInfoLayerTab(INFOLAYER_TAB_MEMBERS);
+    SwitchTab(INFOLAYER_TAB_MEMBERS);
 }
 
 void CInfoLayer::ShowThumbnailTab(BOOL bValue)
 {
     m_bThumbnailTab = bValue;
     m_bBookmarkTab = !bValue;
-    if (m_bShown)
-        ShowPages(1);
-    m_pTabBar->SetSelectedTab(1);
-    TellParent();
-    SaveInfoLayerTab(INFOLAYER_TAB_THUMBNAILS);
+    SwitchTab(INFOLAYER_TAB_THUMBNAILS);
 }
 
 void CInfoLayer::ShowBookmarkTab(BOOL bValue)
 {
     m_bBookmarkTab = bValue;
     m_bThumbnailTab = !bValue;
-    if (m_bShown)
-        ShowPages(2);
-    m_pTabBar->SetSelectedTab(2);
-    TellParent();
-    SaveInfoLayerTab(INFOLAYER_TAB_BOOKMARKS);
+    SwitchTab(INFOLAYER_TAB_BOOKMARKS);
 }
 
 void CInfoLayer::SetWhiteboardMode(BOOL bWhiteboard)

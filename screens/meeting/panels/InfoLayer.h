@@ -26,9 +26,9 @@ class CInfoLayerTabDlg;
 class CInfoLayer : public CZELWnd {
 public:
     enum : UINT { kControlId = 22730 };
-    static const int kShownWidth = 283;
-    static const int kCollapsedWidth = 28;
-    static const int kTabBarHeight = 40;
+    static constexpr int kShownWidth = 283;
+    static constexpr int kCollapsedWidth = 28;
+    static constexpr int kTabBarHeight = 40;
 
     CInfoLayer();
     ~CInfoLayer() override;
@@ -101,6 +101,7 @@ protected:
 private:
     CWnd* MemberPage() const;
     void ShowPages(int nTab);
+    void SwitchTab(int nTab);
     void TellParent();
     static BOOL IsReportMeeting();
 

@@ -191,6 +191,8 @@ void CInfoShowCtrl::OnSize(UINT nType, int cx, int cy)
     const int nListHeight = std::max(0, cy - kListTop);
     m_pList->MoveWindow(0, kListTop, cx - 11, nListHeight);
     m_pSearchList->MoveWindow(0, kListTop, cx - 11, nListHeight);
+    m_pList->SetColumnWidth(0, std::max(0, cx - 11));
+    m_pSearchList->SetColumnWidth(0, std::max(0, cx - 11));
     m_pListBar->MoveWindow(cx - 11, kListTop, 11, nListHeight);
     m_pSearchBar->MoveWindow(cx - 11, kListTop, 11, nListHeight);
     m_summary.MoveWindow(12, 126, cx - 30, 56);

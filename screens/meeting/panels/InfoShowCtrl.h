@@ -42,9 +42,9 @@ public:
         ID_SEARCH_PREV = 32927, ID_LIST = 32952, ID_LIST_BAR = 32954, ID_SEARCH_BAR = 32955, ID_SUMMARY = 32915,
         ID_SUMMARY_BAR = 32916,
     };
-    static const int kRowHeight = 48;
-    static const int kListTop = 295;
-    static const int kMaxSearch = 50;
+    static constexpr int kRowHeight = 48;
+    static constexpr int kListTop = 295;
+    static constexpr int kMaxSearch = 50;
 
     CInfoShowCtrl();
     ~CInfoShowCtrl() override;

@@ -41,7 +41,7 @@ class CInfoPageStripCtrl : public CZELWnd {
 public:
     enum : UINT { ID_LIST = 32897, ID_SCROLLBAR = 4000 };
     static const COLORREF kBackColor;   // RGB(233, 233, 241)
-    static const int kRowHeight = 105;
+    static constexpr int kRowHeight = 105;
 
     CInfoPageStripCtrl();
     ~CInfoPageStripCtrl() override;
