@@ -15,6 +15,7 @@
 #include "core/ClientMessages.h"
 #include "core/HttpDownload.h"
 #include "core/IniFileHelpers.h"
+#include "core/MeetingManager.h"
 #include "core/MyLogFile.h"
 #include "core/SettingManager.h"
 #include "features/DocViewerDownload.h"
@@ -103,6 +104,8 @@ protected:
     void TearDown() override
     {
         layer.reset();
+        CMeetingManager::GetInstance()->ClearCurrentMeeting();
+        CMeetingManager::GetInstance()->ClearMeetings();
         SetInfoMemberPanelMaker(nullptr);
         SetMainDlg(nullptr);
         board.DestroyWindow();
@@ -338,6 +341,35 @@ TEST_F(SidePanel, AnAttendeePanelFromTheMakerTakesTheAttendeeTabAndHearsTheRepli
     EXPECT_EQ(rc.Width(), CInfoLayer::kShownWidth);
 }
 
+TEST_F(SidePanel, AReportShowsTheAttendeeTabUnderItsReportCaptionAndMakesTheReportPanel)
+{
+    BOOL bMadeReport = -1;
+    SetInfoMemberPanelMaker([&](CWnd* pParent, BOOL bReport) {
+        bMadeReport = bReport;
+        return std::unique_ptr<IInfoMemberPanel>(new FakeMemberPanel(pParent, bReport));
+    });
+    CMeetingManager::GetInstance()->FindOrCreateMeeting(L"RP1", L"30");
+    CMeetingManager::GetInstance()->SetCurrentMeeting(L"RP1");
+    MakeLayer();
+    EXPECT_FALSE(bMadeReport);   // the panel made with the side panel is the meeting form
+    WriteState(1, 0);
+    layer->LoadSettings();
+    EXPECT_TRUE(bMadeReport);
+    EXPECT_STREQ(static_cast<FakeMemberPanel*>(layer->GetMemberPanel())->strMeetingId, L"RP1");
+    CInfoLayerTabDlg* pBar = layer->GetTabBar();
+    EXPECT_TRUE(pBar->m_pBtnReporting->m_nVisible);
+    EXPECT_FALSE(pBar->m_pBtnMeeting->m_nVisible);
+    EXPECT_EQ(pBar->m_pBtnReporting->m_nState, SKINSTATE_DOWN);
+
+    CMeetingManager::GetInstance()->FindOrCreateMeeting(L"MT1", L"10");
+    CMeetingManager::GetInstance()->SetCurrentMeeting(L"MT1");
+    layer->LoadSettings();
+    EXPECT_FALSE(bMadeReport);
+    EXPECT_FALSE(pBar->m_pBtnReporting->m_nVisible);
+    EXPECT_TRUE(pBar->m_pBtnMeeting->m_nVisible);
+    EXPECT_EQ(pBar->m_pBtnMeeting->m_nState, SKINSTATE_DOWN);
+}
+
 TEST_F(SidePanel, ThumbnailsOfADocumentFromTheWebServerMoveTheBoard)
 {
     PagePictures web;
@@ -370,8 +402,12 @@ TEST_F(SidePanel, ThumbnailsOfADocumentFromTheWebServerMoveTheBoard)
     ASSERT_EQ(board.Count(WM_SIDEPANEL_SELECT_PAGE), 1);
     EXPECT_EQ(board.Only(WM_SIDEPANEL_SELECT_PAGE)[0].wParam, 2u);
 
-    // The board's page moves select the row without sending the board anywhere, and tell it the
-    // page's favourite flag.
+    // The board's page moves select the row without sending the board anywhere (the focused row
+    // selected again included), and tell it the page's favourite flag.
+    board.reports.clear();
+    layer->OnBoardPageMoved(3);
+    ctltest::PumpTranslated();
+    EXPECT_EQ(board.Count(WM_SIDEPANEL_SELECT_PAGE), 0);
     board.reports.clear();
     layer->OnBoardPageMoved(5);
     ctltest::PumpTranslated();
@@ -466,6 +502,7 @@ TEST_F(SidePanel, BookmarksFollowFavouritesInPageOrderAndUnmarkingRemovesThatPag
         layer->OnPageFavoriteChanged(page, TRUE);
     EXPECT_EQ(pMarks->GetRowPages(), (std::vector<int>{3, 5, 7}));
     EXPECT_TRUE(Visible(pMarks->GetList()));
+    EXPECT_EQ(pMarks->GetScrollBar()->GetPos(), 0);   // three rows never move the bar
     EXPECT_TRUE(layer->GetThumbnailCtrl()->IsPageFavorite(7));
     layer->OnPageFavoriteChanged(5, TRUE);   // already there
     EXPECT_EQ(pMarks->GetRowPages(), (std::vector<int>{3, 5, 7}));
