@@ -427,6 +427,26 @@ TEST_F(SidePanel, ThumbnailsOfADocumentFromTheWebServerMoveTheBoard)
     layer->OnBoardPageMoved(4);
     EXPECT_EQ(pThumbs->GetScrollBar()->GetPos(), 4);
 
+    // The wheel over the rows moves the bar one row, no further than the last.
+    {
+        CRect rcList;
+        pThumbs->GetList()->GetWindowRect(&rcList);
+        const int nBefore = pThumbs->GetScrollBar()->GetPos();
+        pThumbs->GetList()->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-120),
+                                        MAKELPARAM(rcList.left + 20, rcList.top + 20));
+        EXPECT_EQ(pThumbs->GetScrollBar()->GetPos(), nBefore + 1);
+        for (int i = 0; i < 20; ++i)
+            pThumbs->GetList()->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-120),
+                                            MAKELPARAM(rcList.left + 20, rcList.top + 20));
+        EXPECT_EQ(pThumbs->GetScrollBar()->GetPos(), 12);
+        pThumbs->GetList()->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(rcList.left + 20, rcList.top + 20));
+        EXPECT_EQ(pThumbs->GetScrollBar()->GetPos(), 11);
+        // Position 11 keeps row 10 wholly in view.
+        const int nTop = pThumbs->GetList()->GetTopIndex();
+        EXPECT_LE(nTop, 10);
+        EXPECT_GE(nTop + pThumbs->GetList()->GetCountPerPage(), 11);
+    }
+
     // While another user presents and this one follows, clicks do nothing.
     board.reports.clear();
     main.bPageSync = TRUE;
