@@ -143,7 +143,10 @@ int CInfoShowCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     GetButton(ID_SEARCH_PREV).EnableWindow(FALSE);
 
     m_search.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(10, 250, 240, 276), this, ID_SEARCH);
-    m_searchFont.Attach(CreateUiFont(::GetDC(nullptr), GetDefaultFontSize(), FW_NORMAL));
+    {
+        CClientDC dc(this);
+        m_searchFont.Attach(CreateUiFont(dc.GetSafeHdc(), GetDefaultFontSize(), FW_NORMAL));
+    }
     m_search.SetFont(&m_searchFont);
     m_search.SetHintText(LoadText(IDS_INFO_SEARCH_HINT));
     m_search.SetNotifyWnd(this);
