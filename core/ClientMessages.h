@@ -55,6 +55,14 @@ const UINT WM_LOGIN_WAIT_CURSOR_OFF = WM_USER + 3101;
 // ---- Meeting list, calendar, detail ----
 
 // ---- Meeting screen and side panels ----
+// Side panel to the meeting screen (sent, 0, 0): the panel was shown or collapsed, or its tab
+// changed; lay the three columns out again (same number as the containers' WM_CONTAINER_TOGGLED).
+const UINT WM_SIDEPANEL_LAYOUT = WM_USER + 2011;
+// Thumbnail and bookmark strips to the board layer (IZELMainDlg::GetBoardLayerHwnd): go to the
+// page (sent, wParam the zero-based page index; the board's WM_BOARD_SELECT_PAGE), and the page's
+// favourite flag as the strip knows it (posted, wParam the page, lParam 1 favourite, 0 not).
+const UINT WM_SIDEPANEL_SELECT_PAGE = WM_USER + 2018;
+const UINT WM_SIDEPANEL_PAGE_FAVORITE = WM_USER + 2022;
 
 // ---- Drawing canvas and board ----
 // Sharing thread to canvas: repaint after incoming strokes were applied.

@@ -666,6 +666,53 @@ PICTURES["approval_back.bmp"] = approval_back
 for _state in ("normal", "hover", "down", "disabled"):
     PICTURES["sign_info_close_%s.bmp" % _state] = (lambda s=_state: push_button((120, 130, 140), s))
 
+# ---- Meeting screen: information side panel, thumbnails, bookmarks, meeting information ----
+def thumb_placeholder():
+    """150 x 105: a grey page outline on the panel's colour, while the thumbnail is on its way."""
+    def pixel(x, y):
+        if 50 <= x <= 100 and 12 <= y <= 92:
+            if x in (50, 100) or y in (12, 92):
+                return (169, 169, 169)
+            if 58 <= x <= 92 and y % 10 == 0 and 20 <= y <= 80:
+                return (205, 205, 210)
+            return (250, 250, 252)
+        return (233, 233, 241)
+    return bmp24(150, 105, pixel)
+
+
+def favorite_mark():
+    """24 x 24 star-like mark in amber on magenta."""
+    def pixel(x, y):
+        cx, cy = 11.5, 11.5
+        dx, dy = abs(x - cx), abs(y - cy)
+        if dx + dy <= 11 and (dx <= 3 or dy <= 3 or dx + dy <= 7):
+            return (255, 180, 0)
+        return MAGENTA
+    return bmp24(24, 24, pixel)
+
+
+def search_clear(state):
+    """18 x 18: a small cross in a circle."""
+    ink = {"normal": (140, 140, 140), "hover": (0, 150, 170), "disabled": (205, 205, 205)}[state]
+    def pixel(x, y):
+        d = ((x - 8.5) ** 2 + (y - 8.5) ** 2) ** 0.5
+        if d <= 8 and (abs((x - 8.5) - (y - 8.5)) < 1.2 or abs((x - 8.5) + (y - 8.5)) < 1.2) and d <= 5:
+            return PAPER
+        if d <= 8:
+            return ink
+        return PAPER
+    return bmp24(18, 18, pixel)
+
+
+PICTURES.update({
+    "thumb_placeholder.bmp": thumb_placeholder,
+    "favorite_mark.bmp": favorite_mark,
+    "search_clear_normal.bmp": lambda: search_clear("normal"),
+    "search_clear_hover.bmp": lambda: search_clear("hover"),
+    "search_clear_disabled.bmp": lambda: search_clear("disabled"),
+})
+
+
 def main():
     if len(sys.argv) == 2 and sys.argv[1] == "--list":
         print(";".join(PICTURES))

@@ -412,3 +412,20 @@
 #define IDB_SIGN_INFO_CLOSE_HOVER 1173
 #define IDB_SIGN_INFO_CLOSE 1174
 #define IDB_SIGN_INFO_CLOSE_DOWN 1175
+// ---- Meeting screen: information side panel, thumbnails, bookmarks, meeting information ----
+#define IDB_THUMB_PLACEHOLDER 837        // a page whose thumbnail has not arrived
+#define IDB_FAVORITE_MARK 1118           // favourite page mark, magenta transparent
+#define IDB_INFO_SEARCH_CLEAR_DISABLED 1090
+#define IDB_INFO_SEARCH_CLEAR_OVER 1091
+#define IDB_INFO_SEARCH_CLEAR 1092
+#define IDS_INFO_ADD_ATTENDEE_TIP 147
+#define IDS_INFO_TITLE 149
+#define IDS_INFO_ATTENDEES 150
+#define IDS_INFO_ROOM 151
+#define IDS_INFO_SUMMARY 152
+#define IDS_WEEKDAY_SUN 154              // 154..160 Sunday to Saturday
+#define IDS_INFO_DATE_FORMAT 161         // year, month, day, weekday, start h:m, end h:m
+#define IDS_INFO_SEARCH_HINT 358
+#define IDS_BOOKMARK_EMPTY 368
+#define IDS_INFO_APPROVERS 393
+#define IDS_INFO_TITLE_REPORT 394

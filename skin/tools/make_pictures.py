@@ -357,7 +357,27 @@ def pictures():
     out.update(document_list_pictures())
     out.update(title_dialog_pictures())
     out["sign_blank.png"] = signature_blank()
+    out.update(side_panel_pictures())
     return out
+
+
+# ---- Meeting screen: information side panel ----
+def info_tab():
+    """A tab of the side panel's tab bar: plain, hovered, dim, and the chosen tab underlined."""
+    fills = [(255, 255, 255, 255), (240, 244, 250, 255), (255, 255, 255, 255), (255, 255, 255, 255)]
+
+    def draw(pic, x0, state):
+        pic.fill(x0, 0, x0 + 76, 34, fills[state])
+        if state == 3:
+            pic.fill(x0, 31, x0 + 76, 34, ACCENT)
+    return strips(76, 34, draw)
+
+
+def side_panel_pictures():
+    return {
+        "tab_info.png": info_tab(),
+        "btn_panel_hide.png": glyph_button(24, glyph_chevron(-1)),
+    }
 
 
 def main():

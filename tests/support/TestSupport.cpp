@@ -221,6 +221,22 @@ void PythonFixture::Stop()
 
 int PythonFixture::Port() const { return std::atoi(m_ready.c_str()); }
 
+std::vector<int> PythonFixture::Ports() const
+{
+    std::vector<int> ports;
+    for (const char* p = m_ready.c_str(); *p;) {
+        char* end = nullptr;
+        const long v = std::strtol(p, &end, 10);
+        if (end == p) {
+            ++p;
+            continue;
+        }
+        ports.push_back((int)v);
+        p = end;
+    }
+    return ports;
+}
+
 bool PumpUntil(const std::function<bool()>& pred, DWORD ms)
 {
     DWORD start = GetTickCount();

@@ -69,6 +69,8 @@ public:
     const std::string& ReadyLine() const { return m_ready; }
     // The first number of the ready line (the usual case: one port).
     int Port() const;
+    // Every number of the ready line, in order (run_servers.py: tas push tds voice http ...).
+    std::vector<int> Ports() const;
     const std::wstring& WorkDir() const { return m_dir.Path(); }
 private:
     TempDir m_dir;

@@ -132,6 +132,12 @@ const SKIN_LOOKUP kLookups[] = {
     {L"ApprovalSignDlg", L"btnDel", SKINTYPE_BUTTON, 0},
     {L"ApprovalSignDlg", L"btnOK", SKINTYPE_BUTTON, 0},
     {L"ApprovalSignDlg", L"btnClose", SKINTYPE_BUTTON, 0},
+    // ---- Meeting screen: information side panel ----
+    {L"InfoLayerTab", L"btnHide", SKINTYPE_BUTTON, 0},
+    {L"InfoLayerTab", L"btnMeeting", SKINTYPE_BUTTON, 0},
+    {L"InfoLayerTab", L"btnReporting", SKINTYPE_BUTTON, 0},
+    {L"InfoLayerTab", L"btnThumbnail", SKINTYPE_BUTTON, 0},
+    {L"InfoLayerTab", L"btnBookmark", SKINTYPE_BUTTON, 0},
 };
 
 void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)
