@@ -330,3 +330,14 @@
 #define IDS_EMBEDDED_PAGE_UNAVAILABLE 22600   // an embedded web page cannot be shown on this machine
 #define IDD_DATA_BOX 885                      // the data box: a plain frame around its web page
 #define IDD_ATTENDEE_ADD 107                  // the organisation page for adding attendees
+// ---- Main dialog window: screens, connection notices, commands ----
+#define IDD_MAIN_DLG 102
+#define IDS_EXIT_QUESTION 107                 // end the program?
+#define IDS_SHARE_QUESTION 119                // forced share, two-button form
+#define IDS_RECONNECT_QUESTION 262            // connection lost: reconnect?
+#define IDS_SYNC_BLOCKED 414                  // not while following the presenter
+#define ID_CMD_SETTINGS_PAGE4 32778
+#define ID_CMD_HIDE_WINDOW 32779
+#define ID_CMD_CLOSE 32783
+#define ID_CMD_HIDE_WINDOW2 32784
+#define ID_CMD_CHANGE_PASSWORD 32805

@@ -113,6 +113,11 @@ public:
     virtual int GetBoardOptPageIndex() { return 0; }
     virtual void EnableBoardInfoButton(BOOL bEnable) { (void)bEnable; }
     virtual void ForceScreenShare(BOOL bOn) { (void)bOn; }
+
+    // ---- Main dialog window: the shown screen's meeting ----
+    // The meeting id of the last SetScreenMode: the detail and meeting screens read it when the
+    // main dialog shows them (RefreshDetail, StartMeeting) to learn which meeting to ask for.
+    virtual CString GetScreenMeetingId() { return CString(); }
 };
 
 // The running main dialog, null before it exists (tests set a stand-in).
