@@ -11,6 +11,7 @@
 
 #include "app/ZELDlg.h"
 #include "app/main/ScreenMakers.h"
+#include "core/AppControl.h"
 #include "core/LoginManager.h"
 #include "core/MyLogFile.h"
 #include "core/MeetingManager.h"
@@ -648,6 +649,63 @@ TEST_F(UiMainDlgTest, DecliningToReconnectEndsTheSession)
     });
     ASSERT_EQ(PopupTexts(POPUP_YES_NO).size(), 1u);
     EXPECT_EQ(PopupTexts(POPUP_YES_NO)[0], LoadResourceText(IDS_RECONNECT_QUESTION).GetString());
+}
+
+// The requests that end the session from outside: the close program's quit and the machine's
+// suspend log out and end the program when the server has answered; the suspend is denied.
+TEST_F(UiMainDlgTest, QuitRequestAndSuspendLogOutAndEnd)
+{
+    struct Row {
+        UINT message;
+        WPARAM wParam;
+        LRESULT answer;
+    };
+    const Row rows[] = {{UWM_APP_CONTROL, APP_CONTROL_QUIT, 0}, {WM_POWERBROADCAST, PBT_APMSUSPEND, BROADCAST_QUERY_DENY}};
+    size_t nLogouts = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.message);
+        Run([&](CZELDlg& dlg) {
+            // What does not end the session.
+            EXPECT_EQ(dlg.SendMessage(UWM_APP_CONTROL, 0x605, 0), 0);
+            EXPECT_EQ(dlg.SendMessage(WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0), BROADCAST_QUERY_DENY);
+            EXPECT_EQ(dlg.SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0), TRUE);
+            DriveFor(300);
+            EXPECT_FALSE(QuitPending());
+            EXPECT_EQ(dlg.SendMessage(row.message, row.wParam, 0), row.answer);
+            EXPECT_TRUE(DriveUntilQuit());
+        });
+        EXPECT_EQ(Frames("tas", nullptr, "M00000023").size(), ++nLogouts);
+    }
+}
+
+// Hiding keeps the program in the tray and closes what is open; the restore command brings it
+// back. The upgrade offer declined ends the program: the upgrade is not optional.
+TEST_F(UiMainDlgTest, HideRestoreAndTheDeclinedUpgrade)
+{
+    m_popupAnswer = [](const POPUP_QUESTION& q) {
+        return q.strText == LoadResourceText(IDS_UPGRADE_TEXT) ? 2 : 0;
+    };
+    Run([&](CZELDlg& dlg) {
+        const HWND hDlg = dlg.GetSafeHwnd();
+        dlg.SendMessage(WM_COMMAND, ID_CMD_HIDE_WINDOW);
+        EXPECT_FALSE(::IsWindowVisible(hDlg));
+        EXPECT_TRUE(dlg.IsHiddenOrMinimized());
+        // A notice while hidden goes to the tray only.
+        m_popups.clear();
+        dlg.ShowAlert(L"숨긴 창의 알림");
+        EXPECT_TRUE(PopupTexts(POPUP_TOAST).empty());
+        ASSERT_EQ(PopupTexts(POPUP_TRAY_NOTICE).size(), 1u);
+        dlg.SendMessage(WM_COMMAND, ID_CMD_RESTORE_WINDOW);
+        EXPECT_TRUE(::IsWindowVisible(hDlg));
+        m_popups.clear();
+        dlg.ShowAlert(L"보이는 창의 알림");
+        EXPECT_EQ(PopupTexts(POPUP_TOAST), std::vector<std::wstring>{L"보이는 창의 알림"});
+
+        CString strUrl = L"http://127.0.0.1:1/zel_upgrade.exe";
+        dlg.SendMessage(WM_TAS_UPGRADE, 0, (LPARAM)&strUrl);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+    EXPECT_EQ(PopupTexts(POPUP_YES_NO), std::vector<std::wstring>{LoadResourceText(IDS_UPGRADE_TEXT).GetString()});
 }
 
 }  // namespace
