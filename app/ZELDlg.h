@@ -179,6 +179,7 @@ private:
     void OnCmdHideWindow();
     void OnCmdLogout();
     void OnCmdTimeKeeper();
+    void OnCmdManual();
     void OnCmdSettings(int nStartKey);
     void OnTimerTick(UINT_PTR nId);
     LRESULT OnRegisterPushKey();

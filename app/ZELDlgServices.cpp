@@ -3,6 +3,7 @@
 #include "app/ZELDlg.h"
 
 #include <mmsystem.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include "app/ChangePasswordDlg.h"
@@ -13,6 +14,7 @@
 #include "core/Meeting.h"
 #include "core/MeetingManager.h"
 #include "core/MyLogFile.h"
+#include "core/SettingManager.h"
 #include "core/SystemHelpers.h"
 #include "net/protocol/TPCClientManager.h"
 #include "net/protocol/TasClientManager.h"
@@ -215,6 +217,13 @@ BOOL CZELDlg::OnCommandId(UINT nId)
     case ID_CMD_CHANGE_PASSWORD:
         ShowChangePassword();
         return TRUE;
+    case ID_CMD_PC_FILE_ADD:
+        g_ApplicationLog.Log(2, L"PC explorer Add");
+        if (m_pMeetingWnd && m_pMeetingWnd->GetSafeHwnd()) m_pMeetingWnd->SendMessage(WM_MAIN_TO_MEETING_ADD_FILE);
+        return TRUE;
+    case ID_CMD_MANUAL:
+        OnCmdManual();
+        return TRUE;
     default:
         return FALSE;
     }
@@ -225,6 +234,25 @@ void CZELDlg::OnCmdSettings(int nStartKey)
     if (::IsWindow(m_settingDlg.GetSafeHwnd())) return;
     m_settingDlg.SetStartKey(nStartKey);
     m_settingDlg.DoModal();
+}
+
+void CZELDlg::OnCmdManual()
+{
+    // The manual lies on the organisation's web server.
+    CSettingManager* pSettings = CSettingManager::GetInstance();
+    CString strUrl;
+    strUrl.Format(L"%s://%s:%d/brindlecast/manual/ZEL_manual.pdf", pSettings->GetUseHttps() ? L"https" : L"http",
+                  (LPCTSTR)pSettings->GetTMSAddress(), pSettings->GetTMSPort());
+    g_ApplicationLog.Log(2, L"Manual : %s", (LPCTSTR)strUrl);
+    // The program registered for web pages opens it.
+    const CString strDummy = g_ApplicationLog.GetAppDataFolder() + L"dummy.htm";
+    HANDLE hFile = ::CreateFileW(strDummy, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile != INVALID_HANDLE_VALUE) ::CloseHandle(hFile);
+    wchar_t szBrowser[MAX_PATH] = {};
+    const bool bFound = (INT_PTR)::FindExecutableW(strDummy, nullptr, szBrowser) > 32;
+    ::DeleteFileW(strDummy);
+    if (bFound) ::ShellExecuteW(nullptr, L"open", szBrowser, strUrl, nullptr, SW_SHOWNORMAL);
+    else ::ShellExecuteW(nullptr, L"open", strUrl, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void CZELDlg::OnCmdTimeKeeper()

@@ -57,6 +57,8 @@ const UINT WM_MAIN_LOGOUT_WITH_LEAVE = WM_USER + 3000;
 const UINT WM_MAIN_START_LOG_VIEWER = WM_USER + 665;
 // Any screen to the main dialog: wait cursor on; off (UWM_END_WAIT_CURSOR).
 const UINT WM_MAIN_WAIT_CURSOR_ON = WM_USER + 3100;
+// To the meeting screen (menu command): add a file from this computer.
+const UINT WM_MAIN_TO_MEETING_ADD_FILE = WM_USER + 2004;
 
 // ---- Login ----
 const UINT WM_LOGIN_AUTO_LOGIN = WM_USER + 2040;        // the automatic login starts (posted to itself)
