@@ -314,7 +314,14 @@ LRESULT CZELDlg::OnShareAnswer(WPARAM wParam)
 void CZELDlg::OnTitleBack()
 {
     if (m_nMode == ZEL_MODE_DETAIL) SetScreenMode(ZEL_MODE_LIST, CString());
-    else if (m_nMode == ZEL_MODE_MEETING) SetScreenMode(ZEL_MODE_DETAIL, m_strMeetingId);
+    else if (m_nMode == ZEL_MODE_MEETING) {
+        // The meeting screen asks and leaves itself (it saves and stops following first).
+        if (!m_pMeetingWnd || !m_pMeetingWnd->GetSafeHwnd()) {
+            SetScreenMode(ZEL_MODE_DETAIL, m_strMeetingId);
+            return;
+        }
+        if (m_pMeetingWnd->SendMessage(WM_MAIN_TO_MEETING_BACK) != -1 && m_pMeeting) m_pMeeting->MarkMeetingEntered();
+    }
 }
 
 void CZELDlg::OnTitleRefresh()

@@ -59,6 +59,9 @@ const UINT WM_MAIN_START_LOG_VIEWER = WM_USER + 665;
 const UINT WM_MAIN_WAIT_CURSOR_ON = WM_USER + 3100;
 // To the meeting screen (menu command): add a file from this computer.
 const UINT WM_MAIN_TO_MEETING_ADD_FILE = WM_USER + 2004;
+// To the meeting screen (the title bar's back button): ask, leave, and show the meeting's detail;
+// -1 when the screen stays.
+const UINT WM_MAIN_TO_MEETING_BACK = WM_USER + 2006;
 
 // ---- Login ----
 const UINT WM_LOGIN_AUTO_LOGIN = WM_USER + 2040;        // the automatic login starts (posted to itself)

@@ -12,6 +12,7 @@
 #include "app/ZELDlg.h"
 #include "app/main/ScreenMakers.h"
 #include "core/AppControl.h"
+#include "core/ClientMessages.h"
 #include "core/LoginManager.h"
 #include "core/MyLogFile.h"
 #include "core/MeetingManager.h"
@@ -159,6 +160,11 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_ERASEBKGND) return TRUE;
+        if (message == WM_MAIN_TO_MEETING_BACK) {
+            Rec("Back()");
+            GetMainDlg()->SetScreenMode(ZEL_MODE_DETAIL, m_meetingId);
+            return 0;
+        }
         if (message == WM_PAINT) {
             PAINTSTRUCT ps;
             HDC hdc = ::BeginPaint(m_hWnd, &ps);
@@ -465,7 +471,8 @@ TEST_F(UiMainDlgTest, ScreensSwitchByModeAndFullViewGivesTheMeetingTheWholeWindo
         dlg.OnTitleBack();
         EXPECT_EQ(dlg.GetScreenMode(), ZEL_MODE_LIST);
         EXPECT_TRUE(shown(dlg.GetListWnd()));
-        EXPECT_EQ(g_calls, (std::vector<std::string>{"detail.RefreshDetail(101)", "list.RefreshList()"}));
+        EXPECT_EQ(g_calls, (std::vector<std::string>{"meeting.Back()", "detail.RefreshDetail(101)",
+                                                      "meeting.MarkMeetingEntered()", "list.RefreshList()"}));
         // A second refresh within half a second is ignored.
         g_calls.clear();
         dlg.OnTitleRefresh();
