@@ -30,6 +30,7 @@
 #include "tests/support/TestSupport.h"
 #include "tests/ui/skin/SkinTestSupport.h"
 #include "ui/controls/PopupAnswer.h"
+#include "ui/controls/YesNoPopup.h"
 #include "ui/skin/MonitorInfo.h"
 
 using logintest::Click;
@@ -708,11 +709,33 @@ TEST_F(UiMainDlgTest, HideRestoreAndTheDeclinedUpgrade)
         dlg.ShowAlert(L"보이는 창의 알림");
         EXPECT_EQ(PopupTexts(POPUP_TOAST), std::vector<std::wstring>{L"보이는 창의 알림"});
 
+        // While the meeting screen follows the presenter, what would leave the page is refused.
+        EXPECT_FALSE(dlg.CheckPageSyncBlocked());
+        g_pMeeting->m_bPageSync = TRUE;
+        m_popups.clear();
+        EXPECT_TRUE(dlg.CheckPageSyncBlocked());
+        EXPECT_EQ(PopupTexts(POPUP_TOAST), std::vector<std::wstring>{LoadResourceText(IDS_SYNC_BLOCKED).GetString()});
+        g_pMeeting->m_bPageSync = FALSE;
+
+        // The forced share's question shows the time without its date; a short time shows none.
+        std::vector<std::wstring> contexts;
+        m_popupAnswer = [&](const POPUP_QUESTION& q) {
+            if (CYesNoPopup* p = dynamic_cast<CYesNoPopup*>(q.pPopup)) contexts.push_back(p->GetContext().GetString());
+            return 1;
+        };
+        dlg.ShowForcedSharePopup(CString(), L"진행자 화면을 공유합니다.", L"202612101400", 0);
+        dlg.ShowForcedSharePopup(CString(), L"진행자 화면을 공유합니다.", L"20261210", 0);
+        EXPECT_EQ(contexts, (std::vector<std::wstring>{L"1400", L""}));
+        m_popupAnswer = [](const POPUP_QUESTION& q) {
+            return q.strText == LoadResourceText(IDS_UPGRADE_TEXT) ? 2 : 0;
+        };
+
         CString strUrl = L"http://127.0.0.1:1/zel_upgrade.exe";
         dlg.SendMessage(WM_TAS_UPGRADE, 0, (LPARAM)&strUrl);
         EXPECT_TRUE(DriveUntilQuit());
     });
-    EXPECT_EQ(PopupTexts(POPUP_YES_NO), std::vector<std::wstring>{LoadResourceText(IDS_UPGRADE_TEXT).GetString()});
+    ASSERT_FALSE(PopupTexts(POPUP_YES_NO).empty());
+    EXPECT_EQ(PopupTexts(POPUP_YES_NO).back(), LoadResourceText(IDS_UPGRADE_TEXT).GetString());
 }
 
 }  // namespace
