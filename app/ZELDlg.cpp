@@ -7,6 +7,7 @@
 #include "app/main/ScreenMakers.h"
 #include "core/AppControl.h"
 #include "core/ClientMessages.h"
+#include "core/CrashReportManager.h"
 #include "core/LoginManager.h"
 #include "core/SystemHelpers.h"
 #include "core/MeetingManager.h"
@@ -69,6 +70,8 @@ BOOL CZELDlg::OnInitDialog()
     m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP));
     if (m_hIcon) SetIcon(m_hIcon, TRUE);
 
+    // A crash of the session leaves a dump beside the logs.
+    CCrashReportManager::GetInstance()->Init(g_ApplicationLog.GetAppDataFolder());
     CreateLayers();
     CreateTrayIcon();
     ConnectSessionClients();

@@ -6,6 +6,7 @@
 #include "app/main/SocketErrorText.h"
 #include "app/main/UpgradeDlg.h"
 #include "core/AppControl.h"
+#include "core/CrashReportManager.h"
 #include "core/LoginManager.h"
 #include "core/MeetingManager.h"
 #include "core/MyLogFile.h"
@@ -237,5 +238,6 @@ void CZELDlg::OnDestroy()
     if (m_pToast && ::IsWindow(m_pToast->GetSafeHwnd())) m_pToast->DestroyWindow();
     m_pToast = nullptr;
     if (GetMainDlg() == this) SetMainDlg(nullptr);
+    CCrashReportManager::DestroyInstance();
     g_ApplicationLog.Log(2, L"Main dialog closed");
 }
