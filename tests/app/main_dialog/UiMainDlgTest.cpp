@@ -30,6 +30,7 @@
 #include "tests/support/TestSupport.h"
 #include "tests/ui/skin/SkinTestSupport.h"
 #include "ui/controls/PopupAnswer.h"
+#include "ui/controls/ToastPopup.h"
 #include "ui/controls/YesNoPopup.h"
 #include "ui/skin/MonitorInfo.h"
 
@@ -717,6 +718,16 @@ TEST_F(UiMainDlgTest, HideRestoreAndTheDeclinedUpgrade)
         m_popups.clear();
         dlg.ShowAlert(L"보이는 창의 알림");
         EXPECT_EQ(PopupTexts(POPUP_TOAST), std::vector<std::wstring>{L"보이는 창의 알림"});
+        // The toast stands in the middle of the client area, wherever the window is.
+        ::SetWindowPos(hDlg, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        dlg.ShowAlert(L"옮긴 창의 알림");
+        DriveFor(1700);
+        RECT rcToast, rcClient;
+        ::GetWindowRect(dlg.GetToast()->GetSafeHwnd(), &rcToast);
+        ::GetClientRect(hDlg, &rcClient);
+        ::MapWindowPoints(hDlg, nullptr, (POINT*)&rcClient, 2);
+        EXPECT_NEAR((rcToast.left + rcToast.right) / 2, (rcClient.left + rcClient.right) / 2, 2);
+        EXPECT_NEAR((rcToast.top + rcToast.bottom) / 2, (rcClient.top + rcClient.bottom) / 2, 30);
 
         // While the meeting screen follows the presenter, what would leave the page is refused.
         EXPECT_FALSE(dlg.CheckPageSyncBlocked());
