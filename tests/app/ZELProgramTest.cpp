@@ -342,12 +342,14 @@ protected:
     std::wstring m_settings;
 };
 
-TEST_F(ZELProgramLoginTest, LogsInShowsTheMainDialogAndEndsInOrderWhenClosed)
+TEST_F(ZELProgramLoginTest, LogsInShowsTheMainDialogLogsOutAndInAgainAndEndsInOrderWhenClosed)
 {
     WriteSettings(ServerPort(PORT_TAS));
     zeltest::ChildProcess proc;
     ASSERT_TRUE(proc.Start(L"\"" + BinFolder() + L"ZEL.exe\"", BinFolder()));
-    bool loggedIn = false, shot = false, asked = false, ended = false;
+    int logins = 0, mainShown = 0;
+    bool shot = false, asked = false, ended = false;
+    HWND lastMain = nullptr;
     std::vector<std::wstring> boxes;
     const DWORD start = ::GetTickCount();
     while (::GetTickCount() - start < 60000) {
@@ -362,34 +364,46 @@ TEST_F(ZELProgramLoginTest, LogsInShowsTheMainDialogAndEndsInOrderWhenClosed)
             boxes.push_back(text);
             ::PostMessageW(w.box, WM_COMMAND, IDOK, 0);
             ::Sleep(300);
-        } else if (w.login && !loggedIn) {
-            loggedIn = true;
+        } else if (w.login && logins == mainShown) {
+            ++logins;
             LogIn(w.login);
         } else if (w.okCancel && !asked) {
             asked = true;
             ::PostMessageW(w.okCancel, WM_COMMAND, IDOK, 0);
-        } else if (w.main && !shot) {
+        } else if (w.main && mainShown < logins) {
+            ++mainShown;
             ::Sleep(500);
-            shot = apptest::SaveScreenshot(w.main, L"ZEL_main_dialog");
-            RECT rc;
-            ::GetWindowRect(w.main, &rc);
-            EXPECT_EQ(rc.right - rc.left, 1024);
-            EXPECT_EQ(rc.bottom - rc.top, 600);
-            // The close box asks first; then the log-out's reply ends the program.
-            ::PostMessageW(w.main, WM_CLOSE, 0, 0);
+            if (mainShown == 1) {
+                lastMain = w.main;
+                shot = apptest::SaveScreenshot(w.main, L"ZEL_main_dialog");
+                RECT rc;
+                ::GetWindowRect(w.main, &rc);
+                EXPECT_EQ(rc.right - rc.left, 1024);
+                EXPECT_EQ(rc.bottom - rc.top, 600);
+                // The menu's log-out: the login window comes back inside the running session.
+                ::PostMessageW(w.main, WM_COMMAND, ID_CMD_LOGOUT, 0);
+            } else {
+                EXPECT_EQ(w.main, lastMain) << "the same main dialog serves the new session";
+                // The close box asks first; then the log-out's reply ends the program.
+                ::PostMessageW(w.main, WM_CLOSE, 0, 0);
+            }
         }
     }
     if (!ended) proc.Kill();
     ASSERT_TRUE(ended) << "ZEL.exe did not end after its main dialog was closed";
     EXPECT_TRUE(shot) << "no main dialog";
+    EXPECT_EQ(logins, 2);
+    EXPECT_EQ(mainShown, 2);
     EXPECT_TRUE(asked) << "closing did not ask";
     EXPECT_TRUE(boxes.empty()) << zeltest::Narrow(boxes.empty() ? L"" : boxes[0]);
     EXPECT_EQ(CountProcesses(L"ZEL.exe"), 0);
-    EXPECT_EQ(Frames("tas", nullptr, "M00000023").size(), 1u) << "the log-out reached the server";
+    EXPECT_EQ(Frames("tas", nullptr, "M00000023").size(), 2u) << "both log-outs reached the server";
+    EXPECT_EQ(Frames("push", "PPSE", "M00000001").size(), 2u) << "each session opened its push session";
 
     ASSERT_TRUE(LogHas(L"ZEL Log end"));
     const std::wstring log = ReadText(DataFolder() + L"ZELLog.txt");
     const wchar_t* inOrder[] = {L"Login window closed: result 0", L"Main dialog started for user 1001",
+                                L"Log out...", L"Logged in again as 1001",
                                 L"PostQuitMessage...", L"Main dialog closed", L"Main dialog ended",
                                 L"Shut-down: resources", L"Shut-down: network", L"Shut-down: gdiplus", L"ZEL Log end"};
     size_t at = 0;
