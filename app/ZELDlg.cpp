@@ -163,6 +163,7 @@ void CZELDlg::SetScreenMode(int nMode, const CString& strMeetingId)
     const int nPrevious = m_nMode;
     m_nMode = nMode;
     g_ApplicationLog.Log(2, L"Screen mode %d -> %d [%s]", nPrevious, nMode, (LPCTSTR)strMeetingId);
+    if (m_pTitleBar && nMode >= ZEL_MODE_LIST && nMode <= ZEL_MODE_MEETING) m_pTitleBar->SetMode(nMode);
     switch (nMode) {
     case ZEL_MODE_LIST:
         ClearRemainTime();
@@ -214,7 +215,32 @@ void CZELDlg::ScheduleRefreshButton(BOOL bEnable, UINT nMs)
 
 void CZELDlg::EnableRefreshButton(BOOL bEnable)
 {
-    g_ApplicationLog.Log(1, L"Refresh button %s", bEnable ? L"on" : L"off");
+    if (m_pTitleBar) m_pTitleBar->EnableRefreshButton(bEnable);
+}
+
+void CZELDlg::EnableBackButton(BOOL bEnable)
+{
+    if (m_pTitleBar) m_pTitleBar->EnableBackButton(bEnable);
+}
+
+void CZELDlg::SetRemainTime(const CString& strMinutes)
+{
+    if (m_pTitleBar) m_pTitleBar->SetRemainTime(strMinutes);
+}
+
+void CZELDlg::ClearRemainTime()
+{
+    if (m_pTitleBar) m_pTitleBar->ClearRemainTime();
+}
+
+void CZELDlg::CheckRemainTime()
+{
+    if (m_pTitleBar) m_pTitleBar->CheckRemainTime();
+}
+
+void CZELDlg::SetTitleCounter(int nValue, BOOL bHide)
+{
+    if (m_pTitleBar) m_pTitleBar->SetCounter(nValue, bHide);
 }
 
 // ---- Layout ----
@@ -261,6 +287,7 @@ void CZELDlg::LeaveFullView()
                        m_rcBeforeFullView.Width(), m_rcBeforeFullView.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     if (m_pTitleWnd && m_pTitleWnd->GetSafeHwnd()) m_pTitleWnd->ShowWindow(SW_SHOW);
     LayoutChildren();
+    if (m_pTitleBar) m_pTitleBar->Relayout();
 }
 
 CRect CZELDlg::GetMonitorRect()
@@ -376,6 +403,10 @@ LRESULT CZELDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         ::ClientToScreen(m_hWnd, &pt);
         m_nClientX = pt.x;
         m_nClientY = pt.y;
+        if (m_pTitleBar) {
+            m_pTitleBar->UpdateMaxRestoreButtons();
+            m_pTitleBar->Relayout();
+        }
         return r;
     }
     case WM_GETMINMAXINFO:

@@ -75,8 +75,12 @@ public:
     void CloseOpenPopups() override;
     BOOL CheckPageSyncBlocked() override;
     void SetTitleText(const CString& strText) override;
-    void ClearRemainTime() override {}
+    void SetRemainTime(const CString& strMinutes) override;
+    void ClearRemainTime() override;
+    void CheckRemainTime() override;
+    void EnableBackButton(BOOL bEnable) override;
     void ScheduleRefreshButton(BOOL bEnable, UINT nMs) override;
+    void SetTitleCounter(int nValue, BOOL bHide) override;
     int GetShowCmd() override;
     BOOL IsHiddenOrMinimized() override;
     void OnCmdRestoreWindow() override;

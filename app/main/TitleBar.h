@@ -1,6 +1,7 @@
 #pragma once
-// What the main dialog's push handling asks of the title bar.
+// What the main dialog asks of the title bar.
 #include "platform/CString.h"
+#include "platform/Geometry.h"
 
 class ITitleBar {
 public:
@@ -9,4 +10,25 @@ public:
     virtual void SetChatButtonState(int bOn, int bDoNotRemember) = 0;
     virtual void SetChatBlink(int bOn) = 0;
     virtual void SetTitleText(const CString& strText) = 0;
+
+    // ---- Title bar ----
+    // The controls of screen mode 0 (list), 1 (detail) or 2 (meeting).
+    virtual void SetMode(int nMode) { (void)nMode; }
+    // List mode: "온라인 보고" for reports, else "온라인 회의"; detail mode: shows the chat
+    // button; meeting mode: the full-screen button for a started meeting that is not a report.
+    virtual void SetListTitle(BOOL bReport) { (void)bReport; }
+    virtual void EnableRefreshButton(BOOL bEnable) { (void)bEnable; }
+    virtual void EnableBackButton(BOOL bEnable) { (void)bEnable; }
+    // The remaining minutes of the meeting (of a report: the minutes since it started) as text;
+    // the title bar then counts them once a minute.
+    virtual void SetRemainTime(const CString& strMinutes) { (void)strMinutes; }
+    // The minute check of the close alarm and the blinking in the last five minutes.
+    virtual void CheckRemainTime() {}
+    virtual void ClearRemainTime() {}
+    // The elapsed-seconds counter: shown from nValue (hidden when negative), counting each second.
+    virtual void SetCounter(int nValue, BOOL bHide) { (void)nValue; (void)bHide; }
+    virtual void UpdateMaxRestoreButtons() {}
+    virtual void Relayout() {}
+    // The chat button in screen coordinates (the detail screen's chat pop-up hangs below it).
+    virtual CRect GetChatButtonScreenRect() { return CRect(); }
 };

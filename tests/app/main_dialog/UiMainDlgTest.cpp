@@ -42,6 +42,7 @@ using logintest::Type;
 namespace {
 
 std::vector<std::string> g_calls;
+std::vector<int> g_titleModes;   // the title bar's modes, in order
 
 std::string Utf8(const CString& s) { return zeltest::Narrow(s.GetString()); }
 
@@ -69,6 +70,7 @@ public:
     void SetChatButtonState(int on, int) override { Rec("SetChatButtonState(" + std::to_string(on) + ")"); }
     void SetChatBlink(int on) override { Rec("SetChatBlink(" + std::to_string(on) + ")"); }
     void SetTitleText(const CString& t) override { Rec("SetTitleText(" + Utf8(t) + ")"); }
+    void SetMode(int nMode) override { g_titleModes.push_back(nMode); }
     // IListScreen
     void RefreshList() override { Rec("RefreshList()"); }
     // IDetailScreen: the meeting it shows is the one the main dialog names when it shows it.
@@ -424,6 +426,7 @@ TEST_F(UiMainDlgTest, ScreensSwitchByModeAndFullViewGivesTheMeetingTheWholeWindo
         const HWND hDlg = dlg.GetSafeHwnd();
         auto shown = [&](CWnd* p) { return ::IsWindowVisible(p->GetSafeHwnd()) != FALSE; };
         g_calls.clear();
+        g_titleModes.clear();
         dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
         EXPECT_EQ(dlg.GetScreenMode(), ZEL_MODE_DETAIL);
         EXPECT_TRUE(shown(dlg.GetDetailWnd()));
@@ -437,6 +440,7 @@ TEST_F(UiMainDlgTest, ScreensSwitchByModeAndFullViewGivesTheMeetingTheWholeWindo
         EXPECT_FALSE(shown(dlg.GetDetailWnd()));
         EXPECT_EQ(g_calls, std::vector<std::string>{"meeting.StartMeeting(0,1)"});
         EXPECT_EQ(dlg.GetMeetingLayer()->GetMeetingId(), CString(L"101"));
+        EXPECT_EQ(g_titleModes, (std::vector<int>{ZEL_MODE_DETAIL, ZEL_MODE_MEETING}));
         apptest::SaveScreenshot(hDlg, L"main_dialog_meeting");
 
         // Full view: the meeting screen takes the whole client area without the title bar;
