@@ -12,6 +12,7 @@
 #include "screens/login/LoginWindow.h"
 #include "app/AnnouncementDlg.h"
 #include "app/SettingIPPortDlg.h"
+#include "app/ZELDlg.h"
 #include "core/MyLogFile.h"
 #include "core/ProgramGlobals.h"
 #include "core/SettingManager.h"
@@ -151,9 +152,15 @@ BOOL CZELApp::RunLoginDialog()
 
 void CZELApp::RunMainDialog()
 {
-    // The main dialog runs here: CZELDlg dlg(nullptr); m_pMainWnd = &dlg; dlg.DoModal();
-    // m_pMainWnd = nullptr; it is not part of this build yet.
-    g_ApplicationLog.Log(2, L"Logged in: no main dialog in this build, the client ends here");
+    // The whole session, log-outs and log-ins again included, runs in the main dialog's loop.
+    CZELDlg dlg(nullptr);
+    m_pMainWnd = &dlg;
+    const INT_PTR nResult = dlg.DoModal();
+    m_pMainWnd = nullptr;
+    g_ApplicationLog.Log(2, L"Main dialog ended (%d)", (int)nResult);
+    // The loop ends on the quit message, which the class library passes on: it is not for us.
+    MSG msg;
+    ::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 void CZELApp::TraceShutdown(LPCTSTR pszStep)

@@ -46,6 +46,22 @@ const UINT WM_SCROLLBAR_POS = WM_USER + 2001;
 // the download ended (wParam: 1 when the file is complete).
 const UINT WM_UPGRADE_PROGRESS = WM_USER + 20600;
 const UINT WM_UPGRADE_DONE = WM_USER + 20601;
+// ---- Main dialog window: connection notices, log-out, service messages ----
+// The log-out reply (the reply window message of M00000023).
+const UINT WM_MAIN_LOGOUT_REPLY = WM_USER + 122;
+// Posted to itself by the log-out reply: show the login window again.
+const UINT WM_MAIN_RELOGIN = WM_USER + 2030;
+// From a busy screen: log out, leaving the meeting by command.
+const UINT WM_MAIN_LOGOUT_WITH_LEAVE = WM_USER + 3000;
+// Ctrl+G, posted to itself with (256, 71): the log viewer's window.
+const UINT WM_MAIN_START_LOG_VIEWER = WM_USER + 665;
+// Any screen to the main dialog: wait cursor on; off (UWM_END_WAIT_CURSOR).
+const UINT WM_MAIN_WAIT_CURSOR_ON = WM_USER + 3100;
+// To the meeting screen (menu command): add a file from this computer.
+const UINT WM_MAIN_TO_MEETING_ADD_FILE = WM_USER + 2004;
+// To the meeting screen (the title bar's back button): ask, leave, and show the meeting's detail;
+// -1 when the screen stays.
+const UINT WM_MAIN_TO_MEETING_BACK = WM_USER + 2006;
 
 // ---- Login ----
 const UINT WM_LOGIN_AUTO_LOGIN = WM_USER + 2040;        // the automatic login starts (posted to itself)

@@ -429,3 +429,15 @@
 #define IDS_BOOKMARK_EMPTY 368
 #define IDS_INFO_APPROVERS 393
 #define IDS_INFO_TITLE_REPORT 394
+// ---- Main dialog window: screens, connection notices, commands ----
+#define IDD_MAIN_DLG 102
+#define IDS_EXIT_QUESTION 107                 // end the program?
+#define IDS_SHARE_QUESTION 119                // forced share, two-button form
+#define IDS_RECONNECT_QUESTION 262            // connection lost: reconnect?
+#define IDS_SYNC_BLOCKED 414                  // not while following the presenter
+#define ID_CMD_SETTINGS_PAGE4 32778
+#define ID_CMD_HIDE_WINDOW 32779
+#define ID_CMD_CLOSE 32783
+#define ID_CMD_HIDE_WINDOW2 32784
+#define ID_CMD_CHANGE_PASSWORD 32805
+#define ID_CMD_PC_FILE_ADD 32791

@@ -31,6 +31,10 @@ public:
     // The only way to switch screens: 0 list, 1 detail, 2 meeting screen.
     virtual void SetScreenMode(int nMode, const CString& strMeetingId) = 0;
     virtual int GetScreenMode() = 0;
+    // ---- Main dialog window: the shown screen's meeting ----
+    // The meeting id of the last SetScreenMode: the detail and meeting screens read it when the
+    // main dialog shows them (RefreshDetail, StartMeeting) to learn which meeting to ask for.
+    virtual CString GetScreenMeetingId() { return CString(); }
     virtual IListScreen* GetMainLayer() { return nullptr; }
     virtual IDetailScreen* GetDetailLayer() { return nullptr; }
     virtual IMeetingScreen* GetMeetingLayer() { return nullptr; }

@@ -12,6 +12,7 @@
 #include "resources/resource.h"
 #include "core/AppControl.h"
 #include "core/LogRecords.h"
+#include "tests/app/AppTestSupport.h"
 #include "tests/support/TestSupport.h"
 #include "tools/logviewer/DecodeHexLogLine.h"
 
@@ -255,6 +256,209 @@ TEST_F(ZELProgramTest, SecondStartRaisesTheRunningWindowAndEndsSilently)
     ::DestroyWindow(running);
     ::ReleaseMutex(mutex);
     ::CloseHandle(mutex);
+}
+
+// ---- The program after a login: the main dialog, and the server down at start-up ----
+
+// The program's windows found by what they hold.
+struct ProgramWindows {
+    DWORD pid;
+    HWND login = nullptr;     // the login window (its ID box)
+    HWND main = nullptr;      // the main dialog
+    HWND okCancel = nullptr;  // the OK/Cancel question
+    HWND box = nullptr;       // a message box
+    static BOOL CALLBACK Visit(HWND h, LPARAM lp)
+    {
+        ProgramWindows* self = reinterpret_cast<ProgramWindows*>(lp);
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(h, &pid);
+        wchar_t cls[32] = {}, title[64] = {};
+        ::GetClassNameW(h, cls, 32);
+        ::GetWindowTextW(h, title, 64);
+        if (pid != self->pid || wcscmp(cls, L"#32770") != 0 || !::IsWindowVisible(h)) return TRUE;
+        if (::GetDlgItem(h, 0xFFFF)) self->box = h;
+        else if (::GetDlgItem(h, IDC_LOGIN_ID)) self->login = h;
+        else if (::GetDlgItem(h, IDC_OK_CANCEL_CLOSE)) self->okCancel = h;
+        else if (wcscmp(title, L"Brindlecast") == 0) self->main = h;
+        return TRUE;
+    }
+    static ProgramWindows Of(DWORD pid)
+    {
+        ProgramWindows w{pid};
+        ::EnumWindows(Visit, reinterpret_cast<LPARAM>(&w));
+        return w;
+    }
+};
+
+void TypeInto(HWND edit, const wchar_t* text)
+{
+    for (; *text; ++text) ::PostMessageW(edit, WM_CHAR, *text, 1);
+    ::Sleep(200);
+}
+
+class ZELProgramLoginTest : public prototest::EndToEndTest {
+protected:
+    void SetUp() override
+    {
+        EndToEndTest::SetUp();
+        StopLogService();
+        ::DeleteFileW((DataFolder() + L"ZELLog.txt").c_str());
+        ::DeleteFileW((DataFolder() + L"MainRect.ini").c_str());
+        m_settings = DataFolder() + L"setting.ini";
+        ::MoveFileExW(m_settings.c_str(), (m_settings + L".saved").c_str(), MOVEFILE_REPLACE_EXISTING);
+    }
+    void TearDown() override
+    {
+        StopLogService();
+        ::DeleteFileW(m_settings.c_str());
+        ::MoveFileExW((m_settings + L".saved").c_str(), m_settings.c_str(), MOVEFILE_REPLACE_EXISTING);
+        EndToEndTest::TearDown();
+    }
+    void WriteSettings(int nTasPort)
+    {
+        auto put = [&](const wchar_t* section, const wchar_t* key, const std::wstring& value) {
+            ::WritePrivateProfileStringW(section, key, value.c_str(), m_settings.c_str());
+        };
+        put(L"ZEL", L"ip", L"127.0.0.1");
+        put(L"ZEL", L"port", std::to_wstring(nTasPort));
+        put(L"TPC", L"ip", L"127.0.0.1");
+        put(L"TPC", L"port", std::to_wstring(ServerPort(PORT_PUSH)));
+        put(L"TMS", L"ip", L"127.0.0.1");
+        put(L"TMS", L"port", std::to_wstring(ServerPort(PORT_HTTP)));
+    }
+    // Types the user into the login window and presses its button.
+    static void LogIn(HWND login)
+    {
+        TypeInto(::GetDlgItem(login, IDC_LOGIN_ID), L"kim");
+        TypeInto(::GetDlgItem(login, IDC_LOGIN_PASSWORD), L"1234");
+        ::PostMessageW(login, WM_COMMAND, MAKEWPARAM(IDC_LOGIN_BUTTON, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(login, IDC_LOGIN_BUTTON)));
+    }
+    static bool LogHas(const std::wstring& text, DWORD ms = 10000)
+    {
+        return WaitFor([&] { return ReadText(DataFolder() + L"ZELLog.txt").find(text) != std::wstring::npos; }, ms);
+    }
+
+    std::wstring m_settings;
+};
+
+TEST_F(ZELProgramLoginTest, LogsInShowsTheMainDialogLogsOutAndInAgainAndEndsInOrderWhenClosed)
+{
+    WriteSettings(ServerPort(PORT_TAS));
+    zeltest::ChildProcess proc;
+    ASSERT_TRUE(proc.Start(L"\"" + BinFolder() + L"ZEL.exe\"", BinFolder()));
+    int logins = 0, mainShown = 0;
+    bool shot = false, asked = false, ended = false;
+    HWND lastMain = nullptr;
+    std::vector<std::wstring> boxes;
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < 60000) {
+        if (proc.Wait(100)) {
+            ended = true;
+            break;
+        }
+        const ProgramWindows w = ProgramWindows::Of(proc.Pid());
+        if (w.box) {
+            wchar_t text[512] = {};
+            ::GetDlgItemTextW(w.box, 0xFFFF, text, 512);
+            boxes.push_back(text);
+            ::PostMessageW(w.box, WM_COMMAND, IDOK, 0);
+            ::Sleep(300);
+        } else if (w.login && logins == mainShown) {
+            ++logins;
+            LogIn(w.login);
+        } else if (w.okCancel && !asked) {
+            asked = true;
+            ::PostMessageW(w.okCancel, WM_COMMAND, IDOK, 0);
+        } else if (w.main && mainShown < logins) {
+            ++mainShown;
+            ::Sleep(500);
+            if (mainShown == 1) {
+                lastMain = w.main;
+                shot = apptest::SaveScreenshot(w.main, L"ZEL_main_dialog");
+                RECT rc;
+                ::GetWindowRect(w.main, &rc);
+                EXPECT_EQ(rc.right - rc.left, 1024);
+                EXPECT_EQ(rc.bottom - rc.top, 600);
+                // The menu's log-out: the login window comes back inside the running session.
+                ::PostMessageW(w.main, WM_COMMAND, ID_CMD_LOGOUT, 0);
+            } else {
+                EXPECT_EQ(w.main, lastMain) << "the same main dialog serves the new session";
+                // The close box asks first; then the log-out's reply ends the program.
+                ::PostMessageW(w.main, WM_CLOSE, 0, 0);
+            }
+        }
+    }
+    if (!ended) proc.Kill();
+    ASSERT_TRUE(ended) << "ZEL.exe did not end after its main dialog was closed";
+    EXPECT_TRUE(shot) << "no main dialog";
+    EXPECT_EQ(logins, 2);
+    EXPECT_EQ(mainShown, 2);
+    EXPECT_TRUE(asked) << "closing did not ask";
+    EXPECT_TRUE(boxes.empty()) << zeltest::Narrow(boxes.empty() ? L"" : boxes[0]);
+    EXPECT_EQ(CountProcesses(L"ZEL.exe"), 0);
+    EXPECT_EQ(Frames("tas", nullptr, "M00000023").size(), 2u) << "both log-outs reached the server";
+    EXPECT_EQ(Frames("push", "PPSE", "M00000001").size(), 2u) << "each session opened its push session";
+
+    ASSERT_TRUE(LogHas(L"ZEL Log end"));
+    const std::wstring log = ReadText(DataFolder() + L"ZELLog.txt");
+    const wchar_t* inOrder[] = {L"Login window closed: result 0", L"Main dialog started for user 1001",
+                                L"Log out...", L"Logged in again as 1001",
+                                L"PostQuitMessage...", L"Main dialog closed", L"Main dialog ended",
+                                L"Shut-down: resources", L"Shut-down: network", L"Shut-down: gdiplus", L"ZEL Log end"};
+    size_t at = 0;
+    for (const wchar_t* line : inOrder) {
+        const size_t found = log.find(line, at);
+        EXPECT_NE(found, std::wstring::npos) << "missing or out of order: " << zeltest::Narrow(line);
+        if (found != std::wstring::npos) at = found;
+    }
+}
+
+TEST_F(ZELProgramLoginTest, ServerDownAtStartUpIsAClearMessageAndAnOrderlyEnd)
+{
+    // A port nothing listens on.
+    SOCKET s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = ::htonl(INADDR_LOOPBACK);
+    int len = sizeof(addr);
+    ASSERT_EQ(::bind(s, (sockaddr*)&addr, sizeof(addr)), 0);
+    ::getsockname(s, (sockaddr*)&addr, &len);
+    ::closesocket(s);
+    WriteSettings(::ntohs(addr.sin_port));
+
+    zeltest::ChildProcess proc;
+    ASSERT_TRUE(proc.Start(L"\"" + BinFolder() + L"ZEL.exe\"", BinFolder()));
+    bool loggedIn = false, ended = false;
+    std::vector<std::wstring> boxes;
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < 60000) {
+        if (proc.Wait(100)) {
+            ended = true;
+            break;
+        }
+        const ProgramWindows w = ProgramWindows::Of(proc.Pid());
+        if (w.box) {
+            wchar_t text[512] = {};
+            ::GetDlgItemTextW(w.box, 0xFFFF, text, 512);
+            boxes.push_back(text);
+            ::PostMessageW(w.box, WM_COMMAND, IDOK, 0);
+            ::Sleep(300);
+        } else if (w.login && !loggedIn) {
+            loggedIn = true;
+            LogIn(w.login);
+        }
+    }
+    if (!ended) proc.Kill();
+    ASSERT_TRUE(ended) << "ZEL.exe did not end with its server down";
+    ASSERT_EQ(boxes.size(), 1u) << "one message tells the user";
+    EXPECT_FALSE(boxes[0].empty());
+    EXPECT_EQ(CountProcesses(L"ZEL.exe"), 0);
+    ASSERT_TRUE(LogHas(L"ZEL Log end"));
+    const std::wstring log = ReadText(DataFolder() + L"ZELLog.txt");
+    EXPECT_NE(log.find(L"Login window closed: result 2"), std::wstring::npos);
+    EXPECT_EQ(log.find(L"Main dialog started"), std::wstring::npos);
+    EXPECT_NE(log.find(L"Shut-down: network"), std::wstring::npos);
 }
 
 }  // namespace

@@ -1,0 +1,765 @@
+// The main dialog as the program runs it: the real login window logs in against the local test
+// servers, then the main dialog opens with stand-in screens (the makers a program sets), connects
+// the push and synchronisation clients and serves the session until it ends.
+#include <winsock2.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/ZELDlg.h"
+#include "app/main/ScreenMakers.h"
+#include "core/AppControl.h"
+#include "core/ClientMessages.h"
+#include "core/LoginManager.h"
+#include "core/MyLogFile.h"
+#include "core/MeetingManager.h"
+#include "core/SettingManager.h"
+#include "net/protocol/NetworkStop.h"
+#include "net/protocol/TDSClientManager.h"
+#include "net/protocol/TPCClientManager.h"
+#include "net/protocol/TasClientManager.h"
+#include "app/ResourceText.h"
+#include "resources/resource.h"
+#include "screens/login/LoginDlgLayer.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/platform/UiTestSupport.h"
+#include "tests/screens/login/LoginInput.h"
+#include "tests/support/TestSupport.h"
+#include "tests/ui/skin/SkinTestSupport.h"
+#include "ui/controls/PopupAnswer.h"
+#include "ui/controls/ToastPopup.h"
+#include "ui/controls/YesNoPopup.h"
+#include "ui/skin/MonitorInfo.h"
+
+using logintest::Click;
+using logintest::Drive;
+using logintest::DriveFor;
+using logintest::Type;
+
+namespace {
+
+std::vector<std::string> g_calls;
+std::vector<int> g_titleModes;   // the title bar's modes, in order
+
+std::string Utf8(const CString& s) { return zeltest::Narrow(s.GetString()); }
+
+bool Called(const std::string& call)
+{
+    return std::find(g_calls.begin(), g_calls.end(), call) != g_calls.end();
+}
+
+
+// One stand-in for the title bar and every screen: a coloured child window with its name that
+// records each call the main dialog makes ("name.Method(args)").
+class CStandIn : public CWnd, public ITitleBar, public IListScreen, public IDetailScreen, public IMeetingScreen,
+                 public IBoardLayer {
+public:
+    CStandIn(const char* pszName, COLORREF clr) : m_name(pszName), m_clr(clr) {}
+
+    CWnd* Make(CWnd* pParent, UINT nId)
+    {
+        CreateEx(0, nullptr, zeltest::Widen(m_name).c_str(), WS_CHILD, CRect(0, 0, 10, 10), pParent, nId);
+        return this;
+    }
+    void Rec(const std::string& call) { g_calls.push_back(m_name + "." + call); }
+
+    // ITitleBar
+    void SetChatButtonState(int on, int) override { Rec("SetChatButtonState(" + std::to_string(on) + ")"); }
+    void SetChatBlink(int on) override { Rec("SetChatBlink(" + std::to_string(on) + ")"); }
+    void SetTitleText(const CString& t) override { Rec("SetTitleText(" + Utf8(t) + ")"); }
+    void SetMode(int nMode) override { g_titleModes.push_back(nMode); }
+    // IListScreen
+    void RefreshList() override { Rec("RefreshList()"); }
+    // IDetailScreen: the meeting it shows is the one the main dialog names when it shows it.
+    CString GetMeetingId() override { return m_meetingId; }
+    void RefreshDetail() override
+    {
+        m_meetingId = GetMainDlg()->GetScreenMeetingId();
+        Rec("RefreshDetail(" + Utf8(m_meetingId) + ")");
+    }
+    void OnPushBroadcast01() override { Rec("OnPushBroadcast01()"); }
+    void OnPushBroadcast02() override { Rec("OnPushBroadcast02()"); }
+    void OnPushBroadcast03() override { Rec("OnPushBroadcast03()"); }
+    void OnPushBroadcast05(int) override { Rec("OnPushBroadcast05()"); }
+    void OnPushBroadcast08() override { Rec("OnPushBroadcast08()"); }
+    void OnPushBroadcast10() override { Rec("OnPushBroadcast10()"); }
+    void OnPushBroadcast14() override { Rec("OnPushBroadcast14()"); }
+    void OnPushBroadcast19() override { Rec("OnPushBroadcast19()"); }
+    void OnPushBroadcast20() override { Rec("OnPushBroadcast20()"); }
+    void OnPushBroadcast23(int, const CString&) override { Rec("OnPushBroadcast23()"); }
+    void OnPushBroadcast25() override { Rec("OnPushBroadcast25()"); }
+    void OnPushBroadcast28() override { Rec("OnPushBroadcast28()"); }
+    void OnPushSync03(const CString&, const CString&, const CString&, const CString& m) override
+    {
+        Rec("OnPushSync03(" + Utf8(m) + ")");
+    }
+    // IMeetingScreen
+    CString GetCurrentDocumentId() override { return L"D1011"; }
+    CString GetMeetingType() override { return L"10"; }
+    CString GetCurrentMeetingType() override { return L"10"; }
+    BOOL IsMeetingType12() override { return FALSE; }
+    BOOL IsMeetingRunning() override { return TRUE; }
+    BOOL IsPageSync() override { return m_bPageSync; }
+    BOOL IsWhiteboardDocument() override { return FALSE; }
+    BOOL IsEmbeddedDocument(const CString&) override { return FALSE; }
+    void MarkMeetingEntered() override { Rec("MarkMeetingEntered()"); }
+    void OnMeetingStatusChanged(int s) override { Rec("OnMeetingStatusChanged(" + std::to_string(s) + ")"); }
+    int SaveBoardChanges(int a, int, int) override
+    {
+        Rec("SaveBoardChanges(" + std::to_string(a) + ")");
+        return 0;
+    }
+    void StartMeeting(int a, int b) override
+    {
+        m_meetingId = GetMainDlg()->GetScreenMeetingId();
+        Rec("StartMeeting(" + std::to_string(a) + "," + std::to_string(b) + ")");
+    }
+    void RequestPresenceAndSync(int keep) override { Rec("RequestPresenceAndSync(" + std::to_string(keep) + ")"); }
+    void RequestPresence() override { Rec("RequestPresence()"); }
+    void RequestDocumentList(const CString& t) override { Rec("RequestDocumentList(" + Utf8(t) + ")"); }
+    void SetFollowPresenter(const CString& m, const CString& d, int o, int on) override
+    {
+        Rec("SetFollowPresenter(" + Utf8(m) + "," + Utf8(d) + "," + std::to_string(o) + "," + std::to_string(on) + ")");
+    }
+    void SetPendingFollow(const CString&, const CString&, int) override { Rec("SetPendingFollow()"); }
+    void ClearOtherMeetingDocument() override { Rec("ClearOtherMeetingDocument()"); }
+    void OnSyncPagePush(const CString& m, const CString& d, int page, int show) override
+    {
+        Rec("OnSyncPagePush(" + Utf8(m) + "," + Utf8(d) + "," + std::to_string(page) + "," + std::to_string(show) + ")");
+    }
+    void ApplyPageCommand(const CString& d, int c, int page, int t, int r) override
+    {
+        Rec("ApplyPageCommand(" + Utf8(d) + "," + std::to_string(c) + "," + std::to_string(page) + "," +
+            std::to_string(t) + "," + std::to_string(r) + ")");
+    }
+    void OpenBuiltInWhiteboard(BOOL) override { Rec("OpenBuiltInWhiteboard()"); }
+    void CloseMinutesViewer() override { Rec("CloseMinutesViewer()"); }
+    void EnableChat(BOOL on) override { Rec("EnableChat(" + std::to_string(on) + ")"); }
+    void OnChatPush(const CString&, const CString&, const CString&, const CString& m) override
+    {
+        Rec("OnChatPush(" + Utf8(m) + ")");
+    }
+    // IBoardLayer: the meeting screen's board.
+    void OnOptShare(int on, int) override { Rec("OnOptShare(" + std::to_string(on) + ")"); }
+    int GetCurrentPage() override { return 1; }
+    void AddRemoteLine(int page, const Json::Value& line) override
+    {
+        if (::GetCurrentThreadId() != m_uiThread) Rec("OffTheUserInterfaceThread");
+        Rec("AddRemoteLine(" + std::to_string(page) + "," + line.get("lineId", "").asString() + ")");
+    }
+    void RemoveLine(int page, const CString& id) override { Rec("RemoveLine(" + std::to_string(page) + "," + Utf8(id) + ")"); }
+    void ClearAllOverlays() override { Rec("ClearAllOverlays()"); }
+    void QueueRemoteZoom(float, int, int) override { Rec("QueueRemoteZoom()"); }
+    void ShowRemotePointer(const CString&, int, const CString&, int, const CString&, const CString&, const CString&,
+                           const CString&, const CString&) override
+    {
+        Rec("ShowRemotePointer()");
+    }
+
+    BOOL m_bPageSync = FALSE;
+    const DWORD m_uiThread = ::GetCurrentThreadId();
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_ERASEBKGND) return TRUE;
+        if (message == WM_MAIN_TO_MEETING_BACK) {
+            Rec("Back()");
+            GetMainDlg()->SetScreenMode(ZEL_MODE_DETAIL, m_meetingId);
+            return 0;
+        }
+        if (message == WM_PAINT) {
+            PAINTSTRUCT ps;
+            HDC hdc = ::BeginPaint(m_hWnd, &ps);
+            RECT rc;
+            ::GetClientRect(m_hWnd, &rc);
+            HBRUSH hBrush = ::CreateSolidBrush(m_clr);
+            ::FillRect(hdc, &rc, hBrush);
+            ::DeleteObject(hBrush);
+            ::SetBkMode(hdc, TRANSPARENT);
+            ::SetTextColor(hdc, RGB(255, 255, 255));
+            const std::wstring text = L"stand-in: " + zeltest::Widen(m_name);
+            ::DrawTextW(hdc, text.c_str(), -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            ::EndPaint(m_hWnd, &ps);
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+
+private:
+    std::string m_name;
+    COLORREF m_clr;
+    CString m_meetingId;
+};
+
+CStandIn* g_pMeeting = nullptr;
+
+SScreenMakers StandInMakers(bool bWithDetail = true)
+{
+    SScreenMakers makers;
+    makers.makeTitleBar = [](CWnd* p, ITitleBar** pp) -> CWnd* {
+        CStandIn* s = new CStandIn("title", RGB(36, 64, 110));
+        *pp = s;
+        return s->Make(p, ZEL_TITLE_LAYER_ID);
+    };
+    makers.makeList = [](CWnd* p, IListScreen** pp) -> CWnd* {
+        CStandIn* s = new CStandIn("list", RGB(90, 140, 200));
+        *pp = s;
+        return s->Make(p, 0);
+    };
+    if (bWithDetail)
+        makers.makeDetail = [](CWnd* p, IDetailScreen** pp) -> CWnd* {
+            CStandIn* s = new CStandIn("detail", RGB(80, 160, 110));
+            *pp = s;
+            return s->Make(p, 0);
+        };
+    makers.makeMeeting = [](CWnd* p, IMeetingScreen** pp) -> CWnd* {
+        CStandIn* s = new CStandIn("meeting", RGB(170, 110, 60));
+        g_pMeeting = s;
+        *pp = s;
+        return s->Make(p, ZEL_MEETING_LAYER_ID);
+    };
+    return makers;
+}
+
+bool QuitPending()
+{
+    MSG msg;
+    return ::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
+}
+
+// Pumps until the session has ended (its quit message is left for the main dialog's loop).
+bool DriveUntilQuit(DWORD ms = 15000)
+{
+    bool bQuit = false;
+    Drive([&] { return bQuit = bQuit || QuitPending(); }, ms);
+    return bQuit || QuitPending();
+}
+
+RECT ChildRect(CWnd* pChild, HWND hParent)
+{
+    RECT rc{};
+    ::GetWindowRect(pChild->GetSafeHwnd(), &rc);
+    ::MapWindowPoints(nullptr, hParent, (POINT*)&rc, 2);
+    return rc;
+}
+
+class UiMainDlgTest : public prototest::EndToEndTest {
+protected:
+    void SetUp() override
+    {
+        EndToEndTest::SetUp();
+        g_bNetworkStop = FALSE;
+        m_pLanguage = new apptest::LanguageLibrary(L"Kor");
+        ASSERT_TRUE(m_pLanguage->IsLoaded());
+        ASSERT_TRUE(skintest::LoadShippedSkin(1.0f));
+        ClearSavedLogin();
+        CSettingManager* s = CSettingManager::GetInstance();
+        s->SetZELAddress(L"127.0.0.1");
+        s->SetZELPort(ServerPort(PORT_TAS));
+        s->SetTMSAddress(L"127.0.0.1");
+        s->SetTMSPort(ServerPort(PORT_HTTP));
+        s->SetTPCAddress(L"127.0.0.1");
+        s->SetTPCPort(ServerPort(PORT_PUSH));
+        s->SetUseHttps(0);
+        ASSERT_TRUE(CTasClientManager::GetInstance()->Init(zeltest::SourcePath(L"protocols/protocol.xml").c_str()));
+        ASSERT_TRUE(CTPCClientManager::GetInstance()->Init(zeltest::SourcePath(L"protocols/pps_protocol.xml").c_str()));
+        ASSERT_TRUE(CTDSClientManager::GetInstance()->Init(zeltest::SourcePath(L"protocols/tds_protocol.xml").c_str()));
+        // The placement file lies in the application-data folder of a test product.
+        g_ApplicationLog.InitAppData(L"TALVORA", L"ZELMainDialogTest");
+        m_strPlacementFile = (g_ApplicationLog.GetAppDataFolder() + L"MainRect.ini").GetString();
+        ::DeleteFileW(m_strPlacementFile.c_str());
+        SetPlacementPath(g_ApplicationLog.GetAppDataFolder());
+        SetScreenMakers(StandInMakers());
+        g_calls.clear();
+        SetPopupAnswerHook([this](const POPUP_QUESTION& q) {
+            m_popups.push_back(q);
+            if (q.kind == POPUP_TOAST || q.kind == POPUP_TRAY_NOTICE) return 0;
+            return m_popupAnswer ? m_popupAnswer(q) : 1;
+        });
+    }
+    void TearDown() override
+    {
+        SetPopupAnswerHook(nullptr);
+        CWnd::SetModalLoopHook(nullptr);
+        CZELDlg::SetReloginRunnerForTest(nullptr);
+        SetScreenMakers(SScreenMakers());
+        CTDSClientManager::DestroyInstance();
+        CTPCClientManager::DestroyInstance();
+        CTasClientManager::DestroyInstance();
+        CLoginManager::DestroyInstance();
+        CMeetingManager::DestroyInstance();
+        CSettingManager::DestroyInstance();
+        g_bNetworkStop = FALSE;
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        delete m_pLanguage;
+        EndToEndTest::TearDown();
+    }
+
+    // Logs in as the user through the real login window, then runs the main dialog with the
+    // script inside its loop; the script ends the session. The main dialog's result.
+    INT_PTR Run(const std::function<void(CZELDlg&)>& script)
+    {
+        uitest::Watchdog watchdog(90000);
+        bool bRan = false;
+        CWnd::SetModalLoopHook([&](CWnd* pWnd) {
+            if (CLoginDlgLayer* pLogin = dynamic_cast<CLoginDlgLayer*>(pWnd)) {
+                LogIn(*pLogin);
+                return;
+            }
+            CZELDlg* pDlg = dynamic_cast<CZELDlg*>(pWnd);
+            if (!pDlg || bRan) return;
+            bRan = true;
+            script(*pDlg);
+        });
+        const SLoginRunResult login = RunLoginWindow(nullptr);
+        EXPECT_EQ(login.result, ELoginResult::Success);
+        INT_PTR nResult = -2;
+        if (login.result == ELoginResult::Success) {
+            CZELDlg dlg(nullptr);
+            nResult = dlg.DoModal();
+            EXPECT_TRUE(bRan);
+            EXPECT_EQ(GetMainDlg(), nullptr) << "the main dialog is forgotten when it closes";
+        }
+        CWnd::SetModalLoopHook(nullptr);
+        EXPECT_FALSE(watchdog.Fired()) << "the session hung";
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        return nResult;
+    }
+    void LogIn(CLoginDlgLayer& dlg)
+    {
+        ++m_nLogins;
+        Type(::GetDlgItem(dlg.GetSafeHwnd(), IDC_LOGIN_ID), m_strUser.c_str());
+        Type(::GetDlgItem(dlg.GetSafeHwnd(), IDC_LOGIN_PASSWORD), L"1234");
+        Click(::GetDlgItem(dlg.GetSafeHwnd(), IDC_LOGIN_BUTTON));
+        Drive([&] { return !dlg.ContinueModal(); }, 15000);
+    }
+    static bool WaitFrames(const char* server, const char* app, const char* msg, size_t count)
+    {
+        bool bDone = false;
+        Drive([&] { return bDone = Frames(server, app, msg).size() >= count; }, 15000);
+        return bDone;
+    }
+    std::vector<std::wstring> PopupTexts(POPUP_KIND kind) const
+    {
+        std::vector<std::wstring> out;
+        for (const POPUP_QUESTION& q : m_popups)
+            if (q.kind == kind) out.push_back(q.strText.GetString());
+        return out;
+    }
+
+    std::wstring m_strPlacementFile;
+    apptest::LanguageLibrary* m_pLanguage = nullptr;
+    std::wstring m_strUser = L"kim";
+    int m_nLogins = 0;
+    std::vector<POPUP_QUESTION> m_popups;
+    std::function<int(const POPUP_QUESTION&)> m_popupAnswer;
+};
+
+TEST_F(UiMainDlgTest, AfterTheLoginTheMainDialogShowsTheListConnectsAndEndsInOrder)
+{
+    bool bShot = false;
+    Run([&](CZELDlg& dlg) {
+        const HWND hDlg = dlg.GetSafeHwnd();
+        EXPECT_EQ(GetMainDlg(), &dlg);
+        EXPECT_TRUE(::IsWindowVisible(hDlg));
+        wchar_t title[64] = {};
+        ::GetWindowTextW(hDlg, title, 64);
+        EXPECT_STREQ(title, L"Brindlecast");
+        // No saved placement: the top-left corner at the minimum size.
+        RECT rcWindow;
+        ::GetWindowRect(hDlg, &rcWindow);
+        EXPECT_EQ(rcWindow.left, 0);
+        EXPECT_EQ(rcWindow.top, 0);
+        EXPECT_EQ(rcWindow.right - rcWindow.left, ZEL_MIN_WIDTH);
+        EXPECT_EQ(rcWindow.bottom - rcWindow.top, ZEL_MIN_HEIGHT);
+        // The title bar over the top 80 pixels, the list screen under it, the others hidden.
+        RECT rcClient;
+        ::GetClientRect(hDlg, &rcClient);
+        const RECT rcTitle = ChildRect(dlg.GetTitleWnd(), hDlg);
+        EXPECT_EQ(rcTitle.top, 0);
+        EXPECT_EQ(rcTitle.bottom, ZEL_TITLE_HEIGHT);
+        EXPECT_EQ(rcTitle.right, rcClient.right);
+        const RECT rcList = ChildRect(dlg.GetListWnd(), hDlg);
+        EXPECT_EQ(rcList.top, ZEL_TITLE_HEIGHT);
+        EXPECT_EQ(rcList.bottom, rcClient.bottom);
+        EXPECT_TRUE(::IsWindowVisible(dlg.GetListWnd()->GetSafeHwnd()));
+        EXPECT_FALSE(::IsWindowVisible(dlg.GetDetailWnd()->GetSafeHwnd()));
+        EXPECT_FALSE(::IsWindowVisible(dlg.GetMeetingWnd()->GetSafeHwnd()));
+        EXPECT_EQ(g_calls, std::vector<std::string>{"list.RefreshList()"});
+        // The push key goes to the application server and opens the push session; the
+        // synchronisation server named by the login reply is connected.
+        EXPECT_TRUE(WaitFrames("push", "PPSE", "M00000001", 1)) << "no push session";
+        EXPECT_TRUE(WaitFrames("tas", nullptr, "M00000034", 2)) << "the push key was not registered";
+        EXPECT_TRUE(WaitFrames("tds", nullptr, "M00000001", 1)) << "no synchronisation session";
+        // Enter and Esc never end the session.
+        logintest::PressKey(hDlg, VK_RETURN);
+        logintest::PressKey(hDlg, VK_ESCAPE);
+        EXPECT_TRUE(dlg.ContinueModal());
+        DriveFor(300);
+        bShot = apptest::SaveScreenshot(hDlg, L"main_dialog");
+        // The close box asks, then logs out and quits on the server's answer.
+        dlg.PostMessage(WM_CLOSE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+    EXPECT_TRUE(bShot);
+    ASSERT_EQ(PopupTexts(POPUP_OK_CANCEL).size(), 1u);
+    EXPECT_EQ(PopupTexts(POPUP_OK_CANCEL)[0], LoadResourceText(IDS_EXIT_QUESTION).GetString());
+    EXPECT_EQ(Frames("tas", nullptr, "M00000023").size(), 1u);
+    EXPECT_GE(Frames("tds", nullptr, "M00000002").size(), 1u);
+    RECT rcSaved{};
+    EXPECT_GT(ReadWindowRectEntry(L"Rect", L"CZELDlg", &rcSaved, m_strPlacementFile.c_str()), 0)
+        << "the placement is saved for the next start";
+    EXPECT_EQ(rcSaved.right - rcSaved.left, ZEL_MIN_WIDTH);
+}
+
+TEST_F(UiMainDlgTest, ScreensSwitchByModeAndFullViewGivesTheMeetingTheWholeWindow)
+{
+    Run([&](CZELDlg& dlg) {
+        const HWND hDlg = dlg.GetSafeHwnd();
+        auto shown = [&](CWnd* p) { return ::IsWindowVisible(p->GetSafeHwnd()) != FALSE; };
+        g_calls.clear();
+        g_titleModes.clear();
+        dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
+        EXPECT_EQ(dlg.GetScreenMode(), ZEL_MODE_DETAIL);
+        EXPECT_TRUE(shown(dlg.GetDetailWnd()));
+        EXPECT_FALSE(shown(dlg.GetListWnd()));
+        EXPECT_FALSE(shown(dlg.GetMeetingWnd()));
+        EXPECT_EQ(g_calls, std::vector<std::string>{"detail.RefreshDetail(101)"});
+
+        g_calls.clear();
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        EXPECT_TRUE(shown(dlg.GetMeetingWnd()));
+        EXPECT_FALSE(shown(dlg.GetDetailWnd()));
+        EXPECT_EQ(g_calls, std::vector<std::string>{"meeting.StartMeeting(0,1)"});
+        EXPECT_EQ(dlg.GetMeetingLayer()->GetMeetingId(), CString(L"101"));
+        EXPECT_EQ(g_titleModes, (std::vector<int>{ZEL_MODE_DETAIL, ZEL_MODE_MEETING}));
+        apptest::SaveScreenshot(hDlg, L"main_dialog_meeting");
+
+        // Full view: the meeting screen takes the whole client area without the title bar;
+        // toggled again, the window gets its rectangle back.
+        RECT rcBefore;
+        ::GetWindowRect(hDlg, &rcBefore);
+        dlg.OnTitleFullScreen();
+        EXPECT_TRUE(dlg.IsKeyNavigationMode());
+        EXPECT_FALSE(shown(dlg.GetTitleWnd()));
+        RECT rcClient;
+        ::GetClientRect(hDlg, &rcClient);
+        RECT rcMeeting = ChildRect(dlg.GetMeetingWnd(), hDlg);
+        EXPECT_EQ(rcMeeting.top, 0);
+        EXPECT_EQ(rcMeeting.bottom, rcClient.bottom);
+        // Esc's hide command only leaves full view.
+        dlg.SendMessage(WM_COMMAND, ID_CMD_HIDE_WINDOW);
+        EXPECT_FALSE(dlg.IsKeyNavigationMode());
+        EXPECT_TRUE(::IsWindowVisible(hDlg));
+        RECT rcAfter;
+        ::GetWindowRect(hDlg, &rcAfter);
+        EXPECT_TRUE(::EqualRect(&rcBefore, &rcAfter));
+        rcMeeting = ChildRect(dlg.GetMeetingWnd(), hDlg);
+        EXPECT_EQ(rcMeeting.top, ZEL_TITLE_HEIGHT);
+        EXPECT_TRUE(shown(dlg.GetTitleWnd()));
+
+        // The window is never tracked smaller than its minimum.
+        MINMAXINFO mmi{};
+        dlg.SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&mmi);
+        EXPECT_EQ(mmi.ptMinTrackSize.x, ZEL_MIN_WIDTH);
+        EXPECT_EQ(mmi.ptMinTrackSize.y, ZEL_MIN_HEIGHT);
+
+        // Back from the meeting screen to the detail, from the detail to the list.
+        g_calls.clear();
+        dlg.OnTitleBack();
+        EXPECT_EQ(dlg.GetScreenMode(), ZEL_MODE_DETAIL);
+        dlg.OnTitleBack();
+        EXPECT_EQ(dlg.GetScreenMode(), ZEL_MODE_LIST);
+        EXPECT_TRUE(shown(dlg.GetListWnd()));
+        EXPECT_EQ(g_calls, (std::vector<std::string>{"meeting.Back()", "detail.RefreshDetail(101)",
+                                                      "meeting.MarkMeetingEntered()", "list.RefreshList()"}));
+        // A second refresh within half a second is ignored.
+        g_calls.clear();
+        dlg.OnTitleRefresh();
+        dlg.OnTitleRefresh();
+        EXPECT_EQ(g_calls, std::vector<std::string>{"list.RefreshList()"});
+
+        // The wait cursor follows the screens' messages.
+        dlg.SendMessage(WM_MAIN_WAIT_CURSOR_ON);
+        EXPECT_EQ(dlg.GetWaitCursorCount(), 1);
+        dlg.SendMessage(UWM_END_WAIT_CURSOR, 0, 0);
+        EXPECT_EQ(dlg.GetWaitCursorCount(), 0);
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+}
+
+TEST_F(UiMainDlgTest, AScreenWithoutAMakerIsAnEmptyArea)
+{
+    SetScreenMakers(StandInMakers(false));
+    Run([&](CZELDlg& dlg) {
+        EXPECT_EQ(dlg.GetDetailLayer(), nullptr);
+        dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
+        EXPECT_EQ(dlg.GetScreenMode(), ZEL_MODE_DETAIL);
+        EXPECT_FALSE(::IsWindowVisible(dlg.GetListWnd()->GetSafeHwnd()));
+        EXPECT_FALSE(::IsWindowVisible(dlg.GetMeetingWnd()->GetSafeHwnd()));
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+}
+
+// Every push of the push table sent by the push server reaches the meeting screen shown, and
+// the presenter's strokes from the synchronisation server reach its board.
+TEST_F(UiMainDlgTest, PushesOfTheTableAndPresenterStrokesReachTheShownScreen)
+{
+    Run([&](CZELDlg& dlg) {
+        ASSERT_TRUE(WaitFrames("push", "PPSE", "M00000001", 1)) << "no push session";
+        ASSERT_TRUE(WaitFrames("tds", nullptr, "M00000001", 1)) << "no synchronisation session";
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        g_calls.clear();
+        Json::Value command;
+        command["cmd"] = "push_sample";
+        command["ids"].append("all");
+        command["mtngId"] = "101";
+        command["ids"] = Json::Value(Json::arrayValue);
+        const char* ids[] = {"broadcasting:01", "broadcasting:02", "broadcasting:05", "broadcasting:06",
+                             "broadcasting:18", "broadcasting:29", "synchronization:01", "synchronization:03",
+                             "broadcasting:26"};
+        for (const char* id : ids) command["ids"].append(id);
+        Control(command);
+        EXPECT_TRUE(Drive([&] { return dlg.GetScreenMode() == ZEL_MODE_LIST; }, 15000)) << "the last push leaves";
+        EXPECT_TRUE(Called("meeting.OnMeetingStatusChanged(2)"));
+        EXPECT_TRUE(Called("meeting.OnMeetingStatusChanged(4)"));
+        EXPECT_TRUE(Called("meeting.OnSyncPagePush(101,D1011,3,1)"));
+        EXPECT_TRUE(Called("meeting.ApplyPageCommand(D1011,1,2,3,2)"));
+        EXPECT_TRUE(Called("meeting.EnableChat(0)"));
+        EXPECT_TRUE(Called("meeting.OnChatPush(안녕하세요)"));
+        EXPECT_TRUE(Called("title.SetChatBlink(1)"));
+        // The forced share's question was answered: the screen follows the presenter.
+        EXPECT_EQ(std::count_if(g_calls.begin(), g_calls.end(),
+                                [](const std::string& c) { return c.rfind("meeting.SetFollowPresenter(101,", 0) == 0; }),
+                  1);
+        EXPECT_FALSE(PopupTexts(POPUP_TOAST).empty());
+        EXPECT_FALSE(PopupTexts(POPUP_TRAY_NOTICE).empty());
+
+        // Strokes: the shown meeting's page only, while the attendee follows the presenter.
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        g_pMeeting->m_bPageSync = TRUE;
+        g_calls.clear();
+        const char* lines[] = {
+            R"({"mtngId":"8","attachId":"D1011","page":"1","metaType":"1","content":"{\"line\":{\"lineId\":\"OTHER\"}}"})",
+            R"({"mtngId":"101","attachId":"D1011","page":"1","metaType":"1","content":"{\"line\":{\"lineId\":\"L1\"}}"})",
+            R"({"mtngId":"101","attachId":"D1011","page":"1","metaType":"1","content":"{\"line\":{\"lineId\":\"L1\",\"mode\":\"delete\"}}"})",
+        };
+        for (const char* data : lines) {
+            Json::Value tds;
+            tds["cmd"] = "tds";
+            tds["action"] = "lines";
+            tds["data"] = data;
+            Control(tds);
+        }
+        Drive([&] { return g_calls.size() >= 2; }, 10000);
+        DriveFor(300);
+        EXPECT_EQ(g_calls, (std::vector<std::string>{"meeting.AddRemoteLine(1,L1)", "meeting.RemoveLine(1,L1)"}));
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+}
+
+TEST_F(UiMainDlgTest, DuplicateLoginTellsTheUserLogsOutAndEnds)
+{
+    Run([&](CZELDlg& dlg) {
+        ASSERT_TRUE(WaitFrames("push", "PPSE", "M00000001", 1)) << "no push session";
+        g_calls.clear();
+        Json::Value command;
+        command["cmd"] = "push_sample";
+        command["ids"].append("broadcasting:16");
+        Control(command);
+        EXPECT_TRUE(DriveUntilQuit());
+        EXPECT_FALSE(dlg.IsPushBlocked()) << "the log-out reply lets pushes through again";
+    });
+    ASSERT_EQ(PopupTexts(POPUP_CONFIRM).size(), 1u);
+    EXPECT_EQ(PopupTexts(POPUP_CONFIRM)[0], LoadResourceText(IDS_DUPLICATE_LOGIN).GetString());
+    EXPECT_EQ(Frames("tas", nullptr, "M00000023").size(), 1u);
+}
+
+// J5: the lost connection's question (asked again while open), the reconnect, and the log-out
+// that shows the login window again inside the running main dialog.
+TEST_F(UiMainDlgTest, ReconnectQuestionThenLogOutAndLogInAgainInTheSameWindow)
+{
+    Run([&](CZELDlg& dlg) {
+        const HWND hDlg = dlg.GetSafeHwnd();
+        ASSERT_TRUE(WaitFrames("push", "PPSE", "M00000001", 1)) << "no push session";
+        auto tasConnects = [] {
+            Json::Value command;
+            command["cmd"] = "log";
+            command["server"] = "tas";
+            command["kind"] = "connect";
+            return Control(command)["records"].size();
+        };
+        const size_t nTasConnects = tasConnects();
+        // The first question stays open until the same question comes again; the second is
+        // answered "reconnect", and the replaced first one must not end the program.
+        int nAsked = 0;
+        m_popupAnswer = [&](const POPUP_QUESTION& q) {
+            if (q.strText != LoadResourceText(IDS_RECONNECT_QUESTION)) return 1;
+            if (++nAsked == 1) {
+                ::PostMessageW(hDlg, WM_TAS_CONNECTION_LOST, 0, 0);
+                return 0;
+            }
+            return 1;
+        };
+        dlg.SendMessage(WM_TAS_CONNECTION_LOST);
+        EXPECT_EQ(nAsked, 2);
+        DriveFor(500);
+        EXPECT_FALSE(QuitPending()) << "the replaced question ended the program";
+        EXPECT_EQ(dlg.GetCurrentPopup(), nullptr);
+        EXPECT_TRUE(Drive([&] { return tasConnects() > nTasConnects; }, 10000)) << "no new connection";
+
+        // Log-out by the menu: the login window comes back, another user logs in, and the same
+        // main dialog shows the list with fresh connections.
+        m_popupAnswer = nullptr;
+        m_strUser = L"lee";
+        g_calls.clear();
+        dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
+        dlg.SendMessage(WM_COMMAND, ID_CMD_LOGOUT);
+        EXPECT_TRUE(Drive([&] { return m_nLogins == 2 && !dlg.IsLoggingOut() && ::IsWindowVisible(hDlg); }, 30000));
+        EXPECT_EQ(dlg.GetScreenMode(), ZEL_MODE_LIST);
+        EXPECT_TRUE(::IsWindowVisible(dlg.GetListWnd()->GetSafeHwnd()));
+        EXPECT_EQ(dlg.GetUserId(), CString(L"1002"));
+        EXPECT_TRUE(Called("list.RefreshList()"));
+        EXPECT_TRUE(WaitFrames("push", "PPSE", "M00000001", 2)) << "no new push session";
+        EXPECT_EQ(Frames("tas", nullptr, "M00000023").size(), 1u);
+        EXPECT_FALSE(QuitPending());
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+    EXPECT_EQ(m_nLogins, 2);
+    EXPECT_EQ(Frames("tas", nullptr, "M00000023").size(), 2u);
+}
+
+// The fatal notices: a socket error of code 0 is no error, the first real one is told once with
+// a clear text and ends the session; the lost connection declined ends it too.
+TEST_F(UiMainDlgTest, SocketErrorIsToldOnceAndEndsTheSession)
+{
+    apptest::BoxRecorder boxes;
+    Run([&](CZELDlg& dlg) {
+        dlg.SendMessage(WM_TAS_SOCKET_ERROR, 0, 0);
+        EXPECT_FALSE(dlg.HadSocketError());
+        EXPECT_TRUE(boxes.boxes.empty());
+        dlg.PostMessage(WM_TAS_SOCKET_ERROR, 0, WSAECONNREFUSED);
+        dlg.PostMessage(WM_TAS_SOCKET_ERROR, 0, WSAECONNRESET);
+        EXPECT_TRUE(DriveUntilQuit());
+        EXPECT_TRUE(dlg.HadSocketError());
+        // After the error the close box ends the window without asking.
+        dlg.SendMessage(WM_CLOSE);
+    });
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, LoadResourceText(IDS_SOCKET_TIMEOUT).GetString());
+    EXPECT_TRUE(PopupTexts(POPUP_OK_CANCEL).empty());
+}
+
+TEST_F(UiMainDlgTest, DecliningToReconnectEndsTheSession)
+{
+    m_popupAnswer = [](const POPUP_QUESTION&) { return 2; };
+    Run([&](CZELDlg& dlg) {
+        dlg.PostMessage(WM_TAS_CONNECTION_LOST);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+    ASSERT_EQ(PopupTexts(POPUP_YES_NO).size(), 1u);
+    EXPECT_EQ(PopupTexts(POPUP_YES_NO)[0], LoadResourceText(IDS_RECONNECT_QUESTION).GetString());
+}
+
+// The requests that end the session from outside: the close program's quit and the machine's
+// suspend log out and end the program when the server has answered; the suspend is denied.
+TEST_F(UiMainDlgTest, QuitRequestAndSuspendLogOutAndEnd)
+{
+    struct Row {
+        UINT message;
+        WPARAM wParam;
+        LRESULT answer;
+    };
+    const Row rows[] = {{UWM_APP_CONTROL, APP_CONTROL_QUIT, 0}, {WM_POWERBROADCAST, PBT_APMSUSPEND, BROADCAST_QUERY_DENY}};
+    size_t nLogouts = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.message);
+        Run([&](CZELDlg& dlg) {
+            // What does not end the session.
+            EXPECT_EQ(dlg.SendMessage(UWM_APP_CONTROL, 0x605, 0), 0);
+            EXPECT_EQ(dlg.SendMessage(WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, 0), BROADCAST_QUERY_DENY);
+            EXPECT_EQ(dlg.SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0), TRUE);
+            DriveFor(300);
+            EXPECT_FALSE(QuitPending());
+            EXPECT_EQ(dlg.SendMessage(row.message, row.wParam, 0), row.answer);
+            EXPECT_TRUE(DriveUntilQuit());
+        });
+        EXPECT_EQ(Frames("tas", nullptr, "M00000023").size(), ++nLogouts);
+    }
+}
+
+// Hiding keeps the program in the tray and closes what is open; the restore command brings it
+// back. The upgrade offer declined ends the program: the upgrade is not optional.
+TEST_F(UiMainDlgTest, HideRestoreAndTheDeclinedUpgrade)
+{
+    m_popupAnswer = [](const POPUP_QUESTION& q) {
+        return q.strText == LoadResourceText(IDS_UPGRADE_TEXT) ? 2 : 0;
+    };
+    Run([&](CZELDlg& dlg) {
+        const HWND hDlg = dlg.GetSafeHwnd();
+        dlg.SendMessage(WM_COMMAND, ID_CMD_HIDE_WINDOW);
+        EXPECT_FALSE(::IsWindowVisible(hDlg));
+        EXPECT_TRUE(dlg.IsHiddenOrMinimized());
+        // A notice while hidden goes to the tray only.
+        m_popups.clear();
+        dlg.ShowAlert(L"숨긴 창의 알림");
+        EXPECT_TRUE(PopupTexts(POPUP_TOAST).empty());
+        ASSERT_EQ(PopupTexts(POPUP_TRAY_NOTICE).size(), 1u);
+        dlg.SendMessage(WM_COMMAND, ID_CMD_RESTORE_WINDOW);
+        EXPECT_TRUE(::IsWindowVisible(hDlg));
+        m_popups.clear();
+        dlg.ShowAlert(L"보이는 창의 알림");
+        EXPECT_EQ(PopupTexts(POPUP_TOAST), std::vector<std::wstring>{L"보이는 창의 알림"});
+        // The toast stands in the middle of the client area, wherever the window is.
+        ::SetWindowPos(hDlg, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        dlg.ShowAlert(L"옮긴 창의 알림");
+        DriveFor(1700);
+        RECT rcToast, rcClient;
+        ::GetWindowRect(dlg.GetToast()->GetSafeHwnd(), &rcToast);
+        ::GetClientRect(hDlg, &rcClient);
+        ::MapWindowPoints(hDlg, nullptr, (POINT*)&rcClient, 2);
+        EXPECT_NEAR((rcToast.left + rcToast.right) / 2, (rcClient.left + rcClient.right) / 2, 2);
+        EXPECT_NEAR((rcToast.top + rcToast.bottom) / 2, (rcClient.top + rcClient.bottom) / 2, 30);
+
+        // While the meeting screen follows the presenter, what would leave the page is refused.
+        EXPECT_FALSE(dlg.CheckPageSyncBlocked());
+        g_pMeeting->m_bPageSync = TRUE;
+        m_popups.clear();
+        EXPECT_TRUE(dlg.CheckPageSyncBlocked());
+        EXPECT_EQ(PopupTexts(POPUP_TOAST), std::vector<std::wstring>{LoadResourceText(IDS_SYNC_BLOCKED).GetString()});
+        g_pMeeting->m_bPageSync = FALSE;
+
+        // The forced share's question shows the time without its date; a short time shows none.
+        std::vector<std::wstring> contexts;
+        m_popupAnswer = [&](const POPUP_QUESTION& q) {
+            if (CYesNoPopup* p = dynamic_cast<CYesNoPopup*>(q.pPopup)) contexts.push_back(p->GetContext().GetString());
+            return 1;
+        };
+        dlg.ShowForcedSharePopup(CString(), L"진행자 화면을 공유합니다.", L"202612101400", 0);
+        dlg.ShowForcedSharePopup(CString(), L"진행자 화면을 공유합니다.", L"20261210", 0);
+        EXPECT_EQ(contexts, (std::vector<std::wstring>{L"1400", L""}));
+        m_popupAnswer = [](const POPUP_QUESTION& q) {
+            return q.strText == LoadResourceText(IDS_UPGRADE_TEXT) ? 2 : 0;
+        };
+
+        CString strUrl = L"http://127.0.0.1:1/zel_upgrade.exe";
+        dlg.SendMessage(WM_TAS_UPGRADE, 0, (LPARAM)&strUrl);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+    ASSERT_FALSE(PopupTexts(POPUP_YES_NO).empty());
+    EXPECT_EQ(PopupTexts(POPUP_YES_NO).back(), LoadResourceText(IDS_UPGRADE_TEXT).GetString());
+}
+
+}  // namespace
