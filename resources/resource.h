@@ -330,3 +330,83 @@
 #define IDS_EMBEDDED_PAGE_UNAVAILABLE 22600   // an embedded web page cannot be shown on this machine
 #define IDD_DATA_BOX 885                      // the data box: a plain frame around its web page
 #define IDD_ATTENDEE_ADD 107                  // the organisation page for adding attendees
+// ---- Meeting list screen, its list rows and month calendar ----
+#define IDD_MAIN_LAYER 137
+#define IDC_LIST_BUSY_ICON 1003          // hidden decorations of the screen
+#define IDC_LIST_DECOR_1004 1004
+#define IDC_LIST_DECOR_1005 1005
+#define IDC_LIST_DECOR_1007 1007
+#define IDC_LIST_DECOR_1009 1009
+#define IDC_LIST_USER_LABEL 1028
+#define IDC_LIST_USER_LABEL2 1029
+#define IDC_LIST_DECOR_BITMAP 1030
+#define IDC_LIST_DATE_BITMAP 1035
+#define IDC_LIST_DATE_LABEL 1036
+#define IDC_LIST_PREV_DAY 1037
+#define IDC_LIST_NEXT_DAY 1038
+#define IDC_LIST_TAB_ALL 1039
+#define IDC_LIST_TAB_MIDDLE 1040
+#define IDC_LIST_TAB_RIGHT 1041
+#define IDC_LIST_CALENDAR 1042
+#define IDC_LIST_STATUS_FILTER 1043
+#define IDC_LIST_TAB_REPORTS 1092
+#define IDC_LIST_TAB_MEETINGS 1093
+#define IDC_LIST_TAB_FOURTH 1094
+#define IDC_LIST_LIST 11000
+#define IDS_LIST_NOT_ATTENDEE 323        // not in the attendee list: open anyway?
+#define IDS_LIST_REPORT_11 387           // report status labels drawn in report rows
+#define IDS_LIST_REPORT_12 388
+#define IDS_LIST_REPORT_13 389
+#define IDS_LIST_REPORT_14 390
+#define IDS_LIST_CAPTION_MEETINGS 1128
+#define IDS_LIST_CAPTION_REPORTS 1129
+#define IDB_LIST_TODAY 155
+#define IDB_LIST_TODAY_HOVER 675
+#define IDB_LIST_TODAY_DOWN 676
+#define IDB_LIST_KIND_MEETINGS_HOVER 1176
+#define IDB_LIST_KIND_MEETINGS 1177
+#define IDB_LIST_KIND_MEETINGS_SEL 1178
+#define IDB_LIST_KIND_REPORTS_HOVER 1179
+#define IDB_LIST_KIND_REPORTS 1180
+#define IDB_LIST_KIND_REPORTS_SEL 1181
+#define IDB_LIST_TAB_ALL_HOVER 403
+#define IDB_LIST_TAB_ALL 404
+#define IDB_LIST_TAB_ALL_SEL 405
+#define IDB_LIST_TAB_M2_HOVER 407       // meetings, value 2
+#define IDB_LIST_TAB_M2 408
+#define IDB_LIST_TAB_M2_SEL 409
+#define IDB_LIST_TAB_M1_HOVER 411       // meetings, value 1
+#define IDB_LIST_TAB_M1 412
+#define IDB_LIST_TAB_M1_SEL 413
+#define IDB_LIST_TAB_R2_SEL 1250        // reports, value 2
+#define IDB_LIST_TAB_R2_HOVER 1251
+#define IDB_LIST_TAB_R2 1252
+#define IDB_LIST_TAB_R1_SEL 1253        // reports, value 1
+#define IDB_LIST_TAB_R1_HOVER 1254
+#define IDB_LIST_TAB_R1 1255
+#define IDB_LIST_TAB_FOURTH_HOVER 1208
+#define IDB_LIST_TAB_FOURTH 1209
+#define IDB_LIST_TAB_FOURTH_SEL 1210
+#define IDB_CAL_NEXT 177
+#define IDB_CAL_NEXT_DISABLED 178
+#define IDB_CAL_NEXT_OVER 179
+#define IDB_CAL_NEXT_DOWN 180
+#define IDB_CAL_PREV 181
+#define IDB_CAL_PREV_DISABLED 182
+#define IDB_CAL_PREV_OVER 183
+#define IDB_CAL_PREV_DOWN 184
+#define IDB_LIST_STATUS_1 667
+#define IDB_LIST_STATUS_2 163
+#define IDB_LIST_STATUS_3 161
+#define IDB_LIST_STATUS_4 162
+#define IDB_LIST_STATUS_11 1184
+#define IDB_LIST_STATUS_12 1185
+#define IDB_LIST_STATUS_13 1186
+#define IDB_LIST_STATUS_14 1216
+#define IDB_LIST_FLAG_FEEDBACK 1256     // 53 x 24
+#define IDB_LIST_FLAG_NOTE 1249
+#define IDB_LIST_FLAG_REPORTER 160
+#define IDB_LIST_FLAG_URGENT 1217
+#define IDB_LIST_FLAG_OPEN 1159
+#define IDB_LIST_FLAG_HIDDEN 1248
+#define IDB_LIST_FLAG_TYPE12 158         // 17 x 21
