@@ -1,5 +1,7 @@
 #include "tests/screens/list/ListScreenTestSupport.h"
 
+#include <clocale>
+
 #include "core/LoginManager.h"
 #include "core/MeetingManager.h"
 #include "core/SettingManager.h"
@@ -22,12 +24,15 @@ void ListScreenTest::SetUpTestSuite()
 {
     EndToEndTest::SetUpTestSuite();
     s_pResources = new logintest::ResourceLibrary(L"Res_Kor.dll");
+    // The program runs in the Korean locale: weekdays in the rows read as a Korean user reads them.
+    _wsetlocale(LC_ALL, L"korean");
 }
 
 void ListScreenTest::TearDownTestSuite()
 {
     delete s_pResources;
     s_pResources = nullptr;
+    _wsetlocale(LC_ALL, L"C");
     EndToEndTest::TearDownTestSuite();
 }
 

@@ -43,6 +43,25 @@ public:
     int popupAnswer = IDCANCEL;
 };
 
+// The plain parent window, noting what the screen sends or posts to the main dialog.
+class CRecordingHost : public CWnd {
+public:
+    std::vector<UINT> seen;
+    size_t Count(UINT nMessage) const
+    {
+        size_t n = 0;
+        for (UINT m : seen) n += m == nMessage ? 1 : 0;
+        return n;
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message >= WM_USER) seen.push_back(message);
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
 class ListScreenTest : public prototest::EndToEndTest {
 protected:
     static void SetUpTestSuite();
@@ -73,7 +92,7 @@ protected:
     static CString Today();
 
     CStandInMain m_main;
-    CWnd m_host;
+    CRecordingHost m_host;
     CMainLayer* m_pScreen = nullptr;
     IListScreen* m_pInterface = nullptr;
     zeltest::MessageBoxRecorder m_boxes;

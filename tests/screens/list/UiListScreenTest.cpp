@@ -4,6 +4,7 @@
 // reply that must not leave the screen locked.
 #include "tests/screens/list/ListScreenTestSupport.h"
 
+#include "core/ClientMessages.h"
 #include "core/LoginManager.h"
 #include "core/MeetingManager.h"
 #include "net/protocol/TasClientManager.h"
@@ -381,6 +382,43 @@ TEST_F(ListScreenTest, LostListReplyDoesNotLockTheScreen)
     CTasClientManager::GetInstance()->SetListener(m_listener.Handle());
     EXPECT_FALSE(m_pScreen->IsBusy());
     Control(release);
+}
+
+TEST_F(ListScreenTest, MissingEmployeeNumberIsAskedAfterTheList)
+{
+    CLoginManager::GetInstance()->SetSawonNo(L"");
+    OpenScreen();
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000006", 1));
+    EXPECT_EQ(Frames("tas", nullptr, "M00000006")[0]["body"]["userIdnfr"].asInt(), 1001);
+    ASSERT_TRUE(PumpUntil([] { return !CLoginManager::GetInstance()->GetSawonNo().IsEmpty(); }));
+    EXPECT_EQ(CLoginManager::GetInstance()->GetSawonNo(), CString(L"kim"));
+}
+
+TEST_F(ListScreenTest, WaitCursorAndEdgeResizingGoToTheMainDialog)
+{
+    OpenScreen();
+    MSG msg;
+    while (::PeekMessageW(&msg, m_host.GetSafeHwnd(), 0, 0, PM_REMOVE)) {
+    }
+    // A list request turns the main dialog's wait cursor on; its reply turns it off.
+    ClickTab(IDC_LIST_TAB_MIDDLE);
+    EXPECT_TRUE(::PeekMessageW(&msg, m_host.GetSafeHwnd(), WM_LIST_WAIT_CURSOR_ON, WM_LIST_WAIT_CURSOR_ON, PM_REMOVE));
+    const size_t nOff = m_host.Count(WM_LIST_WAIT_CURSOR_OFF);
+    ASSERT_TRUE(PumpUntil([&] { return !m_pScreen->GetBusyFlag(); }));
+    EXPECT_TRUE(PumpUntil([&] { return m_host.Count(WM_LIST_WAIT_CURSOR_OFF) == nOff + 1; }));
+
+    // A press on the screen's lower right corner starts the main window's own resize.
+    CRect client;
+    m_pScreen->GetClientRect(&client);
+    ::SendMessageW(m_pScreen->GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON,
+                   MAKELPARAM(client.right - 2, client.bottom - 2));
+    ASSERT_TRUE(::PeekMessageW(&msg, m_host.GetSafeHwnd(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, (WPARAM)HTBOTTOMRIGHT);
+    ::SendMessageW(m_pScreen->GetSafeHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(client.right - 2, client.bottom - 2));
+    // In the middle nothing is posted.
+    ::SendMessageW(m_pScreen->GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 600));
+    EXPECT_FALSE(::PeekMessageW(&msg, m_host.GetSafeHwnd(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
+    ::SendMessageW(m_pScreen->GetSafeHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(150, 600));
 }
 
 TEST_F(ListScreenTest, MainDialogSwitchClearsBusyAndReplyErrorsAreShown)
