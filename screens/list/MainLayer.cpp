@@ -631,6 +631,7 @@ void CMainLayer::OnRowReleased(int nIndex)
     CMeeting* meeting = reinterpret_cast<CMeeting*>(row->dwData);
     if (meeting->IsLimitedView()) {
         m_pList->m_nCheckIndex = nIndex;
+        m_strCheckMeetingId = meeting->GetMeetingId();
         CTasClientManager* tas = CTasClientManager::GetInstance();
         tas->SetListener(this);
         tas->RequestM00000004(meeting->GetMeetingId(), L"");
@@ -710,6 +711,8 @@ LRESULT CMainLayer::OnAttendanceChecked(WPARAM wParam, LPARAM lParam)
     m_pList->m_nCheckIndex = -1;
     if (!row || row->nType != MAINLIST_ROW_MEETING || !row->dwData) return 0;
     const CString strId = reinterpret_cast<CMeeting*>(row->dwData)->GetMeetingId();
+    // The row now shows another meeting than the one the user clicked: open nothing.
+    if (strId != m_strCheckMeetingId) return 0;
     if (!lParam) {
         IZELMainDlg* pMain = GetMainDlg();
         if (!pMain) return 0;

@@ -134,6 +134,9 @@ private:
     int m_bSearchMode = 0;
     // The page request that made the screen busy, to tell a lost reply from a slow one.
     SPageRequestWatch m_watch;
+    // The meeting whose attendees were asked: a list filled anew meanwhile may hold another
+    // meeting at the remembered row.
+    CString m_strCheckMeetingId;
     // The counts asked at a change of day refresh today's count only.
     BOOL m_bCountsOnly = FALSE;
 };

@@ -332,6 +332,27 @@ TEST_F(ListScreenTest, ClickOpensTheDetailOrAsksFirstForAnOpenMeeting)
     EXPECT_EQ(m_main.ids[1], L"106");
 }
 
+TEST_F(ListScreenTest, AttendanceAnswerForARowThatChangedOpensNothing)
+{
+    OpenScreen();
+    Json::Value hold;
+    hold["cmd"] = "hold";
+    hold["server"] = "tas";
+    hold["msg"] = "M00000004";
+    Control(hold);
+    m_main.popupAnswer = IDOK;
+    ClickRow(1);   // the open meeting 106: its attendees are asked
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000004", 1));
+    // Meanwhile the user moves to the crowded day: row 1 is another meeting now.
+    ClickDay(DayFromToday(kCrowdedDay));
+    Json::Value release;
+    release["cmd"] = "release";
+    Control(release);
+    PumpUntil([] { return false; }, 800);
+    EXPECT_TRUE(m_main.popups.empty());
+    EXPECT_TRUE(m_main.modes.empty()) << "the answer was for meeting 106, which the row no longer shows";
+}
+
 TEST_F(ListScreenTest, LostListReplyDoesNotLockTheScreen)
 {
     CTime now = ListNow();
