@@ -97,6 +97,9 @@ BOOL CMainLayer::CreateScreen(CWnd* pParent)
 
 BOOL CMainLayer::OnInitDialog()
 {
+    // The screen is a child of the main dialog and is not made a layered window: a layered child
+    // with a constant alpha would show the whole list half-transparent where the system supports
+    // layered children, and the main dialog's own colour key already covers the window.
     CDialog::OnInitDialog();
     CLoginManager* login = CLoginManager::GetInstance();
     SetUserLabel(login->GetUserName(), login->GetDeptName());

@@ -306,6 +306,12 @@ TEST_F(ListScreenTest, TodayFollowsTheClockAcrossMidnight)
     ASSERT_TRUE(WaitForPages(1));
     EXPECT_EQ(DayText(cal.GetSelectedDate()), CString(L"20260514"));
     EXPECT_EQ(LastPage()["startDate"].asString(), "20260514");
+
+    // After a re-login the main dialog puts the calendar back on today.
+    cal.SetDate(CTime(2026, 4, 2, 0, 0, 0), 1);
+    m_pInterface->ResetCalendarToToday();
+    ASSERT_TRUE(WaitForPages(2));
+    EXPECT_EQ(DayText(cal.GetSelectedDate()), CString(L"20260514"));
 }
 
 TEST_F(ListScreenTest, ClickOpensTheDetailOrAsksFirstForAnOpenMeeting)
@@ -440,6 +446,12 @@ TEST_F(ListScreenTest, WaitCursorAndEdgeResizingGoToTheMainDialog)
     ::SendMessageW(m_pScreen->GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 600));
     EXPECT_FALSE(::PeekMessageW(&msg, m_host.GetSafeHwnd(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
     ::SendMessageW(m_pScreen->GetSafeHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(150, 600));
+
+    // Esc on the list hides the main window; Enter does nothing.
+    m_pScreen->SendMessage(WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(m_host.IsWindowVisible());
+    m_pScreen->SendMessage(WM_COMMAND, IDCANCEL, 0);
+    EXPECT_FALSE(m_host.IsWindowVisible());
 }
 
 TEST_F(ListScreenTest, MainDialogSwitchClearsBusyAndReplyErrorsAreShown)
