@@ -361,6 +361,9 @@ void CMainLayer::SetBusy(int bBusy)
 {
     if (bBusy) {
         m_bBusy = TRUE;
+        m_watch = SPageRequestWatch();
+        m_watch.tSent = ListNow();
+        SetTimer(TIMER_WATCH, kWatchMs);
         return;
     }
     EndBusy();
