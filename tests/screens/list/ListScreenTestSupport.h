@@ -9,14 +9,25 @@
 #include <vector>
 
 #include "app/main/MainDlg.h"
+#include "app/main/TitleBar.h"
 #include "screens/list/MainLayer.h"
 #include "tests/net/protocol/EndToEndSupport.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 namespace listtest {
 
+class CStandInTitle : public ITitleBar {
+public:
+    void SetChatButtonState(int, int) override {}
+    void SetChatBlink(int) override {}
+    void SetTitleText(const CString& strText) override { titles.push_back(strText.GetString()); }
+    std::vector<std::wstring> titles;
+};
+
 class CStandInMain : public IZELMainDlg {
 public:
+    ITitleBar* GetTitleLayer() override { return &title; }
+    CStandInTitle title;
     CWnd* GetWnd() override { return m_pWnd; }
     void SetScreenMode(int nMode, const CString& strMeetingId) override
     {

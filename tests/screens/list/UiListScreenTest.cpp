@@ -128,6 +128,10 @@ TEST_F(ListScreenTest, FilterAndKindTabsAskWithTheirValues)
     EXPECT_EQ(LastPage()["mtngType"].asString(), "30");
     EXPECT_EQ(LastPage()["main"].asInt(), 0) << "the kind starts unfiltered";
     EXPECT_EQ(RowIds(), (std::vector<std::wstring>{L"51000", L"51001", L"51002", L"51003"}));
+    EXPECT_EQ(m_main.title.titles, (std::vector<std::wstring>{L"온라인 보고"}));
+    CMainSearch* search = m_pScreen->GetSearch();
+    EXPECT_EQ(search->m_pSearchBox->m_edit.m_strHint, CString(L"보고 제목을 입력하세요"));
+    EXPECT_EQ(search->GetHintText(0), CString(L"회의 제목을 입력하세요"));
     EXPECT_TRUE(SaveScreenshot(m_pScreen->GetSafeHwnd(), L"meeting_list_reports"));
 
     ClickTab(IDC_LIST_TAB_MIDDLE);
@@ -143,7 +147,8 @@ TEST_F(ListScreenTest, FilterAndKindTabsAskWithTheirValues)
     ASSERT_TRUE(WaitForPages(++pages));
     EXPECT_EQ(m_pScreen->IsReportMode(), 0);
     EXPECT_EQ(LastPage()["main"].asInt(), 0);
-    EXPECT_EQ(m_pScreen->GetSearch()->m_pSearchBox->m_edit.m_strHint, m_pScreen->GetSearch()->GetHintText(0));
+    EXPECT_EQ(search->m_pSearchBox->m_edit.m_strHint, search->GetHintText(0));
+    EXPECT_EQ(m_main.title.titles.back(), L"온라인 회의");
 }
 
 TEST_F(ListScreenTest, SearchAsksTheRangeAndRefreshRepeatsIt)
