@@ -669,6 +669,12 @@ LRESULT CMainLayer::OnPageReply(WPARAM, LPARAM lParam)
 {
     const CTasResponse* reply = reinterpret_cast<const CTasResponse*>(lParam);
     if (!reply) return 0;
+    // The late answer of a request given up as lost must not end the wait for the request that
+    // replaced it, nor show the older list over it.
+    if (m_bBusy && m_watch.nTransactionId && reply->GetTransactionIdNumber() != m_watch.nTransactionId) {
+        g_ApplicationLog.Log(3, L"CMainLayer: a page reply of an earlier request, ignored\n");
+        return 0;
+    }
     EndBusy();
     if (reply->GetStatusCode() != 0) {
         ShowResultError(L"M00000003", reply->GetStatusCode());

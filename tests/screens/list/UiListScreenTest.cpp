@@ -394,16 +394,26 @@ TEST_F(ListScreenTest, LostListReplyDoesNotLockTheScreen)
     EXPECT_TRUE(m_pScreen->IsBusy());
 
     // Once the client itself would have given the request up, a refresh asks again and the list
-    // comes; the late reply that follows changes nothing.
+    // comes. The late reply of the lost request, arriving while the new one is out, neither ends
+    // the wait nor shows the older list.
+    Json::Value delay;
+    delay["cmd"] = "rule";
+    delay["server"] = "tas";
+    delay["msg"] = "M00000003";
+    delay["delay"] = 2.0;
+    Control(delay);
     now += CTimeSpan(0, 0, 5, 0);
     m_pInterface->RefreshList();
-    ASSERT_TRUE(WaitForPages(pages + 1));
-    EXPECT_FALSE(m_pScreen->IsBusy());
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000003", pages + 1));
+    EXPECT_TRUE(m_pScreen->IsBusy());
     Json::Value release;
     release["cmd"] = "release";
     Control(release);
-    PumpUntil([] { return false; }, 500);
+    PumpUntil([] { return false; }, 600);
+    EXPECT_TRUE(m_pScreen->IsBusy()) << "the late reply was taken for the new request";
+    ASSERT_TRUE(WaitForPages(pages + 1));
     EXPECT_FALSE(m_pScreen->IsBusy());
+    EXPECT_EQ(LastPage()["startDate"].asString(), std::string(CT2A(DayText(busyDay))));
     EXPECT_TRUE(m_boxes.Texts().empty());
 
     // A reply that goes to another window (another screen took the replies) is lost at once.
