@@ -52,6 +52,12 @@ TEST_F(ListScreenTest, FirstListCountsAndMarksOfToday)
     const CCalendarModel& model = m_pScreen->GetCalendar().GetModel();
     EXPECT_TRUE(model.HasMeeting(DayText(ListNow())));
     EXPECT_TRUE(model.HasReport(DayText(ListNow())));
+    // Today has both kinds: a meeting dot on the left and a report dot on the right.
+    CRect dot;
+    ASSERT_TRUE(model.MeetingDot(ListNow().GetDay(), dot));
+    EXPECT_EQ(Pixel(m_pScreen->GetCalendar().GetSafeHwnd(), dot.left + 2, dot.top + 2), CAL_MEETING_DOT);
+    ASSERT_TRUE(model.ReportDot(ListNow().GetDay(), dot));
+    EXPECT_EQ(Pixel(m_pScreen->GetCalendar().GetSafeHwnd(), dot.left + 2, dot.top + 2), CAL_REPORT_DOT);
     EXPECT_FALSE(m_main.ids.size());
     EXPECT_TRUE(m_boxes.Texts().empty());
 
@@ -108,6 +114,11 @@ TEST_F(ListScreenTest, FilterAndKindTabsAskWithTheirValues)
     size_t pages = PageFrames().size();
     ASSERT_TRUE(WaitForPages(pages));
     EXPECT_TRUE(RowIds().empty()) << "no meetings on the report day";
+    // The empty look names the kind that is missing.
+    CMainListCtrl* list = m_pScreen->GetList();
+    EXPECT_EQ(list->m_EmptyScreen.FindObject(L"textMeeting")->m_nVisible, 1);
+    EXPECT_EQ(list->m_EmptyScreen.FindObject(L"textReport")->m_nVisible, 0);
+    EXPECT_FALSE(EndsWithMore());
 
     // Meetings: the middle tab is value 1, the right one 2; the selected tab asks nothing.
     ClickTab(IDC_LIST_TAB_MIDDLE);
