@@ -95,3 +95,11 @@ const UINT WM_SIDEPANEL_PAGE_FAVORITE = WM_USER + 2022;
 // ---- Documents ----
 
 // ---- Chat, attendees, approvals ----
+
+// ---- Meeting list screen ----
+// The list screen to the main dialog: wait cursor on while a list page is asked for, and off.
+const UINT WM_LIST_WAIT_CURSOR_ON = WM_USER + 3100;
+const UINT WM_LIST_WAIT_CURSOR_OFF = WM_USER + 3101;
+// The list screen to itself: the attendance check of the clicked meeting is answered (wParam 1,
+// lParam 1 when the user is among the attendees); the question runs outside the reply call.
+const UINT WM_LIST_ATTENDANCE_CHECKED = WM_USER + 666;

@@ -711,6 +711,87 @@ PICTURES.update({
     "search_clear_hover.bmp": lambda: search_clear("hover"),
     "search_clear_disabled.bmp": lambda: search_clear("disabled"),
 })
+# ---- Meeting list screen: kind and filter tabs, today box, calendar arrows, row icons ----
+LIST_TEAL = (0, 188, 212)
+LIST_BACK = (232, 233, 240)
+LIST_GREY = (150, 150, 150)
+
+
+def list_glyph(kind, x, y, cx, cy, scale):
+    """True where a glyph covers the point; (cx, cy) its centre, scale its half size."""
+    dx, dy = (x - cx) / scale, (y - cy) / scale
+    if kind == "people":       # two heads over a table
+        return ((dx + 0.45) ** 2 + (dy + 0.45) ** 2 <= 0.06 or (dx - 0.45) ** 2 + (dy + 0.45) ** 2 <= 0.06
+                or (-0.9 <= dx <= 0.9 and 0.05 <= dy <= 0.3) or (abs(dx) <= 0.1 and 0.3 <= dy <= 0.9))
+    if kind == "document":     # a sheet with three lines
+        inside = -0.6 <= dx <= 0.6 and -0.85 <= dy <= 0.85
+        edge = inside and (dx <= -0.5 or dx >= 0.5 or dy <= -0.75 or dy >= 0.75)
+        line = -0.35 <= dx <= 0.35 and any(abs(dy - c) <= 0.07 for c in (-0.35, 0.0, 0.35))
+        return edge or line
+    if kind == "all":          # three bars
+        return -0.8 <= dx <= 0.8 and any(abs(dy - c) <= 0.12 for c in (-0.55, 0.0, 0.55))
+    if kind == "open":         # a play triangle
+        return -0.5 <= dx <= 0.7 and abs(dy) <= (0.7 - dx) * 0.6
+    if kind == "done":         # a check mark
+        return (abs(dy - (dx + 0.1)) <= 0.18 and -0.6 <= dx <= -0.1) or (abs(dy + (dx - 0.1) * 1.6 - 0.0) <= 0.2 and -0.15 <= dx <= 0.75)
+    if kind == "today":        # a right arrow in a ring
+        r2 = dx * dx + dy * dy
+        return 0.64 <= r2 <= 1.0 or (abs(dy) <= 0.1 and -0.45 <= dx <= 0.3) or (0.05 <= dx <= 0.45 and abs(dy) <= 0.45 - dx)
+    if kind == "right":
+        return -0.3 <= dx <= 0.35 and abs(dy) <= (0.35 - dx) * 0.9 and abs(dy) >= (0.35 - dx) * 0.9 - 0.35
+    if kind == "left":
+        return list_glyph("right", 2 * cx - x, y, cx, cy, scale)
+    return False
+
+
+def list_tab(kind, state, width, height):
+    """A tab: white (normal), pale teal (hover) or teal (selected) with a glyph."""
+    back = {"normal": (255, 255, 255), "hover": (224, 250, 253), "selected": LIST_TEAL}[state]
+    ink = (255, 255, 255) if state == "selected" else (LIST_TEAL if state == "hover" else LIST_GREY)
+    scale = min(width, height) * 0.28
+
+    def pixel(x, y):
+        if (x < 2 or x > width - 3) and (y < 2 or y > height - 3):
+            return LIST_BACK
+        if list_glyph(kind, x, y, width / 2, height / 2, scale):
+            return ink
+        return back
+    return bmp24(width, height, pixel)
+
+
+def list_icon(kind, colour, width, height, back=(255, 255, 255)):
+    """A small icon: a glyph or a filled disc in a colour on a plain background."""
+    def pixel(x, y):
+        if kind == "dot":
+            return colour if (x - width / 2 + 0.5) ** 2 + (y - height / 2 + 0.5) ** 2 <= (width / 2 - 1) ** 2 else back
+        if kind == "badge":
+            return colour if 1 <= x < width - 1 and 3 <= y < height - 3 else back
+        if list_glyph(kind, x, y, width / 2, height / 2, min(width, height) * 0.42):
+            return colour
+        return back
+    return bmp24(width, height, pixel)
+
+
+for _name, _kind, _w, _h in (("kind_meetings", "people", 120, 112), ("kind_reports", "document", 120, 112),
+                             ("tab_all", "all", 76, 34), ("tab_open", "open", 76, 34),
+                             ("tab_done", "done", 76, 34), ("tab_fourth", "all", 76, 34)):
+    for _state in ("normal", "hover", "selected"):
+        PICTURES["list_%s_%s.bmp" % (_name, _state)] = (lambda k=_kind, s=_state, w=_w, h=_h: list_tab(k, s, w, h))
+for _state, _colour in (("normal", LIST_TEAL), ("hover", (0, 150, 170)), ("down", (0, 110, 130))):
+    PICTURES["list_today_%s.bmp" % _state] = (lambda c=_colour: list_icon("today", c, 20, 20, MAGENTA))
+for _dir in ("left", "right"):
+    for _state, _colour in (("normal", DARK), ("down", LIST_TEAL), ("over", (0, 150, 170)), ("disabled", GREY)):
+        PICTURES["cal_%s_%s.bmp" % (_dir, _state)] = (lambda d=_dir, c=_colour: list_icon(d, c, 20, 20))
+for _name, _colour in (("1", (60, 132, 231)), ("2", (0, 188, 80)), ("3", (178, 178, 178)), ("4", (178, 178, 178)),
+                       ("11", (255, 174, 0)), ("12", (0, 188, 212)), ("13", (242, 89, 111)), ("14", (178, 178, 178))):
+    PICTURES["list_status_%s.bmp" % _name] = (lambda c=_colour: list_icon("dot", c, 16, 16))
+PICTURES["list_flag_feedback.bmp"] = lambda: list_icon("badge", (92, 180, 236), 53, 24)
+PICTURES["list_flag_note.bmp"] = lambda: list_icon("document", (255, 174, 0), 24, 24)
+PICTURES["list_flag_reporter.bmp"] = lambda: list_icon("people", (0, 188, 212), 24, 24, MAGENTA)
+PICTURES["list_flag_urgent.bmp"] = lambda: list_icon("dot", (255, 0, 0), 24, 24, MAGENTA)
+PICTURES["list_flag_open.bmp"] = lambda: list_icon("open", (60, 132, 231), 24, 24, MAGENTA)
+PICTURES["list_flag_hidden.bmp"] = lambda: list_icon("all", LIST_GREY, 24, 24, MAGENTA)
+PICTURES["list_flag_type12.bmp"] = lambda: list_icon("done", (0, 150, 170), 17, 21, MAGENTA)
 
 
 def main():

@@ -109,13 +109,24 @@ def meeting_page(c: Call) -> Result:
     found = [m for m in c.ds.visible_meetings(c.user_id)
              if m["mtngType"] == kind
              and (not start or c.ds.date_of(m) >= start) and (not end or c.ds.date_of(m) <= end)
-             and (not search or search in m["mtngTitl"])]
+             and (not search or search in m["mtngTitl"])
+             and matches_list_filter(m, kind, c.number("main"))]
     found.sort(key=lambda m: (c.ds.date_of(m), m.get("start", "")))
     total = math.ceil(len(found) / size)
     entries = [c.ds.meeting_entry(m, c.user_id) for m in found[(page - 1) * size:page * size]]
     for e in entries:
         e.update(curPage=page, totalPage=total)
     return Result({"curPage": page, "totalPage": total, "list": entries})
+
+
+# ---- Meeting list screen: the filter tabs ("main") ----
+# Meetings: 1 not ended (01, 02), 2 ended; reports: 1 in progress (11-13), 2 ended (14); 0 all.
+def matches_list_filter(m: Dict[str, Any], kind: str, main: int) -> bool:
+    if main not in (1, 2):
+        return True
+    status = int(m.get("mtngStatus", "1") or 1)
+    done = status == 14 if kind == "30" else status not in (1, 2)
+    return done if main == 2 else not done
 
 
 @handles("M00000013")

@@ -34,6 +34,7 @@ class DataSet:
         self.doc_favourites: set = set()             # (doc, user)
         self.extra_pages: Dict[str, int] = {}        # whiteboard doc -> page count
         self.chat_seq = 1000
+        self.meetings.extend(list_screen_meetings())
         for m in self.meetings:
             m.setdefault("share", None)
             m.setdefault("chattingYn", "Y")
@@ -159,3 +160,50 @@ class DataSet:
              "receiverId": str(receiver_id or ""), "created": now_stamp()}
         meeting.setdefault("chat", []).append(c)
         return c
+
+
+# ---- Meeting list screen: months of meetings and reports, long titles, a crowded day ----
+# Days are from today, like the JSON data set. Only user 1001 ("kim") attends them, and none is
+# on today, so the lists of today stay as the JSON data set has them.
+LIST_CROWDED_DAY = 3          # a day with 200 meetings, for paging and the benchmark
+LIST_CROWDED_COUNT = 200
+LIST_REPORT_DAY = 2           # reports only: every report status, urgent, delayed, paper
+LIST_MIXED_DAYS = (-65, -35, 35)   # earlier and later months
+
+
+def _list_entry(mtng_id: int, title: str, day: int, start: str, end: str, **extra: Any) -> Dict[str, Any]:
+    m = {"mtngId": str(mtng_id), "mtngTitl": title, "mtngRoomTilt": "본관 회의실", "mtngSmmrCntn": "",
+         "mtngOpinion": "", "mtngStatus": "01", "mtngType": "10", "mtngMeetingType": "01", "day": day,
+         "start": start, "end": end, "isPaper": False, "isDelay": False, "isUrgent": False,
+         "isUpdate": False, "noteYn": "N", "feedbackYn": "N", "organizersInfo": "기획조정실",
+         "reporterInfo": "", "attendees": [{"userId": "1001", "remarkTurn": 0}], "documents": [],
+         "chat": []}
+    m.update(extra)
+    return m
+
+
+def list_screen_meetings() -> List[Dict[str, Any]]:
+    out: List[Dict[str, Any]] = []
+    for i in range(LIST_CROWDED_COUNT):
+        hour, minute = 8 + (i // 20), (i % 20) * 3
+        out.append(_list_entry(50000 + i, "정례 점검 회의 %03d" % (i + 1), LIST_CROWDED_DAY,
+                               "%02d:%02d" % (hour, minute), "%02d:%02d" % (hour + 1, minute),
+                               mtngStatus="04" if i % 3 == 0 else "01"))
+    reports = [
+        (11, {}, "분기 예산 집행 현황 보고"),
+        (12, {"isUrgent": True}, "긴급 재난 대응 상황 보고"),
+        (13, {"isDelay": True}, "지연된 감사 결과 후속 조치 보고"),
+        (14, {"isPaper": True, "noteYn": "Y"}, "서면 보고: 연간 사업 계획 최종본"),
+    ]
+    for n, (status, flags, title) in enumerate(reports):
+        out.append(_list_entry(51000 + n, title, LIST_REPORT_DAY, "%02d:00" % (9 + n), "%02d:30" % (9 + n),
+                               mtngType="30", mtngStatus=str(status), reportUserType=2 if n == 0 else 1,
+                               reporterInfo="기획조정실 김민준", **flags))
+    long_title = ("차세대 전자정부 통합 플랫폼 구축 사업의 단계별 추진 현황과 향후 과제에 관한 관계 부서 합동 "
+                  "검토 회의 (제3차)")
+    for n, day in enumerate(LIST_MIXED_DAYS):
+        out.append(_list_entry(52000 + 2 * n, long_title if n == 0 else "월간 부서장 협의회", day,
+                               "10:00", "11:00", mtngStatus="04" if day < 0 else "01", feedbackYn="Y"))
+        out.append(_list_entry(52001 + 2 * n, "월간 실적 보고", day, "15:00", "15:30", mtngType="30",
+                               mtngStatus="14" if day < 0 else "11"))
+    return out

@@ -138,6 +138,17 @@ const SKIN_LOOKUP kLookups[] = {
     {L"InfoLayerTab", L"btnReporting", SKINTYPE_BUTTON, 0},
     {L"InfoLayerTab", L"btnThumbnail", SKINTYPE_BUTTON, 0},
     {L"InfoLayerTab", L"btnBookmark", SKINTYPE_BUTTON, 0},
+
+    // ---- Meeting list screen ----
+    {L"MainListItem", L"btnMore", SKINTYPE_BUTTON, 0},
+    {L"MainListItemEmpty", L"textMeeting", SKINTYPE_TEXT, 0},
+    {L"MainListItemEmpty", L"textReport", SKINTYPE_TEXT, 0},
+    {L"MainSearch", L"Body", SKINTYPE_CUSTOM, 0},
+    {L"MainSearch", L"dtStartDate", SKINTYPE_DATE, SKINLOOKUP_DATE_FORMAT},
+    {L"MainSearch", L"dtEndDate", SKINTYPE_DATE, SKINLOOKUP_DATE_FORMAT},
+    {L"MainSearch", L"editSearchbox", SKINTYPE_EDIT, 0},
+    {L"MainSearch", L"btnSearch", SKINTYPE_BUTTON, 0},
+    {L"MainSearch", L"btnSearchCancel", SKINTYPE_BUTTON, 0},
 };
 
 void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)
