@@ -1,0 +1,104 @@
+// Journeys through the real ZEL.exe, started as a user starts it, against the local test servers:
+// the user types and clicks; the tests read the servers' log and what the screens show.
+#include <winsock2.h>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include <winsock2.h>
+#include <windows.h>
+
+#include "core/AppControl.h"
+#include "core/LogRecords.h"
+#include "resources/resource.h"
+#include "tests/journeys/JourneySupport.h"
+#include "tests/journeys/UserDriver.h"
+
+namespace {
+
+enum { PORT_TAS, PORT_PUSH, PORT_TDS, PORT_VOICE, PORT_HTTP, PORT_CONTROL };
+
+std::wstring BinFolder() { return zeltest::BinaryDir() + L"\\bin\\"; }
+std::wstring Screenshot(const wchar_t* name)
+{
+    const std::wstring folder = zeltest::BinaryDir() + L"\\screenshots";
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    return folder + L"\\" + name + L".png";
+}
+
+HWND LogService() { return ::FindWindowW(LOG_SERVICE_WINDOW_CLASS, nullptr); }
+
+class JourneyTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        WSADATA wsa;
+        ::WSAStartup(MAKEWORD(2, 2), &wsa);
+        s_pServers = new zeltest::PythonFixture();
+        ASSERT_TRUE(s_pServers->Start(L"tests/servers/run_servers.py")) << "the test servers did not start";
+        std::istringstream in(s_pServers->ReadyLine());
+        for (int p; in >> p;) s_ports.push_back(p);
+        ASSERT_GE(s_ports.size(), 6u);
+        ASSERT_TRUE(journey::WriteServerSettings(s_ports[PORT_TAS], s_ports[PORT_PUSH], s_ports[PORT_HTTP]));
+    }
+    static void TearDownTestSuite()
+    {
+        journey::RemoveServerSettings();
+        delete s_pServers;
+        s_pServers = nullptr;
+        if (HWND h = LogService()) ::SendMessageTimeoutW(h, UWM_APP_CONTROL, APP_CONTROL_QUIT, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+        ::WSACleanup();
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_control.Connect(s_ports[PORT_CONTROL]));
+        m_control.Command("clear_rules");
+        m_control.Command("clear_log");
+    }
+    void TearDown() override
+    {
+        if (m_client.IsRunning()) {
+            if (m_hMain) ::PostMessageW(m_hMain, UWM_APP_CONTROL, APP_CONTROL_QUIT, 0);
+            if (!m_client.Wait(20000)) m_client.Kill();
+        }
+    }
+
+    // Starts the client and waits for its login window.
+    HWND StartClient()
+    {
+        if (!m_client.Start(L"\"" + BinFolder() + L"ZEL.exe\"", BinFolder())) return nullptr;
+        return journey::WaitForDialogWithChild(m_client.Pid(), IDC_LOGIN_ID, 60000);
+    }
+
+    static zeltest::PythonFixture* s_pServers;
+    static std::vector<int> s_ports;
+    journey::ControlLink m_control;
+    zeltest::ChildProcess m_client;
+    HWND m_hMain = nullptr;
+};
+
+zeltest::PythonFixture* JourneyTest::s_pServers = nullptr;
+std::vector<int> JourneyTest::s_ports;
+
+TEST_F(JourneyTest, LogInShowsTheMainDialogAndTheQuitRequestEndsTheClient)
+{
+    HWND login = StartClient();
+    ASSERT_NE(login, nullptr) << "no login window";
+    zeltest::SaveScreenPng(Screenshot(L"journey_login"), login);
+    ASSERT_TRUE(journey::LogIn(login, L"kim", L"1234"));
+    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000001", 1, 20000)) << "no login request reached the server";
+    const Json::Value request = m_control.Frames("tas", "M00000001")[0];
+    EXPECT_NE(request.toStyledString().find("kim"), std::string::npos) << request.toStyledString();
+
+    ASSERT_TRUE(journey::WaitUntil([&] { return (m_hMain = journey::FindMainWindow(m_client.Pid(), login)) != nullptr; },
+                                   30000))
+        << "no main dialog after the login";
+    ::Sleep(2000);
+    zeltest::SaveScreenPng(Screenshot(L"journey_main"));
+
+    ::PostMessageW(m_hMain, UWM_APP_CONTROL, APP_CONTROL_QUIT, 0);
+    EXPECT_TRUE(m_client.Wait(20000)) << "the client did not end on the quit request";
+}
+
+}  // namespace
