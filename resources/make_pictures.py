@@ -526,6 +526,12 @@ PICTURES.update({
 })
 
 
+# ---- Meeting screen: the private document list's back button ----
+for _state, _name in (("normal", "private_back_normal.bmp"), ("hover", "private_back_hover.bmp"),
+                      ("down", "private_back_down.bmp")):
+    PICTURES[_name] = (lambda s=_state: small_glyph_button("private", s))
+
+
 def main():
     if len(sys.argv) == 2 and sys.argv[1] == "--list":
         print(";".join(PICTURES))

@@ -330,3 +330,33 @@
 #define IDS_EMBEDDED_PAGE_UNAVAILABLE 22600   // an embedded web page cannot be shown on this machine
 #define IDD_DATA_BOX 885                      // the data box: a plain frame around its web page
 #define IDD_ATTENDEE_ADD 107                  // the organisation page for adding attendees
+// ---- Meeting screen ----
+#define IDS_MEETING_EXIT_QUESTION 107       // leave the meeting and close the program?
+#define IDS_DOC_TOAST_LONG 112              // presenter's document, long name (%s first 25 characters, %s rest)
+#define IDS_DOC_TOAST 113                   // presenter's document (%s)
+#define IDS_BOARD_SAVE_FAILED 116
+#define IDS_BOARD_SAVED 117
+#define IDS_STOP_SHARING_QUESTION 127
+#define IDS_MEETING_DETAIL_FAILED 141
+#define IDS_PRESENTER_NO_DOCUMENT 142
+#define IDS_SHARE_NO_PAGE 143
+#define IDS_SHARE_STARTED 144
+#define IDS_FOLLOW_STARTED 145
+#define IDS_FOLLOW_REFUSED 146
+#define IDS_UPLOAD_FAILED 170
+#define IDS_UPLOAD_DONE 171
+#define IDS_RIGHT_PANE_TITLE 172
+#define IDS_DOCUMENT_LIST_FAILED 234
+#define IDS_CONVERSION_WAIT 237
+#define IDS_CONVERSION_FAILED 238
+#define IDS_UPLOAD_FILTER 254
+#define IDS_ATTENDANCE_REFUSED 258          // %d: the server's status
+#define IDS_NO_MEDIA_PLAYER 336
+#define IDS_NO_FILE_BOX IDS_LOADING_EMPTY   // 363: the file box holds nothing
+#define IDS_SIGNATURE_NO_PATH 383
+#define IDS_SIGNATURE_MISSING 25000         // the approval's signature image is missing
+#define IDS_ARCHIVE_DONE 1116
+#define IDB_PRIVATE_BACK 1101
+#define IDB_PRIVATE_BACK_OVER 1102
+#define IDB_PRIVATE_BACK_FOCUS IDB_DOCLABEL  // 1103
+#define IDB_PRIVATE_BACK_DOWN 1104
