@@ -226,7 +226,6 @@ void CMeetingLayer::OnReceiveM00000021(CTasResponse* pReply)
             return;
         }
         if (GetCurrentDocumentId() != strDocument) ShowDocument(strDocument, 1);
-        m_nOptMode = 4;
         Listen();
         pTas->RequestM00000015(m_strMeetingId, strDocument, TRUE, page, FALSE, FALSE, FALSE);
         SetWhiteboardMode(IsWhiteboardDocument());

@@ -1,0 +1,478 @@
+// The meeting screen as a user meets it: the real screen, board and right-hand container under
+// Xvfb, the program's own application-server and synchronisation clients logged in as an
+// attendee, against the local test servers (page images over HTTP).
+#include <winsock2.h>
+
+#include <gtest/gtest.h>
+
+#include <json/json.h>
+
+#include <memory>
+
+#include "core/LoginManager.h"
+#include "core/Meeting.h"
+#include "core/MeetingManager.h"
+#include "core/SettingManager.h"
+#include "net/protocol/TDSClientManager.h"
+#include "net/protocol/TasClientManager.h"
+#include "net/protocol/TasResponse.h"
+#include "platform/MessageBox.h"
+#include "platform/ResourceHandle.h"
+#include "platform/WinApp.h"
+#include "screens/meeting/MeetingLayer.h"
+#include "screens/meeting/MeetingRules.h"
+#include "screens/meeting/RightContainerWnd.h"
+#include "tests/net/protocol/EndToEndSupport.h"
+#include "tests/screens/meeting/MeetingTestSupport.h"
+#include "tests/support/TestSupport.h"
+#include "tests/ui/skin/SkinTestSupport.h"
+#include "tests/whiteboard/WhiteboardTestSupport.h"
+#include "tests/whiteboard/canvas/CanvasTestSupport.h"
+#include "ui/controls/PopupAnswer.h"
+#include "whiteboard/board/BoardLayer.h"
+
+using meetingtest::S;
+
+namespace {
+
+class MeetingScreenTest : public prototest::EndToEndTest {
+protected:
+    void SetUp() override
+    {
+        EndToEndTest::SetUp();
+        const std::wstring dll = zeltest::BinaryDir() + L"\\bin\\Res_Kor.dll";
+        m_hLanguage = ::LoadLibraryW(dll.c_str());
+        ASSERT_NE(m_hLanguage, nullptr);
+        m_hPrevious = AfxGetResourceHandle();
+        AfxSetResourceHandle(m_hLanguage);
+        ASSERT_TRUE(skintest::LoadShippedSkin(1.0f));
+
+        CSettingManager* settings = CSettingManager::GetInstance();
+        settings->SetTMSAddress(L"127.0.0.1");
+        settings->SetTMSPort(ServerPort(PORT_HTTP));
+        settings->SetUseHttps(0);
+
+        ASSERT_TRUE(m_window.Open(1280, 800));
+        m_main.pWnd = &m_window;
+        m_window.pMain = &m_main;
+        SetMainDlg(&m_main);
+        LogIn("lee");
+
+        SMeetingPanelMakers makers;
+        makers.makeInfoLayer = [this](CWnd* pParent, UINT nId, const CRect& rc, IMeetingInfoPanel** ppPanel) {
+            m_pPanel = new meetingtest::RecordingInfoPanel();
+            m_pPanel->CreateEx(0, AfxRegisterWndClass(0, nullptr, (HBRUSH)::GetStockObject(WHITE_BRUSH)), L"",
+                               WS_CHILD | WS_VISIBLE, rc, pParent, nId);
+            *ppPanel = m_pPanel;
+            return (CWnd*)m_pPanel;
+        };
+        SetMeetingPanelMakers(makers);
+        m_pScreen.reset(new CMeetingLayer());
+        CRect rc;
+        m_window.GetClientRect(&rc);
+        ASSERT_TRUE(m_pScreen->Create(&m_window, rc));
+        m_pScreen->ShowWindow(SW_SHOW);
+        m_pScreen->GetSeams().sleep = [](DWORD) {};
+    }
+
+    void TearDown() override
+    {
+        m_tds.reset();
+        m_pScreen.reset();
+        SetMeetingPanelMakers(SMeetingPanelMakers());
+        SetPopupAnswerHook(nullptr);
+        zel::SetMessageBoxHook(nullptr);
+        CTasClientManager::DestroyInstance();
+        CMeetingManager::DestroyInstance();
+        SetMainDlg(nullptr);
+        if (m_window.GetSafeHwnd()) m_window.DestroyWindow();
+        if (m_hLanguage) {
+            AfxSetResourceHandle(m_hPrevious);
+            ::FreeLibrary(m_hLanguage);
+        }
+        EndToEndTest::TearDown();
+    }
+
+    void LogIn(const char* user)
+    {
+        CTasClientManager* tas = CTasClientManager::GetInstance();
+        ASSERT_TRUE(tas->Init(zeltest::SourcePath(L"protocols/protocol.xml").c_str()));
+        tas->SetEventWindow(m_events.Handle());
+        tas->SetListener(m_listener.Handle());
+        m_listener.Expect(WM_USER + 100, prototest::RecordingWindow::LPARAM_REPLY);
+        tas->Connect(CString(L"127.0.0.1"), ServerPort(PORT_TAS));
+        tas->RequestM00000001(L"", CString(user), L"1234");
+        ASSERT_TRUE(m_listener.WaitFor(WM_USER + 100, 1, 15000)) << "no login reply";
+        const auto reply = m_listener.RecordsOf(WM_USER + 100)[0];
+        ASSERT_EQ(reply.status, 0);
+        CLoginManager* login = CLoginManager::GetInstance();
+        login->SetLoginId(CString(user));
+        login->SetSawonNo(CString(user));
+        login->SetSessionFromReply(reply.json, true);
+    }
+
+    void ConnectSync()
+    {
+        m_tds.reset(new CTDSClientManager());
+        ASSERT_TRUE(m_tds->Init(zeltest::SourcePath(L"protocols/tds_protocol.xml").c_str()));
+        m_tdsEvents.Expect(WM_TDS_CONNECTED, prototest::RecordingWindow::LPARAM_VALUE);
+        m_tds->SetEventWindow(m_events.Handle());
+        m_tds->Connect(CString(L"127.0.0.1"), ServerPort(PORT_TDS));
+        m_tds->SetListener(m_window.GetSafeHwnd(), nullptr);
+        ASSERT_TRUE(PumpUntil([this] { return Frames("tds", nullptr, "M00000001").size() >= 1; }, 15000));
+    }
+
+    std::vector<Json::Value> Bodies(const char* msg)
+    {
+        std::vector<Json::Value> out;
+        for (const Json::Value& f : Frames("tas", nullptr, msg)) out.push_back(f["body"]);
+        return out;
+    }
+
+    void Rule(const char* msg, const Json::Value& extra)
+    {
+        Json::Value rule = extra;
+        rule["cmd"] = "rule";
+        rule["server"] = "tas";
+        rule["msg"] = msg;
+        Control(rule);
+    }
+
+    // Enters the meeting and waits until the board shows the page with its image.
+    void EnterAndShow(const wchar_t* id, int page = 1)
+    {
+        m_pScreen->EnterMeeting(id);
+        CBoardLayer* board = m_pScreen->GetBoardLayer();
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                const auto p = board->GetPageManager().GetPage(page);
+                return p && p->HasImage() && board->GetCanvas()->GetPageNumber() == page;
+            },
+            20000))
+            << "the page image did not come";
+    }
+
+    BOOL BoardShows(const wchar_t* doc, int page)
+    {
+        CBoardLayer* board = m_pScreen->GetBoardLayer();
+        const auto p = board->GetPageManager().GetPage(page);
+        return m_pScreen->GetCurrentDocumentId() == doc && p && p->HasImage() &&
+               board->GetCanvas()->GetPageNumber() == page;
+    }
+
+    HMODULE m_hLanguage = nullptr;
+    HINSTANCE m_hPrevious = nullptr;
+    meetingtest::StandInMain m_main;
+    meetingtest::MainWindow m_window;
+    meetingtest::RecordingInfoPanel* m_pPanel = nullptr;
+    std::unique_ptr<CMeetingLayer> m_pScreen;
+    std::unique_ptr<CTDSClientManager> m_tds;
+    prototest::RecordingWindow m_tdsEvents;
+};
+
+TEST_F(MeetingScreenTest, EnteringAsksPresenceDetailAndChatThenShowsTheFirstDocument)
+{
+    EnterAndShow(L"101");
+    const auto detail = Bodies("M00000005");
+    ASSERT_EQ(detail.size(), 1u);
+    EXPECT_EQ(detail[0]["mtngId"].asString(), "101");
+    EXPECT_EQ(detail[0]["mtngType"].asString(), "10");
+    EXPECT_EQ(Bodies("M00000004").size() >= 1, true);
+    EXPECT_EQ(Bodies("M00000032").size(), 1u);
+    // A running meeting asks for the presenter's view; nobody presents yet.
+    EXPECT_EQ(Bodies("M00000021").size(), 1u);
+    EXPECT_EQ(m_pScreen->GetCurrentDocumentId(), CString(L"D1011"));
+    EXPECT_FALSE(m_pScreen->IsPageSync());
+    // Every thumbnail of the 12 pages reached the side panel, batch after batch.
+    ASSERT_TRUE(PumpUntil([this] { return m_pPanel->thumbnails.size() == 12; }, 20000)) << m_pPanel->thumbnails.size();
+    EXPECT_EQ(m_pPanel->total, 12);
+    EXPECT_GE(m_pPanel->attendees, 4);
+    // The meeting's documents are listed on the right.
+    EXPECT_EQ(m_pScreen->GetRightContainer()->GetDocumentCount(), 2);
+    // The attendance of a running meeting was sent.
+    EXPECT_TRUE(WaitForFrames("tas", nullptr, "M00000047", 1));
+    // Accessors outside a meeting.
+    m_pScreen->LeaveMeeting();
+    EXPECT_EQ(m_pScreen->GetMeetingStatus(), 4);
+    EXPECT_EQ(m_pScreen->GetMeetingKind(), 1);
+    EXPECT_EQ(m_pScreen->GetMeetingTypeCode(), 1);
+    EXPECT_TRUE(m_pScreen->IsMeetingClosed());
+    EXPECT_TRUE(m_pScreen->GetMeetingId().IsEmpty());
+}
+
+TEST_F(MeetingScreenTest, FollowsThePresentersPageAndDocumentAndLeavesCleanly)
+{
+    ConnectSync();
+    EnterAndShow(L"101");
+    ASSERT_TRUE(PumpUntil([this] { return m_pPanel->thumbnails.size() == 12; }, 20000));
+    // The presenter shows page 3 of the first document.
+    Json::Value view;
+    view["body"]["mtngId"] = "101";
+    view["body"]["mtngStatus"] = "02";
+    view["body"]["attcFileId"] = "D1011";
+    view["body"]["page"] = 3;
+    view["body"]["zoomFactor"] = "-1";
+    view["body"]["originX"] = "0";
+    view["body"]["originY"] = "0";
+    Rule("M00000021", view);
+    m_pScreen->SendMessage(WM_USER + 2010, 4, 0);
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000015", 1));
+    const auto sync = Bodies("M00000015");
+    EXPECT_TRUE(sync[0]["syncYn"].asBool());
+    EXPECT_EQ(sync[0]["page"].asInt(), 3);
+    ASSERT_TRUE(PumpUntil([this] { return BoardShows(L"D1011", 3); }, 15000));
+    ASSERT_TRUE(PumpUntil([this] { return m_pScreen->IsPageSync() && m_pScreen->GetOptMode() == 4; }, 10000));
+    EXPECT_TRUE(m_main.Called("ShowToast(진행자 화면을 따라갑니다.)"));
+    EXPECT_TRUE(m_pScreen->GetBoardLayer()->GetCanvas()->IsSharedThreadRunning());
+
+    // A page change pushed by the synchronisation server.
+    Json::Value page;
+    page["cmd"] = "tds";
+    page["action"] = "page";
+    page["data"]["mtngId"] = "101";
+    page["data"]["attachId"] = "D1011";
+    page["data"]["page"] = "5";
+    Control(page);
+    ASSERT_TRUE(PumpUntil([this] { return BoardShows(L"D1011", 5); }, 15000));
+
+    // A document change: the second document at its page 2, with the toast naming it.
+    m_main.Take();
+    page["data"]["attachId"] = "D1012";
+    page["data"]["page"] = "2";
+    Control(page);
+    ASSERT_TRUE(PumpUntil([this] { return BoardShows(L"D1012", 2); }, 20000));
+    EXPECT_TRUE(m_main.Called("ShowToast(진행자가 [참고자료_예산집행현황.xlsx] 문서를 보고 있습니다.)"));
+    const auto change = Bodies("M00000015");
+    ASSERT_GE(change.size(), 2u);
+    EXPECT_EQ(change.back()["attcFileId"].asString(), "D1012");
+    EXPECT_EQ(change.back()["page"].asInt(), 0);
+
+    // A page push for another meeting or an unknown document changes nothing.
+    page["data"]["mtngId"] = "102";
+    Control(page);
+    page["data"]["mtngId"] = "101";
+    page["data"]["attachId"] = "NOPE";
+    Control(page);
+    zeltest::PumpFor(500);
+    EXPECT_TRUE(BoardShows(L"D1012", 2));
+
+    // The right-hand pane open, with the meeting's documents (the chat column is another panel's).
+    if (m_pScreen->GetRightContainer()->IsCollapsed()) m_pScreen->GetRightContainer()->OnToggle();
+    m_pScreen->UpdateLayout();
+    zeltest::PumpFor(300);
+    canvastest::SaveScreenshot(m_window.GetSafeHwnd(), L"meeting_screen");
+
+    // Back to the detail: one sync-off request, the sharing thread ended and waited for, the
+    // pages gone; a late page-sync reply is ignored.
+    const size_t before = Bodies("M00000015").size();
+    m_pScreen->SendMessage(WM_USER + 2006, 0, 0);
+    EXPECT_TRUE(m_main.Called("SetScreenMode(1,101)"));
+    EXPECT_FALSE(m_pScreen->GetBoardLayer()->GetCanvas()->IsSharedThreadRunning());
+    EXPECT_TRUE(m_pScreen->GetBoardLayer()->GetPageManager().IsEmpty());
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000015", before + 1));
+    const auto off = Bodies("M00000015");
+    EXPECT_FALSE(off.back()["syncYn"].asBool());
+    EXPECT_EQ(off.back()["attcFileId"].asString(), "D1012");
+    zeltest::PumpFor(300);
+    EXPECT_TRUE(m_pScreen->IsLeaving());
+    EXPECT_FALSE(m_pScreen->IsPageSync());
+}
+
+TEST_F(MeetingScreenTest, UploadsAndTheArchiveCopy)
+{
+    EnterAndShow(L"101");
+    const std::wstring file = zeltest::BinaryDir() + L"\\meeting_upload_test.txt";
+    ASSERT_TRUE(zeltest::WriteFileBytes(file, "minutes draft"));
+    m_pScreen->GetSeams().chooseUploadFile = [&](CString& path) {
+        path = file.c_str();
+        return TRUE;
+    };
+    m_main.Take();
+    m_pScreen->SendMessage(WM_USER + 2004, 0, 0);
+    EXPECT_TRUE(m_main.Called("ShowToast(파일을 올렸습니다.)"));
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000008", 1));
+    EXPECT_EQ(Bodies("M00000008")[0]["fileType"].asString(), "10");
+
+    // The archive copy is asked first; declining sends nothing.
+    m_main.messageAnswer = IDCANCEL;
+    m_pScreen->SendMessage(WM_USER + 2021, 0, 0);
+    EXPECT_TRUE(m_main.Called("ShowMessagePopup(회의문서를 자료함으로 다운로드하시겠습니까?)"));
+    zeltest::PumpFor(300);
+    EXPECT_TRUE(Bodies("M00000052").empty());
+    m_main.messageAnswer = IDOK;
+    m_pScreen->SendMessage(WM_USER + 2021, 0, 0);
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000052", 1));
+    EXPECT_EQ(Bodies("M00000052")[0]["attcFileId"].asString(), "D1011");
+    ASSERT_TRUE(PumpUntil([this] { return m_main.Called("ShowToast(회의문서를 자료함으로 저장했습니다.)"); }, 10000));
+
+    // Signatures: a missing image is told, not dropped; a refusal sends no image; an approval
+    // sends the path the server stored.
+    std::vector<std::wstring> boxes;
+    zel::SetMessageBoxHook([&](LPCTSTR text, LPCTSTR, UINT) {
+        boxes.push_back(text);
+        return IDOK;
+    });
+    m_pScreen->UploadSignature(L"101", L"D1011", L"Y", L"2026-12-10 10:00:00", L"C:\\nowhere\\sign.png");
+    ASSERT_EQ(boxes.size(), 1u);
+    zeltest::PumpFor(300);
+    EXPECT_TRUE(Bodies("M00000076").empty());
+    m_pScreen->UploadSignature(L"101", L"D1011", L"n", L"2026-12-10 10:00:00", file.c_str());
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000076", 1));
+    EXPECT_EQ(Bodies("M00000076")[0]["path"].asString(), "");
+    m_pScreen->UploadSignature(L"101", L"D1011", L"Y", L"2026-12-10 10:00:00", file.c_str());
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000076", 2));
+    const std::string path = Bodies("M00000076")[1]["path"].asString();
+    EXPECT_EQ(path.rfind("/sign/", 0), 0u) << path;
+    ::DeleteFileW(file.c_str());
+}
+
+// Replies shaped through the servers' control port, and what the screen makes of each.
+TEST_F(MeetingScreenTest, ReplyHandlersTable)
+{
+    struct Case {
+        const char* name;
+        const char* msg;
+        const char* rule;   // JSON members of the rule
+        std::vector<std::string> expected;   // calls of the main dialog that must appear
+    } cases[] = {
+        {"detail refused", "M00000005", R"({"status": 3})",
+         {"ShowConfirmPopup(회의 정보를 불러오지 못했습니다. 회의 목록으로 돌아갑니다.)", "SetScreenMode(0,)"}},
+        {"attendance refused", "M00000047", R"({"status": 15000})",
+         {"ShowConfirmPopup(출석 처리를 할 수 없습니다. (오류 코드: 15000))", "SetScreenMode(1,101)"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Json::Value rule;
+        ASSERT_TRUE(Json::Reader().parse(c.rule, rule));
+        Rule(c.msg, rule);
+        m_main.Take();
+        m_main.mode = ZEL_MODE_MEETING;
+        m_pScreen->EnterMeeting(L"101");
+        for (const std::string& call : c.expected)
+            EXPECT_TRUE(PumpUntil([&] { return m_main.Called(call); }, 10000)) << call;
+        m_pScreen->LeaveMeeting();
+        Command("clear_rules");
+        zeltest::PumpFor(300);
+    }
+}
+
+TEST_F(MeetingScreenTest, ADetailOfAnotherMeetingIsIgnored)
+{
+    wbtest::LogCapture log;
+    Json::Value rule;
+    rule["body"]["mtngId"] = "999";
+    Rule("M00000005", rule);
+    m_pScreen->EnterMeeting(L"101");
+    ASSERT_TRUE(PumpUntil([&] { return log.Contains(L"old meeting's M00000005 response is incoming...so ignore it"); },
+                          10000));
+    zeltest::PumpFor(300);
+    EXPECT_TRUE(Bodies("M00000021").empty());
+}
+
+TEST_F(MeetingScreenTest, TheArchiveRefusalShowsTheServersReason)
+{
+    EnterAndShow(L"101");
+    std::vector<std::string> shown;
+    SetPopupAnswerHook([&](const POPUP_QUESTION& q) {
+        shown.push_back(S(q.strText));
+        return 1;
+    });
+    Json::Value rule;
+    rule["status"] = 21;
+    rule["body"] = Json::Value(Json::objectValue);
+    Rule("M00000052", rule);
+    m_pScreen->SendMessage(WM_USER + 2021, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !shown.empty(); }, 10000));
+    EXPECT_EQ(shown[0], "최대 파일 첨부 크기 초과하였습니다.");
+}
+
+TEST_F(MeetingScreenTest, AThumbnailBatchLongerThanItsAttachmentStopsWithoutReadingPastIt)
+{
+    EnterAndShow(L"101");
+    ASSERT_TRUE(PumpUntil([this] { return m_pPanel->thumbnails.size() == 12; }, 20000));
+    m_pScreen->ClearThumbnails();
+    wbtest::LogCapture log;
+    CTasResponse reply;
+    Json::Value* body = new Json::Value();
+    (*body)["attcFileId"] = "D1011";
+    (*body)["totalPage"] = 3;
+    (*body)["startIdx"] = 1;
+    (*body)["totalFavoriteCnt"] = 0;
+    const std::string first = m_pPanel->images[1];
+    ASSERT_FALSE(first.empty());
+    Json::Value item;
+    item["page"] = 1;
+    item["size"] = (int)first.size();
+    item["isFavorite"] = "N";
+    (*body)["list"].append(item);
+    item["page"] = 2;
+    item["size"] = 5000;
+    (*body)["list"].append(item);
+    reply.SetBody(body);
+    // The first image whole, then 20 bytes where the list promises 5000.
+    const std::string raw = first + std::string(20, 'x');
+    reply.SetRawBody(raw.data(), raw.size());
+    m_pScreen->HandleReply(67, &reply);
+    EXPECT_TRUE(log.Contains(L"M00000067 >>> Thumnail stream error!"));
+    EXPECT_TRUE(m_pScreen->GetThumbPages().GetPage(1)->HasImage());
+    EXPECT_FALSE(m_pScreen->GetThumbPages().GetPage(2)->HasImage());
+}
+
+TEST_F(MeetingScreenTest, AVideoIsNeverLoadedOnTheBoardAndItsAddressStaysOneArgument)
+{
+    std::vector<std::pair<CString, CString>> started;
+    m_pScreen->GetSeams().readPlayerFolder = [](const CString&) { return CString(L"C:\\Player"); };
+    m_pScreen->GetSeams().startPlayer = [&](const CString& dir, const CString& params) {
+        started.push_back({dir, params});
+        return TRUE;
+    };
+    m_pScreen->PlayVideo(L"http://127.0.0.1/v/talk 1.mp4");
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].second, CString(L"\"http://127.0.0.1/v/talk 1.mp4\" /Task NowPlaying"));
+    std::vector<std::string> shown;
+    SetPopupAnswerHook([&](const POPUP_QUESTION& q) {
+        shown.push_back(S(q.strText));
+        return 1;
+    });
+    m_pScreen->PlayVideo(L"http://x/a.mp4\" /evil");
+    m_pScreen->PlayVideo(L"");
+    EXPECT_EQ(started.size(), 1u);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Invalid video address", "Invalid video address"}));
+    // Without a player the user is told.
+    m_pScreen->GetSeams().readPlayerFolder = [](const CString&) { return CString(); };
+    m_pScreen->PlayVideo(L"http://127.0.0.1/v/a.mp4");
+    EXPECT_TRUE(m_main.Called("ShowConfirmPopup(동영상을 재생할 미디어 플레이어가 설치되어 있지 않습니다.)"));
+}
+
+TEST_F(MeetingScreenTest, ThePrivateListTakesTheDocumentListsPlaceWhileItIsActive)
+{
+    EnterAndShow(L"101");
+    CRightContainerWnd* right = m_pScreen->GetRightContainer();
+    if (right->IsCollapsed()) right->OnToggle();
+    m_pScreen->UpdateLayout();
+    right->SetActiveDocumentPane(L"20", TRUE);
+    right->SetDocuments(m_pScreen->GetMeeting()->GetDocuments());
+    right->ShowDocumentPane(L"20", TRUE);
+    CRect rcPrivate, rcDocs;
+    EXPECT_TRUE(right->GetPrivateList()->IsWindowVisible());
+    EXPECT_FALSE(right->GetDocumentList()->IsWindowVisible());
+    // Collapsing and opening again keeps the active pane the visible one, in the list's place.
+    right->OnToggle();
+    right->OnToggle();
+    EXPECT_TRUE(right->GetPrivateList()->IsWindowVisible());
+    EXPECT_FALSE(right->GetDocumentList()->IsWindowVisible());
+    right->GetPrivateList()->GetWindowRect(&rcPrivate);
+    right->ScreenToClient(&rcPrivate);
+    CRect rcClient;
+    right->GetClientRect(&rcClient);
+    CRect rcChat, rcExpected;
+    MeetingRules::RightPaneLayout(rcClient.Width(), rcClient.Height(), rcChat, rcExpected);
+    EXPECT_EQ(rcPrivate, rcExpected);
+    EXPECT_EQ(right->GetPrivateList()->GetRowCount(), 2);
+    // Back to the meeting's documents.
+    right->ShowDocumentPane(L"10", TRUE);
+    EXPECT_FALSE(right->GetPrivateList()->IsWindowVisible());
+    EXPECT_TRUE(right->GetDocumentList()->IsWindowVisible());
+}
+
+}  // namespace
