@@ -1,5 +1,6 @@
 // Opening documents on the board, in the viewer or in the outside player; thumbnails; the page
 // commands of the whiteboard documents.
+#include "core/ClientMessages.h"
 #include "screens/meeting/MeetingLayer.h"
 
 #include "app/main/MainDlg.h"
@@ -265,9 +266,9 @@ void CMeetingLayer::RefreshDocumentList(const CString& strFileType, int nRequest
 void CMeetingLayer::OpenBuiltInWhiteboard(BOOL bPost)
 {
     if (bPost)
-        PostMessage(WM_USER + 2003, (WPARAM)-1, 0);
+        PostMessage(WM_MEETING_OPEN_DOCUMENT, (WPARAM)-1, 0);
     else
-        SendMessage(WM_USER + 2003, (WPARAM)-1, 0);
+        SendMessage(WM_MEETING_OPEN_DOCUMENT, (WPARAM)-1, 0);
 }
 
 // ---- the document viewer's questions ----
@@ -303,7 +304,7 @@ void CMeetingLayer::OpenOnBoard(const CString& strAttcFileId)
 {
     if (!m_pMeeting) return;
     const int index = m_pMeeting->GetDocumentIndex(strAttcFileId);
-    if (index >= 0) SendMessage(WM_USER + 2003, (WPARAM)index, 0);
+    if (index >= 0) SendMessage(WM_MEETING_OPEN_DOCUMENT, (WPARAM)index, 0);
 }
 
 int CMeetingLayer::GetCurrentDocumentIndex()

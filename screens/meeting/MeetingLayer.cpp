@@ -1,3 +1,4 @@
+#include "core/ClientMessages.h"
 #include "screens/meeting/MeetingLayer.h"
 
 #include <shellapi.h>
@@ -28,16 +29,16 @@ BEGIN_MESSAGE_MAP(CMeetingLayer, CZELWnd)
     ON_WM_SIZE()
     ON_WM_DESTROY()
     ON_WM_TIMER()
-    ON_MESSAGE(WM_USER + 2003, &CMeetingLayer::OnOpenDocumentMessage)
-    ON_MESSAGE(WM_USER + 2004, &CMeetingLayer::OnUploadMessage)
-    ON_MESSAGE(WM_USER + 2005, &CMeetingLayer::OnSaveDone)
-    ON_MESSAGE(WM_USER + 2006, &CMeetingLayer::OnBackToDetail)
-    ON_MESSAGE(WM_USER + 2010, &CMeetingLayer::OnSyncCommand)
-    ON_MESSAGE(WM_USER + 2011, &CMeetingLayer::OnRelayout)
-    ON_MESSAGE(WM_USER + 2015, &CMeetingLayer::OnChatSwitch)
-    ON_MESSAGE(WM_USER + 2021, &CMeetingLayer::OnArchiveMessage)
-    ON_MESSAGE(WM_USER + 2023, &CMeetingLayer::OnNothing)
-    ON_MESSAGE(WM_USER + 2024, &CMeetingLayer::OnViewerRequest)
+    ON_MESSAGE(WM_MEETING_OPEN_DOCUMENT, &CMeetingLayer::OnOpenDocumentMessage)
+    ON_MESSAGE(WM_MEETING_UPLOAD, &CMeetingLayer::OnUploadMessage)
+    ON_MESSAGE(WM_MEETING_SAVE_DONE, &CMeetingLayer::OnSaveDone)
+    ON_MESSAGE(WM_MEETING_BACK_TO_DETAIL, &CMeetingLayer::OnBackToDetail)
+    ON_MESSAGE(WM_MEETING_SYNC_COMMAND, &CMeetingLayer::OnSyncCommand)
+    ON_MESSAGE(WM_CONTAINER_TOGGLED, &CMeetingLayer::OnRelayout)
+    ON_MESSAGE(WM_CONTAINER_OPTION, &CMeetingLayer::OnChatSwitch)
+    ON_MESSAGE(WM_MEETING_ARCHIVE, &CMeetingLayer::OnArchiveMessage)
+    ON_MESSAGE(WM_MEETING_DOCLIST_BUTTON, &CMeetingLayer::OnNothing)
+    ON_MESSAGE(WM_MEETING_VIEWER_REQUEST, &CMeetingLayer::OnViewerRequest)
 END_MESSAGE_MAP()
 
 CMeetingLayer::CMeetingLayer()
@@ -261,7 +262,7 @@ void CMeetingLayer::BeginLoading()
     m_bLoading = TRUE;
     if (IZELMainDlg* pMain = GetMainDlg()) {
         if (pMain->GetWnd() && pMain->GetWnd()->GetSafeHwnd())
-            ::PostMessageW(pMain->GetWnd()->GetSafeHwnd(), WM_USER + 3100, 0, 0);
+            ::PostMessageW(pMain->GetWnd()->GetSafeHwnd(), WM_MEETING_WAIT_CURSOR, 0, 0);
         pMain->EnableRefreshButton(FALSE);
         pMain->EnableBackButton(FALSE);
     }
@@ -272,7 +273,7 @@ void CMeetingLayer::EndLoading()
     m_bLoading = FALSE;
     if (IZELMainDlg* pMain = GetMainDlg()) {
         if (pMain->GetWnd() && pMain->GetWnd()->GetSafeHwnd())
-            ::PostMessageW(pMain->GetWnd()->GetSafeHwnd(), WM_USER + 3101, 0, 0);
+            ::PostMessageW(pMain->GetWnd()->GetSafeHwnd(), UWM_END_WAIT_CURSOR, 0, 0);
         pMain->EnableBackButton(TRUE);
         if (!m_bPageSync) pMain->ScheduleRefreshButton(TRUE, 3000);
     }
@@ -313,7 +314,7 @@ BOOL CMeetingLayer::StartBoardSave(int nAction)
     if (strDocument.IsEmpty() || !m_pBoardLayer) return FALSE;
     if (IZELMainDlg* pMain = GetMainDlg())
         if (pMain->GetWnd() && pMain->GetWnd()->GetSafeHwnd())
-            ::PostMessageW(pMain->GetWnd()->GetSafeHwnd(), WM_USER + 3100, 0, 0);
+            ::PostMessageW(pMain->GetWnd()->GetSafeHwnd(), WM_MEETING_WAIT_CURSOR, 0, 0);
     Listen();
     m_nSaveAction = nAction;
     m_bSaveFailed = FALSE;
@@ -335,7 +336,7 @@ void CMeetingLayer::OnSaveReply(CTasResponse* pReply)
     const Json::Value* pBody = pReply->GetBody();
     if (pReply->GetStatusCode() != 0 || (pBody && pBody->isObject() && pBody->get("status", 0).asInt() != 0))
         m_bSaveFailed = TRUE;
-    if (--m_nSavesPending == 0) PostMessage(WM_USER + 2005, m_bSaveFailed ? 0 : 1, m_nSaveAction);
+    if (--m_nSavesPending == 0) PostMessage(WM_MEETING_SAVE_DONE, m_bSaveFailed ? 0 : 1, m_nSaveAction);
 }
 
 int CMeetingLayer::SaveBoardChanges(int nAction, int, int)
@@ -391,7 +392,7 @@ void CMeetingLayer::RunPendingAction(int nAction)
         pTas->RequestM00000015(m_strMeetingId, m_strPendingDocumentId, TRUE, GetCurrentPage(), TRUE, FALSE, FALSE);
         break;
     case 3:
-        SendMessage(WM_USER + 2010, 4, 0);
+        SendMessage(WM_MEETING_SYNC_COMMAND, 4, 0);
         break;
     case 4:
         EnterMeeting(m_strOtherMeetingId);

@@ -1,4 +1,5 @@
 // The application server's replies while the meeting screen is the reply window.
+#include "core/ClientMessages.h"
 #include "screens/meeting/MeetingLayer.h"
 
 #include "app/main/MainDlg.h"
@@ -255,7 +256,7 @@ void CMeetingLayer::OnReceiveM00000047(CTasResponse* pReply)
         CString text;
         text.Format(IDS_ATTENDANCE_REFUSED, status);
         if (pMain) pMain->ShowConfirmPopup(text);
-        SendMessage(WM_USER + 2006, 1, 0);
+        SendMessage(WM_MEETING_BACK_TO_DETAIL, 1, 0);
         return;
     }
     if (m_pMeeting && m_pMeeting->GetStatus() == 2 && m_pMeeting->GetAttendanceSent())

@@ -1,5 +1,6 @@
 // Following the presenter and sharing: the single sync state, the presenter and follow commands
 // of the board's bars, the page-sync and presenter-view replies and the presenter's page pushes.
+#include "core/ClientMessages.h"
 #include "screens/meeting/MeetingLayer.h"
 
 #include "app/main/MainDlg.h"
@@ -88,7 +89,7 @@ void CMeetingLayer::StartShareOrFollow(int nCode)
     const BOOL bPresenter = CMeetingManager::GetInstance()->IsPresenterMe();
     const int r = SaveBoardChanges(bPresenter ? 2 : 3, FALSE, TRUE);
     if (nCode == 4 && bPresenter && IsWhiteboardDocument()) {
-        SendMessage(WM_USER + 2003, (WPARAM)-2, 0);
+        SendMessage(WM_MEETING_OPEN_DOCUMENT, (WPARAM)-2, 0);
         m_seams.sleep(1000);
     }
     if (r == 1) {
@@ -122,7 +123,7 @@ void CMeetingLayer::StopShare()
     SyncOff(GetCurrentDocumentId());
     if (IsWhiteboardDocument()) {
         m_seams.sleep(1000);
-        PostMessage(WM_USER + 2003, (WPARAM)-1, 0);
+        PostMessage(WM_MEETING_OPEN_DOCUMENT, (WPARAM)-1, 0);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "core/ClientMessages.h"
 #include "screens/meeting/PrivateDocListCtrl.h"
 
 #include "app/main/MainDlg.h"
@@ -222,7 +223,7 @@ void CPrivateDocListCtrl::OnItemChanged(NMHDR* pNotify, LRESULT* pResult)
     if (!m_bActive) return;
     IZELMainDlg* pMain = GetMainDlg();
     if (pMain && pMain->CheckPageSyncBlocked()) return;
-    ::SendMessageW(::GetParent(m_hWnd), WM_USER + 2003, (WPARAM)pItem->iItem, (LPARAM)kSource);
+    ::SendMessageW(::GetParent(m_hWnd), WM_MEETING_OPEN_DOCUMENT, (WPARAM)pItem->iItem, (LPARAM)kSource);
 }
 
 void CPrivateDocListCtrl::OnBack()

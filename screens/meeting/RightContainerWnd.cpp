@@ -14,11 +14,11 @@ BEGIN_MESSAGE_MAP(CRightContainerWnd, CZELContainerWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
     ON_WM_DESTROY()
-    ON_MESSAGE(WM_USER + 2003, &CRightContainerWnd::OnRelayOpen)
-    ON_MESSAGE(WM_USER + 2004, &CRightContainerWnd::OnRelayUpload)
-    ON_MESSAGE(WM_USER + 2021, &CRightContainerWnd::OnRelayArchive)
-    ON_MESSAGE(WM_USER + 2023, &CRightContainerWnd::OnRelayReturn)
-    ON_MESSAGE(WM_USER + 2024, &CRightContainerWnd::OnRelayPost)
+    ON_MESSAGE(WM_MEETING_OPEN_DOCUMENT, &CRightContainerWnd::OnRelayOpen)
+    ON_MESSAGE(WM_MEETING_UPLOAD, &CRightContainerWnd::OnRelayUpload)
+    ON_MESSAGE(WM_MEETING_ARCHIVE, &CRightContainerWnd::OnRelayArchive)
+    ON_MESSAGE(WM_MEETING_DOCLIST_BUTTON, &CRightContainerWnd::OnRelayReturn)
+    ON_MESSAGE(WM_MEETING_VIEWER_REQUEST, &CRightContainerWnd::OnRelayPost)
     ON_MESSAGE(WM_CONTAINER_OPTION, &CRightContainerWnd::OnChatOption)
 END_MESSAGE_MAP()
 
@@ -165,30 +165,30 @@ void CRightContainerWnd::UpdateTitle()
 
 LRESULT CRightContainerWnd::OnRelayOpen(WPARAM wParam, LPARAM lParam)
 {
-    ::SendMessageW(::GetParent(m_hWnd), WM_USER + 2003, wParam, lParam);
+    ::SendMessageW(::GetParent(m_hWnd), WM_MEETING_OPEN_DOCUMENT, wParam, lParam);
     return 0;
 }
 
 LRESULT CRightContainerWnd::OnRelayUpload(WPARAM wParam, LPARAM lParam)
 {
-    ::SendMessageW(::GetParent(m_hWnd), WM_USER + 2004, wParam, lParam);
+    ::SendMessageW(::GetParent(m_hWnd), WM_MEETING_UPLOAD, wParam, lParam);
     return 0;
 }
 
 LRESULT CRightContainerWnd::OnRelayArchive(WPARAM wParam, LPARAM lParam)
 {
-    ::SendMessageW(::GetParent(m_hWnd), WM_USER + 2021, wParam, lParam);
+    ::SendMessageW(::GetParent(m_hWnd), WM_MEETING_ARCHIVE, wParam, lParam);
     return 0;
 }
 
 LRESULT CRightContainerWnd::OnRelayReturn(WPARAM wParam, LPARAM lParam)
 {
-    return ::SendMessageW(::GetParent(m_hWnd), WM_USER + 2023, wParam, lParam);
+    return ::SendMessageW(::GetParent(m_hWnd), WM_MEETING_DOCLIST_BUTTON, wParam, lParam);
 }
 
 LRESULT CRightContainerWnd::OnRelayPost(WPARAM wParam, LPARAM lParam)
 {
-    ::PostMessageW(::GetParent(m_hWnd), WM_USER + 2024, wParam, lParam);
+    ::PostMessageW(::GetParent(m_hWnd), WM_MEETING_VIEWER_REQUEST, wParam, lParam);
     return 0;
 }
 

@@ -19,6 +19,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ResourceHandle.h"
 #include "platform/WinApp.h"
+#include "core/ClientMessages.h"
 #include "screens/meeting/MeetingLayer.h"
 #include "screens/meeting/MeetingRules.h"
 #include "screens/meeting/RightContainerWnd.h"
@@ -215,7 +216,7 @@ TEST_F(MeetingScreenTest, FollowsThePresentersPageAndDocumentAndLeavesCleanly)
     view["body"]["originX"] = "0";
     view["body"]["originY"] = "0";
     Rule("M00000021", view);
-    m_pScreen->SendMessage(WM_USER + 2010, 4, 0);
+    m_pScreen->SendMessage(WM_MEETING_SYNC_COMMAND, 4, 0);
     ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000015", 1));
     const auto sync = Bodies("M00000015");
     EXPECT_TRUE(sync[0]["syncYn"].asBool());
@@ -265,7 +266,7 @@ TEST_F(MeetingScreenTest, FollowsThePresentersPageAndDocumentAndLeavesCleanly)
     // Back to the detail: one sync-off request, the sharing thread ended and waited for, the
     // pages gone; a late page-sync reply is ignored.
     const size_t before = Bodies("M00000015").size();
-    m_pScreen->SendMessage(WM_USER + 2006, 0, 0);
+    m_pScreen->SendMessage(WM_MEETING_BACK_TO_DETAIL, 0, 0);
     EXPECT_TRUE(m_main.Called("SetScreenMode(1,101)"));
     EXPECT_FALSE(m_pScreen->GetBoardLayer()->GetCanvas()->IsSharedThreadRunning());
     EXPECT_TRUE(m_pScreen->GetBoardLayer()->GetPageManager().IsEmpty());
@@ -288,19 +289,19 @@ TEST_F(MeetingScreenTest, UploadsAndTheArchiveCopy)
         return TRUE;
     };
     m_main.Take();
-    m_pScreen->SendMessage(WM_USER + 2004, 0, 0);
+    m_pScreen->SendMessage(WM_MEETING_UPLOAD, 0, 0);
     EXPECT_TRUE(m_main.Called("ShowToast(파일을 올렸습니다.)"));
     ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000008", 1));
     EXPECT_EQ(Bodies("M00000008")[0]["fileType"].asString(), "10");
 
     // The archive copy is asked first; declining sends nothing.
     m_main.messageAnswer = IDCANCEL;
-    m_pScreen->SendMessage(WM_USER + 2021, 0, 0);
+    m_pScreen->SendMessage(WM_MEETING_ARCHIVE, 0, 0);
     EXPECT_TRUE(m_main.Called("ShowMessagePopup(회의문서를 자료함으로 다운로드하시겠습니까?)"));
     zeltest::PumpFor(300);
     EXPECT_TRUE(Bodies("M00000052").empty());
     m_main.messageAnswer = IDOK;
-    m_pScreen->SendMessage(WM_USER + 2021, 0, 0);
+    m_pScreen->SendMessage(WM_MEETING_ARCHIVE, 0, 0);
     ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000052", 1));
     EXPECT_EQ(Bodies("M00000052")[0]["attcFileId"].asString(), "D1011");
     ASSERT_TRUE(PumpUntil([this] { return m_main.Called("ShowToast(회의문서를 자료함으로 저장했습니다.)"); }, 10000));
@@ -381,7 +382,7 @@ TEST_F(MeetingScreenTest, TheArchiveRefusalShowsTheServersReason)
     rule["status"] = 21;
     rule["body"] = Json::Value(Json::objectValue);
     Rule("M00000052", rule);
-    m_pScreen->SendMessage(WM_USER + 2021, 0, 0);
+    m_pScreen->SendMessage(WM_MEETING_ARCHIVE, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return !shown.empty(); }, 10000));
     EXPECT_EQ(shown[0], "최대 파일 첨부 크기 초과하였습니다.");
 }
@@ -473,6 +474,79 @@ TEST_F(MeetingScreenTest, ThePrivateListTakesTheDocumentListsPlaceWhileItIsActiv
     right->ShowDocumentPane(L"10", TRUE);
     EXPECT_FALSE(right->GetPrivateList()->IsWindowVisible());
     EXPECT_TRUE(right->GetDocumentList()->IsWindowVisible());
+}
+
+}  // namespace
+
+namespace {
+
+// Closing the program from the meeting screen: unsaved drawing is saved first and the close goes
+// on only when the server confirmed the save; without changes the user is asked.
+TEST_F(MeetingScreenTest, ClosingSavesUnsavedDrawingFirstOrAsks)
+{
+    EnterAndShow(L"101");
+    m_pScreen->GetBoardLayer()->GetPageManager().GetPage(1)->SetModified(TRUE);
+    m_main.Take();
+    m_pScreen->LeaveMeetingByTitle();
+    EXPECT_FALSE(m_main.Called("RequestLogout(1)"));
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000010", 1));
+    EXPECT_EQ(Bodies("M00000010")[0]["page"].asInt(), 1);
+    ASSERT_TRUE(PumpUntil([this] { return m_main.Called("RequestLogout(1)"); }, 10000));
+    EXPECT_EQ(m_pScreen->GetMeeting(), nullptr);
+
+    // Without changes: the question; Cancel keeps the meeting, OK leaves and closes.
+    EnterAndShow(L"101");
+    std::vector<int> answers = {2, 1};
+    std::vector<std::string> asked;
+    SetPopupAnswerHook([&](const POPUP_QUESTION& q) {
+        if (q.kind != POPUP_OK_CANCEL) return 0;
+        asked.push_back(S(q.strText));
+        const int a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    });
+    m_main.Take();
+    m_pScreen->LeaveMeetingByTitle();
+    EXPECT_NE(m_pScreen->GetMeeting(), nullptr);
+    EXPECT_FALSE(m_main.Called("RequestLogout(1)"));
+    m_pScreen->LeaveMeetingByTitle();
+    EXPECT_TRUE(m_main.Called("RequestLogout(1)"));
+    EXPECT_EQ(asked, (std::vector<std::string>(2, "회의를 나가고 프로그램을 종료하시겠습니까?")));
+    EXPECT_EQ(Bodies("M00000010").size(), 1u);
+}
+
+// A status pushed for the open meeting reloads its detail; a failed save keeps the action undone.
+TEST_F(MeetingScreenTest, AStatusChangeReloadsTheDetailAndAFailedSaveSaysSo)
+{
+    EnterAndShow(L"101");
+    const size_t before = Bodies("M00000005").size();
+    m_pScreen->OnMeetingStatusChanged(4);
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000005", before + 1));
+    m_main.Take();
+    m_pScreen->SendMessage(WM_MEETING_SAVE_DONE, 0, 7);
+    EXPECT_TRUE(m_main.Called("ShowConfirmPopup(판서와 메모를 저장하지 못했습니다.)"));
+    EXPECT_FALSE(m_main.Called("RequestLogout(1)"));
+    m_pScreen->SendMessage(WM_MEETING_SAVE_DONE, 1, 0);
+    EXPECT_TRUE(m_main.Called("ShowToast(판서와 메모를 저장했습니다.)"));
+    // Actions above 12 do nothing.
+    m_main.Take();
+    m_pScreen->SendMessage(WM_MEETING_SAVE_DONE, 1, 13);
+    EXPECT_TRUE(m_main.Take().empty());
+}
+
+// Page Down turns a page on its release, through the thread's keyboard hook.
+TEST_F(MeetingScreenTest, PageDownTurnsOnePageOnRelease)
+{
+    EnterAndShow(L"101");
+    CBoardLayer* board = m_pScreen->GetBoardLayer();
+    ASSERT_TRUE(PumpUntil([&] { return board->GetPageManager().GetPage(2) && board->GetPageManager().GetPage(2)->HasImage(); },
+                          20000));
+    m_window.SetForegroundWindow();
+    ::keybd_event(VK_NEXT, 0, 0, 0);
+    zeltest::PumpFor(200);
+    EXPECT_EQ(board->GetCurrentPage(), 1);
+    ::keybd_event(VK_NEXT, 0, KEYEVENTF_KEYUP, 0);
+    ASSERT_TRUE(PumpUntil([&] { return board->GetCurrentPage() == 2; }, 3000));
 }
 
 }  // namespace
