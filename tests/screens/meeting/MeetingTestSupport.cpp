@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "core/JsonHelpers.h"
+#include "core/LoginManager.h"
+#include "net/protocol/TasClientManager.h"
+#include "tests/support/TestSupport.h"
 #include "platform/Convert.h"
 #include "screens/meeting/MeetingLayer.h"
 
@@ -11,6 +14,25 @@ namespace meetingtest {
 std::string S(const CString& text)
 {
     return WideToUtf8(text);
+}
+
+bool LogInAs(const char* user, int nTasPort, prototest::RecordingWindow& listener, HWND hEvents)
+{
+    CTasClientManager* tas = CTasClientManager::GetInstance();
+    if (!tas->Init(zeltest::SourcePath(L"protocols/protocol.xml").c_str())) return false;
+    tas->SetEventWindow(hEvents);
+    tas->SetListener(listener.Handle());
+    listener.Expect(WM_USER + 100, prototest::RecordingWindow::LPARAM_REPLY);
+    tas->Connect(CString(L"127.0.0.1"), nTasPort);
+    tas->RequestM00000001(L"", CString(user), L"1234");
+    if (!listener.WaitFor(WM_USER + 100, 1, 15000)) return false;
+    const auto reply = listener.RecordsOf(WM_USER + 100)[0];
+    if (reply.status != 0) return false;
+    CLoginManager* login = CLoginManager::GetInstance();
+    login->SetLoginId(CString(user));
+    login->SetSawonNo(CString(user));
+    login->SetSessionFromReply(reply.json, true);
+    return true;
 }
 
 void StandInMain::SetScreenMode(int nMode, const CString& strMeetingId)

@@ -12,10 +12,15 @@
 #include "app/main/MainDlg.h"
 #include "platform/Wnd.h"
 #include "screens/meeting/MeetingPanelMakers.h"
+#include "tests/net/protocol/RecordingWindow.h"
 
 namespace meetingtest {
 
 std::string S(const CString& text);
+
+// Logs the program's application-server client in as a user of the test servers' data set (the
+// login reply goes to 'listener'), and keeps the session as the login window would.
+bool LogInAs(const char* user, int nTasPort, prototest::RecordingWindow& listener, HWND hEvents);
 
 class StandInMain : public IZELMainDlg {
 public:

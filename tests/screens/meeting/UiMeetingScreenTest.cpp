@@ -96,20 +96,7 @@ protected:
 
     void LogIn(const char* user)
     {
-        CTasClientManager* tas = CTasClientManager::GetInstance();
-        ASSERT_TRUE(tas->Init(zeltest::SourcePath(L"protocols/protocol.xml").c_str()));
-        tas->SetEventWindow(m_events.Handle());
-        tas->SetListener(m_listener.Handle());
-        m_listener.Expect(WM_USER + 100, prototest::RecordingWindow::LPARAM_REPLY);
-        tas->Connect(CString(L"127.0.0.1"), ServerPort(PORT_TAS));
-        tas->RequestM00000001(L"", CString(user), L"1234");
-        ASSERT_TRUE(m_listener.WaitFor(WM_USER + 100, 1, 15000)) << "no login reply";
-        const auto reply = m_listener.RecordsOf(WM_USER + 100)[0];
-        ASSERT_EQ(reply.status, 0);
-        CLoginManager* login = CLoginManager::GetInstance();
-        login->SetLoginId(CString(user));
-        login->SetSawonNo(CString(user));
-        login->SetSessionFromReply(reply.json, true);
+        ASSERT_TRUE(meetingtest::LogInAs(user, ServerPort(PORT_TAS), m_listener, m_events.Handle())) << "no login";
     }
 
     void ConnectSync()
