@@ -36,6 +36,11 @@ public:
     void RequestDocumentList(const CString& strFileType) override;
     void RefreshDocumentList(const CString& strKind, int nArg) override;
     BOOL IsKeyNavigationMode() override { return fullView; }
+    void ShowTrayPopup(const CString& strText, const CString&, const CString&, int, const CString& strExtra,
+                       int) override
+    {
+        calls.push_back("ShowTrayPopup(" + S(strText) + "," + S(strExtra) + ")");
+    }
 
     bool Called(const std::string& call) const;
     std::vector<std::string> Take();

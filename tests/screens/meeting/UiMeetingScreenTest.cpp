@@ -12,6 +12,7 @@
 #include "core/LoginManager.h"
 #include "core/Meeting.h"
 #include "core/MeetingManager.h"
+#include "core/MyLogFile.h"
 #include "core/SettingManager.h"
 #include "net/protocol/TDSClientManager.h"
 #include "net/protocol/TasClientManager.h"
@@ -48,7 +49,9 @@ protected:
         AfxSetResourceHandle(m_hLanguage);
         ASSERT_TRUE(skintest::LoadShippedSkin(1.0f));
 
+        ASSERT_TRUE(g_ApplicationLog.InitAppData(L"ZelTest", L"Meeting"));
         CSettingManager* settings = CSettingManager::GetInstance();
+        settings->Load();
         settings->SetTMSAddress(L"127.0.0.1");
         settings->SetTMSPort(ServerPort(PORT_HTTP));
         settings->SetUseHttps(0);
@@ -534,6 +537,80 @@ TEST_F(MeetingScreenTest, PageDownTurnsOnePageOnRelease)
     EXPECT_EQ(board->GetCurrentPage(), 1);
     ::keybd_event(VK_NEXT, 0, KEYEVENTF_KEYUP, 0);
     ASSERT_TRUE(PumpUntil([&] { return board->GetCurrentPage() == 2; }, 3000));
+}
+
+}  // namespace
+
+#include "core/IniFileHelpers.h"
+#include "screens/meeting/MeetingScreenMaker.h"
+
+namespace {
+
+// The right-hand pane: its collapsed state kept in the settings, and when a pushed chat message
+// also shows a tray notice.
+TEST_F(MeetingScreenTest, TheRightPaneKeepsItsStateAndNotifiesChatWhereTheUserCannotSeeIt)
+{
+    EnterAndShow(L"101");
+    CRightContainerWnd* right = m_pScreen->GetRightContainer();
+    if (!right->IsCollapsed()) right->OnToggle();
+    const CString ini = CSettingManager::GetInstance()->GetSettingIniPath();
+    ASSERT_FALSE(ini.IsEmpty());
+    right->OnToggle();
+    right->OnToggle();
+    int stored = -1;
+    ReadIniInt(L"RIGHTLAYER", L"collapsed", stored, ini);
+    EXPECT_EQ(stored, 1);
+    right->OnToggle();
+    ReadIniInt(L"RIGHTLAYER", L"collapsed", stored, ini);
+    EXPECT_EQ(stored, 0);
+    EXPECT_FALSE(right->IsCollapsed());
+    // Its column is 283 wide when open, 28 when collapsed.
+    CRect rc;
+    right->GetWindowRect(&rc);
+    EXPECT_EQ(rc.Width(), 283);
+
+    struct Case {
+        BOOL collapsed;
+        int showCmd;
+        const char* expected;   // the tray notice, or "" for none
+    } cases[] = {
+        {FALSE, 1, ""},
+        {TRUE, 1, "ShowTrayPopup(첫 줄,이서연)"},
+        {FALSE, 3, ""},
+        {FALSE, 2, "ShowTrayPopup(첫 줄\r\n둘째 줄,이서연)"},
+    };
+    for (const Case& c : cases) {
+        if (right->IsCollapsed() != c.collapsed) right->OnToggle();
+        m_main.showCmd = c.showCmd;
+        m_main.Take();
+        m_pScreen->OnChatPush(L"이서연", L"20261210093000", L"오전 9:30", L"첫 줄\r\n둘째 줄");
+        const auto calls = m_main.Take();
+        if (*c.expected)
+            EXPECT_EQ(calls, (std::vector<std::string>{c.expected})) << c.showCmd;
+        else
+            EXPECT_TRUE(calls.empty()) << c.showCmd;
+    }
+    m_main.showCmd = 1;
+    // The title of a meeting's pane.
+    EXPECT_EQ(right->GetTitle(), CString(L"회의"));
+}
+
+TEST_F(MeetingScreenTest, TheMakerCreatesTheOneScreenHiddenUnderTheMainDialog)
+{
+    m_pScreen.reset();
+    EXPECT_EQ(g_pMeetingLayer, nullptr);
+    IMeetingScreen* pScreen = nullptr;
+    CWnd* pWnd = MakeMeetingScreen(&m_window, &pScreen);
+    ASSERT_NE(pWnd, nullptr);
+    EXPECT_EQ(static_cast<IMeetingScreen*>(g_pMeetingLayer), pScreen);
+    EXPECT_EQ(pWnd->GetDlgCtrlID(), 22720);
+    EXPECT_FALSE(pWnd->IsWindowVisible());
+    EXPECT_NE(dynamic_cast<IBoardLayer*>(pScreen), nullptr);
+    EXPECT_NE(dynamic_cast<IInfoLayer*>(pScreen), nullptr);
+    EXPECT_TRUE(pScreen->GetMeetingId().IsEmpty());
+    pWnd->DestroyWindow();
+    delete pWnd;
+    EXPECT_EQ(g_pMeetingLayer, nullptr);
 }
 
 }  // namespace
