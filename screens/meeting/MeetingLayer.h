@@ -60,13 +60,13 @@ public:
 
     // ---- lifecycle and layout ----
     void UpdateLayout();
-    void RelayoutPanels();
-    void RecalcLayout();
-    void EnterMeeting(const CString& strMeetingId);
+    void RelayoutPanels() override;
+    void RecalcLayout() override;
+    void EnterMeeting(const CString& strMeetingId) override;
     void StartMeeting(int bUsePage, int nPage) override;
-    void LeaveMeeting();
-    void LeaveMeetingByTitle();
-    void LeaveMeetingByCommand(BOOL bReadBoard);
+    void LeaveMeeting() override;
+    void LeaveMeetingByTitle() override;
+    void LeaveMeetingByCommand(BOOL bReadBoard) override;
     void BeginLoading();
     void EndLoading();
     int SaveBoardChanges(int nAction, int bTwoButtons, int bSilent) override;
@@ -104,7 +104,7 @@ public:
     void HideDocumentViewer();
     void RequestPresence() override;
     void RequestDocumentList(const CString& strFileType) override;
-    void ToggleChat();
+    void ToggleChat() override;
     int GetCurrentDocumentIndex();
 
     // ---- page synchronisation ----
@@ -128,7 +128,7 @@ public:
     void ApplyPageCommand(const CString& strDocumentId, int nCommand, int nPage, int nTotalPage,
                           int nRequestPage) override;
     void OpenBuiltInWhiteboard(BOOL bPost) override;
-    void OnRawMouseInput(POINT ptScreen, USHORT usButtonFlags);
+    void OnRawMouseInput(POINT ptScreen, USHORT usButtonFlags) override;
 
     // ---- timers and status ----
     void OnMeetingStatusChanged(int nStatus) override;
@@ -138,7 +138,7 @@ public:
 
     // ---- uploads ----
     void UploadSignature(const CString& strMeetingId, const CString& strAttcFileId, const CString& strConfirmYn,
-                         const CString& strConfirmDate, const CString& strImagePath);
+                         const CString& strConfirmDate, const CString& strImagePath) override;
 
     // ---- right container relays ----
     void CloseMinutesViewer() override;
@@ -310,9 +310,9 @@ private:
 
 public:
     // Set by the detail screen before it switches to this screen.
-    void SetEntryDocument(int nEntry) { m_nEntryDocument = nEntry; }
-    void SetFollowOnEntry(BOOL bFollow) { m_bFollowOnEntry = bFollow; }
-    void SetPresenceDocumentId(const CString& strId) { m_strPresenceDocumentId = strId; }
+    void SetEntryDocument(int nEntry) override { m_nEntryDocument = nEntry; }
+    void SetFollowOnEntry(BOOL bFollow) override { m_bFollowOnEntry = bFollow; }
+    void SetPresenceDocumentId(const CString& strId) override { m_strPresenceDocumentId = strId; }
 };
 
 // The one meeting screen; null outside its lifetime.
