@@ -14,6 +14,7 @@
 #include "core/MeetingManager.h"
 #include "core/MyLogFile.h"
 #include "core/SettingManager.h"
+#include "features/documents/DocViewerDlg.h"
 #include "net/protocol/TDSClientManager.h"
 #include "net/protocol/TasClientManager.h"
 #include "net/protocol/TasResponse.h"
@@ -611,6 +612,40 @@ TEST_F(MeetingScreenTest, TheMakerCreatesTheOneScreenHiddenUnderTheMainDialog)
     pWnd->DestroyWindow();
     delete pWnd;
     EXPECT_EQ(g_pMeetingLayer, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// Documents chosen in the right-hand pane: a reference document is refused while following,
+// others open on the board; the viewer request opens the document beside the board.
+TEST_F(MeetingScreenTest, OpeningDocumentsFromThePaneAndTheViewer)
+{
+    EnterAndShow(L"101");
+    CMeeting* meeting = m_pScreen->GetMeeting();
+    const int ref = meeting->GetDocumentIndex(L"D1012");
+    ASSERT_GE(ref, 0);
+    m_pScreen->SetPageSync(TRUE);
+    m_main.Take();
+    m_pScreen->SendMessage(WM_MEETING_OPEN_DOCUMENT, (WPARAM)ref, 0);
+    EXPECT_TRUE(m_main.Called("CheckPageSyncBlocked"));
+    EXPECT_EQ(m_pScreen->GetCurrentDocumentId(), CString(L"D1011"));
+    m_pScreen->SetPageSync(FALSE);
+    m_pScreen->SendMessage(WM_MEETING_OPEN_DOCUMENT, (WPARAM)ref, 0);
+    ASSERT_TRUE(PumpUntil([this] { return BoardShows(L"D1012", 1); }, 20000));
+
+    // The viewer: an unknown request does nothing; 514 opens the document and asks its pages.
+    const size_t before = Bodies("M00000024").size();
+    m_pScreen->SendMessage(WM_MEETING_VIEWER_REQUEST, 77, 0);
+    m_pScreen->SendMessage(WM_MEETING_VIEWER_REQUEST, 514, (LPARAM)meeting->GetDocumentIndex(L"D1011"));
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000024", before + 1));
+    bool pip = false;
+    for (const Json::Value& b : Bodies("M00000024"))
+        if (b["attcFileId"].asString() == "D1011" && b["isPIP"].asBool()) pip = true;
+    EXPECT_TRUE(pip);
+    EXPECT_TRUE(m_pScreen->GetDocViewer()->IsWindowVisible());
+    m_pScreen->HideDocumentViewer();
 }
 
 }  // namespace
