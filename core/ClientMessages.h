@@ -79,6 +79,17 @@ const UINT WM_SIDEPANEL_LAYOUT = WM_USER + 2011;
 // favourite flag as the strip knows it (posted, wParam the page, lParam 1 favourite, 0 not).
 const UINT WM_SIDEPANEL_SELECT_PAGE = WM_USER + 2018;
 const UINT WM_SIDEPANEL_PAGE_FAVORITE = WM_USER + 2022;
+// To the meeting screen (the right-hand container passes its children's on unchanged).
+#define WM_MEETING_OPEN_DOCUMENT (WM_USER + 2003)   // wParam document index (-1/-2 whiteboards), lParam source
+#define WM_MEETING_UPLOAD (WM_USER + 2004)          // upload a file of the PC
+#define WM_MEETING_SAVE_DONE (WM_USER + 2005)       // board save finished: wParam success, lParam pending action
+#define WM_MEETING_BACK_TO_DETAIL (WM_USER + 2006)  // title bar's back: wParam 1 = ask nothing
+#define WM_MEETING_SYNC_COMMAND (WM_USER + 2010)    // presenter and follow control, wParam 0..7
+#define WM_MEETING_ARCHIVE (WM_USER + 2021)         // copy the current document into the archive
+#define WM_MEETING_DOCLIST_BUTTON (WM_USER + 2023)  // a document row's button (no action)
+#define WM_MEETING_VIEWER_REQUEST (WM_USER + 2024)  // document viewer request: wParam 0, 1 or 514, lParam value
+// Meeting screen to the main dialog: the wait cursor on (off: UWM_END_WAIT_CURSOR).
+#define WM_MEETING_WAIT_CURSOR (WM_USER + 3100)
 
 // ---- Drawing canvas and board ----
 // Sharing thread to canvas: repaint after incoming strokes were applied.

@@ -792,6 +792,10 @@ PICTURES["list_flag_urgent.bmp"] = lambda: list_icon("dot", (255, 0, 0), 24, 24,
 PICTURES["list_flag_open.bmp"] = lambda: list_icon("open", (60, 132, 231), 24, 24, MAGENTA)
 PICTURES["list_flag_hidden.bmp"] = lambda: list_icon("all", LIST_GREY, 24, 24, MAGENTA)
 PICTURES["list_flag_type12.bmp"] = lambda: list_icon("done", (0, 150, 170), 17, 21, MAGENTA)
+# ---- Meeting screen: the private document list's back button ----
+for _state, _name in (("normal", "private_back_normal.bmp"), ("hover", "private_back_hover.bmp"),
+                      ("down", "private_back_down.bmp")):
+    PICTURES[_name] = (lambda s=_state: small_glyph_button("private", s))
 
 
 def main():

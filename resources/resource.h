@@ -340,7 +340,7 @@
 #define IDS_TITLE_TIP_RESTORE 124
 #define IDS_TITLE_TIP_CLOSE 125
 #define IDS_TITLE_TIP_REFRESH 126
-#define IDS_TITLE_TIP_CHAT 172
+#define IDS_TITLE_TIP_CHAT 23501   // the right-hand pane's title has 172
 #define IDS_TITLE_TIP_FULL_SCREEN 286
 #define IDS_TITLE_CLOSE_ALARM 317       // %d: the minutes left
 #define IDS_TITLE_SYNC_ON_ASK 328
@@ -521,3 +521,33 @@
 #define IDB_LIST_FLAG_OPEN 1159
 #define IDB_LIST_FLAG_HIDDEN 1248
 #define IDB_LIST_FLAG_TYPE12 158         // 17 x 21
+// ---- Meeting screen ----
+#define IDS_MEETING_EXIT_QUESTION 107       // leave the meeting and close the program?
+#define IDS_DOC_TOAST_LONG 112              // presenter's document, long name (%s first 25 characters, %s rest)
+#define IDS_DOC_TOAST 113                   // presenter's document (%s)
+#define IDS_BOARD_SAVE_FAILED 116
+#define IDS_BOARD_SAVED 117
+#define IDS_STOP_SHARING_QUESTION 127
+#define IDS_MEETING_DETAIL_FAILED 141
+#define IDS_PRESENTER_NO_DOCUMENT 142
+#define IDS_SHARE_NO_PAGE 143
+#define IDS_SHARE_STARTED 144
+#define IDS_FOLLOW_STARTED 145
+#define IDS_FOLLOW_REFUSED 146
+#define IDS_UPLOAD_FAILED 170
+#define IDS_UPLOAD_DONE 171
+#define IDS_RIGHT_PANE_TITLE 172
+#define IDS_DOCUMENT_LIST_FAILED 234
+#define IDS_CONVERSION_WAIT 237
+#define IDS_CONVERSION_FAILED 238
+#define IDS_UPLOAD_FILTER 254
+#define IDS_ATTENDANCE_REFUSED 258          // %d: the server's status
+#define IDS_NO_MEDIA_PLAYER 336
+#define IDS_NO_FILE_BOX IDS_LOADING_EMPTY   // 363: the file box holds nothing
+#define IDS_SIGNATURE_NO_PATH 383
+#define IDS_SIGNATURE_MISSING 25000         // the approval's signature image is missing
+#define IDS_ARCHIVE_DONE 1116
+#define IDB_PRIVATE_BACK 1101
+#define IDB_PRIVATE_BACK_OVER 1102
+#define IDB_PRIVATE_BACK_FOCUS IDB_DOCLABEL  // 1103
+#define IDB_PRIVATE_BACK_DOWN 1104

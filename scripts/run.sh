@@ -30,7 +30,8 @@ echo "run: test servers listening (ports: $(cat "$BUILD/demo/servers.ready"))"
 
 cd "$BUILD/bin"
 echo "run: starting ZEL (close its window to end)"
-"$WINE64" ZEL.exe &
+# The client in the user interface language of a Korean office (ZEL_LANG overrides it).
+LC_ALL="${ZEL_LANG:-ko_KR.UTF-8}" "$WINE64" ZEL.exe &
 pid=$!
 if [ -z "${ZEL_USE_DISPLAY:-}" ]; then
     # Nobody at this screen: the demo's user logs in with the demo account by mouse and keyboard

@@ -1,6 +1,8 @@
 #pragma once
 // What the main dialog asks of the meeting screen (mode 2). Outside a meeting the screen answers
 // empty ids.
+#include <windows.h>
+
 #include "platform/CString.h"
 
 class IMeetingScreen {
@@ -58,4 +60,28 @@ public:
     virtual BOOL IsChatOpen() { return FALSE; }
     // Whether the open meeting has ended (the title bar then disables refresh and the file box).
     virtual BOOL IsMeetingEnded() { return FALSE; }
+    // ---- Meeting screen: what the main dialog's modes, title bar, full view and commands drive ----
+    virtual void EnterMeeting(const CString& strMeetingId) { (void)strMeetingId; }
+    virtual void LeaveMeeting() {}
+    // The title bar's close (save first, or ask; then log out and quit) and the log-out command.
+    virtual void LeaveMeetingByTitle() {}
+    virtual void LeaveMeetingByCommand(BOOL bReadBoard) { (void)bReadBoard; }
+    // Full view on (the board over the whole screen) and off.
+    virtual void RelayoutPanels() {}
+    virtual void RecalcLayout() {}
+    // The title bar's chat button: the right-hand pane opens or closes.
+    virtual void ToggleChat() {}
+    // A raw mouse button event of the main dialog (screen point): pop-ups it misses close.
+    virtual void OnRawMouseInput(POINT ptScreen, USHORT usButtonFlags) { (void)ptScreen; (void)usButtonFlags; }
+    // An approval's signature image after the approval was confirmed.
+    virtual void UploadSignature(const CString& strMeetingId, const CString& strAttcFileId, const CString& strConfirmYn,
+                                 const CString& strConfirmDate, const CString& strImagePath)
+    {
+        (void)strMeetingId; (void)strAttcFileId; (void)strConfirmYn; (void)strConfirmDate; (void)strImagePath;
+    }
+    // Set before switching to the meeting screen: follow the presenter on entry, the entry
+    // document flag, the document whose attendees are asked.
+    virtual void SetFollowOnEntry(BOOL bFollow) { (void)bFollow; }
+    virtual void SetEntryDocument(int nEntry) { (void)nEntry; }
+    virtual void SetPresenceDocumentId(const CString& strId) { (void)strId; }
 };

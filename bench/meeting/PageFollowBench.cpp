@@ -1,0 +1,186 @@
+// Following the presenter, in one run against the local test servers:
+//   follow  the synchronisation server sends the presenter's move to another document at a page;
+//           timed from the control command until the attendee's board shows that page's image
+//           (page push -> page sync request -> page-image reply -> HTTP download -> canvas)
+//   floor   one bare HTTP download of a page image of the same size from the same web server
+// Reported as p50 and p99 in milliseconds over ZEL_BENCH_MOVES moves (40 unless set), and the
+// ratio of the follow p50 to the floor p50. Two stages of the follow time are reported too: the
+// push reaching the screen (push_p50_ms) and the board holding the document's pages after its
+// page-image reply (pages_p50_ms); the rest is the download and the canvas showing the page.
+#include <winsock2.h>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/MeetingManager.h"
+#include "core/NetworkIdentity.h"
+#include "core/ProgramGlobals.h"
+#include "core/SettingManager.h"
+#include "net/protocol/TDSClientManager.h"
+#include "net/protocol/TasClientManager.h"
+#include "net/socket/SocketBase.h"
+#include "net/socket/TCPSocketAsyncSSL.h"
+#include "platform/ResourceHandle.h"
+#include "platform/WinApp.h"
+#include "screens/meeting/MeetingLayer.h"
+#include "tests/screens/meeting/MeetingTestSupport.h"
+#include "tests/support/LoopbackSocket.h"
+#include "tests/support/TestSupport.h"
+#include "tests/ui/skin/SkinTestSupport.h"
+#include "whiteboard/board/BoardImageFetcher.h"
+#include "whiteboard/board/BoardLayer.h"
+
+namespace {
+
+double Millis(LONGLONG ticks)
+{
+    static LONGLONG freq = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f.QuadPart;
+    }();
+    return (double)ticks * 1e3 / (double)freq;
+}
+
+LONGLONG Now()
+{
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return t.QuadPart;
+}
+
+double Percentile(std::vector<double> v, double p)
+{
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, (size_t)(p * (double)(v.size() - 1) + 0.5))];
+}
+
+std::string Command(SOCKET control, const std::string& line)
+{
+    send(control, line.data(), (int)line.size(), 0);
+    return zeltest::ReadSocketLine(control);
+}
+
+void PageChangeToBoardImage(benchmark::State& state)
+{
+    static bool started = CSocketBase::InitializeSockets(true, 4) && CTCPSocketAsyncSSL::InitializeSSL();
+    static zeltest::PythonFixture servers;
+    static bool serversUp = servers.Start(L"tests/servers/run_servers.py");
+    if (!started || !serversUp) {
+        state.SkipWithError("the socket library or the test servers did not start");
+        return;
+    }
+    std::istringstream ports(servers.ReadyLine());
+    std::vector<int> port;
+    for (int p; ports >> p;) port.push_back(p);
+    const SOCKET control = zeltest::ConnectLoopback(port[5]);
+    g_strMacAddress = L"0A1B2C3D4E5F";
+    const std::wstring dll = zeltest::BinaryDir() + L"\\bin\\Res_Kor.dll";
+    HMODULE hLanguage = ::LoadLibraryW(dll.c_str());
+    if (!hLanguage || !skintest::LoadShippedSkin(1.0f)) {
+        state.SkipWithError("the language library or the skin did not load");
+        return;
+    }
+    AfxSetResourceHandle(hLanguage);
+    CSettingManager::GetInstance()->SetTMSAddress(L"127.0.0.1");
+    CSettingManager::GetInstance()->SetTMSPort(port[4]);
+
+    meetingtest::StandInMain main;
+    meetingtest::MainWindow window;
+    window.Open(1280, 800);
+    main.pWnd = &window;
+    window.pMain = &main;
+    SetMainDlg(&main);
+    prototest::RecordingWindow listener, events;
+    if (!meetingtest::LogInAs("lee", port[0], listener, events.Handle())) {
+        state.SkipWithError("no login");
+        return;
+    }
+    CTDSClientManager tds;
+    tds.Init(zeltest::SourcePath(L"protocols/tds_protocol.xml").c_str());
+    tds.SetEventWindow(events.Handle());
+    tds.Connect(CString(L"127.0.0.1"), port[2]);
+    tds.SetListener(window.GetSafeHwnd(), nullptr);
+
+    std::unique_ptr<CMeetingLayer> screen(new CMeetingLayer());
+    CRect rc;
+    window.GetClientRect(&rc);
+    screen->Create(&window, rc);
+    screen->ShowWindow(SW_SHOW);
+    CBoardLayer* board = screen->GetBoardLayer();
+    auto shows = [&](const wchar_t* doc, int page) {
+        const auto p = board->GetPageManager().GetPage(page);
+        return screen->GetCurrentDocumentId() == doc && p && p->HasImage() && board->GetCanvas()->GetPageNumber() == page;
+    };
+    screen->EnterMeeting(L"101");
+    if (!zeltest::PumpUntil([&] { return shows(L"D1011", 1); }, 20000)) {
+        state.SkipWithError("the first page did not show");
+        return;
+    }
+    Command(control, "{\"cmd\":\"rule\",\"server\":\"tas\",\"msg\":\"M00000021\",\"body\":{\"mtngId\":\"101\","
+                     "\"mtngStatus\":\"02\",\"attcFileId\":\"D1011\",\"page\":1,\"zoomFactor\":\"-1\"}}\n");
+    screen->SendMessage(WM_USER + 2010, 4, 0);
+    if (!zeltest::PumpUntil([&] { return screen->IsPageSync() && screen->GetOptMode() == 4; }, 15000)) {
+        state.SkipWithError("following did not start");
+        return;
+    }
+    const char* env = getenv("ZEL_BENCH_MOVES");
+    const int moves = env ? atoi(env) : 40;
+    std::vector<double> follow, floor, push, pages;
+    for (auto _ : state) {
+        for (int i = 0; i < moves; ++i) {
+            // Each move goes to the other document, so the page is never cached.
+            const wchar_t* doc = (i % 2 == 0) ? L"D1012" : L"D1011";
+            const int page = 1 + (i % 4);
+            std::ostringstream line;
+            line << "{\"cmd\":\"tds\",\"action\":\"page\",\"data\":{\"mtngId\":\"101\",\"attachId\":\""
+                 << ((i % 2 == 0) ? "D1012" : "D1011") << "\",\"page\":\"" << page << "\"}}\n";
+            const std::string text = line.str();
+            const LONGLONG t0 = Now();
+            send(control, text.data(), (int)text.size(), 0);
+            zeltest::PumpUntil([&] { return screen->GetCurrentDocumentId() == doc; }, 20000);
+            push.push_back(Millis(Now() - t0));
+            zeltest::PumpUntil([&] { return board->GetPageManager().GetPage(page) != nullptr; }, 20000);
+            pages.push_back(Millis(Now() - t0));
+            if (!zeltest::PumpUntil([&] { return shows(doc, page); }, 20000)) {
+                state.SkipWithError("a page did not show");
+                break;
+            }
+            follow.push_back(Millis(Now() - t0));
+            zeltest::ReadSocketLine(control);
+            std::ostringstream url;
+            url << "http://127.0.0.1:" << port[4] << "/img/" << ((i % 2 == 0) ? "D1012" : "D1011") << "/" << page
+                << ".png";
+            std::string bytes;
+            const LONGLONG t1 = Now();
+            CBoardImageFetcher::HttpGet(CString(zeltest::Widen(url.str()).c_str()), 2000, 10000, bytes);
+            floor.push_back(Millis(Now() - t1));
+        }
+    }
+    const double f50 = Percentile(follow, 0.5), b50 = Percentile(floor, 0.5);
+    state.counters["follow_p50_ms"] = f50;
+    state.counters["follow_p99_ms"] = Percentile(follow, 0.99);
+    state.counters["floor_p50_ms"] = b50;
+    state.counters["floor_p99_ms"] = Percentile(floor, 0.99);
+    state.counters["ratio_p50"] = b50 > 0 ? f50 / b50 : 0;
+    state.counters["push_p50_ms"] = Percentile(push, 0.5);
+    state.counters["pages_p50_ms"] = Percentile(pages, 0.5);
+    state.counters["moves"] = (double)follow.size();
+    screen.reset();
+    CTasClientManager::DestroyInstance();
+    CMeetingManager::DestroyInstance();
+    SetMainDlg(nullptr);
+    window.DestroyWindow();
+    closesocket(control);
+}
+
+BENCHMARK(PageChangeToBoardImage)->Name("Meeting/page_change_to_board_image")->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
