@@ -21,6 +21,8 @@ public:
     void SetChatButtonState(int, int) override {}
     void SetChatBlink(int) override {}
     void SetTitleText(const CString& strText) override { titles.push_back(strText.GetString()); }
+    // The title bar names the kind the list shows.
+    void SetListTitle(BOOL bReport) override { titles.push_back(bReport ? L"온라인 보고" : L"온라인 회의"); }
     std::vector<std::wstring> titles;
 };
 
