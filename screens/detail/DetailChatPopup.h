@@ -12,9 +12,9 @@ public:
     explicit CDetailChatPopup(CWnd* pParent);
     ~CDetailChatPopup() override;
 
-    static const UINT CHAT_CTRL_ID = 1000;
+    static constexpr UINT CHAT_CTRL_ID = 1000;
     // The pop-up's width; it is as high as the detail screen and stands at its right edge.
-    static const int POPUP_WIDTH = 290;
+    static constexpr int POPUP_WIDTH = 290;
 
     void SetMeeting(const CString& strMeetingId, int nUserNumber);
     void ShowPopup(BOOL bEnabled);

@@ -15,8 +15,8 @@ public:
     explicit CMinutesViewer(CWnd* pParent = nullptr);
     ~CMinutesViewer() override;
 
-    static const int VIEWER_WIDTH = 584;
-    static const int VIEWER_HEIGHT = 490;
+    static constexpr int VIEWER_WIDTH = 584;
+    static constexpr int VIEWER_HEIGHT = 490;
 
     // Before the window is created: initialisation formats them.
     void SetMinutesInfo(const CString& strRegDate, const CString& strRegUserName, const CString& strStartDate,
