@@ -3,7 +3,7 @@
 #include "core/ClientMessages.h"
 #include "core/Meeting.h"
 #include "core/MeetingDocument.h"
-#include "core/TextHelpers.h"
+#include "features/documents/DocumentListRules.h"
 #include "screens/detail/DetailRules.h"
 #include "ui/skin/SkinManager.h"
 
@@ -40,9 +40,7 @@ void SetCountText(CWnd* pOwner, const SKIN_SCREEN* pScreen, SKIN_OBJECT* pObject
         strTemplate = pSkin->m_text.m_strText;
     if (strTemplate.Find(L"{C}") < 0)
         strTemplate = L"{C}";
-    CString strText = strTemplate;
-    strText.Replace(L"{C}", IntToString(nCount));
-    pObject->SetText(pOwner, strText, FALSE);
+    pObject->SetText(pOwner, ReferenceCountText(strTemplate, nCount), FALSE);
 }
 
 // "yyyymmddhhmi00" of a date text and a schedule time.

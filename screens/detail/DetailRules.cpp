@@ -6,7 +6,7 @@
 #include <cwctype>
 #include <memory>
 
-#include "core/FileHelpers.h"
+#include "features/documents/DocumentListRules.h"
 #include "core/Utf8Text.h"
 #include "platform/StringConversion.h"
 #include "resources/resource.h"
@@ -25,24 +25,8 @@ BOOL IsOpenStatus(int nStatus)
 
 int GetFileTypeImage(const CString& strFileName)
 {
-    struct TYPE_IMAGE {
-        const wchar_t* pszExt;
-        int nImage;
-    };
-    static const TYPE_IMAGE kTypes[] = {
-        {L"bmp", 1},  {L"doc", 2},   {L"docx", 3},  {L"etc", 4},  {L"gif", 5},  {L"html", 6},
-        {L"hwp", 7},  {L"jpg", 8},   {L"pdf", 9},   {L"player", 10}, {L"mp4", 10}, {L"avi", 10},
-        {L"mpeg", 10}, {L"mov", 10}, {L"png", 11},  {L"ppt", 12}, {L"pptx", 13}, {L"tif", 14},
-        {L"txt", 15}, {L"xls", 16},  {L"xlsx", 17}, {L"zip", 18},
-    };
-    CString strExt = GetFileExtension(strFileName);
-    strExt.MakeLower();
-    for (const TYPE_IMAGE& t : kTypes) {
-        if (strExt == t.pszExt)
-            return t.nImage;
-    }
-    // Unknown types look like a word document.
-    return 3;
+    // The same pictures as the meeting's document list.
+    return DocumentIconIndex(strFileName);
 }
 
 SButtonState DecideButtons(const SButtonInput& in)

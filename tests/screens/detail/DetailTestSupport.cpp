@@ -15,6 +15,34 @@ namespace detailtest {
 
 namespace {
 
+// Paints the lines, one below the other, on white.
+void PaintLines(HWND hWnd, const wchar_t* pszHeader, const std::vector<CString>& lines, int nFont, int nStep,
+                UINT nFormat)
+{
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(hWnd, &ps);
+    RECT rc;
+    ::GetClientRect(hWnd, &rc);
+    ::FillRect(dc, &rc, (HBRUSH)::GetStockObject(WHITE_BRUSH));
+    ::SetBkMode(dc, TRANSPARENT);
+    HFONT font = ::CreateFontW(-nFont, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"\xB9D1\xC740 \xACE0\xB515");
+    HGDIOBJ old = ::SelectObject(dc, font);
+    int y = 10;
+    if (pszHeader) {
+        RECT head = {16, 12, rc.right, 40};
+        ::DrawTextW(dc, pszHeader, -1, &head, DT_SINGLELINE);
+        y = 48;
+    }
+    for (const CString& l : lines) {
+        RECT line = {pszHeader ? 16 : 10, y, rc.right - 8, y + nStep - 4};
+        ::DrawTextW(dc, l, -1, &line, nFormat);
+        y += nStep;
+    }
+    ::SelectObject(dc, old);
+    ::DeleteObject(font);
+    ::EndPaint(hWnd, &ps);
+}
+
 // The attendee panel: the names of the last attendee list, one a line.
 class StandInMemberPanel : public CWnd, public IDetailMemberPanel {
 public:
@@ -51,25 +79,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_PAINT) {
-            PAINTSTRUCT ps;
-            HDC dc = ::BeginPaint(m_hWnd, &ps);
-            RECT rc;
-            ::GetClientRect(m_hWnd, &rc);
-            ::FillRect(dc, &rc, (HBRUSH)::GetStockObject(WHITE_BRUSH));
-            ::SetBkMode(dc, TRANSPARENT);
-            HFONT font = ::CreateFontW(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"\xB9D1\xC740 \xACE0\xB515");
-            HGDIOBJ old = ::SelectObject(dc, font);
-            RECT head = {16, 12, rc.right, 40};
-            ::DrawTextW(dc, L"\xCC38\xC11D\xC790", -1, &head, DT_SINGLELINE);
-            int y = 48;
-            for (const CString& n : names) {
-                RECT line = {16, y, rc.right - 8, y + 28};
-                ::DrawTextW(dc, n, -1, &line, DT_SINGLELINE | DT_END_ELLIPSIS);
-                y += 32;
-            }
-            ::SelectObject(dc, old);
-            ::DeleteObject(font);
-            ::EndPaint(m_hWnd, &ps);
+            PaintLines(m_hWnd, L"\xCC38\xC11D\xC790", names, 14, 32, DT_SINGLELINE | DT_END_ELLIPSIS);
             return 0;
         }
         return CWnd::WindowProc(message, wParam, lParam);
@@ -107,23 +117,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_PAINT) {
-            PAINTSTRUCT ps;
-            HDC dc = ::BeginPaint(m_hWnd, &ps);
-            RECT rc;
-            ::GetClientRect(m_hWnd, &rc);
-            ::FillRect(dc, &rc, (HBRUSH)::GetStockObject(WHITE_BRUSH));
-            ::SetBkMode(dc, TRANSPARENT);
-            HFONT font = ::CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"\xB9D1\xC740 \xACE0\xB515");
-            HGDIOBJ old = ::SelectObject(dc, font);
-            int y = 10;
-            for (const CString& l : lines) {
-                RECT line = {10, y, rc.right - 10, y + 40};
-                ::DrawTextW(dc, l, -1, &line, DT_WORDBREAK);
-                y += 44;
-            }
-            ::SelectObject(dc, old);
-            ::DeleteObject(font);
-            ::EndPaint(m_hWnd, &ps);
+            PaintLines(m_hWnd, nullptr, lines, 13, 44, DT_WORDBREAK);
             return 0;
         }
         return CWnd::WindowProc(message, wParam, lParam);

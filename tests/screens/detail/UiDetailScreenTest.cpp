@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/ClientMessages.h"
 #include "core/LoginManager.h"
+#include "features/approvals/ReportDialogs.h"
 #include "core/Meeting.h"
 #include "core/MeetingDocument.h"
 #include "net/protocol/TasClientManager.h"
@@ -361,6 +363,40 @@ TEST_F(DetailScreen, ADocumentRowOpensTheMeetingScreenAtThatDocument)
     EXPECT_TRUE(m_main.Has(L"mode 2 [101]"));
     EXPECT_EQ(m_main.meeting.strEntryDocument, CString(L"W1011"));
     EXPECT_EQ(m_main.meeting.nWhiteboardEntries, 1);
+}
+
+TEST_F(DetailScreen, AReportsOpinionShowsOnceAndARefusedCopyToTheDataBoxSaysWhy)
+{
+    int opinions = 0;
+    CWnd::SetModalLoopHook([&](CWnd* pWnd) {
+        if (!dynamic_cast<CReportOpinionDlg*>(pWnd))
+            return;
+        ++opinions;
+        m_pScreen->ClosePopups();   // leaving the detail ends it
+    });
+    Show("105", ZEL_MODE_LIST);
+    ASSERT_TRUE(PumpUntil([&] { return opinions == 1; }, 5000));
+    m_pScreen->RefreshDetail();
+    ASSERT_TRUE(WaitForLoad());
+    Pump(300);
+    EXPECT_EQ(opinions, 1) << "a refresh does not show it again";
+    CWnd::SetModalLoopHook(nullptr);
+
+    std::vector<CString> shown;
+    SetPopupAnswerHook([&](const POPUP_QUESTION& q) { shown.push_back(q.strText); return 1; });
+    Json::Value body;
+    body["status_message"] = "";
+    Rule("M00000052", 21, body);
+    m_main.answers = {IDOK};
+    const int nRow = RowOfDocument(m_pScreen, L"D1051");
+    ASSERT_GE(nRow, 0);
+    m_pScreen->PostMessage(WM_DETAIL_TO_DATA_BOX, (WPARAM)m_pScreen->GetList()->FindItem(nRow), 0);
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000052", 1));
+    ASSERT_TRUE(PumpUntil([&] { return !shown.empty(); }, 5000));
+    SetPopupAnswerHook(nullptr);
+    EXPECT_EQ(LastBody("M00000052")["attcFileId"].asString(), "D1051");
+    EXPECT_EQ(shown[0], CString(L"\xCD5C\xB300 \xD30C\xC77C \xCCA8\xBD80 \xD06C\xAE30 \xCD08\xACFC\xD558\xC600\xC2B5\xB2C8\xB2E4."));
+    EXPECT_TRUE(m_main.Has(L"question \xD68C\xC758\xBB38\xC11C\xB97C \xC790\xB8CC\xD568\xC73C\xB85C \xB2E4\xC6B4\xB85C\xB4DC\xD558\xC2DC\xACA0\xC2B5\xB2C8\xAE4C?"));
 }
 
 }  // namespace
