@@ -118,6 +118,11 @@ BOOL CDetailLayer::OnInitDialog()
                               L"textTime"};
     for (size_t i = 0; i < sizeof(names) / sizeof(names[0]); ++i)
         *objects[i] = m_Screen.FindObject(names[i]);
+    // The paper marks, the status line and the action buttons show once a meeting says so.
+    for (SKIN_OBJECT* pObject : {m_pImgPaperT, m_pImgPaperF, m_pTextStatus, m_pBtnReportConfirm, m_pBtnReportStart,
+                                 m_pBtnReportEnd, m_pBtnFeedbackUpdate, m_pBtnStart, m_pBtnEnd, m_pBtnRestart,
+                                 m_pGroupTime, m_pTextTime})
+        SetObjectVisible(pObject, FALSE, FALSE);
     if (m_pListArea) {
         m_pList->LoadItemScreen(this, m_pListArea, LIST_CTRL_ID, CString());
         CRect rc;

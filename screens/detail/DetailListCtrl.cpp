@@ -118,10 +118,9 @@ void CDetailListCtrl::FillRow(CWnd* pOwner, SKIN_SCREEN* pScreen, int nKind, CMe
         if (pMeeting) {
             SetDate(pOwner, Find(pScreen, L"date"), pMeeting->GetEndDateText());
             SetDate(pOwner, Find(pScreen, L"time"), DateTimeStamp(pMeeting->GetEndDateText(), pMeeting->GetEndTime()));
-            if (!pMeeting->GetPaper()) {
-                SetVisible(Find(pScreen, L"icon"), TRUE);
-                SetVisible(Find(pScreen, L"time"), TRUE);
-            }
+            // A report on paper has no time of its own.
+            SetVisible(Find(pScreen, L"icon"), !pMeeting->GetPaper());
+            SetVisible(Find(pScreen, L"time"), !pMeeting->GetPaper());
         }
         break;
     case DETAIL_ROW_REPORT_ATTACHMENTS:

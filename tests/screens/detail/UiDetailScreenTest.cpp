@@ -107,7 +107,8 @@ TEST_F(DetailScreen, TheDocumentRowsCarryTheirTypePictureNameAndFavourite)
     EXPECT_EQ(pRow->FindObject(L"image")->m_image.m_nCurFile, 17);   // .xlsx
     EXPECT_EQ(pRow->FindObject(L"textNameConvOpen")->m_nVisible, 1);
     EXPECT_EQ(pRow->FindObject(L"textNameConvOpen")->m_text.m_strText, CString(L"\xCC38\xACE0\xC790\xB8CC_\xC608\xC0B0\xC9D1\xD589\xD604\xD669.xlsx"));
-    EXPECT_EQ(pRow->FindObject(L"textName")->m_nVisible, 0);
+    for (const wchar_t* other : {L"textName", L"textNameOpen", L"textNameConv"})
+        EXPECT_TRUE(pRow->FindObject(other)->m_text.m_strText.IsEmpty()) << "only the converted-and-open name shows";
     EXPECT_EQ(pRow->FindObject(L"btnAddFilebox")->m_nVisible, 0);
     // The attachments header counts the documents that are not references; the host may add.
     MYLIST_ITEM* pAtt = m_pScreen->GetList()->FindRowOfKind(DETAIL_ROW_ATTACHMENTS);
