@@ -297,6 +297,30 @@ TEST_F(DetailScreen, TheChatPopUpShowsTheHistoryAndPushedMessagesWhileOpen)
 
     m_pScreen->OnPushSync03(L"\xC774\xC11C\xC5F0", L"20270304", L"10:00", L"\xC790\xB8CC \xC62C\xB838\xC2B5\xB2C8\xB2E4");
     EXPECT_EQ(pPopup->GetChatItemCount(), 4);
+    EXPECT_TRUE(ctltest::SaveScreenshot(&m_host, L"detail_chat_popup"));
+
+    // A left press inside the pop-up keeps it; one outside hides it.
+    RAWINPUT raw = {};
+    raw.header.dwType = RIM_TYPEMOUSE;
+    raw.data.mouse.usButtonFlags = RI_MOUSE_LEFT_BUTTON_DOWN;
+    ::SetCursorPos(rcPopup.CenterPoint().x, rcPopup.CenterPoint().y);
+    m_pScreen->OnRawMouseInput(&raw);
+    EXPECT_TRUE(m_pScreen->IsChatPopupVisible());
+    raw.data.mouse.usButtonFlags = RI_MOUSE_LEFT_BUTTON_UP;
+    ::SetCursorPos(100, 300);
+    m_pScreen->OnRawMouseInput(&raw);
+    EXPECT_TRUE(m_pScreen->IsChatPopupVisible()) << "only a press counts";
+    raw.data.mouse.usButtonFlags = RI_MOUSE_LEFT_BUTTON_DOWN;
+    m_pScreen->OnRawMouseInput(&raw);
+    EXPECT_FALSE(m_pScreen->IsChatPopupVisible());
+    // Shown again, it is bound anew and asks the history again.
+    m_pScreen->ToggleChatPopup();
+    ASSERT_TRUE(m_pScreen->IsChatPopupVisible());
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000032", 2));
+    ASSERT_TRUE(WaitForLoad());
+    EXPECT_EQ(pPopup->GetChatItemCount(), 3);
+    m_pScreen->OnPushSync03(L"\xC774\xC11C\xC5F0", L"20270304", L"10:00", L"\xD655\xC778");
+    EXPECT_EQ(pPopup->GetChatItemCount(), 4);
     m_pScreen->ToggleChatPopup();
     EXPECT_FALSE(m_pScreen->IsChatPopupVisible());
     m_pScreen->OnPushSync03(L"\xC774\xC11C\xC5F0", L"20270304", L"10:01", L"hello");
@@ -310,6 +334,16 @@ TEST_F(DetailScreen, TheChatPopUpShowsTheHistoryAndPushedMessagesWhileOpen)
     EXPECT_TRUE(m_pScreen->IsChatPopupVisible());
     m_pScreen->ClosePopups();
     EXPECT_FALSE(m_pScreen->IsChatPopupVisible());
+}
+
+TEST_F(DetailScreen, TheEdgesOfTheScreenResizeTheMainWindow)
+{
+    const struct { int x, y; LRESULT hit; } cases[] = {
+        {2, 718, HTBOTTOMLEFT}, {1278, 718, HTBOTTOMRIGHT}, {2, 300, HTLEFT}, {1278, 300, HTRIGHT},
+        {640, 718, HTBOTTOM}, {640, 300, HTNOWHERE}, {640, 2, HTNOWHERE},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(m_pScreen->HitTestBorder(CPoint(c.x, c.y)), c.hit) << c.x << "," << c.y;
 }
 
 TEST_F(DetailScreen, StatePushesInARowMakeOneRefresh)
