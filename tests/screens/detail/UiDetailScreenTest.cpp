@@ -16,7 +16,10 @@
 #include "screens/detail/DetailChatPopup.h"
 #include "screens/detail/DetailListCtrl.h"
 #include "tests/support/TestSupport.h"
+#include "ui/controls/MySkinComboDlg.h"
 #include "ui/controls/PopupAnswer.h"
+#include "tests/platform/UiTestSupport.h"
+#include "tests/ui/skin/SkinTestSupport.h"
 
 namespace detailtest {
 namespace {
@@ -334,6 +337,32 @@ TEST_F(DetailScreen, TheChatPopUpShowsTheHistoryAndPushedMessagesWhileOpen)
     EXPECT_TRUE(m_pScreen->IsChatPopupVisible());
     m_pScreen->ClosePopups();
     EXPECT_FALSE(m_pScreen->IsChatPopupVisible());
+}
+
+// The add-file button opens the drop-down at the button; dismissed, it does nothing.
+TEST_F(DetailScreen, TheAddFileButtonOpensItsDropDown)
+{
+    Show("101", ZEL_MODE_MEETING);
+    uitest::Watchdog watchdog(15000);
+    int nDropDowns = 0;
+    CWnd::SetModalLoopHook([&](CWnd* pWnd) {
+        CMySkinComboDlg* pDrop = dynamic_cast<CMySkinComboDlg*>(pWnd);
+        if (!pDrop)
+            return;
+        ++nDropDowns;
+        pDrop->EndDialog(IDCANCEL);
+    });
+    int nDialogs = 0;
+    CFileDialog::SetTestHook([&](CFileDialog&) { ++nDialogs; return (INT_PTR)IDCANCEL; });
+    MYLIST_ITEM* pAtt = m_pScreen->GetList()->FindRowOfKind(DETAIL_ROW_ATTACHMENTS);
+    ASSERT_NE(pAtt, nullptr);
+    ClickRowObject(pAtt->nIndex, L"btnAddFile");
+    ASSERT_TRUE(PumpUntil([&] { return nDropDowns == 1; }, 5000));
+    Pump(200);
+    CWnd::SetModalLoopHook(nullptr);
+    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_EQ(nDialogs, 0);
+    EXPECT_FALSE(m_main.Has(L"data box"));
 }
 
 TEST_F(DetailScreen, TheEdgesOfTheScreenResizeTheMainWindow)
