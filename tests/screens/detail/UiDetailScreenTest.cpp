@@ -365,6 +365,69 @@ TEST_F(DetailScreen, TheAddFileButtonOpensItsDropDown)
     EXPECT_FALSE(m_main.Has(L"data box"));
 }
 
+// The report confirmation: the dialog's time and paper choice, then a last question.
+TEST_F(DetailScreen, AConfirmedReportSendsTheChosenTimeAndPaperChoice)
+{
+    Show("105", ZEL_MODE_MEETING);
+    uitest::Watchdog watchdog(15000);
+    CWnd::SetModalLoopHook([&](CWnd* pWnd) {
+        CReportConfirmDlg* pDlg = dynamic_cast<CReportConfirmDlg*>(pWnd);
+        if (!pDlg)
+            return;
+        const SKIN_OBJECT* pOk = pDlg->m_Screen.FindObject(L"btnOK");
+        ASSERT_NE(pOk, nullptr);
+        skintest::Click(pDlg->GetSafeHwnd(), pOk->m_rcObject.CenterPoint().x, pOk->m_rcObject.CenterPoint().y);
+    });
+    Command("clear_log");
+    m_main.answers = {IDOK};
+    m_pScreen->ProcReportConfirm();
+    CWnd::SetModalLoopHook(nullptr);
+    EXPECT_FALSE(watchdog.Fired());
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000017", 1));
+    const Json::Value b = LastBody("M00000017");
+    EXPECT_EQ(b["mtngStatus"].asString(), "12");
+    EXPECT_EQ(b["mtngType"].asString(), "30");
+    EXPECT_EQ(b["dateTime"].asString().size(), 14u);
+    EXPECT_EQ(b["dateTime"].asString().substr(12), "00");
+    EXPECT_FALSE(b["isPaper"].asBool());
+    EXPECT_TRUE(m_main.Has(L"question \xD574\xB2F9 \xBCF4\xACE0\xB97C \xD655\xC815\xD558\xC2DC\xACA0\xC2B5\xB2C8\xAE4C?"));
+    // Declined at the last question: nothing is sent.
+    Command("clear_log");
+    m_main.answers = {IDCANCEL};
+    CWnd::SetModalLoopHook([&](CWnd* pWnd) {
+        if (CReportConfirmDlg* pDlg = dynamic_cast<CReportConfirmDlg*>(pWnd)) {
+            const SKIN_OBJECT* pOk = pDlg->m_Screen.FindObject(L"btnOK");
+            skintest::Click(pDlg->GetSafeHwnd(), pOk->m_rcObject.CenterPoint().x, pOk->m_rcObject.CenterPoint().y);
+        }
+    });
+    m_pScreen->ProcReportConfirm();
+    CWnd::SetModalLoopHook(nullptr);
+    Pump(300);
+    EXPECT_EQ(Requests("M00000017").size(), 0u);
+}
+
+// A document not yet converted is not opened: the server is asked to convert it.
+TEST_F(DetailScreen, ADocumentNotYetConvertedIsSentForConversion)
+{
+    Show("101", ZEL_MODE_MEETING);
+    Json::Value d;
+    d["attcFileId"] = "D1011";
+    d["attcFileName"] = zeltest::Narrow(L"\xBBF8\xBCC0\xD658.pptx");
+    d["attcFileConvCompYn"] = "N";
+    d["attcFileConvSuccYn"] = "N";
+    CMeetingDocument doc;
+    doc.LoadFromJson(d);
+    Command("clear_log");
+    m_main.calls.clear();
+    m_pScreen->OpenDocument(&doc, 0);
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000046", 1));
+    EXPECT_EQ(LastBody("M00000046")["attcFileId"].asString(), "D1011");
+    EXPECT_EQ(LastBody("M00000046")["appVersion"].asString(), "1.0");
+    EXPECT_EQ(m_main.IndexOf(L"mode "), -1);
+    ASSERT_FALSE(m_main.toasts.empty());
+    EXPECT_EQ(m_main.toasts.back(), CString(L"\xD30C\xC77C\xBCC0\xD658\xC911\xC785\xB2C8\xB2E4. \xC7A0\xC2DC\xD6C4 \xB2E4\xC2DC \xC2DC\xB3C4\xD574 \xC8FC\xC138\xC694"));
+}
+
 TEST_F(DetailScreen, TheEdgesOfTheScreenResizeTheMainWindow)
 {
     const struct { int x, y; LRESULT hit; } cases[] = {
