@@ -114,3 +114,16 @@ const UINT WM_LIST_WAIT_CURSOR_OFF = WM_USER + 3101;
 // The list screen to itself: the attendance check of the clicked meeting is answered (wParam 1,
 // lParam 1 when the user is among the attendees); the question runs outside the reply call.
 const UINT WM_LIST_ATTENDANCE_CHECKED = WM_USER + 666;
+// ---- Meeting detail and minutes ----
+// Detail list rows to the detail screen (posted; wParam the row, lParam the clicked object, or
+// for the favourite the button's new check state).
+const UINT WM_DETAIL_ADD_FILE = WM_USER + 769;
+const UINT WM_DETAIL_TO_DATA_BOX = WM_USER + 770;
+const UINT WM_DETAIL_FAVORITE = WM_USER + 771;
+const UINT WM_DETAIL_FEEDBACK = WM_USER + 772;
+const UINT WM_DETAIL_WHITEBOARD = WM_USER + 773;
+// Minutes list to its parent: open document number wParam of the minutes' meeting (lParam 1).
+const UINT WM_MINUTES_OPEN_DOCUMENT = WM_USER + 2003;
+// The detail screen to itself: a reply's pop-up, shown once the reply handler has returned
+// (wParam what to show; lParam a CString* the receiver deletes, or 0).
+const UINT WM_DETAIL_REPLY_NOTICE = WM_USER + 24500;

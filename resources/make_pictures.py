@@ -796,6 +796,23 @@ PICTURES["list_flag_type12.bmp"] = lambda: list_icon("done", (0, 150, 170), 17, 
 for _state, _name in (("normal", "private_back_normal.bmp"), ("hover", "private_back_hover.bmp"),
                       ("down", "private_back_down.bmp")):
     PICTURES[_name] = (lambda s=_state: small_glyph_button("private", s))
+# ---- Meeting detail and minutes ----
+def minutes_button(state):
+    """22 x 22: a sheet with three lines on a light face (the minutes header button)."""
+    back = shaded((236, 240, 243), state)
+    ink = (170, 170, 170) if state == "disabled" else HEADER
+
+    def pixel(x, y):
+        if 6 <= x <= 15 and 4 <= y <= 17 and (x in (6, 15) or y in (4, 17)):
+            return ink
+        if 8 <= x <= 13 and y in (8, 11, 14):
+            return ink
+        return back
+    return bmp24(22, 22, pixel)
+
+
+for _state in ("normal", "hover", "down", "disabled"):
+    PICTURES["minutes_%s.bmp" % _state] = (lambda s=_state: minutes_button(s))
 
 
 def main():

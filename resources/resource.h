@@ -551,3 +551,32 @@
 #define IDB_PRIVATE_BACK_OVER 1102
 #define IDB_PRIVATE_BACK_FOCUS IDB_DOCLABEL  // 1103
 #define IDB_PRIVATE_BACK_DOWN 1104
+
+// ---- Meeting detail and minutes ----
+#define IDS_DETAIL_LOAD_FAILED 141        // the detail could not be loaded (back to the list)
+#define IDS_DETAIL_UPLOAD_FAILED 170      // upload failed (toast)
+#define IDS_DETAIL_UPLOAD_DONE 171        // upload finished (toast)
+#define IDS_DETAIL_NOT_STARTED 197        // status line: not started yet
+#define IDS_DETAIL_RUNNING 198            // status line: in progress
+#define IDS_DETAIL_ENDED 200              // status line: ended
+#define IDS_DETAIL_START_QUESTION 201
+#define IDS_DETAIL_END_QUESTION 202
+#define IDS_DETAIL_RESTART_QUESTION 203
+#define IDS_DETAIL_UPLOAD_FILTER 254      // label before the open-file dialog's patterns
+#define IDS_DETAIL_COPIED_TO_BOX 1116     // copied to the data box (toast)
+#define IDS_MINUTES_TITLE 334
+#define IDS_MINUTES_BUTTON_TIP 335
+#define IDS_MINUTES_NONE 341              // no minutes were loaded
+#define IDS_MINUTES_DURATION 342          // %d hours, %d minutes, %d seconds
+#define IDS_MINUTES_LABEL_REGISTERED 343
+#define IDS_MINUTES_LABEL_AUTHOR 344
+#define IDS_MINUTES_LABEL_PERIOD 345
+#define IDS_MINUTES_LABEL_CONTENT 346
+#define IDS_MINUTES_NOT_ALLOWED 24500     // the minutes may not be viewed (toast)
+#define IDD_MINUTES_VIEWER 1015
+#define IDC_MINUTES_CONTENT 1019
+#define IDC_MINUTES_CLOSE 1049
+#define IDB_MINUTES_BUTTON_DISABLED 1052
+#define IDB_MINUTES_BUTTON_OVER 1053
+#define IDB_MINUTES_BUTTON 1054
+#define IDB_MINUTES_BUTTON_DOWN 1055

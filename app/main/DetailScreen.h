@@ -3,6 +3,8 @@
 // screen's part of a push for the meeting it shows; the main dialog has already checked the id.
 #include "platform/CString.h"
 
+struct tagRAWINPUT;
+
 class IDetailScreen {
 public:
     virtual ~IDetailScreen() = default;
@@ -28,4 +30,18 @@ public:
     // ---- Title bar ----
     // Whether the chat pop-up is open (the title bar's chat button then does not blink).
     virtual BOOL IsChatPopupVisible() { return FALSE; }
+    // ---- Meeting detail screen ----
+    // The main dialog's mode shown before the detail (0 list, 2 meeting screen); set before
+    // every ShowMeeting.
+    virtual void SetPreviousMode(int nMode) { (void)nMode; }
+    // Shows the meeting: makes it current, becomes the reply window and asks for its detail.
+    virtual void ShowMeeting(const CString& strMeetingId) { (void)strMeetingId; }
+    // Leaving the detail for the list: rows, pop-ups, attendance and current meeting cleared.
+    virtual void LeaveDetail() {}
+    // Leaving the detail for the meeting screen: the chat pop-up, profile and report dialogs.
+    virtual void ClosePopups() {}
+    // The title bar's chat button in the detail mode.
+    virtual void ToggleChatPopup() {}
+    // Raw mouse input of the main window while the detail is shown.
+    virtual void OnRawMouseInput(const tagRAWINPUT* pRaw) { (void)pRaw; }
 };

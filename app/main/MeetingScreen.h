@@ -84,4 +84,26 @@ public:
     virtual void SetFollowOnEntry(BOOL bFollow) { (void)bFollow; }
     virtual void SetEntryDocument(int nEntry) { (void)nEntry; }
     virtual void SetPresenceDocumentId(const CString& strId) { (void)strId; }
+    // ---- Meeting detail screen: entering the meeting ----
+    // The detail writes these before it switches to the meeting screen.
+    // The document to open on entry (its attcFileId) and how it was chosen (0 a row, 1 its
+    // feedback button).
+    virtual void SetEntryDocument(const CString& strDocumentId, int nEntry)
+    {
+        SetPresenceDocumentId(strDocumentId);
+        SetEntryDocument(nEntry);
+    }
+    // Entered through the whiteboard button: the built-in whiteboard (document index -1, the
+    // previous index 0), the board's share bars on and the side panel in whiteboard mode.
+    virtual void EnterWithWhiteboard() {}
+    // The presenter shows a built-in whiteboard: the board's share bars on.
+    virtual void ShowWhiteboardShare() {}
+    // Forgets the page shown last of each document (the detail was left for the list).
+    virtual void ClearDocumentPages() {}
+    // ---- Minutes panel ----
+    // The minutes may not be shown: the thumbnails emptied and the board disabled; or the
+    // board enabled again.
+    virtual void ClearThumbnails() {}
+    virtual void EnableBoard(BOOL bEnable) { (void)bEnable; }
 };
+

@@ -324,6 +324,80 @@ def signature_blank():
     return pic
 
 
+# ---- Meeting detail and minutes ----
+def glyph_plus(pic, x0, size, ink):
+    pic.line(x0 + size / 2, size * 0.25, x0 + size / 2, size * 0.75, 2, ink)
+    pic.line(x0 + size * 0.25, size / 2, x0 + size * 0.75, size / 2, 2, ink)
+
+
+def glyph_board(pic, x0, size, ink):
+    """A board on a stand: the whiteboard."""
+    pic.fill(x0 + 4, 5, x0 + size - 4, 6, ink)
+    pic.fill(x0 + 4, size - 9, x0 + size - 4, size - 8, ink)
+    pic.fill(x0 + 4, 5, x0 + 5, size - 8, ink)
+    pic.fill(x0 + size - 5, 5, x0 + size - 4, size - 8, ink)
+    pic.line(x0 + size / 2, size - 8, x0 + size / 2 - 4, size - 3, 1.4, ink)
+    pic.line(x0 + size / 2, size - 8, x0 + size / 2 + 4, size - 3, 1.4, ink)
+
+
+def glyph_star(filled):
+    def glyph(pic, x0, size, ink):
+        cx, cy, r = x0 + size / 2, size / 2 + 1, size * 0.36
+        points = []
+        for i in range(10):
+            a = -math.pi / 2 + i * math.pi / 5
+            rr = r if i % 2 == 0 else r * 0.45
+            points.append((cx + rr * math.cos(a), cy + rr * math.sin(a)))
+        colour = (240, 170, 0, 255) if filled else ink
+        for i in range(10):
+            (ax, ay), (bx, by) = points[i], points[(i + 1) % 10]
+            pic.line(ax, ay, bx, by, 1.2, colour)
+        if filled:
+            for y in range(size):
+                for x in range(int(x0), int(x0 + size)):
+                    if (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= (r * 0.45) ** 2:
+                        pic.put(x, y, colour)
+    return glyph
+
+
+def glyph_bubble(pic, x0, size, ink):
+    """A speech bubble: the feedback on a document."""
+    pic.fill(x0 + 5, 6, x0 + size - 5, 7, ink)
+    pic.fill(x0 + 5, size - 9, x0 + size - 5, size - 8, ink)
+    pic.fill(x0 + 5, 6, x0 + 6, size - 8, ink)
+    pic.fill(x0 + size - 6, 6, x0 + size - 5, size - 8, ink)
+    pic.line(x0 + 9, size - 8, x0 + 7, size - 4, 1.4, ink)
+
+
+def glyph_box(pic, x0, size, ink):
+    pic.fill(x0 + 5, 8, x0 + size - 5, 9, ink)
+    pic.fill(x0 + 5, size - 6, x0 + size - 5, size - 5, ink)
+    pic.fill(x0 + 5, 8, x0 + 6, size - 5, ink)
+    pic.fill(x0 + size - 6, 8, x0 + size - 5, size - 5, ink)
+    pic.fill(x0 + 9, 12, x0 + size - 9, 13, ink)
+
+
+def note_mark():
+    pic = Picture(16, 16)
+    pic.round_rect(0, 0, 16, 16, 3, (0, 150, 110, 255))
+    pic.fill(4, 5, 12, 6, WHITE); pic.fill(4, 8, 12, 9, WHITE); pic.fill(4, 11, 9, 12, WHITE)
+    return pic
+
+
+def detail_pictures():
+    return {
+        "btn_detail_action.png": push_button(120, 36, [ACCENT, (30, 140, 230, 255), (170, 190, 210, 255),
+                                                        (0, 90, 170, 255)]),
+        "btn_detail_add.png": glyph_button(24, glyph_plus),
+        "btn_detail_board.png": glyph_button(24, glyph_board),
+        "btn_detail_star.png": glyph_button(24, glyph_star(False)),
+        "btn_detail_star_on.png": glyph_button(24, glyph_star(True)),
+        "btn_detail_feedback.png": glyph_button(24, glyph_bubble),
+        "btn_detail_filebox.png": glyph_button(24, glyph_box),
+        "img_detail_note.png": note_mark(),
+    }
+
+
 def pictures():
     out = {
         "btn_close.png": glyph_button(16, glyph_close),
@@ -358,6 +432,7 @@ def pictures():
     out.update(title_dialog_pictures())
     out["sign_blank.png"] = signature_blank()
     out.update(side_panel_pictures())
+    out.update(detail_pictures())
     return out
 
 

@@ -191,6 +191,11 @@ class HttpServer(ListeningServer):
                 status, ctype, payload = self._upload(path.split("?")[0], headers, body, record)
         if rule and "status" in rule:
             status, ctype, payload = int(str(rule["status"])), "text/plain", b"answered by a rule"
+        # ---- Meeting detail: an upload answered with the rule's own text (status 200 unless the
+        # rule names one), to show how the client reads the answer ----
+        if rule and "answer" in rule:
+            status = int(str(rule.get("status", 200)))
+            ctype, payload = "text/plain", str(rule["answer"]).encode("utf-8")
         record["status"] = status
         self.ctx.record(self.name, "request", **record)
         return status, ctype, payload
