@@ -71,3 +71,8 @@ const UINT WM_LOGIN_WAIT_CURSOR_OFF = WM_USER + 3101;
 // ---- Documents ----
 
 // ---- Chat, attendees, approvals ----
+// Chat input to its panel: the caret's line changed (wParam percent, lParam the 1-based line);
+// Enter pressed over text (0, 0). The history's "more" button to the panel (0, 0).
+const UINT WM_CHAT_INPUT_LINE = WM_USER + 2007;
+const UINT WM_CHAT_INPUT_ENTER = WM_USER + 2008;
+const UINT WM_CHAT_OLDER_PAGE = WM_USER + 2009;
