@@ -1,0 +1,280 @@
+// The attendee panel on real windows against the local application server: the host's card and
+// the rows with presence, presenter and confirmation marks, the count, the name search, the
+// profile card filled from the row and then from the server, the presentation handed over (the
+// server's log shows the request), and the panel's and the card's pictures.
+#include <winsock2.h>
+
+#include <gtest/gtest.h>
+
+#include "app/main/MainDlg.h"
+#include "core/LoginManager.h"
+#include "core/MeetingManager.h"
+#include "features/attendees/AttendeePanel.h"
+#include "features/attendees/MemberLayer.h"
+#include "net/protocol/TasClientManager.h"
+#include "net/protocol/TasResponse.h"
+#include "tests/net/protocol/EndToEndSupport.h"
+#include "tests/ui/controls/UiControlsSupport.h"
+
+using namespace prototest;
+
+namespace {
+
+// The side panel's part: the reply window that hands the attendee replies to the panel.
+class ReplyHost : public ctltest::CHostWnd {
+public:
+    IAttendeePanel* panel = nullptr;
+    int replies = 0;
+    std::map<std::string, Json::Value> last;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message >= WM_USER + 99 && message <= WM_USER + 200 && lParam) {
+            const CTasResponse* reply = reinterpret_cast<const CTasResponse*>(lParam);
+            ++replies;
+            if (reply->GetBody()) last[reply->GetMessageId()] = *reply->GetBody();
+            if (panel) panel->OnServerReply(message, reply);
+            return 0;
+        }
+        return ctltest::CHostWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+// The main dialog as the panel sees it: it answers the hand-over question.
+class StandInMainDlg : public IZELMainDlg {
+public:
+    CWnd* GetWnd() override { return wnd; }
+    void SetScreenMode(int, const CString&) override {}
+    int GetScreenMode() override { return ZEL_MODE_DETAIL; }
+    int ShowMessagePopup(const CString&, const CString& strText, int, CWnd*, BOOL) override
+    {
+        questions.push_back(strText);
+        return answer;
+    }
+    int ShowConfirmPopup(const CString&) override { return IDOK; }
+    void ShowToast(const CString&) override {}
+    CWnd* wnd = nullptr;
+    int answer = IDOK;
+    std::vector<CString> questions;
+};
+
+class AttendeePanel : public EndToEndTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        EndToEndTest::SetUpTestSuite();
+        ASSERT_TRUE(skintest::LoadShippedSkin());
+        s_pHost = new ReplyHost();
+        ASSERT_TRUE(s_pHost->Open(600, 640));
+        CTasClientManager* tas = CTasClientManager::GetInstance();
+        ASSERT_TRUE(tas->Init(zeltest::SourcePath(L"protocols/protocol.xml").c_str()));
+        tas->SetListener(s_pHost->GetSafeHwnd());
+        tas->Connect(CString(L"127.0.0.1"), ServerPort(PORT_TAS));
+        tas->RequestM00000001(L"", L"kim", L"1234");
+        ASSERT_TRUE(zeltest::PumpUntil([] { return s_pHost->last.count("M00000001") > 0; }, 15000));
+        CLoginManager::GetInstance()->SetSessionFromReply(s_pHost->last["M00000001"], true);
+    }
+    static void TearDownTestSuite()
+    {
+        if (s_pHost) s_pHost->DestroyWindow();
+        delete s_pHost;
+        s_pHost = nullptr;
+        CTasClientManager::DestroyInstance();
+        CLoginManager::DestroyInstance();
+        EndToEndTest::TearDownTestSuite();
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_resources.Ok());
+        Command("clear_rules");
+        Command("clear_log");
+        m_main.wnd = s_pHost;
+        SetMainDlg(&m_main);
+    }
+    void TearDown() override
+    {
+        s_pHost->panel = nullptr;
+        if (m_pWnd) m_pWnd->DestroyWindow();
+        SetMainDlg(nullptr);
+        CMeetingManager::GetInstance()->ClearCurrentMeeting();
+        Command("release");
+    }
+    bool Ask(const std::function<void()>& request)
+    {
+        const int before = s_pHost->replies;
+        request();
+        const bool ok = zeltest::PumpUntil([&] { return s_pHost->replies > before; }, 10000);
+        ctltest::PumpTranslated();
+        return ok;
+    }
+    // The meeting as the detail reply describes it, then the panel with its attendee list.
+    void Open(const wchar_t* mtngId)
+    {
+        ASSERT_TRUE(Ask([&] { CTasClientManager::GetInstance()->RequestM00000005(mtngId, L"10"); }));
+        CMeetingManager::GetInstance()->SetCurrentMeeting(mtngId)->LoadFromJson(s_pHost->last["M00000005"]);
+        m_pWnd = CreateAttendeePanel(s_pHost, FALSE);
+        ASSERT_NE(m_pWnd, nullptr);
+        m_pPanel = AsAttendeePanel(m_pWnd);
+        m_pLayer = static_cast<CMemberLayer*>(m_pWnd);
+        s_pHost->panel = m_pPanel;
+        m_pWnd->MoveWindow(0, 0, 255, 600);
+        m_pWnd->ShowWindow(SW_SHOW);
+        m_pPanel->SetMeetingId(mtngId);
+        ASSERT_TRUE(Ask([&] { CTasClientManager::GetInstance()->RequestM00000004(mtngId, L""); }));
+        // The host's photo follows.
+        zeltest::PumpUntil([&] { return s_pHost->last.count("M00000006") > 0; }, 5000);
+        ctltest::PumpTranslated();
+    }
+    SKIN_OBJECT* RowObject(int row, const wchar_t* name)
+    {
+        MYLIST_ITEM* item = m_pLayer->GetList()->GetRow(row);
+        return item && item->pScreen ? item->pScreen->FindObject(name) : nullptr;
+    }
+    bool RowShows(int row, const wchar_t* name)
+    {
+        SKIN_OBJECT* o = RowObject(row, name);
+        return o && o->m_nVisible;
+    }
+    // A press and a release on a row at a point of its own (list client coordinates).
+    void ClickRow(int row, int x, int y, int moveBy = 0)
+    {
+        CMemberListCtrl* list = m_pLayer->GetList();
+        list->SendMessage(WM_MOUSEMOVE, 0, 0);
+        ctltest::PumpTranslated();
+        const CRect rc = list->GetRowRect(row);
+        ctltest::Mouse(list, WM_LBUTTONDOWN, rc.left + x, rc.top + y, MK_LBUTTON);
+        ctltest::Mouse(list, WM_LBUTTONUP, rc.left + x + moveBy, rc.top + y);
+        ctltest::PumpTranslated();
+    }
+    Json::Value LastBody(const char* msg)
+    {
+        const Json::Value frames = Frames("tas", nullptr, msg);
+        return frames.size() ? frames[frames.size() - 1]["body"] : Json::Value();
+    }
+
+    static ReplyHost* s_pHost;
+    ctltest::ShippedResources m_resources;
+    StandInMainDlg m_main;
+    CWnd* m_pWnd = nullptr;
+    IAttendeePanel* m_pPanel = nullptr;
+    CMemberLayer* m_pLayer = nullptr;
+};
+
+ReplyHost* AttendeePanel::s_pHost = nullptr;
+
+TEST_F(AttendeePanel, HostCardRowsRolesAndCount)
+{
+    Open(L"101");
+    EXPECT_EQ(m_pLayer->GetHost().userIdnfr, 1001);
+    SKIN_OBJECT* hostName = m_pLayer->Object(L"textNameP");
+    ASSERT_NE(hostName, nullptr);
+    EXPECT_TRUE(hostName->m_nVisible) << "the host is present";
+    EXPECT_EQ(zeltest::Narrow((LPCTSTR)hostName->m_text.m_strText), zeltest::Narrow(L"김민준 부장"));
+    EXPECT_TRUE(m_pLayer->Object(L"iconHost")->m_nVisible) << "the host presents";
+    ASSERT_EQ(m_pLayer->GetRowCount(), 3);
+    EXPECT_EQ(m_pLayer->GetList()->GetRowInfo(0)->userIdnfr, 1002);
+    EXPECT_TRUE(RowShows(0, L"textNameP")) << "present";
+    EXPECT_TRUE(RowShows(0, L"btnHost")) << "the main person may hand over to a present attendee";
+    EXPECT_FALSE(RowShows(1, L"btnHost")) << "not to an absent one";
+    EXPECT_TRUE(RowShows(1, L"textName"));
+    EXPECT_EQ(zeltest::Narrow((LPCTSTR)m_pLayer->GetCountText()), zeltest::Narrow(L"참석 1명 / 전체 3명"));
+    EXPECT_EQ(m_pPanel->IsApprovalPending(), 1) << "the user has not confirmed";
+}
+
+TEST_F(AttendeePanel, SearchFiltersByName)
+{
+    Open(L"101");
+    SKIN_OBJECT* search = m_pLayer->Object(L"search");
+    ASSERT_NE(search, nullptr);
+    // Typed as a user would: the box takes the focus (its hint goes), then the characters.
+    search->m_edit.m_edit.SetFocus();
+    ctltest::PumpTranslated();
+    for (wchar_t c : std::wstring(L"박지")) search->m_edit.m_edit.SendMessage(WM_CHAR, c, 1);
+    ctltest::PumpTranslated();
+    CMemberListCtrl* list = m_pLayer->GetList();
+    EXPECT_EQ(list->GetRowHeight(0), 0) << "이서연 hidden";
+    EXPECT_GT(list->GetRowHeight(1), 0) << "박지훈 shown";
+    EXPECT_EQ(list->GetRowHeight(2), 0);
+    EXPECT_TRUE(m_pLayer->Object(L"btnSearchClear")->IsEnabledForClick());
+    // A name differing only in letter case is not found either way; the clear button shows all.
+    search->m_edit.m_edit.SetWindowText(L"");
+    ctltest::PumpTranslated();
+    for (int i = 0; i < 3; ++i) EXPECT_GT(list->GetRowHeight(i), 0) << i;
+    for (wchar_t c : std::wstring(L"최수")) search->m_edit.m_edit.SendMessage(WM_CHAR, c, 1);
+    ctltest::PumpTranslated();
+    EXPECT_EQ(list->GetRowHeight(0), 0);
+    EXPECT_GT(list->GetRowHeight(2), 0);
+    m_pLayer->OnObjectEvent(WM_LBUTTONUP, m_pLayer->Object(L"btnSearchClear"));
+    ctltest::PumpTranslated();
+    for (int i = 0; i < 3; ++i) EXPECT_GT(list->GetRowHeight(i), 0) << i;
+}
+
+TEST_F(AttendeePanel, ProfileCardFromTheRowThenFromTheServer)
+{
+    Open(L"101");
+    const size_t asked = Frames("tas", nullptr, "M00000006").size();
+    ClickRow(1, 60, 20, 5);
+    EXPECT_EQ(Frames("tas", nullptr, "M00000006").size(), asked) << "moved more than 2 pixels: no card";
+    EXPECT_EQ(m_pLayer->GetProfileDlg(), nullptr);
+
+    s_pHost->last.erase("M00000006");
+    ClickRow(1, 60, 20);
+    ASSERT_NE(m_pLayer->GetProfileDlg(), nullptr);
+    EXPECT_EQ(LastBody("M00000006")["userIdnfr"].asInt(), 1003);
+    CProfileDlg* card = m_pLayer->GetProfileDlg();
+    EXPECT_TRUE(card->IsWindowVisible());
+    EXPECT_EQ(zeltest::Narrow((LPCTSTR)card->GetFieldText(L"textName")), zeltest::Narrow(L"박지훈"));
+    ASSERT_TRUE(zeltest::PumpUntil([&] { return card->HasPhoto(); }, 5000)) << "the server's photo";
+    EXPECT_FALSE(card->GetFieldText(L"textEmail").IsEmpty());
+    EXPECT_TRUE(ctltest::SaveScreenshot(card, L"profile_card"));
+
+    // Esc only hides it; the next row shows it where it was, keeping the last photo until the
+    // new one comes.
+    CRect before;
+    card->GetWindowRect(&before);
+    card->SendMessage(WM_COMMAND, IDCANCEL, 0);
+    EXPECT_FALSE(card->IsWindowVisible());
+    ClickRow(0, 60, 20);
+    EXPECT_TRUE(card->IsWindowVisible());
+    CRect after;
+    card->GetWindowRect(&after);
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE(card->HasPhoto());
+}
+
+TEST_F(AttendeePanel, HandOverAsksThenSendsTheRequest)
+{
+    Open(L"101");
+    m_main.answer = IDCANCEL;
+    SKIN_OBJECT* button = RowObject(0, L"btnHost");
+    ASSERT_NE(button, nullptr);
+    const CRect rcButton = button->m_rcObject;
+    ClickRow(0, rcButton.CenterPoint().x, rcButton.CenterPoint().y);
+    ASSERT_EQ(m_main.questions.size(), 1u);
+    EXPECT_EQ(Frames("tas", nullptr, "M00000018").size(), 0u) << "declined";
+
+    m_main.answer = IDOK;
+    ASSERT_TRUE(Ask([&] { ClickRow(0, rcButton.CenterPoint().x, rcButton.CenterPoint().y); }));
+    const Json::Value body = LastBody("M00000018");
+    EXPECT_EQ(body["mtngId"].asString(), "101");
+    EXPECT_EQ(body["userIdnfr"].asString(), "1002");
+    EXPECT_TRUE(m_pWnd->IsWindowEnabled()) << "a row's hand-over leaves the panel enabled";
+
+    // The answer is on the list the next time it comes.
+    ASSERT_TRUE(Ask([&] { CTasClientManager::GetInstance()->RequestM00000004(L"101", L""); }));
+    EXPECT_TRUE(RowShows(0, L"iconConfirmY"));
+    EXPECT_TRUE(ctltest::SaveScreenshot(m_pWnd, L"attendee_panel"));
+}
+
+TEST_F(AttendeePanel, HostCardHandOverDisablesUntilTheAnswer)
+{
+    Open(L"103");   // 최수아 hosts; the user is a present attendee
+    SKIN_OBJECT* button = m_pLayer->Object(L"btnHost");
+    ASSERT_NE(button, nullptr);
+    // The user is neither main person nor presenter here: no button on the host card.
+    EXPECT_FALSE(button->m_nVisible);
+    EXPECT_FALSE(RowShows(0, L"btnHost"));
+}
+
+}  // namespace
