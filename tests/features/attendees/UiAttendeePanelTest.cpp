@@ -13,33 +13,11 @@
 #include "features/attendees/MemberLayer.h"
 #include "net/protocol/TasClientManager.h"
 #include "net/protocol/TasResponse.h"
-#include "tests/net/protocol/EndToEndSupport.h"
-#include "tests/ui/controls/UiControlsSupport.h"
+#include "tests/features/FeatureServerSupport.h"
 
-using namespace prototest;
+using featuretest::ServerSuite;
 
 namespace {
-
-// The side panel's part: the reply window that hands the attendee replies to the panel.
-class ReplyHost : public ctltest::CHostWnd {
-public:
-    IAttendeePanel* panel = nullptr;
-    int replies = 0;
-    std::map<std::string, Json::Value> last;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message >= WM_USER + 99 && message <= WM_USER + 200 && lParam) {
-            const CTasResponse* reply = reinterpret_cast<const CTasResponse*>(lParam);
-            ++replies;
-            if (reply->GetBody()) last[reply->GetMessageId()] = *reply->GetBody();
-            if (panel) panel->OnServerReply(message, reply);
-            return 0;
-        }
-        return ctltest::CHostWnd::WindowProc(message, wParam, lParam);
-    }
-};
 
 // The main dialog as the panel sees it: it answers the hand-over question.
 class StandInMainDlg : public IZELMainDlg {
@@ -59,65 +37,38 @@ public:
     std::vector<CString> questions;
 };
 
-class AttendeePanel : public EndToEndTest {
+class AttendeePanel : public ServerSuite {
 protected:
     static void SetUpTestSuite()
     {
-        EndToEndTest::SetUpTestSuite();
         ASSERT_TRUE(skintest::LoadShippedSkin());
-        s_pHost = new ReplyHost();
-        ASSERT_TRUE(s_pHost->Open(600, 640));
-        CTasClientManager* tas = CTasClientManager::GetInstance();
-        ASSERT_TRUE(tas->Init(zeltest::SourcePath(L"protocols/protocol.xml").c_str()));
-        tas->SetListener(s_pHost->GetSafeHwnd());
-        tas->Connect(CString(L"127.0.0.1"), ServerPort(PORT_TAS));
-        tas->RequestM00000001(L"", L"kim", L"1234");
-        ASSERT_TRUE(zeltest::PumpUntil([] { return s_pHost->last.count("M00000001") > 0; }, 15000));
-        CLoginManager::GetInstance()->SetSessionFromReply(s_pHost->last["M00000001"], true);
+        ASSERT_TRUE(StartAndLogIn(600, 640)) << "servers or log-in";
     }
-    static void TearDownTestSuite()
-    {
-        if (s_pHost) s_pHost->DestroyWindow();
-        delete s_pHost;
-        s_pHost = nullptr;
-        CTasClientManager::DestroyInstance();
-        CLoginManager::DestroyInstance();
-        EndToEndTest::TearDownTestSuite();
-    }
+    static void TearDownTestSuite() { StopAll(); }
     void SetUp() override
     {
         ASSERT_TRUE(m_resources.Ok());
-        Command("clear_rules");
-        Command("clear_log");
+        ServerSuite::SetUp();
         m_main.wnd = s_pHost;
         SetMainDlg(&m_main);
     }
     void TearDown() override
     {
-        s_pHost->panel = nullptr;
         if (m_pWnd) m_pWnd->DestroyWindow();
         SetMainDlg(nullptr);
         CMeetingManager::GetInstance()->ClearCurrentMeeting();
-        Command("release");
-    }
-    bool Ask(const std::function<void()>& request)
-    {
-        const int before = s_pHost->replies;
-        request();
-        const bool ok = zeltest::PumpUntil([&] { return s_pHost->replies > before; }, 10000);
-        ctltest::PumpTranslated();
-        return ok;
+        ServerSuite::TearDown();
     }
     // The meeting as the detail reply describes it, then the panel with its attendee list.
-    void Open(const wchar_t* mtngId)
+    void Open(const wchar_t* mtngId, BOOL bReport = FALSE)
     {
         ASSERT_TRUE(Ask([&] { CTasClientManager::GetInstance()->RequestM00000005(mtngId, L"10"); }));
         CMeetingManager::GetInstance()->SetCurrentMeeting(mtngId)->LoadFromJson(s_pHost->last["M00000005"]);
-        m_pWnd = CreateAttendeePanel(s_pHost, FALSE);
+        m_pWnd = CreateAttendeePanel(s_pHost, bReport);
         ASSERT_NE(m_pWnd, nullptr);
         m_pPanel = AsAttendeePanel(m_pWnd);
         m_pLayer = static_cast<CMemberLayer*>(m_pWnd);
-        s_pHost->panel = m_pPanel;
+        s_pHost->relay = [this](UINT message, const CTasResponse* reply) { m_pPanel->OnServerReply(message, reply); };
         m_pWnd->MoveWindow(0, 0, 255, 600);
         m_pWnd->ShowWindow(SW_SHOW);
         m_pPanel->SetMeetingId(mtngId);
@@ -147,21 +98,12 @@ protected:
         ctltest::Mouse(list, WM_LBUTTONUP, rc.left + x + moveBy, rc.top + y);
         ctltest::PumpTranslated();
     }
-    Json::Value LastBody(const char* msg)
-    {
-        const Json::Value frames = Frames("tas", nullptr, msg);
-        return frames.size() ? frames[frames.size() - 1]["body"] : Json::Value();
-    }
-
-    static ReplyHost* s_pHost;
     ctltest::ShippedResources m_resources;
     StandInMainDlg m_main;
     CWnd* m_pWnd = nullptr;
     IAttendeePanel* m_pPanel = nullptr;
     CMemberLayer* m_pLayer = nullptr;
 };
-
-ReplyHost* AttendeePanel::s_pHost = nullptr;
 
 TEST_F(AttendeePanel, HostCardRowsRolesAndCount)
 {
@@ -275,6 +217,21 @@ TEST_F(AttendeePanel, HostCardHandOverDisablesUntilTheAnswer)
     // The user is neither main person nor presenter here: no button on the host card.
     EXPECT_FALSE(button->m_nVisible);
     EXPECT_FALSE(RowShows(0, L"btnHost"));
+}
+
+TEST_F(AttendeePanel, ReportShowsApproverAndReporterCardsWithoutAList)
+{
+    Open(L"105", TRUE);
+    EXPECT_EQ(zeltest::Narrow((LPCTSTR)m_pLayer->Object(L"textNameApprover")->m_text.m_strText),
+              zeltest::Narrow(L"김민준 부장"));
+    EXPECT_EQ(zeltest::Narrow((LPCTSTR)m_pLayer->Object(L"textNameReporter")->m_text.m_strText),
+              zeltest::Narrow(L"정예준 감사관"));
+    EXPECT_TRUE(m_pLayer->Object(L"iconReporter")->m_nVisible) << "the reporter presents";
+    EXPECT_FALSE(m_pLayer->Object(L"btnAddUser")->m_nVisible);
+    EXPECT_FALSE(m_pLayer->GetList()->IsWindowVisible());
+    EXPECT_EQ(m_pLayer->GetRowCount(), 0);
+    // Both cards' profiles are asked for.
+    ASSERT_TRUE(zeltest::PumpUntil([&] { return Frames("tas", nullptr, "M00000006").size() >= 2; }, 5000));
 }
 
 }  // namespace

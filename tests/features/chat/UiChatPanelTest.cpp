@@ -13,58 +13,19 @@
 #include "features/chat/MeetingChatCtrl.h"
 #include "net/protocol/TasClientManager.h"
 #include "net/protocol/TasResponse.h"
-#include "tests/net/protocol/EndToEndSupport.h"
-#include "tests/ui/controls/UiControlsSupport.h"
+#include "tests/features/FeatureServerSupport.h"
 
-using namespace prototest;
+using featuretest::ServerSuite;
 
 namespace {
 
-// The meeting screen's part: the application server's reply window, which hands the chat's
-// replies to the panel.
-class ReplyHost : public ctltest::CHostWnd {
-public:
-    IChatPanel* panel = nullptr;
-    int replies = 0;
-    std::vector<int> statuses;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message >= WM_USER + 99 && message <= WM_USER + 200 && lParam) {
-            const CTasResponse* reply = reinterpret_cast<const CTasResponse*>(lParam);
-            ++replies;
-            statuses.push_back(reply->GetStatusCode());
-            if (message == WM_USER + 100 && reply->GetBody()) login = *reply->GetBody();
-            if (panel) panel->OnServerReply(message, reply);
-            return 0;
-        }
-        return ctltest::CHostWnd::WindowProc(message, wParam, lParam);
-    }
-
-public:
-    Json::Value login;
-};
-
 BOOL g_bEnded = FALSE;
 
-class ChatPanel : public EndToEndTest {
+class ChatPanel : public ServerSuite {
 protected:
     static void SetUpTestSuite()
     {
-        EndToEndTest::SetUpTestSuite();
-        s_pHost = new ReplyHost();
-        ASSERT_TRUE(s_pHost->Open(300, 560));
-        CTasClientManager* tas = CTasClientManager::GetInstance();
-        ASSERT_TRUE(tas->Init(zeltest::SourcePath(L"protocols/protocol.xml").c_str()));
-        tas->SetListener(s_pHost->GetSafeHwnd());
-        tas->Connect(CString(L"127.0.0.1"), ServerPort(PORT_TAS));
-        tas->RequestM00000001(L"", L"kim", L"1234");
-        ASSERT_TRUE(zeltest::PumpUntil([] { return s_pHost->login.isObject(); }, 15000)) << "no login reply";
-        CLoginManager* login = CLoginManager::GetInstance();
-        login->SetLoginId(L"kim");
-        login->SetPassword(L"1234");
-        login->SetSessionFromReply(s_pHost->login, true);
+        ASSERT_TRUE(StartAndLogIn(300, 560)) << "servers or log-in";
         SChatMeetingFacts facts;
         facts.hasMeeting = [] { return TRUE; };
         facts.canShare = [] { return FALSE; };
@@ -74,18 +35,12 @@ protected:
     static void TearDownTestSuite()
     {
         SetChatMeetingFacts(SChatMeetingFacts());
-        if (s_pHost) s_pHost->DestroyWindow();
-        delete s_pHost;
-        s_pHost = nullptr;
-        CTasClientManager::DestroyInstance();
-        CLoginManager::DestroyInstance();
-        EndToEndTest::TearDownTestSuite();
+        StopAll();
     }
     void SetUp() override
     {
         ASSERT_TRUE(m_resources.Ok());
-        Command("clear_rules");
-        Command("clear_log");
+        ServerSuite::SetUp();
         g_bEnded = FALSE;
         CMeetingChatCtrl::SetClock(nullptr);
         m_pWnd = CreateChatPanel(s_pHost, 1000);
@@ -94,20 +49,15 @@ protected:
         m_pPanel = AsChatPanel(m_pWnd);
         ASSERT_NE(m_pPanel, nullptr);
         m_pCtrl = static_cast<CMeetingChatCtrl*>(m_pWnd);
-        s_pHost->panel = m_pPanel;
+        s_pHost->relay = [this](UINT message, const CTasResponse* reply) { m_pPanel->OnServerReply(message, reply); };
     }
     void TearDown() override
     {
-        s_pHost->panel = nullptr;
+        s_pHost->relay = nullptr;
         if (m_pWnd) m_pWnd->DestroyWindow();   // deletes the panel
-        Command("release");
+        ServerSuite::TearDown();
     }
 
-    // Sends and waits for the server's answers (any reply counts).
-    bool WaitReplies(int count)
-    {
-        return zeltest::PumpUntil([&] { return s_pHost->replies >= count; }, 10000);
-    }
     // Puts a number of messages into the meeting's history straight through the client.
     void Seed(const wchar_t* mtngId, int count)
     {
@@ -146,11 +96,6 @@ protected:
         m_pCtrl->GetEdit()->GetWindowText(s);
         return s;
     }
-    Json::Value LastBody(const char* msg)
-    {
-        const Json::Value frames = Frames("tas", nullptr, msg);
-        return frames.size() ? frames[frames.size() - 1]["body"] : Json::Value();
-    }
     // Sends what is typed with Enter and waits for the server's answer.
     void SendTyped(const CString& text)
     {
@@ -161,14 +106,11 @@ protected:
         ctltest::PumpTranslated();
     }
 
-    static ReplyHost* s_pHost;
     ctltest::ShippedResources m_resources;
     CWnd* m_pWnd = nullptr;
     IChatPanel* m_pPanel = nullptr;
     CMeetingChatCtrl* m_pCtrl = nullptr;
 };
-
-ReplyHost* ChatPanel::s_pHost = nullptr;
 
 TEST_F(ChatPanel, HistoryPagesNewestFirstThenOlderOnMore)
 {
