@@ -76,3 +76,7 @@ const UINT WM_LOGIN_WAIT_CURSOR_OFF = WM_USER + 3101;
 const UINT WM_CHAT_INPUT_LINE = WM_USER + 2007;
 const UINT WM_CHAT_INPUT_ENTER = WM_USER + 2008;
 const UINT WM_CHAT_OLDER_PAGE = WM_USER + 2009;
+// The information panel's attendee list to its owner: a row was chosen (wParam its userIdnfr);
+// the presentation is to be handed to the row's attendee (wParam its userIdnfr).
+const UINT WM_ATTENDEE_LIST_ROW = WM_USER + 26000;
+const UINT WM_ATTENDEE_LIST_HANDOVER = WM_USER + 26001;

@@ -9,8 +9,10 @@
 #include "app/main/MainDlg.h"
 #include "core/LoginManager.h"
 #include "core/MeetingManager.h"
+#include "features/attendees/AttendeeListCtrl.h"
 #include "features/attendees/AttendeePanel.h"
 #include "features/attendees/MemberLayer.h"
+#include "resources/resource.h"
 #include "net/protocol/TasClientManager.h"
 #include "net/protocol/TasResponse.h"
 #include "tests/features/FeatureServerSupport.h"
@@ -209,7 +211,7 @@ TEST_F(AttendeePanel, HandOverAsksThenSendsTheRequest)
     EXPECT_TRUE(ctltest::SaveScreenshot(m_pWnd, L"attendee_panel"));
 }
 
-TEST_F(AttendeePanel, HostCardHandOverDisablesUntilTheAnswer)
+TEST_F(AttendeePanel, NoHandOverWithoutControl)
 {
     Open(L"103");   // 최수아 hosts; the user is a present attendee
     SKIN_OBJECT* button = m_pLayer->Object(L"btnHost");
@@ -232,6 +234,62 @@ TEST_F(AttendeePanel, ReportShowsApproverAndReporterCardsWithoutAList)
     EXPECT_EQ(m_pLayer->GetRowCount(), 0);
     // Both cards' profiles are asked for.
     ASSERT_TRUE(zeltest::PumpUntil([&] { return Frames("tas", nullptr, "M00000006").size() >= 2; }, 5000));
+}
+
+TEST_F(AttendeePanel, InformationPanelListRowsClicksAndHandOver)
+{
+    ASSERT_TRUE(Ask([&] { CTasClientManager::GetInstance()->RequestM00000005(L"101", L"10"); }));
+    CMeetingManager::GetInstance()->SetCurrentMeeting(L"101")->LoadFromJson(s_pHost->last["M00000005"]);
+    s_pHost->reports.clear();
+    CAttendeeListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE, CRect(300, 10, 554, 250), s_pHost, 26100));
+    list.SetOwnerWnd(s_pHost);
+    const struct { int id; const wchar_t* name; int presence; int flag; } people[] = {
+        {1002, L"이서연", 1, 0}, {1003, L"박지훈", 0, 1}, {1004, L"최수아", 1, 0},
+    };
+    for (const auto& p : people) {
+        S_ATTENDEE_ROW* row = new S_ATTENDEE_ROW;
+        row->userIdnfr = p.id;
+        row->name = p.name;
+        row->position = L"과장";
+        row->dept = L"기획조정실";
+        row->presence = p.presence;
+        row->roleFlag = p.flag;
+        row->iconCount = 1;
+        list.AddRow(row);
+    }
+    ctltest::PumpTranslated();
+    // The row's name is drawn in its colour.
+    bool blue = false;
+    for (int x = 14; x < 120 && !blue; ++x)
+        for (int y = 6; y < 20 && !blue; ++y) blue = ctltest::Pixel(&list, x, y) == RGB(63, 72, 204);
+    EXPECT_TRUE(blue) << "the name in blue";
+    EXPECT_EQ(list.GetRowTipInfo(0, nullptr), 1) << "the main person may hand over";
+    EXPECT_EQ(list.GetRowTipInfo(1, nullptr), 2) << "already flagged";
+
+    // A click on a flagged row reports the row; on another, the question, then the hand-over.
+    m_main.answer = IDOK;
+    ctltest::Mouse(&list, WM_LBUTTONDOWN, 60, 48 + 20, MK_LBUTTON);
+    ctltest::Mouse(&list, WM_LBUTTONUP, 60, 48 + 20);
+    ctltest::PumpTranslated();
+    ASSERT_EQ(s_pHost->Count(WM_ATTENDEE_LIST_ROW), 1);
+    EXPECT_EQ(s_pHost->Only(WM_ATTENDEE_LIST_ROW)[0].wParam, 1003u);
+    ctltest::Mouse(&list, WM_LBUTTONDOWN, 60, 20, MK_LBUTTON);
+    ctltest::Mouse(&list, WM_LBUTTONUP, 60, 20);
+    ctltest::PumpTranslated();
+    EXPECT_EQ(m_main.questions.size(), 1u);
+    ASSERT_EQ(s_pHost->Count(WM_ATTENDEE_LIST_HANDOVER), 1);
+    EXPECT_EQ(s_pHost->Only(WM_ATTENDEE_LIST_HANDOVER)[0].wParam, 1002u);
+    list.DestroyWindow();
+
+    CAttendeeDetailPopup card(s_pHost, 0, 0, L"프로필");
+    ASSERT_TRUE(card.Create(IDD_SKIN_POPUP, s_pHost));
+    card.SetProfile(L"이서연", L"과장", L"기획조정실", L"seoyeon.lee@talvora.example", L"02-3456-1002", L"010-2345-1002");
+    card.ShowWindow(SW_SHOW);
+    ctltest::PumpTranslated();
+    EXPECT_EQ(zeltest::Narrow((LPCTSTR)card.GetScreen().FindObject(L"textName")->m_text.m_strText), zeltest::Narrow(L"이서연"));
+    EXPECT_NE(ctltest::Pixel(&card, 150, 100), RGB(0, 0, 0)) << "the card's screen is painted";
+    card.DestroyWindow();
 }
 
 }  // namespace

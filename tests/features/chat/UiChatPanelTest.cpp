@@ -153,6 +153,27 @@ TEST_F(ChatPanel, HistoryPagesNewestFirstThenOlderOnMore)
     EXPECT_EQ(view->GetItemCount(), 0);
 }
 
+TEST_F(ChatPanel, ARefusedOlderPageTakesTheLoadingPictureDown)
+{
+    Seed(L"104", 1);   // the history holds more than one page by now
+    Bind(L"104");
+    CChatViewCtrl* view = m_pCtrl->GetChatView();
+    ASSERT_GT(view->GetItemCount(), 0);
+    const int shown = view->GetItemCount();
+    Json::Value rule;
+    rule["cmd"] = "rule";
+    rule["server"] = "tas";
+    rule["msg"] = "M00000032";
+    rule["status"] = 3;
+    Control(rule);
+    const int before = s_pHost->replies;
+    ::SendMessageW(m_pWnd->GetSafeHwnd(), WM_CHAT_OLDER_PAGE, 0, 0);
+    EXPECT_TRUE(view->IsLoadingVisible());
+    ASSERT_TRUE(WaitReplies(before + 1));
+    EXPECT_FALSE(view->IsLoadingVisible()) << "no page is coming";
+    EXPECT_EQ(view->GetItemCount(), shown);
+}
+
 TEST_F(ChatPanel, MoreOnAnEmptyHistoryAsksNothing)
 {
     Bind(L"102");
