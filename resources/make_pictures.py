@@ -588,7 +588,7 @@ def more_button(state):
 
 PICTURES.update({
     "chat_top_line.bmp": lambda: bmp24(283, 8, lambda x, y: (210, 216, 222) if y < 2 else CHAT_BACK),
-    "chat_back.bmp": lambda: bmp24(32, 32, lambda x, y: CHAT_BACK),
+    "chat_back.bmp": lambda: bmp24(300, 128, lambda x, y: CHAT_BACK),
     "chat_input_area.bmp": lambda: bmp24(280, 65, lambda x, y: BORDER if y == 0 else (246, 247, 249)),
     "chat_day_line.bmp": lambda: bmp24(238, 19, lambda x, y: KEY if (x < 2 or x > 235) and (y < 2 or y > 16)
                                        else (150, 160, 170)),

@@ -94,7 +94,9 @@ BOOL IsNewChatDay(const std::vector<_ChatItem>& items, size_t nIndex)
     if (nIndex == 0 || nIndex >= items.size()) return TRUE;
     const CString& prev = items[nIndex - 1].createdTime;
     if (prev.IsEmpty()) return TRUE;
-    return items[nIndex].createdTime.Left(8) != prev.Left(8);
+    const CString& cur = items[nIndex].createdTime;
+    const int n = prev.GetLength() < 8 || cur.GetLength() < 8 ? 9 : 8;   // shorter stamps compare whole
+    return wcsncmp(cur.GetString(), prev.GetString(), (size_t)n) != 0;
 }
 
 CString MakeChatDateLine(const CString& strStamp, const CString& strFormat, const CString weekdays[7])

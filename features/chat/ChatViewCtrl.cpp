@@ -81,6 +81,7 @@ void CChatViewCtrl::Clear()
 {
     m_arrItems.clear();
     m_arrTextHeight.clear();
+    m_arrTextWidth.clear();
     m_arrBubble.clear();
     ShowMoreButton(FALSE);
     ShowLoading(FALSE);
@@ -116,20 +117,26 @@ BOOL CChatViewCtrl::IsLoadingVisible() const
     return m_pLoading->GetSafeHwnd() && (m_pLoading->GetStyle() & WS_VISIBLE) ? TRUE : FALSE;
 }
 
-int CChatViewCtrl::MeasureText(HDC hdc, const CString& strText) const
+CSize CChatViewCtrl::MeasureText(HDC hdc, const CString& strText) const
 {
     const RECT rc = {0, 0, chatlayout::OTHER_TEXT_WIDTH, 0};
-    return DrawWrappedText(hdc, rc, strText, FALSE, TEXT_POINTS).Height();
+    const CRect r = DrawWrappedText(hdc, rc, strText, FALSE, TEXT_POINTS);
+    return CSize(r.Width(), r.Height());
 }
 
 void CChatViewCtrl::Layout()
 {
     ShowLoading(FALSE);
     m_arrTextHeight.resize(m_arrItems.size(), -1);
+    m_arrTextWidth.resize(m_arrItems.size(), 0);
     m_arrBubble.resize(m_arrItems.size());
     HDC hdc = ::GetDC(m_hWnd);
     const int y = ChatContentHeight(m_arrItems, IsMoreButtonVisible(), [&](size_t i) {
-        if (m_arrTextHeight[i] < 0) m_arrTextHeight[i] = MeasureText(hdc, ChatDisplayText(m_arrItems[i].message));
+        if (m_arrTextHeight[i] < 0) {
+            const CSize size = MeasureText(hdc, ChatDisplayText(m_arrItems[i].message));
+            m_arrTextHeight[i] = size.cy;
+            m_arrTextWidth[i] = size.cx;
+        }
         return m_arrTextHeight[i];
     });
     ::ReleaseDC(m_hWnd, hdc);
@@ -164,6 +171,7 @@ void CChatViewCtrl::AddPage(const Json::Value& body, int nOwnUserId, BOOL bFirst
     } else {
         m_arrItems.insert(m_arrItems.begin(), page.begin(), page.end());
         m_arrTextHeight.insert(m_arrTextHeight.begin(), page.size(), -1);
+        m_arrTextWidth.insert(m_arrTextWidth.begin(), page.size(), 0);
     }
     m_arrBubble.assign(m_arrItems.size(), CRect());
     Layout();
@@ -192,6 +200,7 @@ void CChatViewCtrl::AddItem(const CString& strName, const CString& strCreated, c
     item.mine = nMine;
     m_arrItems.push_back(item);
     m_arrTextHeight.push_back(-1);
+    m_arrTextWidth.push_back(0);
     m_arrBubble.push_back(CRect());
     Layout();
     RedrawNow();
@@ -233,8 +242,9 @@ BOOL CChatViewCtrl::OnEraseBkgnd(CDC*)
 
 void CChatViewCtrl::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 {
-    // The panel's thin bar stands in for the window's own.
-    ::ShowScrollBar(m_hWnd, SB_VERT, FALSE);
+    // The panel's thin bar stands in for the window's own. (Only when the scroll view has just
+    // shown it: hiding it again each time costs a frame change per layout.)
+    if (GetStyle() & WS_VSCROLL) ::ShowScrollBar(m_hWnd, SB_VERT, FALSE);
     Default();
 }
 
@@ -282,7 +292,9 @@ void CChatViewCtrl::DrawItemAt(CDC* pDC, size_t i, int& y, int s, int W)
 {
     const _ChatItem& item = m_arrItems[i];
     HDC hdc = pDC->GetSafeHdc();
-    if (IsNewChatDay(m_arrItems, i)) {
+    if (IsNewChatDay(m_arrItems, i) && y + chatlayout::DAY_LINE <= s) {
+        y += chatlayout::DAY_LINE;   // a date line above the visible part
+    } else if (IsNewChatDay(m_arrItems, i)) {
         if (m_bmpDayLine.GetSafeHandle()) DrawTransparentBitmap(hdc, (HBITMAP)m_bmpDayLine.GetSafeHandle(), 6, y, RGB(255, 0, 255));
         CRect rcDay(13, y + 2, 243, y + 19);
         const CString strDay = MakeChatDateLine(item.createdTime, m_strDateFormat, m_strWeekdays);
@@ -290,34 +302,41 @@ void CChatViewCtrl::DrawItemAt(CDC* pDC, size_t i, int& y, int s, int W)
                          DT_CENTER | DT_VCENTER | DT_SINGLELINE, 1);
         y += chatlayout::DAY_LINE;
     }
-    const CString strText = ChatDisplayText(item.message);
-    const int h = m_arrTextHeight[i] >= 0 ? m_arrTextHeight[i] : MeasureText(hdc, strText);
+    if (i >= m_arrTextHeight.size() || m_arrTextHeight[i] < 0) return;   // laid out before it is painted
+    const int h = m_arrTextHeight[i];
+    const int w = m_arrTextWidth[i];
+    // Only a bubble that shows needs its text (the copy with CR for CR LF).
+    const CString strText = (y + h + 50 > s) ? ChatDisplayText(item.message) : CString();
     CRect rcBubble;
     if (!item.mine) {
-        CRect rcName(14, y, W - 1, y + 20);
-        DrawTextWithFont(hdc, &rcName, item.displayName, RGB(0, 0, 0), 0, TRUE, TEXT_POINTS,
-                         DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS, 1);
+        if (y + chatlayout::NAME_LINE + h + 50 > s) {
+            CRect rcName(14, y, W - 1, y + 20);
+            DrawTextWithFont(hdc, &rcName, item.displayName, RGB(0, 0, 0), 0, TRUE, TEXT_POINTS,
+                             DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS, 1);
+        }
         y += chatlayout::NAME_LINE;
-        const CRect rcText(9 + 13, y + 6, 240 - 7, y + 6);
-        CRect M = DrawWrappedText(hdc, rcText, strText, FALSE, TEXT_POINTS);
-        M.OffsetRect(rcText.left - M.left, rcText.top - M.top);
+        // A bubble wholly above the visible part is skipped: its height is known from the layout.
         if (y + h + 50 > s) {
+            // The text's rectangle as the layout measured it.
+            const CRect M(9 + 13, y + 6, 9 + 13 + w, y + 6 + h);
             rcBubble.SetRect(M.left - 13, M.top - 6, M.right + 7, M.bottom + 6);
             m_pBubbleOther->DrawFrame(pDC, rcBubble.left, rcBubble.top, rcBubble.Width(), rcBubble.Height());
-            DrawWrappedText(hdc, M, strText, TRUE, TEXT_POINTS);
+            // Drawn at the width it was measured at, so that its lines break where the layout saw them.
+            DrawWrappedText(hdc, CRect(M.left, M.top, M.left + chatlayout::OTHER_TEXT_WIDTH, M.bottom), strText, TRUE,
+                            TEXT_POINTS);
             CRect rcTime(M.left, M.bottom + 11, M.left + 100, M.bottom + 26);
             DrawTextWithFont(hdc, &rcTime, item.timeText, CLR_TIME, 0, TRUE, TEXT_POINTS, DT_LEFT | DT_TOP | DT_SINGLELINE, 0);
         }
     } else {
-        const CRect rcText(W - 220 + 7, y + 6, W + 11 - 13, y + 6);
-        CRect M = DrawWrappedText(hdc, rcText, strText, FALSE, TEXT_POINTS);
-        M.OffsetRect(rcText.left - M.left, rcText.top - M.top);
         if (y + h + 50 > s) {
+            const CRect rcText(W - 220 + 7, y + 6, W + 11 - 13, y + 6);
+            const CRect M(rcText.left, y + 6, rcText.left + w, y + 6 + h);
             rcBubble.SetRect(M.left - 7, M.top - 6, M.right + 13, M.bottom + 6);
             rcBubble.OffsetRect(rcText.Width() - rcBubble.Width(), 0);
             m_pBubbleMine->DrawFrame(pDC, rcBubble.left, rcBubble.top, rcBubble.Width(), rcBubble.Height());
             CRect M2(rcBubble.left + 7, rcBubble.top + 6, rcBubble.right - 13, rcBubble.bottom - 6);
-            DrawWrappedText(hdc, M2, strText, TRUE, TEXT_POINTS);
+            DrawWrappedText(hdc, CRect(M2.left, M2.top, M2.left + chatlayout::MINE_TEXT_WIDTH, M2.bottom), strText, TRUE,
+                            TEXT_POINTS);
             CRect rcTime(M2.right - 100, M2.bottom + 11, M2.right, M2.bottom + 26);
             if (item.sendFailed)
                 DrawTextWithFont(hdc, &rcTime, m_strSendFailed, CLR_FAILED, 0, TRUE, TEXT_POINTS,
@@ -352,9 +371,8 @@ void CChatViewCtrl::OnDraw(CDC* pDC)
         CDC tile;
         tile.CreateCompatibleDC(pDC);
         CBitmap* pOldTile = tile.SelectObject(&m_bmpBack);
-        for (int yy = s; yy < s + c; yy += bm.bmHeight)
-            for (int xx = 0; xx < W; xx += bm.bmWidth)
-                mem.BitBlt(xx, yy, bm.bmWidth, bm.bmHeight, &tile, 0, 0, SRCCOPY);
+        if (bm.bmWidth < W) mem.FillSolidRect(bm.bmWidth, s, W - bm.bmWidth, c, RGB(232, 236, 240));
+        for (int yy = s; yy < s + c; yy += bm.bmHeight) mem.BitBlt(0, yy, bm.bmWidth, bm.bmHeight, &tile, 0, 0, SRCCOPY);
         tile.SelectObject(pOldTile);
     } else {
         mem.FillSolidRect(0, s, W, c, RGB(232, 236, 240));

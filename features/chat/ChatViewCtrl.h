@@ -65,7 +65,7 @@ protected:
 private:
     void Layout();
     void AddPage(const Json::Value& body, int nOwnUserId, BOOL bFirstPage);
-    int MeasureText(HDC hdc, const CString& strText) const;
+    CSize MeasureText(HDC hdc, const CString& strText) const;
     void RedrawNow();
     CString LoadText(UINT nId) const;
     void DrawItemAt(CDC* pDC, size_t nIndex, int& y, int nScrollTop, int nWidth);
@@ -79,6 +79,7 @@ private:
     // The measured height of each message's wrapped text (-1: not measured yet); the text width
     // is fixed, so a message is measured once.
     std::vector<int> m_arrTextHeight;
+    std::vector<int> m_arrTextWidth;
     std::vector<CRect> m_arrBubble;
     CBitmap m_bmpBack;
     CBitmap m_bmpDayLine;
