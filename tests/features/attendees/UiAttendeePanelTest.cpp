@@ -236,6 +236,17 @@ TEST_F(AttendeePanel, ReportShowsApproverAndReporterCardsWithoutAList)
     ASSERT_TRUE(zeltest::PumpUntil([&] { return Frames("tas", nullptr, "M00000006").size() >= 2; }, 5000));
 }
 
+TEST_F(AttendeePanel, AddUserInAnOpenMeetingAddsTheUserHimself)
+{
+    Open(L"106");   // an open (type 13) meeting the user neither hosts nor attends
+    ASSERT_TRUE(Ask([&] { m_pLayer->OnObjectEvent(WM_LBUTTONUP, m_pLayer->Object(L"btnAddUser")); }));
+    const Json::Value body = LastBody("M00000038");
+    EXPECT_EQ(body["mtngId"].asString(), "106");
+    EXPECT_EQ(body["userIdnfr"].asString(), "1001");
+    EXPECT_EQ(zeltest::Widen(body["name"].asString()), L"김민준");
+    EXPECT_EQ(body["isMtngOpenMode"].asString(), "Y");
+}
+
 TEST_F(AttendeePanel, InformationPanelListRowsClicksAndHandOver)
 {
     ASSERT_TRUE(Ask([&] { CTasClientManager::GetInstance()->RequestM00000005(L"101", L"10"); }));

@@ -20,6 +20,7 @@ using featuretest::ServerSuite;
 namespace {
 
 BOOL g_bEnded = FALSE;
+BOOL g_bCanShare = FALSE;
 
 class ChatPanel : public ServerSuite {
 protected:
@@ -28,7 +29,7 @@ protected:
         ASSERT_TRUE(StartAndLogIn(300, 560)) << "servers or log-in";
         SChatMeetingFacts facts;
         facts.hasMeeting = [] { return TRUE; };
-        facts.canShare = [] { return FALSE; };
+        facts.canShare = [] { return g_bCanShare; };
         facts.isMeetingEnded = [] { return g_bEnded; };
         SetChatMeetingFacts(facts);
     }
@@ -42,6 +43,7 @@ protected:
         ASSERT_TRUE(m_resources.Ok());
         ServerSuite::SetUp();
         g_bEnded = FALSE;
+        g_bCanShare = FALSE;
         CMeetingChatCtrl::SetClock(nullptr);
         m_pWnd = CreateChatPanel(s_pHost, 1000);
         ASSERT_NE(m_pWnd, nullptr);
@@ -277,6 +279,13 @@ TEST_F(ChatPanel, ARefusedMessageIsMarked)
     ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000031", Frames("tas", nullptr, "M00000031").size(), 5000));
     m_pPanel->MarkPendingSendsFailed();
     EXPECT_EQ(view->GetItem(view->GetItemCount() - 1).sendFailed, 1);
+}
+
+TEST_F(ChatPanel, HistoryIgnoredInAMeetingAnyoneMayShare)
+{
+    g_bCanShare = TRUE;
+    Bind(L"101");
+    EXPECT_EQ(m_pCtrl->GetChatView()->GetItemCount(), 0);
 }
 
 TEST_F(ChatPanel, PushedMessageArrivesAtTheEnd)
