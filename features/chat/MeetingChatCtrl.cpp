@@ -378,13 +378,16 @@ LRESULT CMeetingChatCtrl::OnOlderPage(WPARAM, LPARAM)
 
 void CMeetingChatCtrl::OnSend()
 {
+    // While sending is off (before the host switches chat on, or after the meeting ended) what
+    // is typed stays in the box.
+    if (!m_btnSend.IsWindowEnabled()) return;
     CString strText;
     m_pEdit->GetWindowText(strText);
     m_pEdit->SetWindowText(L"");
     m_pEdit->SetFocus();
     m_pEdit->LineScroll(-10);
     UpdateData(FALSE);
-    if (!strText.IsEmpty() && m_btnSend.IsWindowEnabled()) {
+    if (!strText.IsEmpty()) {
         strText = CutChatMessage(strText);
         const SYSTEMTIME st = Now();
         const CString strStamp = MakeChatTimeStamp(st);
