@@ -127,3 +127,12 @@ const UINT WM_MINUTES_OPEN_DOCUMENT = WM_USER + 2003;
 // The detail screen to itself: a reply's pop-up, shown once the reply handler has returned
 // (wParam what to show; lParam a CString* the receiver deletes, or 0).
 const UINT WM_DETAIL_REPLY_NOTICE = WM_USER + 24500;
+// Chat input to its panel: the caret's line changed (wParam percent, lParam the 1-based line);
+// Enter pressed over text (0, 0). The history's "more" button to the panel (0, 0).
+const UINT WM_CHAT_INPUT_LINE = WM_USER + 2007;
+const UINT WM_CHAT_INPUT_ENTER = WM_USER + 2008;
+const UINT WM_CHAT_OLDER_PAGE = WM_USER + 2009;
+// The information panel's attendee list to its owner: a row was chosen (wParam its userIdnfr);
+// the presentation is to be handed to the row's attendee (wParam its userIdnfr).
+const UINT WM_ATTENDEE_LIST_ROW = WM_USER + 26000;
+const UINT WM_ATTENDEE_LIST_HANDOVER = WM_USER + 26001;

@@ -813,6 +813,83 @@ def minutes_button(state):
 
 for _state in ("normal", "hover", "down", "disabled"):
     PICTURES["minutes_%s.bmp" % _state] = (lambda s=_state: minutes_button(s))
+# ---- Chat and attendees ----
+CHAT_BACK = (232, 236, 240)
+KEY = (255, 0, 255)
+
+
+def bubble_piece(fill, edge, piece):
+    """One of a bubble's nine pieces: corners 6 x 6 rounded, edges 6 x 1 or 1 x 6, centre 1 x 1."""
+    w = 6 if piece[-1] in "LR" else 1
+    h = 6 if piece[0] in "TB" else 1
+    if piece == "C":
+        return bmp24(1, 1, lambda x, y: fill)
+
+    def pixel(x, y):
+        # distance from the corner's rounded edge
+        cx = x if piece[-1] == "L" else (w - 1 - x)
+        cy = y if piece[0] == "T" else (h - 1 - y)
+        if piece in ("TL", "TR", "BL", "BR"):
+            d2 = (5 - cx) ** 2 + (5 - cy) ** 2
+            if d2 > 30:
+                return KEY
+            if d2 > 20:
+                return edge
+            return fill
+        if piece in ("T", "B"):
+            return edge if cy == 0 else fill
+        return edge if cx == 0 else fill
+    return bmp24(w, h, pixel)
+
+
+for _i, _p in enumerate(("TL", "T", "TR", "L", "C", "R", "BL", "B", "BR")):
+    PICTURES["chat_other_%s.bmp" % _p.lower()] = (lambda p=_p: bubble_piece(PAPER, BORDER, p))
+    PICTURES["chat_mine_%s.bmp" % _p.lower()] = (lambda p=_p: bubble_piece((255, 236, 120), (225, 200, 80), p))
+
+
+def send_button(state):
+    """70 x 50: a rounded teal face with a white paper-plane arrow."""
+    face = {"normal": HEADER, "hover": (0, 170, 190), "down": (0, 120, 140), "disabled": (180, 190, 195)}[state]
+
+    def pixel(x, y):
+        if (x < 3 and y < 3) or (x > 66 and y < 3) or (x < 3 and y > 46) or (x > 66 and y > 46):
+            return CHAT_BACK
+        if 24 <= x <= 46 and abs(y - 25) <= (46 - x) * 10 // 22:
+            return WHITE
+        return face
+    return bmp24(70, 50, pixel)
+
+
+def more_button(state):
+    """243 x 30: a light bar with a small up arrow at its centre."""
+    face = {"normal": (244, 246, 248), "hover": (230, 240, 244), "down": (215, 228, 234)}[state]
+
+    def pixel(x, y):
+        if y in (0, 29) or x in (0, 242):
+            return BORDER
+        if 11 <= y <= 18 and abs(x - 121) <= y - 11:
+            return HEADER
+        return face
+    return bmp24(243, 30, pixel)
+
+
+PICTURES.update({
+    "chat_top_line.bmp": lambda: bmp24(283, 8, lambda x, y: (210, 216, 222) if y < 2 else CHAT_BACK),
+    "chat_back.bmp": lambda: bmp24(300, 128, lambda x, y: CHAT_BACK),
+    "chat_input_area.bmp": lambda: bmp24(280, 65, lambda x, y: BORDER if y == 0 else (246, 247, 249)),
+    "chat_day_line.bmp": lambda: bmp24(238, 19, lambda x, y: KEY if (x < 2 or x > 235) and (y < 2 or y > 16)
+                                       else (150, 160, 170)),
+    "attendee_present.bmp": lambda: bmp24(12, 12, lambda x, y: (40, 180, 90) if (x - 5.5) ** 2 + (y - 5.5) ** 2 < 25 else KEY),
+    "attendee_absent.bmp": lambda: bmp24(12, 12, lambda x, y: (190, 190, 190) if (x - 5.5) ** 2 + (y - 5.5) ** 2 < 25 else KEY),
+    "attendee_presenter.bmp": lambda: bmp24(61, 18, lambda x, y: (230, 90, 60) if 2 < y < 15 else KEY),
+    "attendee_confirm_y.bmp": lambda: bmp24(18, 18, lambda x, y: (40, 150, 220) if (x - 8.5) ** 2 + (y - 8.5) ** 2 < 72 else KEY),
+    "attendee_confirm_n.bmp": lambda: bmp24(18, 18, lambda x, y: (220, 70, 70) if (x - 8.5) ** 2 + (y - 8.5) ** 2 < 72 else KEY),
+    "attendee_extra.bmp": lambda: bmp24(8, 8, lambda x, y: BORDER),
+})
+for _state in ("normal", "hover", "down", "disabled"):
+    PICTURES["chat_send_%s.bmp" % _state] = (lambda s=_state: send_button(s))
+for _state in ("normal", "hover", "down"):
+    PICTURES["chat_more_%s.bmp" % _state] = (lambda s=_state: more_button(s))
 
 
 def main():

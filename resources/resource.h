@@ -580,3 +580,51 @@
 #define IDB_MINUTES_BUTTON_OVER 1053
 #define IDB_MINUTES_BUTTON 1054
 #define IDB_MINUTES_BUTTON_DOWN 1055
+// ---- Chat and attendees ----
+// The chat panel: its background (277 is the pane body above), top line and input area, the
+// send button, the history's tile, the bubbles' nine pieces (others' 211..219, own 220..228),
+// the "more" button and the date line's label.
+#define IDB_CHAT_OTHER_TL 211
+#define IDB_CHAT_OTHER_T 212
+#define IDB_CHAT_OTHER_TR 213
+#define IDB_CHAT_OTHER_L 214
+#define IDB_CHAT_OTHER_C 215
+#define IDB_CHAT_OTHER_R 216
+#define IDB_CHAT_OTHER_BL 217
+#define IDB_CHAT_OTHER_B 218
+#define IDB_CHAT_OTHER_BR 219
+#define IDB_CHAT_MINE_TL 220
+#define IDB_CHAT_MINE_T 221
+#define IDB_CHAT_MINE_TR 222
+#define IDB_CHAT_MINE_L 223
+#define IDB_CHAT_MINE_C 224
+#define IDB_CHAT_MINE_R 225
+#define IDB_CHAT_MINE_BL 226
+#define IDB_CHAT_MINE_B 227
+#define IDB_CHAT_MINE_BR 228
+#define IDB_CHAT_TOP_LINE 283
+#define IDB_CHAT_BACK 284
+#define IDB_CHAT_INPUT_AREA 285
+#define IDB_CHAT_SEND_DISABLED 286
+#define IDB_CHAT_SEND_HOVER 287
+#define IDB_CHAT_SEND 288
+#define IDB_CHAT_SEND_DOWN 289
+#define IDB_CHAT_MORE_HOVER 579
+#define IDB_CHAT_MORE 580
+#define IDB_CHAT_MORE_DOWN 581
+#define IDB_CHAT_DAY_LINE 830
+// The attendee panel and the information panel's attendee list: presence marks, the presenter
+// mark, confirmation marks.
+#define IDB_ATTENDEE_PRESENT 269
+#define IDB_ATTENDEE_ABSENT 270
+#define IDB_ATTENDEE_PRESENTER 765
+#define IDB_ATTENDEE_CONFIRM_Y 1162
+#define IDB_ATTENDEE_CONFIRM_N 1170
+#define IDB_ATTENDEE_EXTRA 494
+// Hand-over questions: to the host (meeting's main user), to anyone else, and their second lines.
+#define IDS_HANDOVER_ASK_MAIN 162
+#define IDS_HANDOVER_ASK 163
+#define IDS_HANDOVER_NOTE_MAIN 164
+#define IDS_HANDOVER_NOTE 165
+#define IDS_CHAT_SEND_FAILED 26000     // under an own message the server refused
+#define IDS_ATTENDEE_COUNT 26001       // the count line's fallback template ({P} present of {T})

@@ -398,6 +398,83 @@ def detail_pictures():
     }
 
 
+
+# ---- Chat and attendees ----
+def badge(width, height, colour, text_marks):
+    """A rounded label of one colour with small white marks (stand-ins for its letters)."""
+    pic = Picture(width, height)
+    pic.round_rect(0, 0, width, height, height // 2, colour)
+    for x0, x1 in text_marks:
+        pic.fill(x0, height // 2 - 1, x1, height // 2 + 1, WHITE)
+    return pic
+
+
+def round_icon(size, colour, glyph):
+    pic = Picture(size, size)
+    pic.disc(size / 2, size / 2, size / 2, colour)
+    glyph(pic, size)
+    return pic
+
+
+def glyph_check(pic, size):
+    pic.line(size * 0.28, size * 0.52, size * 0.45, size * 0.7, 1.6, WHITE)
+    pic.line(size * 0.45, size * 0.7, size * 0.74, size * 0.32, 1.6, WHITE)
+
+
+def glyph_cross(pic, size):
+    pic.line(size * 0.32, size * 0.32, size * 0.68, size * 0.68, 1.6, WHITE)
+    pic.line(size * 0.68, size * 0.32, size * 0.32, size * 0.68, 1.6, WHITE)
+
+
+def glyph_plus_person(pic, x0, size, ink):
+    pic.disc(x0 + size * 0.4, size * 0.35, size * 0.16, ink)
+    pic.round_rect(x0 + int(size * 0.18), int(size * 0.55), x0 + int(size * 0.62), int(size * 0.8), 3, ink)
+    pic.fill(x0 + int(size * 0.7), int(size * 0.45), x0 + int(size * 0.9), int(size * 0.45) + 2, ink)
+    pic.fill(x0 + int(size * 0.79), int(size * 0.36), x0 + int(size * 0.79) + 2, int(size * 0.56), ink)
+
+
+def profile_placeholder(size):
+    pic = Picture(size, size)
+    pic.disc(size / 2, size / 2, size / 2, (214, 220, 228, 255))
+    pic.disc(size / 2, size * 0.4, size * 0.18, (160, 170, 184, 255))
+    pic.round_rect(int(size * 0.24), int(size * 0.62), int(size * 0.76), int(size * 0.9), int(size * 0.12),
+                   (160, 170, 184, 255))
+    return pic
+
+
+def contact_icon(kind):
+    pic = Picture(16, 16)
+    ink = (110, 120, 135, 255)
+    if kind == "mail":
+        pic.fill(2, 4, 14, 12, ink)
+        pic.line(3, 5, 8, 9, 1.2, WHITE)
+        pic.line(8, 9, 13, 5, 1.2, WHITE)
+    elif kind == "office":
+        pic.round_rect(3, 6, 13, 13, 2, ink)
+        pic.round_rect(2, 2, 14, 6, 2, ink)
+    else:
+        pic.round_rect(5, 1, 11, 15, 2, ink)
+        pic.fill(6, 3, 10, 11, WHITE)
+    return pic
+
+
+def attendee_pictures():
+    hand_over = [ACCENT, (30, 140, 230, 255), (170, 190, 210, 255), (0, 90, 170, 255)]
+    return {
+        "icon_presenter.png": badge(44, 18, (230, 90, 60, 255), []),
+        "btn_hand_over.png": strips(44, 18, lambda pic, x0, state: pic.round_rect(x0, 0, x0 + 44, 18, 9,
+                                                                                    hand_over[state])),
+        "icon_confirm_y.png": round_icon(16, (40, 150, 220, 255), glyph_check),
+        "icon_confirm_n.png": round_icon(16, (220, 70, 70, 255), glyph_cross),
+        "btn_add_user.png": glyph_button(24, glyph_plus_person),
+        "btn_search_clear.png": glyph_button(16, glyph_close),
+        "profile_placeholder.png": profile_placeholder(48),
+        "icon_mail.png": contact_icon("mail"),
+        "icon_office.png": contact_icon("office"),
+        "icon_mobile.png": contact_icon("mobile"),
+    }
+
+
 def pictures():
     out = {
         "btn_close.png": glyph_button(16, glyph_close),
@@ -433,6 +510,7 @@ def pictures():
     out["sign_blank.png"] = signature_blank()
     out.update(side_panel_pictures())
     out.update(detail_pictures())
+    out.update(attendee_pictures())
     return out
 
 
