@@ -102,7 +102,17 @@ const SKIN_LOOKUP kLookups[] = {
     {L"ReportOpinionDlg", L"btnClose", SKINTYPE_BUTTON, 0},
     {L"ReportOpinionDlg", L"btnOK", SKINTYPE_BUTTON, 0},
     {L"ReportOpinionDlg", L"btnCheck", -1, 0},
-    {L"ReportOpinionDlg", L"editContent", SKINTYPE_EDIT, 0},
+    {L"ReportOpinionDlg", L"editContent", SKINTYPE_EDIT, 0},    // ---- Whiteboard tools ----
+    {L"StickyNoteDlg", L"btnFontUp", SKINTYPE_BUTTON, 0},
+    {L"StickyNoteDlg", L"btnFontDn", SKINTYPE_BUTTON, 0},
+    {L"StickyNoteDlg", L"btnEditMode", SKINTYPE_BUTTON, 0},
+    {L"StickyNoteDlg", L"btnDrawMode", SKINTYPE_BUTTON, 0},
+    {L"StickyNoteDlg", L"btnSave", SKINTYPE_BUTTON, 0},
+    {L"StickyNoteDlg", L"btnClose", SKINTYPE_BUTTON, 0},
+    {L"StickyNoteDlg", L"date", SKINTYPE_DATE, SKINLOOKUP_DATE_FORMAT},
+    {L"StickyNoteDlg", L"edit", SKINTYPE_EDIT, 0},
+    {L"StickyNoteDlg", L"Body", SKINTYPE_CUSTOM, 0},
+    {L"StickyNoteDlg", L"textFail", SKINTYPE_TEXT, 0},
 };
 
 void CheckPicture(const CString& strPath, const CString& strWhere, CStringArray& problems)

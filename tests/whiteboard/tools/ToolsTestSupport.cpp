@@ -1,0 +1,98 @@
+#include "tests/whiteboard/tools/ToolsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/ResourceHandle.h"
+#include "tests/support/TestSupport.h"
+#include "tests/ui/skin/SkinTestSupport.h"
+#include "ui/skin/SkinManager.h"
+#include "whiteboard/tools/BoardDrawToolCtrl.h"
+#include "whiteboard/tools/BoardInfoCtrl.h"
+#include "whiteboard/tools/BoardNavigationDlg.h"
+#include "whiteboard/tools/BoardOptCtrl.h"
+#include "whiteboard/tools/MemoLayer.h"
+#include "whiteboard/tools/StickyNoteDlg.h"
+
+namespace toolstest {
+
+namespace {
+// The Korean language library and the shipped skin for the whole run: the bars' pictures and
+// strings, the pop-ups' templates and the sticky note's skin screen come from them.
+class ShippedResources : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        const std::wstring bin = zeltest::BinaryDir() + L"\\bin\\";
+        m_module = ::LoadLibraryW((bin + L"Res_Kor.dll").c_str());
+        if (m_module)
+            AfxSetResourceHandle(m_module);
+        skintest::EnsureGdiplus();
+        skintest::ResetSkin();
+        g_SkinManager.SetProgramFolder(bin.c_str());
+        g_SkinManager.LoadSkin(L"ZEL.kor.skin", 1.0f, L"");
+    }
+
+private:
+    HMODULE m_module = nullptr;
+};
+::testing::Environment* const g_resources = ::testing::AddGlobalTestEnvironment(new ShippedResources);
+}  // namespace
+
+S_BOARD_BAR_MAKERS AllBarMakers()
+{
+    S_BOARD_BAR_MAKERS makers;
+    makers.makeInfoBar = &MakeBoardInfoBar;
+    makers.makeOptBar = &MakeBoardOptBar;
+    makers.makeDrawToolBar = &MakeBoardDrawToolBar;
+    makers.makeMemoLayer = &MakeMemoLayer;
+    makers.makeNavigator = &MakeBoardNavigator;
+    makers.makeStickyNote = &MakeStickyNote;
+    return makers;
+}
+
+BoardWithBars::BoardWithBars(int w, int h)
+{
+    SetMainDlg(&main);
+    SetBoardBarMakers(AllBarMakers());
+    host.Open(w, h);
+    board.reset(new CBoardLayer(&meeting, &server));
+    board->SetTickSource([this] { return now; });
+    board->Create(&host, RECT{0, 0, w, h});
+    board->SetDocumentList({L"D0", L"D1", L"D2"});
+}
+
+BoardWithBars::~BoardWithBars()
+{
+    board.reset();
+    host.DestroyWindow();
+    SetBoardBarMakers(S_BOARD_BAR_MAKERS());
+    SetMainDlg(nullptr);
+}
+
+void BoardWithBars::Open(int total, int start, int w, int h)
+{
+    board->OpenDocument(L"MT1", L"D1", L"2026년 3분기 사업 계획 (안).pdf", L"url", start);
+    board->CreatePages(total);
+    for (int n = 1; n <= total; ++n) {
+        const std::string png = canvastest::MakePagePng(w, h);
+        board->GetPageManager().GetPage(n)->SetImage(reinterpret_cast<const BYTE*>(png.data()), png.size());
+    }
+    board->MovePage(start);
+    Settle();
+}
+
+void ClickCentre(CWnd* pWnd)
+{
+    RECT rc;
+    pWnd->GetClientRect(&rc);
+    const LPARAM at = MAKELPARAM(rc.right / 2, rc.bottom / 2);
+    pWnd->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    pWnd->SendMessage(WM_LBUTTONUP, 0, at);
+}
+
+void Settle(DWORD ms)
+{
+    zeltest::PumpFor(ms);
+}
+
+}  // namespace toolstest
