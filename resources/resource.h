@@ -373,6 +373,10 @@
 #define IDS_WBT_TO_RECEIVER 412
 #define IDS_WBT_TO_PERSONAL 413
 #define IDS_WBT_FAVORITE 1118
+#define IDS_WBT_MEMO_OK 26500
+#define IDS_WBT_MEMO_CANCEL 26501
+#define IDS_WBT_MEMO_REMOVE 26502
+#define IDS_WBT_MEMO_EDIT 26503
 // Bitmaps: button pictures 26500-26691 (four a button: normal, pressed, hover, disabled; colours
 // three: normal, checked, hover), the tool bar's frame and backgrounds, the memo panels, the
 // sticky-note button. Their ids are listed in whiteboard/tools/ToolPictures.h.

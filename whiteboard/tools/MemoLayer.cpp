@@ -225,8 +225,10 @@ int CMemoEditCtrl::OnCreate(LPCREATESTRUCT)
     m_pEdit->Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, RECT{64, 24, 304, 174},
                     this, kEditId);
     m_pEdit->SetLimitText(kMaxText);
-    AddButton(kOk, RECT{240, 186, 330, 213}, 422, 423, 421, 420, BS_PUSHBUTTON);
-    AddButton(kCancel, RECT{68, 186, 158, 213}, 418, 419, 417, 416, BS_PUSHBUTTON);
+    AddButton(kOk, RECT{240, 186, 330, 213}, 422, 423, 421, 420, BS_PUSHBUTTON)->SetWindowText(
+        LoadResourceString(IDS_WBT_MEMO_OK));
+    AddButton(kCancel, RECT{68, 186, 158, 213}, 418, 419, 417, 416, BS_PUSHBUTTON)->SetWindowText(
+        LoadResourceString(IDS_WBT_MEMO_CANCEL));
     for (int i = 0; i < 4; ++i)
         AddButton(kBackIds[i], RECT{5, 15 + 41 * i, 48, 48 + 41 * i}, kBackPictures[i], kBackPictures[i],
                   kBackPictures[i], kBackPictures[i], BS_PUSHBUTTON);
@@ -325,8 +327,10 @@ int CMemoViewCtrl::OnCreate(LPCREATESTRUCT)
 {
     m_bar.Create(nullptr, L"", WS_CHILD, RECT{265, 30, 275, 165}, this, kBarId);
     m_bar.SetPos(0, FALSE);
-    AddButton(kDelete, RECT{43, 186, 133, 213}, 634, 635, 633, 632, BS_PUSHBUTTON);
-    AddButton(kEditButton, RECT{165, 186, 255, 213}, 638, 639, 637, 636, BS_PUSHBUTTON);
+    AddButton(kDelete, RECT{43, 186, 133, 213}, 634, 635, 633, 632, BS_PUSHBUTTON)->SetWindowText(
+        LoadResourceString(IDS_WBT_MEMO_REMOVE));
+    AddButton(kEditButton, RECT{165, 186, 255, 213}, 638, 639, 637, 636, BS_PUSHBUTTON)->SetWindowText(
+        LoadResourceString(IDS_WBT_MEMO_EDIT));
     m_pEdit->Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | ES_WANTRETURN,
                     RECT{20, 30, 260, 160}, this, kEditId);
     ApplyLook(1);

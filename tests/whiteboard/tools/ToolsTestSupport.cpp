@@ -90,6 +90,30 @@ void ClickCentre(CWnd* pWnd)
     pWnd->SendMessage(WM_LBUTTONUP, 0, at);
 }
 
+bool SaveScreenArea(const RECT& rc, const std::wstring& name)
+{
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    HDC screen = ::GetDC(nullptr);
+    HDC mem = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, cx, cy);
+    HGDIOBJ old = ::SelectObject(mem, bitmap);
+    ::BitBlt(mem, 0, 0, cx, cy, screen, rc.left, rc.top, SRCCOPY);
+    ::SelectObject(mem, old);
+    ::DeleteDC(mem);
+    ::ReleaseDC(nullptr, screen);
+    const std::wstring folder = zeltest::BinaryDir() + L"\\screenshots";
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    // The PNG encoder of GDI+.
+    const CLSID png = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+    bool saved;
+    {
+        Gdiplus::Bitmap picture(bitmap, nullptr);
+        saved = picture.Save((folder + L"\\" + name + L".png").c_str(), &png, nullptr) == Gdiplus::Ok;
+    }
+    ::DeleteObject(bitmap);
+    return saved;
+}
+
 void Settle(DWORD ms)
 {
     zeltest::PumpFor(ms);

@@ -62,6 +62,9 @@ public:
 
 // A click (press and release) at a child window's centre, as the user makes it.
 void ClickCentre(CWnd* pWnd);
+// Saves what the screen shows in the rectangle (screen coordinates) to build/screenshots/<name>.png:
+// several top-level windows (a palette and its pop-up) in one picture.
+bool SaveScreenArea(const RECT& rc, const std::wstring& name);
 // Pumps the thread's messages for a moment, so that windows paint.
 void Settle(DWORD ms = 150);
 
