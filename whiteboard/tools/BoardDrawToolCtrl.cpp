@@ -142,9 +142,13 @@ int CBoardDrawToolCtrl::OnCreate(LPCREATESTRUCT)
 
 void CBoardDrawToolCtrl::CheckOnly(const UINT* ids, int count, UINT checked)
 {
-    for (int i = 0; i < count; ++i)
-        if (CxSkinButton* b = Button(ids[i]))
-            b->SetCheck(ids[i] == checked ? BST_CHECKED : BST_UNCHECKED);
+    // Only the buttons whose state changes are touched (each change repaints a button).
+    for (int i = 0; i < count; ++i) {
+        CxSkinButton* b = Button(ids[i]);
+        const int want = ids[i] == checked ? BST_CHECKED : BST_UNCHECKED;
+        if (b && b->GetCheck() != want)
+            b->SetCheck(want);
+    }
 }
 
 void CBoardDrawToolCtrl::CheckToolButton(int tool)
@@ -198,6 +202,13 @@ void CBoardDrawToolCtrl::LayoutPanel(int panel, int raised)
     if (CWnd* parent = GetParent())
         parent->GetClientRect(&rcCanvas);
     const int bottom = rcCanvas.bottom - (raised ? kRaise : 0);
+    const RECT rcBar = {rcCanvas.right - kWidth, bottom - height, rcCanvas.right, bottom};
+    // A choice that keeps the panel (a shape, a colour) lays out nothing again.
+    if (m_bLaidOut && panel == m_nLaidPanel && ::EqualRect(&rcBar, &m_rcLaid))
+        return;
+    m_bLaidOut = TRUE;
+    m_nLaidPanel = panel;
+    m_rcLaid = rcBar;
     const BOOL drawing = panel == 0 || panel == 1 || panel == 2;
     const BOOL penPanel = panel == 0 || panel == 1;
     for (int p = 0; p < 15; ++p)
@@ -307,8 +318,10 @@ BOOL CBoardDrawToolCtrl::OnCommand(WPARAM wParam, LPARAM lParam)
     const UINT id = LOWORD(wParam);
     if (id >= 1000 && id <= 1014) {
         const int p = (int)id - 1000;
+        UINT grid[15];
         for (int q = 0; q < 15; ++q)
-            Button(1000 + q)->SetCheck(q == p ? BST_CHECKED : BST_UNCHECKED);
+            grid[q] = 1000 + q;
+        CheckOnly(grid, 15, id);
         if (m_pListener)
             m_pListener->OnLineColor(kGridIndex[p], kColorTable[kGridIndex[p]]);
         return TRUE;

@@ -78,6 +78,9 @@ private:
     int m_nButtons = 0;
     CSquareCtrl m_frame;
     int m_nPanel = 0;
+    BOOL m_bLaidOut = FALSE;
+    int m_nLaidPanel = -1;
+    RECT m_rcLaid = {0, 0, 0, 0};
     CBrush m_brush;
 };
 
