@@ -4,7 +4,6 @@
 
 #include "app/main/MainDlg.h"
 #include "core/ClientMessages.h"
-#include "ui/controls/OkCancelDlg.h"
 #include "core/JsonHelpers.h"
 #include "resources/resource.h"
 #include "whiteboard/tools/ToolPictures.h"
@@ -28,7 +27,8 @@ const UINT kToolIds[6] = {CBoardOptCtrl::kMove, CBoardOptCtrl::kPen, CBoardOptCt
                           CBoardOptCtrl::kLaser, CBoardOptCtrl::kEraser, CBoardOptCtrl::kTool5};
 }  // namespace
 
-CBoardOptCtrl::CBoardOptCtrl(IBoardOptCtrlEventListener* pListener) : m_pListener(pListener)
+CBoardOptCtrl::CBoardOptCtrl(IBoardOptCtrlEventListener* pListener)
+    : m_pListener(pListener), m_page({kPrevPage, kNextPage, kPrevDoc, kNextDoc})
 {
     m_now = [] {
         SYSTEMTIME now;
@@ -108,6 +108,7 @@ int CBoardOptCtrl::OnCreate(LPCREATESTRUCT)
     m_pEdit.reset(new CEdit);
     m_pEdit->Create(WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_RIGHT | ES_AUTOHSCROLL, RECT{35, y0 + 2, 77, y0 + 20}, this,
                     kPageEdit);
+    m_page.Attach(this, m_pSlider.get(), m_pEdit.get());
     SetMode(6);
     SetPageCounter(1, 1);
     if (Ended())
@@ -161,32 +162,15 @@ void CBoardOptCtrl::OnPaint()
     ::LineTo(hdc, rc.right, rc.bottom - 1);
     ::SelectObject(hdc, oldPen);
     ::DeleteObject(pen);
-    CFont font;
-    font.CreateFont(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0,
-                    L"Malgun Gothic");
-    HGDIOBJ oldFont = ::SelectObject(hdc, font);
-    ::SetBkMode(hdc, TRANSPARENT);
-    ::SetTextColor(hdc, RGB(102, 102, 102));
-    RECT rcTotal = {82, 13, 122, 31};
-    ::DrawTextW(hdc, m_strTotal, m_strTotal.GetLength(), &rcTotal, DT_LEFT | DT_TOP | DT_SINGLELINE);
-    ::SelectObject(hdc, oldFont);
-    // A light frame around the page number.
-    HBRUSH frame = ::CreateSolidBrush(RGB(232, 232, 232));
-    RECT rcEdit = {34, 11, 78, 31};
-    ::FrameRect(hdc, &rcEdit, frame);
-    ::DeleteObject(frame);
+    m_page.Paint(hdc, RECT{82, 13, 122, 31}, DT_LEFT | DT_TOP, RECT{34, 11, 78, 31}, RGB(102, 102, 102));
 }
 
 void CBoardOptCtrl::SetPageCounter(int current, int total)
 {
-    m_strTotal.Format(L"/ %d", total);
     m_nCurrentPage = current;
     m_nTotalPage = total;
     if (!m_pEdit)
         return;
-    CString page;
-    page.Format(L"%d", current);
-    m_pEdit->SetWindowText(page);
     S_PAGE_STATE state;
     state.current = current;
     state.total = total;
@@ -196,21 +180,7 @@ void CBoardOptCtrl::SetPageCounter(int current, int total)
     state.follower = m_isFollower && m_isFollower();
     const CxSkinButton* close = Button(kWhiteboardClose);
     state.noDocumentButtons = close && close->IsWindowVisible();
-    const S_PAGE_BUTTONS b = ComputePageButtons(state);
-    if (total != 0)
-        m_pSlider->SetPos(b.sliderPercent);
-    if (!state.meetingEnded) {
-        Button(kPrevPage)->EnableWindow(b.prevEnabled);
-        Button(kNextPage)->EnableWindow(b.nextEnabled);
-        m_pSlider->EnableWindow(b.sliderEnabled);
-        m_pEdit->EnableWindow(b.editEnabled);
-    }
-    Button(kPrevPage)->ShowWindow(b.prevShown ? SW_SHOW : SW_HIDE);
-    Button(kNextPage)->ShowWindow(b.nextShown ? SW_SHOW : SW_HIDE);
-    Button(kPrevDoc)->ShowWindow(b.prevDocShown ? SW_SHOW : SW_HIDE);
-    Button(kNextDoc)->ShowWindow(b.nextDocShown ? SW_SHOW : SW_HIDE);
-    RECT rcText = {82, 8, 122, 32};
-    InvalidateRect(&rcText);
+    m_page.Show(state);
 }
 
 void CBoardOptCtrl::SetSliderPos(int percent)
@@ -365,27 +335,10 @@ LRESULT CBoardOptCtrl::OnSliderReleased(WPARAM wParam, LPARAM)
     return 0;
 }
 
-void CBoardOptCtrl::GoToTypedPage()
-{
-    CString text;
-    m_pEdit->GetWindowText(text);
-    const int n = _wtoi(text);
-    if (n >= 1 && n <= m_nTotalPage) {
-        m_nCurrentPage = n;
-        if (m_pListener)
-            m_pListener->OnGoToPage(n);
-        return;
-    }
-    ShowOkCancel(LoadResourceString(IDS_WBT_PAGE_RANGE), LoadResourceString(IDS_WBT_POPUP_TITLE), TRUE, FALSE);
-    CString page;
-    page.Format(L"%d", m_nCurrentPage);
-    m_pEdit->SetWindowText(page);
-}
-
 BOOL CBoardOptCtrl::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN && m_pEdit && pMsg->hwnd == m_pEdit->GetSafeHwnd()) {
-        GoToTypedPage();
+    if (m_page.OnEnter(pMsg, m_pListener)) {
+        m_nCurrentPage = m_page.GetCurrent();
         return TRUE;
     }
     return CZELWnd::PreTranslateMessage(pMsg);
@@ -402,11 +355,9 @@ BOOL CBoardOptCtrl::OnCommand(WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
     }
+    if (m_page.OnCommand(id, m_nDocIndex, m_pListener))
+        return TRUE;
     switch (id) {
-    case kPrevPage: m_pListener->OnPrevPage(); return TRUE;
-    case kNextPage: m_pListener->OnNextPage(); return TRUE;
-    case kPrevDoc: m_pListener->OnOpenDocument((WPARAM)(m_nDocIndex - 1), 1003); return TRUE;
-    case kNextDoc: m_pListener->OnOpenDocument((WPARAM)(m_nDocIndex + 1), 1002); return TRUE;
     case kSticky: m_pListener->OnStickyNote(); return TRUE;
     case kTool5: m_pListener->OnMemoTool(); return TRUE;
     case kPen: CheckToolButton(1); m_pListener->OnPenTool(); return TRUE;

@@ -14,6 +14,7 @@
 #include "whiteboard/board/BoardBars.h"
 #include "whiteboard/board/IBoardOptCtrlEventListener.h"
 #include "whiteboard/tools/OptBarRules.h"
+#include "whiteboard/tools/PageControls.h"
 
 class CBoardOptCtrl : public CZELWnd, public IBoardOptBar {
 public:
@@ -53,7 +54,7 @@ public:
     void ShowTypeButtons(int type, BOOL show);
     void ShowWhiteboardButtons(BOOL on);
     BOOL HasStickyNoteLook() const { return m_bStickyLook; }
-    CString GetTotalText() const { return m_strTotal; }
+    CString GetTotalText() const { return m_page.GetTotalText(); }
     CxSkinButton* Button(UINT id);
     CEdit* PageEdit() { return m_pEdit.get(); }
     ZELSlideBar* Slider() { return m_pSlider.get(); }
@@ -79,7 +80,6 @@ protected:
 private:
     CxSkinButton* AddButton(UINT id, const RECT& rc, UINT picture, DWORD kind, BOOL visible, const CString& tip);
     void LayoutControls();
-    void GoToTypedPage();
     void Toast(UINT id);
     BOOL Ended() const { return m_isMeetingEnded && m_isMeetingEnded(); }
 
@@ -87,7 +87,7 @@ private:
     std::map<UINT, std::unique_ptr<CxSkinButton>> m_buttons;
     int m_nMode = 6;
     std::unique_ptr<ZELSlideBar> m_pSlider;
-    CString m_strTotal;
+    CPageControls m_page;
     std::unique_ptr<CEdit> m_pEdit;
     int m_nTotalPage = 1;
     int m_nCurrentPage = 1;
