@@ -6,12 +6,7 @@
 #include "tests/support/TestSupport.h"
 #include "tests/ui/skin/SkinTestSupport.h"
 #include "ui/skin/SkinManager.h"
-#include "whiteboard/tools/BoardDrawToolCtrl.h"
-#include "whiteboard/tools/BoardInfoCtrl.h"
-#include "whiteboard/tools/BoardNavigationDlg.h"
-#include "whiteboard/tools/BoardOptCtrl.h"
-#include "whiteboard/tools/MemoLayer.h"
-#include "whiteboard/tools/StickyNoteDlg.h"
+#include "whiteboard/tools/ToolMakers.h"
 
 namespace toolstest {
 
@@ -38,22 +33,10 @@ private:
 ::testing::Environment* const g_resources = ::testing::AddGlobalTestEnvironment(new ShippedResources);
 }  // namespace
 
-S_BOARD_BAR_MAKERS AllBarMakers()
-{
-    S_BOARD_BAR_MAKERS makers;
-    makers.makeInfoBar = &MakeBoardInfoBar;
-    makers.makeOptBar = &MakeBoardOptBar;
-    makers.makeDrawToolBar = &MakeBoardDrawToolBar;
-    makers.makeMemoLayer = &MakeMemoLayer;
-    makers.makeNavigator = &MakeBoardNavigator;
-    makers.makeStickyNote = &MakeStickyNote;
-    return makers;
-}
-
 BoardWithBars::BoardWithBars(int w, int h)
 {
     SetMainDlg(&main);
-    SetBoardBarMakers(AllBarMakers());
+    SetBoardBarMakers(WhiteboardToolMakers());
     host.Open(w, h);
     board.reset(new CBoardLayer(&meeting, &server));
     board->SetTickSource([this] { return now; });

@@ -39,9 +39,6 @@ public:
     CString signPath;
 };
 
-// The makers the program sets (every bar of the whiteboard tools).
-S_BOARD_BAR_MAKERS AllBarMakers();
-
 // A board with every bar over a visible host window; SetMainDlg is pointed at 'main'.
 class BoardWithBars {
 public:
