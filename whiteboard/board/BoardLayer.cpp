@@ -754,6 +754,9 @@ void CBoardLayer::LoadPageImage(S_BOARD_IMAGE* record, int total)
         CreatePages(total);
         if (IsPageSync() && m_pServer)
             m_pServer->RequestFigures(GetMeetingId(), m_strDocId, record->page);
+        // The document's own sticky notes, once its pages exist.
+        if (m_pServer)
+            m_pServer->RequestStickyNotes(GetMeetingId(), m_strDocId, 0, 0);
     }
     const auto target = m_pages.GetPage(record->page);
     if (!target) {

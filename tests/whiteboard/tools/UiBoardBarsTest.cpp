@@ -11,6 +11,7 @@
 #include "whiteboard/tools/BoardInfoCtrl.h"
 #include "whiteboard/tools/BoardNavigationDlg.h"
 #include "whiteboard/tools/BoardOptCtrl.h"
+#include "whiteboard/tools/ToolMakers.h"
 
 using namespace toolstest;
 
@@ -276,6 +277,50 @@ TEST(InfoBarApproval, NeedsAPendingApprovalAndASignatureFile)
     SetPopupAnswerHook(PopupAnswerHook());
     bar.DestroyWindow();
     host.DestroyWindow();
+    SetMainDlg(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// The board asks for the document's sticky notes once its pages exist.
+class StickyRecordingServer : public boardtest::RecordingServer {
+public:
+    void RequestStickyNotes(const CString& mtngId, const CString& docId, int page, int user) override
+    {
+        asked.push_back(zeltest::Narrow((mtngId + L"/" + docId).GetString()) + "/" + std::to_string(page) + "/" +
+                        std::to_string(user));
+    }
+    std::vector<std::string> asked;
+};
+
+TEST(BoardStickyNotes, TheFirstPageImageReplyAsksForTheDocumentsNotes)
+{
+    StandInMainDlg main;
+    SetMainDlg(&main);
+    SetBoardBarMakers(WhiteboardToolMakers());
+    canvastest::HostWindow host;
+    ASSERT_TRUE(host.Open(800, 600));
+    boardtest::StandInMeeting meeting;
+    StickyRecordingServer server;
+    {
+        CBoardLayer board(&meeting, &server);
+        ASSERT_TRUE(board.Create(&host, RECT{0, 0, 800, 600}));
+        board.OpenDocument(L"MT1", L"D1", L"doc", L"", 1);
+        Json::Value body;
+        body["mtngId"] = "MT1";
+        body["attcFileId"] = "D1";
+        body["page"] = 1;
+        body["totalPage"] = 2;
+        body["imageUrl"] = "";
+        board.OnReceiveM00000024(body, 0);
+        board.OnReceiveM00000024(body, 0);
+        EXPECT_EQ(server.asked, (std::vector<std::string>{"MT1/D1/0/0"}));
+        board.DestroyWindow();
+    }
+    host.DestroyWindow();
+    SetBoardBarMakers(S_BOARD_BAR_MAKERS());
     SetMainDlg(nullptr);
 }
 
