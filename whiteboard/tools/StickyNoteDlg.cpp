@@ -135,16 +135,46 @@ void CStickyNoteDlg::HideKeepState(BOOL keep)
         ShowWindow(SW_HIDE);
 }
 
+void CStickyNoteDlg::PlaceWindow()
+{
+    if (!RestoreWindowRect(kRectName, this) && GetOwnerWnd())
+        PlaceWindowNear(GetOwnerWnd(), this, 4104);
+}
+
 void CStickyNoteDlg::ShowWindowAt()
 {
     if (!GetSafeHwnd())
         return;
-    if (!m_bKeepPosition) {
-        if (!RestoreWindowRect(kRectName, this) && GetOwnerWnd())
-            PlaceWindowNear(GetOwnerWnd(), this, 4104);
+    if (!IsPlaced()) {
+        PlaceWindow();
         m_bKeepPosition = TRUE;
     }
     ShowWindow(SW_SHOW);
+}
+
+void CStickyNoteDlg::ShowIfWanted(BOOL show)
+{
+    if (!GetSafeHwnd())
+        return;
+    if (!show) {
+        if (IsWindowVisible()) {
+            ShowWindow(SW_HIDE);
+            m_bReshowWanted = TRUE;
+        }
+    } else if (!IsWindowVisible() && m_bReshowWanted) {
+        m_bReshowWanted = FALSE;
+        ShowWindow(SW_SHOW);
+    }
+}
+
+void CStickyNoteDlg::ResetView()
+{
+    m_nFontHeight = m_nInitialFontHeight;
+    ApplyFont();
+    EnableObject(m_pBtnFontUp, TRUE, TRUE);
+    EnableObject(m_pBtnFontDn, TRUE, TRUE);
+    if (GetSafeHwnd() && (GetExStyle() & WS_EX_LAYERED))
+        ::SetLayeredWindowAttributes(m_hWnd, 0, 255, LWA_ALPHA);
 }
 
 void CStickyNoteDlg::OnNotesLoaded(const Json::Value& body)

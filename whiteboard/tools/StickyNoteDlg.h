@@ -44,6 +44,13 @@ public:
     int GetMode() const { return m_nMode; }
     BOOL IsLocked() const { return m_bLocked; }
     void StepFont(BOOL up);
+    // The main window hid the note (0) and shows it again (1): only a note it hid comes back.
+    void ShowIfWanted(BOOL show);
+    // Leaving the meeting: the first font size, both font steps, fully opaque.
+    void ResetView();
+    BOOL IsPlaced() const { return m_bKeepPosition; }
+    // The saved place of the note when it lies on a present monitor, else beside the board.
+    void PlaceWindow();
     int GetFontHeight() const { return m_nFontHeight; }
     CStickyNoteBook& Book() { return m_book; }
     CPenCanvas* GetCanvas() { return m_pCanvas.get(); }

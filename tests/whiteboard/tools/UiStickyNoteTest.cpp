@@ -177,3 +177,27 @@ TEST_F(StickyNotes, Screenshot)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StickyNotes, TheMainWindowHidesAndRestoresOnlyANoteItHid)
+{
+    note->ShowIfWanted(TRUE);
+    EXPECT_FALSE(note->IsShown()) << "never shown: nothing to restore";
+    b->Board()->OnStickyNote();
+    EXPECT_TRUE(note->IsPlaced());
+    note->ShowIfWanted(FALSE);
+    EXPECT_FALSE(note->IsShown());
+    note->ShowIfWanted(TRUE);
+    EXPECT_TRUE(note->IsShown());
+    // The sticky-note button closes it again; the main window's restore leaves it closed.
+    b->Board()->OnStickyNote();
+    EXPECT_FALSE(note->IsShown());
+    note->ShowIfWanted(TRUE);
+    EXPECT_FALSE(note->IsShown());
+    note->StepFont(TRUE);
+    note->ResetView();
+    EXPECT_EQ(note->GetFontHeight(), -12);
+}
+
+}  // namespace
