@@ -628,3 +628,53 @@
 #define IDS_HANDOVER_NOTE 165
 #define IDS_CHAT_SEND_FAILED 26000     // under an own message the server refused
 #define IDS_ATTENDEE_COUNT 26001       // the count line's fallback template ({P} present of {T})
+// ---- Whiteboard tools ----
+#define IDS_WBT_POPUP_TITLE IDS_POPUP_TITLE
+#define IDS_WBT_ZOOM_FIT 176
+#define IDS_WBT_SAVE 177
+#define IDS_WBT_TOOL_DISABLED 179
+#define IDS_WBT_PREV 185
+#define IDS_WBT_NEXT 186
+#define IDS_WBT_MODE5 187
+#define IDS_WBT_MODE4 188
+#define IDS_WBT_MODE0 189
+#define IDS_WBT_MODE1 190
+#define IDS_WBT_STICKY 191
+#define IDS_WBT_OPT_PEN 192
+#define IDS_WBT_OPT_HIGHLIGHTER 193
+#define IDS_WBT_OPT_ERASER 194
+#define IDS_WBT_OPT_MOVE 195
+#define IDS_WBT_RESTART 196
+#define IDS_WBT_MEMO_HINT 204
+#define IDS_WBT_MEMO_DELETE 205
+#define IDS_WBT_TOOLBAR_TITLE 206
+#define IDS_WBT_CLEAR_PAGE 235
+#define IDS_WBT_CLEAR_ALL 236
+#define IDS_WBT_PEN 290
+#define IDS_WBT_HIGHLIGHTER 291
+#define IDS_WBT_LASER 292
+#define IDS_WBT_CLEARPANEL 293
+#define IDS_WBT_UNDO 294
+#define IDS_WBT_REDO 295
+#define IDS_WBT_KEEP_OPEN 296
+#define IDS_WBT_PAGE_RANGE 338
+#define IDS_WBT_TYPE20_MODE 364
+#define IDS_WBT_ZOOM_FILL 375
+#define IDS_WBT_APPROVAL0 376
+#define IDS_WBT_APPROVAL1 377
+#define IDS_WBT_APPROVAL2 378
+#define IDS_WBT_NO_APPROVAL 380
+#define IDS_WBT_NO_SIGNATURE 383
+#define IDS_WBT_TO_ORIGINAL 409
+#define IDS_WBT_TO_SHARED 410
+#define IDS_WBT_TO_SHARED_REPORT 411
+#define IDS_WBT_TO_RECEIVER 412
+#define IDS_WBT_TO_PERSONAL 413
+#define IDS_WBT_FAVORITE 1118
+#define IDS_WBT_MEMO_OK 26500
+#define IDS_WBT_MEMO_CANCEL 26501
+#define IDS_WBT_MEMO_REMOVE 26502
+#define IDS_WBT_MEMO_EDIT 26503
+// Bitmaps: button pictures 26500-26691 (four a button: normal, pressed, hover, disabled; colours
+// three: normal, checked, hover), the tool bar's frame and backgrounds, the memo panels, the
+// sticky-note button. Their ids are listed in whiteboard/tools/ToolPictures.h.

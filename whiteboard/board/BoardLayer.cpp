@@ -46,13 +46,156 @@ int CBoardLayer::OnCreate(LPCREATESTRUCT lpCreateStruct)
     const RECT rcCanvas = {0, kInfoBarHeight, rc.right, rc.bottom - kOptBarHeight};
     if (!m_pCanvas->Create(this, rcCanvas))
         return -1;
+    CreateBars();
+    LayoutChildren(rc.right, rc.bottom);
     return 0;
+}
+
+// ---- the bars ----
+
+namespace {
+S_BOARD_BAR_MAKERS& BarMakers()
+{
+    static S_BOARD_BAR_MAKERS makers;
+    return makers;
+}
+}  // namespace
+
+void SetBoardBarMakers(const S_BOARD_BAR_MAKERS& makers)
+{
+    BarMakers() = makers;
+}
+
+const S_BOARD_BAR_MAKERS& GetBoardBarMakers()
+{
+    return BarMakers();
+}
+
+void CBoardLayer::CreateBars()
+{
+    const S_BOARD_BAR_MAKERS& makers = GetBoardBarMakers();
+    S_BOARD_BAR_CONTEXT context;
+    context.pBoard = this;
+    context.pCanvas = m_pCanvas.get();
+    context.onToolChosen = [this](int tool) {
+        if (m_pOptBar) {
+            m_pOptBar->HideToolPopups(tool, 1);
+            m_pOptBar->CheckToolButton(tool);
+        }
+    };
+    context.getMeetingId = [this] { return GetMeetingId(); };
+    context.getDocumentId = [this] { return m_strDocId; };
+    context.getCurrentPage = [this] { return m_nCurrentPage; };
+    context.getBoardMode = [this] { return GetOptMode(); };
+    context.isPresentingSynced = [this] {
+        return (BOOL)(m_pMeeting && m_pMeeting->IsPageSync() && m_pMeeting->IsPresenterMe());
+    };
+    if (makers.makeInfoBar)
+        m_pInfoBar.reset(makers.makeInfoBar(context, this));
+    if (makers.makeOptBar)
+        m_pOptBar.reset(makers.makeOptBar(context, this));
+    if (makers.makeDrawToolBar)
+        m_pDrawToolBar.reset(makers.makeDrawToolBar(context));
+    if (makers.makeMemoLayer) {
+        m_pMemoLayer.reset(makers.makeMemoLayer(context));
+        m_pCanvas->SetMemoLayer(m_pMemoLayer.get());
+    }
+    if (makers.makeNavigator)
+        m_pNavigator.reset(makers.makeNavigator(context));
+    if (makers.makeStickyNote)
+        m_pStickyNote.reset(makers.makeStickyNote(context));
+}
+
+void CBoardLayer::DestroyBars()
+{
+    if (m_pCanvas)
+        m_pCanvas->SetMemoLayer(nullptr);
+    m_pStickyNote.reset();
+    m_pNavigator.reset();
+    m_pMemoLayer.reset();
+    m_pDrawToolBar.reset();
+    m_pOptBar.reset();
+    m_pInfoBar.reset();
+}
+
+int CBoardLayer::GetOptMode()
+{
+    return m_pOptBar ? m_pOptBar->GetMode() : 0;
+}
+
+void CBoardLayer::UpdateBarsForPage()
+{
+    if (m_pOptBar) {
+        m_pOptBar->SetDocumentCount((int)m_documentIds.size());
+        m_pOptBar->SetDocumentIndex(m_nDocIndex);
+        m_pOptBar->SetPageCounter(m_nCurrentPage, m_nTotalPage);
+    }
+    if (m_pStickyNote) {
+        if (m_pStickyNote->IsShown())
+            m_pStickyNote->ShowPageNote(m_nCurrentPage);
+        if (m_pOptBar)
+            m_pOptBar->SetStickyNoteButton(m_pStickyNote->HasNoteForPage());
+    }
+}
+
+void CBoardLayer::OnStickyNote()
+{
+    if (!m_pStickyNote)
+        return;
+    if (m_pStickyNote->IsShown()) {
+        m_pStickyNote->HideKeepState(TRUE);
+        return;
+    }
+    m_pStickyNote->ShowPageNote(m_nCurrentPage);
+    if (m_pOptBar)
+        m_pOptBar->SetStickyNoteButton(m_pStickyNote->HasNoteForPage());
+    m_pStickyNote->ShowWindowAt();
+}
+
+void CBoardLayer::OnReceiveM00000063(const Json::Value& body, int status)
+{
+    if (status != 0 || !body.isObject() || GetJsonString(body, "attcFileId") != m_strDocId || !m_pStickyNote)
+        return;
+    m_pStickyNote->OnNotesLoaded(body);
+    m_pStickyNote->ShowPageNote(m_nCurrentPage);
+    if (m_pOptBar)
+        m_pOptBar->SetStickyNoteButton(m_pStickyNote->HasNoteForPage());
+}
+
+void CBoardLayer::OnReceiveM00000064(const Json::Value& body, int status)
+{
+    if (status != 0 || !body.isObject() || GetJsonString(body, "attcFileId") != m_strDocId || !m_pStickyNote)
+        return;
+    m_pStickyNote->OnNotesSaved(body);
+    m_pStickyNote->ShowPageNote(m_nCurrentPage);
+    if (m_pOptBar)
+        m_pOptBar->SetStickyNoteButton(m_pStickyNote->HasNoteForPage());
+}
+
+void CBoardLayer::UpdateHistoryButtons(BOOL canUndo, BOOL canRedo)
+{
+    if (m_pDrawToolBar)
+        m_pDrawToolBar->EnableUndoRedo(canUndo, canRedo);
+}
+
+void CBoardLayer::EnableClearButtons(BOOL pageDrawing, BOOL anyDrawing)
+{
+    if (m_pDrawToolBar)
+        m_pDrawToolBar->EnableClearButtons(pageDrawing, anyDrawing);
 }
 
 void CBoardLayer::LayoutChildren(int cx, int cy)
 {
+    // With the bars, the canvas sits between the information bar and the option bar; without
+    // them it keeps the same place, so the board looks the same whichever bars the program sets.
     if (m_pCanvas && m_pCanvas->GetSafeHwnd())
         m_pCanvas->MoveWindow(0, kInfoBarHeight, cx, std::max(0, cy - kInfoBarHeight - kOptBarHeight), TRUE);
+    if (m_pInfoBar && m_pInfoBar->GetBarWnd())
+        m_pInfoBar->GetBarWnd()->MoveWindow(0, 0, cx, kInfoBarHeight, TRUE);
+    if (m_pOptBar && m_pOptBar->GetBarWnd())
+        m_pOptBar->GetBarWnd()->MoveWindow(0, std::max(0, cy - kOptBarHeight), cx, kOptBarHeight, TRUE);
+    if (m_pDrawToolBar)
+        m_pDrawToolBar->LayoutPanel(m_pDrawToolBar->GetPanel(), 0);
 }
 
 void CBoardLayer::OnSize(UINT nType, int cx, int cy)
@@ -63,6 +206,7 @@ void CBoardLayer::OnSize(UINT nType, int cx, int cy)
 void CBoardLayer::OnDestroy()
 {
     m_fetcher.Stop();
+    DestroyBars();
     ResetPages();
     if (m_pCanvas) {
         m_pCanvas->StopSharedThread();
@@ -83,6 +227,8 @@ void CBoardLayer::OpenDocument(const CString& mtngId, const CString& docId, cons
     m_strDocId = docId;
     m_strDocName = name;
     m_strDocUrl = url;
+    if (m_pInfoBar)
+        m_pInfoBar->SetDocumentInfo(name, CString());
     ResetPages();
     SetCurrentPage(startPage);
     if (m_pMeeting)
@@ -105,6 +251,7 @@ void CBoardLayer::CreatePages(int total)
 {
     m_pages.CreatePages(total);
     m_nTotalPage = m_pages.GetPageCount();
+    UpdateBarsForPage();
 }
 
 void CBoardLayer::ResetBoard()
@@ -173,6 +320,7 @@ void CBoardLayer::ShowPage(int page, BOOL alwaysGiveCanvas)
     } else if (!shown->m_bFiguresLoaded && m_pServer) {
         m_pServer->RequestFigures(m_strMeetingId, m_strDocId, page);
     }
+    UpdateBarsForPage();
 }
 
 void CBoardLayer::MovePage(int page)
@@ -470,6 +618,8 @@ BOOL CBoardLayer::IsPresentingLive()
 
 void CBoardLayer::OnZoomChanged(float zoom, int originX, int originY)
 {
+    if (m_pNavigator)
+        m_pNavigator->ShowView();
     if (m_pServer && IsPresentingLive())
         m_pServer->RequestZoom(m_strMeetingId, m_strDocId, zoom, originX, originY);
 }
@@ -604,6 +754,9 @@ void CBoardLayer::LoadPageImage(S_BOARD_IMAGE* record, int total)
         CreatePages(total);
         if (IsPageSync() && m_pServer)
             m_pServer->RequestFigures(GetMeetingId(), m_strDocId, record->page);
+        // The document's own sticky notes, once its pages exist.
+        if (m_pServer)
+            m_pServer->RequestStickyNotes(GetMeetingId(), m_strDocId, 0, 0);
     }
     const auto target = m_pages.GetPage(record->page);
     if (!target) {

@@ -23,6 +23,7 @@
 #include "platform/CString.h"
 #include "platform/Wnd.h"
 #include "whiteboard/MMPageManager.h"
+#include "whiteboard/board/BoardBars.h"
 #include "whiteboard/board/BoardImageFetcher.h"
 #include "whiteboard/board/IBoardInfoCtrlEventListener.h"
 #include "whiteboard/board/IBoardMeetingContext.h"
@@ -111,13 +112,25 @@ public:
     void ApplyZoom(float zoomFactor, int originX, int originY);
     float GetZoomCombo() const { return m_fZoomCombo; }
 
+    // The bars around the board, made by the program's makers (null when a maker is not set).
+    IBoardInfoBar* GetInfoBar() { return m_pInfoBar.get(); }
+    IBoardOptBar* GetOptBar() { return m_pOptBar.get(); }
+    IBoardDrawToolBar* GetDrawToolBar() { return m_pDrawToolBar.get(); }
+    IBoardNavigator* GetNavigator() { return m_pNavigator.get(); }
+    IStickyNoteView* GetStickyNote() { return m_pStickyNote.get(); }
+    // The sticky notes' replies (M00000063 load, M00000064 save), handed on by the meeting screen.
+    void OnReceiveM00000063(const Json::Value& body, int status);
+    void OnReceiveM00000064(const Json::Value& body, int status);
+    // The option bar's board mode (0 when there is no option bar).
+    int GetOptMode();
+
     // IBoardOptCtrlEventListener
     void OnPrevPage() override;
     void OnNextPage() override;
     void OnOpenDocument(WPARAM wParam, LPARAM lParam) override;
     void OnSliderPage(int percent) override;
     void OnSliderPreview(int percent) override;
-    void OnStickyNote() override {}
+    void OnStickyNote() override;
     void OnMemoTool() override;
     void OnPenTool() override;
     void OnEraserTool() override;
@@ -158,10 +171,15 @@ private:
     BOOL IsPresenting() override;
     BOOL IsPageSync() override;
     int GetPresenterIdnfr() override;
-    void SetZoomCombo(float zoom) override { m_fZoomCombo = zoom; }
+    void SetZoomCombo(float zoom) override
+    {
+        m_fZoomCombo = zoom;
+        if (m_pInfoBar)
+            m_pInfoBar->SetZoom(zoom);
+    }
     void ShowConfirmPopup(UINT stringId) override;
-    void UpdateHistoryButtons(BOOL canUndo, BOOL canRedo) override {}
-    void EnableClearButtons(BOOL pageDrawing, BOOL anyDrawing) override {}
+    void UpdateHistoryButtons(BOOL canUndo, BOOL canRedo) override;
+    void EnableClearButtons(BOOL pageDrawing, BOOL anyDrawing) override;
     void SendDrawing(const S_BOARD_CONTENT& content) override;
 
     // Presenting: the meeting is live, page sync is on and the user presents.
@@ -171,6 +189,10 @@ private:
     void MoveBy(int step);
     void ShowPage(int page, BOOL alwaysGiveCanvas);
     void LayoutChildren(int cx, int cy);
+    void CreateBars();
+    void DestroyBars();
+    // The bars follow the shown page: page counter, slider and sticky-note button.
+    void UpdateBarsForPage();
     void LoadPageImage(S_BOARD_IMAGE* record, int total);
     void SetPageImage(const std::string& bytes, int page);
     void ReadStoredDrawing(const S_BOARD_IMAGE& record);
@@ -203,6 +225,12 @@ private:
     std::function<DWORD()> m_ticks;
     CBoardImageFetcher m_fetcher;
     BOOL m_bImageChainBusy = FALSE;
+    std::unique_ptr<IBoardInfoBar> m_pInfoBar;
+    std::unique_ptr<IBoardOptBar> m_pOptBar;
+    std::unique_ptr<IBoardDrawToolBar> m_pDrawToolBar;
+    std::unique_ptr<IMemoLayerView> m_pMemoLayer;
+    std::unique_ptr<IBoardNavigator> m_pNavigator;
+    std::unique_ptr<IStickyNoteView> m_pStickyNote;
     // Pages whose image could not be had: asked for again when the user goes to them.
     std::set<int> m_failedPages;
 };

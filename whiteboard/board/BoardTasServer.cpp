@@ -48,3 +48,8 @@ void CBoardTasServer::RequestPointer(const CString& mtngId, int presenterIdnfr, 
     user.Format(L"%d", presenterIdnfr);
     CTasClientManager::GetInstance()->RequestM00000049(mtngId, user, attcFileId, page, x, y, color, size, shape);
 }
+
+void CBoardTasServer::RequestStickyNotes(const CString& mtngId, const CString& attcFileId, int page, int userIdnfr)
+{
+    CTasClientManager::GetInstance()->RequestM00000063(mtngId, attcFileId, page, userIdnfr);
+}

@@ -15,6 +15,7 @@ public:
     void RequestZoom(const CString& mtngId, const CString& attcFileId, float zoom, int x, int y) override;
     void RequestPointer(const CString& mtngId, int presenterIdnfr, const CString& attcFileId, int page, int x, int y,
                         int color, int size, int shape) override;
+    void RequestStickyNotes(const CString& mtngId, const CString& attcFileId, int page, int userIdnfr) override;
 
 private:
     void RouteRepliesHere();

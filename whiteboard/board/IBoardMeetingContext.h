@@ -36,4 +36,10 @@ public:
     virtual void RequestZoom(const CString& mtngId, const CString& attcFileId, float zoom, int x, int y) = 0;  // M00000048
     virtual void RequestPointer(const CString& mtngId, int presenterIdnfr, const CString& attcFileId, int page, int x,
                                 int y, int color, int size, int shape) = 0;                            // M00000049
+    // ---- Whiteboard tools ----
+    // The sticky notes of a document (userIdnfr 0: the user's own).
+    virtual void RequestStickyNotes(const CString& mtngId, const CString& attcFileId, int page, int userIdnfr)  // M00000063
+    {
+        (void)mtngId, (void)attcFileId, (void)page, (void)userIdnfr;
+    }
 };

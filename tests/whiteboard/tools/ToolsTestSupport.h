@@ -1,0 +1,68 @@
+#pragma once
+// What the whiteboard tools' tests share: a stand-in main dialog that answers its pop-ups and
+// records its toasts, the program's bar makers, and a board over a host window with pages.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main/MainDlg.h"
+#include "tests/whiteboard/board/BoardStandIns.h"
+#include "tests/whiteboard/canvas/CanvasTestSupport.h"
+#include "whiteboard/board/BoardLayer.h"
+
+namespace toolstest {
+
+class StandInMainDlg : public IZELMainDlg {
+public:
+    CWnd* GetWnd() override { return nullptr; }
+    void SetScreenMode(int, const CString&) override {}
+    int GetScreenMode() override { return ZEL_MODE_MEETING; }
+    int ShowMessagePopup(const CString& caption, const CString& text, int, CWnd*, BOOL) override
+    {
+        questions.push_back(text);
+        return answer;
+    }
+    int ShowConfirmPopup(const CString& text) override
+    {
+        questions.push_back(text);
+        return IDOK;
+    }
+    void ShowToast(const CString& text) override { toasts.push_back(text); }
+    CString GetSignDataPath() override { return signPath; }
+
+    int answer = IDOK;
+    std::vector<CString> questions;
+    std::vector<CString> toasts;
+    CString signPath;
+};
+
+// A board with every bar over a visible host window; SetMainDlg is pointed at 'main'.
+class BoardWithBars {
+public:
+    explicit BoardWithBars(int w = 1000, int h = 720);
+    ~BoardWithBars();
+    // Opens a document of 'total' pages (each with a w x h image) at page 'start'.
+    void Open(int total, int start = 1, int w = 1200, int h = 900);
+    CBoardLayer* Board() { return board.get(); }
+    CBoardDrawCtrl* Canvas() { return board->GetCanvas(); }
+
+    canvastest::HostWindow host;
+    boardtest::StandInMeeting meeting;
+    boardtest::RecordingServer server;
+    StandInMainDlg main;
+    std::unique_ptr<CBoardLayer> board;
+    DWORD now = 10000;
+};
+
+// A click (press and release) at a child window's centre, as the user makes it.
+void ClickCentre(CWnd* pWnd);
+// Saves what the screen shows in the rectangle (screen coordinates) to build/screenshots/<name>.png:
+// several top-level windows (a palette and its pop-up) in one picture.
+bool SaveScreenArea(const RECT& rc, const std::wstring& name);
+// Pumps the thread's messages for a moment, so that windows paint.
+void Settle(DWORD ms = 150);
+
+}  // namespace toolstest

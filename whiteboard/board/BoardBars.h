@@ -1,0 +1,109 @@
+#pragma once
+// The bars and small windows around the board: what the board layer asks of them, and the makers
+// the program sets so that the board can create them without knowing their classes (they live in
+// a library above the board). A maker that is not set means: no such bar.
+//
+// Every call is made on the user-interface thread. The board owns what a maker returns.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include <json/json.h>
+
+#include "platform/CString.h"
+
+class CWnd;
+class CBoardDrawCtrl;
+class IBoardInfoCtrlEventListener;
+class IBoardOptCtrlEventListener;
+class IMemoLayerView;
+
+// The drawing tool bar in the canvas' bottom-right corner.
+class IBoardDrawToolBar {
+public:
+    virtual ~IBoardDrawToolBar() = default;
+    virtual CWnd* GetBarWnd() = 0;
+    virtual void Reset() = 0;
+    virtual void LayoutPanel(int panel, int raised) = 0;
+    virtual int GetPanel() = 0;
+    virtual void EnableUndoRedo(BOOL undo, BOOL redo) = 0;
+    virtual void EnableClearButtons(BOOL page, BOOL all) = 0;
+};
+
+// The information bar above the canvas.
+class IBoardInfoBar {
+public:
+    virtual ~IBoardInfoBar() = default;
+    virtual CWnd* GetBarWnd() = 0;
+    virtual void SetDocumentInfo(const CString& name, const CString& pageText) = 0;
+    virtual void SetZoom(float zoom) = 0;
+};
+
+// The option bar below the canvas.
+class IBoardOptBar {
+public:
+    virtual ~IBoardOptBar() = default;
+    virtual CWnd* GetBarWnd() = 0;
+    virtual void SetPageCounter(int current, int total) = 0;
+    virtual void SetDocumentIndex(int index) = 0;
+    virtual void SetDocumentCount(int count) = 0;
+    virtual void CheckToolButton(int tool) = 0;
+    virtual void HideToolPopups(int tool, int flag) = 0;
+    virtual void SetStickyNoteButton(BOOL hasNote) = 0;
+    virtual int GetMode() = 0;
+};
+
+// The mini-map shown while the canvas zooms or pans.
+class IBoardNavigator {
+public:
+    virtual ~IBoardNavigator() = default;
+    // The view moved or zoomed: show the map at the canvas' corner with the visible rectangle.
+    virtual void ShowView() = 0;
+    virtual void HideView() = 0;
+};
+
+// The sticky-note window of the open document.
+class IStickyNoteView {
+public:
+    virtual ~IStickyNoteView() = default;
+    virtual BOOL IsShown() = 0;
+    virtual void ShowPageNote(int page) = 0;
+    virtual BOOL HasNoteForPage() = 0;
+    virtual void HideKeepState(BOOL keep) = 0;
+    virtual void ShowWindowAt() = 0;
+    // The server's note lists (the M00000063 load reply and the M00000064 save reply).
+    virtual void OnNotesLoaded(const Json::Value& body) = 0;
+    virtual void OnNotesSaved(const Json::Value& body) = 0;
+    virtual void SaveNotes() = 0;
+    virtual BOOL IsModified() = 0;
+};
+
+// What a bar needs to know of the board besides its listener.
+struct S_BOARD_BAR_CONTEXT {
+    CWnd* pBoard = nullptr;              // the board layer window (parent of the info and option bars)
+    CBoardDrawCtrl* pCanvas = nullptr;   // the canvas (parent of the tool bar, mini-map and memos)
+    // The tool bar chose tool t (0 pen, 1 highlighter, 2 pointer, 3 clear): the board tells the
+    // option bar.
+    std::function<void(int tool)> onToolChosen;
+    // The board's meeting and open document.
+    std::function<CString()> getMeetingId;
+    std::function<CString()> getDocumentId;
+    std::function<int()> getCurrentPage;
+    std::function<int()> getBoardMode;
+    // The user presents with page synchronisation on (his clears go to the others).
+    std::function<BOOL()> isPresentingSynced;
+};
+
+struct S_BOARD_BAR_MAKERS {
+    std::function<IBoardInfoBar*(const S_BOARD_BAR_CONTEXT&, IBoardInfoCtrlEventListener*)> makeInfoBar;
+    std::function<IBoardOptBar*(const S_BOARD_BAR_CONTEXT&, IBoardOptCtrlEventListener*)> makeOptBar;
+    std::function<IBoardDrawToolBar*(const S_BOARD_BAR_CONTEXT&)> makeDrawToolBar;
+    std::function<IMemoLayerView*(const S_BOARD_BAR_CONTEXT&)> makeMemoLayer;
+    std::function<IBoardNavigator*(const S_BOARD_BAR_CONTEXT&)> makeNavigator;
+    std::function<IStickyNoteView*(const S_BOARD_BAR_CONTEXT&)> makeStickyNote;
+};
+
+// Set once by the program before the first board is created (tests set their own).
+void SetBoardBarMakers(const S_BOARD_BAR_MAKERS& makers);
+const S_BOARD_BAR_MAKERS& GetBoardBarMakers();

@@ -1,0 +1,79 @@
+#pragma once
+// CBoardInfoCtrl: the information bar above the board: the open document's name, and from the
+// right edge the zoom choices, the save button, the favourite check and the approval selector.
+// It reports to the board layer through IBoardInfoCtrlEventListener.
+#include <functional>
+
+#include "platform/Wnd.h"
+#include "ui/controls/ZELComboBox.h"
+#include "ui/controls/xSkinButton.h"
+#include "whiteboard/board/BoardBars.h"
+#include "whiteboard/board/IBoardInfoCtrlEventListener.h"
+
+class CBoardInfoCtrl : public CWnd, public IBoardInfoBar {
+public:
+    enum { kZoomCombo = 32760, kApprovalCombo = 32761, kSave = 35040, kFavorite = 32714 };
+    static const int kZoomItems = 12;
+    // Zoom factor of a combo item (0 fit, -1 the second fit mode); items past the list give 0.
+    static float ZoomOfItem(int item);
+    // The text a typed zoom factor shows: "137 %".
+    static CString ZoomText(float zoom);
+    // The approval may go ahead only with a signature file at the path (a folder there is no signature).
+    static BOOL SignatureExists(const CString& path);
+
+    explicit CBoardInfoCtrl(IBoardInfoCtrlEventListener* pListener);
+    ~CBoardInfoCtrl() override;
+    BOOL Create(CWnd* pBoard);
+
+    // IBoardInfoBar
+    CWnd* GetBarWnd() override { return this; }
+    void SetDocumentInfo(const CString& name, const CString& pageText) override;
+    void SetZoom(float zoom) override;
+
+    CString GetDocumentName() const { return m_strDocName; }
+    void ResetZoom();
+    void ResetZoomCombo();
+    void EnableControls(BOOL enable);
+    void EnableSaveButton(BOOL enable);
+    void EnableFavorite(BOOL enable);
+    void SetFavoriteCheck(BOOL check);
+    void SetApprovalSelection(int selection);
+    void ResetSelection();
+    void ShowApprovalCombo(BOOL show);
+    int GetZoomState() const { return m_nZoomState; }
+    int GetApprovalSelection() const { return m_nApproval; }
+    ZELComboBox* ZoomCombo() { return &m_zoom; }
+    ZELComboBox* ApprovalCombo() { return &m_approval; }
+    CxSkinButton* SaveButton() { return &m_save; }
+    CxSkinButton* FavoriteButton() { return &m_favorite; }
+    // Whether an approval waits for the user (the information side panel knows); none by default.
+    std::function<BOOL()> m_isApprovalPending;
+    // Whether the meeting has ended (controls stay disabled).
+    std::function<BOOL()> m_isMeetingEnded;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnPaint();
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL MeetingEnded() const { return m_isMeetingEnded && m_isMeetingEnded(); }
+    void OnZoomChoice();
+    void OnApprovalChoice();
+
+    IBoardInfoCtrlEventListener* m_pListener;
+    ZELComboBox m_approval;
+    ZELComboBox m_zoom;
+    CxSkinButton m_save;
+    CString m_strDocName;
+    CString m_strPageText;
+    int m_nZoomState = 11;
+    int m_nApproval = 0;
+    CxSkinButton m_favorite;
+    int m_kept[4] = {-1, -1, -1, -1};
+};
+
+IBoardInfoBar* MakeBoardInfoBar(const S_BOARD_BAR_CONTEXT& context, IBoardInfoCtrlEventListener* pListener);

@@ -1,0 +1,391 @@
+#include <winsock2.h>
+
+#include "whiteboard/tools/BoardOptCtrl.h"
+
+#include "app/main/MainDlg.h"
+#include "core/ClientMessages.h"
+#include "core/JsonHelpers.h"
+#include "resources/resource.h"
+#include "whiteboard/tools/ToolPictures.h"
+#include "whiteboard/tools/ToolStrings.h"
+
+BEGIN_MESSAGE_MAP(CBoardOptCtrl, CZELWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_SLIDER_MOVING, &CBoardOptCtrl::OnSliderMoving)
+    ON_MESSAGE(WM_SLIDER_RELEASED, &CBoardOptCtrl::OnSliderReleased)
+END_MESSAGE_MAP()
+
+const UINT CBoardOptCtrl::kModeIds[8] = {32705, 32706, 32715, 32716, 32735, 32736, 32701, 32700};
+
+namespace {
+const DWORD kPush = BS_PUSHBUTTON;
+const DWORD kCheck = BS_AUTOCHECKBOX;
+const DWORD kRadio = BS_AUTORADIOBUTTON;
+const UINT kToolIds[6] = {CBoardOptCtrl::kMove, CBoardOptCtrl::kPen, CBoardOptCtrl::kHighlighter,
+                          CBoardOptCtrl::kLaser, CBoardOptCtrl::kEraser, CBoardOptCtrl::kTool5};
+}  // namespace
+
+CBoardOptCtrl::CBoardOptCtrl(IBoardOptCtrlEventListener* pListener)
+    : m_pListener(pListener), m_page({kPrevPage, kNextPage, kPrevDoc, kNextDoc})
+{
+    m_now = [] {
+        SYSTEMTIME now;
+        ::GetLocalTime(&now);
+        return now;
+    };
+}
+
+CBoardOptCtrl::~CBoardOptCtrl()
+{
+    if (GetSafeHwnd())
+        DestroyWindow();
+}
+
+BOOL CBoardOptCtrl::Create(CWnd* pBoard)
+{
+    RECT rc;
+    pBoard->GetClientRect(&rc);
+    const RECT rcBar = {0, rc.bottom - 43, rc.right, rc.bottom};
+    return CWnd::CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rcBar, pBoard, 32751);
+}
+
+CxSkinButton* CBoardOptCtrl::AddButton(UINT id, const RECT& rc, UINT picture, DWORD kind, BOOL visible,
+                                       const CString& tip)
+{
+    std::unique_ptr<CxSkinButton> button(new CxSkinButton);
+    button->Create(L"", WS_CHILD | BS_BITMAP | kind | (visible ? WS_VISIBLE : 0), rc, this, id);
+    if (kind == kPush)
+        button->ModifyStyleEx(0, WS_EX_NOPARENTNOTIFY);
+    if (picture)
+        button->SetSkin(picture, picture + 1, picture + 2, picture + 3, picture, 0, 1, 0, 0);
+    if (!tip.IsEmpty())
+        button->SetToolTipText(tip);
+    CxSkinButton* raw = button.get();
+    m_buttons[id] = std::move(button);
+    return raw;
+}
+
+CxSkinButton* CBoardOptCtrl::Button(UINT id)
+{
+    const auto it = m_buttons.find(id);
+    return it == m_buttons.end() ? nullptr : it->second.get();
+}
+
+int CBoardOptCtrl::OnCreate(LPCREATESTRUCT)
+{
+    const int y0 = 10;
+    AddButton(kPrevPage, RECT{12, y0, 34, y0 + 22}, IDB_WBT_PREV, kPush, TRUE, LoadResourceString(IDS_WBT_PREV));
+    AddButton(kPrevDoc, RECT{12, y0, 34, y0 + 22}, IDB_WBT_PREV, kPush, TRUE, LoadResourceString(IDS_WBT_PREV));
+    AddButton(kNextPage, RECT{117, y0, 139, y0 + 22}, IDB_WBT_NEXT, kPush, TRUE, LoadResourceString(IDS_WBT_NEXT));
+    AddButton(kNextDoc, RECT{117, y0, 139, y0 + 22}, IDB_WBT_NEXT, kPush, TRUE, LoadResourceString(IDS_WBT_NEXT));
+    const RECT cell = {269, y0, 299, y0 + 30};
+    AddButton(kFavorite, cell, IDB_WBT_FAVORITE, kCheck, TRUE, LoadResourceString(IDS_WBT_FAVORITE));
+    AddButton(kWhiteboardClose, cell, IDB_WBT_WHITEBOARD, kCheck, FALSE, L"화이트보드");
+    AddButton(kAddPage, cell, IDB_WBT_ADDPAGE, kCheck, FALSE, L"페이지 추가");
+    AddButton(kWhiteboardOpen, cell, IDB_WBT_WHITEBOARD, kCheck, TRUE, L"화이트보드");
+    const CString modeTips[8] = {LoadResourceString(189), LoadResourceString(190), L"원본문서", L"결재자판서",
+                                 L"개인화이트보드", L"공유화이트보드", LoadResourceString(188),
+                                 LoadResourceString(187)};
+    for (int i = 0; i < 8; ++i)
+        AddButton(kModeIds[i], RECT{335, y0, 365, y0 + 30}, IDB_WBT_MODE, kPush, FALSE, modeTips[i]);
+    AddButton(kSticky, RECT{368, y0, 398, y0 + 30}, 1257, kPush, TRUE, LoadResourceString(IDS_WBT_STICKY));
+    AddButton(kTool5, RECT{302, y0, 302, y0}, 0, kRadio | WS_GROUP, FALSE, LoadResourceString(IDS_WBT_STICKY));
+    AddButton(kLaser, RECT{368, y0, 398, y0 + 30}, IDB_WBT_LASER, kRadio, TRUE, LoadResourceString(IDS_WBT_LASER));
+    AddButton(kPen, RECT{401, y0, 426, y0 + 23}, IDB_WBT_PEN, kRadio, TRUE, LoadResourceString(IDS_WBT_OPT_PEN));
+    AddButton(kHighlighter, RECT{401, y0, 426, y0 + 23}, IDB_WBT_HIGHLIGHTER, kRadio, TRUE,
+              LoadResourceString(IDS_WBT_OPT_HIGHLIGHTER));
+    AddButton(kEraser, RECT{401, y0, 426, y0 + 23}, IDB_WBT_ERASER, kRadio, TRUE,
+              LoadResourceString(IDS_WBT_OPT_ERASER));
+    AddButton(kMove, RECT{401, y0, 426, y0 + 23}, IDB_WBT_MOVE, kRadio, TRUE, LoadResourceString(IDS_WBT_OPT_MOVE));
+    for (UINT id : {(UINT)kStatus1, (UINT)kStatus2, (UINT)kStatus4, (UINT)kStatus12, (UINT)kStatus13})
+        AddButton(id, RECT{142, 35, 322, 67}, 0, kPush, FALSE, CString());
+    m_pSlider.reset(new ZELSlideBar);
+    m_pSlider->Create(nullptr, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, RECT{151, y0 + 5, 253, y0 + 19}, this,
+                      kSlider);
+    m_pSlider->SetBitmaps(IDB_SLIDER_TRACK, IDB_SLIDER_THUMB, IDB_SLIDER_THUMB_DOWN, IDB_SLIDER_THUMB_HOVER);
+    m_pEdit.reset(new CEdit);
+    m_pEdit->Create(WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_RIGHT | ES_AUTOHSCROLL, RECT{35, y0 + 2, 77, y0 + 20}, this,
+                    kPageEdit);
+    m_page.Attach(this, m_pSlider.get(), m_pEdit.get());
+    SetMode(6);
+    SetPageCounter(1, 1);
+    if (Ended())
+        for (auto& b : m_buttons)
+            b.second->EnableWindow(FALSE);
+    return 0;
+}
+
+void CBoardOptCtrl::OnSize(UINT, int, int)
+{
+    LayoutControls();
+}
+
+void CBoardOptCtrl::LayoutControls()
+{
+    if (m_buttons.empty())
+        return;
+    RECT rc;
+    GetClientRect(&rc);
+    const int width = rc.right;
+    for (UINT id : {(UINT)kStatus1, (UINT)kStatus2, (UINT)kStatus12, (UINT)kStatus13})
+        Button(id)->MoveWindow(width / 2 - 90, 37, 180, 32, FALSE);
+    const int r = rc.right - 5;
+    Button(kLaser)->MoveWindow(r - 30, 5, 30, 30, FALSE);
+    Button(kSticky)->MoveWindow(r - 70, 5, 30, 30, FALSE);
+    Button(kFavorite)->MoveWindow(r - 110, 5, 30, 30, FALSE);
+    const BOOL report = m_isReport && m_isReport();
+    if (!report) {
+        Button(kAddPage)->MoveWindow(r - 110, 5, 30, 30, FALSE);
+        Button(kWhiteboardClose)->MoveWindow(r - 150, 5, 30, 30, FALSE);
+        Button(kWhiteboardOpen)->MoveWindow(r - 150, 5, 30, 30, FALSE);
+    }
+    for (UINT id : kModeIds)
+        Button(id)->MoveWindow(report ? r - 150 : r - 190, 5, 30, 30, FALSE);
+    for (UINT id : {(UINT)kPen, (UINT)kHighlighter, (UINT)kMove, (UINT)kEraser})
+        Button(id)->ShowWindow(SW_HIDE);
+    Button(kStatus4)->MoveWindow(width / 2 + 102, rc.bottom - 29, 39, 22, FALSE);
+    Invalidate();
+}
+
+void CBoardOptCtrl::OnPaint()
+{
+    CPaintDC dc(this);
+    RECT rc;
+    GetClientRect(&rc);
+    HDC hdc = dc.GetSafeHdc();
+    ::FillRect(hdc, &rc, (HBRUSH)::GetStockObject(WHITE_BRUSH));
+    HPEN pen = ::CreatePen(PS_SOLID, 1, RGB(102, 102, 102));
+    HGDIOBJ oldPen = ::SelectObject(hdc, pen);
+    ::MoveToEx(hdc, 0, rc.bottom - 1, nullptr);
+    ::LineTo(hdc, rc.right, rc.bottom - 1);
+    ::SelectObject(hdc, oldPen);
+    ::DeleteObject(pen);
+    m_page.Paint(hdc, RECT{82, 13, 122, 31}, DT_LEFT | DT_TOP, RECT{34, 11, 78, 31}, RGB(102, 102, 102));
+}
+
+void CBoardOptCtrl::SetPageCounter(int current, int total)
+{
+    m_nCurrentPage = current;
+    m_nTotalPage = total;
+    if (!m_pEdit)
+        return;
+    S_PAGE_STATE state;
+    state.current = current;
+    state.total = total;
+    state.docIndex = m_nDocIndex;
+    state.docCount = m_nDocCount;
+    state.meetingEnded = Ended();
+    state.follower = m_isFollower && m_isFollower();
+    const CxSkinButton* close = Button(kWhiteboardClose);
+    state.noDocumentButtons = close && close->IsWindowVisible();
+    m_page.Show(state);
+}
+
+void CBoardOptCtrl::SetSliderPos(int percent)
+{
+    if (m_pSlider)
+        m_pSlider->SetPos(percent);
+}
+
+void CBoardOptCtrl::CheckToolButton(int tool)
+{
+    m_nTool = tool;
+    for (int t = 0; t < 6; ++t)
+        if (CxSkinButton* b = Button(kToolIds[t]))
+            b->SetCheck(t == tool ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CBoardOptCtrl::HideToolPopups(int, int)
+{
+    for (UINT id : {(UINT)kPen, (UINT)kHighlighter, (UINT)kEraser})
+        if (CxSkinButton* b = Button(id))
+            b->ShowWindow(SW_HIDE);
+}
+
+void CBoardOptCtrl::SetStickyNoteButton(BOOL hasNote)
+{
+    m_bStickyLook = hasNote;
+    if (CxSkinButton* b = Button(kSticky)) {
+        const UINT picture = hasNote ? 1261 : 1257;
+        b->SetSkin(picture, picture + 1, picture + 2, picture + 3, picture, 0, 1, 0, 0);
+        b->Invalidate();
+    }
+}
+
+void CBoardOptCtrl::SetMode(int mode)
+{
+    m_nMode = mode;
+    for (UINT id : kModeIds)
+        if (CxSkinButton* b = Button(id))
+            b->ShowWindow(SW_HIDE);
+    UINT shown = 0;
+    switch (mode) {
+    case 0: shown = 32705; break;
+    case 1: shown = 32706; break;
+    case 2: shown = 32715; break;
+    case 3: shown = 32716; break;
+    case 4: shown = 32701; break;
+    case 5: shown = 32700; break;
+    default: break;
+    }
+    if (CxSkinButton* b = Button(shown))
+        b->ShowWindow(SW_SHOW);
+}
+
+void CBoardOptCtrl::Toast(UINT id)
+{
+    if (IZELMainDlg* main = GetMainDlg())
+        main->ShowToast(LoadResourceString(id));
+}
+
+void CBoardOptCtrl::RunModeSwitch()
+{
+    const int m = m_nMode;
+    int next = -1;
+    UINT toast = 0;
+    switch (m) {
+    case 0: next = 2; toast = 409; break;
+    case 1: next = 0; toast = 410; break;
+    case 2: next = 1; toast = 413; break;
+    case 3: next = 0; toast = 411; break;
+    case 4:
+        if (m_pListener)
+            m_pListener->OnSyncCommand(5);
+        return;
+    case 5:
+        if (m_pListener)
+            m_pListener->OnSyncCommand(4);
+        return;
+    default:
+        return;
+    }
+    SetMode(next);
+    if (m_pListener)
+        m_pListener->OnSyncCommand(next);
+    Toast(toast);
+}
+
+void CBoardOptCtrl::SetMeetingTime(const Json::Value& detail)
+{
+    SYSTEMTIME today = m_now();
+    CString ymd;
+    ymd.Format(L"%.4d%.2d%.2d", today.wYear, today.wMonth, today.wDay);
+    if (CxSkinButton* b = Button(kStatus1))
+        b->EnableWindow(!(ymd < GetJsonString(detail, "mtngStrtYmd")));
+    m_bHasEnd = ReadMeetingEndTime(detail, m_end);
+}
+
+CString CBoardOptCtrl::GetRemainMinutes() const
+{
+    return RemainMinutesText(m_bHasEnd, m_end, m_now(), m_isReport && m_isReport());
+}
+
+void CBoardOptCtrl::EnableFavorite(BOOL enable)
+{
+    if (CxSkinButton* b = Button(kFavorite))
+        b->EnableWindow(enable && !Ended());
+}
+
+void CBoardOptCtrl::SetFavoriteCheck(BOOL check)
+{
+    if (CxSkinButton* b = Button(kFavorite))
+        b->SetCheck(check ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CBoardOptCtrl::ShowTypeButtons(int type, BOOL show)
+{
+    for (UINT id : {(UINT)kStatus1, (UINT)kStatus2, (UINT)kStatus4, (UINT)kStatus12, (UINT)kStatus13})
+        Button(id)->ShowWindow(SW_HIDE);
+    if (!show)
+        return;
+    const UINT id = type == 1 ? kStatus1 : type == 2 ? kStatus2 : type == 4 ? kStatus4 : type == 12 ? kStatus12
+                                                                                 : type == 13 ? kStatus13 : 0;
+    if (CxSkinButton* b = Button(id))
+        b->ShowWindow(SW_SHOW);
+    Invalidate();
+}
+
+void CBoardOptCtrl::ShowWhiteboardButtons(BOOL on)
+{
+    if (m_isReport && m_isReport()) {
+        for (UINT id : {(UINT)kWhiteboardClose, (UINT)kWhiteboardOpen, (UINT)kAddPage})
+            Button(id)->ShowWindow(SW_HIDE);
+        Button(kFavorite)->ShowWindow(SW_SHOW);
+        return;
+    }
+    Button(kWhiteboardClose)->ShowWindow(on ? SW_SHOW : SW_HIDE);
+    Button(kAddPage)->ShowWindow(on ? SW_SHOW : SW_HIDE);
+    Button(kWhiteboardOpen)->ShowWindow(on ? SW_HIDE : SW_SHOW);
+    Button(kFavorite)->ShowWindow(on ? SW_HIDE : SW_SHOW);
+}
+
+LRESULT CBoardOptCtrl::OnSliderMoving(WPARAM wParam, LPARAM)
+{
+    if (m_pListener)
+        m_pListener->OnSliderPreview((int)wParam);
+    return 0;
+}
+
+LRESULT CBoardOptCtrl::OnSliderReleased(WPARAM wParam, LPARAM)
+{
+    if (m_pListener)
+        m_pListener->OnSliderPage((int)wParam);
+    return 0;
+}
+
+BOOL CBoardOptCtrl::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_page.OnEnter(pMsg, m_pListener)) {
+        m_nCurrentPage = m_page.GetCurrent();
+        return TRUE;
+    }
+    return CZELWnd::PreTranslateMessage(pMsg);
+}
+
+BOOL CBoardOptCtrl::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const UINT id = LOWORD(wParam);
+    if (HIWORD(wParam) != BN_CLICKED || !m_pListener)
+        return CZELWnd::OnCommand(wParam, lParam);
+    for (UINT mode : kModeIds) {
+        if (id == mode) {
+            RunModeSwitch();
+            return TRUE;
+        }
+    }
+    if (m_page.OnCommand(id, m_nDocIndex, m_pListener))
+        return TRUE;
+    switch (id) {
+    case kSticky: m_pListener->OnStickyNote(); return TRUE;
+    case kTool5: m_pListener->OnMemoTool(); return TRUE;
+    case kPen: CheckToolButton(1); m_pListener->OnPenTool(); return TRUE;
+    case kEraser: CheckToolButton(4); m_pListener->OnEraserTool(); return TRUE;
+    case kHighlighter: CheckToolButton(2); m_pListener->OnHighlighterTool(); return TRUE;
+    case kLaser: CheckToolButton(3); m_pListener->OnPointerTool(); return TRUE;
+    case kMove: CheckToolButton(0); m_pListener->OnPanTool(); return TRUE;
+    case kStatus1: m_pListener->OnStartMeeting(); return TRUE;
+    case kStatus2: m_pListener->OnEndMeeting(); return TRUE;
+    case kStatus4: m_pListener->OnRestartMeeting(); return TRUE;
+    case kStatus12: m_pListener->OnReportStatus13(); return TRUE;
+    case kStatus13: m_pListener->OnReportStatus14(); return TRUE;
+    case kFavorite:
+        Button(kFavorite)->EnableWindow(FALSE);
+        m_pListener->OnFavorite(Button(kFavorite)->GetCheck() == BST_CHECKED);
+        return TRUE;
+    case kWhiteboardClose: m_pListener->OnWhiteboardMode(0, 1); return TRUE;
+    case kWhiteboardOpen: m_pListener->OnWhiteboardMode(1, 1); return TRUE;
+    default: return CZELWnd::OnCommand(wParam, lParam);
+    }
+}
+
+IBoardOptBar* MakeBoardOptBar(const S_BOARD_BAR_CONTEXT& context, IBoardOptCtrlEventListener* pListener)
+{
+    CBoardOptCtrl* bar = new CBoardOptCtrl(pListener);
+    if (!bar->Create(context.pBoard)) {
+        delete bar;
+        return nullptr;
+    }
+    return bar;
+}

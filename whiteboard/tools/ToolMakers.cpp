@@ -1,0 +1,22 @@
+#include <winsock2.h>
+
+#include "whiteboard/tools/ToolMakers.h"
+
+#include "whiteboard/tools/BoardDrawToolCtrl.h"
+#include "whiteboard/tools/BoardInfoCtrl.h"
+#include "whiteboard/tools/BoardNavigationDlg.h"
+#include "whiteboard/tools/BoardOptCtrl.h"
+#include "whiteboard/tools/MemoLayer.h"
+#include "whiteboard/tools/StickyNoteDlg.h"
+
+S_BOARD_BAR_MAKERS WhiteboardToolMakers()
+{
+    S_BOARD_BAR_MAKERS makers;
+    makers.makeInfoBar = &MakeBoardInfoBar;
+    makers.makeOptBar = &MakeBoardOptBar;
+    makers.makeDrawToolBar = &MakeBoardDrawToolBar;
+    makers.makeMemoLayer = &MakeMemoLayer;
+    makers.makeNavigator = &MakeBoardNavigator;
+    makers.makeStickyNote = &MakeStickyNote;
+    return makers;
+}
