@@ -620,113 +620,6 @@ def title_bar_button(kind, state, w, h, on_band, lit=False):
             return ink
         if lit and kind == "chat" and (x - (w - 6)) ** 2 + (y - 5) ** 2 <= 10:
             return (230, 60, 40)
-# ---- Whiteboard tools ----
-WBT_FACE = (246, 247, 251)
-WBT_INK = (60, 70, 90)
-WBT_ACCENT = (0, 120, 215)
-WBT_STATES = ("normal", "down", "hover", "disabled")
-WBT_COLOURS = [(233, 0, 0), (255, 96, 0), (255, 216, 0), (74, 231, 5), (0, 138, 10),
-               (0, 198, 255), (0, 67, 236), (0, 5, 108), (96, 0, 157), (255, 0, 246),
-               (255, 255, 255), (199, 199, 199), (128, 128, 128), (67, 67, 67), (0, 0, 0)]
-
-
-def _in_line(x, y, x0, y0, x1, y1, width=1.5):
-    dx, dy = x1 - x0, y1 - y0
-    length2 = dx * dx + dy * dy or 1
-    t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / length2))
-    px, py = x0 + t * dx, y0 + t * dy
-    return (x - px) ** 2 + (y - py) ** 2 <= width * width
-
-
-def _glyph(kind, x, y, w, h):
-    """True where the tool's little drawing has ink (in a w x h box)."""
-    cx, cy = w / 2.0, h / 2.0
-    m = min(w, h)
-    if kind == "pen":
-        return _in_line(x, y, w * 0.25, h * 0.75, w * 0.75, h * 0.25, m * 0.07)
-    if kind == "highlighter":
-        return _in_line(x, y, w * 0.25, h * 0.7, w * 0.75, h * 0.3, m * 0.14)
-    if kind in ("clearpanel", "eraser", "clear0"):
-        return w * 0.3 <= x <= w * 0.7 and h * 0.35 <= y <= h * 0.65
-    if kind == "undo":
-        return _in_line(x, y, w * 0.3, cy, w * 0.7, cy, 1.3) or _in_line(x, y, w * 0.3, cy, w * 0.45, h * 0.35, 1.3) \
-            or _in_line(x, y, w * 0.3, cy, w * 0.45, h * 0.65, 1.3)
-    if kind == "redo":
-        return _glyph("undo", w - 1 - x, y, w, h)
-    if kind in ("prev", "next"):
-        xx = x if kind == "next" else w - 1 - x
-        return _in_line(xx, y, w * 0.4, h * 0.3, w * 0.6, cy, 1.3) or _in_line(xx, y, w * 0.6, cy, w * 0.4, h * 0.7, 1.3)
-    if kind == "keepoff":
-        return _in_line(x, y, w * 0.3, h * 0.5, w * 0.7, h * 0.5, 1.2)
-    if kind == "keepon":
-        return _in_line(x, y, w * 0.5, h * 0.2, w * 0.5, h * 0.8, 1.2) or _in_line(x, y, w * 0.3, h * 0.4, w * 0.7, h * 0.4, 1.2)
-    if kind.startswith("shape"):
-        n = int(kind[5:])
-        x0, y0, x1, y1 = w * 0.25, h * 0.3, w * 0.75, h * 0.7
-        if n == 0:
-            return any(_in_line(x, y, w * (0.25 + 0.1 * i), cy + (3 if i % 2 else -3), w * (0.35 + 0.1 * i),
-                                cy + (-3 if i % 2 else 3), 1.2) for i in range(5))
-        if n == 1:
-            return _in_line(x, y, x0, y1, x1, y0, 1.2)
-        if n == 2:
-            return _in_line(x, y, x0, cy, w * 0.45, y1, 1.3) or _in_line(x, y, w * 0.45, y1, x1, y0, 1.3)
-        if n in (3, 4):
-            inside = x0 <= x <= x1 and y0 <= y <= y1
-            border = inside and (x < x0 + 1.5 or x > x1 - 1.5 or y < y0 + 1.5 or y > y1 - 1.5)
-            if n == 4 and ((x - x0 < 3 or x1 - x < 3) and (y - y0 < 3 or y1 - y < 3)):
-                return False
-            return border
-        rx, ry = (x1 - x0) / 2, (y1 - y0) / 2
-        d = ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2
-        return 0.7 <= d <= 1.15
-    if kind.startswith("width"):
-        n = int(kind[5:])
-        return _in_line(x, y, w * 0.25, cy, w * 0.75, cy, 1 + n * 1.2)
-    if kind.startswith("pointer"):
-        n = int(kind[7:])
-        return (x - cx) ** 2 + (y - cy) ** 2 <= (3 + 3 * n) ** 2
-    if kind == "clear1":
-        return (w * 0.3 <= x <= w * 0.7 and h * 0.25 <= y <= h * 0.75) and (x < w * 0.3 + 2 or x > w * 0.7 - 2 or y < h * 0.25 + 2 or y > h * 0.75 - 2)
-    if kind == "clear2":
-        return any((w * (0.22 + d) <= x <= w * (0.62 + d) and h * (0.22 + d) <= y <= h * (0.62 + d)) and
-                   (x < w * (0.22 + d) + 2 or y < h * (0.22 + d) + 2) for d in (0.0, 0.16))
-    if kind == "save":
-        return (w * 0.25 <= x <= w * 0.75 and h * 0.2 <= y <= h * 0.8) and not (w * 0.35 <= x <= w * 0.65 and h * 0.2 <= y <= h * 0.45)
-    if kind == "favorite":
-        return abs(x - cx) + abs(y - cy) <= m * 0.32
-    if kind == "mode":
-        return (w * 0.25 <= x <= w * 0.75 and h * 0.25 <= y <= h * 0.75) and ((x - w * 0.25) < 2 or (y - h * 0.25) < 2 or x > w * 0.75 - 2 or y > h * 0.75 - 2 or abs(x - y) < 1.5)
-    if kind == "whiteboard":
-        return (w * 0.2 <= x <= w * 0.8 and h * 0.25 <= y <= h * 0.7) and (x < w * 0.2 + 2 or x > w * 0.8 - 2 or y < h * 0.25 + 2 or y > h * 0.7 - 2)
-    if kind == "addpage":
-        return _in_line(x, y, cx, h * 0.25, cx, h * 0.75, 1.3) or _in_line(x, y, w * 0.25, cy, w * 0.75, cy, 1.3)
-    if kind == "move":
-        return _in_line(x, y, cx, h * 0.2, cx, h * 0.8, 1.2) or _in_line(x, y, w * 0.2, cy, w * 0.8, cy, 1.2)
-    if kind == "laser":
-        return (x - cx) ** 2 + (y - cy) ** 2 <= (m * 0.18) ** 2
-    if kind in ("sticky", "stickyfull"):
-        box = w * 0.25 <= x <= w * 0.75 and h * 0.25 <= y <= h * 0.75
-        if kind == "stickyfull":
-            return box
-        return box and (x < w * 0.25 + 2 or y < h * 0.25 + 2 or x > w * 0.75 - 2 or y > h * 0.75 - 2)
-    return False
-
-
-def wbt_button(kind, state, w=37, h=37):
-    face = {"normal": WBT_FACE, "down": (210, 228, 250), "hover": (232, 240, 252), "disabled": (240, 240, 240)}[state]
-    ink = {"normal": WBT_INK, "down": WBT_ACCENT, "hover": WBT_ACCENT, "disabled": (190, 190, 190)}[state]
-    if kind == "highlighter" and state != "disabled":
-        ink = (230, 200, 0) if state == "normal" else (250, 170, 0)
-    if kind == "stickyfull" and state != "disabled":
-        ink = (255, 200, 40)
-    if kind == "laser" and state != "disabled":
-        ink = (220, 0, 0)
-
-    def pixel(x, y):
-        if _glyph(kind, x, y, w, h):
-            return ink
-        if state == "down" and (x == 0 or y == 0 or x == w - 1 or y == h - 1):
-            return WBT_ACCENT
         return face
     return bmp24(w, h, pixel)
 
@@ -997,6 +890,119 @@ for _state in ("normal", "hover", "down", "disabled"):
     PICTURES["chat_send_%s.bmp" % _state] = (lambda s=_state: send_button(s))
 for _state in ("normal", "hover", "down"):
     PICTURES["chat_more_%s.bmp" % _state] = (lambda s=_state: more_button(s))
+
+
+# ---- Whiteboard tools ----
+WBT_FACE = (246, 247, 251)
+WBT_INK = (60, 70, 90)
+WBT_ACCENT = (0, 120, 215)
+WBT_STATES = ("normal", "down", "hover", "disabled")
+WBT_COLOURS = [(233, 0, 0), (255, 96, 0), (255, 216, 0), (74, 231, 5), (0, 138, 10),
+               (0, 198, 255), (0, 67, 236), (0, 5, 108), (96, 0, 157), (255, 0, 246),
+               (255, 255, 255), (199, 199, 199), (128, 128, 128), (67, 67, 67), (0, 0, 0)]
+
+
+def _in_line(x, y, x0, y0, x1, y1, width=1.5):
+    dx, dy = x1 - x0, y1 - y0
+    length2 = dx * dx + dy * dy or 1
+    t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / length2))
+    px, py = x0 + t * dx, y0 + t * dy
+    return (x - px) ** 2 + (y - py) ** 2 <= width * width
+
+
+def _glyph(kind, x, y, w, h):
+    """True where the tool's little drawing has ink (in a w x h box)."""
+    cx, cy = w / 2.0, h / 2.0
+    m = min(w, h)
+    if kind == "pen":
+        return _in_line(x, y, w * 0.25, h * 0.75, w * 0.75, h * 0.25, m * 0.07)
+    if kind == "highlighter":
+        return _in_line(x, y, w * 0.25, h * 0.7, w * 0.75, h * 0.3, m * 0.14)
+    if kind in ("clearpanel", "eraser", "clear0"):
+        return w * 0.3 <= x <= w * 0.7 and h * 0.35 <= y <= h * 0.65
+    if kind == "undo":
+        return _in_line(x, y, w * 0.3, cy, w * 0.7, cy, 1.3) or _in_line(x, y, w * 0.3, cy, w * 0.45, h * 0.35, 1.3) \
+            or _in_line(x, y, w * 0.3, cy, w * 0.45, h * 0.65, 1.3)
+    if kind == "redo":
+        return _glyph("undo", w - 1 - x, y, w, h)
+    if kind in ("prev", "next"):
+        xx = x if kind == "next" else w - 1 - x
+        return _in_line(xx, y, w * 0.4, h * 0.3, w * 0.6, cy, 1.3) or _in_line(xx, y, w * 0.6, cy, w * 0.4, h * 0.7, 1.3)
+    if kind == "keepoff":
+        return _in_line(x, y, w * 0.3, h * 0.5, w * 0.7, h * 0.5, 1.2)
+    if kind == "keepon":
+        return _in_line(x, y, w * 0.5, h * 0.2, w * 0.5, h * 0.8, 1.2) or _in_line(x, y, w * 0.3, h * 0.4, w * 0.7, h * 0.4, 1.2)
+    if kind.startswith("shape"):
+        n = int(kind[5:])
+        x0, y0, x1, y1 = w * 0.25, h * 0.3, w * 0.75, h * 0.7
+        if n == 0:
+            return any(_in_line(x, y, w * (0.25 + 0.1 * i), cy + (3 if i % 2 else -3), w * (0.35 + 0.1 * i),
+                                cy + (-3 if i % 2 else 3), 1.2) for i in range(5))
+        if n == 1:
+            return _in_line(x, y, x0, y1, x1, y0, 1.2)
+        if n == 2:
+            return _in_line(x, y, x0, cy, w * 0.45, y1, 1.3) or _in_line(x, y, w * 0.45, y1, x1, y0, 1.3)
+        if n in (3, 4):
+            inside = x0 <= x <= x1 and y0 <= y <= y1
+            border = inside and (x < x0 + 1.5 or x > x1 - 1.5 or y < y0 + 1.5 or y > y1 - 1.5)
+            if n == 4 and ((x - x0 < 3 or x1 - x < 3) and (y - y0 < 3 or y1 - y < 3)):
+                return False
+            return border
+        rx, ry = (x1 - x0) / 2, (y1 - y0) / 2
+        d = ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2
+        return 0.7 <= d <= 1.15
+    if kind.startswith("width"):
+        n = int(kind[5:])
+        return _in_line(x, y, w * 0.25, cy, w * 0.75, cy, 1 + n * 1.2)
+    if kind.startswith("pointer"):
+        n = int(kind[7:])
+        return (x - cx) ** 2 + (y - cy) ** 2 <= (3 + 3 * n) ** 2
+    if kind == "clear1":
+        return (w * 0.3 <= x <= w * 0.7 and h * 0.25 <= y <= h * 0.75) and (x < w * 0.3 + 2 or x > w * 0.7 - 2 or y < h * 0.25 + 2 or y > h * 0.75 - 2)
+    if kind == "clear2":
+        return any((w * (0.22 + d) <= x <= w * (0.62 + d) and h * (0.22 + d) <= y <= h * (0.62 + d)) and
+                   (x < w * (0.22 + d) + 2 or y < h * (0.22 + d) + 2) for d in (0.0, 0.16))
+    if kind == "save":
+        return (w * 0.25 <= x <= w * 0.75 and h * 0.2 <= y <= h * 0.8) and not (w * 0.35 <= x <= w * 0.65 and h * 0.2 <= y <= h * 0.45)
+    if kind == "favorite":
+        return abs(x - cx) + abs(y - cy) <= m * 0.32
+    if kind == "mode":
+        return (w * 0.25 <= x <= w * 0.75 and h * 0.25 <= y <= h * 0.75) and ((x - w * 0.25) < 2 or (y - h * 0.25) < 2 or x > w * 0.75 - 2 or y > h * 0.75 - 2 or abs(x - y) < 1.5)
+    if kind == "whiteboard":
+        return (w * 0.2 <= x <= w * 0.8 and h * 0.25 <= y <= h * 0.7) and (x < w * 0.2 + 2 or x > w * 0.8 - 2 or y < h * 0.25 + 2 or y > h * 0.7 - 2)
+    if kind == "addpage":
+        return _in_line(x, y, cx, h * 0.25, cx, h * 0.75, 1.3) or _in_line(x, y, w * 0.25, cy, w * 0.75, cy, 1.3)
+    if kind == "move":
+        return _in_line(x, y, cx, h * 0.2, cx, h * 0.8, 1.2) or _in_line(x, y, w * 0.2, cy, w * 0.8, cy, 1.2)
+    if kind == "laser":
+        return (x - cx) ** 2 + (y - cy) ** 2 <= (m * 0.18) ** 2
+    if kind in ("sticky", "stickyfull"):
+        box = w * 0.25 <= x <= w * 0.75 and h * 0.25 <= y <= h * 0.75
+        if kind == "stickyfull":
+            return box
+        return box and (x < w * 0.25 + 2 or y < h * 0.25 + 2 or x > w * 0.75 - 2 or y > h * 0.75 - 2)
+    return False
+
+
+def wbt_button(kind, state, w=37, h=37):
+    face = {"normal": WBT_FACE, "down": (210, 228, 250), "hover": (232, 240, 252), "disabled": (240, 240, 240)}[state]
+    ink = {"normal": WBT_INK, "down": WBT_ACCENT, "hover": WBT_ACCENT, "disabled": (190, 190, 190)}[state]
+    if kind == "highlighter" and state != "disabled":
+        ink = (230, 200, 0) if state == "normal" else (250, 170, 0)
+    if kind == "stickyfull" and state != "disabled":
+        ink = (255, 200, 40)
+    if kind == "laser" and state != "disabled":
+        ink = (220, 0, 0)
+
+    def pixel(x, y):
+        if _glyph(kind, x, y, w, h):
+            return ink
+        if state == "down" and (x == 0 or y == 0 or x == w - 1 or y == h - 1):
+            return WBT_ACCENT
+        return face
+    return bmp24(w, h, pixel)
+
+
 def wbt_colour(rgb, state):
     def pixel(x, y):
         ring = state == "down" and (x < 2 or y < 2 or x > 15 or y > 15)
