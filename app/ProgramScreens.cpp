@@ -7,12 +7,15 @@
 
 #include "app/TitleLayerMaker.h"
 #include "app/main/ScreenMakers.h"
+#include "screens/detail/DetailScreenMaker.h"
 #include "screens/list/ListScreenMaker.h"
 #include "screens/meeting/MeetingPanelMakers.h"
 #include "screens/meeting/MeetingScreenMaker.h"
 #include "screens/meeting/panels/InfoBookMarkCtrl.h"
 #include "screens/meeting/panels/InfoLayer.h"
 #include "screens/meeting/panels/InfoThumbnailCtrl.h"
+#include "whiteboard/board/BoardBars.h"
+#include "whiteboard/tools/ToolMakers.h"
 
 namespace {
 
@@ -80,10 +83,14 @@ void SetProgramScreens()
     SScreenMakers makers;
     makers.makeTitleBar = MakeTitleLayer;
     makers.makeList = MakeListScreen;
+    makers.makeDetail = MakeDetailScreen;
     makers.makeMeeting = MakeMeetingScreen;
     SetScreenMakers(makers);
 
     SMeetingPanelMakers panels;
     panels.makeInfoLayer = MakeInfoPanel;
     SetMeetingPanelMakers(panels);
+
+    // The board's bars: information, options, tools, memos, mini-map and sticky note.
+    SetBoardBarMakers(WhiteboardToolMakers());
 }

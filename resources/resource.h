@@ -620,7 +620,7 @@
 #define IDB_ATTENDEE_PRESENTER 765
 #define IDB_ATTENDEE_CONFIRM_Y 1162
 #define IDB_ATTENDEE_CONFIRM_N 1170
-#define IDB_ATTENDEE_EXTRA 494
+#define IDB_ATTENDEE_EXTRA 26010   // 494 is the approval window's background
 // Hand-over questions: to the host (meeting's main user), to anyone else, and their second lines.
 #define IDS_HANDOVER_ASK_MAIN 162
 #define IDS_HANDOVER_ASK 163
