@@ -502,7 +502,7 @@ TEST_F(MeetingScreenTest, ClosingSavesUnsavedDrawingFirstOrAsks)
     EXPECT_FALSE(m_main.Called("RequestLogout(1)"));
     m_pScreen->LeaveMeetingByTitle();
     EXPECT_TRUE(m_main.Called("RequestLogout(1)"));
-    EXPECT_EQ(asked, (std::vector<std::string>(2, "회의를 나가고 프로그램을 종료하시겠습니까?")));
+    EXPECT_EQ(asked, (std::vector<std::string>(2, "프로그램을 종료하시겠습니까?")));
     EXPECT_EQ(Bodies("M00000010").size(), 1u);
 }
 
