@@ -73,6 +73,14 @@ int CWnd::RunModalLoop(DWORD dwFlags)
             m_nFlags &= ~(kFlagModalLoop | kFlagContinueModal);
             return -1;
         }
+        // Paint and timer messages come only when nothing else waits: the queue is as idle as it
+        // gets. A window whose children run timers from their creation would otherwise never
+        // find the queue empty and never be shown.
+        if (showOnIdle && (msg.message == WM_TIMER || msg.message == WM_PAINT)) {
+            ShowWindow(SW_SHOWNORMAL);
+            UpdateWindow();
+            showOnIdle = false;
+        }
         if (!AfxPreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);

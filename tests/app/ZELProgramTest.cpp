@@ -342,10 +342,7 @@ protected:
     std::wstring m_settings;
 };
 
-// Off in the test run for now, like the log-in journey: with the screens joined, the main dialog
-// sometimes stays hidden after a log-in (only the tray icon shows). Run it by hand with
-// --gtest_also_run_disabled_tests while that is being mended.
-TEST_F(ZELProgramLoginTest, DISABLED_LogsInShowsTheMainDialogLogsOutAndInAgainAndEndsInOrderWhenClosed)
+TEST_F(ZELProgramLoginTest, LogsInShowsTheMainDialogLogsOutAndInAgainAndEndsInOrderWhenClosed)
 {
     WriteSettings(ServerPort(PORT_TAS));
     zeltest::ChildProcess proc;
