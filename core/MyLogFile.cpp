@@ -21,8 +21,11 @@ bool DeliverRecord(HWND hWnd, ULONG_PTR dwData, const void* pRecord, size_t cbRe
     cds.cbData = static_cast<DWORD>(cbRecord);
     cds.lpData = const_cast<void*>(pRecord);
     DWORD_PTR dwResult = 0;
+    // SMTO_BLOCK: while it waits, the logging thread must not run messages other threads send it.
+    // Lines are logged with locks held (a request being written); a socket worker's reply handled
+    // inside the wait would take the same lock and the thread would wait for itself.
     return SendMessageTimeoutW(hWnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds),
-                               SMTO_ABORTIFHUNG, kSendTimeoutMs, &dwResult) != 0;
+                               SMTO_ABORTIFHUNG | SMTO_BLOCK, kSendTimeoutMs, &dwResult) != 0;
 }
 
 }  // namespace

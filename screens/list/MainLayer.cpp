@@ -442,10 +442,12 @@ void CMainLayer::RequestPage(const CTime& tStart, const CTime& tEnd, const CStri
     CTasClientManager* tas = CTasClientManager::GetInstance();
     tas->SetListener(this);
     const std::vector<uint64_t> before = tas->GetPendingTransactionIds();
-    tas->RequestM00000003(strStart, strEnd, KindText(), m_nReportMode ? m_nReportMain : m_nMeetingMain,
-                          m_nReportMode ? m_nReportSub : m_nMeetingSub, nPage, 30, strText);
+    // The watch starts before the request goes out: an earlier reply handled meanwhile must find
+    // this request young, not judge it lost.
     m_watch = SPageRequestWatch();
     m_watch.tSent = ListNow();
+    tas->RequestM00000003(strStart, strEnd, KindText(), m_nReportMode ? m_nReportMain : m_nMeetingMain,
+                          m_nReportMode ? m_nReportSub : m_nMeetingSub, nPage, 30, strText);
     for (uint64_t id : tas->GetPendingTransactionIds())
         if (std::find(before.begin(), before.end(), id) == before.end()) m_watch.nTransactionId = id;
     SetTimer(TIMER_WATCH, kWatchMs);

@@ -342,10 +342,7 @@ protected:
     std::wstring m_settings;
 };
 
-// Off in the test run for now: in the test run on a fresh profile the main dialog still stays
-// hidden in this longer road (log-in, log-out, log-in again, close) now and then; the log-in
-// journey covers the first log-in. Run it with --gtest_also_run_disabled_tests while mending it.
-TEST_F(ZELProgramLoginTest, DISABLED_LogsInShowsTheMainDialogLogsOutAndInAgainAndEndsInOrderWhenClosed)
+TEST_F(ZELProgramLoginTest, LogsInShowsTheMainDialogLogsOutAndInAgainAndEndsInOrderWhenClosed)
 {
     WriteSettings(ServerPort(PORT_TAS));
     zeltest::ChildProcess proc;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 #include "core/LogRecords.h"
 #include "core/MyLogFile.h"
@@ -148,6 +150,54 @@ TEST(LoggerViewerMode, AHungLogWindowDoesNotHangTheLoggingThread)
     // Far below the window's 20 s: the sends gave up.
     EXPECT_LT(GetTickCount() - start, 15000u);
     EXPECT_EQ(result, 0);
+}
+
+// A thread that logs while it holds a lock must not run a message another thread sends it in the
+// meantime: the handler would take the same lock (a reply handler sending the next request) and
+// the thread would wait for itself.
+std::atomic<bool> g_bInLog{false};
+std::atomic<int> g_nHandledInLog{0};
+std::atomic<int> g_nHandled{0};
+
+LRESULT CALLBACK CountingProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_APP) {
+        if (g_bInLog) ++g_nHandledInLog;
+        ++g_nHandled;
+        return 1;
+    }
+    return DefWindowProcW(hWnd, msg, wParam, lParam);
+}
+
+TEST(LoggerViewerMode, AMessageSentToTheLoggingThreadWaitsUntilTheLineIsDelivered)
+{
+    coretest::LogWindowFixture viewer;
+    ASSERT_TRUE(viewer.Start(400));
+    ViewerLog log;
+    log.Init(L"C:\\appdata\\ZELLog.txt");
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = CountingProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"LoggerSentMessageTarget";
+    RegisterClassW(&wc);
+    HWND target = CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(target, nullptr);
+    g_nHandledInLog = 0;
+    g_nHandled = 0;
+    std::thread sender([target] {
+        Sleep(150);  // while the logging thread waits for the slow log window
+        SendMessageW(target, WM_APP, 0, 0);
+    });
+    g_bInLog = true;
+    const int result = log->Log(2, L"while a reply is sent to this thread");
+    g_bInLog = false;
+    // The sender is answered once this thread takes messages again.
+    zeltest::PumpUntil([] { return g_nHandled > 0; }, 5000);
+    sender.join();
+    DestroyWindow(target);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(g_nHandled, 1);
+    EXPECT_EQ(g_nHandledInLog, 0) << "the sent message ran inside the log call";
 }
 
 }  // namespace

@@ -261,9 +261,11 @@ void PumpFor(DWORD ms)
 
 namespace zeltest {
 bool InstallFailureScreenshots();
+bool InstallCrashReport();
 }
 
 namespace {
 // Every test executable that uses these helpers gets the screenshots of failing display tests.
 const bool g_bFailureScreenshots = zeltest::InstallFailureScreenshots();
+const bool g_bCrashReport = zeltest::InstallCrashReport();
 }  // namespace
