@@ -3,80 +3,14 @@
 #include <winsock2.h>
 #include <windows.h>
 
-#include <memory>
-
 #include "app/TitleLayerMaker.h"
 #include "app/main/ScreenMakers.h"
+#include "app/panels/ProgramPanels.h"
 #include "screens/detail/DetailScreenMaker.h"
 #include "screens/list/ListScreenMaker.h"
-#include "screens/meeting/MeetingPanelMakers.h"
 #include "screens/meeting/MeetingScreenMaker.h"
-#include "screens/meeting/panels/InfoBookMarkCtrl.h"
-#include "screens/meeting/panels/InfoLayer.h"
-#include "screens/meeting/panels/InfoThumbnailCtrl.h"
 #include "whiteboard/board/BoardBars.h"
 #include "whiteboard/tools/ToolMakers.h"
-
-namespace {
-
-// The side panel as the meeting screen talks to it: one object, the panel's window with the
-// screen's interface on top, which the meeting screen destroys and deletes as its window.
-class CInfoPanelAdapter : public CInfoLayer, public IMeetingInfoPanel {
-public:
-    BOOL IsShown() override { return CInfoLayer::IsShown(); }
-    void LoadSettings() override { CInfoLayer::LoadSettings(); }
-    void SetWhiteboardMode(BOOL bWhiteboard) override { CInfoLayer::SetWhiteboardMode(bWhiteboard); }
-    void OnAttendeeList(const Json::Value& body) override { CInfoLayer::OnAttendeeList(body); }
-    void OnUserProfile(const Json::Value& body) override { CInfoLayer::OnUserProfile(body); }
-    void OnAttendeeConfirm(const Json::Value& body, BOOL bOk) override
-    {
-        if (bOk)
-            CInfoLayer::OnAttendeeConfirmReply(body);
-        else
-            EnableMemberPanel(TRUE);
-    }
-    void OnSyncStateChanged(BOOL, int nState) override
-    {
-        if (CInfoThumbnailCtrl* p = GetThumbnailCtrl()) p->OnSyncStateChanged(nState);
-    }
-    void ClearThumbnails() override { CInfoLayer::ClearThumbnails(); }
-    void InitThumbnails(int nTotalPage) override
-    {
-        if (CInfoThumbnailCtrl* p = GetThumbnailCtrl()) p->InitPages(nTotalPage);
-    }
-    void SetThumbnail(int nPage, const std::string& image, BOOL bFavorite) override
-    {
-        if (CInfoThumbnailCtrl* p = GetThumbnailCtrl())
-            p->SetPageImage(nPage, reinterpret_cast<const BYTE*>(image.data()), image.size(), bFavorite);
-    }
-    void SelectPage(int nPage) override { OnBoardPageMoved(nPage); }
-    void ResetBookmarks() override
-    {
-        if (CInfoBookMarkCtrl* p = GetBookmarkCtrl()) p->Reset();
-    }
-    void AddBookmark(int nPage, const std::string&) override
-    {
-        // The bookmark shows the page's thumbnail, which the thumbnail strip already holds.
-        CInfoBookMarkCtrl* pMarks = GetBookmarkCtrl();
-        CInfoThumbnailCtrl* pThumbs = GetThumbnailCtrl();
-        if (pMarks) pMarks->AddBookmark(nPage, pThumbs ? pThumbs->GetThumb(nPage) : nullptr);
-    }
-    void SortBookmarks() override
-    {
-        if (CInfoBookMarkCtrl* p = GetBookmarkCtrl()) p->SortByPage();
-    }
-    void ClosePopupsOutside(POINT ptScreen) override { CloseProfileIfOutside(ptScreen.x, ptScreen.y); }
-};
-
-CWnd* MakeInfoPanel(CWnd* pParent, UINT nId, const CRect& rc, IMeetingInfoPanel** ppPanel)
-{
-    std::unique_ptr<CInfoPanelAdapter> pPanel(new CInfoPanelAdapter());
-    if (!pPanel->Create(pParent, rc, nId)) return nullptr;
-    if (ppPanel) *ppPanel = pPanel.get();
-    return pPanel.release();
-}
-
-}  // namespace
 
 void SetProgramScreens()
 {
@@ -87,9 +21,7 @@ void SetProgramScreens()
     makers.makeMeeting = MakeMeetingScreen;
     SetScreenMakers(makers);
 
-    SMeetingPanelMakers panels;
-    panels.makeInfoLayer = MakeInfoPanel;
-    SetMeetingPanelMakers(panels);
+    SetProgramPanels();
 
     // The board's bars: information, options, tools, memos, mini-map and sticky note.
     SetBoardBarMakers(WhiteboardToolMakers());

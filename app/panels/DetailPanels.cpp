@@ -1,0 +1,3 @@
+#include "app/panels/ProgramPanels.h"
+
+void SetDetailPanelMakers() {}

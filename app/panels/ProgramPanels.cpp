@@ -1,0 +1,9 @@
+#include "app/panels/ProgramPanels.h"
+
+void SetProgramPanels()
+{
+    SetInfoPanelMaker();
+    SetMeetingPaneMakers();
+    SetDetailPanelMakers();
+    SetMainDialogTools();
+}
