@@ -72,5 +72,8 @@ int wmain(int argc, wchar_t** argv)
         return 1;
     }
     Shot(L"demo_main", nullptr);
+    // The meeting list's first row opens the meeting's detail.
+    journey::ClickAt(main, 450, 230);
+    Shot(L"demo_detail", nullptr);
     return 0;
 }

@@ -118,4 +118,44 @@ HWND FindMainWindow(DWORD pid, HWND hLoginWindow)
     });
 }
 
+void StallProbe::Start(HWND hWnd)
+{
+    Stop();
+    m_hWnd = hWnd;
+    m_bStop = false;
+    m_longest = 0;
+    m_thread = std::thread([this] {
+        while (!m_bStop) {
+            const DWORD start = ::GetTickCount();
+            DWORD_PTR result = 0;
+            if (!::SendMessageTimeoutW(m_hWnd, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) && !::IsWindow(m_hWnd)) break;
+            const DWORD took = ::GetTickCount() - start;
+            if (took > m_longest) {
+                m_longest = took;
+                std::lock_guard<std::mutex> lock(m_lock);
+                m_longestStep = m_step;
+            }
+            ::Sleep(5);
+        }
+    });
+}
+
+void StallProbe::Stop()
+{
+    m_bStop = true;
+    if (m_thread.joinable()) m_thread.join();
+}
+
+void StallProbe::Mark(const std::string& step)
+{
+    std::lock_guard<std::mutex> lock(m_lock);
+    m_step = step;
+}
+
+std::string StallProbe::LongestStep()
+{
+    std::lock_guard<std::mutex> lock(m_lock);
+    return m_longestStep;
+}
+
 }  // namespace journey

@@ -7,7 +7,10 @@
 
 #include <json/json.h>
 
+#include <atomic>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/support/TestSupport.h"
@@ -42,5 +45,26 @@ private:
 bool LogIn(HWND hLoginWindow, const std::wstring& strId, const std::wstring& strPassword);
 // The client's top-level window after the login: visible, not the login window, not a message box.
 HWND FindMainWindow(DWORD pid, HWND hLoginWindow);
+
+// Watches the client's message loop from outside: a message sent to the window is answered only
+// when its thread takes messages, so the longest answer time is the longest time the user
+// interface did not respond. Mark() names the step that the next stalls belong to.
+class StallProbe {
+public:
+    ~StallProbe() { Stop(); }
+    void Start(HWND hWnd);
+    void Stop();
+    void Mark(const std::string& step);
+    DWORD LongestMs() const { return m_longest; }
+    // The step in which the longest stall happened.
+    std::string LongestStep();
+private:
+    HWND m_hWnd = nullptr;
+    std::thread m_thread;
+    std::atomic<bool> m_bStop{false};
+    std::atomic<DWORD> m_longest{0};
+    std::mutex m_lock;
+    std::string m_step, m_longestStep;
+};
 
 }  // namespace journey

@@ -103,4 +103,42 @@ TEST_F(JourneyTest, LogInShowsTheMainDialogAndTheQuitRequestEndsTheClient)
     EXPECT_TRUE(m_client.Wait(20000)) << "the client did not end on the quit request";
 }
 
+// J2: the meeting list answers the calendar and the search; the window keeps answering meanwhile.
+TEST_F(JourneyTest, TheMeetingListFollowsTheCalendarAndTheSearchWithoutStalling)
+{
+    HWND login = StartClient();
+    ASSERT_NE(login, nullptr) << "no login window";
+    ASSERT_TRUE(journey::LogIn(login, L"kim", L"1234"));
+    ASSERT_TRUE(journey::WaitUntil([&] { return (m_hMain = journey::FindMainWindow(m_client.Pid(), login)) != nullptr; },
+                                   30000))
+        << "no main dialog after the login";
+    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000003", 1, 20000)) << "the list asked for no page";
+    journey::StallProbe probe;
+    probe.Start(m_hMain);
+    ::Sleep(1000);  // start-up is over once the first page is painted
+
+    probe.Mark("next month");
+    const size_t marks = m_control.Frames("tas", "M00000013").size();
+    journey::ClickAt(m_hMain, 204, 354);  // the calendar's next-month arrow
+    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000013", marks + 1, 10000)) << "no month marks for the next month";
+    const Json::Value month = m_control.Frames("tas", "M00000013")[(Json::ArrayIndex)marks];
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    const int next = now.wMonth == 12 ? (now.wYear + 1) * 100 + 1 : now.wYear * 100 + now.wMonth + 1;
+    EXPECT_NE(month.toStyledString().find(std::to_string(next)), std::string::npos) << month.toStyledString();
+
+    probe.Mark("search");
+    const size_t pages = m_control.Frames("tas", "M00000003").size();
+    journey::ClickAt(m_hMain, 766, 106);  // the search button
+    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000003", pages + 1, 10000)) << "the search asked for no page";
+    ::Sleep(1500);
+    zeltest::SaveScreenPng(Screenshot(L"journey_search"));
+    probe.Mark("idle");
+    ::Sleep(500);
+    probe.Stop();
+    std::printf("longest stall: %lu ms in step '%s'\n", probe.LongestMs(), probe.LongestStep().c_str());
+    EXPECT_LT(probe.LongestMs(), 100u) << "the window did not answer for " << probe.LongestMs() << " ms in step "
+                                       << probe.LongestStep();
+}
+
 }  // namespace
