@@ -19,6 +19,8 @@ protected:
         EndToEndTest::SetUp();
         for (UINT msg = WM_USER + 99; msg <= WM_USER + 200; ++msg) m_listener.Expect(msg, RecordingWindow::LPARAM_REPLY);
         m_events.Expect(WM_TAS_SOCKET_ERROR, RecordingWindow::LPARAM_VALUE);
+        m_events.Expect(WM_TAS_CONNECTION_LOST, RecordingWindow::LPARAM_VALUE);
+        m_listener.Expect(WM_TAS_CONNECTION_LOST, RecordingWindow::LPARAM_VALUE);
         ASSERT_TRUE(m_proxy.Start(L"tests/servers/fault_proxy.py",
                                   L"--target-port " + std::to_wstring(ServerPort(PORT_TAS)) + L" --seed " +
                                       std::to_wstring(GetParam()) + L" --faulty 3"));
@@ -48,7 +50,21 @@ TEST_P(FaultProxyTest, EveryRequestAnsweredOnceAfterTheFaultsStop)
 {
     m_tas->Connect(CString(L"127.0.0.1"), m_proxy.Port());
     m_tas->RequestM00000001(L"", L"kim", L"1234");
-    ASSERT_TRUE(m_listener.WaitFor(WM_USER + 100, 1, 30000)) << "no login reply";
+    // A cut inside the first connection's TLS handshake is reported like any failure of the first
+    // connection (where the cut lands depends on how the bytes were chunked); the user's answer
+    // "reconnect" brings the session back, with the login request still pending.
+    size_t nAnswered = 0;
+    const DWORD start = GetTickCount();
+    while (m_listener.Count(WM_USER + 100) == 0 && GetTickCount() - start < 30000) {
+        const size_t nReported = m_events.Count(WM_TAS_SOCKET_ERROR) + m_events.Count(WM_TAS_CONNECTION_LOST) +
+                                 m_listener.Count(WM_TAS_CONNECTION_LOST);
+        if (nReported > nAnswered) {
+            nAnswered = nReported;
+            m_tas->Reconnect();
+        }
+        PumpUntil([] { return false; }, 50);
+    }
+    ASSERT_EQ(m_listener.Count(WM_USER + 100), 1u) << "no login reply";
     ASSERT_EQ(m_listener.RecordsOf(WM_USER + 100)[0].status, 0);
     CLoginManager* login = CLoginManager::GetInstance();
     login->SetLoginId(L"kim");
