@@ -75,5 +75,9 @@ int wmain(int argc, wchar_t** argv)
     // The meeting list's first row opens the meeting's detail.
     journey::ClickAt(main, 450, 230);
     Shot(L"demo_detail", nullptr);
+    // The meeting's first document opens the meeting screen on it.
+    journey::DoubleClickAt(main, 490, 333);
+    ::Sleep(3000);
+    Shot(L"demo_meeting", nullptr);
     return 0;
 }

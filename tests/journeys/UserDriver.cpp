@@ -110,6 +110,18 @@ bool ClickAt(HWND hWnd, int x, int y)
     return true;
 }
 
+bool DoubleClickAt(HWND hWnd, int x, int y)
+{
+    if (!ClickAt(hWnd, x, y)) return false;
+    // The second press inside the system's double-click time makes it a double click.
+    ::Sleep(20);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    ::Sleep(30);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    ::Sleep(100);
+    return true;
+}
+
 bool Click(HWND hWnd)
 {
     RECT rc;

@@ -23,6 +23,7 @@ std::wstring ClassOf(HWND hWnd);
 // point given in its client coordinates).
 bool Click(HWND hWnd);
 bool ClickAt(HWND hWnd, int x, int y);
+bool DoubleClickAt(HWND hWnd, int x, int y);
 // Types the text as key input into the window that has the focus.
 void TypeText(const std::wstring& text);
 void PressKey(WORD vk);
