@@ -7,6 +7,7 @@
 
 #include <json/json.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "app/panels/ProgramPanels.h"
@@ -32,7 +33,35 @@
 
 using meetingtest::S;
 
+// Frees are counted for one watched object, so a test sees who deletes a pane's window object and
+// how often (a second delete of the same object does not always crash).
 namespace {
+void* g_pWatched = nullptr;
+int g_nWatchedFrees = 0;
+}  // namespace
+
+void operator delete(void* p) noexcept
+{
+    if (p && p == g_pWatched) ++g_nWatchedFrees;
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept
+{
+    ::operator delete(p);
+}
+
+namespace {
+
+struct DeleteWatch {
+    explicit DeleteWatch(void* p)
+    {
+        g_pWatched = p;
+        g_nWatchedFrees = 0;
+    }
+    ~DeleteWatch() { g_pWatched = nullptr; }
+    int Frees() const { return g_nWatchedFrees; }
+};
 
 // The board's sticky-note window, reduced to what the server's note replies bring it.
 class RecordingNotes : public IStickyNoteView {
@@ -253,6 +282,35 @@ TEST_F(MeetingPanes, AnotherMeetingStartsAFreshChatAndAnEndedOneTakesNoMessages)
     OpenScreen();
     EXPECT_GT(Enter(L"101"), 1);
     m_pScreen.reset();
+}
+
+// The screen destroys a pane's window and then deletes the object: the window's end must not
+// delete it first.
+TEST_F(MeetingPanes, APaneOutlivesItsWindowUntilTheScreenDeletesIt)
+{
+    const SMeetingPanelMakers& makers = GetMeetingPanelMakers();
+    IMeetingChatPanel* pChat = nullptr;
+    IMeetingMinutesList* pMinutes = nullptr;
+    struct Case {
+        const char* name;
+        std::function<CWnd*()> make;
+    } cases[] = {
+        {"chat", [&] { return makers.makeChatPanel(&m_window, 1000, CRect(0, 0, 255, 400), &pChat); }},
+        {"minutes", [&] { return makers.makeMinutesList(&m_window, 32882, CRect(0, 0, 255, 400), &pMinutes); }},
+    };
+    for (const Case& c : cases) {
+        CWnd* pWnd = c.make();
+        ASSERT_NE(pWnd, nullptr) << c.name;
+        ASSERT_TRUE(pWnd->GetSafeHwnd()) << c.name;
+        DeleteWatch watch(pWnd);
+        pWnd->DestroyWindow();
+        zeltest::PumpFor(50);
+        EXPECT_EQ(watch.Frees(), 0) << c.name << " deleted itself with its window";
+        if (watch.Frees() == 0) delete pWnd;
+        EXPECT_EQ(watch.Frees(), 1) << c.name;
+    }
+    EXPECT_NE(pChat, nullptr);
+    EXPECT_NE(pMinutes, nullptr);
 }
 
 TEST_F(MeetingPanes, NoteAndMinutesRepliesReachTheBoardAndTheMinutesList)
