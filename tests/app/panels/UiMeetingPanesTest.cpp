@@ -257,6 +257,8 @@ TEST_F(MeetingPanes, AFailedSendIsMarkedAndTheHistoryIsNotShownTwice)
     ASSERT_TRUE(PumpUntil([&] { return View()->GetItemCount() == shown + 2 && !Last().messageId.IsEmpty(); }, 10000));
     EXPECT_EQ(Last().sendFailed, 0);
     EXPECT_EQ(View()->GetItem(shown).sendFailed, 1);
+    zeltest::PumpFor(200);
+    EXPECT_TRUE(ctltest::SaveScreenshot(Chat(), L"meeting_chat_pane_failed_send"));
 }
 
 TEST_F(MeetingPanes, AnotherMeetingStartsAFreshChatAndAnEndedOneTakesNoMessages)
