@@ -20,6 +20,7 @@
 
 class CWnd;
 class CMeetingDocument;
+class CTasResponse;
 
 // The information side panel (attendees, thumbnails, bookmarks).
 class IMeetingInfoPanel {
@@ -71,6 +72,14 @@ public:
     virtual int GetPageNum() = 0;
     virtual int GetPageSize() = 0;
     virtual int GetItemCount() = 0;
+    // A reply to the chat's own requests: the answer to a sent message ("M00000031"; a failure
+    // marks the message as not sent) or a history page ("M00000032"). TRUE when the panel took
+    // it; a panel that does not is given history pages through OnChatList.
+    virtual BOOL OnServerReply(const CTasResponse* pReply)
+    {
+        (void)pReply;
+        return FALSE;
+    }
 };
 
 // The minutes list of the right-hand container (kept hidden; it receives its data).

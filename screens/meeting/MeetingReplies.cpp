@@ -73,19 +73,16 @@ void CMeetingLayer::HandleReply(int n, CTasResponse* pReply)
         }
         break;
     case 31:
-        if (status != 0 && !IsMeetingClosed() && m_pRightContainer) {
-            Listen();
-            CTasClientManager::GetInstance()->RequestM00000032(m_strMeetingId, m_pRightContainer->GetChatLastMessageId(),
-                                                               m_pRightContainer->GetChatPageNum(),
-                                                               m_pRightContainer->GetChatPageSize());
-        }
+        // The message shows at once as sent; a failed send marks it as not sent. The history is
+        // not fetched again: its newest page would be appended after the messages shown.
+        if (m_pRightContainer) m_pRightContainer->OnChatReply(pReply);
         break;
     case 32:
         if (m_pRightContainer) {
-            m_pRightContainer->OnChatList(body);
+            m_pRightContainer->OnChatReply(pReply);
             IZELMainDlg* pMain = GetMainDlg();
-            if (ITitleBar* pTitle = pMain ? pMain->GetTitleLayer() : nullptr)
-                pTitle->SetChatButtonState(m_pRightContainer->GetChatItemCount() > 0, 0);
+            ITitleBar* pTitle = pMain ? pMain->GetTitleLayer() : nullptr;
+            if (pTitle && status == 0) pTitle->SetChatButtonState(m_pRightContainer->GetChatItemCount() > 0, 0);
         }
         break;
     case 39:
@@ -94,7 +91,13 @@ void CMeetingLayer::HandleReply(int n, CTasResponse* pReply)
     case 46: OnReceiveM00000046(pReply); break;
     case 47: OnReceiveM00000047(pReply); break;
     case 52: OnReceiveM00000052(pReply); break;
-    case 63: EndLoading(); break;
+    case 63:
+        EndLoading();
+        if (m_pBoardLayer) m_pBoardLayer->OnReceiveM00000063(body, status);
+        break;
+    case 64:
+        if (m_pBoardLayer) m_pBoardLayer->OnReceiveM00000064(body, status);
+        break;
     case 67: OnReceiveM00000067(pReply); break;
     case 69: OnReceiveM00000069(pReply); break;
     case 70: OnReceiveM00000070(pReply); break;

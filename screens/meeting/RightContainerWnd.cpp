@@ -7,6 +7,7 @@
 #include "core/Meeting.h"
 #include "core/MeetingManager.h"
 #include "core/SettingManager.h"
+#include "net/protocol/TasResponse.h"
 #include "resources/resource.h"
 #include "screens/meeting/MeetingRules.h"
 
@@ -214,6 +215,14 @@ int CRightContainerWnd::GetChatItemCount() { return m_pChat ? m_pChat->GetItemCo
 void CRightContainerWnd::OnChatList(const Json::Value& body)
 {
     if (m_pChat) m_pChat->OnChatList(body);
+}
+
+void CRightContainerWnd::OnChatReply(CTasResponse* pReply)
+{
+    if (!m_pChat || !pReply || m_pChat->OnServerReply(pReply)) return;
+    // A panel that does not read the replies itself gets the history pages that came.
+    if (pReply->GetMessageId() == "M00000032" && pReply->GetStatusCode() == 0 && pReply->GetBody())
+        m_pChat->OnChatList(*pReply->GetBody());
 }
 
 void CRightContainerWnd::OnChatPush(const CString& strName, const CString& strDate, const CString& strTime,

@@ -14,6 +14,8 @@
 #include "screens/meeting/PrivateDocListCtrl.h"
 #include "ui/controls/ZELContainerWnd.h"
 
+class CTasResponse;
+
 class CRightContainerWnd : public CZELContainerWnd {
 public:
     static constexpr UINT kControlId = 22740;
@@ -30,6 +32,8 @@ public:
     int GetChatPageSize();
     int GetChatItemCount();
     void OnChatList(const Json::Value& body);
+    // A reply to a chat request (M00000031 send answer, M00000032 history page).
+    void OnChatReply(CTasResponse* pReply);
     void OnChatPush(const CString& strName, const CString& strDate, const CString& strTime, const CString& strMessage);
     void SetChatState(BOOL bMeetingInactive, BOOL bShowOption, BOOL bChatOn);
     void EnableChat(BOOL bOn);

@@ -1,12 +1,18 @@
 #include "tests/screens/meeting/MeetingTestSupport.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "core/JsonHelpers.h"
 #include "core/LoginManager.h"
+#include "core/MeetingManager.h"
+#include "core/MyLogFile.h"
+#include "core/SettingManager.h"
 #include "net/protocol/TasClientManager.h"
 #include "tests/support/TestSupport.h"
 #include "platform/Convert.h"
+#include "platform/MessageBox.h"
+#include "ui/controls/PopupAnswer.h"
 #include "screens/meeting/MeetingLayer.h"
 
 namespace meetingtest {
@@ -33,6 +39,42 @@ bool LogInAs(const char* user, int nTasPort, prototest::RecordingWindow& listene
     login->SetSawonNo(CString(user));
     login->SetSessionFromReply(reply.json, true);
     return true;
+}
+
+bool OpenMeetingBench(const wchar_t* logName, int nHttpPort, MainWindow& window, StandInMain& main)
+{
+    if (!g_ApplicationLog.InitAppData(L"ZelTest", logName)) return false;
+    CSettingManager* settings = CSettingManager::GetInstance();
+    settings->Load();
+    settings->SetTMSAddress(L"127.0.0.1");
+    settings->SetTMSPort(nHttpPort);
+    settings->SetUseHttps(0);
+    if (!window.Open(1280, 800)) return false;
+    main.pWnd = &window;
+    window.pMain = &main;
+    SetMainDlg(&main);
+    return true;
+}
+
+CMeetingLayer* CreateMeetingScreen(MainWindow& window)
+{
+    std::unique_ptr<CMeetingLayer> pScreen(new CMeetingLayer());
+    CRect rc;
+    window.GetClientRect(&rc);
+    if (!pScreen->Create(&window, rc)) return nullptr;
+    pScreen->ShowWindow(SW_SHOW);
+    pScreen->GetSeams().sleep = [](DWORD) {};
+    return pScreen.release();
+}
+
+void CloseMeetingBench(MainWindow& window)
+{
+    SetPopupAnswerHook(nullptr);
+    zel::SetMessageBoxHook(nullptr);
+    CTasClientManager::DestroyInstance();
+    CMeetingManager::DestroyInstance();
+    SetMainDlg(nullptr);
+    if (window.GetSafeHwnd()) window.DestroyWindow();
 }
 
 void StandInMain::SetScreenMode(int nMode, const CString& strMeetingId)

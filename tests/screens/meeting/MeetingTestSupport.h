@@ -14,6 +14,8 @@
 #include "screens/meeting/MeetingPanelMakers.h"
 #include "tests/net/protocol/RecordingWindow.h"
 
+class CMeetingLayer;
+
 namespace meetingtest {
 
 std::string S(const CString& text);
@@ -21,6 +23,18 @@ std::string S(const CString& text);
 // Logs the program's application-server client in as a user of the test servers' data set (the
 // login reply goes to 'listener'), and keeps the session as the login window would.
 bool LogInAs(const char* user, int nTasPort, prototest::RecordingWindow& listener, HWND hEvents);
+
+class StandInMain;
+class MainWindow;
+
+// The settings of a meeting screen under test (its log folder, page images from the test
+// servers' web port) and the stand-in main dialog on its own 1280 x 800 window, set as the main
+// dialog.
+bool OpenMeetingBench(const wchar_t* logName, int nHttpPort, MainWindow& window, StandInMain& main);
+// The meeting screen over the whole window, shown, its waits not waiting; null when it cannot be made.
+CMeetingLayer* CreateMeetingScreen(MainWindow& window);
+// Undoes the bench after the screen went: pop-up hooks, the client and meetings, the main dialog.
+void CloseMeetingBench(MainWindow& window);
 
 class StandInMain : public IZELMainDlg {
 public:
