@@ -1,9 +1,12 @@
 #include "tests/screens/meeting/MeetingTestSupport.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "core/JsonHelpers.h"
 #include "core/LoginManager.h"
+#include "core/MyLogFile.h"
+#include "core/SettingManager.h"
 #include "net/protocol/TasClientManager.h"
 #include "tests/support/TestSupport.h"
 #include "platform/Convert.h"
@@ -96,6 +99,32 @@ std::vector<std::string> StandInMain::Take()
 BOOL MainWindow::Open(int w, int h)
 {
     return CreateEx(0, nullptr, L"meeting host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, w, h, nullptr, nullptr);
+}
+
+bool OpenMeetingHost(const wchar_t* pszLogName, int nHttpPort, MainWindow& window, StandInMain& main, int w, int h)
+{
+    if (!g_ApplicationLog.InitAppData(L"ZelTest", pszLogName)) return false;
+    CSettingManager* settings = CSettingManager::GetInstance();
+    settings->Load();
+    settings->SetTMSAddress(L"127.0.0.1");
+    settings->SetTMSPort(nHttpPort);
+    settings->SetUseHttps(0);
+    if (!window.Open(w, h)) return false;
+    main.pWnd = &window;
+    window.pMain = &main;
+    SetMainDlg(&main);
+    return true;
+}
+
+CMeetingLayer* MakeMeetingScreen(MainWindow& window)
+{
+    std::unique_ptr<CMeetingLayer> pScreen(new CMeetingLayer());
+    CRect rc;
+    window.GetClientRect(&rc);
+    if (!pScreen->Create(&window, rc)) return nullptr;
+    pScreen->ShowWindow(SW_SHOW);
+    pScreen->GetSeams().sleep = [](DWORD) {};
+    return pScreen.release();
 }
 
 LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -14,6 +14,8 @@
 #include "screens/meeting/MeetingPanelMakers.h"
 #include "tests/net/protocol/RecordingWindow.h"
 
+class CMeetingLayer;
+
 namespace meetingtest {
 
 std::string S(const CString& text);
@@ -61,6 +63,15 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     StandInMain* pMain = nullptr;
 };
+
+// Settings and the main window for a meeting screen against the test servers: the log under the
+// test's own application data, page images from the servers' web server (nHttpPort), the main
+// window (w x h) joined to the stand-in main dialog, which becomes the screens' main dialog.
+bool OpenMeetingHost(const wchar_t* pszLogName, int nHttpPort, MainWindow& window, StandInMain& main, int w, int h);
+
+// The meeting screen filling the main window, made with the panel makers set now, its waits
+// skipped; null when its window cannot be made.
+CMeetingLayer* MakeMeetingScreen(MainWindow& window);
 
 class RecordingInfoPanel : public CWnd, public IMeetingInfoPanel {
 public:

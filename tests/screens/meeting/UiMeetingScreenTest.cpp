@@ -50,17 +50,7 @@ protected:
         AfxSetResourceHandle(m_hLanguage);
         ASSERT_TRUE(skintest::LoadShippedSkin(1.0f));
 
-        ASSERT_TRUE(g_ApplicationLog.InitAppData(L"ZelTest", L"Meeting"));
-        CSettingManager* settings = CSettingManager::GetInstance();
-        settings->Load();
-        settings->SetTMSAddress(L"127.0.0.1");
-        settings->SetTMSPort(ServerPort(PORT_HTTP));
-        settings->SetUseHttps(0);
-
-        ASSERT_TRUE(m_window.Open(1280, 800));
-        m_main.pWnd = &m_window;
-        m_window.pMain = &m_main;
-        SetMainDlg(&m_main);
+        ASSERT_TRUE(meetingtest::OpenMeetingHost(L"Meeting", ServerPort(PORT_HTTP), m_window, m_main, 1280, 800));
         LogIn("lee");
 
         SMeetingPanelMakers makers;
@@ -72,12 +62,8 @@ protected:
             return (CWnd*)m_pPanel;
         };
         SetMeetingPanelMakers(makers);
-        m_pScreen.reset(new CMeetingLayer());
-        CRect rc;
-        m_window.GetClientRect(&rc);
-        ASSERT_TRUE(m_pScreen->Create(&m_window, rc));
-        m_pScreen->ShowWindow(SW_SHOW);
-        m_pScreen->GetSeams().sleep = [](DWORD) {};
+        m_pScreen.reset(meetingtest::MakeMeetingScreen(m_window));
+        ASSERT_NE(m_pScreen, nullptr);
     }
 
     void TearDown() override
