@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/panels/AttendeeChatAdapters.h"
 #include "screens/meeting/MeetingPanelMakers.h"
 #include "screens/meeting/panels/InfoBookMarkCtrl.h"
 #include "screens/meeting/panels/InfoLayer.h"
@@ -73,4 +74,5 @@ void SetInfoPanelMaker()
     SMeetingPanelMakers makers = GetMeetingPanelMakers();
     makers.makeInfoLayer = MakeInfoPanel;
     SetMeetingPanelMakers(makers);
+    SetInfoMemberPanelMaker(MakeInfoMemberPanel);
 }

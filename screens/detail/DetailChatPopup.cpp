@@ -88,6 +88,18 @@ void CDetailChatPopup::OnChatList(const Json::Value& body)
         m_pChat->OnChatList(body);
 }
 
+void CDetailChatPopup::OnSendReply(int nStatus, const Json::Value* pBody)
+{
+    if (m_pChat)
+        m_pChat->OnSendReply(nStatus, pBody);
+}
+
+void CDetailChatPopup::OnHistoryFailed()
+{
+    if (m_pChat)
+        m_pChat->OnHistoryFailed();
+}
+
 int CDetailChatPopup::GetPageNum()
 {
     return m_pChat ? m_pChat->GetPageNum() : 1;

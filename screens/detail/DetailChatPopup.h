@@ -21,6 +21,8 @@ public:
     void HidePopup();
     void AddMessage(const CString& strName, const CString& strDate, const CString& strTime, const CString& strText);
     void OnChatList(const Json::Value& body);
+    void OnSendReply(int nStatus, const Json::Value* pBody);
+    void OnHistoryFailed();
     int GetPageNum();
     int GetPageSize();
     // Messages in the chat view (0 without a chat control).

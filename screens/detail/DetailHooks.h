@@ -32,7 +32,7 @@ public:
     virtual void OnAttendeeList(const CTasResponse& reply) = 0;
     // A user profile reply (M00000006): the profile pop-up next to the panel.
     virtual void OnUserProfile(const CTasResponse& reply) = 0;
-    // The attendee confirmation reply (M00000018): the panel is enabled again.
+    // The attendee confirmation reply (M00000018), accepted or refused: the panel is enabled again.
     virtual void OnAttendeeConfirmReply(const CTasResponse& reply) = 0;
     virtual void ClosePopups() = 0;
     // The open profile pop-up in screen coordinates; FALSE when none is open.
@@ -56,6 +56,10 @@ public:
     virtual int GetPageSize() = 0;
     // The messages the chat view holds.
     virtual int GetItemCount() = 0;
+    // The answer to the user's own message (M00000031): a non-zero status marks it as not sent.
+    virtual void OnSendReply(int /*nStatus*/, const Json::Value* /*pBody*/) {}
+    // A history page (M00000032) was refused: nothing is waiting for it any more.
+    virtual void OnHistoryFailed() {}
 };
 
 struct SDetailScreenHooks {

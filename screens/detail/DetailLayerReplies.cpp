@@ -158,7 +158,9 @@ LRESULT CDetailLayer::OnReceiveM00000017(WPARAM, LPARAM lParam)
 LRESULT CDetailLayer::OnReceiveM00000018(WPARAM, LPARAM lParam)
 {
     g_ApplicationLog.Log(2, L"OnReceiveM00000018!");
-    if (StatusOf(lParam) == 0 && GetJsonInt(BodyOf(lParam), "status") == 0 && m_pMemberPanel)
+    // The attendee panel stays disabled until the hand-over is answered, refused or not: a
+    // refusal must not leave it disabled for good.
+    if (lParam && m_pMemberPanel)
         m_pMemberPanel->OnAttendeeConfirmReply(*reinterpret_cast<const CTasResponse*>(lParam));
     return 0;
 }
@@ -183,15 +185,23 @@ LRESULT CDetailLayer::OnReceiveM00000021(WPARAM, LPARAM lParam)
     return 0;
 }
 
-LRESULT CDetailLayer::OnReceiveM00000031(WPARAM, LPARAM)
+LRESULT CDetailLayer::OnReceiveM00000031(WPARAM, LPARAM lParam)
 {
+    // A refused message must not look sent.
+    const CTasResponse* pReply = reinterpret_cast<const CTasResponse*>(lParam);
+    if (m_pChatPopup && pReply)
+        m_pChatPopup->OnSendReply(pReply->GetStatusCode(), pReply->GetBody());
     return 0;
 }
 
 LRESULT CDetailLayer::OnReceiveM00000032(WPARAM, LPARAM lParam)
 {
-    if (StatusOf(lParam) != 0 || !m_pChatPopup)
+    if (!m_pChatPopup)
         return 0;
+    if (StatusOf(lParam) != 0) {
+        m_pChatPopup->OnHistoryFailed();
+        return 0;
+    }
     m_pChatPopup->OnChatList(BodyOf(lParam));
     if (IZELMainDlg* pMain = GetMainDlg()) {
         if (ITitleBar* pTitle = pMain->GetTitleLayer())

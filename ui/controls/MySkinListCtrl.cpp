@@ -274,10 +274,11 @@ void CMySkinListCtrl::DrawItem(CDC* pDC, CRect rc, MYLIST_ITEM* pItem, BOOL bSel
     if (rc.bottom < clip.top || rc.top > clip.bottom)
         return;
     SKIN_SCREEN* screen = pItem->pScreen;
+    // A row screen that names no pressed or hover colour keeps its background (not black).
     COLORREF clr = screen->m_clrBack;
-    if (bSelected)
+    if (bSelected && !screen->m_strBgColorDown.IsEmpty())
         clr = screen->m_clrDown;
-    else if (m_nHotItem == pItem->nIndex)
+    else if (!bSelected && m_nHotItem == pItem->nIndex && !screen->m_strBgColorOver.IsEmpty())
         clr = screen->m_clrOver;
     screen->DrawScreenBackground(pDC, rc, clr, TRUE);
     if (screen->m_nBorderSize > 0)

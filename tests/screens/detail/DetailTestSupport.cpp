@@ -254,6 +254,11 @@ void DetailScreenTest::SetUp()
     ASSERT_TRUE(m_host.Open(1280, 720, 0, 0));
     m_main.pWnd = &m_host;
     SetMainDlg(&m_main);
+    MakeScreen();
+}
+
+void DetailScreenTest::MakeScreen()
+{
     IDetailScreen* pScreen = nullptr;
     CWnd* pWnd = MakeDetailScreen(&m_host, &pScreen);
     ASSERT_NE(pWnd, nullptr);

@@ -111,6 +111,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The screen, made through its maker with the hooks set now, in the host window.
+    void MakeScreen();
     // The detail of that meeting, as the main dialog shows it (previous mode given), loaded.
     void Show(const char* mtngId, int nPrevMode = ZEL_MODE_LIST);
     // Pumps until the screen has asked and heard back for what it needed.

@@ -16,6 +16,7 @@ const wchar_t kSkin[] = LR"(
     <OBJECT ID="6" INDEX="2" NAME="title" TYPE="TEXT" RECT="10,8,200,24" VISIBLE="1" TEXT_TEXT="&#xD68C;&#xC758; &#xBAA9;&#xB85D;">
         <FONT NAME="STATIC_" SIZE="14" COLOR="000000" ALIGN="0" FACENAME="&#xB9D1;&#xC740; &#xACE0;&#xB515;"/></OBJECT>
 </SCREEN>
+<SCREEN NAME="PlainRow" RECT="0,0,300,40" VISIBLE="1" BGCOLOR="F0F0F0"/>
 <SCREEN NAME="Empty" RECT="0,0,300,200" VISIBLE="1" BGCOLOR="FFEEDD">
     <OBJECT ID="1" INDEX="1" NAME="box" TYPE="BUTTON" RECT="100,80,100,40" VISIBLE="1" COLOR="DDAA00"/>
 </SCREEN>)";
@@ -186,6 +187,26 @@ TEST_F(SkinList, HoverColourAndSkinControlEvents)
     EXPECT_EQ(events[0].lParam, 0);   // without a row
     EXPECT_EQ(events[0].text, L"title");
     EXPECT_EQ(events[1].wParam, (WPARAM)SKINEVENT_COMBO_CHOSEN);
+}
+
+// A row screen that names no pressed or hover colour keeps its background when its row is
+// selected or under the pointer.
+TEST_F(SkinList, RowsWithoutStateColoursKeepTheirBackground)
+{
+    list.DestroyWindow();
+    CTestList plain(host);
+    ASSERT_TRUE(plain.LoadItemScreen(&host, &placeholder, 11000, L"PlainRow"));
+    plain.AddItemScreen(1);
+    plain.AddItemScreen(2);
+    plain.UpdateWindow();
+    Mouse(&plain, WM_LBUTTONDOWN, 100, 10, MK_LBUTTON);
+    Mouse(&plain, WM_LBUTTONUP, 100, 10);
+    EXPECT_EQ(plain.GetCurSel(), 0);
+    EXPECT_EQ(Pixel(&plain, 5, 10), kRow) << "the selected row";
+    Mouse(&plain, WM_MOUSEMOVE, 100, 60);
+    EXPECT_EQ(plain.GetHotItem(), 1);
+    EXPECT_EQ(Pixel(&plain, 5, 50), kRow) << "the row under the pointer";
+    plain.DestroyWindow();
 }
 
 TEST_F(SkinList, EndsOfTheListAreReported)
