@@ -3,6 +3,7 @@
 #include "app/ZELDlg.h"
 
 #include "app/SystemTray.h"
+#include "features/approvals/ApprovalDialogs.h"
 #include "app/main/SocketErrorText.h"
 #include "app/main/UpgradeDlg.h"
 #include "core/AppControl.h"
@@ -216,6 +217,11 @@ void CZELDlg::OnDestroy()
     CTPCClientManager::GetInstance()->SetListener((HWND)nullptr);
     CTDSClientManager::GetInstance()->SetEventWindow((HWND)nullptr);
     CTDSClientManager::GetInstance()->SetListener((HWND)nullptr, nullptr);
+    if (m_pApprovalSignDlg) {
+        if (::IsWindow(m_pApprovalSignDlg->GetSafeHwnd())) m_pApprovalSignDlg->DestroyWindow();
+        delete m_pApprovalSignDlg;
+        m_pApprovalSignDlg = nullptr;
+    }
     CMeetingManager::DestroyInstance();
     for (CWnd** ppWnd : {&m_pTitleWnd, &m_pListWnd, &m_pDetailWnd, &m_pMeetingWnd}) {
         CWnd*& pWnd = *ppWnd;
@@ -228,6 +234,13 @@ void CZELDlg::OnDestroy()
     m_pList = nullptr;
     m_pDetail = nullptr;
     m_pMeeting = nullptr;
+    m_pBoardDrawing.reset();
+    if (m_pDrawToolMain) {
+        // Its window keeps the user's colours when it goes.
+        if (::IsWindow(m_pDrawToolMain->GetSafeHwnd())) m_pDrawToolMain->DestroyWindow();
+        delete m_pDrawToolMain;
+        m_pDrawToolMain = nullptr;
+    }
     if (m_pSystemTray) {
         if (::IsWindow(m_pSystemTray->GetSafeHwnd())) m_pSystemTray->DestroyWindow();
         delete m_pSystemTray;
