@@ -12,9 +12,15 @@
 #include "app/TitleLayerMaker.h"
 #include "app/ZELDlg.h"
 #include "app/main/BoardDrawing.h"
+#include "app/panels/ProgramPanels.h"
 #include "features/approvals/ApprovalDialogs.h"
 #include "features/documents/WebPageViews.h"
+#include "screens/meeting/MeetingLayer.h"
+#include "screens/meeting/MeetingScreenMaker.h"
+#include "whiteboard/board/BoardLayer.h"
+#include "whiteboard/canvas/BoardDrawCtrl.h"
 #include "whiteboard/canvas/PenCanvas.h"
+#include "whiteboard/tools/ToolMakers.h"
 #include "app/main/ScreenMakers.h"
 #include "core/AppControl.h"
 #include "core/ClientMessages.h"
@@ -1028,6 +1034,54 @@ TEST_F(UiMainDlgTest, TheDataBoxOpensForTheShownMeetingAndCtrlQAsksToQuit)
         dlg.RequestLogout(TRUE);
         EXPECT_TRUE(DriveUntilQuit());
     });
+}
+
+// The program's wiring: the palette's buttons set the tool, colour, width and line type of the
+// real meeting screen's board canvas (through its own drawing tool bar).
+TEST_F(UiMainDlgTest, ThePalettesButtonsSetTheToolsOfTheRealMeetingBoard)
+{
+    SScreenMakers makers = StandInMakers();
+    makers.makeTitleBar = MakeTitleLayer;
+    makers.makeMeeting = MakeMeetingScreen;
+    SetScreenMakers(makers);
+    SetBoardBarMakers(WhiteboardToolMakers());
+    SetMainDialogTools();
+    Run([&](CZELDlg& dlg) {
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        DriveFor(500);
+        ASSERT_NE(g_pMeetingLayer, nullptr);
+        CBoardLayer* pBoard = g_pMeetingLayer->GetBoardLayer();
+        ASSERT_NE(pBoard, nullptr);
+        CBoardDrawCtrl* pCanvas = pBoard->GetCanvas();
+        ASSERT_NE(pCanvas, nullptr);
+        CDrawToolMain* pPalette = dlg.GetDrawToolMain();
+        ASSERT_NE(pPalette, nullptr);
+        EXPECT_TRUE(pPalette->IsWindowVisible());
+
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnPen"));
+        DriveFor(50);
+        EXPECT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kFreeLine);
+        EXPECT_EQ(pCanvas->GetLineColor(), pPalette->Object(L"btnPen")->m_clrColor);
+        EXPECT_EQ(pCanvas->GetLineWidth(), 5);
+        const COLORREF blue = pPalette->Object(L"btnSelectedColor3")->m_clrColor;
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnSelectedColor3"));
+        DriveFor(50);
+        EXPECT_EQ(pCanvas->GetLineColor(), blue);
+        // The thickness and line-type pop-ups report to the palette as their OK does.
+        pPalette->SendMessage(WM_DRAWTOOL_POPUP_RESULT, 2, 7);
+        EXPECT_EQ(pCanvas->GetLineWidth(), 7);
+        pPalette->SendMessage(WM_DRAWTOOL_POPUP_RESULT, 3, 4);
+        EXPECT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kRect);
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnEraser"));
+        DriveFor(50);
+        EXPECT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kEraser);
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnMovemode"));
+        DriveFor(50);
+        EXPECT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kPan);
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+    SetBoardBarMakers(S_BOARD_BAR_MAKERS());
 }
 
 }  // namespace
