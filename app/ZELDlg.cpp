@@ -196,8 +196,8 @@ void CZELDlg::SetScreenMode(int nMode, const CString& strMeetingId)
         break;
     case ZEL_MODE_MEETING:
         if (m_pTitleBar) m_pTitleBar->SetMode(nMode);
+        // The detail's pop-ups have closed with the others above.
         ShowOnly(m_pMeetingWnd);
-        if (m_pDetail) m_pDetail->ClosePopups();
         if (m_pMeeting) m_pMeeting->EnterMeeting(strMeetingId);
         break;
     default:

@@ -209,6 +209,7 @@ private:
     void OnCmdManual();
     void OnCmdSettings(int nStartKey);
     void OnCmdSignature();
+    void DestroySignWindow();
     void OnCmdAddDataBox();
     // The palette shows over the title bar of the meeting screen only.
     void ShowDrawToolForMode();

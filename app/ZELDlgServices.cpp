@@ -121,6 +121,17 @@ void CZELDlg::CloseOpenPopups()
     }
     for (CDialog* pDlg : {(CDialog*)&m_settingDlg, (CDialog*)&m_notifySetDlg, (CDialog*)&m_aboutDlg})
         if (::IsWindow(pDlg->GetSafeHwnd())) pDlg->EndDialog(IDOK);
+    // The signature window opens afresh from its file the next time.
+    DestroySignWindow();
+    if (m_pDetail) m_pDetail->ClosePopups();
+}
+
+void CZELDlg::DestroySignWindow()
+{
+    if (!m_pApprovalSignDlg) return;
+    if (::IsWindow(m_pApprovalSignDlg->GetSafeHwnd())) m_pApprovalSignDlg->DestroyWindow();
+    delete m_pApprovalSignDlg;
+    m_pApprovalSignDlg = nullptr;
 }
 
 BOOL CZELDlg::IsShownForNotices()
@@ -251,11 +262,7 @@ void CZELDlg::OnCmdSettings(int nStartKey)
 void CZELDlg::OnCmdSignature()
 {
     // Every opening starts again from the signature file on disk.
-    if (m_pApprovalSignDlg) {
-        if (::IsWindow(m_pApprovalSignDlg->GetSafeHwnd())) m_pApprovalSignDlg->DestroyWindow();
-        delete m_pApprovalSignDlg;
-        m_pApprovalSignDlg = nullptr;
-    }
+    DestroySignWindow();
     m_pApprovalSignDlg = new CApprovalSignDlg(GetSignDataPath(), this);
     if (!m_pApprovalSignDlg->CreateSignWindow(this)) {
         g_ApplicationLog.Log(3, L"Signature window not created");

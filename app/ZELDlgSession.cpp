@@ -3,7 +3,6 @@
 #include "app/ZELDlg.h"
 
 #include "app/SystemTray.h"
-#include "features/approvals/ApprovalDialogs.h"
 #include "app/main/SocketErrorText.h"
 #include "app/main/UpgradeDlg.h"
 #include "core/AppControl.h"
@@ -217,11 +216,7 @@ void CZELDlg::OnDestroy()
     CTPCClientManager::GetInstance()->SetListener((HWND)nullptr);
     CTDSClientManager::GetInstance()->SetEventWindow((HWND)nullptr);
     CTDSClientManager::GetInstance()->SetListener((HWND)nullptr, nullptr);
-    if (m_pApprovalSignDlg) {
-        if (::IsWindow(m_pApprovalSignDlg->GetSafeHwnd())) m_pApprovalSignDlg->DestroyWindow();
-        delete m_pApprovalSignDlg;
-        m_pApprovalSignDlg = nullptr;
-    }
+    DestroySignWindow();
     CMeetingManager::DestroyInstance();
     for (CWnd** ppWnd : {&m_pTitleWnd, &m_pListWnd, &m_pDetailWnd, &m_pMeetingWnd}) {
         CWnd*& pWnd = *ppWnd;

@@ -481,7 +481,8 @@ TEST_F(UiMainDlgTest, ScreensSwitchByModeAndFullViewGivesTheMeetingTheWholeWindo
         EXPECT_FALSE(shown(dlg.GetListWnd()));
         EXPECT_FALSE(shown(dlg.GetMeetingWnd()));
         // The detail learns where it was entered from before it shows the meeting.
-        EXPECT_EQ(g_calls, (std::vector<std::string>{"detail.SetPreviousMode(0)", "detail.ShowMeeting(101)"}));
+        EXPECT_EQ(g_calls, (std::vector<std::string>{"detail.ClosePopups()", "detail.SetPreviousMode(0)",
+                                                      "detail.ShowMeeting(101)"}));
         // The title bar's chat button: the detail's chat pop-up.
         g_calls.clear();
         dlg.OnTitleChat();
@@ -538,8 +539,9 @@ TEST_F(UiMainDlgTest, ScreensSwitchByModeAndFullViewGivesTheMeetingTheWholeWindo
         EXPECT_TRUE(shown(dlg.GetListWnd()));
         // The meeting screen leaves its meeting before the detail shows it again; the detail is
         // left before the list shows.
-        EXPECT_EQ(g_calls, (std::vector<std::string>{"meeting.Back()", "meeting.LeaveMeeting()", "detail.SetPreviousMode(2)",
-                                                      "detail.ShowMeeting(101)", "meeting.MarkMeetingEntered()",
+        EXPECT_EQ(g_calls, (std::vector<std::string>{"meeting.Back()", "detail.ClosePopups()", "meeting.LeaveMeeting()",
+                                                      "detail.SetPreviousMode(2)", "detail.ShowMeeting(101)",
+                                                      "meeting.MarkMeetingEntered()", "detail.ClosePopups()",
                                                       "detail.LeaveDetail()", "list.RefreshList()"}));
         // The chat button on the list does nothing.
         g_calls.clear();
@@ -986,6 +988,11 @@ TEST_F(UiMainDlgTest, TheSignatureCommandOpensTheSignatureWindowThatKeepsTheDraw
         EXPECT_FALSE(::IsWindow(hSign)) << "the earlier window stays";
         EXPECT_TRUE(pAgain->IsWindowVisible());
         EXPECT_EQ(pAgain->IsDrawingMode(), 0);
+        const HWND hAgain = pAgain->GetSafeHwnd();
+        // A screen change closes it: it opens afresh the next time.
+        dlg.SetScreenMode(ZEL_MODE_LIST, CString());
+        EXPECT_EQ(dlg.GetApprovalSignDlg(), nullptr);
+        EXPECT_FALSE(::IsWindow(hAgain));
         ::DeleteFileW(strSign);
         dlg.RequestLogout(TRUE);
         EXPECT_TRUE(DriveUntilQuit());
