@@ -117,6 +117,10 @@ public:
     void LeaveDetail() override { Rec("LeaveDetail()"); }
     void ClosePopups() override { Rec("ClosePopups()"); }
     void ToggleChatPopup() override { Rec("ToggleChatPopup()"); }
+    void OnRawMouseInput(const tagRAWINPUT* pRaw) override
+    {
+        if (pRaw && pRaw->data.mouse.usButtonFlags == RI_MOUSE_LEFT_BUTTON_DOWN) Rec("OnRawMouseInput(down)");
+    }
     // IMeetingScreen
     CString GetCurrentDocumentId() override { return L"D1011"; }
     CString GetMeetingType() override { return L"10"; }
@@ -170,6 +174,10 @@ public:
     }
     void LeaveMeeting() override { Rec("LeaveMeeting()"); }
     void ToggleChat() override { Rec("ToggleChat()"); }
+    void OnRawMouseInput(POINT, USHORT flags) override
+    {
+        if (flags == RI_MOUSE_LEFT_BUTTON_DOWN) Rec("OnRawMouseInput(down)");
+    }
     // IBoardLayer: the meeting screen's board.
     void OnOptShare(int on, int) override { Rec("OnOptShare(" + std::to_string(on) + ")"); }
     int GetCurrentPage() override { return 1; }
@@ -1089,6 +1097,35 @@ TEST_F(UiMainDlgTest, ThePalettesButtonsSetTheToolsOfTheRealMeetingBoard)
         EXPECT_TRUE(DriveUntilQuit());
     });
     SetBoardBarMakers(S_BOARD_BAR_MAKERS());
+}
+
+// A mouse press anywhere reaches the detail or the meeting screen shown (their pop-ups close on
+// a press outside them); the list takes none.
+TEST_F(UiMainDlgTest, MousePressesReachTheDetailAndTheMeetingScreen)
+{
+    Run([&](CZELDlg& dlg) {
+        auto press = [&] {
+            g_calls.clear();
+            INPUT in[2] = {};
+            in[0].type = in[1].type = INPUT_MOUSE;
+            in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+            in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+            ::SetCursorPos(500, 300);
+            ::SendInput(2, in, sizeof(INPUT));
+            DriveFor(200);
+            std::vector<std::string> raw;
+            for (const std::string& c : g_calls)
+                if (c.find("OnRawMouseInput") != std::string::npos) raw.push_back(c);
+            return raw;
+        };
+        EXPECT_TRUE(press().empty());
+        dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
+        EXPECT_EQ(press(), std::vector<std::string>{"detail.OnRawMouseInput(down)"});
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        EXPECT_EQ(press(), std::vector<std::string>{"meeting.OnRawMouseInput(down)"});
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
 }
 
 }  // namespace
