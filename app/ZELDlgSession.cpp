@@ -74,6 +74,8 @@ LRESULT CZELDlg::OnRelogin()
         LeaveFullView();
     }
     ShowWindow(SW_HIDE);
+    // The palette the window owns must not stay over the login window.
+    ShowDrawToolForMode();
     ClearSavedLogin();
     m_bLoggingOut = TRUE;
     ELoginResult result;

@@ -365,6 +365,7 @@ protected:
         bool bRan = false;
         CWnd::SetModalLoopHook([&](CWnd* pWnd) {
             if (CLoginDlgLayer* pLogin = dynamic_cast<CLoginDlgLayer*>(pWnd)) {
+                if (m_onLoginWindow) m_onLoginWindow();
                 LogIn(*pLogin);
                 return;
             }
@@ -417,6 +418,8 @@ protected:
     int m_nLogins = 0;
     std::vector<POPUP_QUESTION> m_popups;
     std::function<int(const POPUP_QUESTION&)> m_popupAnswer;
+    // Called when a login window shows, before the user types.
+    std::function<void()> m_onLoginWindow;
 };
 
 TEST_F(UiMainDlgTest, AfterTheLoginTheMainDialogShowsTheListConnectsAndEndsInOrder)
@@ -941,6 +944,17 @@ TEST_F(UiMainDlgTest, ThePaletteShowsOnTheMeetingScreenAndItsButtonsReachTheBoar
         dlg.SendMessage(WM_COMMAND, ID_CMD_RESTORE_WINDOW);
         DriveFor(50);
         EXPECT_TRUE(pPalette->IsWindowVisible());
+
+        // Logging out from the meeting screen: no palette over the login window; after the log-in
+        // the list shows without it.
+        bool bPaletteOverLogin = true;
+        m_onLoginWindow = [&] { bPaletteOverLogin = pPalette->IsWindowVisible() != FALSE; };
+        dlg.SendMessage(WM_COMMAND, ID_CMD_LOGOUT);
+        EXPECT_TRUE(Drive([&] { return m_nLogins == 2 && !dlg.IsLoggingOut() && ::IsWindowVisible(hDlg); }, 30000));
+        m_onLoginWindow = nullptr;
+        EXPECT_FALSE(bPaletteOverLogin);
+        EXPECT_EQ(dlg.GetScreenMode(), ZEL_MODE_LIST);
+        EXPECT_FALSE(pPalette->IsWindowVisible());
 
         // On the detail there is neither a palette nor a board to draw on.
         dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
