@@ -4,6 +4,8 @@
 #include <clocale>
 
 #include "app/SystemTray.h"
+#include "app/main/DetailScreen.h"
+#include "app/main/MeetingScreen.h"
 #include "app/main/ScreenMakers.h"
 #include "core/AppControl.h"
 #include "core/ClientMessages.h"
@@ -66,12 +68,14 @@ BOOL CZELDlg::OnInitDialog()
     ModifyStyle(0, WS_CLIPCHILDREN);
     g_SkinManager.m_screens.CopyScreenByName(SKINSCREEN_MAIN, m_skinScreen);
     CMeetingManager::GetInstance()->SetObserver(CLoginManager::GetInstance()->IsObserver());
+    m_hAccel = ::LoadAcceleratorsW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAIN_ACCEL));
     SetWindowText(kWindowTitle);
     m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP));
     if (m_hIcon) SetIcon(m_hIcon, TRUE);
 
     // A crash of the session leaves a dump beside the logs.
     CCrashReportManager::GetInstance()->Init(g_ApplicationLog.GetAppDataFolder());
+    RegisterRawInput();
     CreateLayers();
     CreateTrayIcon();
     ConnectSessionClients();
@@ -85,6 +89,14 @@ BOOL CZELDlg::OnInitDialog()
 
 void CZELDlg::CreateLayers()
 {
+    // The palette first: the title bar places it in the meeting mode.
+    m_pDrawToolMain = new CDrawToolMain(this, this, CString());
+    if (!m_pDrawToolMain->CreatePalette()) {
+        g_ApplicationLog.Log(3, L"Drawing palette not created");
+        delete m_pDrawToolMain;
+        m_pDrawToolMain = nullptr;
+    }
+    m_pBoardDrawing.reset(MakeBoardDrawing());
     const SScreenMakers& makers = GetScreenMakers();
     m_pTitleWnd = MakePart(makers.makeTitleBar, this, &m_pTitleBar);
     m_pListWnd = MakePart(makers.makeList, this, &m_pList);
@@ -160,27 +172,50 @@ void CZELDlg::SetScreenMode(int nMode, const CString& strMeetingId)
 {
     m_strMeetingId = strMeetingId;
     CloseOpenPopups();
+    if (m_pList) m_pList->SetBusy(FALSE);
     const int nPrevious = m_nMode;
     m_nMode = nMode;
     g_ApplicationLog.Log(2, L"Screen mode %d -> %d [%s]", nPrevious, nMode, (LPCTSTR)strMeetingId);
-    if (m_pTitleBar && nMode >= ZEL_MODE_LIST && nMode <= ZEL_MODE_MEETING) m_pTitleBar->SetMode(nMode);
     switch (nMode) {
     case ZEL_MODE_LIST:
+        // A meeting screen left for the list has left its meeting already (its caller saw to it).
         ClearRemainTime();
+        if (nPrevious == ZEL_MODE_DETAIL && m_pDetail) m_pDetail->LeaveDetail();
+        if (m_pTitleBar) m_pTitleBar->SetMode(nMode);
         ShowOnly(m_pListWnd);
         if (m_pList) m_pList->RefreshList();
         break;
     case ZEL_MODE_DETAIL:
+        if (nPrevious == ZEL_MODE_MEETING && m_pMeeting) m_pMeeting->LeaveMeeting();
+        if (m_pTitleBar) m_pTitleBar->SetMode(nMode);
         ShowOnly(m_pDetailWnd);
-        if (m_pDetail) m_pDetail->RefreshDetail();
+        if (m_pDetail) {
+            m_pDetail->SetPreviousMode(nPrevious);
+            m_pDetail->ShowMeeting(strMeetingId);
+        }
         break;
     case ZEL_MODE_MEETING:
+        if (m_pTitleBar) m_pTitleBar->SetMode(nMode);
+        // The detail's pop-ups have closed with the others above.
         ShowOnly(m_pMeetingWnd);
-        if (m_pMeeting) m_pMeeting->StartMeeting(0, 1);
+        if (m_pMeeting) m_pMeeting->EnterMeeting(strMeetingId);
         break;
     default:
         break;
     }
+    ShowDrawToolForMode();
+}
+
+void CZELDlg::ShowDrawToolForMode()
+{
+    if (!m_pDrawToolMain || !::IsWindow(m_pDrawToolMain->GetSafeHwnd())) return;
+    // The title bar places and shows it in the meeting mode; elsewhere, and while the window is
+    // hidden, it must not float over another screen or the desktop.
+    if (m_nMode != ZEL_MODE_MEETING || !::IsWindowVisible(m_hWnd)) {
+        m_pDrawToolMain->ShowWindow(SW_HIDE);
+        return;
+    }
+    if (m_pTitleBar) m_pTitleBar->Relayout();
 }
 
 void CZELDlg::RefreshCurrentScreen()
@@ -382,6 +417,7 @@ LRESULT CZELDlg::OnNcLButtonDown(WPARAM wParam, LPARAM lParam)
 
 BOOL CZELDlg::PreTranslateMessage(MSG* pMsg)
 {
+    if (m_hAccel && ::TranslateAcceleratorW(m_hWnd, m_hAccel, pMsg)) return TRUE;
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == 'G' && (::GetKeyState(VK_CONTROL) & 0x8000))
         PostMessage(WM_MAIN_START_LOG_VIEWER, 256, 71);
     return CDialogEx::PreTranslateMessage(pMsg);
@@ -392,6 +428,9 @@ BOOL CZELDlg::PreTranslateMessage(MSG* pMsg)
 LRESULT CZELDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_INPUT:
+        OnRawInput(lParam);
+        break;
     case WM_SIZE: {
         const LRESULT r = CDialogEx::WindowProc(message, wParam, lParam);
         LayoutChildren();

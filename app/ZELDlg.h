@@ -15,6 +15,7 @@
 #include "app/SettingDlg.h"
 #include "app/TimeKeeperDlg.h"
 #include "app/TitleLayerEventListener.h"
+#include "app/main/BoardDrawing.h"
 #include "app/main/MainDialogServices.h"
 #include "app/main/MainDlg.h"
 #include "app/main/PushDispatcher.h"
@@ -24,7 +25,9 @@
 #include "screens/login/LoginWindow.h"
 #include "ui/controls/TrayPopup.h"
 #include "ui/skin/SkinScreen.h"
+#include "whiteboard/tools/DrawToolPalette.h"
 
+class CApprovalSignDlg;
 class CSystemTray;
 class CToastPopup;
 
@@ -37,7 +40,11 @@ enum : int {
     ZEL_MIN_HEIGHT = 600,
 };
 
-class CZELDlg : public CDialogEx, public ITitleLayerEventListener, public IZELMainDlg, public IPushHost {
+class CZELDlg : public CDialogEx,
+                public IDrawToolEventListener,
+                public ITitleLayerEventListener,
+                public IZELMainDlg,
+                public IPushHost {
 public:
     // Timers of the dialog itself (the push handlers' timers are CPushDispatcher's).
     enum { TIMER_REFRESH_ON = 1600, TIMER_REFRESH_OFF = 1601, TIMER_KEEP_AWAKE = 1100 };
@@ -98,6 +105,8 @@ public:
     int SaveBoardSilently(int nAction) override;
     void EnableRefreshButton(BOOL bEnable) override;
     CString GetScreenMeetingId() override { return m_strMeetingId; }
+    CWnd* GetDrawToolWnd() override { return m_pDrawToolMain; }
+    void OpenDataBox() override;
 
     // ---- IPushHost ----
     int GetMode() override { return m_nMode; }
@@ -129,8 +138,20 @@ public:
     void OnTitleFullScreen() override;
     void OnTitleVideoTest() override {}
     void OnTitleVideo() override;
-    void OnTitleChat() override {}
+    void OnTitleChat() override;
     void OnTitleReserved() override {}
+
+    // ---- IDrawToolEventListener: the palette's choices go to the meeting screen's board ----
+    void OnMoveMode() override;
+    void OnPen() override;
+    void OnHighlighter() override;
+    void OnEraser() override;
+    void OnPointerTool() override;
+    void OnColor(COLORREF color) override;
+    void OnClearPage(int nFlag) override;
+    void OnThickness(int nWidth) override;
+    void OnLineType(int nLineType) override;
+    void OnHistory(BOOL bUndo) override;
 
     // ---- State, for the program's diagnostics and tests ----
     BOOL IsInitialized() const { return m_bInitialized; }
@@ -146,6 +167,8 @@ public:
     CToastPopup* GetToast() const { return m_pToast; }
     CTrayPopup& GetTrayPopup() { return m_trayPopup; }
     CPushDispatcher& GetPushDispatcher() { return m_push; }
+    CDrawToolMain* GetDrawToolMain() const { return m_pDrawToolMain; }
+    CApprovalSignDlg* GetApprovalSignDlg() const { return m_pApprovalSignDlg; }
 
     // The login window of a log-in again; the program's by default (tests replace it).
     static void SetReloginRunnerForTest(std::function<ELoginResult()> runner);
@@ -185,6 +208,14 @@ private:
     void OnCmdTimeKeeper();
     void OnCmdManual();
     void OnCmdSettings(int nStartKey);
+    void OnCmdSignature();
+    void DestroySignWindow();
+    void OnCmdAddDataBox();
+    // The palette shows over the title bar of the meeting screen only.
+    void ShowDrawToolForMode();
+    // Raw mouse input of the whole window for the screen shown (pop-ups close on a click outside).
+    void RegisterRawInput();
+    void OnRawInput(LPARAM lParam);
     void OnTimerTick(UINT_PTR nId);
     LRESULT OnRegisterPushKey();
     LRESULT OnShareAnswer(WPARAM wParam);
@@ -204,6 +235,7 @@ private:
     int m_nClientY = 0;
     SKIN_SCREEN m_skinScreen;
     HICON m_hIcon = nullptr;
+    HACCEL m_hAccel = nullptr;
     int m_nMode = ZEL_MODE_LIST;
     CWnd* m_pTitleWnd = nullptr;
     ITitleBar* m_pTitleBar = nullptr;
@@ -213,6 +245,9 @@ private:
     IDetailScreen* m_pDetail = nullptr;
     CWnd* m_pMeetingWnd = nullptr;
     IMeetingScreen* m_pMeeting = nullptr;
+    CDrawToolMain* m_pDrawToolMain = nullptr;
+    std::unique_ptr<IBoardDrawing> m_pBoardDrawing;
+    CApprovalSignDlg* m_pApprovalSignDlg = nullptr;
     CWnd* m_pCurPopup = nullptr;
     SPopupTrack* m_pTrack = nullptr;
     BOOL m_bSocketError = FALSE;

@@ -19,6 +19,10 @@
 #include "net/protocol/TPCClientManager.h"
 #include "net/protocol/TasClientManager.h"
 #include "core/NetworkIdentity.h"
+#include "features/approvals/ApprovalDialogs.h"
+#include "features/documents/WebPageViews.h"
+#include "app/main/DetailScreen.h"
+#include "app/main/MeetingScreen.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourceHandle.h"
 #include "platform/WinApp.h"
@@ -117,6 +121,17 @@ void CZELDlg::CloseOpenPopups()
     }
     for (CDialog* pDlg : {(CDialog*)&m_settingDlg, (CDialog*)&m_notifySetDlg, (CDialog*)&m_aboutDlg})
         if (::IsWindow(pDlg->GetSafeHwnd())) pDlg->EndDialog(IDOK);
+    // The signature window opens afresh from its file the next time.
+    DestroySignWindow();
+    if (m_pDetail) m_pDetail->ClosePopups();
+}
+
+void CZELDlg::DestroySignWindow()
+{
+    if (!m_pApprovalSignDlg) return;
+    if (::IsWindow(m_pApprovalSignDlg->GetSafeHwnd())) m_pApprovalSignDlg->DestroyWindow();
+    delete m_pApprovalSignDlg;
+    m_pApprovalSignDlg = nullptr;
 }
 
 BOOL CZELDlg::IsShownForNotices()
@@ -165,6 +180,7 @@ void CZELDlg::OnCmdRestoreWindow()
     if (::IsIconic(m_hWnd)) ShowWindow(SW_RESTORE);
     ShowWindow(SW_SHOW);
     ::SetForegroundWindow(m_hWnd);
+    ShowDrawToolForMode();
 }
 
 void CZELDlg::RestoreMinimizedWindow()
@@ -180,6 +196,7 @@ void CZELDlg::OnCmdHideWindow()
         return;
     }
     ShowWindow(SW_HIDE);
+    if (m_pDrawToolMain && ::IsWindow(m_pDrawToolMain->GetSafeHwnd())) m_pDrawToolMain->ShowWindow(SW_HIDE);
     CloseOpenPopups();
 }
 
@@ -224,6 +241,12 @@ BOOL CZELDlg::OnCommandId(UINT nId)
     case ID_CMD_MANUAL:
         OnCmdManual();
         return TRUE;
+    case ID_CMD_SIGNATURE:
+        OnCmdSignature();
+        return TRUE;
+    case ID_CMD_ADD_DATA_BOX:
+        OnCmdAddDataBox();
+        return TRUE;
     default:
         return FALSE;
     }
@@ -235,6 +258,53 @@ void CZELDlg::OnCmdSettings(int nStartKey)
     m_settingDlg.SetStartKey(nStartKey);
     m_settingDlg.DoModal();
 }
+
+void CZELDlg::OnCmdSignature()
+{
+    // Every opening starts again from the signature file on disk.
+    DestroySignWindow();
+    m_pApprovalSignDlg = new CApprovalSignDlg(GetSignDataPath(), this);
+    if (!m_pApprovalSignDlg->CreateSignWindow(this)) {
+        g_ApplicationLog.Log(3, L"Signature window not created");
+        delete m_pApprovalSignDlg;
+        m_pApprovalSignDlg = nullptr;
+        return;
+    }
+    m_pApprovalSignDlg->SetOwnerWnd(this);
+    m_pApprovalSignDlg->PlaceNearMainWindow();
+    m_pApprovalSignDlg->LoadSignFile();
+    m_pApprovalSignDlg->ShowAndActivate();
+}
+
+namespace {
+
+// The data box asks which meeting it adds to and refreshes the screen shown when it has added.
+class CMainDataBoxHost : public IDataBoxHost {
+public:
+    CMainDataBoxHost(IZELMainDlg& main, const CString& strMeetingId) : m_main(main), m_strMeetingId(strMeetingId) {}
+    CString GetCurrentMeetingId() override { return m_strMeetingId; }
+    void RefreshCurrentScreen() override { m_main.RefreshCurrentScreen(); }
+
+private:
+    IZELMainDlg& m_main;
+    CString m_strMeetingId;
+};
+
+}  // namespace
+
+void CZELDlg::OnCmdAddDataBox()
+{
+    g_ApplicationLog.Log(2, L"자료함 Add");
+    // The meeting of the screen shown: the detail's or the meeting screen's own.
+    CString strMeetingId = m_strMeetingId;
+    if (m_nMode == ZEL_MODE_DETAIL && m_pDetail) strMeetingId = m_pDetail->GetMeetingId();
+    else if (m_nMode == ZEL_MODE_MEETING && m_pMeeting) strMeetingId = m_pMeeting->GetMeetingId();
+    CMainDataBoxHost host(*this, strMeetingId);
+    CINoteFileAdd dlg(&host, nullptr);
+    dlg.DoModal();
+}
+
+void CZELDlg::OpenDataBox() { OnCmdAddDataBox(); }
 
 void CZELDlg::OnCmdManual()
 {
@@ -322,6 +392,12 @@ void CZELDlg::OnTitleBack()
         }
         if (m_pMeetingWnd->SendMessage(WM_MAIN_TO_MEETING_BACK) != -1 && m_pMeeting) m_pMeeting->MarkMeetingEntered();
     }
+}
+
+void CZELDlg::OnTitleChat()
+{
+    if (m_nMode == ZEL_MODE_DETAIL && m_pDetail) m_pDetail->ToggleChatPopup();
+    else if (m_nMode == ZEL_MODE_MEETING && m_pMeeting) m_pMeeting->ToggleChat();
 }
 
 void CZELDlg::OnTitleRefresh()
@@ -505,4 +581,104 @@ int CZELDlg::SaveBoardSilently(int nAction)
 {
     (void)nAction;
     return m_pMeeting ? m_pMeeting->SaveBoardChanges(12, 0, 1) : 0;
+}
+
+// ---- The drawing palette ----
+// Its choices act on the meeting screen's board only; on another screen there is no board.
+
+void CZELDlg::OnMoveMode()
+{
+    if (m_nMode == ZEL_MODE_MEETING && m_pBoardDrawing) m_pBoardDrawing->SelectPanTool();
+}
+
+void CZELDlg::OnPen()
+{
+    if (m_nMode == ZEL_MODE_MEETING && m_pBoardDrawing) m_pBoardDrawing->SelectPenTool();
+}
+
+void CZELDlg::OnHighlighter()
+{
+    if (m_nMode == ZEL_MODE_MEETING && m_pBoardDrawing) m_pBoardDrawing->SelectHighlighterTool();
+}
+
+void CZELDlg::OnEraser()
+{
+    if (m_nMode == ZEL_MODE_MEETING && m_pBoardDrawing) m_pBoardDrawing->SelectEraserTool();
+}
+
+void CZELDlg::OnPointerTool()
+{
+    if (m_nMode == ZEL_MODE_MEETING && m_pBoardDrawing) m_pBoardDrawing->SelectPointerTool();
+}
+
+void CZELDlg::OnColor(COLORREF color)
+{
+    if (m_nMode == ZEL_MODE_MEETING && m_pBoardDrawing) m_pBoardDrawing->SetColor(color);
+}
+
+void CZELDlg::OnThickness(int nWidth)
+{
+    if (m_nMode == ZEL_MODE_MEETING && m_pBoardDrawing) m_pBoardDrawing->SetThickness(nWidth);
+}
+
+void CZELDlg::OnLineType(int nLineType)
+{
+    if (m_nMode == ZEL_MODE_MEETING && m_pBoardDrawing) m_pBoardDrawing->SetLineType(nLineType);
+}
+
+void CZELDlg::OnHistory(BOOL bUndo)
+{
+    if (m_nMode == ZEL_MODE_MEETING && m_pBoardDrawing) m_pBoardDrawing->StepHistory(bUndo);
+}
+
+void CZELDlg::OnClearPage(int)
+{
+    if (m_nMode != ZEL_MODE_MEETING || !m_pMeeting) return;
+    if (ShowMessagePopup(CString(), LoadText(IDS_WBT_CLEAR_PAGE), 137, nullptr, TRUE) != IDOK) return;
+    // The presenter who leads the others clears their copy of the page too.
+    if (m_pMeeting->IsPageSync() && CMeetingManager::GetInstance()->IsPresenterMe()) {
+        IBoardLayer* pBoard = GetBoardLayer();
+        CTasClientManager* pTas = CTasClientManager::GetInstance();
+        if (m_pMeetingWnd && m_pMeetingWnd->GetSafeHwnd()) pTas->SetListener(m_pMeetingWnd->GetSafeHwnd());
+        pTas->RequestM00000030(m_pMeeting->GetMeetingId(), m_pMeeting->GetCurrentDocumentId(),
+                               pBoard ? pBoard->GetCurrentPage() : 1, CString(), 2);
+    }
+    if (m_pBoardDrawing) m_pBoardDrawing->ClearCurrentPage();
+}
+
+// ---- Raw input ----
+
+void CZELDlg::RegisterRawInput()
+{
+    // Keyboard and mouse of the whole session, also over other windows of the client.
+    RAWINPUTDEVICE devices[2] = {};
+    devices[0].usUsagePage = 1;
+    devices[0].usUsage = 6;   // keyboard
+    devices[0].dwFlags = RIDEV_INPUTSINK;
+    devices[0].hwndTarget = m_hWnd;
+    devices[1].usUsagePage = 1;
+    devices[1].usUsage = 2;   // mouse
+    devices[1].dwFlags = RIDEV_INPUTSINK;
+    devices[1].hwndTarget = m_hWnd;
+    if (!::RegisterRawInputDevices(devices, 2, sizeof(RAWINPUTDEVICE)))
+        g_ApplicationLog.Log(3, L"Raw input not registered (%lu)", ::GetLastError());
+}
+
+void CZELDlg::OnRawInput(LPARAM lParam)
+{
+    RAWINPUT raw{};
+    UINT nSize = sizeof(raw);
+    if (::GetRawInputData((HRAWINPUT)lParam, RID_INPUT, &raw, &nSize, sizeof(RAWINPUTHEADER)) == (UINT)-1) return;
+    if (raw.header.dwType != RIM_TYPEMOUSE || m_nMode == ZEL_MODE_LIST) return;
+    if (m_nMode == ZEL_MODE_DETAIL) {
+        if (m_pDetail) m_pDetail->OnRawMouseInput(&raw);
+        return;
+    }
+    const USHORT usButtons = raw.data.mouse.usButtonFlags;
+    // A press outside the palette's pop-ups closes them, as a press outside the screen's own.
+    if (usButtons == RI_MOUSE_LEFT_BUTTON_DOWN && m_pDrawToolMain && ::IsWindow(m_pDrawToolMain->GetSafeHwnd()))
+        m_pDrawToolMain->ClosePopupsOutside();
+    POINT pt;
+    ::GetCursorPos(&pt);
+    if (m_pMeeting) m_pMeeting->OnRawMouseInput(pt, usButtons);
 }

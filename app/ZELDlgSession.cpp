@@ -74,6 +74,8 @@ LRESULT CZELDlg::OnRelogin()
         LeaveFullView();
     }
     ShowWindow(SW_HIDE);
+    // The palette the window owns must not stay over the login window.
+    ShowDrawToolForMode();
     ClearSavedLogin();
     m_bLoggingOut = TRUE;
     ELoginResult result;
@@ -216,6 +218,7 @@ void CZELDlg::OnDestroy()
     CTPCClientManager::GetInstance()->SetListener((HWND)nullptr);
     CTDSClientManager::GetInstance()->SetEventWindow((HWND)nullptr);
     CTDSClientManager::GetInstance()->SetListener((HWND)nullptr, nullptr);
+    DestroySignWindow();
     CMeetingManager::DestroyInstance();
     for (CWnd** ppWnd : {&m_pTitleWnd, &m_pListWnd, &m_pDetailWnd, &m_pMeetingWnd}) {
         CWnd*& pWnd = *ppWnd;
@@ -228,6 +231,13 @@ void CZELDlg::OnDestroy()
     m_pList = nullptr;
     m_pDetail = nullptr;
     m_pMeeting = nullptr;
+    m_pBoardDrawing.reset();
+    if (m_pDrawToolMain) {
+        // Its window keeps the user's colours when it goes.
+        if (::IsWindow(m_pDrawToolMain->GetSafeHwnd())) m_pDrawToolMain->DestroyWindow();
+        delete m_pDrawToolMain;
+        m_pDrawToolMain = nullptr;
+    }
     if (m_pSystemTray) {
         if (::IsWindow(m_pSystemTray->GetSafeHwnd())) m_pSystemTray->DestroyWindow();
         delete m_pSystemTray;

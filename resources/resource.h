@@ -678,3 +678,6 @@
 // Bitmaps: button pictures 26500-26691 (four a button: normal, pressed, hover, disabled; colours
 // three: normal, checked, hover), the tool bar's frame and backgrounds, the memo panels, the
 // sticky-note button. Their ids are listed in whiteboard/tools/ToolPictures.h.
+// ---- Main dialog: keyboard shortcuts ----
+#define IDR_MAIN_ACCEL 646
+#define ID_CMD_ADD_DATA_BOX 32792

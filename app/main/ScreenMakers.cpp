@@ -18,3 +18,25 @@ const SScreenMakers& GetScreenMakers()
 {
     return Makers();
 }
+
+// ---- The drawing palette's board access ----
+
+#include "app/main/BoardDrawing.h"
+
+namespace {
+std::function<IBoardDrawing*()>& BoardDrawingMaker()
+{
+    static std::function<IBoardDrawing*()> maker;
+    return maker;
+}
+}  // namespace
+
+void SetBoardDrawingMaker(std::function<IBoardDrawing*()> maker)
+{
+    BoardDrawingMaker() = std::move(maker);
+}
+
+IBoardDrawing* MakeBoardDrawing()
+{
+    return BoardDrawingMaker() ? BoardDrawingMaker()() : nullptr;
+}

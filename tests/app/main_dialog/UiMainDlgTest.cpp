@@ -9,12 +9,24 @@
 #include <string>
 #include <vector>
 
+#include "app/TitleLayerMaker.h"
 #include "app/ZELDlg.h"
+#include "app/main/BoardDrawing.h"
+#include "app/panels/ProgramPanels.h"
+#include "features/approvals/ApprovalDialogs.h"
+#include "features/documents/WebPageViews.h"
+#include "screens/meeting/MeetingLayer.h"
+#include "screens/meeting/MeetingScreenMaker.h"
+#include "whiteboard/board/BoardLayer.h"
+#include "whiteboard/canvas/BoardDrawCtrl.h"
+#include "whiteboard/canvas/PenCanvas.h"
+#include "whiteboard/tools/ToolMakers.h"
 #include "app/main/ScreenMakers.h"
 #include "core/AppControl.h"
 #include "core/ClientMessages.h"
 #include "core/LoginManager.h"
 #include "core/MyLogFile.h"
+#include "core/Meeting.h"
 #include "core/MeetingManager.h"
 #include "core/SettingManager.h"
 #include "net/protocol/NetworkStop.h"
@@ -96,6 +108,19 @@ public:
     {
         Rec("OnPushSync03(" + Utf8(m) + ")");
     }
+    void SetPreviousMode(int nMode) override { Rec("SetPreviousMode(" + std::to_string(nMode) + ")"); }
+    void ShowMeeting(const CString& id) override
+    {
+        m_meetingId = id;
+        Rec("ShowMeeting(" + Utf8(id) + ")");
+    }
+    void LeaveDetail() override { Rec("LeaveDetail()"); }
+    void ClosePopups() override { Rec("ClosePopups()"); }
+    void ToggleChatPopup() override { Rec("ToggleChatPopup()"); }
+    void OnRawMouseInput(const tagRAWINPUT* pRaw) override
+    {
+        if (pRaw && pRaw->data.mouse.usButtonFlags == RI_MOUSE_LEFT_BUTTON_DOWN) Rec("OnRawMouseInput(down)");
+    }
     // IMeetingScreen
     CString GetCurrentDocumentId() override { return L"D1011"; }
     CString GetMeetingType() override { return L"10"; }
@@ -141,6 +166,17 @@ public:
     void OnChatPush(const CString&, const CString&, const CString&, const CString& m) override
     {
         Rec("OnChatPush(" + Utf8(m) + ")");
+    }
+    void EnterMeeting(const CString& id) override
+    {
+        m_meetingId = id;
+        Rec("EnterMeeting(" + Utf8(id) + ")");
+    }
+    void LeaveMeeting() override { Rec("LeaveMeeting()"); }
+    void ToggleChat() override { Rec("ToggleChat()"); }
+    void OnRawMouseInput(POINT, USHORT flags) override
+    {
+        if (flags == RI_MOUSE_LEFT_BUTTON_DOWN) Rec("OnRawMouseInput(down)");
     }
     // IBoardLayer: the meeting screen's board.
     void OnOptShare(int on, int) override { Rec("OnOptShare(" + std::to_string(on) + ")"); }
@@ -196,6 +232,24 @@ private:
 };
 
 CStandIn* g_pMeeting = nullptr;
+
+// The meeting screen's board as the drawing palette reaches it: each call recorded as "board.Call".
+class CBoardDrawingStandIn : public IBoardDrawing {
+public:
+    void SelectPanTool() override { Rec("SelectPanTool()"); }
+    void SelectPenTool() override { Rec("SelectPenTool()"); }
+    void SelectHighlighterTool() override { Rec("SelectHighlighterTool()"); }
+    void SelectEraserTool() override { Rec("SelectEraserTool()"); }
+    void SelectPointerTool() override { Rec("SelectPointerTool()"); }
+    void SetColor(COLORREF c) override { Rec("SetColor(" + std::to_string(c) + ")"); }
+    void SetThickness(int w) override { Rec("SetThickness(" + std::to_string(w) + ")"); }
+    void SetLineType(int t) override { Rec("SetLineType(" + std::to_string(t) + ")"); }
+    void StepHistory(BOOL undo) override { Rec("StepHistory(" + std::to_string(undo) + ")"); }
+    void ClearCurrentPage() override { Rec("ClearCurrentPage()"); }
+
+private:
+    static void Rec(const std::string& call) { g_calls.push_back("board." + call); }
+};
 
 SScreenMakers StandInMakers(bool bWithDetail = true)
 {
@@ -274,6 +328,7 @@ protected:
         ::DeleteFileW(m_strPlacementFile.c_str());
         SetPlacementPath(g_ApplicationLog.GetAppDataFolder());
         SetScreenMakers(StandInMakers());
+        SetBoardDrawingMaker([]() -> IBoardDrawing* { return new CBoardDrawingStandIn(); });
         g_calls.clear();
         SetPopupAnswerHook([this](const POPUP_QUESTION& q) {
             m_popups.push_back(q);
@@ -287,6 +342,7 @@ protected:
         CWnd::SetModalLoopHook(nullptr);
         CZELDlg::SetReloginRunnerForTest(nullptr);
         SetScreenMakers(SScreenMakers());
+        SetBoardDrawingMaker(nullptr);
         CTDSClientManager::DestroyInstance();
         CTPCClientManager::DestroyInstance();
         CTasClientManager::DestroyInstance();
@@ -309,6 +365,7 @@ protected:
         bool bRan = false;
         CWnd::SetModalLoopHook([&](CWnd* pWnd) {
             if (CLoginDlgLayer* pLogin = dynamic_cast<CLoginDlgLayer*>(pWnd)) {
+                if (m_onLoginWindow) m_onLoginWindow();
                 LogIn(*pLogin);
                 return;
             }
@@ -361,6 +418,8 @@ protected:
     int m_nLogins = 0;
     std::vector<POPUP_QUESTION> m_popups;
     std::function<int(const POPUP_QUESTION&)> m_popupAnswer;
+    // Called when a login window shows, before the user types.
+    std::function<void()> m_onLoginWindow;
 };
 
 TEST_F(UiMainDlgTest, AfterTheLoginTheMainDialogShowsTheListConnectsAndEndsInOrder)
@@ -432,13 +491,23 @@ TEST_F(UiMainDlgTest, ScreensSwitchByModeAndFullViewGivesTheMeetingTheWholeWindo
         EXPECT_TRUE(shown(dlg.GetDetailWnd()));
         EXPECT_FALSE(shown(dlg.GetListWnd()));
         EXPECT_FALSE(shown(dlg.GetMeetingWnd()));
-        EXPECT_EQ(g_calls, std::vector<std::string>{"detail.RefreshDetail(101)"});
+        // The detail learns where it was entered from before it shows the meeting.
+        EXPECT_EQ(g_calls, (std::vector<std::string>{"detail.ClosePopups()", "detail.SetPreviousMode(0)",
+                                                      "detail.ShowMeeting(101)"}));
+        // The title bar's chat button: the detail's chat pop-up.
+        g_calls.clear();
+        dlg.OnTitleChat();
+        EXPECT_EQ(g_calls, std::vector<std::string>{"detail.ToggleChatPopup()"});
 
         g_calls.clear();
         dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
         EXPECT_TRUE(shown(dlg.GetMeetingWnd()));
         EXPECT_FALSE(shown(dlg.GetDetailWnd()));
-        EXPECT_EQ(g_calls, std::vector<std::string>{"meeting.StartMeeting(0,1)"});
+        // The detail's pop-ups do not stay over the meeting screen, which enters the meeting.
+        EXPECT_EQ(g_calls, (std::vector<std::string>{"detail.ClosePopups()", "meeting.EnterMeeting(101)"}));
+        g_calls.clear();
+        dlg.OnTitleChat();
+        EXPECT_EQ(g_calls, std::vector<std::string>{"meeting.ToggleChat()"});
         EXPECT_EQ(dlg.GetMeetingLayer()->GetMeetingId(), CString(L"101"));
         EXPECT_EQ(g_titleModes, (std::vector<int>{ZEL_MODE_DETAIL, ZEL_MODE_MEETING}));
         apptest::SaveScreenshot(hDlg, L"main_dialog_meeting");
@@ -479,8 +548,16 @@ TEST_F(UiMainDlgTest, ScreensSwitchByModeAndFullViewGivesTheMeetingTheWholeWindo
         dlg.OnTitleBack();
         EXPECT_EQ(dlg.GetScreenMode(), ZEL_MODE_LIST);
         EXPECT_TRUE(shown(dlg.GetListWnd()));
-        EXPECT_EQ(g_calls, (std::vector<std::string>{"meeting.Back()", "detail.RefreshDetail(101)",
-                                                      "meeting.MarkMeetingEntered()", "list.RefreshList()"}));
+        // The meeting screen leaves its meeting before the detail shows it again; the detail is
+        // left before the list shows.
+        EXPECT_EQ(g_calls, (std::vector<std::string>{"meeting.Back()", "detail.ClosePopups()", "meeting.LeaveMeeting()",
+                                                      "detail.SetPreviousMode(2)", "detail.ShowMeeting(101)",
+                                                      "meeting.MarkMeetingEntered()", "detail.ClosePopups()",
+                                                      "detail.LeaveDetail()", "list.RefreshList()"}));
+        // The chat button on the list does nothing.
+        g_calls.clear();
+        dlg.OnTitleChat();
+        EXPECT_TRUE(g_calls.empty());
         // A second refresh within half a second is ignored.
         g_calls.clear();
         dlg.OnTitleRefresh();
@@ -760,6 +837,309 @@ TEST_F(UiMainDlgTest, HideRestoreAndTheDeclinedUpgrade)
     });
     ASSERT_FALSE(PopupTexts(POPUP_YES_NO).empty());
     EXPECT_EQ(PopupTexts(POPUP_YES_NO).back(), LoadResourceText(IDS_UPGRADE_TEXT).GetString());
+}
+
+
+// The floating drawing palette: hidden until the meeting screen shows, placed by the real title
+// bar over the meeting screen's top row, and its buttons reach the meeting screen's board; on
+// another screen, and while the window is hidden, it is out of sight and acts on nothing.
+TEST_F(UiMainDlgTest, ThePaletteShowsOnTheMeetingScreenAndItsButtonsReachTheBoard)
+{
+    SScreenMakers makers = StandInMakers();
+    makers.makeTitleBar = MakeTitleLayer;
+    SetScreenMakers(makers);
+    bool bShot = false;
+    Run([&](CZELDlg& dlg) {
+        const HWND hDlg = dlg.GetSafeHwnd();
+        CDrawToolMain* pPalette = dlg.GetDrawToolMain();
+        ASSERT_NE(pPalette, nullptr);
+        ASSERT_TRUE(::IsWindow(pPalette->GetSafeHwnd()));
+        EXPECT_EQ(dlg.GetDrawToolWnd(), pPalette);
+        EXPECT_FALSE(pPalette->IsWindowVisible()) << "no palette over the list";
+
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        DriveFor(100);
+        EXPECT_TRUE(pPalette->IsWindowVisible());
+        // In the title bar's lower row, inside the window.
+        RECT rcPalette, rcDlg;
+        pPalette->GetWindowRect(&rcPalette);
+        ::GetWindowRect(hDlg, &rcDlg);
+        EXPECT_GE(rcPalette.left, rcDlg.left);
+        EXPECT_LE(rcPalette.right, rcDlg.right);
+        EXPECT_GE(rcPalette.top, rcDlg.top + 40);
+        EXPECT_LE(rcPalette.top, rcDlg.top + ZEL_TITLE_HEIGHT);
+        // What the display shows once the window is painted and the palette put on top of it
+        // again (under this test system a repaint of the see-through main window covers the
+        // windows it owns).
+        ::RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+        DriveFor(150);
+        pPalette->ShowWindow(SW_HIDE);
+        pPalette->ShowWindow(SW_SHOWNOACTIVATE);
+        DriveFor(150);
+        bShot = zeltest::SaveScreenPng(zeltest::BinaryDir() + L"\\screenshots\\main_dialog_palette.png", hDlg);
+
+        struct Row {
+            const wchar_t* button;
+            std::vector<std::string> calls;
+        };
+        const std::string strPen = std::to_string(pPalette->Object(L"btnPen")->m_clrColor);
+        const std::string strGreen = std::to_string(pPalette->Object(L"btnSelectedColor2")->m_clrColor);
+        const Row rows[] = {
+            {L"btnPen", {"board.SelectPenTool()", "board.SetColor(" + strPen + ")", "board.SetThickness(5)"}},
+            {L"btnSelectedColor2", {"board.SetColor(" + strGreen + ")"}},
+            {L"btnUndo", {"board.StepHistory(1)"}},
+            {L"btnRedo", {"board.StepHistory(0)"}},
+            {L"btnEraser", {"board.SelectEraserTool()"}},
+            {L"btnMovemode", {"board.SelectPanTool()"}},
+        };
+        for (const Row& row : rows) {
+            SCOPED_TRACE(Utf8(row.button));
+            g_calls.clear();
+            apptest::ClickObject(pPalette, pPalette->Object(row.button));
+            DriveFor(50);
+            EXPECT_EQ(g_calls, row.calls);
+        }
+
+        // Clearing the page from the eraser's pop-up asks first; declined, nothing is cleared.
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnEraser"));
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnEraser"));
+        DriveFor(50);
+        ASSERT_NE(pPalette->EraserPopup(), nullptr);
+        int nAnswer = IDCANCEL;
+        m_popupAnswer = [&](const POPUP_QUESTION&) { return nAnswer; };
+        m_popups.clear();
+        g_calls.clear();
+        apptest::ClickObject(pPalette->EraserPopup(), pPalette->EraserPopup()->Object(L"btnOK"));
+        DriveFor(100);
+        EXPECT_EQ(PopupTexts(POPUP_YES_NO),
+                  std::vector<std::wstring>{LoadResourceText(IDS_WBT_CLEAR_PAGE).GetString()});
+        EXPECT_TRUE(g_calls.empty());
+        // Confirmed by an attendee who does not lead: only this board's page is cleared.
+        nAnswer = IDOK;
+        g_calls.clear();
+        dlg.OnClearPage(0);
+        EXPECT_EQ(g_calls, std::vector<std::string>{"board.ClearCurrentPage()"});
+        // The presenter who leads the others clears their copy of the page as well.
+        CMeeting* pMeeting = CMeetingManager::GetInstance()->SetCurrentMeeting(L"101");
+        Json::Value attendees(Json::arrayValue);
+        attendees[0u]["userIdnfr"] = CLoginManager::GetInstance()->GetUserIdNumber();
+        pMeeting->SetAttendees(attendees);
+        pMeeting->SetPresenterById(CLoginManager::GetInstance()->GetUserIdNumber());
+        ASSERT_TRUE(CMeetingManager::GetInstance()->IsPresenterMe());
+        g_pMeeting->m_bPageSync = TRUE;
+        dlg.OnClearPage(0);
+        g_pMeeting->m_bPageSync = FALSE;
+        EXPECT_TRUE(WaitFrames("tas", nullptr, "M00000030", 1)) << "the others' page was not cleared";
+        const Json::Value clears = Frames("tas", nullptr, "M00000030");
+        ASSERT_EQ(clears.size(), 1u);
+        // The page of the document shown, with its drawing emptied.
+        const std::string strClear = clears[0u].toStyledString();
+        EXPECT_NE(strClear.find("D1011"), std::string::npos) << strClear;
+        EXPECT_NE(strClear.find("101"), std::string::npos) << strClear;
+        m_popupAnswer = nullptr;
+
+        // Hidden with the window, back with it.
+        dlg.SendMessage(WM_COMMAND, ID_CMD_HIDE_WINDOW);
+        EXPECT_FALSE(pPalette->IsWindowVisible());
+        dlg.SendMessage(WM_COMMAND, ID_CMD_RESTORE_WINDOW);
+        DriveFor(50);
+        EXPECT_TRUE(pPalette->IsWindowVisible());
+
+        // Logging out from the meeting screen: no palette over the login window; after the log-in
+        // the list shows without it.
+        bool bPaletteOverLogin = true;
+        m_onLoginWindow = [&] { bPaletteOverLogin = pPalette->IsWindowVisible() != FALSE; };
+        dlg.SendMessage(WM_COMMAND, ID_CMD_LOGOUT);
+        EXPECT_TRUE(Drive([&] { return m_nLogins == 2 && !dlg.IsLoggingOut() && ::IsWindowVisible(hDlg); }, 30000));
+        m_onLoginWindow = nullptr;
+        EXPECT_FALSE(bPaletteOverLogin);
+        EXPECT_EQ(dlg.GetScreenMode(), ZEL_MODE_LIST);
+        EXPECT_FALSE(pPalette->IsWindowVisible());
+
+        // On the detail there is neither a palette nor a board to draw on.
+        dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
+        DriveFor(50);
+        EXPECT_FALSE(pPalette->IsWindowVisible());
+        dlg.SendMessage(WM_COMMAND, ID_CMD_HIDE_WINDOW);
+        dlg.SendMessage(WM_COMMAND, ID_CMD_RESTORE_WINDOW);
+        EXPECT_FALSE(pPalette->IsWindowVisible()) << "restoring brings the palette back on the meeting screen only";
+        g_calls.clear();
+        pPalette->Click(L"btnPen");
+        EXPECT_TRUE(std::none_of(g_calls.begin(), g_calls.end(),
+                                 [](const std::string& c) { return c.rfind("board.", 0) == 0; }));
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+    EXPECT_TRUE(bShot);
+}
+
+// The signature command opens the signature window over the main dialog, in drawing mode while
+// the user has no signature; a drawn signature confirmed becomes the user's signature file, and
+// the next opening starts from that file.
+TEST_F(UiMainDlgTest, TheSignatureCommandOpensTheSignatureWindowThatKeepsTheDrawnSignature)
+{
+    Run([&](CZELDlg& dlg) {
+        const CString strSign = dlg.GetSignDataPath();
+        ::DeleteFileW(strSign);
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        dlg.SendMessage(WM_COMMAND, ID_CMD_SIGNATURE);
+        CApprovalSignDlg* pSign = dlg.GetApprovalSignDlg();
+        ASSERT_NE(pSign, nullptr);
+        EXPECT_TRUE(pSign->IsWindowVisible());
+        EXPECT_EQ(::GetWindow(pSign->GetSafeHwnd(), GW_OWNER), dlg.GetSafeHwnd());
+        EXPECT_EQ(pSign->IsDrawingMode(), 1);
+        // A stroke across the signature area, then OK.
+        ASSERT_NE(pSign->GetCanvas(), nullptr);
+        const RECT rc = pSign->GetCanvas()->GetRect();
+        const HWND hSign = pSign->GetSafeHwnd();
+        ::SendMessageW(hSign, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.left + 10, rc.top + 10));
+        for (int i = 1; i <= 10; ++i)
+            ::SendMessageW(hSign, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(rc.left + 10 + i * 8, rc.top + 10 + i * 3));
+        ::SendMessageW(hSign, WM_LBUTTONUP, 0, MAKELPARAM(rc.left + 90, rc.top + 40));
+        EXPECT_TRUE(pSign->GetCanvas()->HasStrokes());
+        apptest::SaveScreenshot(hSign, L"main_dialog_signature");
+        apptest::ClickObject(pSign, pSign->m_Screen.FindObject(L"btnOK"));
+        DriveFor(50);
+        EXPECT_FALSE(pSign->IsWindowVisible());
+        EXPECT_NE(::GetFileAttributesW(strSign), INVALID_FILE_ATTRIBUTES) << "no signature file";
+
+        // Opened again: a new window that shows the stored signature.
+        dlg.SendMessage(WM_COMMAND, ID_CMD_SIGNATURE);
+        CApprovalSignDlg* pAgain = dlg.GetApprovalSignDlg();
+        ASSERT_NE(pAgain, nullptr);
+        EXPECT_FALSE(::IsWindow(hSign)) << "the earlier window stays";
+        EXPECT_TRUE(pAgain->IsWindowVisible());
+        EXPECT_EQ(pAgain->IsDrawingMode(), 0);
+        const HWND hAgain = pAgain->GetSafeHwnd();
+        // A screen change closes it: it opens afresh the next time.
+        dlg.SetScreenMode(ZEL_MODE_LIST, CString());
+        EXPECT_EQ(dlg.GetApprovalSignDlg(), nullptr);
+        EXPECT_FALSE(::IsWindow(hAgain));
+        ::DeleteFileW(strSign);
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+}
+
+// The data box opens for the meeting of the screen shown (its page names it); the page's reload
+// refreshes that screen. Ctrl+Q asks whether to end the program, as the close box does.
+TEST_F(UiMainDlgTest, TheDataBoxOpensForTheShownMeetingAndCtrlQAsksToQuit)
+{
+    Run([&](CZELDlg& dlg) {
+        std::vector<CString> urls;
+        CWnd::SetModalLoopHook([&](CWnd* pWnd) {
+            if (CINoteFileAdd* pBox = dynamic_cast<CINoteFileAdd*>(pWnd)) {
+                urls.push_back(pBox->GetUrl());
+                pBox->EndDialog(IDCANCEL);
+            }
+        });
+        dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
+        dlg.SendMessage(WM_COMMAND, ID_CMD_ADD_DATA_BOX);
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"102");
+        dlg.OpenDataBox();
+        ASSERT_EQ(urls.size(), 2u);
+        EXPECT_GE(urls[0].Find(L"mtngId=101&"), 0) << Utf8(urls[0]);
+        EXPECT_GE(urls[1].Find(L"mtngId=102&"), 0) << Utf8(urls[1]);
+        CWnd::SetModalLoopHook(nullptr);
+
+        dlg.SetScreenMode(ZEL_MODE_LIST, CString());
+        m_popups.clear();
+        m_popupAnswer = [](const POPUP_QUESTION&) { return IDCANCEL; };
+        BYTE keys[256];
+        ::GetKeyboardState(keys);
+        const BYTE before = keys[VK_CONTROL];
+        keys[VK_CONTROL] = 0x80;
+        ::SetKeyboardState(keys);
+        logintest::PressKey(dlg.GetSafeHwnd(), 'Q');
+        keys[VK_CONTROL] = before;
+        ::SetKeyboardState(keys);
+        DriveFor(100);
+        EXPECT_EQ(PopupTexts(POPUP_OK_CANCEL), std::vector<std::wstring>{LoadResourceText(IDS_EXIT_QUESTION).GetString()});
+        // Without Ctrl the key is only a key.
+        m_popups.clear();
+        logintest::PressKey(dlg.GetSafeHwnd(), 'Q');
+        EXPECT_TRUE(PopupTexts(POPUP_OK_CANCEL).empty());
+        m_popupAnswer = nullptr;
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+}
+
+// The program's wiring: the palette's buttons set the tool, colour, width and line type of the
+// real meeting screen's board canvas (through its own drawing tool bar).
+TEST_F(UiMainDlgTest, ThePalettesButtonsSetTheToolsOfTheRealMeetingBoard)
+{
+    SScreenMakers makers = StandInMakers();
+    makers.makeTitleBar = MakeTitleLayer;
+    makers.makeMeeting = MakeMeetingScreen;
+    SetScreenMakers(makers);
+    SetBoardBarMakers(WhiteboardToolMakers());
+    SetMainDialogTools();
+    Run([&](CZELDlg& dlg) {
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        DriveFor(500);
+        ASSERT_NE(g_pMeetingLayer, nullptr);
+        CBoardLayer* pBoard = g_pMeetingLayer->GetBoardLayer();
+        ASSERT_NE(pBoard, nullptr);
+        CBoardDrawCtrl* pCanvas = pBoard->GetCanvas();
+        ASSERT_NE(pCanvas, nullptr);
+        CDrawToolMain* pPalette = dlg.GetDrawToolMain();
+        ASSERT_NE(pPalette, nullptr);
+        EXPECT_TRUE(pPalette->IsWindowVisible());
+
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnPen"));
+        DriveFor(50);
+        EXPECT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kFreeLine);
+        EXPECT_EQ(pCanvas->GetLineColor(), pPalette->Object(L"btnPen")->m_clrColor);
+        EXPECT_EQ(pCanvas->GetLineWidth(), 5);
+        const COLORREF blue = pPalette->Object(L"btnSelectedColor3")->m_clrColor;
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnSelectedColor3"));
+        DriveFor(50);
+        EXPECT_EQ(pCanvas->GetLineColor(), blue);
+        // The thickness and line-type pop-ups report to the palette as their OK does.
+        pPalette->SendMessage(WM_DRAWTOOL_POPUP_RESULT, 2, 7);
+        EXPECT_EQ(pCanvas->GetLineWidth(), 7);
+        pPalette->SendMessage(WM_DRAWTOOL_POPUP_RESULT, 3, 4);
+        EXPECT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kRect);
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnEraser"));
+        DriveFor(50);
+        EXPECT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kEraser);
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnMovemode"));
+        DriveFor(50);
+        EXPECT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kPan);
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+    SetBoardBarMakers(S_BOARD_BAR_MAKERS());
+}
+
+// A mouse press anywhere reaches the detail or the meeting screen shown (their pop-ups close on
+// a press outside them); the list takes none.
+TEST_F(UiMainDlgTest, MousePressesReachTheDetailAndTheMeetingScreen)
+{
+    Run([&](CZELDlg& dlg) {
+        auto press = [&] {
+            g_calls.clear();
+            INPUT in[2] = {};
+            in[0].type = in[1].type = INPUT_MOUSE;
+            in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+            in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+            ::SetCursorPos(500, 300);
+            ::SendInput(2, in, sizeof(INPUT));
+            DriveFor(200);
+            std::vector<std::string> raw;
+            for (const std::string& c : g_calls)
+                if (c.find("OnRawMouseInput") != std::string::npos) raw.push_back(c);
+            return raw;
+        };
+        EXPECT_TRUE(press().empty());
+        dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
+        EXPECT_EQ(press(), std::vector<std::string>{"detail.OnRawMouseInput(down)"});
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        EXPECT_EQ(press(), std::vector<std::string>{"meeting.OnRawMouseInput(down)"});
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
 }
 
 }  // namespace
