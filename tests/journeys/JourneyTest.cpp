@@ -71,6 +71,29 @@ protected:
         return journey::WaitForDialogWithChild(m_client.Pid(), IDC_LOGIN_ID, 60000);
     }
 
+    // Starts the client, logs in as the demo user and waits until the list has asked for its page.
+    void LogInToTheList()
+    {
+        HWND login = StartClient();
+        ASSERT_NE(login, nullptr) << "no login window";
+        ASSERT_TRUE(journey::LogIn(login, L"kim", L"1234"));
+        ASSERT_TRUE(journey::WaitUntil(
+            [&] { return (m_hMain = journey::FindMainWindow(m_client.Pid(), login)) != nullptr; }, 30000))
+            << "no main dialog after the login";
+        ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000003", 1, 20000)) << "the list asked for no page";
+    }
+
+    // Outside start-up the window answers within 100 ms throughout.
+    static void ExpectNoStall(journey::StallProbe& probe)
+    {
+        probe.Mark("idle");
+        ::Sleep(500);
+        probe.Stop();
+        std::printf("longest stall: %lu ms in step '%s'\n", probe.LongestMs(), probe.LongestStep().c_str());
+        EXPECT_LT(probe.LongestMs(), 100u) << "the window did not answer for " << probe.LongestMs()
+                                           << " ms in step " << probe.LongestStep();
+    }
+
     static zeltest::PythonFixture* s_pServers;
     static std::vector<int> s_ports;
     journey::ControlLink m_control;
@@ -106,13 +129,7 @@ TEST_F(JourneyTest, LogInShowsTheMainDialogAndTheQuitRequestEndsTheClient)
 // J2: the meeting list answers the calendar and the search; the window keeps answering meanwhile.
 TEST_F(JourneyTest, TheMeetingListFollowsTheCalendarAndTheSearchWithoutStalling)
 {
-    HWND login = StartClient();
-    ASSERT_NE(login, nullptr) << "no login window";
-    ASSERT_TRUE(journey::LogIn(login, L"kim", L"1234"));
-    ASSERT_TRUE(journey::WaitUntil([&] { return (m_hMain = journey::FindMainWindow(m_client.Pid(), login)) != nullptr; },
-                                   30000))
-        << "no main dialog after the login";
-    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000003", 1, 20000)) << "the list asked for no page";
+    ASSERT_NO_FATAL_FAILURE(LogInToTheList());
     journey::StallProbe probe;
     probe.Start(m_hMain);
     ::Sleep(1000);  // start-up is over once the first page is painted
@@ -133,12 +150,38 @@ TEST_F(JourneyTest, TheMeetingListFollowsTheCalendarAndTheSearchWithoutStalling)
     ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000003", pages + 1, 10000)) << "the search asked for no page";
     ::Sleep(1500);
     zeltest::SaveScreenPng(Screenshot(L"journey_search"));
-    probe.Mark("idle");
-    ::Sleep(500);
-    probe.Stop();
-    std::printf("longest stall: %lu ms in step '%s'\n", probe.LongestMs(), probe.LongestStep().c_str());
-    EXPECT_LT(probe.LongestMs(), 100u) << "the window did not answer for " << probe.LongestMs() << " ms in step "
-                                       << probe.LongestStep();
+    ExpectNoStall(probe);
+}
+
+// J3 and J4: a meeting's row opens its detail, which asks for the meeting and its attendees; its
+// first document opens the meeting screen, which asks for them again as the meeting's reply window
+// and for the chat history.
+TEST_F(JourneyTest, AMeetingRowOpensTheDetailAndItsDocumentTheMeetingScreen)
+{
+    ASSERT_NO_FATAL_FAILURE(LogInToTheList());
+    ::Sleep(1500);
+    journey::StallProbe probe;
+    probe.Start(m_hMain);
+
+    probe.Mark("detail");
+    m_control.Command("clear_log");
+    journey::ClickAt(m_hMain, 450, 230);  // the first row of today's meetings
+    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000005", 1, 10000)) << "the detail asked for no meeting";
+    EXPECT_TRUE(m_control.WaitForFrames("tas", "M00000004", 1, 10000)) << "the detail asked for no attendees";
+    EXPECT_NE(m_control.Frames("tas", "M00000005")[0].toStyledString().find("101"), std::string::npos);
+    ::Sleep(1500);
+    zeltest::SaveScreenPng(Screenshot(L"journey_detail"));
+
+    probe.Mark("meeting");
+    m_control.Command("clear_log");
+    journey::DoubleClickAt(m_hMain, 490, 333);  // the meeting's first document
+    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000005", 1, 10000)) << "the meeting screen asked for no meeting";
+    EXPECT_TRUE(m_control.WaitForFrames("tas", "M00000004", 1, 10000)) << "the meeting screen asked for no attendees";
+    EXPECT_TRUE(m_control.WaitForFrames("tas", "M00000032", 1, 10000)) << "the meeting screen asked for no chat";
+    ::Sleep(3000);
+
+    zeltest::SaveScreenPng(Screenshot(L"journey_meeting"));
+    ExpectNoStall(probe);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace journey {
 
@@ -24,6 +25,9 @@ std::wstring ClassOf(HWND hWnd);
 bool Click(HWND hWnd);
 bool ClickAt(HWND hWnd, int x, int y);
 bool DoubleClickAt(HWND hWnd, int x, int y);
+// Presses the left button at the first point, moves through the others and lets go at the last
+// (client coordinates).
+bool DragAt(HWND hWnd, const std::vector<POINT>& points);
 // Types the text as key input into the window that has the focus.
 void TypeText(const std::wstring& text);
 void PressKey(WORD vk);
