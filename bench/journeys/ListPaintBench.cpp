@@ -1,0 +1,182 @@
+// The log-in as the user of the real program sees it, against what it has to wait for, in one run:
+//   Journey/login_to_list   ZEL.exe started anew each time; ID and password typed into its login
+//                           window, then timed from the click on the log-in button until the main
+//                           dialog shows the first row of today's meetings (dark title text where
+//                           the row's title is painted)
+//   Journey/floor           the round trips that road needs, bare and one after another: a new
+//                           server client connects and logs in, then asks for the day's counts, the
+//                           month's marks and the first page of the list (the program sends the
+//                           last three together, so the floor is generous)
+// Reported in milliseconds; the ratio login_to_list / floor is on the login_to_list line.
+#include <winsock2.h>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <sstream>
+
+#include "core/AppControl.h"
+#include "core/LogRecords.h"
+#include "core/LoginManager.h"
+#include "core/ProgramGlobals.h"
+#include "net/protocol/NetworkStop.h"
+#include "net/protocol/TasClientManager.h"
+#include "net/socket/SocketBase.h"
+#include "net/socket/TCPSocketAsyncSSL.h"
+#include "resources/resource.h"
+#include "tests/journeys/JourneySupport.h"
+#include "tests/journeys/UserDriver.h"
+#include "tests/net/protocol/RecordingWindow.h"
+
+namespace {
+
+enum { PORT_TAS, PORT_PUSH, PORT_TDS, PORT_VOICE, PORT_HTTP, PORT_CONTROL };
+
+double g_dFloorMs = 0;
+
+const std::vector<int>& Servers()
+{
+    static zeltest::PythonFixture servers;
+    static std::vector<int> ports;
+    if (ports.empty() && servers.Start(L"tests/servers/run_servers.py")) {
+        std::istringstream in(servers.ReadyLine());
+        for (int p; in >> p;) ports.push_back(p);
+        if (ports.size() < 6 || !journey::WriteServerSettings(ports[PORT_TAS], ports[PORT_PUSH], ports[PORT_HTTP]))
+            ports.clear();
+    }
+    return ports;
+}
+
+double Ms(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
+{
+    LARGE_INTEGER f;
+    ::QueryPerformanceFrequency(&f);
+    return 1000.0 * double(to.QuadPart - from.QuadPart) / double(f.QuadPart);
+}
+
+// Dark pixels where the first row's title is painted (main window client coordinates).
+bool FirstRowPainted(HWND hMain)
+{
+    RECT rc = {280, 220, 480, 240};
+    ::MapWindowPoints(hMain, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    HDC hScreen = ::GetDC(nullptr);
+    int dark = 0;
+    for (int y = rc.top; y < rc.bottom && dark < 8; y += 2)
+        for (int x = rc.left; x < rc.right && dark < 8; x += 2) {
+            const COLORREF c = ::GetPixel(hScreen, x, y);
+            if (c != CLR_INVALID && GetRValue(c) < 110 && GetGValue(c) < 110 && GetBValue(c) < 110) ++dark;
+        }
+    ::ReleaseDC(nullptr, hScreen);
+    return dark >= 8;
+}
+
+void LoginToList(benchmark::State& state)
+{
+    const std::vector<int>& ports = Servers();
+    if (ports.empty()) {
+        state.SkipWithError("the test servers did not start");
+        return;
+    }
+    const std::wstring bin = zeltest::BinaryDir() + L"\\bin\\";
+    double total = 0;
+    int n = 0;
+    for (auto _ : state) {
+        zeltest::ChildProcess client;
+        HWND login = nullptr;
+        if (client.Start(L"\"" + bin + L"ZEL.exe\"", bin)) login = journey::WaitForDialogWithChild(client.Pid(), IDC_LOGIN_ID, 60000);
+        if (!login) {
+            state.SkipWithError("no login window");
+            break;
+        }
+        journey::Click(::GetDlgItem(login, IDC_LOGIN_ID));
+        journey::TypeText(L"kim");
+        journey::Click(::GetDlgItem(login, IDC_LOGIN_PASSWORD));
+        journey::TypeText(L"1234");
+        ::Sleep(200);
+        LARGE_INTEGER t0, t1;
+        ::QueryPerformanceCounter(&t0);
+        journey::Click(::GetDlgItem(login, IDC_LOGIN_BUTTON));
+        HWND main = nullptr;
+        const bool painted = journey::WaitUntil(
+            [&] {
+                if (!main) main = journey::FindMainWindow(client.Pid(), login);
+                return main && FirstRowPainted(main);
+            },
+            30000);
+        ::QueryPerformanceCounter(&t1);
+        if (main) ::PostMessageW(main, UWM_APP_CONTROL, APP_CONTROL_QUIT, 0);
+        if (!client.Wait(20000)) client.Kill();
+        if (!painted) {
+            state.SkipWithError("the meeting list was not painted");
+            break;
+        }
+        total += Ms(t0, t1);
+        ++n;
+        state.SetIterationTime(Ms(t0, t1) / 1000.0);
+    }
+    if (n && g_dFloorMs > 0) state.counters["ratio"] = (total / n) / g_dFloorMs;
+    // The log service the program started stays with a user's session; not with a benchmark's.
+    if (HWND h = ::FindWindowW(LOG_SERVICE_WINDOW_CLASS, nullptr))
+        ::SendMessageTimeoutW(h, UWM_APP_CONTROL, APP_CONTROL_QUIT, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    journey::RemoveServerSettings();
+}
+
+void Floor(benchmark::State& state)
+{
+    const std::vector<int>& ports = Servers();
+    static bool library = CSocketBase::InitializeSockets(true, 10) && CTCPSocketAsyncSSL::InitializeSSL();
+    if (ports.empty() || !library) {
+        state.SkipWithError("the test servers did not start");
+        return;
+    }
+    g_bNetworkStop = FALSE;
+    g_strAppVersion = L"4.2.0.0";
+    static prototest::RecordingWindow window;
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    CString day, month;
+    day.Format(L"%04d%02d%02d", now.wYear, now.wMonth, now.wDay);
+    month = day.Left(6);
+    double total = 0;
+    int n = 0;
+    for (auto _ : state) {
+        CTasClientManager::DestroyInstance();
+        CTasClientManager* tas = CTasClientManager::GetInstance();
+        tas->Init(zeltest::SourcePath(L"protocols/protocol.xml").c_str());
+        const UINT uLogin = tas->GetReplyMessage("M00000001"), uCounts = tas->GetReplyMessage("M00000002"),
+                   uMarks = tas->GetReplyMessage("M00000013"), uPage = tas->GetReplyMessage("M00000003");
+        for (UINT msg : {uLogin, uCounts, uMarks, uPage}) window.Expect(msg, prototest::RecordingWindow::LPARAM_REPLY);
+        tas->SetListener(window.Handle());
+        LARGE_INTEGER t0, t1;
+        ::QueryPerformanceCounter(&t0);
+        tas->Connect(CString(L"127.0.0.1"), ports[PORT_TAS]);
+        const size_t logins = window.Count(uLogin);
+        tas->RequestM00000001(L"", L"kim", L"1234");
+        bool ok = window.WaitFor(uLogin, logins + 1, 15000);
+        if (ok) CLoginManager::GetInstance()->SetSessionFromReply(window.RecordsOf(uLogin).back().json, true);
+        const size_t counts = window.Count(uCounts);
+        tas->RequestM00000002(L"10", day, 1);
+        ok = ok && window.WaitFor(uCounts, counts + 1, 15000);
+        const size_t marks = window.Count(uMarks);
+        tas->RequestM00000013(month, L"10", L"");
+        ok = ok && window.WaitFor(uMarks, marks + 1, 15000);
+        const size_t pages = window.Count(uPage);
+        tas->RequestM00000003(day, day, L"10", 0, 0, 1, 30, L"");
+        ok = ok && window.WaitFor(uPage, pages + 1, 15000);
+        ::QueryPerformanceCounter(&t1);
+        if (!ok) {
+            state.SkipWithError("a bare round trip was not answered");
+            break;
+        }
+        total += Ms(t0, t1);
+        ++n;
+        state.SetIterationTime(Ms(t0, t1) / 1000.0);
+    }
+    CTasClientManager::DestroyInstance();
+    if (n) g_dFloorMs = total / n;
+}
+
+BENCHMARK(Floor)->Name("Journey/floor")->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+BENCHMARK(LoginToList)->Name("Journey/login_to_list")->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+
+}  // namespace
