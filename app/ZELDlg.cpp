@@ -448,6 +448,16 @@ LRESULT CZELDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return r;
     }
+    case WM_ACTIVATE: {
+        const LRESULT r = CDialogEx::WindowProc(message, wParam, lParam);
+        // The palette is owned by this window and belongs above it; under an X display the raised
+        // owner can end up stacked over it, so it is raised again with its owner.
+        if (LOWORD(wParam) != WA_INACTIVE && m_pDrawToolMain && ::IsWindow(m_pDrawToolMain->GetSafeHwnd()) &&
+            m_pDrawToolMain->IsWindowVisible())
+            ::SetWindowPos(m_pDrawToolMain->GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return r;
+    }
     case WM_GETMINMAXINFO:
         OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;

@@ -180,6 +180,24 @@ TEST_F(JourneyTest, AMeetingRowOpensTheDetailAndItsDocumentTheMeetingScreen)
     EXPECT_TRUE(m_control.WaitForFrames("tas", "M00000032", 1, 10000)) << "the meeting screen asked for no chat";
     ::Sleep(3000);
 
+    // The drawing palette floats over the title bar and stays there when the user clicks the
+    // meeting screen (under an X display the raised main window once covered it).
+    probe.Mark("palette");
+    HWND palette = journey::FindProcessWindow(m_client.Pid(), [&](HWND h) {
+        RECT rc;
+        return h != m_hMain && ::GetWindowRect(h, &rc) && rc.bottom - rc.top < 60 && rc.right - rc.left > 200;
+    });
+    ASSERT_NE(palette, nullptr) << "no drawing palette over the meeting screen";
+    RECT rcPalette;
+    ::GetWindowRect(palette, &rcPalette);
+    journey::ClickAt(palette, 465 - rcPalette.left, 63 - rcPalette.top);  // its move tool, already chosen
+    journey::ClickAt(m_hMain, 200, 300);                                  // then beside the page
+    ::Sleep(1000);
+    HDC hScreen = ::GetDC(nullptr);
+    const COLORREF swatch = ::GetPixel(hScreen, 642, 63);  // the palette's red colour button
+    ::ReleaseDC(nullptr, hScreen);
+    EXPECT_TRUE(GetRValue(swatch) > 180 && GetGValue(swatch) < 140 && GetBValue(swatch) < 140)
+        << "the palette is not on the screen: " << std::hex << swatch;
     zeltest::SaveScreenPng(Screenshot(L"journey_meeting"));
     ExpectNoStall(probe);
 }
