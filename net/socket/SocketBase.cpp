@@ -36,9 +36,16 @@ CSocketBase::CSocketBase() : m_iLastError(0)
 
 CSocketBase::~CSocketBase() {}
 
+CGenericCriticalSection& CSocketBase::LibraryLock()
+{
+    static CWin32CriticalSection s_lock;
+    return s_lock;
+}
+
 bool CSocketBase::InitializeSockets(bool multiThreaded, unsigned long numberOfThreads)
 {
     try {
+        CCriticalAutoRelease library(&LibraryLock());
         if (m_bInitialized) {
             ReportStaticError("CSocketBase", "InitializeSockets", "Already initialized!");
             return true;
@@ -72,19 +79,28 @@ bool CSocketBase::InitializeSockets(bool multiThreaded, unsigned long numberOfTh
 bool CSocketBase::ShutdownSockets()
 {
     try {
-        if (!m_bInitialized) return true;
+        CSocketBase* shutdown;
+        {
+            // From here on a socket made on another thread finds the library stopped and is
+            // refused, and cannot start a worker layer that nothing would stop.
+            CCriticalAutoRelease library(&LibraryLock());
+            if (!m_bInitialized) return true;
+            m_bInitialized = false;
+            shutdown = m_pShutdown;
+            m_pShutdown = nullptr;
+        }
         // The address and DNS locks stay for the life of the process: a socket made or resolving
         // on another thread while the library shuts down still finds them.
         {
             CCriticalAutoRelease guard(m_pDNSLock);
             m_aDNSCache.clear();
         }
-        if (m_pShutdown) {
-            m_pShutdown->NotifyShutdown();
-            delete m_pShutdown;
-            m_pShutdown = nullptr;
+        // Outside the library lock: the layer waits for its workers, and a worker may be making a
+        // socket (an accepted connection) that asks for that lock.
+        if (shutdown) {
+            shutdown->NotifyShutdown();
+            delete shutdown;
         }
-        m_bInitialized = false;
         return WSACleanup() != SOCKET_ERROR;
     } catch (...) {
         ReportStaticLastError("CSocketBase", "ShutdownSockets");
@@ -94,6 +110,7 @@ bool CSocketBase::ShutdownSockets()
 
 void CSocketBase::SetAsyncShutdown(CSocketBase* shutdown)
 {
+    CCriticalAutoRelease library(&LibraryLock());
     if (m_pShutdown && m_pShutdown != shutdown) delete m_pShutdown;
     m_pShutdown = shutdown;
 }

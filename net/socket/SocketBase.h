@@ -46,6 +46,10 @@ public:
     void SetLastError(const std::string& method);
 
 protected:
+    // Guards the library's start and stop against sockets made on other threads at the same time;
+    // made once, kept for the life of the process, recursive for its owner.
+    static CGenericCriticalSection& LibraryLock();
+
     int m_iLastError;
 
 private:

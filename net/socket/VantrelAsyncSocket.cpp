@@ -13,13 +13,6 @@ namespace {
 
 const CSocketThreadManager::TimerID kNoTimer = {0, 0, 0};
 
-// Two threads that construct the first sockets at the same time must not both start the layer.
-CGenericCriticalSection& LayerLock()
-{
-    static CWin32CriticalSection lock;
-    return lock;
-}
-
 }  // namespace
 
 CVantrelAsyncSocket::CVantrelAsyncSocket()
@@ -74,7 +67,9 @@ CSocketThreadManagerImp* CVantrelAsyncSocket::GetThreadManager() const
 void CVantrelAsyncSocket::AllocateHandle()
 {
     try {
-        CSocketThreadManagerImp* manager = GetThreadManager();
+        CCriticalAutoRelease library(&LibraryLock());
+        // A stopped library's layer may still be ending: no new socket joins it.
+        CSocketThreadManagerImp* manager = m_pThreadManager ? m_pThreadManager : IsInitialized() ? s_pThreadManager : nullptr;
         m_hWindow = manager ? manager->GetWindowHandle(this) : nullptr;
         m_pWorkerThread = manager && m_hWindow ? manager->GetThreadByHWND(m_hWindow) : nullptr;
     } catch (...) {
@@ -268,6 +263,9 @@ void CVantrelAsyncSocket::SocketClosing()
 
 bool CVantrelAsyncSocket::AttachToWorker()
 {
+    // Held until the answer is read: a shutdown on another thread deletes a registered socket
+    // with its worker, and must not do so half-way through.
+    CCriticalAutoRelease library(&LibraryLock());
     ResetAsyncState();
     AddSocketToList();
     return IsRegistered();
@@ -454,8 +452,10 @@ BOOL CVantrelAsyncSocket::SocketAccept(int error, BOOL noEvent)
 void CVantrelAsyncSocket::Initialize()
 {
     try {
-        CCriticalAutoRelease guard(&LayerLock());
-        if (s_bInitialized || !CSocketBase::IsInitialized()) return;
+        // Two threads that construct the first sockets at the same time must not both start the
+        // layer, nor start it while the library shuts down.
+        CCriticalAutoRelease library(&LibraryLock());
+        if (s_bInitialized || s_pThreadManager || !CSocketBase::IsInitialized()) return;
         CSocketBase::RenewAddressLock();
         if (!SetHandlers()) {
             ReportStaticError("CAsyncSocketClass", "CAsyncSocket", "Failed to init handlers!");
@@ -489,11 +489,18 @@ bool CVantrelAsyncSocket::SetHandlers()
 
 void CVantrelAsyncSocket::Shutdown()
 {
-    CCriticalAutoRelease guard(&LayerLock());
-    if (!s_bInitialized) return;
-    delete s_pThreadManager;
+    CSocketThreadManagerImp* manager;
+    {
+        CCriticalAutoRelease library(&LibraryLock());
+        if (!s_bInitialized) return;
+        manager = s_pThreadManager;
+        s_bInitialized = false;
+    }
+    // Outside the lock: the workers end first, and one of them may be making a socket. The layer
+    // stays reachable meanwhile for the sockets its workers still delete; new ones are refused.
+    delete manager;
+    CCriticalAutoRelease library(&LibraryLock());
     s_pThreadManager = nullptr;
-    s_bInitialized = false;
 }
 
 void CVantrelAsyncSocket::SetSocketThreadExitTimeout(DWORD ms)

@@ -204,3 +204,34 @@ TEST(IniHelper, WorksOnItsOwnFileAndKeepsKeysAsGiven)
 }
 
 }  // namespace
+
+namespace {
+
+// The server certificate is not checked unless setting.ini asks; an unknown value checks against
+// the system rather than silently not at all.
+TEST_F(Settings, ServerCertificateCheckFromTheFile)
+{
+    struct Case {
+        const char* ini;
+        int mode;
+        const wchar_t* pin;
+    } cases[] = {
+        {"", CSettingManager::TLS_VERIFY_NONE, L""},
+        {"[TLS]\r\nverify=none\r\n", CSettingManager::TLS_VERIFY_NONE, L""},
+        {"[TLS]\r\nverify= Pin \r\nsha256= AB:cd:01 \r\n", CSettingManager::TLS_VERIFY_PIN, L"AB:cd:01"},
+        {"[TLS]\r\nverify=2\r\nsha256=00ff\r\n", CSettingManager::TLS_VERIFY_PIN, L"00ff"},
+        {"[TLS]\r\nverify=system\r\n", CSettingManager::TLS_VERIFY_SYSTEM, L""},
+        {"[tls]\r\nVERIFY=1\r\n", CSettingManager::TLS_VERIFY_SYSTEM, L""},
+        {"[TLS]\r\nverify=yes\r\n", CSettingManager::TLS_VERIFY_SYSTEM, L""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ini);
+        zeltest::WriteFileBytes(IniPath(), c.ini);
+        CSettingManager::DestroyInstance();
+        Store()->Load();
+        EXPECT_EQ(Store()->GetTlsVerify(), c.mode);
+        EXPECT_STREQ(Store()->GetTlsPinnedSha256(), c.pin);
+    }
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 #include "tests/net/socket/SocketTestSupport.h"
 
 #include <atomic>
+#include <thread>
 
 using namespace sockettest;
 
@@ -312,3 +313,39 @@ TEST(AsyncSocketLayer, NoWorkersBeforeLibraryStart)
 }
 
 }  // namespace
+
+// Sockets made on other threads while the library shuts down: each is either taken by a worker
+// before the shutdown, which then deletes it, or refused (its maker deletes it); no worker layer is
+// left running behind the shutdown, and the next start begins afresh. The overlap is narrow, hence
+// the many rounds.
+TEST(AsyncSocketLayer, SocketsMadeWhileTheLibraryShutsDown)
+{
+    auto log = std::make_shared<CallbackLog>();
+    std::atomic<int> made{0};
+    for (int round = 0; round < 400; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(CSocketBase::InitializeSockets(true, 2));
+        std::atomic<bool> stop{false};
+        std::atomic<int> taken{0};
+        std::vector<std::thread> makers;
+        for (int i = 0; i < 3; ++i)
+            makers.emplace_back([&] {
+                while (!stop) {
+                    RecordingTcpSocket* socket = new RecordingTcpSocket(log);
+                    ++made;
+                    // A socket a worker took belongs to the library from here on.
+                    if (socket->Create())
+                        ++taken;
+                    else
+                        socket->OnSocketDelete();
+                }
+            });
+        while (taken < 3 && made < 1000000) std::this_thread::yield();
+        EXPECT_GE(taken.load(), 3) << "no socket was taken while the library ran";
+        EXPECT_TRUE(CSocketBase::ShutdownSockets());
+        stop = true;
+        for (std::thread& maker : makers) maker.join();
+        EXPECT_EQ(CVantrelAsyncSocket::GetGlobalThreadManager(), nullptr) << "a worker layer outlived the shutdown";
+        ASSERT_EQ(log->Count("deleted"), made.load()) << "sockets neither deleted nor refused";
+    }
+}
