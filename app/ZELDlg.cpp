@@ -450,8 +450,8 @@ LRESULT CZELDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_ACTIVATE: {
         const LRESULT r = CDialogEx::WindowProc(message, wParam, lParam);
-        // The palette is owned by this window and belongs above it; under an X display the raised
-        // owner can end up stacked over it, so it is raised again with its owner.
+        // The palette is owned by this window and belongs above it; under an X display the
+        // activated owner was stacked over it and covered it, so it is raised with its owner.
         if (LOWORD(wParam) != WA_INACTIVE && m_pDrawToolMain && ::IsWindow(m_pDrawToolMain->GetSafeHwnd()) &&
             m_pDrawToolMain->IsWindowVisible())
             ::SetWindowPos(m_pDrawToolMain->GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0,
