@@ -1,11 +1,11 @@
 # Sourced by the test and run scripts: a private Wine prefix in the build folder, a wineserver
 # kept alive for the whole run and an Xvfb display. Call wine_env_start, and wine_env_stop at exit.
-# Needs BUILD set to the build folder.
+# Needs BUILD set to the build folder. ZEL_WINEPREFIX names another prefix (a second user's).
 
 WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 
-export WINEPREFIX="$BUILD/wineprefix"
+export WINEPREFIX="${ZEL_WINEPREFIX:-$BUILD/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:-fixme-all,err-all,warn-all}"
 # No Gecko/Mono prompts, and a crash costs nothing instead of starting the debugger.

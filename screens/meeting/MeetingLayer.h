@@ -82,9 +82,10 @@ public:
     CString GetMeetingType() override { return m_strMeetingType; }
     CString GetCurrentMeetingType() override;
     BOOL IsMeetingType12() override;
-    int GetMeetingTypeCode();
+    int GetMeetingTypeCode() override;
     int GetMeetingKind() override;
-    int GetMeetingStatus();
+    int GetMeetingStatus() override;
+    BOOL IsReport() override { return GetMeetingKind() == 30; }
     BOOL IsMeetingRunning() override;
     BOOL IsReportRunning();
     BOOL IsMeetingClosed();
@@ -196,8 +197,10 @@ public:
     BOOL IsLoading() const { return m_bLoading; }
     BOOL IsLeaving() const { return m_bLeaving; }
     int GetSavesPending() const { return m_nSavesPending; }
-    int GetOptMode() const { return m_nOptMode; }
-    void SetOptMode(int nMode) { m_nOptMode = nMode; }
+    // The option bar's mode (4 following or sharing, 5 free): the sync replies act on what the bar
+    // shows; without a board the screen keeps it itself.
+    int GetOptMode() const;
+    void SetOptMode(int nMode);
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

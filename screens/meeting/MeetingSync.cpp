@@ -15,6 +15,17 @@
 #include "screens/meeting/RightContainerWnd.h"
 #include "whiteboard/board/BoardLayer.h"
 
+int CMeetingLayer::GetOptMode() const
+{
+    return m_pBoardLayer && m_pBoardLayer->HasOptBar() ? m_pBoardLayer->GetOptMode() : m_nOptMode;
+}
+
+void CMeetingLayer::SetOptMode(int nMode)
+{
+    m_nOptMode = nMode;
+    if (m_pBoardLayer) m_pBoardLayer->SetOptMode(nMode);
+}
+
 void CMeetingLayer::ApplySyncState(int nState)
 {
     m_bPageSync = nState;
@@ -53,7 +64,7 @@ void CMeetingLayer::SetFollowPresenter(const CString& strMeetingId, const CStrin
         CTasClientManager::GetInstance()->RequestM00000021(strMeetingId, FALSE);
         return;
     }
-    if (!bOn && m_bPageSync) m_nOptMode = 5;
+    if (!bOn && m_bPageSync) SetOptMode(5);
     ApplySyncState(bOn);
     if (m_pDocViewer && m_pDocViewer->GetSafeHwnd()) m_pDocViewer->HoldChangeButton();
 }
@@ -139,7 +150,8 @@ void CMeetingLayer::OnReceiveM00000015(CTasResponse* pReply)
     if (GetJsonInt(body, "status") != 0) return;
     const BOOL bPresenter = CMeetingManager::GetInstance()->IsPresenterMe();
     const int lastSync = CTasClientManager::GetInstance()->GetLastSyncYn();
-    if (m_nOptMode == 4) {
+    const int nOptMode = GetOptMode();
+    if (nOptMode == 4) {
         if (!bPresenter && lastSync) {
             if (m_pBoardLayer && m_pBoardLayer->GetCurrentPage() != page) m_pBoardLayer->MovePage(page);
             if (m_bAnnounceFollow) {
@@ -151,10 +163,10 @@ void CMeetingLayer::OnReceiveM00000015(CTasResponse* pReply)
         }
         if (!(bPresenter && page > 0)) {
             if (IsWindowVisible()) Toast(bPresenter ? IDS_SHARE_NO_PAGE : IDS_FOLLOW_REFUSED);
-            m_nOptMode = 5;
+            SetOptMode(5);
             m_bPageSync = FALSE;
         }
-    } else if (m_nOptMode == 5) {
+    } else if (nOptMode == 5) {
         if (m_pBoardLayer) m_pBoardLayer->GetPageManager().ClearModifiedFlags();
         if (!lastSync) return;
         if (bPresenter) {
@@ -174,7 +186,7 @@ void CMeetingLayer::OnReceiveM00000015(CTasResponse* pReply)
             }
             m_bAnnounceFollow = FALSE;
         }
-        m_nOptMode = 4;
+        SetOptMode(4);
         m_bPageSync = TRUE;
     }
     ApplySyncState(m_bPageSync);

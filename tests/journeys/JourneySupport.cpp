@@ -96,6 +96,46 @@ bool ControlLink::WaitForFrames(const char* pszServer, const char* pszMsg, size_
     return WaitUntil([&] { return Frames(pszServer, pszMsg).size() >= nCount; }, ms);
 }
 
+bool SecondUser::Start(int nTasPort, int nPushPort, int nHttpPort)
+{
+    std::wstring build = zeltest::BinaryDir();
+    if (build.size() >= 2 && build[1] == L':') build = build.substr(2);
+    for (auto& c : build) if (c == L'\\') c = L'/';
+    const std::wstring args = L"--build \"" + build + L"\" --tas " + std::to_wstring(nTasPort) + L" --push " +
+                              std::to_wstring(nPushPort) + L" --http " + std::to_wstring(nHttpPort);
+    // Making his prefix takes Wine a while, once.
+    if (!m_program.StartScript(L"/bin/bash", L"tests/journeys/second_user.sh", args, 240000)) return false;
+    m_socket = zeltest::ConnectLoopback(m_program.Port());
+    return m_socket != INVALID_SOCKET;
+}
+
+Json::Value SecondUser::Command(const Json::Value& command)
+{
+    Json::FastWriter writer;
+    const std::string line = writer.write(command);
+    m_error.clear();
+    Json::Value answer;
+    if (m_socket == INVALID_SOCKET || ::send(m_socket, line.data(), (int)line.size(), 0) != (int)line.size())
+        m_error = "no second user";
+    else if (!Json::Reader().parse(zeltest::ReadSocketLine(m_socket), answer))
+        m_error = "no answer";
+    else if (!answer["ok"].asBool())
+        m_error = answer["error"].asString();
+    return m_error.empty() ? answer : Json::Value();
+}
+
+void SecondUser::Stop()
+{
+    if (m_socket != INVALID_SOCKET) {
+        Json::Value quit;
+        quit["cmd"] = "quit";
+        Command(quit);
+        ::closesocket(m_socket);
+        m_socket = INVALID_SOCKET;
+    }
+    m_program.Stop();
+}
+
 bool LogIn(HWND hLoginWindow, const std::wstring& strId, const std::wstring& strPassword)
 {
     HWND hId = ::GetDlgItem(hLoginWindow, IDC_LOGIN_ID);

@@ -41,6 +41,25 @@ private:
     SOCKET m_socket = INVALID_SOCKET;
 };
 
+// The second user of a shared meeting: the stand-in user program in a Wine prefix and on a display
+// of his own (second_user.sh), driven through its command port.
+class SecondUser {
+public:
+    // Starts him with the client's settings pointed at the servers; the first start of a build
+    // folder also makes his prefix.
+    bool Start(int nTasPort, int nPushPort, int nHttpPort);
+    // One command ("start", "click", "type", "key", "count", "shot", "quit"): the answer, or a
+    // null value when it failed (then Error() tells why).
+    Json::Value Command(const Json::Value& command);
+    const std::string& Error() const { return m_error; }
+    void Stop();
+    ~SecondUser() { Stop(); }
+private:
+    zeltest::PythonFixture m_program;
+    SOCKET m_socket = INVALID_SOCKET;
+    std::string m_error;
+};
+
 // The login window's fields and button; true when the clicks and keys went in.
 bool LogIn(HWND hLoginWindow, const std::wstring& strId, const std::wstring& strPassword);
 // The client's top-level window after the login: visible, not the login window, not a message box.

@@ -1,5 +1,6 @@
 #include "tests/journeys/UserDriver.h"
 
+#include <cstdlib>
 #include <vector>
 
 namespace journey {
@@ -151,6 +152,45 @@ bool DragAt(HWND hWnd, const std::vector<POINT>& points)
     return true;
 }
 
+bool WheelAt(HWND hWnd, int x, int y, int nSteps, bool bControl)
+{
+    if (!::IsWindow(hWnd)) return false;
+    ::SetForegroundWindow(::GetAncestor(hWnd, GA_ROOT));
+    POINT pt{x, y};
+    ::ClientToScreen(hWnd, &pt);
+    if (!::SetCursorPos(pt.x, pt.y)) return false;
+    ::Sleep(30);
+    if (bControl) SendKey(VK_CONTROL, 0, 0);
+    for (int i = 0; i < std::abs(nSteps); ++i) {
+        INPUT in = {};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        in.mi.mouseData = (DWORD)(nSteps > 0 ? WHEEL_DELTA : -WHEEL_DELTA);
+        ::SendInput(1, &in, sizeof in);
+        ::Sleep(50);
+    }
+    if (bControl) SendKey(VK_CONTROL, 0, KEYEVENTF_KEYUP);
+    ::Sleep(100);
+    return true;
+}
+
+bool PostClickAtScreen(HWND hTop, int x, int y)
+{
+    HWND hTarget = hTop;
+    for (;;) {
+        POINT local{x, y};
+        ::ScreenToClient(hTarget, &local);
+        HWND hChild = ::ChildWindowFromPointEx(hTarget, local, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (!hChild || hChild == hTarget) break;
+        hTarget = hChild;
+    }
+    POINT local{x, y};
+    ::ScreenToClient(hTarget, &local);
+    const LPARAM at = MAKELPARAM(local.x, local.y);
+    return ::PostMessageW(hTarget, WM_MOUSEMOVE, 0, at) && ::PostMessageW(hTarget, WM_LBUTTONDOWN, MK_LBUTTON, at) &&
+           ::PostMessageW(hTarget, WM_LBUTTONUP, 0, at);
+}
+
 bool Click(HWND hWnd)
 {
     RECT rc;
@@ -173,6 +213,62 @@ void PressKey(WORD vk)
     SendKey(vk, 0, 0);
     SendKey(vk, 0, KEYEVENTF_KEYUP);
     ::Sleep(50);
+}
+
+int CountScreenColour(const RECT& rc, COLORREF colour, int nTolerance)
+{
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    if (cx <= 0 || cy <= 0) return 0;
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = cx;
+    bi.bmiHeader.biHeight = -cy;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* pBits = nullptr;
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    int n = 0;
+    if (hBitmap && pBits) {
+        HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+        ::BitBlt(hMem, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
+        ::SelectObject(hMem, hOld);
+        const BYTE* p = static_cast<const BYTE*>(pBits);
+        for (int i = 0; i < cx * cy; ++i, p += 4) {
+            if (std::abs(p[2] - GetRValue(colour)) <= nTolerance && std::abs(p[1] - GetGValue(colour)) <= nTolerance &&
+                std::abs(p[0] - GetBValue(colour)) <= nTolerance)
+                ++n;
+        }
+    }
+    if (hBitmap) ::DeleteObject(hBitmap);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(nullptr, hScreen);
+    return n;
+}
+
+std::vector<std::wstring> VisibleEditTexts(HWND hWnd)
+{
+    std::vector<std::wstring> texts;
+    ::EnumChildWindows(hWnd, [](HWND h, LPARAM p) -> BOOL {
+        if (!::IsWindowVisible(h) || _wcsicmp(ClassOf(h).c_str(), L"Edit") != 0) return TRUE;
+        // An edit box of another process tells its text only when asked.
+        wchar_t text[256] = {};
+        DWORD_PTR n = 0;
+        ::SendMessageTimeoutW(h, WM_GETTEXT, 256, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, &n);
+        reinterpret_cast<std::vector<std::wstring>*>(p)->push_back(text);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+RECT ClientToScreenRect(HWND hWnd, const RECT& rc)
+{
+    POINT a{rc.left, rc.top}, b{rc.right, rc.bottom};
+    ::ClientToScreen(hWnd, &a);
+    ::ClientToScreen(hWnd, &b);
+    return RECT{a.x, a.y, b.x, b.y};
 }
 
 }  // namespace journey

@@ -28,9 +28,24 @@ bool DoubleClickAt(HWND hWnd, int x, int y);
 // Presses the left button at the first point, moves through the others and lets go at the last
 // (client coordinates).
 bool DragAt(HWND hWnd, const std::vector<POINT>& points);
+// Turns the mouse wheel over the point (client coordinates) by the steps (+ away from the user),
+// with the Ctrl key held when asked.
+bool WheelAt(HWND hWnd, int x, int y, int nSteps, bool bControl);
+// Clicks the window of the process's top-level window 'hTop' under the screen point by posting the
+// button messages to it: for a floating window that the display's input order does not let the
+// pointer reach (under Wine, an owned palette once its owner has been clicked).
+bool PostClickAtScreen(HWND hTop, int x, int y);
 // Types the text as key input into the window that has the focus.
 void TypeText(const std::wstring& text);
 void PressKey(WORD vk);
+
+// The screen's pixels in the rectangle (screen coordinates) within the tolerance of the colour,
+// per channel: what the user sees there, whichever window painted it.
+int CountScreenColour(const RECT& rc, COLORREF colour, int nTolerance);
+// The texts of the window's visible edit boxes, in window order.
+std::vector<std::wstring> VisibleEditTexts(HWND hWnd);
+// A rectangle in the window's client coordinates, in screen coordinates.
+RECT ClientToScreenRect(HWND hWnd, const RECT& rc);
 
 // Waits while sleeping; the driver runs in its own process, so nothing is pumped.
 bool WaitUntil(const std::function<bool()>& pred, DWORD ms);

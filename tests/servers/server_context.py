@@ -16,6 +16,7 @@ DEFAULT_CONFIG: Dict[str, Any] = {
     "login_fail_max": 5,         # failed passwords before an account is locked (status 18)
     "login_retry_seconds": 600,
     "upgrade_url": "",           # non-empty: the login reply asks for an upgrade
+    "relay_sync": True,          # the presenter's page, zoom, pointer and strokes go to the others
 }
 
 MAX_LOG_RECORDS = 100000
@@ -34,6 +35,9 @@ class ServerContext:
         self._waiters: List[asyncio.Future] = []
         self.verbose = False
         self.work_dir = ""
+        # The synchronisation connect names no user: a client makes it right after its log-in, so
+        # it is taken as the latest log-in's (clients that share a meeting log in one by one).
+        self.last_login_user = ""
 
     # ------------------------------------------------------------------------------ log
 

@@ -161,8 +161,7 @@ def page_favourite(c: Call) -> Result:
 # -------------------------------------------------------------- presenter's shared view
 
 def _is_presenter(c: Call, meeting: Dict[str, Any]) -> bool:
-    me = c.ds.attendee(meeting, c.user_id) or {}
-    return bool(me.get("processYn") or me.get("mainYn"))
+    return c.ds.presenter_id(meeting) == c.user_id
 
 
 @handles("M00000015")

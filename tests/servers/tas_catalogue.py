@@ -30,6 +30,7 @@ class Call:
     user: Dict[str, Any]
     body: Dict[str, Any]
     http_base: str
+    msg: str = ""
 
     @property
     def user_id(self) -> str:
@@ -194,7 +195,18 @@ def confirmation(c: Call, m: Dict[str, Any]) -> Result:
     if a is not None:
         a["confirmYn"] = c.text("confirmYn", "Y")
         a["confirmDate"] = c.text("confirmDate") or now_stamp()
-    return Result({"status": 0, "mtngId": m["mtngId"]})
+    pushes = []
+    if c.msg == "M00000018" and a is not None and c.ds.presenter_id(m) == c.user_id \
+            and a["userId"] != c.user_id:
+        # The presenter hands the presentation over: everyone in the meeting learns who presents.
+        for x in m["attendees"]:
+            x["processYn"] = x is a
+        share = m.get("share") or {}
+        pushes.append({"messageId": "broadcasting:05", "mtngId": m["mtngId"],
+                       "message": "진행자가 변경되었습니다.", "content": "진행자 변경",
+                       "syncYn": "Y" if share else "N", "userIdnfr": a["userId"],
+                       "page": str(share.get("page", 1))})
+    return Result({"status": 0, "mtngId": m["mtngId"]}, pushes=pushes)
 
 
 @handles("M00000038", "M00000047")

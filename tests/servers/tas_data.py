@@ -75,6 +75,14 @@ class DataSet:
     def attendee(self, meeting: Dict[str, Any], user_id: Any) -> Optional[Dict[str, Any]]:
         return next((a for a in meeting["attendees"] if a["userId"] == str(user_id)), None)
 
+    def presenter_id(self, meeting: Dict[str, Any]) -> str:
+        """The attendee who presents: the one marked so, else the host."""
+        for key in ("processYn", "mainYn"):
+            a = next((a for a in meeting["attendees"] if a.get(key)), None)
+            if a is not None:
+                return a["userId"]
+        return ""
+
     def date_of(self, meeting: Dict[str, Any]) -> str:
         return ymd(self.today + datetime.timedelta(days=int(meeting.get("day", 0))))
 

@@ -52,6 +52,8 @@ class TasServer(FramedServer):
                 return [Out(frame.app, frame.msg, STATUS_SESSION_EXPIRED, body={},
                             request=frame)]
             result = self.call(user, frame.msg, body)
+            if result.status == 0 and self.ctx.config["relay_sync"]:
+                self.relay_sync(user, frame.msg, body)
         if result.pushes and self.ctx.config["auto_push"] and "push" in self.ctx.servers:
             self.ctx.servers["push"].deliver([{"data": p} for p in result.pushes])
         return [Out(frame.app, frame.msg, result.status, body=result.body, raw=result.raw,
@@ -67,7 +69,36 @@ class TasServer(FramedServer):
         handler = HANDLERS.get(msg)
         if handler is None:
             return Result({})
-        return handler(Call(self.data, self.ctx.config, user, body, self.http_base()))
+        return handler(Call(self.data, self.ctx.config, user, body, self.http_base(), msg))
+
+    # What the presenter does on the shared page reaches the others through the synchronisation
+    # server: request -> (action, the event's fields from the request body).
+    SYNC_RELAYS = {
+        "M00000015": ("page", lambda b: {"mtngId": b.get("mtngId", ""),
+                                          "attachId": b.get("attcFileId", ""), "page": b.get("page", 1)}),
+        "M00000030": ("lines", lambda b: {"mtngId": b.get("mtngId", ""),
+                                           "attachId": b.get("attcFileId", ""), "page": b.get("page", 1),
+                                           "metaType": str(b.get("metaType", 1)),
+                                           "content": b.get("content", "")}),
+        "M00000048": ("zoom", lambda b: {k: b.get(k, "") for k in
+                                          ("mtngId", "attcFileId", "zoomFactor", "originX", "originY")}),
+        "M00000049": ("pointer", lambda b: {k: b.get(k, "") for k in
+                                             ("mtngId", "userIdnfr", "attcFileId", "page", "pointerX",
+                                              "pointerY", "pointerColor", "pointerSize", "pointerShape")}),
+    }
+
+    def relay_sync(self, user: Dict[str, Any], msg: str, body: Dict[str, Any]) -> None:
+        relay = self.SYNC_RELAYS.get(msg)
+        tds = self.ctx.servers.get("tds")
+        meeting = self.data.meeting(str(body.get("mtngId", "")))
+        if relay is None or tds is None or meeting is None:
+            return
+        if self.data.presenter_id(meeting) != user["userId"]:
+            return
+        if msg == "M00000015" and not body.get("syncYn"):
+            return
+        action, fields = relay
+        tds.relay(action, fields(body), user["userId"])
 
     def session_user(self, conn: Connection, header: Any) -> Optional[Dict[str, Any]]:
         sid = header.get("userSessionId") if isinstance(header, dict) else None
@@ -94,6 +125,7 @@ class TasServer(FramedServer):
         self.data.login_failures.pop(login, None)
         sid = secrets.token_hex(16)
         self.sessions[sid] = user
+        self.ctx.last_login_user = user["userId"]
         conn.state["user"] = user
         upgrade = cfg.get("upgrade_url") or ""
         return Result({

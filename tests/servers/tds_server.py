@@ -2,7 +2,7 @@
 disconnects ("M00000002"), answers keep-alives ("PFAP" "M00000000") and sends the presenter's
 lines, zoom, page and pointer ("M00000004" to "M00000007") when a test asks for them."""
 import json
-from typing import Any, List
+from typing import Any, Dict, List
 
 import wire
 from framed_server import Connection, FramedServer, Out
@@ -23,6 +23,8 @@ class TdsServer(FramedServer):
                 if self.ctx.config["answer_keepalive"] else []
         if frame.msg == "M00000001":
             conn.state["session"] = True
+            if self.ctx.last_login_user and "user" not in conn.state:
+                conn.state["user"], self.ctx.last_login_user = self.ctx.last_login_user, ""
             conn.state["mac"] = (frame.body or {}).get("WIFI_MAC", "") \
                 if isinstance(frame.body, dict) else ""
             return [Out(frame.app, frame.msg, request=frame,
@@ -41,3 +43,12 @@ class TdsServer(FramedServer):
         out = Out("TD01", msg, status, body={"data": text}, version="PHV106")
         return self.broadcast(out, lambda c: (conn_id and c.id == conn_id) or (
             not conn_id and (to_all or c.state.get("session"))))
+
+    def relay(self, action: str, data: Dict[str, Any], sender: str) -> int:
+        """A presenter's action to every other user's open session (as the real server relays
+        what the presenter does to the attendees, never back to the presenter)."""
+        msg = ACTIONS[action]
+        out = Out("TD01", msg, 0, body={"data": json.dumps(data, ensure_ascii=False)},
+                  version="PHV106")
+        return self.broadcast(out, lambda c: bool(c.state.get("session"))
+                              and c.state.get("user") != sender)

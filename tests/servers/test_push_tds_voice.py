@@ -153,6 +153,50 @@ class Synchronisation(ServerTestCase):
         self.call("tds", msg="M00000006", data="")
         self.assertEqual(c.recv().body, {"data": ""})
 
+    def test_the_presenters_actions_reach_the_other_user_until_he_hands_over(self):
+        # Each user logs in, then opens his synchronisation connection, as the client does.
+        users = {}
+        for login in ("park", "kim"):
+            t = self.client("tas")
+            users[login] = (t, self.log_in(t, login), self.connect())
+        park_tas, park_session, park_tds = users["park"]
+        kim_tas, kim_session, kim_tds = users["kim"]
+        line = json.dumps({"line": {"lineId": "L9", "mode": "insert", "points": []}})
+        requests = [("M00000015", {"mtngId": "102", "attcFileId": "D1021", "syncYn": True, "page": 3},
+                     "M00000006", {"mtngId": "102", "attachId": "D1021", "page": 3}),
+                    ("M00000030", {"mtngId": "102", "attcFileId": "D1021", "page": 3,
+                                   "content": line, "metaType": 1},
+                     "M00000004", {"mtngId": "102", "attachId": "D1021", "page": 3,
+                                   "metaType": "1", "content": line}),
+                    ("M00000048", {"mtngId": "102", "attcFileId": "D1021", "zoomFactor": "2",
+                                   "originX": "5", "originY": "6", "dpi": "160"},
+                     "M00000005", {"mtngId": "102", "attcFileId": "D1021", "zoomFactor": "2",
+                                   "originX": "5", "originY": "6"})]
+        for msg, body, relayed, data in requests:
+            with self.subTest(msg=msg):
+                self.assertEqual(self.tas_request(park_tas, msg, body, park_session).status, 0)
+                got = kim_tds.recv()
+                self.assertEqual((got.msg, json.loads(got.body["data"])), (relayed, data))
+        # An attendee's own strokes go nowhere; the presenter never gets his own back.
+        self.tas_request(kim_tas, "M00000030", requests[1][1], kim_session)
+        sent = self.call("log", server="tds", kind="sent", since=self.mark)["records"]
+        self.assertEqual([r["msg"] for r in sent if r["msg"] != "M00000001"],
+                         ["M00000006", "M00000004", "M00000005"])
+        try:
+            handed = self.tas_request(park_tas, "M00000018", {"mtngId": "102", "attcFileId": "D1021",
+                                                              "userIdnfr": "1001"}, park_session)
+            self.assertEqual(handed.status, 0)
+            listed = self.tas_request(kim_tas, "M00000004", {"mtngId": "102", "attcFileId": ""},
+                                      kim_session).body["list"]
+            self.assertEqual([a["userIdnfr"] for a in listed if a["processYn"]], [1001])
+            self.tas_request(kim_tas, "M00000030", requests[1][1], kim_session)
+            got = park_tds.recv()
+            self.assertEqual((got.msg, json.loads(got.body["data"])["attachId"]), ("M00000004", "D1021"))
+        finally:
+            self.tas_request(kim_tas, "M00000018", {"mtngId": "102", "attcFileId": "D1021",
+                                                    "userIdnfr": "1003"}, kim_session)
+            self.tas_request(park_tas, "M00000015", dict(requests[0][1], syncYn=False), park_session)
+
 
 class Voice(ServerTestCase):
     def join(self, account: str) -> dict:

@@ -187,12 +187,20 @@ static std::wstring ToUnixPath(const std::wstring& winPath)
 
 bool PythonFixture::Start(const std::wstring& scriptRelative, const std::wstring& args, DWORD readyMs)
 {
+    return StartScript(L"/usr/bin/python3 -u", scriptRelative, args, readyMs);
+}
+
+bool PythonFixture::StartScript(const std::wstring& interpreter, const std::wstring& scriptRelative,
+                                const std::wstring& args, DWORD readyMs)
+{
     Stop();
     if (m_dir.Path().empty()) return false;
     m_readyFile = m_dir.File(L"ready.txt");
     DeleteFileW(m_readyFile.c_str());
     // The fixture is a Unix program: it takes Unix paths.
-    std::wstring cmd = L"Z:\\usr\\bin\\python3 -u " + Quote(ToUnixPath(SourcePath(scriptRelative))) +
+    std::wstring program = interpreter;
+    for (auto& c : program) if (c == L'/') c = L'\\';
+    std::wstring cmd = L"Z:" + program + L" " + Quote(ToUnixPath(SourcePath(scriptRelative))) +
                        L" --ready-file " + Quote(ToUnixPath(m_readyFile));
     if (!args.empty()) cmd += L" " + args;
     if (!m_proc.Start(cmd, m_dir.Path())) return false;

@@ -65,6 +65,9 @@ public:
     PythonFixture() = default;
     ~PythonFixture() { Stop(); }
     bool Start(const std::wstring& scriptRelative, const std::wstring& args = L"", DWORD readyMs = 20000);
+    // The same handshake with a script of another interpreter (a Unix path, e.g. "/bin/bash").
+    bool StartScript(const std::wstring& interpreter, const std::wstring& scriptRelative, const std::wstring& args,
+                     DWORD readyMs);
     void Stop();
     const std::string& ReadyLine() const { return m_ready; }
     // The first number of the ready line (the usual case: one port).

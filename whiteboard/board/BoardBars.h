@@ -18,6 +18,7 @@ class CBoardDrawCtrl;
 class IBoardInfoCtrlEventListener;
 class IBoardOptCtrlEventListener;
 class IMemoLayerView;
+class IBoardMeetingContext;
 
 // The drawing tool bar in the canvas' bottom-right corner.
 class IBoardDrawToolBar {
@@ -52,6 +53,10 @@ public:
     virtual void HideToolPopups(int tool, int flag) = 0;
     virtual void SetStickyNoteButton(BOOL hasNote) = 0;
     virtual int GetMode() = 0;
+    virtual void SetMode(int mode) { (void)mode; }
+    // Sharing started or ended, or the board opened a document: the bar's mode and what it lets
+    // the user do follow the meeting's state.
+    virtual void ApplyShareState(int sharing) { (void)sharing; }
 };
 
 // The mini-map shown while the canvas zooms or pans.
@@ -93,6 +98,8 @@ struct S_BOARD_BAR_CONTEXT {
     std::function<int()> getBoardMode;
     // The user presents with page synchronisation on (his clears go to the others).
     std::function<BOOL()> isPresentingSynced;
+    // The meeting around the board, null while there is none.
+    std::function<IBoardMeetingContext*()> getMeeting;
 };
 
 struct S_BOARD_BAR_MAKERS {

@@ -87,6 +87,7 @@ void CBoardLayer::CreateBars()
     context.getDocumentId = [this] { return m_strDocId; };
     context.getCurrentPage = [this] { return m_nCurrentPage; };
     context.getBoardMode = [this] { return GetOptMode(); };
+    context.getMeeting = [this] { return m_pMeeting; };
     context.isPresentingSynced = [this] {
         return (BOOL)(m_pMeeting && m_pMeeting->IsPageSync() && m_pMeeting->IsPresenterMe());
     };
@@ -121,6 +122,12 @@ void CBoardLayer::DestroyBars()
 int CBoardLayer::GetOptMode()
 {
     return m_pOptBar ? m_pOptBar->GetMode() : 0;
+}
+
+void CBoardLayer::SetOptMode(int mode)
+{
+    if (m_pOptBar)
+        m_pOptBar->SetMode(mode);
 }
 
 void CBoardLayer::UpdateBarsForPage()
@@ -235,6 +242,8 @@ void CBoardLayer::OpenDocument(const CString& mtngId, const CString& docId, cons
         m_pMeeting->SetBoardDocumentId(docId);
     m_failedPages.clear();
     RequestPageImage(startPage);
+    if (m_pOptBar)
+        m_pOptBar->ApplyShareState(m_bSharing);
     if (m_pCanvas)
         m_pCanvas->SetZoom(0.0f);
     m_fZoomCombo = 0.0f;
@@ -402,6 +411,8 @@ void CBoardLayer::SetShareMode(int share)
     if (!m_pCanvas)
         return;
     m_pCanvas->SetShareMode(share);
+    if (m_pOptBar)
+        m_pOptBar->ApplyShareState(share);
     if (share && m_pCanvas->GetMode() == CBoardDrawCtrl::kMemo)
         m_pCanvas->SetMode(CBoardDrawCtrl::kPan);
     if (share)

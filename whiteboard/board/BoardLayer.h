@@ -123,6 +123,8 @@ public:
     void OnReceiveM00000064(const Json::Value& body, int status);
     // The option bar's board mode (0 when there is no option bar).
     int GetOptMode();
+    void SetOptMode(int mode);
+    BOOL HasOptBar() const { return m_pOptBar != nullptr; }
 
     // IBoardOptCtrlEventListener
     void OnPrevPage() override;

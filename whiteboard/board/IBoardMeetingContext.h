@@ -21,6 +21,11 @@ public:
     virtual BOOL CanShare() = 0;
     // The meeting screen shows one fixed document (no moving to a neighbouring one).
     virtual BOOL IsDocumentFixed() = 0;
+    // The meeting's status code (1 not started, 2 running, 11-13 a report's), its type code, and
+    // whether it is a report: they choose what the option bar offers.
+    virtual int GetMeetingStatus() { return 2; }
+    virtual int GetMeetingTypeCode() { return 1; }
+    virtual BOOL IsReport() { return FALSE; }
 };
 
 // The application-server requests the board sends. The default sends them through the

@@ -2,6 +2,8 @@
 
 #include "whiteboard/tools/BoardOptCtrl.h"
 
+#include "whiteboard/board/IBoardMeetingContext.h"
+
 #include "app/main/MainDlg.h"
 #include "core/ClientMessages.h"
 #include "core/JsonHelpers.h"
@@ -240,6 +242,31 @@ void CBoardOptCtrl::Toast(UINT id)
         main->ShowToast(LoadResourceString(id));
 }
 
+int CBoardOptCtrl::ShareStateMode(int status, int typeCode, BOOL report, BOOL sharing, BOOL sync, int current)
+{
+    const int own = sharing ? 0 : 1;
+    if (report) {
+        if (status == 11) return 6;
+        if (status == 12 || status == 13) return sync ? 4 : 5;
+        return own;
+    }
+    if (status == 1) return typeCode == 2 ? own : 6;
+    if (status == 2) return sync ? 4 : 5;
+    if (status >= 3 && status <= 7) return own;
+    return current;
+}
+
+void CBoardOptCtrl::ApplyShareState(int sharing)
+{
+    IBoardMeetingContext* meeting = m_getMeeting ? m_getMeeting() : nullptr;
+    if (!meeting)
+        return;
+    SetMode(ShareStateMode(meeting->GetMeetingStatus(), meeting->GetMeetingTypeCode(), meeting->IsReport(),
+                           sharing != 0, meeting->IsPageSync(), m_nMode));
+    // A follower's page buttons depend on the sync state too.
+    SetPageCounter(m_nCurrentPage, m_nTotalPage);
+}
+
 void CBoardOptCtrl::RunModeSwitch()
 {
     const int m = m_nMode;
@@ -383,6 +410,19 @@ BOOL CBoardOptCtrl::OnCommand(WPARAM wParam, LPARAM lParam)
 IBoardOptBar* MakeBoardOptBar(const S_BOARD_BAR_CONTEXT& context, IBoardOptCtrlEventListener* pListener)
 {
     CBoardOptCtrl* bar = new CBoardOptCtrl(pListener);
+    bar->m_getMeeting = context.getMeeting;
+    if (context.getMeeting) {
+        const auto getMeeting = context.getMeeting;
+        bar->m_isReport = [getMeeting] {
+            IBoardMeetingContext* m = getMeeting();
+            return m && m->IsReport();
+        };
+        // Someone who follows the presenter's pages and may not move them himself.
+        bar->m_isFollower = [getMeeting] {
+            IBoardMeetingContext* m = getMeeting();
+            return m && m->IsPageSync() && !m->IsPresenterMe() && m->IsMeetingLive() && !m->CanShare();
+        };
+    }
     if (!bar->Create(context.pBoard)) {
         delete bar;
         return nullptr;

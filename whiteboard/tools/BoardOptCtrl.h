@@ -41,7 +41,11 @@ public:
     void SetStickyNoteButton(BOOL hasNote) override;
     int GetMode() override { return m_nMode; }
 
-    void SetMode(int mode);
+    void SetMode(int mode) override;
+    void ApplyShareState(int sharing) override;
+    // The mode for the meeting's state: status and type code, a report or not, sharing, and page
+    // synchronisation on; 'current' where the state names none.
+    static int ShareStateMode(int status, int typeCode, BOOL report, BOOL sharing, BOOL sync, int current);
     void RunModeSwitch();
     void SetSliderPos(int percent);
     int GetCurrentPage() const { return m_nCurrentPage; }
@@ -63,6 +67,7 @@ public:
     std::function<BOOL()> m_isMeetingEnded;
     std::function<BOOL()> m_isReport;
     std::function<BOOL()> m_isFollower;
+    std::function<IBoardMeetingContext*()> m_getMeeting;
     // The clock of the remaining minutes (tests give their own).
     std::function<SYSTEMTIME()> m_now;
 

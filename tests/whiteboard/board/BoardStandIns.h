@@ -20,8 +20,10 @@ public:
     int GetPresenterIdnfr() override { return 77; }
     BOOL CanShare() override { return canShare; }
     BOOL IsDocumentFixed() override { return fixed; }
+    int GetMeetingStatus() override { return status; }
     CString boardDoc;
     BOOL live = FALSE, sync = FALSE, presenter = FALSE, canShare = TRUE, fixed = FALSE;
+    int status = 2;
 };
 
 // Records every request as "<message number>:<page>" ("48" for a zoom, "49:<user>:<page>" for a

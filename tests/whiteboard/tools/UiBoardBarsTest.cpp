@@ -153,6 +153,38 @@ TEST_F(BarsFixture, OptionBarPagesAndJumpsBySliderAndPageNumber)
     EXPECT_EQ(b->Board()->GetCurrentPage(), 1);
 }
 
+// The option bar's mode follows the meeting's state; in the sharing modes its one visible mode
+// button starts (5) or stops (4) presenting or following.
+TEST(OptionBarShareState, ModeByMeetingState)
+{
+    struct Case { int status, type; BOOL report, sharing, sync; int want; } cases[] = {
+        {2, 1, FALSE, FALSE, FALSE, 5}, {2, 1, FALSE, TRUE, TRUE, 4}, {1, 1, FALSE, FALSE, FALSE, 6},
+        {1, 2, FALSE, TRUE, FALSE, 0}, {1, 2, FALSE, FALSE, FALSE, 1}, {4, 1, FALSE, TRUE, FALSE, 0},
+        {9, 1, FALSE, FALSE, FALSE, 3}, {11, 1, TRUE, FALSE, FALSE, 6}, {12, 1, TRUE, FALSE, TRUE, 4},
+        {13, 1, TRUE, FALSE, FALSE, 5}, {14, 1, TRUE, FALSE, FALSE, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CBoardOptCtrl::ShareStateMode(c.status, c.type, c.report, c.sharing, c.sync, 3), c.want)
+            << "status " << c.status << " type " << c.type << " report " << c.report << " sharing " << c.sharing;
+}
+
+TEST_F(BarsFixture, TheOpenDocumentOffersSharingAndAFollowerCannotTurnPages)
+{
+    // A running meeting without synchronisation: the start button.
+    EXPECT_EQ(opt->GetMode(), 5);
+    EXPECT_TRUE(opt->Button(32700)->IsWindowVisible());
+    b->meeting.sync = TRUE;
+    b->meeting.live = TRUE;
+    b->meeting.canShare = FALSE;
+    b->Board()->SetShareMode(1);
+    EXPECT_EQ(opt->GetMode(), 4);
+    EXPECT_TRUE(opt->Button(32701)->IsWindowVisible());
+    EXPECT_FALSE(opt->Button(CBoardOptCtrl::kNextPage)->IsWindowEnabled()) << "a follower turned the page";
+    b->meeting.presenter = TRUE;
+    b->Board()->SetShareMode(1);
+    EXPECT_TRUE(opt->Button(CBoardOptCtrl::kNextPage)->IsWindowEnabled());
+}
+
 TEST_F(BarsFixture, InfoBarZoomChoicesReachTheCanvas)
 {
     auto choose = [&](int item) {
