@@ -42,6 +42,7 @@ protected:
         std::istringstream in(s_pServers->ReadyLine());
         for (int p; in >> p;) s_ports.push_back(p);
         ASSERT_GE(s_ports.size(), 6u);
+        journey::RemoveServerSettings();
         ASSERT_TRUE(journey::WriteServerSettings(s_ports[PORT_TAS], s_ports[PORT_PUSH], s_ports[PORT_HTTP]));
     }
     static void TearDownTestSuite()

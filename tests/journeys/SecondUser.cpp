@@ -191,6 +191,8 @@ int wmain(int argc, wchar_t** argv)
     ::SetProcessDPIAware();
     WSADATA wsa;
     ::WSAStartup(MAKEWORD(2, 2), &wsa);
+    // Every run starts from the settings of a new installation (the panes' layout among them).
+    journey::RemoveServerSettings();
     if (readyFile.empty() || !journey::WriteServerSettings(tas, push, http)) {
         std::printf("second user: no ready file or settings\n");
         return 2;

@@ -3,6 +3,8 @@
 // server, chat goes both ways, and the presentation changes hands.
 #include "tests/journeys/JourneyFixture.h"
 
+#include <algorithm>
+
 namespace {
 
 using namespace journey;
@@ -20,6 +22,14 @@ protected:
     static constexpr RECT kBoard{40, 125, 990, 550};
     static constexpr POINT kPalettePen{510, 63};
     static constexpr POINT kPaletteRed{642, 63};
+    // The chat pane's handle on the right, and its input box once open.
+    static constexpr POINT kChatToggle{1010, 100};
+    static constexpr POINT kChatInput{840, 418};
+    // The attendee list's handle on the left, the second attendee's hand-over button in it, and
+    // the question's yes button (screen points).
+    static constexpr POINT kAttendeesToggle{15, 100};
+    static constexpr POINT kHandOver{210, 292};
+    static constexpr POINT kHandOverYes{460, 361};
 
     void TearDown() override
     {
@@ -71,7 +81,7 @@ protected:
     journey::SecondUser m_second;
 };
 
-TEST_F(SharedMeetingTest, TheAttendeeFollowsThePresentersPageStrokesAndZoomAndTheyChat)
+TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePresentationChangesHands)
 {
     // The presenter enters his running meeting first.
     ASSERT_NO_FATAL_FAILURE(LogInToTheList());
@@ -155,6 +165,78 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsThePresentersPageStrokesAndZoomAndTh
     Second("shot", shot);
     zeltest::SaveScreenPng(Screenshot(L"shared_presenter_zoom"));
 
+
+    // Chat: both open the pane on the right and write; each message reaches the other.
+    m_control.Command("clear_log");
+    journey::ClickAt(m_hMain, kChatToggle.x, kChatToggle.y);
+    SecondClick(kChatToggle);
+    ::Sleep(1000);
+    journey::ClickAt(m_hMain, kChatInput.x, kChatInput.y);
+    journey::TypeText(L"자료 2쪽을 봐 주세요");
+    journey::PressKey(VK_RETURN);
+    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000031", 1, 10000)) << "the presenter's chat was not sent";
+    SecondClick(kChatInput);
+    Json::Value text;
+    text["text"] = "네, 보고 있습니다";
+    Second("type", text);
+    Json::Value enter;
+    enter["vk"] = VK_RETURN;
+    Second("key", enter);
+    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000031", 2, 10000)) << "the attendee's chat was not sent";
+    ::Sleep(2000);
+    EXPECT_EQ(FramesOf(presenter, "M00000031"), 1u);
+    EXPECT_EQ(FramesOf(attendee, "M00000031"), 1u);
+    shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_chat"));
+    Second("shot", shot);
+    zeltest::SaveScreenPng(Screenshot(L"shared_presenter_chat"));
+
+    // The presenter hands the presentation to the attendee from the attendee list and confirms.
+    m_control.Command("clear_log");
+    journey::ClickAt(m_hMain, kAttendeesToggle.x, kAttendeesToggle.y);
+    ::Sleep(1500);
+    journey::ClickAt(m_hMain, kHandOver.x, kHandOver.y);
+    HWND question = nullptr;
+    ASSERT_TRUE(journey::WaitUntil([&] {
+        return (question = journey::FindProcessWindow(m_client.Pid(), [&](HWND h) {
+                    RECT rc;
+                    return h != m_hMain && h != palette && ::GetWindowRect(h, &rc) && rc.right - rc.left > 250 &&
+                           rc.bottom - rc.top > 120 && rc.bottom - rc.top < 400;
+                })) != nullptr;
+    }, 5000)) << "no question before the hand-over";
+    zeltest::SaveScreenPng(Screenshot(L"shared_handover_question"));
+    RECT rcQuestion;
+    ::GetWindowRect(question, &rcQuestion);
+    journey::ClickAt(question, kHandOverYes.x - rcQuestion.left, kHandOverYes.y - rcQuestion.top);
+    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000018", 1, 10000)) << "the hand-over was not asked for";
+    EXPECT_NE(m_control.Frames("tas", "M00000018")[0].toStyledString().find("1002"), std::string::npos);
+    // Both learn who presents now.
+    EXPECT_TRUE(journey::WaitUntil([&] { return FramesOf(attendee, "M00000004") >= 1; }, 10000))
+        << "the attendee did not learn that he presents";
+    EXPECT_GE(FramesOf(presenter, "M00000004"), 1u);
+    ::Sleep(2000);
+    shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_presents"));
+    Second("shot", shot);
+    zeltest::SaveScreenPng(Screenshot(L"shared_presenter_handed_over"));
+
+    // The new presenter turns the page: the former one follows.
+    m_control.Command("clear_log");
+    SecondClick(kNextPage);
+    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000015", 1, 10000)) << "the new presenter's page was not shared";
+    EXPECT_EQ(FramesOf(attendee, "M00000015"), 1u);
+    const auto shows = [](const std::vector<std::wstring>& texts, const wchar_t* page) {
+        return std::find(texts.begin(), texts.end(), page) != texts.end();
+    };
+    EXPECT_TRUE(journey::WaitUntil([&] { return shows(journey::VisibleEditTexts(m_hMain), L"3"); }, 10000))
+        << "the former presenter did not follow the page";
+    EXPECT_TRUE(journey::WaitUntil([&] {
+        std::vector<std::wstring> texts;
+        const Json::Value edits = Second("edits");
+        for (const Json::Value& t : edits["texts"]) texts.push_back(zeltest::Widen(t.asString()));
+        return shows(texts, L"3");
+    }, 10000)) << "the new presenter's page does not show 3";
+    shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_turns"));
+    Second("shot", shot);
+    zeltest::SaveScreenPng(Screenshot(L"shared_presenter_follows"));
 }
 
 }  // namespace

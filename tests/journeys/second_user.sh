@@ -17,5 +17,7 @@ export ZEL_WINEPREFIX="$BUILD/wineprefix-second"
 # shellcheck source=../../scripts/wine-env.sh
 . "$ROOT/scripts/wine-env.sh"
 trap wine_env_stop EXIT
+# A server left from an interrupted run would refuse to start again.
+"$WINESERVER" -k >/dev/null 2>&1 || true
 wine_env_start || exit 1
 "$WINE64" "$BUILD/tests/zel_second_user.exe" "${args[@]}"

@@ -34,6 +34,8 @@ class PushServer(FramedServer):
             if body.get("auth") != ACCESS_KEY or body.get("pushKey") not in self.keys:
                 return [Out(frame.app, frame.msg, STATUS_REFUSED, request=frame)]
             conn.state["session"] = True
+            if "user" not in conn.state:
+                conn.state["user"] = self.ctx.take_login_user("push")
             return [Out(frame.app, frame.msg, request=frame,
                         body={"keepAliveInterval": int(self.ctx.config["push_keepalive"])})]
         if frame.app == "PFAP" and frame.msg == "M00000000":
@@ -46,7 +48,7 @@ class PushServer(FramedServer):
         return []
 
     def deliver(self, items: List[Dict[str, Any]], status: int = 0, to_all: bool = False,
-                conn_id: int = 0) -> Dict[str, Any]:
+                conn_id: int = 0, except_user: str = "") -> Dict[str, Any]:
         """One delivery with the given items to every connection with an open session (or to
         every connection, or to one). An item's "data" may be an object (sent as its JSON text)
         or a text (sent as it is, so a test can send text that does not parse)."""
@@ -66,5 +68,6 @@ class PushServer(FramedServer):
             self.unacknowledged[entry["deviceMessageUuid"]] = entry
         out = Out("PFAP", "M00000001", status, body={"pushItemList": entries})
         sent = self.broadcast(out, lambda c: (conn_id and c.id == conn_id) or (
-            not conn_id and (to_all or c.state.get("session"))))
+            not conn_id and (to_all or c.state.get("session"))
+            and not (except_user and c.state.get("user") == except_user)))
         return {"sent": sent, "uuids": [e["deviceMessageUuid"] for e in entries]}

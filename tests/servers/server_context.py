@@ -35,9 +35,13 @@ class ServerContext:
         self._waiters: List[asyncio.Future] = []
         self.verbose = False
         self.work_dir = ""
-        # The synchronisation connect names no user: a client makes it right after its log-in, so
-        # it is taken as the latest log-in's (clients that share a meeting log in one by one).
-        self.last_login_user = ""
+        # The synchronisation connect and the push session name no user: a client makes them right
+        # after its log-in, so each is taken as the latest log-in's (clients that share a meeting
+        # log in one by one). Server name -> user id waiting for that server's connection.
+        self.login_user_awaited: Dict[str, str] = {}
+
+    def take_login_user(self, server: str) -> str:
+        return self.login_user_awaited.pop(server, "")
 
     # ------------------------------------------------------------------------------ log
 

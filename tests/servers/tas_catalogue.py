@@ -21,6 +21,7 @@ class Result:
     status: int = 0
     raw: bytes = b""
     pushes: List[Dict[str, Any]] = field(default_factory=list)  # push payloads to send
+    push_to_sender: bool = True
 
 
 @dataclass
@@ -249,7 +250,7 @@ def chat_send(c: Call, m: Dict[str, Any]) -> Result:
                   pushes=[{"messageId": "synchronization:03", "mtngId": m["mtngId"],
                            "message": msg["message"], "userName": c.user["userName"],
                            "sentDate": msg["created"], "receiverId": msg["receiverId"],
-                           "senderId": msg["senderId"]}])
+                           "senderId": msg["senderId"]}], push_to_sender=False)
 
 
 @handles("M00000032")

@@ -55,7 +55,9 @@ class TasServer(FramedServer):
             if result.status == 0 and self.ctx.config["relay_sync"]:
                 self.relay_sync(user, frame.msg, body)
         if result.pushes and self.ctx.config["auto_push"] and "push" in self.ctx.servers:
-            self.ctx.servers["push"].deliver([{"data": p} for p in result.pushes])
+            # The sender of a chat message has it from his reply already.
+            self.ctx.servers["push"].deliver([{"data": p} for p in result.pushes],
+                                             except_user="" if result.push_to_sender else user["userId"])
         return [Out(frame.app, frame.msg, result.status, body=result.body, raw=result.raw,
                     request=frame)]
 
@@ -125,7 +127,7 @@ class TasServer(FramedServer):
         self.data.login_failures.pop(login, None)
         sid = secrets.token_hex(16)
         self.sessions[sid] = user
-        self.ctx.last_login_user = user["userId"]
+        self.ctx.login_user_awaited = {"tds": user["userId"], "push": user["userId"]}
         conn.state["user"] = user
         upgrade = cfg.get("upgrade_url") or ""
         return Result({

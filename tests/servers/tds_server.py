@@ -23,8 +23,8 @@ class TdsServer(FramedServer):
                 if self.ctx.config["answer_keepalive"] else []
         if frame.msg == "M00000001":
             conn.state["session"] = True
-            if self.ctx.last_login_user and "user" not in conn.state:
-                conn.state["user"], self.ctx.last_login_user = self.ctx.last_login_user, ""
+            if "user" not in conn.state:
+                conn.state["user"] = self.ctx.take_login_user("tds")
             conn.state["mac"] = (frame.body or {}).get("WIFI_MAC", "") \
                 if isinstance(frame.body, dict) else ""
             return [Out(frame.app, frame.msg, request=frame,

@@ -106,6 +106,21 @@ class Push(ServerTestCase):
         self.assertEqual((chat["messageId"], chat["userName"], len(chat["sentDate"])),
                          ("synchronization:03", "김민준", 14))
 
+    def test_a_chat_message_reaches_the_others_but_not_its_sender(self):
+        # Each user opens his push session right after his log-in, as the client does.
+        users = {}
+        for login in ("kim", "lee"):
+            t = self.client("tas")
+            users[login] = (t, self.log_in(t, login), self.open_session())
+        kim_tas, kim_session, kim_push = users["kim"]
+        self.tas_request(kim_tas, "M00000031", {"mtngId": "102", "message": "2쪽 보세요",
+                                                "chatType": 1, "senderId": "1001",
+                                                "receiverId": ""}, kim_session)
+        chat = json.loads(users["lee"][2].recv_until("M00000001", "PFAP").body["pushItemList"][0]["data"])
+        self.assertEqual((chat["messageId"], chat["message"]), ("synchronization:03", "2쪽 보세요"))
+        with self.assertRaises(OSError):
+            kim_push.recv_until("M00000001", "PFAP", timeout=0.5)
+
 
 class Synchronisation(ServerTestCase):
     def connect(self) -> wire.WireClient:
