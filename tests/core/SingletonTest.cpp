@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdint>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -20,6 +23,39 @@ public:
 class COther : public CSingleton<COther> {
 public:
     int m_nValue = 1;
+};
+
+// Its destructor poisons every field, so a thread reading an instance that was destroyed under it
+// sees the poison (or the heap's own reuse of the block) instead of living values.
+const uint32_t kAlive = 0x600DF00Du;
+const uint32_t kDead = 0xDEADDEADu;
+std::atomic<int> g_poisonedDestroyed{0};
+
+class CPoisoned : public CSingleton<CPoisoned> {
+public:
+    CPoisoned()
+    {
+        for (auto& v : m_values) v = kAlive;
+    }
+    ~CPoisoned() override
+    {
+        for (auto& v : m_values) v = kDead;
+        ++g_poisonedDestroyed;
+    }
+    bool IsAlive() const
+    {
+        for (const auto& v : m_values)
+            if (v != kAlive) return false;
+        return true;
+    }
+
+private:
+    volatile uint32_t m_values[16];
+};
+
+struct CEventHandle {
+    HANDLE h = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ~CEventHandle() { ::CloseHandle(h); }
 };
 
 }  // namespace
@@ -88,3 +124,88 @@ TEST(Singleton, AfterDestroyOnlyTheDestroyingThreadBuildsAgain)
     CCounted::DestroyInstance();
 }
 
+// A worker took the instance and is still using it when the main thread destroys it at shut-down:
+// what it holds stays a living object, and it gets none from then on.
+TEST(Singleton, InstanceHeldByALiveThreadOutlivesDestroy)
+{
+    CPoisoned::DestroyInstance();
+    ASSERT_NE(CPoisoned::GetInstance(), nullptr);
+    CEventHandle taken, destroyed;
+    bool bAliveAfterDestroy = false;
+    CPoisoned* pLater = reinterpret_cast<CPoisoned*>(1);
+    std::thread worker([&] {
+        CPoisoned* p = CPoisoned::GetInstance();
+        ::SetEvent(taken.h);
+        ::WaitForSingleObject(destroyed.h, INFINITE);
+        bAliveAfterDestroy = p && p->IsAlive();
+        pLater = CPoisoned::GetInstance();
+    });
+    ::WaitForSingleObject(taken.h, INFINITE);
+    CPoisoned::DestroyInstance();
+    ::SetEvent(destroyed.h);
+    worker.join();
+    EXPECT_TRUE(bAliveAfterDestroy) << "the worker's instance was destroyed under it";
+    EXPECT_EQ(pLater, nullptr);
+}
+
+// Shut-down work in destructors (closing sockets, stopping threads) still happens at
+// DestroyInstance when no other thread that used the instance is still running.
+TEST(Singleton, DestroyRunsTheDestructorAtOnceWhenNoOtherUserRuns)
+{
+    CPoisoned::DestroyInstance();
+    ASSERT_NE(CPoisoned::GetInstance(), nullptr);
+    for (int nThreads : {0, 1, 4}) {
+        SCOPED_TRACE(nThreads);
+        std::vector<std::thread> users;
+        for (int i = 0; i < nThreads; ++i)
+            users.emplace_back([] { EXPECT_TRUE(CPoisoned::GetInstance()->IsAlive()); });
+        for (auto& t : users) t.join();
+        g_poisonedDestroyed = 0;
+        CPoisoned::DestroyInstance();
+        EXPECT_EQ(g_poisonedDestroyed, 1);
+        CPoisoned::DestroyInstance();
+        EXPECT_EQ(g_poisonedDestroyed, 1) << "a second destroy does nothing";
+        ASSERT_NE(CPoisoned::GetInstance(), nullptr);
+    }
+    CPoisoned::DestroyInstance();
+}
+
+// Many workers use the instance while the main thread destroys and builds it again, round after
+// round: none of them ever reads a destroyed instance.
+TEST(Singleton, WorkersNeverUseAnInstanceDestroyedUnderThem)
+{
+    CPoisoned::DestroyInstance();
+    const int kWorkers = 6;
+    const int kRounds = 100;
+    std::atomic<bool> bStop{false};
+    std::atomic<int> nTaken{0};
+    std::atomic<int> nBad{0};
+    std::vector<std::thread> workers;
+    for (int i = 0; i < kWorkers; ++i) {
+        workers.emplace_back([&] {
+            while (!bStop) {
+                CPoisoned* p = CPoisoned::GetInstance();
+                if (!p) {
+                    std::this_thread::yield();
+                    continue;
+                }
+                ++nTaken;
+                for (int k = 0; k < 200; ++k) {
+                    if (!p->IsAlive()) ++nBad;
+                    if (k % 50 == 0) std::this_thread::yield();
+                }
+            }
+        });
+    }
+    for (int r = 0; r < kRounds; ++r) {
+        ASSERT_NE(CPoisoned::GetInstance(), nullptr);
+        // Let the workers take this round's instance before it goes.
+        const int nBefore = nTaken;
+        for (int spin = 0; spin < 100000 && nTaken < nBefore + kWorkers; ++spin) std::this_thread::yield();
+        CPoisoned::DestroyInstance();
+    }
+    bStop = true;
+    for (auto& t : workers) t.join();
+    EXPECT_EQ(nBad, 0);
+    EXPECT_GT(nTaken, 0);
+}

@@ -181,8 +181,10 @@ protected:
     }
     void TearDown() override
     {
-        CSoundManager::DestroyInstance();
+        // The data channel's workers play into the sound manager: they end first, so that it is
+        // deleted (its playback stopped) rather than kept alive for a worker that may still run.
         DataChannelTest::TearDown();
+        CSoundManager::DestroyInstance();
     }
     DWORD WriteOffset() { return CSoundManager::GetInstance()->GetRingState().GetWriteOffset(); }
 

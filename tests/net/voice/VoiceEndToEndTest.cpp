@@ -48,8 +48,10 @@ protected:
     }
     static void TearDownTestSuite()
     {
-        CSoundManager::DestroyInstance();
+        // The socket workers that play into the sound manager end first, so that it is deleted
+        // (its devices stopped) rather than kept alive for a worker that may still run.
         EndToEndTest::TearDownTestSuite();
+        CSoundManager::DestroyInstance();
     }
     void SetUp() override
     {
