@@ -2,26 +2,21 @@
 // the presenter's page, strokes and zoom reach the attendee through the local synchronisation
 // server, chat goes both ways, and the presentation changes hands.
 #include "tests/journeys/JourneyFixture.h"
+#include "tests/journeys/SharedMeeting.h"
 
 #include <algorithm>
 
 namespace {
 
-using namespace journey;
+using namespace journey::points;
+using journey::JourneyTest;
+using journey::Screenshot;
+using journey::PORT_TAS;
+using journey::PORT_PUSH;
+using journey::PORT_HTTP;
 
 class SharedMeetingTest : public JourneyTest {
 protected:
-    // The meeting list's first row (today's running meeting 101) and its first document.
-    static constexpr POINT kFirstRow{450, 230};
-    static constexpr POINT kFirstDocument{490, 333};
-    // On the meeting screen: the option bar's sharing button and next-page arrow.
-    static constexpr POINT kShareButton{820, 577};
-    static constexpr POINT kNextPage{157, 577};
-    // The page on the board, and the floating palette's pen and red colour (screen points).
-    static constexpr RECT kPage{365, 125, 660, 550};
-    static constexpr RECT kBoard{40, 125, 990, 550};
-    static constexpr POINT kPalettePen{510, 63};
-    static constexpr POINT kPaletteRed{642, 63};
     // The chat pane's handle on the right, and its input box once open.
     static constexpr POINT kChatToggle{1010, 100};
     static constexpr POINT kChatInput{840, 418};
@@ -46,21 +41,9 @@ protected:
     }
     Json::Value SecondClick(POINT pt, bool bDouble = false)
     {
-        Json::Value c;
-        c["x"] = (int)pt.x;
-        c["y"] = (int)pt.y;
-        c["double"] = bDouble;
-        return Second("click", c);
-    }
-
-    // The second user's "count" command: pixels of the colour in a rectangle of his main window.
-    static Json::Value ColourCount(const RECT& rc, COLORREF colour, int nTolerance)
-    {
-        Json::Value c;
-        for (LONG v : {rc.left, rc.top, rc.right, rc.bottom}) c["rect"].append((int)v);
-        for (int v : {GetRValue(colour), GetGValue(colour), GetBValue(colour)}) c["color"].append(v);
-        c["tolerance"] = nTolerance;
-        return c;
+        Json::Value answer = journey::SecondClick(m_second, pt, bDouble);
+        EXPECT_FALSE(answer.isNull()) << "click: " << m_second.Error();
+        return answer;
     }
 
     // The application connection a user logged in on (the log must still hold his log-in).
@@ -83,27 +66,13 @@ protected:
 
 TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePresentationChangesHands)
 {
-    // The presenter enters his running meeting first.
+    // The presenter enters his running meeting first, then the attendee, on his own machine as it
+    // were.
+    std::string why;
     ASSERT_NO_FATAL_FAILURE(LogInToTheList());
-    ::Sleep(1500);
-    journey::ClickAt(m_hMain, kFirstRow.x, kFirstRow.y);
-    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000005", 1, 10000)) << "the detail asked for no meeting";
-    ::Sleep(1500);
-    journey::DoubleClickAt(m_hMain, kFirstDocument.x, kFirstDocument.y);
-    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000032", 1, 10000)) << "the meeting screen asked for no chat";
-    ::Sleep(3000);
-
-    // Then the attendee, on his own machine as it were.
+    ASSERT_TRUE(journey::OpenFirstMeeting(m_hMain, m_control, why)) << why;
     ASSERT_TRUE(m_second.Start(s_ports[PORT_TAS], s_ports[PORT_PUSH], s_ports[PORT_HTTP])) << "no second user";
-    Json::Value login;
-    login["id"] = "lee";
-    login["password"] = "1234";
-    ASSERT_FALSE(Second("start", login).isNull());
-    ::Sleep(1500);
-    SecondClick(kFirstRow);
-    ::Sleep(1500);
-    SecondClick(kFirstDocument, true);
-    ::Sleep(4000);
+    ASSERT_TRUE(journey::SecondUserOpensFirstMeeting(m_second, "lee", why)) << why;
     const int presenter = ConnectionOf("kim"), attendee = ConnectionOf("lee");
     ASSERT_NE(presenter, attendee);
     zeltest::SaveScreenPng(Screenshot(L"shared_presenter_entered"));
@@ -113,11 +82,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
 
     // The presenter starts sharing; the attendee follows him.
     m_control.Command("clear_log");
-    journey::ClickAt(m_hMain, kShareButton.x, kShareButton.y);
-    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000015", 1, 10000)) << "the presenter did not share";
-    SecondClick(kShareButton);
-    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000021", 1, 10000)) << "the attendee did not follow";
-    ::Sleep(2000);
+    ASSERT_TRUE(journey::ShareAndFollow(m_hMain, m_second, m_control, why)) << why;
     // Found here: the attendee's follow asked the server again and again, for ever.
     EXPECT_LE(FramesOf(attendee, "M00000021"), 2u) << "the attendee keeps asking for the presenter's view";
     EXPECT_EQ(FramesOf(presenter, "M00000021"), 0u);
@@ -133,15 +98,8 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     Second("shot", shot);
 
     // The presenter takes the red pen and draws on the page: the stroke appears on the attendee's.
-    HWND palette = journey::FindProcessWindow(m_client.Pid(), [&](HWND h) {
-        RECT rc;
-        return h != m_hMain && ::GetWindowRect(h, &rc) && rc.bottom - rc.top < 60 && rc.right - rc.left > 200;
-    });
-    ASSERT_NE(palette, nullptr) << "no drawing palette";
-    journey::PostClickAtScreen(palette, kPalettePen.x, kPalettePen.y);
-    journey::PostClickAtScreen(palette, kPaletteRed.x, kPaletteRed.y);
-    ::Sleep(500);
-    Json::Value red = ColourCount(kPage, RGB(235, 81, 46), 40);
+    ASSERT_TRUE(journey::TakeRedPen(m_client.Pid(), m_hMain, why)) << why;
+    Json::Value red = journey::ColourCount(kPage, kRedInk, 40);
     const int before = Second("count", red)["count"].asInt();
     m_control.Command("clear_log");
     journey::DragAt(m_hMain, {{420, 300}, {460, 310}, {500, 320}, {540, 330}, {580, 340}, {620, 350}});
@@ -154,7 +112,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     zeltest::SaveScreenPng(Screenshot(L"shared_presenter_stroke"));
 
     // The presenter zooms in: the attendee's page grows the same way.
-    Json::Value paper = ColourCount(kBoard, RGB(250, 250, 246), 1);
+    Json::Value paper = journey::ColourCount(kBoard, RGB(250, 250, 246), 1);
     const int fitted = Second("count", paper)["count"].asInt();
     journey::WheelAt(m_hMain, 500, 300, 3, true);
     ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000048", 1, 10000)) << "the presenter's zoom was not sent";
@@ -199,7 +157,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     ASSERT_TRUE(journey::WaitUntil([&] {
         return (question = journey::FindProcessWindow(m_client.Pid(), [&](HWND h) {
                     RECT rc;
-                    return h != m_hMain && h != palette && ::GetWindowRect(h, &rc) && rc.right - rc.left > 250 &&
+                    return h != m_hMain && ::GetWindowRect(h, &rc) && rc.right - rc.left > 250 &&
                            rc.bottom - rc.top > 120 && rc.bottom - rc.top < 400;
                 })) != nullptr;
     }, 5000)) << "no question before the hand-over";
