@@ -24,35 +24,16 @@
 #include "net/socket/SocketBase.h"
 #include "net/socket/TCPSocketAsyncSSL.h"
 #include "resources/resource.h"
+#include "bench/journeys/JourneyBenchSupport.h"
 #include "tests/journeys/JourneySupport.h"
 #include "tests/journeys/UserDriver.h"
 #include "tests/net/protocol/RecordingWindow.h"
 
 namespace {
 
-enum { PORT_TAS, PORT_PUSH, PORT_TDS, PORT_VOICE, PORT_HTTP, PORT_CONTROL };
+using namespace journeybench;
 
 double g_dFloorMs = 0;
-
-const std::vector<int>& Servers()
-{
-    static zeltest::PythonFixture servers;
-    static std::vector<int> ports;
-    if (ports.empty() && servers.Start(L"tests/servers/run_servers.py")) {
-        std::istringstream in(servers.ReadyLine());
-        for (int p; in >> p;) ports.push_back(p);
-        if (ports.size() < 6 || !journey::WriteServerSettings(ports[PORT_TAS], ports[PORT_PUSH], ports[PORT_HTTP]))
-            ports.clear();
-    }
-    return ports;
-}
-
-double Ms(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
-{
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return 1000.0 * double(to.QuadPart - from.QuadPart) / double(f.QuadPart);
-}
 
 // Dark pixels where the first row's title is painted (main window client coordinates).
 bool FirstRowPainted(HWND hMain)
@@ -77,7 +58,7 @@ void LoginToList(benchmark::State& state)
         state.SkipWithError("the test servers did not start");
         return;
     }
-    const std::wstring bin = zeltest::BinaryDir() + L"\\bin\\";
+    const std::wstring bin = BinFolder();
     double total = 0;
     int n = 0;
     for (auto _ : state) {

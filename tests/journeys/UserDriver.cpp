@@ -123,7 +123,7 @@ bool DoubleClickAt(HWND hWnd, int x, int y)
     return true;
 }
 
-bool DragAt(HWND hWnd, const std::vector<POINT>& points)
+bool DragAt(HWND hWnd, const std::vector<POINT>& points, DWORD settleMs)
 {
     if (points.empty() || !::IsWindow(hWnd)) return false;
     ::SetForegroundWindow(::GetAncestor(hWnd, GA_ROOT));
@@ -148,7 +148,7 @@ bool DragAt(HWND hWnd, const std::vector<POINT>& points)
     }
     ::Sleep(30);
     SendMouse(MOUSEEVENTF_LEFTUP);
-    ::Sleep(100);
+    ::Sleep(settleMs);
     return true;
 }
 

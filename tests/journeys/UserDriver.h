@@ -27,7 +27,8 @@ bool ClickAt(HWND hWnd, int x, int y);
 bool DoubleClickAt(HWND hWnd, int x, int y);
 // Presses the left button at the first point, moves through the others and lets go at the last
 // (client coordinates).
-bool DragAt(HWND hWnd, const std::vector<POINT>& points);
+// The window has 'settleMs' after the release before this returns.
+bool DragAt(HWND hWnd, const std::vector<POINT>& points, DWORD settleMs = 100);
 // Turns the mouse wheel over the point (client coordinates) by the steps (+ away from the user),
 // with the Ctrl key held when asked.
 bool WheelAt(HWND hWnd, int x, int y, int nSteps, bool bControl);

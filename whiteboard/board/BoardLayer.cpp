@@ -425,6 +425,10 @@ void CBoardLayer::SetShareMode(int share)
             if (page->m_bFiguresLoaded) {
                 page->m_bApplyEvents = TRUE;
                 m_pCanvas->WakeSharedThread();
+            } else if (page->HasImage() && m_pServer) {
+                // The presenter's strokes wait for the page's figures; a follower who stays on the
+                // page he had open would otherwise never see them.
+                m_pServer->RequestFigures(m_strMeetingId, m_strDocId, m_nCurrentPage);
             }
         } else {
             m_pCanvas->RepaintIfMode(CBoardDrawCtrl::kViewOwn);

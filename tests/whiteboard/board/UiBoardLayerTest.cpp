@@ -301,6 +301,35 @@ TEST_F(BoardFixture, StoredStrokesBecomeTheSharedLayerAndAnUnfinishedOneGoesOn)
     EXPECT_TRUE(page->m_sharedLayer.ContainsLineId(L"S3"));
 }
 
+// Found with two real clients: an attendee who starts following on the page he has open never saw
+// the presenter's strokes; they waited for the page's figures, which nothing asked for.
+TEST_F(BoardFixture, FollowingOnTheOpenPageAsksForItsFiguresAndThenShowsTheStrokes)
+{
+    Open(L"D1", 2);
+    auto page = board->GetPageManager().GetPage(1);
+    ASSERT_TRUE(page->HasImage());
+    ASSERT_FALSE(page->m_bFiguresLoaded);
+    server.log.clear();
+    meeting.sync = TRUE;
+    board->SetShareMode(1);
+    EXPECT_NE(std::find(server.log.begin(), server.log.end(), "39:1"), server.log.end());
+    Json::Value stroke = Line("L7", 3, 50);
+    stroke["isLastLine"] = true;
+    stroke["mode"] = "insert";
+    board->AddRemoteLine(1, stroke);
+    Json::Value body;
+    body["mtngId"] = "MT1";
+    body["attcFileId"] = "D1";
+    body["page"] = 1;
+    body["content"] = Json::Value(Json::arrayValue);
+    board->OnReceiveM00000039(body, 0);
+    EXPECT_TRUE(zeltest::PumpUntil([&] {
+        std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+        return page->m_sharedLayer.ContainsLineId(L"L7");
+    }, 5000)) << "the presenter's stroke never reached the page";
+    board->SetShareMode(0);
+}
+
 TEST_F(BoardFixture, StoredStrokesOfAnotherDocumentAreIgnored)
 {
     Open(L"D1", 2);

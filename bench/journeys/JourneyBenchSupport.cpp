@@ -1,0 +1,34 @@
+#include "bench/journeys/JourneyBenchSupport.h"
+
+#include <sstream>
+
+#include "tests/journeys/JourneySupport.h"
+
+namespace journeybench {
+
+const std::vector<int>& Servers()
+{
+    static zeltest::PythonFixture servers;
+    static std::vector<int> ports;
+    static WSADATA wsa;
+    static const bool started = ::WSAStartup(MAKEWORD(2, 2), &wsa) == 0;
+    if (started && ports.empty() && servers.Start(L"tests/servers/run_servers.py")) {
+        std::istringstream in(servers.ReadyLine());
+        for (int p; in >> p;) ports.push_back(p);
+        journey::RemoveServerSettings();
+        if (ports.size() < 6 || !journey::WriteServerSettings(ports[PORT_TAS], ports[PORT_PUSH], ports[PORT_HTTP]))
+            ports.clear();
+    }
+    return ports;
+}
+
+std::wstring BinFolder() { return zeltest::BinaryDir() + L"\\bin\\"; }
+
+double Ms(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
+{
+    LARGE_INTEGER f;
+    ::QueryPerformanceFrequency(&f);
+    return 1000.0 * double(to.QuadPart - from.QuadPart) / double(f.QuadPart);
+}
+
+}  // namespace journeybench

@@ -1,0 +1,19 @@
+#pragma once
+// What the journey benchmarks share: the local test servers for the whole run (the client's
+// settings pointed at them) and the program's folder.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace journeybench {
+
+enum { PORT_TAS, PORT_PUSH, PORT_TDS, PORT_VOICE, PORT_HTTP, PORT_CONTROL };
+
+// The servers' ports (tas push tds voice http control ...), empty when they did not start.
+const std::vector<int>& Servers();
+std::wstring BinFolder();
+double Ms(const LARGE_INTEGER& from, const LARGE_INTEGER& to);
+
+}  // namespace journeybench
