@@ -2,6 +2,10 @@
 
 #include <sstream>
 
+#include "core/ProgramGlobals.h"
+#include "net/protocol/NetworkStop.h"
+#include "net/socket/SocketBase.h"
+#include "net/socket/TCPSocketAsyncSSL.h"
 #include "tests/journeys/JourneySupport.h"
 
 namespace journeybench {
@@ -20,6 +24,18 @@ const std::vector<int>& Servers()
             ports.clear();
     }
     return ports;
+}
+
+bool ReadyForBareClients(benchmark::State& state)
+{
+    static const bool library = CSocketBase::InitializeSockets(true, 10) && CTCPSocketAsyncSSL::InitializeSSL();
+    if (Servers().empty() || !library) {
+        state.SkipWithError("the test servers did not start");
+        return false;
+    }
+    g_bNetworkStop = FALSE;
+    g_strAppVersion = L"4.2.0.0";
+    return true;
 }
 
 std::wstring BinFolder() { return zeltest::BinaryDir() + L"\\bin\\"; }

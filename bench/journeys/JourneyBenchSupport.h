@@ -4,6 +4,8 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <benchmark/benchmark.h>
+
 #include <string>
 #include <vector>
 
@@ -14,6 +16,9 @@ enum { PORT_TAS, PORT_PUSH, PORT_TDS, PORT_VOICE, PORT_HTTP, PORT_CONTROL };
 // The servers' ports (tas push tds voice http control ...), empty when they did not start.
 const std::vector<int>& Servers();
 std::wstring BinFolder();
+// The servers and the socket library for the bare clients of a floor; false (the benchmark told
+// why) when either is missing.
+bool ReadyForBareClients(benchmark::State& state);
 double Ms(const LARGE_INTEGER& from, const LARGE_INTEGER& to);
 
 }  // namespace journeybench

@@ -71,13 +71,7 @@ public:
 void Floor(benchmark::State& state)
 {
     const std::vector<int>& ports = Servers();
-    static bool library = CSocketBase::InitializeSockets(true, 10) && CTCPSocketAsyncSSL::InitializeSSL();
-    if (ports.empty() || !library) {
-        state.SkipWithError("the test servers did not start");
-        return;
-    }
-    g_bNetworkStop = FALSE;
-    g_strAppVersion = L"4.2.0.0";
+    if (!ReadyForBareClients(state)) return;
     static prototest::RecordingWindow window;
     static LineCounter counter;
     CTasClientManager::DestroyInstance();
