@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/journeys/JourneySupport.h"
+#include "tests/journeys/SharedMeeting.h"
 #include "tests/journeys/UserDriver.h"
 
 namespace {
@@ -75,9 +76,17 @@ int wmain(int argc, wchar_t** argv)
     // The meeting list's first row opens the meeting's detail.
     journey::ClickAt(main, 450, 230);
     Shot(L"demo_detail", nullptr);
-    // The meeting's first document opens the meeting screen on it.
+    // The meeting's first document opens the meeting screen on it; the presenter marks a line
+    // on the page with the red pen.
     journey::DoubleClickAt(main, 490, 333);
     ::Sleep(3000);
+    std::string why;
+    if (journey::TakeRedPen(pid, main, why)) {
+        journey::DragAt(main, {{392, 214}, {450, 212}, {520, 214}, {600, 213}});
+        journey::DragAt(main, {{392, 296}, {450, 294}, {520, 296}, {600, 295}});
+    } else {
+        std::printf("demo: %s\n", why.c_str());
+    }
     Shot(L"demo_meeting", nullptr);
     return 0;
 }
