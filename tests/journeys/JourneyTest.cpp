@@ -104,4 +104,78 @@ TEST_F(JourneyTest, AMeetingRowOpensTheDetailAndItsDocumentTheMeetingScreen)
     ExpectNoStall(probe);
 }
 
+// J6: a push from the push server reaches the running client: it acknowledges the delivery and
+// brings its meeting list up to date.
+TEST_F(JourneyTest, APushIsAcknowledgedAndRefreshesTheList)
+{
+    ASSERT_NO_FATAL_FAILURE(LogInToTheList());
+    ::Sleep(1500);
+    journey::StallProbe probe;
+    probe.Start(m_hMain);
+    probe.Mark("push");
+    m_control.Command("clear_log");
+    Json::Value push;
+    push["cmd"] = "push_sample";
+    push["id"] = "broadcasting:01";
+    push["mtngId"] = "101";
+    const Json::Value sent = m_control.Control(push);
+    ASSERT_EQ(sent["sent"].asInt(), 1) << sent.toStyledString();
+    ASSERT_TRUE(m_control.WaitForFrames("push", "M00000002", 1, 10000)) << "the push was not acknowledged";
+    EXPECT_NE(m_control.Frames("push", "M00000002")[0].toStyledString().find(sent["uuids"][0].asString()),
+              std::string::npos);
+    EXPECT_TRUE(m_control.WaitForFrames("tas", "M00000003", 1, 10000)) << "the list was not refreshed";
+    ::Sleep(1000);
+    zeltest::SaveScreenPng(Screenshot(L"journey_push"));
+    ExpectNoStall(probe);
+}
+
+// Clicks the screen point on the pop-up of the process that covers it (a menu, a question).
+bool ClickPopupAt(HWND hMain, DWORD pid, int x, int y)
+{
+    HWND popup = nullptr;
+    if (!journey::WaitUntil([&] {
+            return (popup = journey::FindProcessWindow(pid, [&](HWND h) {
+                        RECT rc;
+                        return h != hMain && ::GetWindowRect(h, &rc) && x >= rc.left && x < rc.right && y >= rc.top &&
+                               y < rc.bottom;
+                    })) != nullptr;
+        }, 5000))
+        return false;
+    RECT rc;
+    ::GetWindowRect(popup, &rc);
+    return journey::ClickAt(popup, x - rc.left, y - rc.top);
+}
+
+// Opens the title bar's menu and clicks the item at the screen point.
+bool ChooseFromTheMenu(HWND hMain, DWORD pid, int x, int y)
+{
+    journey::ClickAt(hMain, 875, 20);  // the menu button
+    return ClickPopupAt(hMain, pid, x, y);
+}
+
+// J5: the user logs out from the title bar's menu, logs in again and ends the program from the
+// same menu.
+TEST_F(JourneyTest, LogOutFromTheMenuLogInAgainAndExit)
+{
+    ASSERT_NO_FATAL_FAILURE(LogInToTheList());
+    ::Sleep(1500);
+    m_control.Command("clear_log");
+    ASSERT_TRUE(ChooseFromTheMenu(m_hMain, m_client.Pid(), 889, 152)) << "no menu";  // log out
+
+    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000023", 1, 10000)) << "no log-out request";
+    HWND login = journey::WaitForDialogWithChild(m_client.Pid(), IDC_LOGIN_ID, 20000);
+    ASSERT_NE(login, nullptr) << "no login window after the log-out";
+    ASSERT_TRUE(journey::LogIn(login, L"kim", L"1234"));
+    ASSERT_TRUE(journey::WaitUntil([&] { return (m_hMain = journey::FindMainWindow(m_client.Pid(), login)) != nullptr; },
+                                   30000))
+        << "no main dialog after logging in again";
+    ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000003", 1, 20000)) << "the list asked for no page";
+    ::Sleep(1500);
+    ASSERT_TRUE(ChooseFromTheMenu(m_hMain, m_client.Pid(), 876, 186)) << "no menu";  // exit
+    ::Sleep(500);
+    zeltest::SaveScreenPng(Screenshot(L"journey_exit_question"));
+    ASSERT_TRUE(ClickPopupAt(m_hMain, m_client.Pid(), 449, 348)) << "no question before the end";  // OK
+    EXPECT_TRUE(m_client.Wait(20000)) << "the program did not end from its menu";
+}
+
 }  // namespace
