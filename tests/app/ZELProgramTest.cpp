@@ -13,6 +13,7 @@
 #include "core/AppControl.h"
 #include "core/LogRecords.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/journeys/JourneySupport.h"
 #include "tests/support/TestSupport.h"
 #include "tools/logviewer/DecodeHexLogLine.h"
 
@@ -27,24 +28,7 @@ std::wstring DataFolder()
     return std::wstring(path) + L"\\TALVORA\\Brindlecast\\";
 }
 
-// The log service writes each line as the hexadecimal digits of its UTF-8 bytes.
-std::wstring ReadText(const std::wstring& path)
-{
-    std::string bytes;
-    if (!zeltest::ReadFileBytes(path, bytes)) return L"";
-    std::wstring text;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty() && line.find_first_not_of("0123456789ABCDEFabcdef") == std::string::npos)
-            text += DecodeHexLogLine(CString(zeltest::Widen(line).c_str())).GetString();
-        start = end + 1;
-    }
-    return text;
-}
+std::wstring ReadText(const std::wstring& path) { return journey::ReadClientLog(path); }
 
 bool WaitFor(const std::function<bool()>& pred, DWORD ms)
 {

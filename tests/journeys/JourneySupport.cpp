@@ -5,7 +5,10 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
+
 #include "resources/resource.h"
+#include "tools/logviewer/DecodeHexLogLine.h"
 #include "tests/journeys/UserDriver.h"
 #include "tests/support/LoopbackSocket.h"
 
@@ -36,6 +39,24 @@ bool WriteServerSettings(int nTasPort, int nPushPort, int nHttpPort)
 void RemoveServerSettings()
 {
     ::DeleteFileW((ClientDataFolder() + L"setting.ini").c_str());
+}
+
+std::wstring ReadClientLog(const std::wstring& path, size_t fromByte)
+{
+    std::string bytes;
+    if (!zeltest::ReadFileBytes(path, bytes)) return L"";
+    std::wstring text;
+    size_t start = std::min(fromByte, bytes.size());
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.find_first_not_of("0123456789ABCDEFabcdef") == std::string::npos)
+            text += DecodeHexLogLine(CString(zeltest::Widen(line).c_str())).GetString();
+        start = end + 1;
+    }
+    return text;
 }
 
 std::vector<DWORD> ProcessIds(const wchar_t* pszExe)

@@ -22,6 +22,9 @@ std::wstring ClientDataFolder();
 // The client's "setting.ini" pointed at the servers (application, push, web), or removed.
 bool WriteServerSettings(int nTasPort, int nPushPort, int nHttpPort);
 void RemoveServerSettings();
+// The text of a log file of the log service (it writes each line as the hexadecimal digits of its
+// UTF-8 bytes), from the byte offset on.
+std::wstring ReadClientLog(const std::wstring& path, size_t fromByte = 0);
 // The running ZEL.exe processes' ids.
 std::vector<DWORD> ProcessIds(const wchar_t* pszExe);
 

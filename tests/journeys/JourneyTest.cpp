@@ -157,6 +157,9 @@ bool ChooseFromTheMenu(HWND hMain, DWORD pid, int x, int y)
 // same menu.
 TEST_F(JourneyTest, LogOutFromTheMenuLogInAgainAndExit)
 {
+    const std::wstring logFile = journey::ClientDataFolder() + L"ZELLog.txt";
+    std::string before;
+    zeltest::ReadFileBytes(logFile, before);
     ASSERT_NO_FATAL_FAILURE(LogInToTheList());
     ::Sleep(1500);
     m_control.Command("clear_log");
@@ -176,6 +179,17 @@ TEST_F(JourneyTest, LogOutFromTheMenuLogInAgainAndExit)
     zeltest::SaveScreenPng(Screenshot(L"journey_exit_question"));
     ASSERT_TRUE(ClickPopupAt(m_hMain, m_client.Pid(), 449, 348)) << "no question before the end";  // OK
     EXPECT_TRUE(m_client.Wait(20000)) << "the program did not end from its menu";
+    // What the client's log kept of it, in order.
+    std::wstring log;
+    journey::WaitUntil([&] { return (log = journey::ReadClientLog(logFile, before.size())).find(L"ZEL Log end") !=
+                                    std::wstring::npos; }, 10000);
+    size_t at = 0;
+    for (const wchar_t* line : {L"Main dialog started for user 1001", L"Log out...", L"Logged in again as 1001",
+                                L"PostQuitMessage...", L"Main dialog ended", L"ZEL Log end"}) {
+        const size_t found = log.find(line, at);
+        EXPECT_NE(found, std::wstring::npos) << "missing or out of order in the log: " << zeltest::Narrow(line);
+        if (found != std::wstring::npos) at = found;
+    }
 }
 
 }  // namespace
