@@ -111,6 +111,28 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     Second("shot", shot);
     zeltest::SaveScreenPng(Screenshot(L"shared_presenter_stroke"));
 
+    // The presenter points at the page with the pointer tool: the attendee sees the red dot while
+    // the button is held, and no longer once it is let go.
+    Json::Value dot = journey::ColourCount(kPage, kPointerRed, 30);
+    const int noDot = Second("count", dot)["count"].asInt();
+    m_control.Command("clear_log");
+    journey::ClickAt(m_hMain, kLaserButton.x, kLaserButton.y);
+    ::Sleep(300);
+    journey::PressAt(m_hMain, POINT{480, 420});
+    for (int x = 500; x <= 580; x += 20) journey::MoveMouseTo(m_hMain, POINT{x, 430});
+    dot["min"] = noDot + 30;
+    const int pointed = Second("count", dot)["count"].asInt();
+    shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_pointer"));
+    Second("shot", shot);
+    journey::ReleaseButton();
+    EXPECT_GE(pointed, noDot + 30) << "the presenter's pointer did not show on the attendee's page";
+    EXPECT_TRUE(m_control.WaitForFrames("tas", "M00000049", 2, 10000)) << "the pointer was not shared";
+    dot.removeMember("min");
+    EXPECT_TRUE(journey::WaitUntil([&] { return Second("count", dot)["count"].asInt() <= noDot + 5; }, 5000))
+        << "the pointer stayed on the attendee's page after the presenter let go";
+    // Back to the pen for the rest.
+    ASSERT_TRUE(journey::TakeRedPen(m_client.Pid(), m_hMain, why)) << why;
+
     // The presenter zooms in: the attendee's page grows the same way.
     Json::Value paper = journey::ColourCount(kBoard, RGB(250, 250, 246), 1);
     const int fitted = Second("count", paper)["count"].asInt();

@@ -123,31 +123,41 @@ bool DoubleClickAt(HWND hWnd, int x, int y)
     return true;
 }
 
-bool DragAt(HWND hWnd, const std::vector<POINT>& points, DWORD settleMs)
+bool PressAt(HWND hWnd, POINT pt)
 {
-    if (points.empty() || !::IsWindow(hWnd)) return false;
+    if (!::IsWindow(hWnd)) return false;
     ::SetForegroundWindow(::GetAncestor(hWnd, GA_ROOT));
-    auto moveTo = [hWnd](POINT pt) {
-        ::ClientToScreen(hWnd, &pt);
-        return ::SetCursorPos(pt.x, pt.y) != FALSE;
-    };
-    if (!moveTo(points.front())) return false;
+    ::ClientToScreen(hWnd, &pt);
+    if (!::SetCursorPos(pt.x, pt.y)) return false;
     ::Sleep(30);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
-    for (size_t i = 1; i < points.size(); ++i) {
-        ::Sleep(15);
-        // Moves through the input queue, as a hand on the mouse does.
-        POINT pt = points[i];
-        ::ClientToScreen(hWnd, &pt);
-        INPUT in = {};
-        in.type = INPUT_MOUSE;
-        in.mi.dx = (LONG)((pt.x * 65535LL) / (::GetSystemMetrics(SM_CXSCREEN) - 1));
-        in.mi.dy = (LONG)((pt.y * 65535LL) / (::GetSystemMetrics(SM_CYSCREEN) - 1));
-        in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        ::SendInput(1, &in, sizeof in);
-    }
+    return true;
+}
+
+void MoveMouseTo(HWND hWnd, POINT pt)
+{
+    ::Sleep(15);
+    // Moves through the input queue, as a hand on the mouse does.
+    ::ClientToScreen(hWnd, &pt);
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = (LONG)((pt.x * 65535LL) / (::GetSystemMetrics(SM_CXSCREEN) - 1));
+    in.mi.dy = (LONG)((pt.y * 65535LL) / (::GetSystemMetrics(SM_CYSCREEN) - 1));
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &in, sizeof in);
+}
+
+void ReleaseButton()
+{
     ::Sleep(30);
     SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+bool DragAt(HWND hWnd, const std::vector<POINT>& points, DWORD settleMs)
+{
+    if (points.empty() || !PressAt(hWnd, points.front())) return false;
+    for (size_t i = 1; i < points.size(); ++i) MoveMouseTo(hWnd, points[i]);
+    ReleaseButton();
     ::Sleep(settleMs);
     return true;
 }

@@ -27,6 +27,10 @@ bool ClickAt(HWND hWnd, int x, int y);
 bool DoubleClickAt(HWND hWnd, int x, int y);
 // Presses the left button at the first point, moves through the others and lets go at the last
 // (client coordinates).
+// The parts of a drag: press the left button at the point, move with it held, let go.
+bool PressAt(HWND hWnd, POINT pt);
+void MoveMouseTo(HWND hWnd, POINT pt);
+void ReleaseButton();
 // The window has 'settleMs' after the release before this returns.
 bool DragAt(HWND hWnd, const std::vector<POINT>& points, DWORD settleMs = 100);
 // Turns the mouse wheel over the point (client coordinates) by the steps (+ away from the user),
