@@ -80,6 +80,9 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_entered"));
     Second("shot", shot);
 
+    journey::StallProbe probe;
+    probe.Start(m_hMain);
+    probe.Mark("share");
     // The presenter starts sharing; the attendee follows him.
     m_control.Command("clear_log");
     ASSERT_TRUE(journey::ShareAndFollow(m_hMain, m_second, m_control, why)) << why;
@@ -87,6 +90,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     EXPECT_LE(FramesOf(attendee, "M00000021"), 2u) << "the attendee keeps asking for the presenter's view";
     EXPECT_EQ(FramesOf(presenter, "M00000021"), 0u);
 
+    probe.Mark("page");
     // The presenter turns the page: the attendee's page follows.
     journey::ClickAt(m_hMain, kNextPage.x, kNextPage.y);
     ::Sleep(3000);
@@ -97,6 +101,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_page"));
     Second("shot", shot);
 
+    probe.Mark("stroke");
     // The presenter takes the red pen and draws on the page: the stroke appears on the attendee's.
     ASSERT_TRUE(journey::TakeRedPen(m_client.Pid(), m_hMain, why)) << why;
     Json::Value red = journey::ColourCount(kPage, kRedInk, 40);
@@ -111,6 +116,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     Second("shot", shot);
     zeltest::SaveScreenPng(Screenshot(L"shared_presenter_stroke"));
 
+    probe.Mark("pointer");
     // The presenter points at the page with the pointer tool: the attendee sees the red dot while
     // the button is held, and no longer once it is let go.
     Json::Value dot = journey::ColourCount(kPage, kPointerRed, 30);
@@ -133,6 +139,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     // Back to the pen for the rest.
     ASSERT_TRUE(journey::TakeRedPen(m_client.Pid(), m_hMain, why)) << why;
 
+    probe.Mark("zoom");
     // The presenter zooms in: the attendee's page grows the same way.
     Json::Value paper = journey::ColourCount(kBoard, RGB(250, 250, 246), 1);
     const int fitted = Second("count", paper)["count"].asInt();
@@ -146,6 +153,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     zeltest::SaveScreenPng(Screenshot(L"shared_presenter_zoom"));
 
 
+    probe.Mark("chat");
     // Chat: both open the pane on the right and write; each message reaches the other.
     m_control.Command("clear_log");
     journey::ClickAt(m_hMain, kChatToggle.x, kChatToggle.y);
@@ -170,6 +178,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     Second("shot", shot);
     zeltest::SaveScreenPng(Screenshot(L"shared_presenter_chat"));
 
+    probe.Mark("hand-over");
     // The presenter hands the presentation to the attendee from the attendee list and confirms.
     m_control.Command("clear_log");
     journey::ClickAt(m_hMain, kAttendeesToggle.x, kAttendeesToggle.y);
@@ -198,6 +207,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     Second("shot", shot);
     zeltest::SaveScreenPng(Screenshot(L"shared_presenter_handed_over"));
 
+    probe.Mark("follow the new presenter");
     // The new presenter turns the page: the former one follows.
     m_control.Command("clear_log");
     SecondClick(kNextPage);
@@ -217,6 +227,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_turns"));
     Second("shot", shot);
     zeltest::SaveScreenPng(Screenshot(L"shared_presenter_follows"));
+    ExpectNoStall(probe);
 }
 
 }  // namespace
