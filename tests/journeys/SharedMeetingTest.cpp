@@ -159,6 +159,9 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     journey::ClickAt(m_hMain, kChatToggle.x, kChatToggle.y);
     SecondClick(kChatToggle);
     ::Sleep(1000);
+    // The open pane is kept for the next meeting.
+    EXPECT_EQ(::GetPrivateProfileIntW(L"RIGHTLAYER", L"collapsed", -1,
+                                      (journey::ClientDataFolder() + L"setting.ini").c_str()), 0);
     journey::ClickAt(m_hMain, kChatInput.x, kChatInput.y);
     journey::TypeText(L"자료 2쪽을 봐 주세요");
     journey::PressKey(VK_RETURN);
