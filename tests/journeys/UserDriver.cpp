@@ -32,6 +32,14 @@ void SendMouse(DWORD flags)
     ::SendInput(1, &in, sizeof in);
 }
 
+// The window's top-level window to the front, as the user's click does; a window already in front
+// is left alone (under Wine asking again raises it over its floating palette).
+void BringToFront(HWND hWnd)
+{
+    HWND top = ::GetAncestor(hWnd, GA_ROOT);
+    if (::GetForegroundWindow() != top) ::SetForegroundWindow(top);
+}
+
 void SendKey(WORD vk, WORD scan, DWORD flags)
 {
     INPUT in = {};
@@ -98,8 +106,7 @@ HWND FindMessageBox(DWORD pid)
 bool ClickAt(HWND hWnd, int x, int y)
 {
     if (!::IsWindow(hWnd)) return false;
-    HWND top = ::GetAncestor(hWnd, GA_ROOT);
-    ::SetForegroundWindow(top);
+    BringToFront(hWnd);
     POINT pt{x, y};
     ::ClientToScreen(hWnd, &pt);
     if (!::SetCursorPos(pt.x, pt.y)) return false;
@@ -126,7 +133,7 @@ bool DoubleClickAt(HWND hWnd, int x, int y)
 bool PressAt(HWND hWnd, POINT pt)
 {
     if (!::IsWindow(hWnd)) return false;
-    ::SetForegroundWindow(::GetAncestor(hWnd, GA_ROOT));
+    BringToFront(hWnd);
     ::ClientToScreen(hWnd, &pt);
     if (!::SetCursorPos(pt.x, pt.y)) return false;
     ::Sleep(30);
@@ -165,7 +172,7 @@ bool DragAt(HWND hWnd, const std::vector<POINT>& points, DWORD settleMs)
 bool WheelAt(HWND hWnd, int x, int y, int nSteps, bool bControl)
 {
     if (!::IsWindow(hWnd)) return false;
-    ::SetForegroundWindow(::GetAncestor(hWnd, GA_ROOT));
+    BringToFront(hWnd);
     POINT pt{x, y};
     ::ClientToScreen(hWnd, &pt);
     if (!::SetCursorPos(pt.x, pt.y)) return false;
