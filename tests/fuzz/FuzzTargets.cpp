@@ -12,44 +12,31 @@
 #include "platform/CString.h"
 #include "platform/Convert.h"
 #include "tests/net/protocol/ProtocolTestSupport.h"
-#include "tests/support/TestSupport.h"
 #include "tools/logviewer/DecodeHexLogLine.h"
+#include "whiteboard/MMFigureHolder.h"
+#include "whiteboard/SvgFigureReader.h"
+#ifdef _WIN32
+// Models that paint or lay their records out in UTF-16 units: the Windows runner only.
+#include "core/LogRecords.h"
 #include "tools/logviewer/LogRecordReader.h"
 #include "ui/skin/SkinManager.h"
 #include "whiteboard/LineEventReader.h"
-#include "whiteboard/MMFigureHolder.h"
 #include "whiteboard/MMMemoList.h"
 #include "whiteboard/MMPageManager.h"
 #include "whiteboard/MemoItemReader.h"
-#include "whiteboard/SvgFigureReader.h"
-#include "core/LogRecords.h"
+#endif
 
 namespace fuzz {
 
 namespace {
 
-std::string ReadSource(const wchar_t* relative)
-{
-    std::string bytes;
-    zeltest::ReadFileBytes(zeltest::SourcePath(relative), bytes);
-    return bytes;
-}
-
-// Parsers that read files get the input through one scratch file of the process.
-std::wstring ScratchFile(const std::string& input)
-{
-    static const std::wstring path = [] {
-        wchar_t dir[MAX_PATH] = {};
-        ::GetTempPathW(MAX_PATH, dir);
-        return std::wstring(dir) + L"zel_fuzz_" + std::to_wstring(::GetCurrentProcessId()) + L".xml";
-    }();
-    zeltest::WriteFileBytes(path, input);
-    return path;
-}
-
 const CProtocolDef& InstalledDefinition()
 {
-    static std::unique_ptr<CProtocolDef> def = prototest::LoadInstalledDefinition("protocol.xml");
+    static const std::unique_ptr<CProtocolDef> def = [] {
+        std::unique_ptr<CProtocolDef> loaded(new CProtocolDef());
+        loaded->Load(WriteScratchFile(ReadSourceFile("protocols/protocol.xml")).c_str());
+        return loaded;
+    }();
     return *def;
 }
 
@@ -93,24 +80,16 @@ std::vector<STarget> MakeTargets()
 
     targets.push_back({"protocol_definition",
                        [] {
-                           return std::vector<std::string>{ReadSource(L"protocols/protocol.xml"),
-                                                           ReadSource(L"protocols/pps_protocol.xml"),
-                                                           ReadSource(L"protocols/tds_protocol.xml"),
+                           return std::vector<std::string>{ReadSourceFile("protocols/protocol.xml"),
+                                                           ReadSourceFile("protocols/pps_protocol.xml"),
+                                                           ReadSourceFile("protocols/tds_protocol.xml"),
+                                                           ReadSourceFile("protocols/tvt_protocol.xml"),
                                                            prototest::kTestDefinition};
                        },
                        kXmlTokens,
                        [](const std::string& input) {
                            CProtocolDef def;
-                           def.Load(ScratchFile(input).c_str());
-                       },
-                       1 << 18});
-
-    targets.push_back({"skin",
-                       [] { return std::vector<std::string>{ReadSource(L"skin/ZEL.kor.skin")}; },
-                       kXmlTokens,
-                       [](const std::string& input) {
-                           CSkinManager skin;
-                           skin.LoadSkinFile(CString(ScratchFile(input).c_str()));
+                           def.Load(WriteScratchFile(input).c_str());
                        },
                        1 << 18});
 
@@ -127,6 +106,24 @@ std::vector<STarget> MakeTargets()
                        [](const std::string& input) {
                            CMMFigureHolder holder;
                            CSvgFigureReader::Read(input, 1000, 800, holder);
+                       },
+                       1 << 18});
+
+    targets.push_back({"hex_log_line",
+                       [] {
+                           return std::vector<std::string>{"EAB980EBAFBCECA49020", "[2024-12-27 10:00:00]414243",
+                                                           "F09F9880"};
+                       },
+                       {"0", "F", "[", "]", "\r\n", "ZZ"},
+                       [](const std::string& input) { DecodeHexLogLine(CString(Utf8ToWide(input))); },
+                       1 << 14});
+#ifdef _WIN32
+    targets.push_back({"skin",
+                       [] { return std::vector<std::string>{ReadSourceFile("skin/ZEL.kor.skin")}; },
+                       kXmlTokens,
+                       [](const std::string& input) {
+                           CSkinManager skin;
+                           skin.LoadSkinFile(CString(WriteScratchFile(input).c_str()));
                        },
                        1 << 18});
 
@@ -186,14 +183,7 @@ std::vector<STarget> MakeTargets()
                        },
                        1 << 15});
 
-    targets.push_back({"hex_log_line",
-                       [] {
-                           return std::vector<std::string>{"EAB980EBAFBCECA49020", "[2024-12-27 10:00:00]414243",
-                                                           "F09F9880"};
-                       },
-                       {"0", "F", "[", "]", "\r\n", "ZZ"},
-                       [](const std::string& input) { DecodeHexLogLine(CString(Utf8ToWide(input))); },
-                       1 << 14});
+#endif
     return targets;
 }
 
@@ -203,6 +193,13 @@ const std::vector<STarget>& Targets()
 {
     static const std::vector<STarget> targets = MakeTargets();
     return targets;
+}
+
+const STarget* FindTarget(const std::string& name)
+{
+    for (const STarget& target : Targets())
+        if (name == target.name) return &target;
+    return nullptr;
 }
 
 }  // namespace fuzz
