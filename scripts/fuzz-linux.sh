@@ -2,7 +2,7 @@
 # Coverage-guided runs of the parsers that build for Linux: libFuzzer with AddressSanitizer
 # (clang-14), built from tests/fuzz/linux into $ZEL_BUILD/fuzz-linux apart from the mingw build.
 #   scripts/fuzz-linux.sh run [seconds per target, default 600] [target]
-#   scripts/fuzz-linux.sh short     what the test run does: the regressions, then 6 s per target
+#   scripts/fuzz-linux.sh short     what the test run does: the regressions, then 5 s per target
 # Each target starts from its seeds (FuzzTargets.cpp), the protocol files and its regressions
 # (tests/fuzz/regressions/<target>/); the corpus it grows is kept in fuzz-linux/corpus/ for the
 # next long run. An input that crashes, leaks, hangs (-timeout) or blows up memory (-rss_limit_mb)
@@ -15,7 +15,7 @@ OUT="$BUILD/fuzz-linux"
 MODE="${1:-run}"
 SECONDS_PER_TARGET="${2:-600}"
 ONLY="${3:-}"
-SHORT_SECONDS=6
+SHORT_SECONDS=5
 
 for tool in clang-14 clang++-14; do
     command -v "$tool" >/dev/null || { echo "fuzz-linux: missing $tool (packages clang-14 libclang-rt-14-dev: scripts/setup.sh)" >&2; exit 1; }

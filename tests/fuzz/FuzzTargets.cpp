@@ -13,17 +13,18 @@
 #include "platform/Convert.h"
 #include "tests/net/protocol/ProtocolTestSupport.h"
 #include "tools/logviewer/DecodeHexLogLine.h"
-#include "whiteboard/MMFigureHolder.h"
-#include "whiteboard/SvgFigureReader.h"
-#ifdef _WIN32
-// Models that paint or lay their records out in UTF-16 units: the Windows runner only.
-#include "core/LogRecords.h"
-#include "tools/logviewer/LogRecordReader.h"
-#include "ui/skin/SkinManager.h"
 #include "whiteboard/LineEventReader.h"
+#include "whiteboard/MMFigureHolder.h"
 #include "whiteboard/MMMemoList.h"
 #include "whiteboard/MMPageManager.h"
 #include "whiteboard/MemoItemReader.h"
+#include "whiteboard/SvgFigureReader.h"
+#ifdef _WIN32
+// The skin builds windows' fonts and pictures, and the log records are laid out in UTF-16 units:
+// the Windows runner only.
+#include "core/LogRecords.h"
+#include "tools/logviewer/LogRecordReader.h"
+#include "ui/skin/SkinManager.h"
 #endif
 
 namespace fuzz {
@@ -51,7 +52,9 @@ std::string JsonFrame(const std::string& body, uint64_t tid, const char* msg)
 }
 
 const std::vector<std::string> kJsonTokens = {"{", "}", "[", "]", "\"", ":", ",", "\\u0000", "\\\"", "null",
-                                              "true", "-1", "1e999", "\"line\":", "\"points\":", "\"lineId\":"};
+                                              "true", "-1", "1e999", "\"line\":", "\"points\":", "\"lineId\":",
+                                              "\"x\":", "\"y\":", "\"mode\":", "\"insert\"", "\"delete\"",
+                                              "\"isLastLine\":", "\"message\":"};
 const std::vector<std::string> kXmlTokens = {"<", ">", "</", "/>", "=\"", "\"", "<!--", "-->", "<![CDATA[",
                                              "&amp;", "&#x0;", "<g>", "</g>", "<svg>", "</svg>", "\xEF\xBB\xBF"};
 
@@ -105,9 +108,73 @@ std::vector<STarget> MakeTargets()
                        kXmlTokens,
                        [](const std::string& input) {
                            CMMFigureHolder holder;
-                           CSvgFigureReader::Read(input, 1000, 800, holder);
+                           // What is read is written again when the page is saved or sent on.
+                           if (CSvgFigureReader::Read(input, 1000, 800, holder)) holder.ToSvg();
                        },
                        1 << 18});
+
+    targets.push_back({"line_events",
+                       [] {
+                           return std::vector<std::string>{
+                               "{\"line\":{\"mode\":\"insert\",\"lineId\":\"L1\",\"color\":\"#ff0000\",\"width\":3,"
+                               "\"points\":[[1,2],[3,4],[5,6]],\"end\":\"N\"}}",
+                               "{\"line\":{\"mode\":\"delete\",\"lineId\":\"L1\"}}",
+                               "{\"line\":{\"mode\":\"insert\",\"lineId\":\"L2\",\"points\":[{\"x\":1,\"y\":2}]}}",
+                               "{\"line\":{\"mode\":\"insert\",\"lineId\":\"L3\",\"Red\":255,\"Green\":0,\"Blue\":9,"
+                               "\"width\":3,\"opacity\":0.5,\"figuretype\":0,\"imgW\":1000,\"imgH\":800,\"isLastLine\":true,"
+                               "\"points\":[{\"x\":1,\"y\":2},{\"x\":3.5,\"y\":4}]}}",
+                               "[{\"mode\":\"insert\",\"lineId\":\"F1\",\"Red\":1,\"width\":2,\"opacity\":1,\"figuretype\":3,"
+                               "\"imgW\":500,\"imgH\":400,\"isLastLine\":false,\"points\":[{\"x\":1,\"y\":2},{\"x\":30,\"y\":40}]},"
+                               "{\"mode\":\"insert\",\"lineId\":\"F1\",\"isLastLine\":true,\"points\":[{\"x\":5,\"y\":6}]},"
+                               "{\"mode\":\"delete\",\"lineId\":\"F0\"}]"};
+                       },
+                       kJsonTokens,
+                       [](const std::string& input) {
+                           Json::Value content;
+                           if (!CLineEventReader::ParseContent(input.data(), input.size(), content)) return;
+                           if (content.isArray()) {
+                               // A page's stored figure list, replayed onto a layer.
+                               CMMFigureHolder layer;
+                               std::shared_ptr<CMMFigure> building;
+                               CLineEventReader::ReadFigureList(content, 1000, 800, layer, building);
+                               layer.ToSvg();
+                               return;
+                           }
+                           // A live event, then what the sharing thread does with the points queued.
+                           CMMPageManager pages;
+                           pages.CreatePages(3);
+                           if (CLineEventReader::ApplyDrawingEvent(pages, 1, content) == CLineEventReader::kQueued) {
+                               const std::shared_ptr<CMMPage> page = pages.GetPage(1);
+                               while (page->GetIncomingCount() > 0) page->MoveIncomingEvent();
+                               page->ApplyAllEvents();
+                               page->m_sharedLayer.ToSvg();
+                           }
+                       },
+                       1 << 16});
+
+    targets.push_back({"memo_items",
+                       [] {
+                           return std::vector<std::string>{
+                               "[{\"lineId\":\"M1\",\"x\":\"10\",\"y\":\"20\",\"color\":\"1\",\"message\":\"\xEB\xA9\x94\xEB\xAA\xA8\\r\\n2\"}]",
+                               "[{\"lineId\":\"M2\",\"x\":\"-5\",\"y\":\"99999\",\"message\":\"\\\"q\\\\\"}, {}]"};
+                       },
+                       kJsonTokens,
+                       [](const std::string& input) {
+                           Json::Value items;
+                           Json::CharReaderBuilder builder;
+                           std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+                           if (!reader->parse(input.data(), input.data() + input.size(), &items, nullptr)) return;
+                           // Memos read are written again when the page is saved or sent on.
+                           if (items.isArray()) {
+                               CMMMemoList list;
+                               CMemoItemReader::ReadList(items, list);
+                               list.ToSvg();
+                               list.ToJsonList();
+                           } else if (const std::shared_ptr<CMMMemo> memo = CMemoItemReader::ReadItem(items)) {
+                               memo->ToJson(1);
+                           }
+                       },
+                       1 << 16});
 
     targets.push_back({"hex_log_line",
                        [] {
@@ -126,42 +193,6 @@ std::vector<STarget> MakeTargets()
                            skin.LoadSkinFile(CString(WriteScratchFile(input).c_str()));
                        },
                        1 << 18});
-
-    targets.push_back({"line_events",
-                       [] {
-                           return std::vector<std::string>{
-                               "{\"line\":{\"mode\":\"insert\",\"lineId\":\"L1\",\"color\":\"#ff0000\",\"width\":3,"
-                               "\"points\":[[1,2],[3,4],[5,6]],\"end\":\"N\"}}",
-                               "{\"line\":{\"mode\":\"delete\",\"lineId\":\"L1\"}}",
-                               "{\"line\":{\"mode\":\"insert\",\"lineId\":\"L2\",\"points\":[{\"x\":1,\"y\":2}]}}"};
-                       },
-                       kJsonTokens,
-                       [](const std::string& input) {
-                           CMMPageManager pages;
-                           pages.CreatePages(3);
-                           Json::Value content;
-                           if (CLineEventReader::ParseContent(input.data(), input.size(), content))
-                               CLineEventReader::ApplyDrawingEvent(pages, 1, content);
-                       },
-                       1 << 16});
-
-    targets.push_back({"memo_items",
-                       [] {
-                           return std::vector<std::string>{
-                               "[{\"lineId\":\"M1\",\"x\":\"10\",\"y\":\"20\",\"color\":\"1\",\"message\":\"\xEB\xA9\x94\xEB\xAA\xA8\\r\\n2\"}]",
-                               "[{\"lineId\":\"M2\",\"x\":\"-5\",\"y\":\"99999\",\"message\":\"\\\"q\\\\\"}, {}]"};
-                       },
-                       kJsonTokens,
-                       [](const std::string& input) {
-                           Json::Value items;
-                           Json::CharReaderBuilder builder;
-                           std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-                           if (!reader->parse(input.data(), input.data() + input.size(), &items, nullptr)) return;
-                           CMMMemoList list;
-                           if (items.isArray()) CMemoItemReader::ReadList(items, list);
-                           else CMemoItemReader::ReadItem(items);
-                       },
-                       1 << 16});
 
     targets.push_back({"log_records",
                        [] {

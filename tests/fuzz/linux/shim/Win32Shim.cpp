@@ -1,5 +1,7 @@
 #include "Win32Shim.h"
 
+#include "objidl.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -277,4 +279,12 @@ int CompareStringA(DWORD, DWORD flags, LPCSTR a, int lengthA, LPCSTR b, int leng
         if (ca != cb) return ca < cb ? CSTR_LESS_THAN : CSTR_GREATER_THAN;
     }
     return na == nb ? CSTR_EQUAL : na < nb ? CSTR_LESS_THAN : CSTR_GREATER_THAN;
+}
+
+void SetLastError(DWORD) {}
+
+HRESULT CreateStreamOnHGlobal(HGLOBAL, BOOL, IStream** stream)
+{
+    *stream = nullptr;
+    return E_OUTOFMEMORY;
 }

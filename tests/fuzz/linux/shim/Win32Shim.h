@@ -45,7 +45,7 @@ typedef const wchar_t* LPCWSTR;
 typedef wchar_t* LPTSTR;
 typedef const wchar_t* LPCTSTR;
 typedef wchar_t* BSTR;
-typedef long HRESULT;
+typedef int32_t HRESULT;
 
 #define TRUE 1
 #define FALSE 0
@@ -59,6 +59,12 @@ typedef long HRESULT;
 #define TEXT(x) L##x
 #define IS_INTRESOURCE(p) ((((ULONG_PTR)(p)) >> 16) == 0)
 #define MAKEINTRESOURCE(i) ((LPWSTR)((ULONG_PTR)((WORD)(i))))
+#define MAKEINTRESOURCEW MAKEINTRESOURCE
+#define SUCCEEDED(hr) (((HRESULT)(hr)) >= 0)
+#define FAILED(hr) (((HRESULT)(hr)) < 0)
+#define S_OK ((HRESULT)0)
+#define E_OUTOFMEMORY ((HRESULT)0x8007000EL)
+#define STG_E_MEDIUMFULL ((HRESULT)0x80030070L)
 
 struct SYSTEMTIME {
     WORD wYear, wMonth, wDayOfWeek, wDay, wHour, wMinute, wSecond, wMilliseconds;
@@ -112,6 +118,7 @@ void OutputDebugStringW(LPCWSTR text);
 #define OutputDebugString OutputDebugStringW
 DWORD GetTickCount();
 void GetSystemTimeAsFileTime(FILETIME* time);
+void SetLastError(DWORD error);
 
 // Only the ordinal, case-blind comparison of ASCII text the parsers ask for.
 #define LOCALE_INVARIANT 0x007f
