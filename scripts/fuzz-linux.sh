@@ -3,6 +3,8 @@
 # (clang-14), built from tests/fuzz/linux into $ZEL_BUILD/fuzz-linux apart from the mingw build.
 #   scripts/fuzz-linux.sh run [seconds per target, default 600] [target]
 #   scripts/fuzz-linux.sh short     what the test run does: the regressions, then 5 s per target
+#   scripts/fuzz-linux.sh coverage  line and branch coverage of each target's parser files reached
+#                                   by its kept corpus (a build with source-based coverage)
 # Each target starts from its seeds (FuzzTargets.cpp), the protocol files and its regressions
 # (tests/fuzz/regressions/<target>/); the corpus it grows is kept in fuzz-linux/corpus/ for the
 # next long run. An input that crashes, leaks, hangs (-timeout) or blows up memory (-rss_limit_mb)
@@ -21,17 +23,48 @@ for tool in clang-14 clang++-14; do
     command -v "$tool" >/dev/null || { echo "fuzz-linux: missing $tool (packages clang-14 libclang-rt-14-dev: scripts/setup.sh)" >&2; exit 1; }
 done
 
-mkdir -p "$OUT"
-if [ ! -f "$OUT/CMakeCache.txt" ]; then
-    CC=clang-14 CXX=clang++-14 cmake -S "$ROOT/tests/fuzz/linux" -B "$OUT" -DZEL_DEPS_SRC="$DEPS/src" \
-        >"$OUT/configure.log" 2>&1 || { tail -n 20 "$OUT/configure.log" >&2; exit 1; }
-fi
-cmake --build "$OUT" -j "${ZEL_JOBS:-3}" >"$OUT/build.log" 2>&1 || { grep -E 'error|Error' "$OUT/build.log" | head -n 20 >&2; exit 1; }
+build_in() {   # build_in <folder> [cmake options...]
+    local dir="$1"; shift
+    mkdir -p "$dir"
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        CC=clang-14 CXX=clang++-14 cmake -S "$ROOT/tests/fuzz/linux" -B "$dir" -DZEL_DEPS_SRC="$DEPS/src" "$@" \
+            >"$dir/configure.log" 2>&1 || { tail -n 20 "$dir/configure.log" >&2; exit 1; }
+    fi
+    cmake --build "$dir" -j "${ZEL_JOBS:-3}" >"$dir/build.log" 2>&1 || { grep -E 'error|Error' "$dir/build.log" | head -n 20 >&2; exit 1; }
+}
+build_in "$OUT"
 
 read -r -a TARGETS <"$OUT/targets.txt"
 FOUND="$ROOT/tests/fuzz/found"
 mkdir -p "$FOUND"
 export ZEL_SOURCE_DIR="$ROOT"
+
+if [ "$MODE" = coverage ]; then
+    COV="$BUILD/fuzz-linux-coverage"
+    build_in "$COV" -DZEL_FUZZ_COVERAGE=ON
+    for t in "${TARGETS[@]}"; do
+        [ -n "$ONLY" ] && [ "$ONLY" != "$t" ] && continue
+        case "$t" in
+            frame) files="net/protocol/TasFrameReader.cpp net/protocol/TasResponse.cpp net/protocol/PlatformHeader.cpp" ;;
+            protocol_definition) files="net/protocol/ProtocolDef.cpp" ;;
+            svg_figures) files="whiteboard/SvgFigureReader.cpp whiteboard/SvgStyle.cpp" ;;
+            line_events) files="whiteboard/LineEventReader.cpp whiteboard/MMPage.cpp" ;;
+            memo_items) files="whiteboard/MemoItemReader.cpp whiteboard/MMMemo.cpp" ;;
+            *) files="tools/logviewer/DecodeHexLogLine.cpp" ;;
+        esac
+        mkdir -p "$OUT/corpus/$t" "$COV/seeds/$t"
+        ZEL_FUZZ_WRITE_SEEDS="$COV/seeds/$t" "$COV/fuzz_$t"
+        rm -f "$COV/$t.profraw"
+        LLVM_PROFILE_FILE="$COV/$t.profraw" "$COV/fuzz_$t" -runs=0 "$OUT/corpus/$t" "$COV/seeds/$t" \
+            "$ROOT/tests/fuzz/regressions/$t" >"$COV/$t.log" 2>&1 || true
+        llvm-profdata-14 merge -o "$COV/$t.profdata" "$COV/$t.profraw"
+        echo "fuzz-linux: $t: $(find "$OUT/corpus/$t" -type f | wc -l) corpus inputs"
+        # shellcheck disable=SC2086
+        (cd "$ROOT" && llvm-cov-14 report "$COV/fuzz_$t" -instr-profile="$COV/$t.profdata" $files) |
+            awk 'NR == 1 || /^[a-zA-Z]/ { print "    " $1, "lines", $10, "branches", $13 }' | grep -v '^    -'
+    done
+    exit 0
+fi
 
 # The last status line of a libFuzzer log, in short: coverage, features, execs/s, corpus.
 summary() {

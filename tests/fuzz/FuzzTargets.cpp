@@ -54,7 +54,8 @@ std::string JsonFrame(const std::string& body, uint64_t tid, const char* msg)
 const std::vector<std::string> kJsonTokens = {"{", "}", "[", "]", "\"", ":", ",", "\\u0000", "\\\"", "null",
                                               "true", "-1", "1e999", "\"line\":", "\"points\":", "\"lineId\":",
                                               "\"x\":", "\"y\":", "\"mode\":", "\"insert\"", "\"delete\"",
-                                              "\"isLastLine\":", "\"message\":"};
+                                              "\"isLastLine\":", "\"message\":", "\"memoXpoint\":",
+                                              "\"memoYpoint\":", "\"memoBGColor\":"};
 const std::vector<std::string> kXmlTokens = {"<", ">", "</", "/>", "=\"", "\"", "<!--", "-->", "<![CDATA[",
                                              "&amp;", "&#x0;", "<g>", "</g>", "<svg>", "</svg>", "\xEF\xBB\xBF"};
 
@@ -156,14 +157,16 @@ std::vector<STarget> MakeTargets()
                        [] {
                            return std::vector<std::string>{
                                "[{\"lineId\":\"M1\",\"x\":\"10\",\"y\":\"20\",\"color\":\"1\",\"message\":\"\xEB\xA9\x94\xEB\xAA\xA8\\r\\n2\"}]",
-                               "[{\"lineId\":\"M2\",\"x\":\"-5\",\"y\":\"99999\",\"message\":\"\\\"q\\\\\"}, {}]"};
+                               "[{\"lineId\":\"M2\",\"x\":\"-5\",\"y\":\"99999\",\"message\":\"\\\"q\\\\\"}, {}]",
+                               "[{\"memoXpoint\":\"10\",\"memoYpoint\":\"20\",\"memoBGColor\":\"2\",\"messageColor\":\"3\","
+                               "\"message\":\"\xEB\xA9\x94\xEB\xAA\xA8\\r\\n2\"},"
+                               "\"{\\\"memoXpoint\\\":\\\"-5\\\",\\\"memoYpoint\\\":\\\"6\\\",\\\"message\\\":\\\"x\\\"}\"]"};
                        },
                        kJsonTokens,
                        [](const std::string& input) {
+                           // Read as the whiteboard reads its JSON texts: with its size and nesting caps.
                            Json::Value items;
-                           Json::CharReaderBuilder builder;
-                           std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-                           if (!reader->parse(input.data(), input.data() + input.size(), &items, nullptr)) return;
+                           if (!CLineEventReader::ParseContent(input.data(), input.size(), items)) return;
                            // Memos read are written again when the page is saved or sent on.
                            if (items.isArray()) {
                                CMMMemoList list;
