@@ -61,14 +61,14 @@ if [ "$MODE" = coverage ]; then
         echo "fuzz-linux: $t: $(find "$OUT/corpus/$t" -type f | wc -l) corpus inputs"
         # shellcheck disable=SC2086
         (cd "$ROOT" && llvm-cov-14 report "$COV/fuzz_$t" -instr-profile="$COV/$t.profdata" $files) |
-            awk 'NR == 1 || /^[a-zA-Z]/ { print "    " $1, "lines", $10, "branches", $13 }' | grep -v '^    -'
+            awk '/^[a-zA-Z]/ && $1 != "Filename" { print "    " $1 ": lines", $10 ", branches", $13 }'
     done
     exit 0
 fi
 
 # The last status line of a libFuzzer log, in short: coverage, features, execs/s, corpus.
 summary() {
-    grep -E '^#[0-9]+.*(DONE|pulse|NEW|REDUCE|INITED)' "$1" | tail -n 1 |
+    grep -aE '^#[0-9]+.*(DONE|pulse|NEW|REDUCE|INITED)' "$1" | tail -n 1 |
         sed -E 's/^#([0-9]+)[[:space:]]+[A-Z]+[[:space:]]+/\1 runs, /'
 }
 
@@ -76,18 +76,19 @@ status=0
 for t in "${TARGETS[@]}"; do
     [ -n "$ONLY" ] && [ "$ONLY" != "$t" ] && continue
     bin="$OUT/fuzz_$t"
-    seeds="$OUT/seeds/$t"
+    # Per mode, so that a short pass may run beside a long one.
+    seeds="$OUT/seeds-$MODE/$t"
     regressions="$ROOT/tests/fuzz/regressions/$t"
     rm -rf "$seeds"
     mkdir -p "$seeds" "$regressions"
     ZEL_FUZZ_WRITE_SEEDS="$seeds" "$bin"
     if [ "$t" = protocol_definition ]; then cp "$ROOT"/protocols/*.xml "$seeds/"; fi
     common=(-rss_limit_mb=2048 -timeout=10 -dict="$seeds.dict" -artifact_prefix="$FOUND/$t-" -print_final_stats=1)
-    log="$OUT/$t.log"
+    log="$OUT/$t.$MODE.log"
 
     # Every input that once broke the parser, each on its own first.
     if ! "$bin" "${common[@]}" -runs=0 "$regressions" >"$log" 2>&1; then
-        echo "fuzz-linux: $t: a regression input fails again"; grep -E 'ERROR|SUMMARY|Test unit written' "$log" | head -n 5
+        echo "fuzz-linux: $t: a regression input fails again"; grep -aE 'ERROR|SUMMARY|Test unit written' "$log" | head -n 5
         status=1
         continue
     fi
@@ -106,7 +107,7 @@ for t in "${TARGETS[@]}"; do
         echo "fuzz-linux: $t: $(summary "$log"), no finding in $seconds s"
     else
         echo "fuzz-linux: $t: finding (log: $log)"
-        grep -E 'ERROR|SUMMARY|Test unit written|leaked' "$log" | head -n 5
+        grep -aE 'ERROR|SUMMARY|Test unit written|leaked' "$log" | head -n 5
         status=1
     fi
 done

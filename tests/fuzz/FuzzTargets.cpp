@@ -18,6 +18,7 @@
 #include "whiteboard/MMMemoList.h"
 #include "whiteboard/MMPageManager.h"
 #include "whiteboard/MemoItemReader.h"
+#include "whiteboard/SvgDocument.h"
 #include "whiteboard/SvgFigureReader.h"
 #ifdef _WIN32
 // The skin builds windows' fonts and pictures, and the log records are laid out in UTF-16 units:
@@ -51,13 +52,41 @@ std::string JsonFrame(const std::string& body, uint64_t tid, const char* msg)
     return prototest::MakeFrame(spec);
 }
 
+// Figures of every type, and memos, as the client itself writes them: the readers' seeds start
+// from the real formats, so the fuzzers need not find the member and attribute names on their own.
+std::vector<std::shared_ptr<CMMFigure>> SampleFigures()
+{
+    std::vector<std::shared_ptr<CMMFigure>> figures;
+    for (int type = FigureGeometry::kCurve; type <= FigureGeometry::kEllipse; ++type) {
+        auto figure = std::make_shared<CMMFigure>(Gdiplus::PointF(10.0f + type, 20.0f), Gdiplus::PointF(60.0f, 85.5f),
+                                                  0x3020FF, 1 + type, type, 0.5f,
+                                                  CString(L"17000000000") + CString((wchar_t)(L'0' + type)));
+        for (int i = 0; i < 9; ++i) figure->AddPoint(Gdiplus::PointF(90.0f + 7 * i, 40.0f - 3 * i));
+        figures.push_back(figure);
+    }
+    return figures;
+}
+
+std::vector<std::shared_ptr<CMMMemo>> SampleMemos()
+{
+    return {std::make_shared<CMMMemo>(Gdiplus::PointF(30, 40), CString(L"\uBA54\uBAA8\r\n\"two\" \\ lines"), 2, 3),
+            std::make_shared<CMMMemo>(Gdiplus::PointF(-5, 99999), CString(L"x"), 9, 0)};
+}
+
+std::string Utf8(const CString& text)
+{
+    return WideToUtf8(text);
+}
+
 const std::vector<std::string> kJsonTokens = {"{", "}", "[", "]", "\"", ":", ",", "\\u0000", "\\\"", "null",
                                               "true", "-1", "1e999", "\"line\":", "\"points\":", "\"lineId\":",
                                               "\"x\":", "\"y\":", "\"mode\":", "\"insert\"", "\"delete\"",
                                               "\"isLastLine\":", "\"message\":", "\"memoXpoint\":",
                                               "\"memoYpoint\":", "\"memoBGColor\":"};
 const std::vector<std::string> kXmlTokens = {"<", ">", "</", "/>", "=\"", "\"", "<!--", "-->", "<![CDATA[",
-                                             "&amp;", "&#x0;", "<g>", "</g>", "<svg>", "</svg>", "\xEF\xBB\xBF"};
+                                             "&amp;", "&#x0;", "<g>", "</g>", "<svg>", "</svg>", "\xEF\xBB\xBF",
+                                             " stroke-opacity=\"", " stroke-width=\"", " figuretype=\"",
+                                             " points=\"", " rx=\"", "M ", " L "};
 
 std::vector<STarget> MakeTargets()
 {
@@ -99,7 +128,19 @@ std::vector<STarget> MakeTargets()
 
     targets.push_back({"svg_figures",
                        [] {
+                           std::wstring page;
+                           SvgDocument::AppendHeader(page, 1000, 800);
+                           CMMMemoList memos;
+                           for (const auto& figure : SampleFigures()) figure->AppendSvg(page);
+                           for (const auto& memo : SampleMemos()) memos.Add(memo);
+                           memos.AppendSvg(page);
+                           SvgDocument::AppendFooter(page);
+                           std::vector<const CMMFigure*> strokes;
+                           const auto figures = SampleFigures();
+                           for (const auto& figure : figures) strokes.push_back(figure.get());
                            return std::vector<std::string>{
+                               Utf8(CString(page.c_str(), (int)page.size())),
+                               Utf8(SvgDocument::PenCanvasDocument(strokes, 500, 400)),
                                "<svg width=\"1000\" height=\"800\"><g><path d=\"M 10 10 L 20 20 L 30 10\" "
                                "style=\"stroke:rgb(255,0,0);stroke-width:3;opacity:0.5\" id=\"1700000000001\"/></g>"
                                "<rect x=\"5\" y=\"6\" width=\"50\" height=\"40\" style=\"stroke:#00ff00\"/></svg>",
@@ -116,7 +157,7 @@ std::vector<STarget> MakeTargets()
 
     targets.push_back({"line_events",
                        [] {
-                           return std::vector<std::string>{
+                           std::vector<std::string> seeds{
                                "{\"line\":{\"mode\":\"insert\",\"lineId\":\"L1\",\"color\":\"#ff0000\",\"width\":3,"
                                "\"points\":[[1,2],[3,4],[5,6]],\"end\":\"N\"}}",
                                "{\"line\":{\"mode\":\"delete\",\"lineId\":\"L1\"}}",
@@ -128,6 +169,21 @@ std::vector<STarget> MakeTargets()
                                "\"imgW\":500,\"imgH\":400,\"isLastLine\":false,\"points\":[{\"x\":1,\"y\":2},{\"x\":30,\"y\":40}]},"
                                "{\"mode\":\"insert\",\"lineId\":\"F1\",\"isLastLine\":true,\"points\":[{\"x\":5,\"y\":6}]},"
                                "{\"mode\":\"delete\",\"lineId\":\"F0\"}]"};
+                           // Each figure as its insert chunks and its delete event, and all of them as
+                           // a page's stored figure list.
+                           std::string list = "[";
+                           for (const auto& figure : SampleFigures()) {
+                               const std::string first = Utf8(figure->ToInsertJson(1000, 800, figure->GetFigureType(), FALSE));
+                               const std::string last = Utf8(figure->ToInsertJson(500, 400, figure->GetFigureType(), TRUE));
+                               const std::string removal = Utf8(figure->ToDeleteJson());
+                               seeds.insert(seeds.end(), {first, last, removal});
+                               // The list holds the events' line objects.
+                               for (const std::string* event : {&first, &last, &removal})
+                                   list += event->substr(8, event->size() - 9) + ",";
+                           }
+                           list.back() = ']';
+                           seeds.push_back(list);
+                           return seeds;
                        },
                        kJsonTokens,
                        [](const std::string& input) {
@@ -155,12 +211,21 @@ std::vector<STarget> MakeTargets()
 
     targets.push_back({"memo_items",
                        [] {
-                           return std::vector<std::string>{
+                           std::vector<std::string> seeds{
                                "[{\"lineId\":\"M1\",\"x\":\"10\",\"y\":\"20\",\"color\":\"1\",\"message\":\"\xEB\xA9\x94\xEB\xAA\xA8\\r\\n2\"}]",
                                "[{\"lineId\":\"M2\",\"x\":\"-5\",\"y\":\"99999\",\"message\":\"\\\"q\\\\\"}, {}]",
                                "[{\"memoXpoint\":\"10\",\"memoYpoint\":\"20\",\"memoBGColor\":\"2\",\"messageColor\":\"3\","
                                "\"message\":\"\xEB\xA9\x94\xEB\xAA\xA8\\r\\n2\"},"
                                "\"{\\\"memoXpoint\\\":\\\"-5\\\",\\\"memoYpoint\\\":\\\"6\\\",\\\"message\\\":\\\"x\\\"}\"]"};
+                           // Memos as the client writes them: one item, and a page's list.
+                           CMMMemoList memos;
+                           for (const auto& memo : SampleMemos()) memos.Add(memo);
+                           std::string list = "[";
+                           for (const CString& item : memos.ToJsonList()) list += Utf8(item) + ",";
+                           list.back() = ']';
+                           seeds.push_back(list);
+                           seeds.push_back(Utf8(memos.ToJsonList().front()));
+                           return seeds;
                        },
                        kJsonTokens,
                        [](const std::string& input) {
