@@ -2,8 +2,8 @@
 // The few Windows types and functions the parsers of outside input use, for their Linux fuzz
 // build only. Wide text keeps the Windows meaning: wchar_t holds UTF-16 code units (surrogate
 // pairs for characters beyond the BMP), and the printf family keeps the Microsoft meaning of %s.
-// Every standard header name the parsers include (windows.h, winsock2.h, tchar.h...) forwards
-// here; nothing else of the Windows headers is reproduced.
+// windows.h, winsock2.h, tchar.h and oleauto.h forward here; gdiplus.h and objidl.h add the few
+// painting and stream names as no-ops. Nothing else of the Windows headers is reproduced.
 #include <cstdarg>
 #include <cstddef>
 #include <cstdint>
@@ -19,7 +19,6 @@ typedef uint32_t ULONG;
 typedef uint32_t DWORD;
 typedef uint16_t WORD;
 typedef uint8_t BYTE;
-typedef float REAL_SHIM;
 typedef uintptr_t ULONG_PTR;
 typedef intptr_t LONG_PTR;
 typedef uintptr_t UINT_PTR;
