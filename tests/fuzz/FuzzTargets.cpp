@@ -32,13 +32,24 @@ namespace fuzz {
 
 namespace {
 
-const CProtocolDef& InstalledDefinition()
+std::unique_ptr<CProtocolDef> LoadInstalled(const char* relative)
 {
-    static const std::unique_ptr<CProtocolDef> def = [] {
-        std::unique_ptr<CProtocolDef> loaded(new CProtocolDef());
-        loaded->Load(WriteScratchFile(ReadSourceFile("protocols/protocol.xml")).c_str());
-        return loaded;
-    }();
+    std::unique_ptr<CProtocolDef> loaded(new CProtocolDef());
+    loaded->Load(WriteScratchFile(ReadSourceFile(relative)).c_str());
+    return loaded;
+}
+
+// The application client's definition (JSON bodies) and the push client's (bodies laid out field
+// by field, with structures).
+const CProtocolDef& ApplicationDefinition()
+{
+    static const std::unique_ptr<CProtocolDef> def = LoadInstalled("protocols/protocol.xml");
+    return *def;
+}
+
+const CProtocolDef& PushDefinition()
+{
+    static const std::unique_ptr<CProtocolDef> def = LoadInstalled("protocols/pps_protocol.xml");
     return *def;
 }
 
@@ -50,6 +61,28 @@ std::string JsonFrame(const std::string& body, uint64_t tid, const char* msg)
     spec.headerSection = prototest::Counted("{}\n");
     spec.bodySection = prototest::Counted(body);
     return prototest::MakeFrame(spec);
+}
+
+// A push frame; the byte before it (high bit set) makes the frame target read with the push
+// client's definition.
+std::string PushFrames()
+{
+    using prototest::Counted;
+    using prototest::U32;
+    prototest::FrameSpec keepAlive;
+    keepAlive.app = "PPSE";
+    keepAlive.msg = "M00000001";
+    keepAlive.headerSection = Counted("{}");
+    keepAlive.bodySection = U32(30);
+    prototest::FrameSpec items;
+    items.app = "PFAP";
+    items.msg = "M00000001";
+    items.headerSection = Counted("{}");
+    items.bodySection = U32(2);
+    for (const char* uuid : {"u-1", "u-2"})
+        items.bodySection += Counted("ZEL") + Counted("zel.client") + Counted("push.meeting") +
+                             Counted("{\"mtngId\":\"101\"}") + Counted(uuid) + Counted("N") + U32(1);
+    return "\xC0" + prototest::MakeFrame(keepAlive) + prototest::MakeFrame(items);
 }
 
 // Figures of every type, and memos, as the client itself writes them: the readers' seeds start
@@ -98,14 +131,19 @@ std::vector<STarget> MakeTargets()
                                JsonFrame("{\"userName\":\"\xEA\xB9\x80\"}", 1, "M00000001"),
                                JsonFrame("{\"list\":[{\"mtngId\":\"101\"}]}", 2, "M00000003") +
                                    JsonFrame("{}", 3, "M00000005"),
-                               JsonFrame("{\"image\":\"x\"}", 4, "M00000006") + prototest::Counted("\x89PNG")};
+                               JsonFrame("{\"image\":\"x\"}", 4, "M00000006") + prototest::Counted("\x89PNG"),
+                               PushFrames()};
                        },
-                       {"PHV102", "PHV106", "PHV101", "PP01", "M00000001", "\xFF\xFF\xFF\xFF", std::string(4, '\0')},
+                       {"PHV102", "PHV106", "PHV101", "PP01", "PPSE", "PFAP", "M00000001", "\xFF\xFF\xFF\xFF",
+                        std::string(4, '\0')},
                        [](const std::string& input) {
-                           CTasFrameReader reader(&InstalledDefinition(), true);
+                           // The first byte chooses the chunk size, as a network cuts a stream, and
+                           // with its high bit the push client's reader instead of the application's.
+                           const unsigned char first = input.empty() ? 0 : (unsigned char)input[0];
+                           const bool push = (first & 0x80) != 0;
+                           CTasFrameReader reader(push ? &PushDefinition() : &ApplicationDefinition(), !push);
                            std::vector<std::shared_ptr<CTasResponse>> replies;
-                           // The first byte chooses the chunk size, as a network cuts a stream.
-                           const size_t chunk = input.empty() ? 1 : 1 + (unsigned char)input[0] % 97;
+                           const size_t chunk = 1 + first % 97;
                            for (size_t i = 0; i < input.size(); i += chunk)
                                if (!reader.OnData(input.data() + i, std::min(chunk, input.size() - i), replies)) break;
                        },
