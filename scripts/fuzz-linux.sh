@@ -53,7 +53,7 @@ if [ "$MODE" = coverage ]; then
             *) files="tools/logviewer/DecodeHexLogLine.cpp" ;;
         esac
         mkdir -p "$OUT/corpus/$t" "$COV/seeds/$t"
-        ZEL_FUZZ_WRITE_SEEDS="$COV/seeds/$t" "$COV/fuzz_$t"
+        LLVM_PROFILE_FILE=/dev/null ZEL_FUZZ_WRITE_SEEDS="$COV/seeds/$t" "$COV/fuzz_$t"
         rm -f "$COV/$t.profraw"
         LLVM_PROFILE_FILE="$COV/$t.profraw" "$COV/fuzz_$t" -runs=0 "$OUT/corpus/$t" "$COV/seeds/$t" \
             "$ROOT/tests/fuzz/regressions/$t" >"$COV/$t.log" 2>&1 || true
