@@ -63,8 +63,8 @@ std::string JsonFrame(const std::string& body, uint64_t tid, const char* msg)
     return prototest::MakeFrame(spec);
 }
 
-// A push frame; the byte before it (high bit set) makes the frame target read with the push
-// client's definition.
+// A keep-alive and a list of push items; the byte before them (high bit set) makes the frame
+// target read with the push client's definition.
 std::string PushFrames()
 {
     using prototest::Counted;
@@ -104,11 +104,6 @@ std::vector<std::shared_ptr<CMMMemo>> SampleMemos()
 {
     return {std::make_shared<CMMMemo>(Gdiplus::PointF(30, 40), CString(L"\uBA54\uBAA8\r\n\"two\" \\ lines"), 2, 3),
             std::make_shared<CMMMemo>(Gdiplus::PointF(-5, 99999), CString(L"x"), 9, 0)};
-}
-
-std::string Utf8(const CString& text)
-{
-    return WideToUtf8(text);
 }
 
 const std::vector<std::string> kJsonTokens = {"{", "}", "[", "]", "\"", ":", ",", "\\u0000", "\\\"", "null",
@@ -177,8 +172,8 @@ std::vector<STarget> MakeTargets()
                            const auto figures = SampleFigures();
                            for (const auto& figure : figures) strokes.push_back(figure.get());
                            return std::vector<std::string>{
-                               Utf8(CString(page.c_str(), (int)page.size())),
-                               Utf8(SvgDocument::PenCanvasDocument(strokes, 500, 400)),
+                               WideToUtf8(CString(page.c_str(), (int)page.size())),
+                               WideToUtf8(SvgDocument::PenCanvasDocument(strokes, 500, 400)),
                                "<svg width=\"1000\" height=\"800\"><g><path d=\"M 10 10 L 20 20 L 30 10\" "
                                "style=\"stroke:rgb(255,0,0);stroke-width:3;opacity:0.5\" id=\"1700000000001\"/></g>"
                                "<rect x=\"5\" y=\"6\" width=\"50\" height=\"40\" style=\"stroke:#00ff00\"/></svg>",
@@ -211,9 +206,10 @@ std::vector<STarget> MakeTargets()
                            // a page's stored figure list.
                            std::string list = "[";
                            for (const auto& figure : SampleFigures()) {
-                               const std::string first = Utf8(figure->ToInsertJson(1000, 800, figure->GetFigureType(), FALSE));
-                               const std::string last = Utf8(figure->ToInsertJson(500, 400, figure->GetFigureType(), TRUE));
-                               const std::string removal = Utf8(figure->ToDeleteJson());
+                               const int type = figure->GetFigureType();
+                               const std::string first = WideToUtf8(figure->ToInsertJson(1000, 800, type, FALSE));
+                               const std::string last = WideToUtf8(figure->ToInsertJson(500, 400, type, TRUE));
+                               const std::string removal = WideToUtf8(figure->ToDeleteJson());
                                seeds.insert(seeds.end(), {first, last, removal});
                                // The list holds the events' line objects.
                                for (const std::string* event : {&first, &last, &removal})
@@ -259,10 +255,10 @@ std::vector<STarget> MakeTargets()
                            CMMMemoList memos;
                            for (const auto& memo : SampleMemos()) memos.Add(memo);
                            std::string list = "[";
-                           for (const CString& item : memos.ToJsonList()) list += Utf8(item) + ",";
+                           for (const CString& item : memos.ToJsonList()) list += WideToUtf8(item) + ",";
                            list.back() = ']';
                            seeds.push_back(list);
-                           seeds.push_back(Utf8(memos.ToJsonList().front()));
+                           seeds.push_back(WideToUtf8(memos.ToJsonList().front()));
                            return seeds;
                        },
                        kJsonTokens,
