@@ -26,14 +26,10 @@ std::string ReadSourceFile(const std::string& relative)
 
 std::wstring WriteScratchFile(const std::string& bytes)
 {
-    static const std::string path = [] {
-        const std::string dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-        std::string p = dir + "/zel_fuzz_" + std::to_string(getpid()) + ".xml";
-        static std::string s_removed;
-        s_removed = p;
-        std::atexit([] { unlink(s_removed.c_str()); });
-        return p;
-    }();
+    static const std::string path = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+                                    "/zel_fuzz_" + std::to_string(getpid()) + ".xml";
+    static const bool removedAtExit = std::atexit([] { unlink(path.c_str()); }) == 0;
+    (void)removedAtExit;
     if (FILE* f = std::fopen(path.c_str(), "wb")) {
         std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
