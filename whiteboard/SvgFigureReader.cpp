@@ -316,8 +316,12 @@ BOOL CSvgFigureReader::Read(const char* utf8, size_t length, int imageWidth, int
         CWhiteboardLog::Log(kLogLevel, L"SVG drawing ignored: elements nested deeper than %d", kMaxDepth);
         return FALSE;
     }
-    // The parser reads up to the first NUL: hand it exactly the given bytes.
-    const std::string text(utf8, length);
+    // The parser reads up to the first NUL: hand it exactly the given bytes. It also takes a
+    // UTF-8 lead byte's whole sequence without looking for the end of the text, so a sequence
+    // cut off at the end would carry it past the terminator: three more NULs keep that read
+    // inside the buffer and stop it there.
+    std::string text(utf8, length);
+    text.append(3, '\0');
     TiXmlDocument document;
     document.Parse(text.c_str(), nullptr, TIXML_ENCODING_UTF8);
     if (document.Error()) {

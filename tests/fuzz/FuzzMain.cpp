@@ -89,6 +89,28 @@ void RunOne(const fuzz::STarget& target, const std::string& input)
 
 }  // namespace
 
+namespace fuzz {
+
+std::string ReadSourceFile(const std::string& relative)
+{
+    std::string bytes;
+    zeltest::ReadFileBytes(zeltest::SourcePath(zeltest::Widen(relative)), bytes);
+    return bytes;
+}
+
+std::wstring WriteScratchFile(const std::string& bytes)
+{
+    static const std::wstring path = [] {
+        wchar_t dir[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, dir);
+        return std::wstring(dir) + L"zel_fuzz_" + std::to_wstring(::GetCurrentProcessId()) + L".xml";
+    }();
+    zeltest::WriteFileBytes(path, bytes);
+    return path;
+}
+
+}  // namespace fuzz
+
 int wmain(int argc, wchar_t** argv)
 {
     double seconds = 10;
