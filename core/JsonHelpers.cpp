@@ -1,5 +1,7 @@
 #include "core/JsonHelpers.h"
 
+#include <memory>
+
 #include "core/MyLogFile.h"
 #include "platform/Convert.h"
 
@@ -94,5 +96,20 @@ int GetJsonFlag(const Json::Value& obj, const char* key, int nDefault)
         g_ApplicationLog.Log(3, L"JSON flag \"%s\" is an array or object; read as N\n",
                              Utf8ToWide(key).GetString());
         return 0;
+    }
+}
+
+bool ParseJsonObjectText(const std::string& utf8, Json::Value& out)
+{
+    try {
+        Json::CharReaderBuilder builder;
+        std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+        Json::Value parsed;
+        if (!reader->parse(utf8.data(), utf8.data() + utf8.size(), &parsed, nullptr) || !parsed.isObject())
+            return false;
+        out.swap(parsed);
+        return true;
+    } catch (const std::exception&) {
+        return false;
     }
 }

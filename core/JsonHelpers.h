@@ -9,6 +9,11 @@
 // member access of a value that is not an object; the servers' bodies are not trusted to have
 // the documented types, so every reader here takes any value and never throws.
 
+// An answer text that is one JSON object, into 'out'; false for anything else, including a text
+// the reader refuses by throwing (nesting past its depth limit), which would otherwise leave the
+// caller.
+bool ParseJsonObjectText(const std::string& utf8, Json::Value& out);
+
 // The member named key of obj, or null when obj is not an object or has no such member.
 const Json::Value* FindJsonMember(const Json::Value& obj, const char* key);
 

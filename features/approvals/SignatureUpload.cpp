@@ -49,10 +49,7 @@ CString SignatureStoredPath(const CString& strAnswer)
     if (strAnswer.Find(L"200") < 0)
         return CString();
     Json::Value root;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    const std::string text = (const char*)CW2A(strAnswer.GetString(), CP_UTF8);
-    if (!reader->parse(text.data(), text.data() + text.size(), &root, nullptr) || !root.isObject())
+    if (!ParseJsonObjectText((const char*)CW2A(strAnswer.GetString(), CP_UTF8), root))
         return CString();
     return GetJsonString(root, "filePath");
 }

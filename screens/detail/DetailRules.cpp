@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "features/documents/DocumentListRules.h"
+#include "core/JsonHelpers.h"
 #include "core/Utf8Text.h"
 #include "platform/StringConversion.h"
 #include "resources/resource.h"
@@ -167,11 +168,8 @@ BOOL IsUploadAnswerSuccess(DWORD dwPostError, DWORD dwHttpStatus, const CString&
         return FALSE;
     if (strTrimmed[0] == L'{') {
         Json::Value body;
-        Json::CharReaderBuilder builder;
-        std::string errors;
         const std::string utf8 = zel::ToMultiByteString(strTrimmed.GetString(), strTrimmed.GetLength(), CP_UTF8);
-        std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-        if (reader->parse(utf8.data(), utf8.data() + utf8.size(), &body, &errors) && body.isObject()) {
+        if (ParseJsonObjectText(utf8, body)) {
             for (const char* key : {"code", "status", "resultCode", "statusCode"}) {
                 if (body.isMember(key))
                     return IsJson200(body[key]) ? TRUE : FALSE;

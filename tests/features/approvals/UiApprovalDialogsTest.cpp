@@ -340,6 +340,8 @@ TEST_F(ApprovalDialogs, AnApprovalWithADrawnSignatureReachesTheWebServer)
     // An answer without the stored path is no success.
     EXPECT_TRUE(SignatureStoredPath(L"{\"code\":\"500\"}").IsEmpty());
     EXPECT_TRUE(SignatureStoredPath(L"200 but not json").IsEmpty());
+    // Nested past the reader's depth limit: refused, not thrown at the caller.
+    EXPECT_TRUE(SignatureStoredPath(CString(L"{\"code\":200,\"a\":") + CString(L'[', 3000)).IsEmpty());
 }
 
 TEST_F(ApprovalDialogs, ApprovalWindowShowsItsContentAndEndsByItsButtons)

@@ -137,6 +137,8 @@ TEST(DetailRules, UploadSucceedsOnlyOnAWhole200)
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsUploadAnswerSuccess(c.error, c.http, c.answer), c.ok) << CStringA(c.answer).GetString();
+    // Nested past the reader's depth limit: no success, and nothing thrown at the caller.
+    EXPECT_FALSE(IsUploadAnswerSuccess(0, 200, CString(L"{\"code\":\"500\",\"a\":") + CString(L'[', 3000)));
 }
 
 TEST(DetailRules, UploadNameFilterAndDataBoxMessages)
