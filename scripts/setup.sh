@@ -162,7 +162,8 @@ fi
 # With its assembly (AES-NI, SHA extensions, vectorised GHASH and ChaCha): without it TLS through the
 # socket library ran at a few per cent of plain TCP. The perl-generated code is GNU as for the mingw
 # assembler; no other tool is needed. The stamp names the build, so a deps folder holding the older
-# portable-C build rebuilds it.
+# portable-C build rebuilds it. The old stamp stays: a checkout from before this change, sharing the
+# folder, must not take it back to portable C.
 if [ ! -f "$DEPS/.openssl-asm" ]; then
     step "OpenSSL (static, with assembly)"
     d="$(fetch_source openssl)"
@@ -174,7 +175,6 @@ if [ ! -f "$DEPS/.openssl-asm" ]; then
         CC=gcc CXX=g++ AR=ar RANLIB=ranlib make -j "$JOBS" build_libs
         CC=gcc CXX=g++ AR=ar RANLIB=ranlib make install_dev
     ) >"$BUILD/logs/openssl.log" 2>&1 || { tail -n 30 "$BUILD/logs/openssl.log" >&2; die openssl; }
-    rm -f "$DEPS/.openssl"
     touch "$DEPS/.openssl-asm"
 fi
 
