@@ -2,10 +2,14 @@
 // tests (ZEL_SOURCE_DIR must name the source tree):
 //   Throughput/plain and Throughput/tls    MB/s of 1 MiB blocks to a peer that acknowledges each;
 //                                          "_nodelay": the owner turned Nagle's algorithm off
+//   EchoThroughput/plain and /tls          MB/s of 1 MiB blocks that the peer sends back whole
 //   ConnectHandshake/tcp, /tls12, /tls13   from Connect to OnSocketConnect (0)
 //   EventDispatch                          socket events delivered per second by 10 workers
-//   CipherOnly                             AES-256-GCM of 1 MiB with the same OpenSSL, no network
+//   CipherOnly                             AES-256-GCM of 1 MiB with the same OpenSSL, no network;
+//                                          labelled with the processor features OpenSSL uses
+//                                          ("portable C": built without its assembly)
 #include <benchmark/benchmark.h>
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 
 #include <atomic>
@@ -70,6 +74,32 @@ BENCHMARK_CAPTURE(Throughput, plain, true, false)->Unit(benchmark::kMillisecond)
 BENCHMARK_CAPTURE(Throughput, tls, false, false)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 BENCHMARK_CAPTURE(Throughput, plain_nodelay, true, true)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 BENCHMARK_CAPTURE(Throughput, tls_nodelay, false, true)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+
+// Both directions: 1 MiB to a peer that sends every byte back, so the receive side counts too.
+void EchoThroughput(benchmark::State& state, bool plain)
+{
+    StartLibrary();
+    const int block = 1 << 20;
+    unsigned short port = Peer(plain ? L"--tls none --mode echo" : L"--tls any --mode echo");
+    BenchSocket* socket = new BenchSocket(plain);
+    if (!port || !socket->ConnectTo(port)) {
+        state.SkipWithError("no connection to the peer");
+        return;
+    }
+    const std::string data(block, 'x');
+    long long echoed = 0;
+    for (auto _ : state) {
+        echoed += block;
+        if (!socket->SendAll(data.data(), block) || !socket->WaitForReceived(echoed)) {
+            state.SkipWithError("the peer did not send everything back");
+            break;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * (int64_t)block);
+    socket->OnSocketDelete();
+}
+BENCHMARK_CAPTURE(EchoThroughput, plain, true)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+BENCHMARK_CAPTURE(EchoThroughput, tls, false)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
 void ConnectHandshake(benchmark::State& state, const wchar_t* peerArgs, bool plain)
 {
@@ -157,6 +187,8 @@ void CipherOnly(benchmark::State& state)
     }
     EVP_CIPHER_CTX_free(ctx);
     state.SetBytesProcessed(state.iterations() * (int64_t)block);
+    const char* settings = OPENSSL_info(OPENSSL_INFO_CPU_SETTINGS);
+    state.SetLabel(settings ? settings : "portable C");
 }
 BENCHMARK(CipherOnly)->Unit(benchmark::kMillisecond);
 

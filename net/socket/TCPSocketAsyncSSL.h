@@ -1,7 +1,7 @@
 #pragma once
 // TLS over the asynchronous TCP socket. OpenSSL never sees the socket: ciphertext from the network
 // is written into a memory BIO and decrypted into a queue the application reads; plaintext the
-// application sends is encrypted into a second memory BIO whose bytes are queued for the TCP send.
+// application sends is encrypted into a buffer that goes to TCP whole, in as few sends as it takes.
 // The handshake runs on the socket's worker, hidden from the application: OnSocketConnect (0)
 // arrives once the handshake is complete, and plaintext sent before that is held back.
 #include <atomic>
@@ -16,7 +16,9 @@ struct SSLState;
 
 class CTCPSocketAsyncSSL : public CTCPSocketAsync {
 public:
-    enum { ChunkSize = 8192 };
+    // The most plaintext one TLS record carries: queued plaintext goes to OpenSSL in pieces of
+    // this size, so each becomes one full record rather than several part-filled ones.
+    enum { RecordSize = 16384 };
 
     static bool InitializeSSL();
     static void ShutdownSSL();
@@ -114,7 +116,10 @@ private:
     CWin32CriticalSection* m_pQueueLock;
     CWin32CriticalSection* m_pFlushLock;
     CByteQueue m_aPendingPlaintext;
-    CByteQueue m_aOutgoing;
+    // Ciphertext taken from OpenSSL that TCP has not taken yet, from m_nOutgoingSent on; under the
+    // flush lock. It trades places with the one OpenSSL writes into, so both are reused.
+    std::string m_strOutgoing;
+    size_t m_nOutgoingSent;
     CByteQueue m_aReceived;
     std::atomic<bool> m_bHandshakeDone;
     std::atomic<bool> m_bHandshakeStarted;
