@@ -7,6 +7,8 @@
 //                  window
 // Run under Wine with a display (scripts/wine-env.sh); ZEL_SOURCE_DIR and ZEL_BINARY_DIR must
 // name the trees.
+#include <winsock2.h>
+
 #include <benchmark/benchmark.h>
 
 #include <memory>

@@ -2,6 +2,8 @@
 //   RoundTrip/client   the application-server client's version-check request through the local
 //                      test server, until the reply reaches the window (this thread pumps)
 //   RoundTrip/echo     a bare TLS socket sending 400 bytes to an echo peer until they are back
+#include <winsock2.h>
+
 #include <benchmark/benchmark.h>
 
 #include <atomic>

@@ -1,6 +1,7 @@
+#include <winsock2.h>
+
 #include "screens/login/VpnAgentLink.h"
 
-#include <winsock2.h>
 #include <windows.h>
 
 #include <openssl/sha.h>
