@@ -46,8 +46,9 @@ void AppendUtf8(std::string& out, unsigned long cp)
 
 // The styled writer escapes every character beyond ASCII; the servers and the server log read
 // text as UTF-8. Outside strings the writer puts no backslash, so every backslash starts an escape.
-std::string UnescapeBeyondAscii(const std::string& styled)
+std::string UnescapeBeyondAscii(std::string styled)
 {
+    // Most texts have no escape: handed back without a copy (a body can be megabytes).
     if (styled.find("\\u") == std::string::npos) return styled;
     std::string out;
     out.reserve(styled.size());

@@ -1,5 +1,7 @@
 #include "net/protocol/TasRequest.h"
 
+#include <cstring>
+
 #include "core/JsonHelpers.h"
 #include "net/protocol/JsonText.h"
 #include "net/protocol/PlatformHeader.h"
@@ -191,15 +193,15 @@ std::string CTasRequest::BuildHeaderSection(const _FIELD_INFO& headerField)
 std::string CTasRequest::Serialize(const _FIELD_INFO& headerField, const std::vector<_FIELD_INFO>& requestFields)
 {
     const std::string headerSection = BuildHeaderSection(headerField);
-    std::string body;
-    WriteSection(requestFields, GetApplicationId(), m_pBodyValue.get(), body);
-    SetBodyLength((uint32_t)body.size());
-
-    std::string frame;
-    frame.reserve(m_header.size() + headerSection.size() + body.size());
-    frame.append(reinterpret_cast<const char*>(m_header.data()), m_header.size());
+    // One buffer for the whole frame: the body, by far its largest part, is written straight
+    // into it and not copied again; the platform header goes in front once the body's length is
+    // known.
+    std::string frame(m_header.size(), '\0');
     frame += headerSection;
-    frame += body;
+    const size_t bodyStart = frame.size();
+    WriteSection(requestFields, GetApplicationId(), m_pBodyValue.get(), frame);
+    SetBodyLength((uint32_t)(frame.size() - bodyStart));
+    std::memcpy(&frame[0], m_header.data(), m_header.size());
     return frame;
 }
 
