@@ -2,6 +2,9 @@
 //   RoundTrip/client   the application-server client's version-check request through the local
 //                      test server, until the reply reaches the window (this thread pumps)
 //   RoundTrip/echo     a bare TLS socket sending 400 bytes to an echo peer until they are back
+//   RoundTrip/bare_frame  the same version-check frame, serialised once, sent by a bare TLS
+//                      socket to the same test server until its reply's bytes are back: the server's
+//                      own share, so that client / bare_frame is what the client adds
 #include <winsock2.h>
 
 #include <benchmark/benchmark.h>
@@ -12,7 +15,10 @@
 #include <string>
 
 #include "core/ProgramGlobals.h"
+#include "net/protocol/PlatformHeader.h"
+#include "net/protocol/ProtocolDef.h"
 #include "net/protocol/TasClientManager.h"
+#include "net/protocol/TasRequest.h"
 #include "net/socket/TCPSocketAsyncSSL.h"
 #include "tests/support/TestSupport.h"
 #include "bench/support/BenchSocket.h"
@@ -85,6 +91,44 @@ void ClientRoundTrip(benchmark::State& state)
 }
 
 
+void BareFrameRoundTrip(benchmark::State& state)
+{
+    StartLibrary();
+    static zeltest::PythonFixture servers;
+    static bool started = servers.Start(L"tests/servers/run_servers.py");
+    static CProtocolDef definition;
+    static bool loaded = definition.Load(zeltest::SourcePath(L"protocols/protocol.xml").c_str()) != 0;
+    BenchSocket* socket = new BenchSocket();
+    if (!started || !loaded || !socket->ConnectTo((unsigned short)servers.Port())) {
+        state.SkipWithError("the test server did not start");
+        return;
+    }
+    const _PROTOCOL_INFO* p = definition.FindProtocol("PP01");
+    Json::Value* body = new Json::Value;
+    (*body)["appType"] = "7";
+    (*body)["appVer"] = "4.2.0.0";
+    CTasRequest request(CTasRequest::HEADER_FORM_PHV102,
+                        PlatformHeader::BuildPhv102(PlatformHeader::ClientValues("PP01", "M00000095", 7, 5, "              ", 'W')),
+                        nullptr, body);
+    const std::string frame = request.Serialize(p->headerField, p->FindMessage("M00000095")->vecRequestFields);
+    // The first exchange tells the reply's size.
+    socket->SendAll(frame.data(), (int)frame.size());
+    ::Sleep(500);
+    const long long reply = socket->Received();
+    long long total = reply;
+    for (auto _ : state) {
+        if (reply <= 0) break;
+        socket->SendAll(frame.data(), (int)frame.size());
+        total += reply;
+        if (!socket->WaitForReceived(total)) {
+            state.SkipWithError("no reply");
+            break;
+        }
+    }
+    if (reply <= 0) state.SkipWithError("no reply to the first frame");
+    socket->OnSocketDelete();
+}
+
 void EchoRoundTrip(benchmark::State& state)
 {
     StartLibrary();
@@ -109,6 +153,7 @@ void EchoRoundTrip(benchmark::State& state)
 }
 
 BENCHMARK(ClientRoundTrip)->Name("RoundTrip/client")->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(3.0);
+BENCHMARK(BareFrameRoundTrip)->Name("RoundTrip/bare_frame")->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(3.0);
 BENCHMARK(EchoRoundTrip)->Name("RoundTrip/echo")->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(3.0);
 
 }  // namespace

@@ -45,6 +45,7 @@ public:
         if (!Connect("127.0.0.1", port, FALSE, TRUE)) return false;
         return WaitForSingleObject(m_hConnected, 10000) == WAIT_OBJECT_0 && m_iConnectError == 0;
     }
+    long long Received() const { return m_nReceived; }
     bool WaitForReceived(long long total)
     {
         while (m_nReceived < total)
