@@ -243,12 +243,18 @@ void CMeetingDocListCtrl::OnPaint()
     StretchBitmap(&dc, IDB_PANE_BODY, CRect(0, 0, rc.Width() + 10, rc.Height()));
     StretchBitmap(&dc, IDB_DOCPANE_HEADER, CRect(0, 0, rc.Width() - 5, 31));
     const int nKind = m_pHost ? m_pHost->GetMeetingKind() : 0;
-    CRect rcTitle(10, 8, 80, 33);
-    DrawTextWithFont(&dc, &rcTitle, LoadText(nKind == 30 ? IDS_DOCPANE_REPORT_TITLE : IDS_DOCPANE_TITLE), kTitleInk,
-                     RGB(255, 255, 255), TRUE, 9, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX, 1);
+    const CString strTitle = LoadText(nKind == 30 ? IDS_DOCPANE_REPORT_TITLE : IDS_DOCPANE_TITLE);
+    CRect rcTitleText(10, 8, 200, 33);
+    DrawTextWithFont(&dc, &rcTitleText, strTitle, kTitleInk, RGB(255, 255, 255), TRUE, 9,
+                     DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT, 1);
+    CRect rcTitle(10, 8, std::max(80L, (long)rcTitleText.right), 33);
+    DrawTextWithFont(&dc, &rcTitle, strTitle, kTitleInk, RGB(255, 255, 255), TRUE, 9,
+                     DT_LEFT | DT_SINGLELINE | DT_NOPREFIX, 1);
     m_strCountText.Format(LoadText(IDS_DOCPANE_COUNT), GetDocumentCount());
     if (!(m_pHost && m_pHost->IsDocumentListHidden())) {
-        CRect rcCount(65, 10, 110, 31);
+        // A title longer than its place (in another language) pushes the count along.
+        const int nCountLeft = std::max(65, (int)rcTitleText.right + 6);
+        CRect rcCount(nCountLeft, 10, nCountLeft + 45, 31);
         DrawTextWithFont(&dc, &rcCount, m_strCountText, kTitleInk, RGB(255, 255, 255), TRUE, 9,
                          DT_LEFT | DT_SINGLELINE | DT_NOPREFIX, 0);
     }
