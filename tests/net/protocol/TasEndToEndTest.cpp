@@ -94,24 +94,27 @@ TEST_F(TasEndToEndTest, ExpiredSessionLogsInAgainAndResendsWithTheSameTransactio
 {
     LogIn();
     const std::string oldSession = CLoginManager::GetInstance()->GetUserSessionId();
-    Json::Value rule = Rule("M00000005", 1);
-    rule["status"] = 2;
-    Control(rule);
+    // The server forgets the session for good (a one-shot "expired" answer let a resend after an
+    // idle time-out on a loaded machine be answered with the old session).
+    Json::Value expire;
+    expire["cmd"] = "expire";
+    Control(expire);
     m_tas->RequestM00000005(L"101", L"10");
     ASSERT_TRUE(m_listener.WaitFor(WM_USER + 104, 1, 15000)) << "no reply after the re-login";
     EXPECT_EQ(m_listener.RecordsOf(WM_USER + 104)[0].status, 0);
+    EXPECT_EQ(m_listener.Count(WM_USER + 104), 1u) << "the request was answered to the window once";
 
     const Json::Value logins = Frames("tas", "PP01", "M00000001");
     ASSERT_EQ(logins.size(), 2u);
     EXPECT_EQ(logins[1]["header"]["userSessionId"].asString(), "");
     EXPECT_EQ(logins[1]["body"]["sawonNo"].asString(), "kim");
     const Json::Value details = Frames("tas", "PP01", "M00000005");
-    ASSERT_EQ(details.size(), 2u);
-    EXPECT_EQ(details[0]["tid"], details[1]["tid"]);
+    ASSERT_GE(details.size(), 2u);
+    EXPECT_EQ(details[0]["tid"], details[details.size() - 1]["tid"]);
     EXPECT_EQ(details[0]["header"]["userSessionId"].asString(), oldSession);
     const std::string newSession = CLoginManager::GetInstance()->GetUserSessionId();
     EXPECT_NE(newSession, oldSession);
-    EXPECT_EQ(details[1]["header"]["userSessionId"].asString(), newSession);
+    EXPECT_EQ(details[details.size() - 1]["header"]["userSessionId"].asString(), newSession);
     EXPECT_FALSE(m_tas->IsReloginRunning());
 }
 
