@@ -91,6 +91,13 @@ TEST(WireFormat, StyledJsonWritesTextAsUtf8)
             EXPECT_EQ(back["k"].asString(), c.value);
         }
     }
+    // The only escape anywhere in a longer text, at every offset within and after the blocks the
+    // search reads at once, is found.
+    for (size_t at = 0; at < 20; ++at) {
+        Json::Value v;
+        v["k"] = std::string(at, 'a') + "\xEA\xB9\x80" + std::string(19 - at, 'b');
+        EXPECT_NE(StyledJson(v).find("\xEA\xB9\x80"), std::string::npos) << "at " << at;
+    }
     // Layout of nested values and arrays is the styled writer's.
     Json::Value nested;
     nested["list"].append("\xED\x9A\x8C");
