@@ -150,6 +150,12 @@ int CMyLogFile::LogV(int nLevel, LPCTSTR pszFormat, va_list args)
     return WriteLine(strLine);
 }
 
+bool CMyLogFile::Takes(int nLevel) const
+{
+    if (m_nMinLevel == 0 || nLevel < m_nMinLevel) return false;
+    return m_nAppUse || m_bInitialised;
+}
+
 int CMyLogFile::LogText(int nLevel, LPCTSTR pszText)
 {
     if (pszText == nullptr) pszText = L"";

@@ -39,6 +39,9 @@ public:
         return LogArgs(nLevel, pszFormat, zel::detail::FormatArg(args)...);
     }
     int LogV(int nLevel, LPCTSTR pszFormat, va_list args);
+    // Whether a line of this level is handed on or written at all: a caller that would build a
+    // costly text for it (a whole frame's dump) skips that when nobody takes it.
+    bool Takes(int nLevel) const;
     int LogText(int nLevel, LPCTSTR pszText);
 
     // Ends the writer thread after it has written every queued line.

@@ -10,6 +10,8 @@
 #include "platform/CString.h"
 
 std::string StyledJson(const Json::Value& value);
+// The same text, appended to 'out'.
+void AppendStyledJson(const Json::Value& value, std::string& out);
 // Parses the bytes into 'out' only when they are one JSON text; 'out' is left alone otherwise.
 bool ParseJsonText(const char* pBegin, const char* pEnd, Json::Value& out);
 bool ParseJsonText(const std::string& text, Json::Value& out);

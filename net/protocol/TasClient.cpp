@@ -151,7 +151,7 @@ void CTasClient::WriteRequest(CTasRequest& copy)
     const _MESSAGE_INFO* pMessage = pProtocol ? pProtocol->FindMessage(strMessageId) : nullptr;
     const std::string frame =
         copy.Serialize(pProtocol ? pProtocol->headerField : kNoHeader, pMessage ? pMessage->vecRequestFields : kNoFields);
-    if (!IsKeepAliveRequest(strMessageId)) {
+    if (!IsKeepAliveRequest(strMessageId) && g_TasLog.Takes(2)) {
         const CString text = copy.PlatformHeaderText() + copy.HeaderText() + copy.BodyText();
         g_TasLog.Log(2, L"SendRequestMessage() >>>>>>>>>>>>>>>> \n %s", (LPCTSTR)text);
     }
@@ -300,7 +300,7 @@ void CTasClient::FinishMessageProcessing(const std::shared_ptr<CTasResponse>& pR
         g_TasLog.Log(2, L"force close FinishMessageProcessing....\n");
         return;
     }
-    if (!(pReply->GetMessageId() == "M00000000" && pReply->GetApplicationId().substr(0, 4) == "PFAP")) {
+    if (g_TasLog.Takes(2) && !(pReply->GetMessageId() == "M00000000" && pReply->GetApplicationId().substr(0, 4) == "PFAP")) {
         const CString text = pReply->PlatformHeaderText() + pReply->HeaderText() + pReply->BodyText();
         g_TasLog.Log(2, L"FinishMessageProcessing() <<<<<<<<<<<<<<<< \n %s", (LPCTSTR)text);
     }

@@ -30,6 +30,15 @@ void AppendCounted(std::string& out, const std::string& text)
     out += text;
 }
 
+// The value's styled text with its length in front, written in place.
+void AppendCountedJson(std::string& out, const Json::Value& value)
+{
+    const size_t at = out.size();
+    AppendU32(out, 0);
+    AppendStyledJson(value, out);
+    Put32(reinterpret_cast<uint8_t*>(&out[at]), (uint32_t)(out.size() - at - 4));
+}
+
 const Json::Value& MemberOf(const Json::Value* pValue, const std::string& strName)
 {
     static const Json::Value kNull;
@@ -53,7 +62,11 @@ void WriteField(const _FIELD_INFO& field, bool bWholeBody, const Json::Value* pV
 {
     switch (field.nType) {
     case FIELD_TYPE_STRING:
-        AppendCounted(out, bWholeBody ? StyledJson(pValue ? *pValue : Json::Value()) : TextOf(pValue, field.strName));
+        if (bWholeBody) {
+            AppendCountedJson(out, pValue ? *pValue : Json::Value());
+        } else {
+            AppendCounted(out, TextOf(pValue, field.strName));
+        }
         break;
     case FIELD_TYPE_BYTE:
         AppendCounted(out, TextOf(pValue, field.strName));
@@ -175,7 +188,7 @@ std::string CTasRequest::BuildHeaderSection(const _FIELD_INFO& headerField)
     case FIELD_TYPE_STRING:
         // No header value, or an empty one: no section, and headerLength stays as built.
         if (IsEmptyJson(m_pHeaderValue.get())) return section;
-        AppendCounted(section, StyledJson(*m_pHeaderValue));
+        AppendCountedJson(section, *m_pHeaderValue);
         break;
     case FIELD_TYPE_SHORT:
         AppendU16(section, (uint16_t)(int16_t)IntOf(m_pHeaderValue.get(), headerField.strName));

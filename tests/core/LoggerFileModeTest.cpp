@@ -107,6 +107,8 @@ TEST(LoggerFileMode, FiltersByTheMinimumLevel)
     for (const Case& c : cases) {
         FileLog log(0);
         log.Init(c.minLevel);
+        // A caller that asks first skips exactly the lines that would not be written.
+        EXPECT_EQ(log->Takes(c.level), c.result == 1) << c.minLevel << "/" << c.level;
         EXPECT_EQ(log->Log(c.level, L"x"), c.result) << c.minLevel << "/" << c.level;
         std::string content = log.Content();
         EXPECT_EQ(Count(content, "\r\n"), c.written ? 2u : 1u) << c.minLevel << "/" << c.level;
@@ -120,6 +122,7 @@ TEST(LoggerFileMode, NothingIsWrittenBeforeInit)
 {
     SetFixedTime(2024, 12, 27, 9, 0, 0);
     FileLog log(0);
+    EXPECT_FALSE(log->Takes(4));
     EXPECT_EQ(log->Log(4, L"early"), 0);
     EXPECT_EQ(GetFileAttributesW(log.Path().c_str()), INVALID_FILE_ATTRIBUTES);
 }

@@ -56,7 +56,9 @@ TEST(LoggerViewerMode, RegistersOnceAndSendsEachLineToTheLogWindow)
     ViewerLog log;
     ASSERT_TRUE(log->IsViewerMode());
     log.Init(L"C:\\appdata\\ZELLog.txt", 2);
+    EXPECT_TRUE(log->Takes(2));
     EXPECT_EQ(log->Log(2, L"page %d of %s", 3, L"doc"), 1);
+    EXPECT_FALSE(log->Takes(1));
     EXPECT_EQ(log->Log(1, L"below the minimum"), 0);
     EXPECT_EQ(log->LogText(4, L"100% as is"), 1);
     EXPECT_EQ(log->Log(2, L""), 1);

@@ -3,10 +3,12 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include <json/json.h>
 
+#include "net/protocol/JsonText.h"
 #include "net/protocol/ProtocolDef.h"
 #include "net/protocol/TasFrameReader.h"
 #include "platform/CString.h"
@@ -141,6 +143,11 @@ std::vector<STarget> MakeTargets()
                            const size_t chunk = 1 + first % 97;
                            for (size_t i = 0; i < input.size(); i += chunk)
                                if (!reader.OnData(input.data() + i, std::min(chunk, input.size() - i), replies)) break;
+                           // Whatever a reply's body holds, written out again it is one JSON text.
+                           for (const std::shared_ptr<CTasResponse>& reply : replies) {
+                               Json::Value back;
+                               if (reply->GetBody() && !ParseJsonText(StyledJson(*reply->GetBody()), back)) std::abort();
+                           }
                        },
                        1 << 16});
 

@@ -1,6 +1,9 @@
 // Frames as bytes: requests serialised by CTasRequest, replies parsed by CTasFrameReader.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "net/protocol/JsonText.h"
 #include "net/protocol/PlatformHeader.h"
 #include "net/protocol/TasFrameReader.h"
@@ -79,6 +82,11 @@ TEST(WireFormat, StyledJsonWritesTextAsUtf8)
         {"quotes, backslash, controls", "a\"b\\c\n\x01", "\"a\\\"b\\\\c\\n\\u0001\""},
         {"text that looks like an escape", "\\u00e9\\\\uAC00", "\"\\\\u00e9\\\\\\\\uAC00\""},
         {"invalid bytes become the replacement character", std::string("x\xFFy", 3), "\"x\xEF\xBF\xBDy\""},
+        // One replacement per byte that begins no sequence; what follows it is kept.
+        {"invalid: a lead byte before ASCII", "\xC3(", "\"\xEF\xBF\xBD(\""},
+        {"invalid: a sequence cut at the end", "ab\xEA\xB9", "\"ab\xEF\xBF\xBD\xEF\xBF\xBD\""},
+        {"invalid: an overlong slash", "\xC0\xAF/", "\"\xEF\xBF\xBD\xEF\xBF\xBD/\""},
+        {"invalid: an encoded surrogate", "\xED\xA0\x80z", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDz\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -104,6 +112,96 @@ TEST(WireFormat, StyledJsonWritesTextAsUtf8)
     nested["list"].append(2);
     nested["name"] = "\xED\x9A\x8C\xEC\x9D\x98";
     EXPECT_EQ(StyledJson(nested), "{\n   \"list\" : [ \"\xED\x9A\x8C\", 2 ],\n   \"name\" : \"\xED\x9A\x8C\xEC\x9D\x98\"\n}\n");
+}
+
+// jsoncpp's styled text with its \u escapes beyond ASCII written as UTF-8: the layout the
+// protocol has always sent.
+std::string ReferenceStyled(const Json::Value& value)
+{
+    const std::string escaped = Json::StyledWriter().write(value);
+    std::string out;
+    for (size_t i = 0; i < escaped.size(); ++i) {
+        unsigned long cp = 0;
+        if (escaped[i] == '\\' && escaped[i + 1] == 'u') {
+            cp = std::stoul(escaped.substr(i + 2, 4), nullptr, 16);
+            if (cp >= 0xD800 && cp <= 0xDBFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (std::stoul(escaped.substr(i + 8, 4), nullptr, 16) - 0xDC00);
+                i += 6;
+            }
+        } else if (escaped[i] == '\\') {
+            out.append(escaped, i++, 2);   // an escape of its own, or the first half of "\\\\"
+            continue;
+        }
+        if (cp < 0x80) {
+            out += cp ? std::string(escaped, i, 6) : std::string(1, escaped[i]);
+            if (cp) i += 5;
+            continue;
+        }
+        char bytes[4];
+        const int n = cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+        bytes[0] = (char)(n == 2 ? 0xC0 | (cp >> 6) : n == 3 ? 0xE0 | (cp >> 12) : 0xF0 | (cp >> 18));
+        for (int k = 1; k < n; ++k) bytes[k] = (char)(0x80 | ((cp >> (6 * (n - 1 - k))) & 0x3F));
+        out.append(bytes, n);
+        i += 5;
+    }
+    return out;
+}
+
+Json::Value RandomValue(std::mt19937& rng, int depth)
+{
+    static const char* const kPieces[] = {"a", "Zz", "0", " ", "\"", "\\", "\n", "\t", "\x01", "/",
+                                          "\xC3\xA9", "\xEA\xB9\x80", "\xF0\x9F\x98\x80", "\x7F"};
+    auto text = [&](int most) {
+        std::string s;
+        for (int n = (int)(rng() % (unsigned)most); n > 0; --n) s += kPieces[rng() % (sizeof kPieces / sizeof *kPieces)];
+        return s;
+    };
+    switch (rng() % (depth > 3 ? 6u : 8u)) {
+    case 0: return Json::Value();
+    case 1: return Json::Value((Json::Int64)(rng() % 2000000) - 1000000);
+    case 2: return Json::Value((double)(int)(rng() % 100000) / 64.0);
+    case 3: return Json::Value(rng() % 2 == 0);
+    case 4: return Json::Value(text(30));
+    case 5: return Json::Value((Json::UInt64)rng() * 4294967296ull);
+    case 6: {
+        Json::Value list(Json::arrayValue);
+        // Lengths around the one-line limit, and past the count that always breaks the line.
+        for (int n = (int)(rng() % 30); n > 0; --n) list.append(RandomValue(rng, depth + 1));
+        return list;
+    }
+    default: {
+        Json::Value object(Json::objectValue);
+        for (int n = (int)(rng() % 6); n > 0; --n) object[text(6)] = RandomValue(rng, depth + 1);
+        return object;
+    }
+    }
+}
+
+// The writer that writes straight into the frame lays values out as jsoncpp's styled writer
+// always did, escapes and all, with text beyond ASCII as UTF-8.
+TEST(WireFormat, StyledJsonLaysOutValuesAsTheStyledWriterDid)
+{
+    std::mt19937 rng(20261211);
+    for (int i = 0; i < 3000; ++i) {
+        const Json::Value value = RandomValue(rng, 0);
+        const std::string written = StyledJson(value), reference = ReferenceStyled(value);
+        if (written != reference) {
+            size_t at = 0;
+            while (at < written.size() && at < reference.size() && written[at] == reference[at]) ++at;
+            FAIL() << "value " << i << " differs at byte " << at << ": written \"" << written.substr(at, 40)
+                   << "\", expected \"" << reference.substr(at, 40) << "\"";
+        }
+        Json::Value back;
+        ASSERT_TRUE(ParseJsonText(written, back));
+        ASSERT_EQ(back, value) << "value " << i;
+    }
+    // Appended after other bytes, the text is the same: the first line is not taken for a
+    // continued one.
+    Json::Value object;
+    object["k"] = 1;
+    std::string frame = "prefix ";
+    AppendStyledJson(object, frame);
+    EXPECT_EQ(frame, "prefix " + StyledJson(object));
 }
 
 TEST(WireFormat, FieldByFieldBodyForOtherApplicationIds)
