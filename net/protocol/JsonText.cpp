@@ -8,7 +8,7 @@
 
 namespace {
 
-int HexDigitValue(unsigned v) { return "0123456789abcdef"[v & 0xF]; }
+char HexDigitChar(unsigned v) { return "0123456789abcdef"[v & 0xF]; }
 
 // Bytes that need more than a copy: JSON's escapes and everything beyond ASCII.
 inline bool NeedsCare(unsigned char c) { return c < 0x20 || c == '"' || c == '\\' || c >= 0x80; }
@@ -83,7 +83,7 @@ size_t AppendQuoted(std::string& out, const char* begin, const char* end)
             case '\r': out += "\\r"; break;
             case '\t': out += "\\t"; break;
             default: {
-                const char escape[] = {'\\', 'u', '0', '0', (char)HexDigitValue(c >> 4), (char)HexDigitValue(c)};
+                const char escape[] = {'\\', 'u', '0', '0', HexDigitChar(c >> 4), HexDigitChar(c)};
                 out.append(escape, sizeof escape);
                 break;
             }

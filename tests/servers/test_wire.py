@@ -139,6 +139,16 @@ class Frames(unittest.TestCase):
             again = wire.decode_platform_header(wire.encode_platform_header(values))[1]
             self.assertEqual(len(wire.encode_platform_header(again)), 196)
             self.assertEqual(again["osType"], os_type)
+        # A text longer than its field is cut at the field's end; the next field is untouched.
+        long = wire.encode_platform_header(dict(wire.client_platform("PP01", "M1", 1),
+                                                modelNo="m" * 40, ispName="isp"))
+        self.assertEqual(long[99:129], b"m" * 30)
+        self.assertEqual(long[129:139], b"isp" + b"\0" * 7)
+        self.assertEqual(wire.decode_platform_header(long)[1]["modelNo"], "m" * 30)
+        short = wire.encode_platform_header({"applicationId": "PFAP", "messageId": "M00000000",
+                                             "statusCode": -2}, "PHV106")
+        self.assertEqual(len(short), 39)
+        self.assertEqual(wire.decode_platform_header(short)[1]["statusCode"], -2)
 
     def test_push_body_carries_members_field_by_field(self):
         body = {"pushItemResultList": [{"deviceMessageUuid": "u1", "type": "PPC", "status": 0}]}

@@ -51,27 +51,42 @@ class WireError(Exception):
     """Bytes that break the protocol; the message says how."""
 
 
+def _layout_struct(layout) -> struct.Struct:
+    """One struct for a whole header layout: text fields as zero-padded byte strings, gaps as
+    pad bytes. Every frame's header is packed and unpacked through it, field by field was a
+    tenth of the servers' time per request."""
+    fmt, at = ">", 0
+    for _name, off, width, kind in sorted(layout, key=lambda f: f[1]):
+        if off > at:
+            fmt += "%dx" % (off - at)
+        fmt += "%ds" % width if kind in ("t", "c") else kind[1:]
+        at = off + width
+    return struct.Struct(fmt)
+
+
+# Each layout in offset order, the order of its struct's values.
+_LAYOUT_STRUCTS = {version: (size, sorted(layout, key=lambda f: f[1]), _layout_struct(layout))
+                   for version, (size, layout) in LAYOUTS.items()}
+
+
 def encode_platform_header(fields: Dict[str, Any], version: str = "PHV102") -> bytes:
-    """Builds a platform header. Text fields are written in offset order, each followed by a
-    zero byte that the next field overwrites; fields not given stay zero."""
-    size, layout = LAYOUTS[version]
-    buf = bytearray(size + 1)
-    values = dict(fields)
-    values["headerVersion"] = version
-    for name, off, width, kind in layout:
-        v = values.get(name)
-        if v is None:
-            continue
+    """Builds a platform header. A text field is cut to its width and padded with zero bytes;
+    fields not given stay zero."""
+    size, layout, packer = _LAYOUT_STRUCTS[version]
+    args = []
+    for name, _off, width, kind in layout:
+        v = version if name == "headerVersion" else fields.get(name)
         if kind == "t":
-            raw = str(v).encode("latin-1")[:width]
-            buf[off:off + len(raw)] = raw
-            buf[off + len(raw)] = 0
+            args.append(b"" if v is None else str(v).encode("latin-1"))
         elif kind == "c":
-            raw = str(v).encode("latin-1")[:1] if not isinstance(v, int) else bytes([v & 0xFF])
-            buf[off:off + 1] = raw or b"\0"
+            if v is None:
+                args.append(b"")
+            else:
+                args.append(bytes([v & 0xFF]) if isinstance(v, int) else str(v).encode("latin-1")[:1])
         else:
-            buf[off:off + width] = struct.pack(kind, v)
-    return bytes(buf[:size])
+            args.append(0 if v is None else v)
+    data = packer.pack(*args)
+    return data + bytes(size - len(data))
 
 
 def decode_platform_header(data: bytes) -> Tuple[Optional[str], Optional[Dict[str, Any]]]:
@@ -82,18 +97,17 @@ def decode_platform_header(data: bytes) -> Tuple[Optional[str], Optional[Dict[st
     version = bytes(data[:6]).decode("latin-1")
     if version not in LAYOUTS:
         return None, None
-    size, layout = LAYOUTS[version]
+    size, layout, packer = _LAYOUT_STRUCTS[version]
     if len(data) < size:
         return version, None
     fields: Dict[str, Any] = {}
-    for name, off, width, kind in layout:
-        chunk = bytes(data[off:off + width])
+    for (name, _off, _width, kind), v in zip(layout, packer.unpack_from(data)):
         if kind == "t":
-            fields[name] = chunk.split(b"\0", 1)[0].decode("latin-1")
+            fields[name] = v.split(b"\0", 1)[0].decode("latin-1")
         elif kind == "c":
-            fields[name] = chunk.decode("latin-1") if chunk != b"\0" else ""
+            fields[name] = v.decode("latin-1") if v != b"\0" else ""
         else:
-            fields[name] = struct.unpack(kind, chunk)[0]
+            fields[name] = v
     fields["raw"] = bytes(data[:size])
     return version, fields
 
