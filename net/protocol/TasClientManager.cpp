@@ -246,7 +246,9 @@ void CTasClientManager::Relogin()
         m_bRelogin = 0;
         return;
     }
-    m_nReloginTransactionId = SendLoginRequest(pLogin->GetGroupCode(), pLogin->GetLoginId(), pLogin->GetPassword());
+    // The id is set before the request goes out: an answer that came back before it was set would
+    // be taken for an ordinary log-in reply, and the recovery would wait for ever.
+    SendLoginRequest(pLogin->GetGroupCode(), pLogin->GetLoginId(), pLogin->GetPassword(), &m_nReloginTransactionId);
 }
 
 void CTasClientManager::HandleReloginAnswer(const CTasResponse& reply)

@@ -78,6 +78,8 @@ public:
     size_t GetPendingCount();
     std::vector<uint64_t> GetPendingTransactionIds();
     bool IsReloginRunning() const { return m_bRelogin != 0; }
+    // The re-login request whose answer the recovery waits for (0: none).
+    uint64_t GetReloginTransactionId() const { return m_nReloginTransactionId; }
     int GetTimeoutCount() const { return m_nTimeoutCount; }
     CTasClient* GetClient() const { return m_pClient; }
     const CProtocolDef* GetProtocolDef() const { return m_pProtocolDef; }
@@ -148,9 +150,12 @@ public:
     void RequestM00000100(CString strAttcFileId, int nCommand, int nPage);
 
 private:
-    // The common tail of the catalogue: header, session header, request; returns its transaction id.
-    uint64_t SendCatalogueRequest(const char* pszMessageId, Json::Value* pBody);
-    uint64_t SendLoginRequest(const CString& strGroupCode, const CString& strLoginId, const CString& strPassword);
+    // The common tail of the catalogue: header, session header, request; returns its transaction
+    // id, which goes to pAwaited, when given, before the request is sent.
+    uint64_t SendCatalogueRequest(const char* pszMessageId, Json::Value* pBody,
+                                  std::atomic<uint64_t>* pAwaited = nullptr);
+    uint64_t SendLoginRequest(const CString& strGroupCode, const CString& strLoginId, const CString& strPassword,
+                              std::atomic<uint64_t>* pAwaited = nullptr);
     void SendToCurrentClient(CTasRequest* pRequest);
     // False when the reply answers no pending request.
     bool RemovePendingRequest(const CTasResponse& reply);

@@ -55,7 +55,8 @@ std::string PushIdFromMac()
 
 }  // namespace
 
-uint64_t CTasClientManager::SendCatalogueRequest(const char* pszMessageId, Json::Value* pBody)
+uint64_t CTasClientManager::SendCatalogueRequest(const char* pszMessageId, Json::Value* pBody,
+                                                 std::atomic<uint64_t>* pAwaited)
 {
     const std::string strId = pszMessageId;
     const bool bSso = strId == "G00000001";
@@ -64,12 +65,15 @@ uint64_t CTasClientManager::SendCatalogueRequest(const char* pszMessageId, Json:
     CTasRequest* pRequest = new CTasRequest(CTasRequest::HEADER_FORM_PHV102, std::move(header),
                                             MakeHeaderJson(bEmptySession), pBody);
     const uint64_t nTransactionId = pRequest->GetTransactionIdNumber();
+    // Known before the request leaves: its answer can reach a socket worker before this call
+    // returns.
+    if (pAwaited) *pAwaited = nTransactionId;
     SendToCurrentClient(pRequest);
     return nTransactionId;
 }
 
 uint64_t CTasClientManager::SendLoginRequest(const CString& strGroupCode, const CString& strLoginId,
-                                             const CString& strPassword)
+                                             const CString& strPassword, std::atomic<uint64_t>* pAwaited)
 {
     Json::Value* b = new Json::Value;
     (*b)["sawonNo"] = U(strLoginId);
@@ -77,7 +81,7 @@ uint64_t CTasClientManager::SendLoginRequest(const CString& strGroupCode, const 
     (*b)["groupCoCd"] = U(strGroupCode);
     (*b)["appVer"] = AppVersionWithoutBlanks();
     (*b)["userPwd"] = U(strPassword);
-    return SendCatalogueRequest("M00000001", b);
+    return SendCatalogueRequest("M00000001", b, pAwaited);
 }
 
 void CTasClientManager::RequestG00000001(CString strSawonNo, BOOL bSso)

@@ -56,8 +56,11 @@ int FakeTasSocket::SendBytes(const char* data, int size, int& error)
         return -1;
     }
     const int n = m_nAccept < 0 || m_nAccept > size ? size : m_nAccept;
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_written.append(data, (size_t)n);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_written.append(data, (size_t)n);
+    }
+    if (m_onWritten) m_onWritten();
     return n;
 }
 

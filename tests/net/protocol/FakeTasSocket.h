@@ -6,6 +6,7 @@
 
 #include <json/json.h>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -63,6 +64,9 @@ public:
     // Scripting of SendBytes: at most this many bytes taken per call (-1: all), or an error.
     int m_nAccept = -1;
     int m_nSendError = 0;
+    // Runs after each write, inside the client's send: what the client knows while its bytes are
+    // on the way.
+    std::function<void()> m_onWritten;
 
 private:
     std::shared_ptr<CTasSocketLink> m_link;

@@ -152,6 +152,14 @@ TEST_F(TasManagerTest, ExpiredSessionLogsInAgainAndResendsWithTheSameIds)
     m_manager->RequestM00000005(L"7", L"10");
     std::vector<SentFrame> first = Socket()->Frames();
     ASSERT_EQ(first.size(), 2u);
+    // The re-login's answer can reach a socket worker while the request is still being sent: by
+    // then the manager must know which answer is the re-login's (it took one that came early
+    // for an ordinary log-in reply, and the recovery waited for ever).
+    uint64_t awaitedWhileSending = 0;
+    Socket()->m_onWritten = [&] {
+        const std::vector<SentFrame> frames = Socket()->Frames();
+        if (!frames.empty() && frames.back().msg == "M00000001") awaitedWhileSending = m_manager->GetReloginTransactionId();
+    };
     Answer(first[0], 2);
     Answer(first[1], 2);   // a second expiry during the first one starts nothing
     EXPECT_TRUE(m_manager->IsReloginRunning());
@@ -165,6 +173,8 @@ TEST_F(TasManagerTest, ExpiredSessionLogsInAgainAndResendsWithTheSameIds)
     EXPECT_EQ(relogin.body["sawonNo"].asString(), "kim");
     EXPECT_EQ(relogin.body["groupCoCd"].asString(), "G1");
     EXPECT_EQ(relogin.body["userPwd"].asString(), "pw");
+    EXPECT_EQ(awaitedWhileSending, relogin.transactionId);
+    Socket()->m_onWritten = nullptr;
 
     Json::Value session;
     session["userProfile"] = "profile-2";
