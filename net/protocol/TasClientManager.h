@@ -89,8 +89,9 @@ public:
     void RequestG00000001(CString strSawonNo, BOOL bSso);
     void RequestM00000001(CString strGroupCode, CString strLoginId, CString strPassword);
     void RequestM00000002(CString strMtngType, CString strDate, short nSeperator);
-    void RequestM00000003(CString strStartDate, CString strEndDate, CString strMtngType, int nMain, int nSub,
-                          int nStartPage, int nPageNum, CString strSearch);
+    // Returns the request's transaction id.
+    uint64_t RequestM00000003(CString strStartDate, CString strEndDate, CString strMtngType, int nMain, int nSub,
+                              int nStartPage, int nPageNum, CString strSearch);
     void RequestM00000004(CString strMtngId, CString strAttcFileId);
     void RequestM00000005(CString strMtngId, CString strMtngType);
     void RequestM00000006(CString strUserId);

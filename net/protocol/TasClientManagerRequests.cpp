@@ -113,8 +113,8 @@ void CTasClientManager::RequestM00000002(CString strMtngType, CString strDate, s
     SendCatalogueRequest("M00000002", b);
 }
 
-void CTasClientManager::RequestM00000003(CString strStartDate, CString strEndDate, CString strMtngType, int nMain,
-                                         int nSub, int nStartPage, int nPageNum, CString strSearch)
+uint64_t CTasClientManager::RequestM00000003(CString strStartDate, CString strEndDate, CString strMtngType,
+                                             int nMain, int nSub, int nStartPage, int nPageNum, CString strSearch)
 {
     Json::Value* b = new Json::Value;
     (*b)["startDate"] = U(strStartDate);
@@ -127,7 +127,7 @@ void CTasClientManager::RequestM00000003(CString strStartDate, CString strEndDat
     (*b)["main"] = nMain;
     (*b)["sub"] = nSub;
     (*b)["seperator"] = "1";
-    SendCatalogueRequest("M00000003", b);
+    return SendCatalogueRequest("M00000003", b);
 }
 
 void CTasClientManager::RequestM00000004(CString strMtngId, CString strAttcFileId)

@@ -441,15 +441,14 @@ void CMainLayer::RequestPage(const CTime& tStart, const CTime& tEnd, const CStri
     m_nCurrentPage = nPage;
     CTasClientManager* tas = CTasClientManager::GetInstance();
     tas->SetListener(this);
-    const std::vector<uint64_t> before = tas->GetPendingTransactionIds();
     // The watch starts before the request goes out: an earlier reply handled meanwhile must find
-    // this request young, not judge it lost.
+    // this request young, not judge it lost. Its id is the one the request was given (a look at
+    // the pending requests afterwards missed it when the socket worker had its answer already).
     m_watch = SPageRequestWatch();
     m_watch.tSent = ListNow();
-    tas->RequestM00000003(strStart, strEnd, KindText(), m_nReportMode ? m_nReportMain : m_nMeetingMain,
-                          m_nReportMode ? m_nReportSub : m_nMeetingSub, nPage, 30, strText);
-    for (uint64_t id : tas->GetPendingTransactionIds())
-        if (std::find(before.begin(), before.end(), id) == before.end()) m_watch.nTransactionId = id;
+    m_watch.nTransactionId =
+        tas->RequestM00000003(strStart, strEnd, KindText(), m_nReportMode ? m_nReportMain : m_nMeetingMain,
+                              m_nReportMode ? m_nReportSub : m_nMeetingSub, nPage, 30, strText);
     SetTimer(TIMER_WATCH, kWatchMs);
 }
 
