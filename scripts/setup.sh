@@ -37,7 +37,7 @@ PACKAGES=(
     g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     wine64 xvfb xauth x11-apps x11-utils imagemagick fonts-nanum openssl
     googletest
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev ccache
 )
 
 enable_source_entries() {
