@@ -7,7 +7,7 @@
 // dialog through ITitleLayerEventListener; window commands go to the main window directly.
 #include "app/TitleLayerEventListener.h"
 #include "app/TitleLayerRules.h"
-#include "app/main/TitleBar.h"
+#include "ui/host/TitleBar.h"
 #include "platform/Bitmap.h"
 #include "platform/Font.h"
 #include "platform/Static.h"

@@ -4,8 +4,8 @@
 #include <clocale>
 
 #include "app/SystemTray.h"
-#include "app/main/DetailScreen.h"
-#include "app/main/MeetingScreen.h"
+#include "ui/host/DetailScreen.h"
+#include "ui/host/MeetingScreen.h"
 #include "app/main/ScreenMakers.h"
 #include "core/AppControl.h"
 #include "core/ClientMessages.h"

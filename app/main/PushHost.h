@@ -4,11 +4,11 @@
 // on the user-interface thread.
 #include <windows.h>
 
-#include "app/main/BoardScreen.h"
-#include "app/main/DetailScreen.h"
-#include "app/main/ListScreen.h"
-#include "app/main/MeetingScreen.h"
-#include "app/main/TitleBar.h"
+#include "ui/host/BoardScreen.h"
+#include "ui/host/DetailScreen.h"
+#include "ui/host/ListScreen.h"
+#include "ui/host/MeetingScreen.h"
+#include "ui/host/TitleBar.h"
 #include "platform/CString.h"
 
 class IPushHost {

@@ -21,7 +21,7 @@ const SScreenMakers& GetScreenMakers()
 
 // ---- The drawing palette's board access ----
 
-#include "app/main/BoardDrawing.h"
+#include "ui/host/BoardDrawing.h"
 
 namespace {
 std::function<IBoardDrawing*()>& BoardDrawingMaker()

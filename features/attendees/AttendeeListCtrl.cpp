@@ -1,6 +1,6 @@
 #include "features/attendees/AttendeeListCtrl.h"
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/ClientMessages.h"
 #include "core/DrawHelpers.h"
 #include "core/MeetingManager.h"

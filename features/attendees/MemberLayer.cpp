@@ -1,7 +1,7 @@
 #include "features/attendees/MemberLayer.h"
 
-#include "app/main/MainDlg.h"
-#include "app/main/MeetingScreen.h"
+#include "ui/host/MainDlg.h"
+#include "ui/host/MeetingScreen.h"
 #include "core/DrawHelpers.h"
 #include "core/ImageStream.h"
 #include "core/JsonHelpers.h"

@@ -11,7 +11,7 @@
 
 #include <vector>
 
-#include "app/main/DetailScreen.h"
+#include "ui/host/DetailScreen.h"
 #include "platform/Time.h"
 #include "screens/detail/DetailHooks.h"
 #include "screens/detail/DetailRules.h"

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "app/main/MainDlg.h"
-#include "app/main/MeetingScreen.h"
+#include "ui/host/MainDlg.h"
+#include "ui/host/MeetingScreen.h"
 #include "core/HttpMultipartClient.h"
 #include "core/LoginManager.h"
 #include "core/Meeting.h"

@@ -1,9 +1,9 @@
 // The meeting detail screen: the application server's replies, the list, the buttons and rules.
 #include "screens/detail/DetailLayer.h"
 
-#include "app/main/MainDlg.h"
-#include "app/main/MeetingScreen.h"
-#include "app/main/TitleBar.h"
+#include "ui/host/MainDlg.h"
+#include "ui/host/MeetingScreen.h"
+#include "ui/host/TitleBar.h"
 #include "core/ClientMessages.h"
 #include "core/JsonHelpers.h"
 #include "core/LoginManager.h"

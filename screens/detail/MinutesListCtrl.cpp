@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/main/MainDlg.h"
-#include "app/main/MeetingScreen.h"
+#include "ui/host/MainDlg.h"
+#include "ui/host/MeetingScreen.h"
 #include "core/ClientMessages.h"
 #include "core/DrawHelpers.h"
 #include "core/JsonHelpers.h"

@@ -2,8 +2,8 @@
 
 #include "screens/list/MainLayer.h"
 
-#include "app/main/MainDlg.h"
-#include "app/main/TitleBar.h"
+#include "ui/host/MainDlg.h"
+#include "ui/host/TitleBar.h"
 #include "core/ClientMessages.h"
 #include "core/DrawHelpers.h"
 #include "core/JsonHelpers.h"

@@ -5,7 +5,7 @@
 // bar and the user's name. It asks the application server for counts, pages and month marks,
 // fills the meeting manager's list from the page replies and opens a meeting's detail through
 // the main dialog.
-#include "app/main/ListScreen.h"
+#include "ui/host/ListScreen.h"
 #include "platform/Dialog.h"
 #include "platform/Time.h"
 #include "screens/list/ListRules.h"

@@ -2,7 +2,7 @@
 
 #include "screens/list/MeetingCalendar.h"
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/DrawHelpers.h"
 #include "resources/resource.h"
 #include "screens/list/ListPaint.h"

@@ -3,7 +3,7 @@
 #include "core/ClientMessages.h"
 #include "screens/meeting/MeetingLayer.h"
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/Meeting.h"
 #include "core/MeetingManager.h"
 #include "features/documents/DocViewerDlg.h"

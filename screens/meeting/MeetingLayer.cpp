@@ -3,8 +3,8 @@
 
 #include <shellapi.h>
 
-#include "app/main/MainDlg.h"
-#include "app/main/TitleBar.h"
+#include "ui/host/MainDlg.h"
+#include "ui/host/TitleBar.h"
 #include "core/LoginManager.h"
 #include "core/Meeting.h"
 #include "core/MeetingManager.h"

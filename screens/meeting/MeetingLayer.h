@@ -15,8 +15,8 @@
 
 #include <json/json.h>
 
-#include "app/main/BoardScreen.h"
-#include "app/main/MeetingScreen.h"
+#include "ui/host/BoardScreen.h"
+#include "ui/host/MeetingScreen.h"
 #include "features/documents/DocViewerHost.h"
 #include "features/documents/MeetingDocListHost.h"
 #include "screens/meeting/MeetingPanelMakers.h"

@@ -2,8 +2,8 @@
 #include "core/ClientMessages.h"
 #include "screens/meeting/MeetingLayer.h"
 
-#include "app/main/MainDlg.h"
-#include "app/main/TitleBar.h"
+#include "ui/host/MainDlg.h"
+#include "ui/host/TitleBar.h"
 #include "core/JsonHelpers.h"
 #include "core/LoginManager.h"
 #include "core/Meeting.h"

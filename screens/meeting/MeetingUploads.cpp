@@ -2,7 +2,7 @@
 // and the copy of the current document into the user's archive.
 #include "screens/meeting/MeetingLayer.h"
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/HttpMultipartClient.h"
 #include "core/JsonHelpers.h"
 #include "core/LoginManager.h"

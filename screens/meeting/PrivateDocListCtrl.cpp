@@ -1,7 +1,7 @@
 #include "core/ClientMessages.h"
 #include "screens/meeting/PrivateDocListCtrl.h"
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/DrawHelpers.h"
 #include "core/MeetingDocument.h"
 #include "platform/Bitmap.h"

@@ -1,7 +1,7 @@
 #include "screens/meeting/RightContainerWnd.h"
 
-#include "app/main/MainDlg.h"
-#include "app/main/TitleBar.h"
+#include "ui/host/MainDlg.h"
+#include "ui/host/TitleBar.h"
 #include "core/ClientMessages.h"
 #include "core/IniFileHelpers.h"
 #include "core/Meeting.h"

@@ -2,7 +2,7 @@
 
 #include "whiteboard/tools/BoardDrawToolCtrl.h"
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "net/protocol/TasClientManager.h"
 #include "platform/DC.h"
 #include "whiteboard/canvas/BoardDrawCtrl.h"

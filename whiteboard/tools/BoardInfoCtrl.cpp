@@ -2,7 +2,7 @@
 
 #include "whiteboard/tools/BoardInfoCtrl.h"
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "ui/controls/OkCancelDlg.h"
 #include "whiteboard/tools/ToolPictures.h"
 #include "whiteboard/tools/ToolStrings.h"

@@ -4,7 +4,7 @@
 
 #include "whiteboard/board/IBoardMeetingContext.h"
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/ClientMessages.h"
 #include "core/JsonHelpers.h"
 #include "resources/resource.h"

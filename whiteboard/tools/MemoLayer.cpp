@@ -2,7 +2,7 @@
 
 #include "whiteboard/tools/MemoLayer.h"
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/ClientMessages.h"
 #include "whiteboard/canvas/BoardDrawCtrl.h"
 #include "whiteboard/tools/ToolPictures.h"

@@ -2,7 +2,7 @@
 
 #include "whiteboard/tools/PresentationBars.h"
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/ClientMessages.h"
 #include "resources/resource.h"
 #include "whiteboard/tools/OptBarRules.h"

@@ -1,6 +1,6 @@
 #include "screens/meeting/panels/InfoThumbnailCtrl.h"
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/ClientMessages.h"
 #include "core/MyLogFile.h"
 #include "whiteboard/MMPage.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/DrawHelpers.h"
 #include "core/MeetingManager.h"
 #include "platform/DC.h"

@@ -1,6 +1,6 @@
 #include "screens/meeting/panels/PanelEdge.h"
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "platform/Wnd.h"
 
 namespace {

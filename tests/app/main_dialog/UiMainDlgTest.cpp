@@ -11,7 +11,7 @@
 
 #include "app/TitleLayerMaker.h"
 #include "app/ZELDlg.h"
-#include "app/main/BoardDrawing.h"
+#include "ui/host/BoardDrawing.h"
 #include "app/panels/ProgramPanels.h"
 #include "features/approvals/ApprovalDialogs.h"
 #include "features/documents/WebPageViews.h"

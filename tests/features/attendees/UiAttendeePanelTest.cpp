@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/LoginManager.h"
 #include "core/MeetingManager.h"
 #include "features/attendees/AttendeeListCtrl.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/main/MainDlg.h"
-#include "app/main/MeetingScreen.h"
-#include "app/main/TitleBar.h"
+#include "ui/host/MainDlg.h"
+#include "ui/host/MeetingScreen.h"
+#include "ui/host/TitleBar.h"
 #include "screens/detail/DetailHooks.h"
 #include "screens/detail/DetailLayer.h"
 #include "tests/features/documents/DocViewerTestSupport.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/MeetingDocument.h"
 #include "resources/resource.h"
 #include "screens/detail/MinutesListCtrl.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main/MainDlg.h"
-#include "app/main/TitleBar.h"
+#include "ui/host/MainDlg.h"
+#include "ui/host/TitleBar.h"
 #include "screens/list/MainLayer.h"
 #include "tests/net/protocol/EndToEndSupport.h"
 #include "tests/support/MessageBoxRecorder.h"

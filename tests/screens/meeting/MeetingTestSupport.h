@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "platform/Wnd.h"
 #include "screens/meeting/MeetingPanelMakers.h"
 #include "tests/net/protocol/RecordingWindow.h"

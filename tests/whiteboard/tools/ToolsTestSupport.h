@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "tests/whiteboard/board/BoardStandIns.h"
 #include "tests/whiteboard/canvas/CanvasTestSupport.h"
 #include "whiteboard/board/BoardLayer.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 #include "core/ClientMessages.h"
 #include "core/HttpDownload.h"
 #include "core/IniFileHelpers.h"

@@ -1,4 +1,4 @@
-#include "app/main/MainDlg.h"
+#include "ui/host/MainDlg.h"
 
 namespace {
 // Set and read on the user-interface thread only.
