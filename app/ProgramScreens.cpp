@@ -3,17 +3,48 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include "app/AnnouncementDlg.h"
+#include "app/SettingIPPortDlg.h"
 #include "app/TitleLayerMaker.h"
 #include "app/main/ScreenMakers.h"
+#include "app/main/UpgradeDlg.h"
 #include "app/panels/ProgramPanels.h"
 #include "screens/detail/DetailScreenMaker.h"
 #include "screens/list/ListScreenMaker.h"
+#include "screens/login/LoginWindow.h"
 #include "screens/meeting/MeetingScreenMaker.h"
 #include "whiteboard/board/BoardBars.h"
 #include "whiteboard/tools/ToolMakers.h"
 
+SLoginShellHooks ProgramLoginShellHooks()
+{
+    SLoginShellHooks hooks;
+    hooks.runServerSettings = [](BOOL bDefaultsButtonEnabled) -> INT_PTR {
+        CSettingIPPortDlg dlg;
+        dlg.SetDefaultButtonEnabled(bDefaultsButtonEnabled);
+        return dlg.DoModal();
+    };
+    hooks.showAnnouncement = [](const CString& strContent) -> BOOL {
+        CAnnouncementDlg dlg;
+        dlg.SetContent(strContent);
+        dlg.DoModal();
+        return dlg.m_bDontShowAgain ? TRUE : FALSE;
+    };
+    // The offered installer is fetched with its progress shown; only a whole file is started.
+    hooks.runUpgrade = [](const CString& strUrl) -> CString {
+        CString strPath;
+        int nResult = 0;
+        CUpgradeDlg dlg(strUrl, &strPath, &nResult, nullptr);
+        dlg.DoModal();
+        return nResult == CUpgradeDlg::RESULT_DOWNLOADED ? strPath : CString();
+    };
+    return hooks;
+}
+
 void SetProgramScreens()
 {
+    SetLoginShellHooks(ProgramLoginShellHooks());
+
     SScreenMakers makers;
     makers.makeTitleBar = MakeTitleLayer;
     makers.makeList = MakeListScreen;

@@ -10,8 +10,6 @@
 #include "core/LogRecords.h"
 #include "core/LoginManager.h"
 #include "screens/login/LoginWindow.h"
-#include "app/AnnouncementDlg.h"
-#include "app/SettingIPPortDlg.h"
 #include "app/ZELDlg.h"
 #include "core/MyLogFile.h"
 #include "core/ProgramGlobals.h"
@@ -130,20 +128,8 @@ BOOL CZELApp::InitInstance()
 
 BOOL CZELApp::RunLoginDialog()
 {
-    SLoginShellHooks hooks;
-    hooks.runServerSettings = [](BOOL bDefaultsButtonEnabled) -> INT_PTR {
-        CSettingIPPortDlg dlg;
-        dlg.SetDefaultButtonEnabled(bDefaultsButtonEnabled);
-        return dlg.DoModal();
-    };
-    hooks.showAnnouncement = [](const CString& strContent) -> BOOL {
-        CAnnouncementDlg dlg;
-        dlg.SetContent(strContent);
-        dlg.DoModal();
-        return dlg.m_bDontShowAgain ? TRUE : FALSE;
-    };
-    SetLoginShellHooks(hooks);
-
+    // The login window's dialogs (server settings, announcement, upgrade) are the program's
+    // composition's, set before the application starts.
     const SLoginRunResult run = RunLoginWindow(nullptr);
     m_nThirdCheck = run.nThirdCheck;
     g_ApplicationLog.Log(2, L"Login window closed: result %d", int(run.result));

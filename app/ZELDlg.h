@@ -15,7 +15,7 @@
 #include "app/SettingDlg.h"
 #include "app/TimeKeeperDlg.h"
 #include "app/TitleLayerEventListener.h"
-#include "ui/host/BoardDrawing.h"
+#include "app/main/BoardDrawing.h"
 #include "app/main/MainDialogServices.h"
 #include "ui/host/MainDlg.h"
 #include "app/main/PushDispatcher.h"
@@ -107,6 +107,15 @@ public:
     CString GetScreenMeetingId() override { return m_strMeetingId; }
     CWnd* GetDrawToolWnd() override { return m_pDrawToolMain; }
     void OpenDataBox() override;
+    // Forwarders to the meeting screen and its board.
+    void SetPageSync(const CString& strYn) override;
+    void SetVoicePermission(const CString& strYn) override;
+    BOOL OpenDocumentOnBoard(const CString& strDocumentId) override;
+    void RefreshChatRecipients() override;
+    HWND GetBoardLayerHwnd() override;
+    int GetBoardCurrentPage() override;
+    int GetBoardOptPageIndex() override;
+    void EnableBoardInfoButton(BOOL bEnable) override;
 
     // ---- IPushHost ----
     int GetMode() override { return m_nMode; }

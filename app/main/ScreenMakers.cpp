@@ -21,7 +21,7 @@ const SScreenMakers& GetScreenMakers()
 
 // ---- The drawing palette's board access ----
 
-#include "ui/host/BoardDrawing.h"
+#include "app/main/BoardDrawing.h"
 
 namespace {
 std::function<IBoardDrawing*()>& BoardDrawingMaker()

@@ -1,6 +1,6 @@
 #include "app/panels/ProgramPanels.h"
 
-#include "ui/host/BoardDrawing.h"
+#include "app/main/BoardDrawing.h"
 #include "screens/meeting/MeetingLayer.h"
 #include "whiteboard/board/BoardLayer.h"
 #include "whiteboard/canvas/BoardDrawCtrl.h"

@@ -57,9 +57,9 @@ public:
     // The messages the chat view holds.
     virtual int GetItemCount() = 0;
     // The answer to the user's own message (M00000031): a non-zero status marks it as not sent.
-    virtual void OnSendReply(int /*nStatus*/, const Json::Value* /*pBody*/) {}
+    virtual void OnSendReply(int /*nStatus*/, const Json::Value* /*pBody*/) = 0;
     // A history page (M00000032) was refused: nothing is waiting for it any more.
-    virtual void OnHistoryFailed() {}
+    virtual void OnHistoryFailed() = 0;
 };
 
 struct SDetailScreenHooks {

@@ -17,8 +17,8 @@ public:
     virtual void OnDateSelected(const CTime& tDate, int bLabelOnly) = 0;
     // The list screen's kind and its kind switch, for the question whether to move to the other
     // kind on a day that has only the other kind.
-    virtual int IsReportMode() { return 0; }
-    virtual void SelectKindTab(int bReports) { (void)bReports; }
+    virtual int IsReportMode() = 0;
+    virtual void SelectKindTab(int bReports) = 0;
 };
 
 // Command ids of the month buttons.

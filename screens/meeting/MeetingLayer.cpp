@@ -636,8 +636,19 @@ void CMeetingLayer::ShowPageSyncBlocked()
 
 BOOL CMeetingLayer::OpenDocumentOnBoard(const CString& strAttcFileId)
 {
-    if (IZELMainDlg* pMain = GetMainDlg()) pMain->OpenDocumentOnBoard(strAttcFileId);
-    return TRUE;
+    IZELMainDlg* pMain = GetMainDlg();
+    return pMain ? pMain->OpenDocumentOnBoard(strAttcFileId) : TRUE;
+}
+
+void CMeetingLayer::EndPageSync(const CString& strDocumentId)
+{
+    // A presenter's followers must learn that the sharing ends, or they stay on his last page.
+    if (CMeetingManager::GetInstance()->IsPresenterMe()) {
+        Listen();
+        SyncOff(strDocumentId.IsEmpty() ? GetCurrentDocumentId() : strDocumentId);
+    }
+    if (m_bPageSync) SetOptMode(5);
+    ApplySyncState(0);
 }
 
 CWnd* CMeetingLayer::GetMenuCommandTarget()
@@ -669,6 +680,34 @@ void CMeetingLayer::RefreshChatRecipients()
     if (m_pRightContainer) m_pRightContainer->FillChatRecipients();
 }
 
+BOOL CMeetingLayer::IsChatOpen()
+{
+    return IsWindowVisible() && m_pRightContainer && m_pRightContainer->IsChatInView();
+}
+
+void CMeetingLayer::EnterWithWhiteboard()
+{
+    m_nDocumentIndex = -1;
+    m_nPrevDocumentIndex = 0;
+    if (m_pBoardLayer) m_pBoardLayer->SetShareMode(1);
+    SetWhiteboardMode(TRUE);
+}
+
+void CMeetingLayer::ShowWhiteboardShare()
+{
+    if (m_pBoardLayer) m_pBoardLayer->SetShareMode(1);
+}
+
+void CMeetingLayer::ClearDocumentPages()
+{
+    if (m_pBoardLayer) m_pBoardLayer->ClearDocumentPages();
+}
+
+void CMeetingLayer::EnableBoard(BOOL bEnable)
+{
+    if (m_pBoardLayer) m_pBoardLayer->EnableBoard(bEnable);
+}
+
 LRESULT CMeetingLayer::OnChatSwitch(WPARAM wParam, LPARAM)
 {
     if (m_pRightContainer) m_pRightContainer->EnableChat(wParam != 0);
@@ -685,6 +724,19 @@ LRESULT CMeetingLayer::OnNothing(WPARAM, LPARAM)
 int CMeetingLayer::GetCurrentPage()
 {
     return m_pBoardLayer ? m_pBoardLayer->GetCurrentPage() : 0;
+}
+
+HWND CMeetingLayer::GetBoardWindow() { return m_pBoardLayer ? m_pBoardLayer->GetSafeHwnd() : nullptr; }
+
+int CMeetingLayer::GetOptPageIndex()
+{
+    IBoardOptBar* pBar = m_pBoardLayer ? m_pBoardLayer->GetOptBar() : nullptr;
+    return pBar ? pBar->GetCurrentPage() : 0;
+}
+
+void CMeetingLayer::EnableInfoSync(BOOL bEnable)
+{
+    if (IBoardInfoBar* pBar = m_pBoardLayer ? m_pBoardLayer->GetInfoBar() : nullptr) pBar->EnableSync(bEnable);
 }
 
 void CMeetingLayer::OnOptShare(int bOn, int)

@@ -90,10 +90,11 @@ public:
     BOOL IsReportRunning();
     BOOL IsMeetingClosed();
     BOOL IsPageSync() override { return m_bPageSync; }
-    void SetPageSync(BOOL bOn) { m_bPageSync = bOn; }
+    void SetPageSync(BOOL bOn) override { m_bPageSync = bOn; }
+    void EndPageSync(const CString& strDocumentId) override;
     BOOL IsSyncActive();
     BOOL IsVoicePermitted() { return m_strVoicePermitYn == L"Y"; }
-    void SetVoicePermitted(BOOL bOn) { m_strVoicePermitYn = bOn ? L"Y" : L"N"; }
+    void SetVoicePermitted(BOOL bOn) override { m_strVoicePermitYn = bOn ? L"Y" : L"N"; }
     BOOL IsWhiteboardDocument() override;
     BOOL IsEmbeddedDocument(const CString& strDocumentId) override;
     BOOL IsKeyNavigationMode();
@@ -122,7 +123,7 @@ public:
     void ShowDocument(const CString& strAttcFileId, int nPage);
     void LoadCurrentDocument(int nPage);
     void RequestThumbnailPages(int nStartPage);
-    void ClearThumbnails();
+    void ClearThumbnails() override;
     void PlayVideo(const CString& strUrl);
     void SendPageCommand(int nCommand, int nPage);
     void RefreshDocumentList(const CString& strFileType, int nRequest);
@@ -146,11 +147,21 @@ public:
     void EnableChat(BOOL bOn) override;
     void OnChatPush(const CString& strUserName, const CString& strSentDate, const CString& strTime,
                     const CString& strMessage) override;
-    void RefreshChatRecipients();
+    void RefreshChatRecipients() override;
+    BOOL IsChatOpen() override;
+
+    // ---- the detail screen's entries and the minutes panel ----
+    void EnterWithWhiteboard() override;
+    void ShowWhiteboardShare() override;
+    void ClearDocumentPages() override;
+    void EnableBoard(BOOL bEnable) override;
 
     // ---- IBoardLayer (the main dialog's access to the board) ----
     void OnOptShare(int bOn, int nReserved) override;
     int GetCurrentPage() override;
+    HWND GetBoardWindow() override;
+    int GetOptPageIndex() override;
+    void EnableInfoSync(BOOL bEnable) override;
     void AddRemoteLine(int nPage, const Json::Value& line) override;
     void RemoveLine(int nPage, const CString& strLineId) override;
     void ClearAllOverlays() override;
@@ -314,6 +325,11 @@ private:
 public:
     // Set by the detail screen before it switches to this screen.
     void SetEntryDocument(int nEntry) override { m_nEntryDocument = nEntry; }
+    void SetEntryDocument(const CString& strDocumentId, int nEntry) override
+    {
+        SetPresenceDocumentId(strDocumentId);
+        SetEntryDocument(nEntry);
+    }
     void SetFollowOnEntry(BOOL bFollow) override { m_bFollowOnEntry = bFollow; }
     void SetPresenceDocumentId(const CString& strId) override { m_strPresenceDocumentId = strId; }
 };

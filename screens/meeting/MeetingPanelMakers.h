@@ -75,11 +75,7 @@ public:
     // A reply to the chat's own requests: the answer to a sent message ("M00000031"; a failure
     // marks the message as not sent) or a history page ("M00000032"). TRUE when the panel took
     // it; a panel that does not is given history pages through OnChatList.
-    virtual BOOL OnServerReply(const CTasResponse* pReply)
-    {
-        (void)pReply;
-        return FALSE;
-    }
+    virtual BOOL OnServerReply(const CTasResponse* pReply) = 0;
 };
 
 // The minutes list of the right-hand container (kept hidden; it receives its data).

@@ -221,8 +221,9 @@ void CPrivateDocListCtrl::OnItemChanged(NMHDR* pNotify, LRESULT* pResult)
     CMeetingDocument* pDocument = m_documents[pItem->iItem];
     if (!pDocument || pDocument->GetFileId() == m_pList->GetSelectedDocumentId()) return;
     if (!m_bActive) return;
+    // While following the presenter the user is asked whether to stop following first.
     IZELMainDlg* pMain = GetMainDlg();
-    if (pMain && pMain->CheckPageSyncBlocked()) return;
+    if (pMain && !pMain->OpenDocumentOnBoard(pDocument->GetFileId())) return;
     ::SendMessageW(::GetParent(m_hWnd), WM_MEETING_OPEN_DOCUMENT, (WPARAM)pItem->iItem, (LPARAM)kSource);
 }
 

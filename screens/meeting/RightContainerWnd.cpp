@@ -138,6 +138,11 @@ void CRightContainerWnd::ShowPanes()
     if (m_pMinutesWnd && m_pMinutesWnd->GetSafeHwnd()) m_pMinutesWnd->ShowWindow(m_bMinutesShown ? show : SW_HIDE);
 }
 
+BOOL CRightContainerWnd::IsChatInView() const
+{
+    return !m_bCollapsed && m_pChatWnd && m_pChatWnd->GetSafeHwnd() && ::IsWindowVisible(m_pChatWnd->GetSafeHwnd());
+}
+
 void CRightContainerWnd::OnToggle()
 {
     CZELContainerWnd::OnToggle();

@@ -66,6 +66,8 @@ public:
     CMeetingDocListCtrl* GetDocumentList() const { return m_pDocList.get(); }
     CPrivateDocListCtrl* GetPrivateList() const { return m_pPrivateList.get(); }
     BOOL GetChatOn() const { return m_bChatOn; }
+    // The chat pane is on the screen: the container is open and the pane shown.
+    BOOL IsChatInView() const;
     BOOL IsPrivatePaneActive() const { return m_pPrivateList && m_pPrivateList->IsActive(); }
 
 protected:

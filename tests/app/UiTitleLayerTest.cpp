@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/host/DetailScreenStandIn.h"
+#include "tests/host/MainDlgStandIn.h"
+#include "tests/host/MeetingScreenStandIn.h"
 #include "app/TitleLayer.h"
 #include "app/TitleLayerDlg.h"
 #include "app/TitleLayerMaker.h"
@@ -27,7 +30,7 @@
 
 namespace {
 
-class CStandInDetail : public IDetailScreen {
+class CStandInDetail : public CDetailScreenStandIn {
 public:
     BOOL chatPopup = FALSE;
     CString GetMeetingId() override { return L"M-1"; }
@@ -48,7 +51,7 @@ public:
     BOOL IsChatPopupVisible() override { return chatPopup; }
 };
 
-class CStandInMeeting : public IMeetingScreen {
+class CStandInMeeting : public CMeetingScreenStandIn {
 public:
     BOOL chatOpen = FALSE;
     BOOL ended = FALSE;
@@ -83,7 +86,7 @@ public:
 
 // The main window as the title bar sees it: its listener, its services, and a window that keeps
 // the commands and the border presses it receives (without running the system's size loop).
-class CStandInMain : public CWnd, public ITitleLayerEventListener, public IZELMainDlg {
+class CStandInMain : public CWnd, public ITitleLayerEventListener, public CZELMainDlgStandIn {
 public:
     std::vector<std::string> events;
     std::vector<UINT> commands;

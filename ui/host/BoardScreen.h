@@ -12,6 +12,11 @@ public:
     // Presentation and option bars for a shared whiteboard (1) or a normal document (0).
     virtual void OnOptShare(int bOn, int nReserved) = 0;
     virtual int GetCurrentPage() = 0;
+    // The board layer's own window (the side panel's page strips post their page moves to it),
+    // the page number its option bar shows, and the information bar's synchronisation check.
+    virtual HWND GetBoardWindow() = 0;
+    virtual int GetOptPageIndex() = 0;
+    virtual void EnableInfoSync(BOOL bEnable) = 0;
     // The presenter's strokes: one added, one removed (an empty id: the page's shared drawing),
     // every page's shared drawing cleared.
     virtual void AddRemoteLine(int nPage, const Json::Value& line) = 0;

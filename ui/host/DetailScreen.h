@@ -29,19 +29,19 @@ public:
 
     // ---- Title bar ----
     // Whether the chat pop-up is open (the title bar's chat button then does not blink).
-    virtual BOOL IsChatPopupVisible() { return FALSE; }
+    virtual BOOL IsChatPopupVisible() = 0;
     // ---- Meeting detail screen ----
     // The main dialog's mode shown before the detail (0 list, 2 meeting screen); set before
     // every ShowMeeting.
-    virtual void SetPreviousMode(int nMode) { (void)nMode; }
+    virtual void SetPreviousMode(int nMode) = 0;
     // Shows the meeting: makes it current, becomes the reply window and asks for its detail.
-    virtual void ShowMeeting(const CString& strMeetingId) { (void)strMeetingId; }
+    virtual void ShowMeeting(const CString& strMeetingId) = 0;
     // Leaving the detail for the list: rows, pop-ups, attendance and current meeting cleared.
-    virtual void LeaveDetail() {}
+    virtual void LeaveDetail() = 0;
     // Leaving the detail for the meeting screen: the chat pop-up, profile and report dialogs.
-    virtual void ClosePopups() {}
+    virtual void ClosePopups() = 0;
     // The title bar's chat button in the detail mode.
-    virtual void ToggleChatPopup() {}
+    virtual void ToggleChatPopup() = 0;
     // Raw mouse input of the main window while the detail is shown.
-    virtual void OnRawMouseInput(const tagRAWINPUT* pRaw) { (void)pRaw; }
+    virtual void OnRawMouseInput(const tagRAWINPUT* pRaw) = 0;
 };

@@ -8,11 +8,11 @@ public:
 
     // ---- Meeting list screen ----
     // Sets the calendar to the current date and loads that day (after a re-login).
-    virtual void ResetCalendarToToday() {}
+    virtual void ResetCalendarToToday() = 0;
     // The main window finished a move or resize.
-    virtual void OnParentExitSizeMove() {}
+    virtual void OnParentExitSizeMove() = 0;
     // The main dialog's screen switch clears the busy flag of an outstanding page request.
-    virtual void SetBusy(int bBusy) { (void)bBusy; }
+    virtual void SetBusy(int bBusy) = 0;
     // 1 while the reports tab is shown.
-    virtual int IsReportMode() { return 0; }
+    virtual int IsReportMode() = 0;
 };

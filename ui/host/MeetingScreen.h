@@ -19,6 +19,13 @@ public:
     virtual BOOL IsMeetingType12() = 0;
     virtual BOOL IsMeetingRunning() = 0;
     virtual BOOL IsPageSync() = 0;
+    // The title bar's synchronisation buttons switch the flag itself.
+    virtual void SetPageSync(BOOL bOn) = 0;
+    // Ends this user's page synchronisation (a presenter tells the others) before another
+    // document is opened.
+    virtual void EndPageSync(const CString& strDocumentId) = 0;
+    virtual void SetVoicePermitted(BOOL bOn) = 0;
+    virtual void RefreshChatRecipients() = 0;
     // Whether the board shows one of the meeting's whiteboard documents; whether the id names one
     // of the meeting's two built-in whiteboards.
     virtual BOOL IsWhiteboardDocument() = 0;
@@ -57,53 +64,46 @@ public:
 
     // ---- Title bar ----
     // Whether the chat is in view (the title bar's chat button then does not blink).
-    virtual BOOL IsChatOpen() { return FALSE; }
+    virtual BOOL IsChatOpen() = 0;
     // Whether the open meeting has ended (the title bar then disables refresh and the file box).
-    virtual BOOL IsMeetingEnded() { return FALSE; }
+    virtual BOOL IsMeetingEnded() = 0;
     // ---- Meeting screen: what the main dialog's modes, title bar, full view and commands drive ----
-    virtual void EnterMeeting(const CString& strMeetingId) { (void)strMeetingId; }
-    virtual void LeaveMeeting() {}
+    virtual void EnterMeeting(const CString& strMeetingId) = 0;
+    virtual void LeaveMeeting() = 0;
     // The title bar's close (save first, or ask; then log out and quit) and the log-out command.
-    virtual void LeaveMeetingByTitle() {}
-    virtual void LeaveMeetingByCommand(BOOL bReadBoard) { (void)bReadBoard; }
+    virtual void LeaveMeetingByTitle() = 0;
+    virtual void LeaveMeetingByCommand(BOOL bReadBoard) = 0;
     // Full view on (the board over the whole screen) and off.
-    virtual void RelayoutPanels() {}
-    virtual void RecalcLayout() {}
+    virtual void RelayoutPanels() = 0;
+    virtual void RecalcLayout() = 0;
     // The title bar's chat button: the right-hand pane opens or closes.
-    virtual void ToggleChat() {}
+    virtual void ToggleChat() = 0;
     // A raw mouse button event of the main dialog (screen point): pop-ups it misses close.
-    virtual void OnRawMouseInput(POINT ptScreen, USHORT usButtonFlags) { (void)ptScreen; (void)usButtonFlags; }
+    virtual void OnRawMouseInput(POINT ptScreen, USHORT usButtonFlags) = 0;
     // An approval's signature image after the approval was confirmed.
     virtual void UploadSignature(const CString& strMeetingId, const CString& strAttcFileId, const CString& strConfirmYn,
-                                 const CString& strConfirmDate, const CString& strImagePath)
-    {
-        (void)strMeetingId; (void)strAttcFileId; (void)strConfirmYn; (void)strConfirmDate; (void)strImagePath;
-    }
+                                 const CString& strConfirmDate, const CString& strImagePath) = 0;
     // Set before switching to the meeting screen: follow the presenter on entry, the entry
     // document flag, the document whose attendees are asked.
-    virtual void SetFollowOnEntry(BOOL bFollow) { (void)bFollow; }
-    virtual void SetEntryDocument(int nEntry) { (void)nEntry; }
-    virtual void SetPresenceDocumentId(const CString& strId) { (void)strId; }
+    virtual void SetFollowOnEntry(BOOL bFollow) = 0;
+    virtual void SetEntryDocument(int nEntry) = 0;
+    virtual void SetPresenceDocumentId(const CString& strId) = 0;
     // ---- Meeting detail screen: entering the meeting ----
     // The detail writes these before it switches to the meeting screen.
     // The document to open on entry (its attcFileId) and how it was chosen (0 a row, 1 its
     // feedback button).
-    virtual void SetEntryDocument(const CString& strDocumentId, int nEntry)
-    {
-        SetPresenceDocumentId(strDocumentId);
-        SetEntryDocument(nEntry);
-    }
+    virtual void SetEntryDocument(const CString& strDocumentId, int nEntry) = 0;
     // Entered through the whiteboard button: the built-in whiteboard (document index -1, the
     // previous index 0), the board's share bars on and the side panel in whiteboard mode.
-    virtual void EnterWithWhiteboard() {}
+    virtual void EnterWithWhiteboard() = 0;
     // The presenter shows a built-in whiteboard: the board's share bars on.
-    virtual void ShowWhiteboardShare() {}
+    virtual void ShowWhiteboardShare() = 0;
     // Forgets the page shown last of each document (the detail was left for the list).
-    virtual void ClearDocumentPages() {}
+    virtual void ClearDocumentPages() = 0;
     // ---- Minutes panel ----
     // The minutes may not be shown: the thumbnails emptied and the board disabled; or the
     // board enabled again.
-    virtual void ClearThumbnails() {}
-    virtual void EnableBoard(BOOL bEnable) { (void)bEnable; }
+    virtual void ClearThumbnails() = 0;
+    virtual void EnableBoard(BOOL bEnable) = 0;
 };
 

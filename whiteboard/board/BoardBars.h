@@ -39,6 +39,8 @@ public:
     virtual CWnd* GetBarWnd() = 0;
     virtual void SetDocumentInfo(const CString& name, const CString& pageText) = 0;
     virtual void SetZoom(float zoom) = 0;
+    // The synchronisation check follows the argument, except after the meeting's end.
+    virtual void EnableSync(BOOL enable) = 0;
 };
 
 // The option bar below the canvas.
@@ -47,16 +49,18 @@ public:
     virtual ~IBoardOptBar() = default;
     virtual CWnd* GetBarWnd() = 0;
     virtual void SetPageCounter(int current, int total) = 0;
+    // The page number the bar shows.
+    virtual int GetCurrentPage() = 0;
     virtual void SetDocumentIndex(int index) = 0;
     virtual void SetDocumentCount(int count) = 0;
     virtual void CheckToolButton(int tool) = 0;
     virtual void HideToolPopups(int tool, int flag) = 0;
     virtual void SetStickyNoteButton(BOOL hasNote) = 0;
     virtual int GetMode() = 0;
-    virtual void SetMode(int mode) { (void)mode; }
+    virtual void SetMode(int mode) = 0;
     // Sharing started or ended, or the board opened a document: the bar's mode and what it lets
     // the user do follow the meeting's state.
-    virtual void ApplyShareState(int sharing) { (void)sharing; }
+    virtual void ApplyShareState(int sharing) = 0;
 };
 
 // The mini-map shown while the canvas zooms or pans.

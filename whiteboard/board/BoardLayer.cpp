@@ -871,3 +871,22 @@ void CBoardLayer::ContinueImageChain()
     else
         m_bImageChainBusy = FALSE;
 }
+
+void CBoardLayer::SetCurrentPage(int page)
+{
+    m_nCurrentPage = page;
+    if (const int number = _wtoi(m_strDocId)) m_pageByDocument[number] = page;
+}
+
+int CBoardLayer::GetDocumentPage(int documentNumber) const
+{
+    const auto it = m_pageByDocument.find(documentNumber);
+    return it == m_pageByDocument.end() ? 0 : it->second;
+}
+
+void CBoardLayer::EnableBoard(BOOL enable)
+{
+    if (!enable && m_pOptBar) m_pOptBar->SetPageCounter(0, 0);
+    if (m_pInfoBar && m_pInfoBar->GetBarWnd()) m_pInfoBar->GetBarWnd()->EnableWindow(enable);
+    if (m_pOptBar && m_pOptBar->GetBarWnd()) m_pOptBar->GetBarWnd()->EnableWindow(enable);
+}

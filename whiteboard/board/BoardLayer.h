@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -74,7 +75,13 @@ public:
     void RequestPageSync(int page);
     int GetCurrentPage() const { return m_nCurrentPage; }
     int GetTotalPage() const { return m_nTotalPage; }
-    void SetCurrentPage(int page) { m_nCurrentPage = page; }
+    // Remembers the page for the open document too (by its numeric id), until the detail screen
+    // is left for the list.
+    void SetCurrentPage(int page);
+    int GetDocumentPage(int documentNumber) const;
+    void ClearDocumentPages() { m_pageByDocument.clear(); }
+    // Disabling also empties the option bar's page counter: a disabled board shows no page.
+    void EnableBoard(BOOL enable);
     int GetLastImageRequest() const { return m_nLastImageRequest; }
     // The option bar's slider: the page a position gives, and the position a page shows.
     static int SliderPage(int total, int percent);
@@ -227,6 +234,7 @@ private:
     std::function<DWORD()> m_ticks;
     CBoardImageFetcher m_fetcher;
     BOOL m_bImageChainBusy = FALSE;
+    std::map<int, int> m_pageByDocument;
     std::unique_ptr<IBoardInfoBar> m_pInfoBar;
     std::unique_ptr<IBoardOptBar> m_pOptBar;
     std::unique_ptr<IBoardDrawToolBar> m_pDrawToolBar;

@@ -10,6 +10,5 @@ public:
     virtual void OnSave(int flag) = 0;                          // 0
     virtual void OnZoom(float zoom) = 0;                        // 1: 0 fit page, -1 fill, else factor
     virtual void OnApproval(int kind, const CString& text) = 0; // 2
-    virtual void OnReserved() {}                                // 3: unused slot
     virtual void OnFavorite(BOOL on) = 0;                       // 4
 };

@@ -23,9 +23,9 @@ public:
     virtual BOOL IsDocumentFixed() = 0;
     // The meeting's status code (1 not started, 2 running, 11-13 a report's), its type code, and
     // whether it is a report: they choose what the option bar offers.
-    virtual int GetMeetingStatus() { return 2; }
-    virtual int GetMeetingTypeCode() { return 1; }
-    virtual BOOL IsReport() { return FALSE; }
+    virtual int GetMeetingStatus() = 0;
+    virtual int GetMeetingTypeCode() = 0;
+    virtual BOOL IsReport() = 0;
 };
 
 // The application-server requests the board sends. The default sends them through the
@@ -43,8 +43,5 @@ public:
                                 int y, int color, int size, int shape) = 0;                            // M00000049
     // ---- Whiteboard tools ----
     // The sticky notes of a document (userIdnfr 0: the user's own).
-    virtual void RequestStickyNotes(const CString& mtngId, const CString& attcFileId, int page, int userIdnfr)  // M00000063
-    {
-        (void)mtngId, (void)attcFileId, (void)page, (void)userIdnfr;
-    }
+    virtual void RequestStickyNotes(const CString& mtngId, const CString& attcFileId, int page, int userIdnfr) = 0;  // M00000063
 };

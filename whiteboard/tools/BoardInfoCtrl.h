@@ -29,6 +29,7 @@ public:
     CWnd* GetBarWnd() override { return this; }
     void SetDocumentInfo(const CString& name, const CString& pageText) override;
     void SetZoom(float zoom) override;
+    void EnableSync(BOOL enable) override { EnableFavorite(enable); }
 
     CString GetDocumentName() const { return m_strDocName; }
     void ResetZoom();

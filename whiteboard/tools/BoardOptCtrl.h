@@ -48,7 +48,7 @@ public:
     static int ShareStateMode(int status, int typeCode, BOOL report, BOOL sharing, BOOL sync, int current);
     void RunModeSwitch();
     void SetSliderPos(int percent);
-    int GetCurrentPage() const { return m_nCurrentPage; }
+    int GetCurrentPage() override { return m_nCurrentPage; }
     int GetTotalPage() const { return m_nTotalPage; }
     int GetTool() const { return m_nTool; }
     void SetMeetingTime(const Json::Value& detail);

@@ -6,12 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "tests/host/DetailScreenStandIn.h"
+#include "tests/host/ListScreenStandIn.h"
+#include "tests/host/MeetingScreenStandIn.h"
+#include "tests/host/TitleBarStandIn.h"
 #include "app/main/PushHost.h"
 
 namespace appmaintest {
 
-class StandInScreens : public IPushHost, public IListScreen, public IBoardLayer, public IInfoLayer,
-                       public ITitleBar {
+class StandInScreens : public IPushHost, public CListScreenStandIn, public IBoardLayer, public IInfoLayer,
+                       public CTitleBarStandIn {
 public:
     // State the handlers read.
     int mode = 0;
@@ -119,6 +123,9 @@ public:
     void OnOptShare(int on, int r) override { Add("board.OnOptShare", {N(on), N(r)}); }
     int boardPage = 1;
     int GetCurrentPage() override { return boardPage; }
+    HWND GetBoardWindow() override { return nullptr; }
+    int GetOptPageIndex() override { return 0; }
+    void EnableInfoSync(BOOL) override {}
     void AddRemoteLine(int page, const Json::Value& line) override
     {
         Add("board.AddRemoteLine", {N(page), line.isObject() && line.isMember("lineId") ? line["lineId"].asString() : ""});
@@ -140,7 +147,7 @@ public:
     void SetTitleText(const CString& t) override { Add("title.SetTitleText", {S(t)}); }
 
 
-    struct Detail : IDetailScreen {
+    struct Detail : CDetailScreenStandIn {
         explicit Detail(StandInScreens& parent) : p(parent) {}
         StandInScreens& p;
         CString GetMeetingId() override { return p.detailId.c_str(); }
@@ -163,7 +170,7 @@ public:
         }
 
     };
-    struct Meeting : IMeetingScreen {
+    struct Meeting : CMeetingScreenStandIn {
         explicit Meeting(StandInScreens& parent) : p(parent) {}
         StandInScreens& p;
         CString GetMeetingId() override { return p.meetingId.c_str(); }

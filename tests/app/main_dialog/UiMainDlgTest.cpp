@@ -9,9 +9,22 @@
 #include <string>
 #include <vector>
 
+#include "tests/host/ListScreenStandIn.h"
+#include "tests/host/DetailScreenStandIn.h"
+#include "tests/host/MeetingScreenStandIn.h"
+#include "tests/host/TitleBarStandIn.h"
+#include "app/ProgramScreens.h"
+#include "app/TitleLayer.h"
 #include "app/TitleLayerMaker.h"
+#include "features/documents/DocumentListCtrl.h"
+#include "features/documents/MeetingDocListCtrl.h"
+#include "screens/detail/DetailHooks.h"
+#include "screens/meeting/MeetingPanelMakers.h"
+#include "screens/meeting/RightContainerWnd.h"
+#include "screens/meeting/panels/InfoLayer.h"
+#include "screens/meeting/panels/InfoThumbnailCtrl.h"
 #include "app/ZELDlg.h"
-#include "ui/host/BoardDrawing.h"
+#include "app/main/BoardDrawing.h"
 #include "app/panels/ProgramPanels.h"
 #include "features/approvals/ApprovalDialogs.h"
 #include "features/documents/WebPageViews.h"
@@ -66,7 +79,7 @@ bool Called(const std::string& call)
 
 // One stand-in for the title bar and every screen: a coloured child window with its name that
 // records each call the main dialog makes ("name.Method(args)").
-class CStandIn : public CWnd, public ITitleBar, public IListScreen, public IDetailScreen, public IMeetingScreen,
+class CStandIn : public CWnd, public CTitleBarStandIn, public CListScreenStandIn, public CDetailScreenStandIn, public CMeetingScreenStandIn,
                  public IBoardLayer {
 public:
     CStandIn(const char* pszName, COLORREF clr) : m_name(pszName), m_clr(clr) {}
@@ -181,6 +194,9 @@ public:
     // IBoardLayer: the meeting screen's board.
     void OnOptShare(int on, int) override { Rec("OnOptShare(" + std::to_string(on) + ")"); }
     int GetCurrentPage() override { return 1; }
+    HWND GetBoardWindow() override { return nullptr; }
+    int GetOptPageIndex() override { return 0; }
+    void EnableInfoSync(BOOL) override {}
     void AddRemoteLine(int page, const Json::Value& line) override
     {
         if (::GetCurrentThreadId() != m_uiThread) Rec("OffTheUserInterfaceThread");
@@ -1139,6 +1155,142 @@ TEST_F(UiMainDlgTest, MousePressesReachTheDetailAndTheMeetingScreen)
         EXPECT_EQ(press(), std::vector<std::string>{"meeting.OnRawMouseInput(down)"});
         dlg.RequestLogout(TRUE);
         EXPECT_TRUE(DriveUntilQuit());
+    });
+}
+
+// ---- The program as ZEL.exe composes it: real screens, panels, bars and hooks ----
+
+// A click on a row of a side-panel strip, as a user's mouse would give it.
+void ClickStripRow(CInfoPageStripCtrl* pStrip, int nRow)
+{
+    CRect rc;
+    ListView_GetItemRect(pStrip->GetList()->GetSafeHwnd(), nRow, &rc, LVIR_BOUNDS);
+    const CPoint pt(rc.left + 40, rc.top + rc.Height() / 2);
+    skintest::PostMouse(pStrip->GetList()->GetSafeHwnd(), WM_LBUTTONDOWN, pt.x, pt.y, MK_LBUTTON);
+    skintest::PostMouse(pStrip->GetList()->GetSafeHwnd(), WM_LBUTTONUP, pt.x, pt.y, 0);
+    DriveFor(100);
+}
+
+class UiProgramTest : public UiMainDlgTest {
+protected:
+    void SetUp() override
+    {
+        UiMainDlgTest::SetUp();
+        SetProgramScreens();
+    }
+    void TearDown() override
+    {
+        SetLoginShellHooks(SLoginShellHooks());
+        SetMeetingPanelMakers(SMeetingPanelMakers());
+        SetDetailScreenHooks(SDetailScreenHooks());
+        SetBoardBarMakers(S_BOARD_BAR_MAKERS());
+        UiMainDlgTest::TearDown();
+    }
+    // Logs in, opens the meeting from the list as a user does (its detail, then the meeting screen),
+    // waits for its first document on the board, runs the script and logs out.
+    void InMeeting(const wchar_t* pszMeeting, const wchar_t* pszDocument,
+                   const std::function<void(CZELDlg&, CMeetingLayer*)>& script)
+    {
+        Run([&](CZELDlg& dlg) {
+            Drive([&] { return CMeetingManager::GetInstance()->FindMeeting(pszMeeting) != nullptr; }, 15000);
+            dlg.SetScreenMode(ZEL_MODE_DETAIL, pszMeeting);
+            DriveFor(500);
+            dlg.SetScreenMode(ZEL_MODE_MEETING, pszMeeting);
+            CMeetingLayer* pMeeting = dynamic_cast<CMeetingLayer*>(dlg.GetMeetingLayer());
+            if (pMeeting) Drive([&] { return BoardShows(pMeeting, pszDocument, 1); }, 30000);
+            EXPECT_TRUE(pMeeting && BoardShows(pMeeting, pszDocument, 1)) << "the meeting's first page did not come";
+            if (pMeeting && BoardShows(pMeeting, pszDocument, 1)) script(dlg, pMeeting);
+            dlg.RequestLogout(TRUE);
+            EXPECT_TRUE(DriveUntilQuit());
+        });
+    }
+    static bool BoardShows(CMeetingLayer* pMeeting, const wchar_t* pszDocument, int nPage)
+    {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        const auto pPage = pBoard ? pBoard->GetPageManager().GetPage(nPage) : nullptr;
+        return pMeeting->GetCurrentDocumentId() == pszDocument && pPage && pPage->HasImage() &&
+               pBoard->GetCanvas()->GetPageNumber() == nPage;
+    }
+};
+
+// What ZEL.exe sets before its first window: no screen, panel, bar or dialog of the login window
+// is left to "absent".
+TEST_F(UiProgramTest, TheProgramsCompositionLeavesNoMakerOrHookEmpty)
+{
+    const SScreenMakers& screens = GetScreenMakers();
+    EXPECT_TRUE(screens.makeTitleBar && screens.makeList && screens.makeDetail && screens.makeMeeting);
+    const SLoginShellHooks& login = GetLoginShellHooks();
+    EXPECT_TRUE(login.runServerSettings);
+    EXPECT_TRUE(login.showAnnouncement);
+    EXPECT_TRUE(login.runUpgrade);
+    const SMeetingPanelMakers& panels = GetMeetingPanelMakers();
+    EXPECT_TRUE(panels.makeInfoLayer && panels.makeChatPanel && panels.makeMinutesList);
+    const SDetailScreenHooks& detail = GetDetailScreenHooks();
+    EXPECT_TRUE(detail.makeMemberPanel && detail.makeChatControl);
+    const S_BOARD_BAR_MAKERS& bars = GetBoardBarMakers();
+    EXPECT_TRUE(bars.makeInfoBar && bars.makeOptBar && bars.makeDrawToolBar && bars.makeMemoLayer &&
+                bars.makeNavigator && bars.makeStickyNote);
+    std::unique_ptr<IBoardDrawing> pDrawing(MakeBoardDrawing());
+    EXPECT_NE(pDrawing, nullptr);
+}
+
+// The side panel's thumbnails and bookmarks reach the board only through the main dialog: a
+// click on a thumbnail turns the board's page, and the main dialog answers the board's page.
+TEST_F(UiProgramTest, AThumbnailClickTurnsTheMeetingBoardsPage)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        EXPECT_EQ(dlg.GetBoardLayerHwnd(), pBoard->GetSafeHwnd());
+        EXPECT_EQ(dlg.GetBoardCurrentPage(), 1);
+        CInfoLayer* pInfo = dynamic_cast<CInfoLayer*>(pMeeting->GetInfoWnd());
+        ASSERT_NE(pInfo, nullptr);
+        CInfoThumbnailCtrl* pThumbs = pInfo->GetThumbnailCtrl();
+        Drive([&] { return pThumbs->GetRowPages().size() >= 3; }, 15000);
+        ASSERT_GE(pThumbs->GetRowPages().size(), 3u);
+        ClickStripRow(pThumbs, 2);
+        Drive([&] { return BoardShows(pMeeting, L"D1011", 3); }, 15000);
+        EXPECT_TRUE(BoardShows(pMeeting, L"D1011", 3));
+        EXPECT_EQ(dlg.GetBoardCurrentPage(), 3);
+        EXPECT_EQ(dlg.GetBoardOptPageIndex(), 3);
+    });
+}
+
+// While the user follows the presenter, a document list that opens another document asks through
+// the main dialog whether to stop following: "no" changes nothing, "yes" stops following.
+TEST_F(UiProgramTest, OpeningAnotherDocumentWhileFollowingAsksFirst)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        // Following: the question is asked through the main dialog, and "no" keeps following.
+        m_popups.clear();
+        m_popupAnswer = [](const POPUP_QUESTION&) { return 2; };   // the second button: no
+        pMeeting->SetPageSync(TRUE);
+        EXPECT_FALSE(dlg.OpenDocumentOnBoard(L"D1011"));
+        EXPECT_TRUE(pMeeting->IsPageSync());
+        ASSERT_EQ(m_popups.size(), 1u);
+        EXPECT_EQ(m_popups[0].strText, LoadResourceText(IDS_OPEN_ENDS_SYNC_ASK));
+        // "Yes" stops following before the document opens.
+        m_popupAnswer = [](const POPUP_QUESTION&) { return 1; };
+        EXPECT_TRUE(dlg.OpenDocumentOnBoard(L"D1011"));
+        EXPECT_FALSE(pMeeting->IsPageSync());
+    });
+}
+
+// The title bar asks the meeting screen whether the chat is in view (it does not blink then):
+// only while the right-hand pane is open on the shown meeting screen.
+TEST_F(UiProgramTest, TheChatButtonStaysStillWhileTheChatPaneIsOpen)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CRightContainerWnd* pRight = pMeeting->GetRightContainer();
+        if (pRight->IsCollapsed()) pRight->OnToggle();
+        DriveFor(100);
+        EXPECT_TRUE(dlg.GetMeetingLayer()->IsChatOpen());
+        pRight->OnToggle();   // collapsed: the pane is out of view
+        DriveFor(100);
+        EXPECT_FALSE(dlg.GetMeetingLayer()->IsChatOpen());
+        pRight->OnToggle();
+        dlg.SetScreenMode(ZEL_MODE_LIST, CString());
+        DriveFor(100);
+        EXPECT_FALSE(dlg.GetMeetingLayer()->IsChatOpen());
     });
 }
 

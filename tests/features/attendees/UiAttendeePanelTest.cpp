@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/host/MainDlgStandIn.h"
 #include "ui/host/MainDlg.h"
 #include "core/LoginManager.h"
 #include "core/MeetingManager.h"
@@ -22,7 +23,7 @@ using featuretest::ServerSuite;
 namespace {
 
 // The main dialog as the panel sees it: it answers the hand-over question.
-class StandInMainDlg : public IZELMainDlg {
+class StandInMainDlg : public CZELMainDlgStandIn {
 public:
     CWnd* GetWnd() override { return wnd; }
     void SetScreenMode(int, const CString&) override {}

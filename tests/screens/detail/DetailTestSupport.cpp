@@ -1,3 +1,4 @@
+#include "tests/host/DetailHooksStandIn.h"
 #include "tests/screens/detail/DetailTestSupport.h"
 
 #include "core/LoginManager.h"
@@ -87,7 +88,7 @@ protected:
 };
 
 // The meeting chat: the messages it was given.
-class StandInChat : public CWnd, public IDetailChatControl {
+class StandInChat : public CWnd, public CDetailChatControlStandIn {
 public:
     void SetMeeting(const CString& strId, int n) override { meetings.push_back(strId); nUser = n; lines.clear(); }
     void EnableChat(BOOL b) override { enabled.push_back(b); }

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/host/MainDlgStandIn.h"
+#include "tests/host/MeetingScreenStandIn.h"
+#include "tests/host/TitleBarStandIn.h"
 #include "ui/host/MainDlg.h"
 #include "ui/host/MeetingScreen.h"
 #include "ui/host/TitleBar.h"
@@ -20,7 +23,7 @@
 
 namespace detailtest {
 
-class StandInMeetingScreen : public IMeetingScreen {
+class StandInMeetingScreen : public CMeetingScreenStandIn {
 public:
     CString GetMeetingId() override { return CString(); }
     CString GetCurrentDocumentId() override { return CString(); }
@@ -65,7 +68,7 @@ public:
     std::vector<BOOL> boardStates;
 };
 
-class StandInTitleBar : public ITitleBar {
+class StandInTitleBar : public CTitleBarStandIn {
 public:
     void SetChatButtonState(int bOn, int) override { chatStates.push_back(bOn); }
     void SetChatBlink(int) override {}
@@ -74,7 +77,7 @@ public:
 };
 
 // What the screen asked of the main dialog, in order ("mode 2 [101]", "question ...", ...).
-class StandInMainDlg : public IZELMainDlg {
+class StandInMainDlg : public CZELMainDlgStandIn {
 public:
     CWnd* GetWnd() override { return pWnd; }
     void SetScreenMode(int nMode, const CString& strId) override;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/host/MainDlgStandIn.h"
+#include "tests/host/TitleBarStandIn.h"
 #include "ui/host/MainDlg.h"
 #include "ui/host/TitleBar.h"
 #include "screens/list/MainLayer.h"
@@ -16,7 +18,7 @@
 
 namespace listtest {
 
-class CStandInTitle : public ITitleBar {
+class CStandInTitle : public CTitleBarStandIn {
 public:
     void SetChatButtonState(int, int) override {}
     void SetChatBlink(int) override {}
@@ -26,7 +28,7 @@ public:
     std::vector<std::wstring> titles;
 };
 
-class CStandInMain : public IZELMainDlg {
+class CStandInMain : public CZELMainDlgStandIn {
 public:
     ITitleBar* GetTitleLayer() override { return &title; }
     CStandInTitle title;

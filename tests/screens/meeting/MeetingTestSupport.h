@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/host/MainDlgStandIn.h"
 #include "ui/host/MainDlg.h"
 #include "platform/Wnd.h"
 #include "screens/meeting/MeetingPanelMakers.h"
@@ -36,7 +37,7 @@ CMeetingLayer* CreateMeetingScreen(MainWindow& window);
 // Undoes the bench after the screen went: pop-up hooks, the client and meetings, the main dialog.
 void CloseMeetingBench(MainWindow& window);
 
-class StandInMain : public IZELMainDlg {
+class StandInMain : public CZELMainDlgStandIn {
 public:
     CWnd* GetWnd() override { return pWnd; }
     void SetScreenMode(int nMode, const CString& strMeetingId) override;

@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/host/IBoardMeetingContextStandIn.h"
 #include "whiteboard/board/IBoardMeetingContext.h"
 
 namespace boardtest {
 
-class StandInMeeting : public IBoardMeetingContext {
+class StandInMeeting : public CBoardMeetingContextStandIn {
 public:
     CString GetMeetingId() override { return L"MT1"; }
     CString GetCurrentDocumentId() override { return boardDoc; }
@@ -28,7 +29,7 @@ public:
 
 // Records every request as "<message number>:<page>" ("48" for a zoom, "49:<user>:<page>" for a
 // pointer); page-image requests also go to onPageImage when it is set.
-class RecordingServer : public IBoardServer {
+class RecordingServer : public CBoardServerStandIn {
 public:
     void RequestPageSync(const CString&, const CString&, int page) override { log.push_back("15:" + std::to_string(page)); }
     void RequestPageImage(const CString&, const CString&, int page) override

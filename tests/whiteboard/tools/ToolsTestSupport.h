@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/host/MainDlgStandIn.h"
 #include "ui/host/MainDlg.h"
 #include "tests/whiteboard/board/BoardStandIns.h"
 #include "tests/whiteboard/canvas/CanvasTestSupport.h"
@@ -15,7 +16,7 @@
 
 namespace toolstest {
 
-class StandInMainDlg : public IZELMainDlg {
+class StandInMainDlg : public CZELMainDlgStandIn {
 public:
     CWnd* GetWnd() override { return nullptr; }
     void SetScreenMode(int, const CString&) override {}

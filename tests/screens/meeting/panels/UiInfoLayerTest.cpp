@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/host/MainDlgStandIn.h"
 #include "ui/host/MainDlg.h"
 #include "core/ClientMessages.h"
 #include "core/HttpDownload.h"
@@ -37,7 +38,7 @@ namespace {
 using ctltest::CHostWnd;
 
 // The main dialog as the panel sees it: the board's window and page, following or not.
-class StandInMain : public IZELMainDlg {
+class StandInMain : public CZELMainDlgStandIn {
 public:
     CWnd* GetWnd() override { return pMainWnd; }
     void SetScreenMode(int, const CString&) override {}
