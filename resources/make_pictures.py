@@ -10,6 +10,7 @@ as the skin's bitmaps do.
 import os
 import struct
 import sys
+import zlib
 
 TEAL = (0, 128, 128)
 WHITE = (255, 255, 255)
@@ -1093,6 +1094,69 @@ for _n, (_normal, _pressed, _hover) in enumerate(((445, 456, 444), (487, 486, 48
         PICTURES["wbt_%d.bmp" % _id] = (lambda c=MEMO_TEXT_COLOURS[_n], s=_state: bmp24(18, 18, lambda x, y: (
             WBT_ACCENT if s == "down" and (x < 2 or y < 2 or x > 15 or y > 15) else
             c if (x - 8.5) ** 2 + (y - 8.5) ** 2 <= 36 else (255, 255, 255))))
+
+
+# ---- Whiteboard: the laser pointer and the memo banner ----
+def png_rgba(width, height, pixel):
+    """A 32-bit RGBA PNG file; pixel(x, y) gives (r, g, b, a)."""
+    raw = bytearray()
+    for y in range(height):
+        raw.append(0)
+        for x in range(width):
+            raw += bytes(pixel(x, y))
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IEND", b""))
+
+
+# The drawing tool bar's colour table: the pointer's colour index is a column of it.
+POINTER_COLOURS = [(233, 0, 0), (0, 198, 255), (0, 0, 0), (255, 96, 0), (0, 67, 236), (67, 67, 67), (255, 216, 0),
+                   (0, 5, 108), (128, 128, 128), (74, 231, 5), (96, 0, 157), (199, 199, 199), (0, 138, 10),
+                   (255, 0, 246), (255, 255, 255)]
+POINTER_RADIUS = {1: 6, 2: 10, 3: 14}
+
+
+def pointer_dot(size, colour, canvas):
+    """A dot of the pointer's colour inside a white ring, centred in a canvas x canvas square."""
+    inner = POINTER_RADIUS[size]
+    centre = (canvas - 1) / 2.0
+
+    def pixel(x, y):
+        d = ((x - centre) ** 2 + (y - centre) ** 2) ** 0.5
+        if d <= inner:
+            return colour + (255,)
+        if d <= inner + 2:
+            return (255, 255, 255, 255)
+        if d <= inner + 3:
+            return (120, 120, 120, 160)
+        return (0, 0, 0, 0)
+    return pixel
+
+
+def pointer_ids(row):
+    """Picture and cursor ids of a size row, by colour column."""
+    pictures = {1: [902] + list(range(936, 963, 2)), 2: list(range(874, 889)), 3: [901] + list(range(935, 962, 2))}
+    cursors = {1: list(range(906, 935, 2)), 2: list(range(853, 868)), 3: list(range(905, 934, 2))}
+    return pictures[row], cursors[row]
+
+
+for _size in (1, 2, 3):
+    _pictures, _cursors = pointer_ids(_size)
+    for _col, _colour in enumerate(POINTER_COLOURS):
+        _side = 2 * POINTER_RADIUS[_size] + 8
+        PICTURES["pointer_%d.png" % _pictures[_col]] = (
+            lambda s=_size, c=_colour, n=_side: png_rgba(n, n, pointer_dot(s, c, n)))
+        PICTURES["pointer_%d.cur" % _cursors[_col]] = (
+            lambda s=_size, c=_colour: icon_file(32, lambda x, y: pointer_dot(s, c, 32)(x, y), hotspot=(16, 16)))
+# The pointer tool's cursor while no button is down: a small ring.
+PICTURES["pointer_868.cur"] = lambda: icon_file(32, lambda x, y: (
+    (60, 60, 60, 255) if 5 <= ((x - 15.5) ** 2 + (y - 15.5) ** 2) ** 0.5 <= 7 else (0, 0, 0, 0)), hotspot=(16, 16))
+# The memo banner: a dark strip that the canvas lays over the page half transparent.
+PICTURES["wbt_515.bmp"] = lambda: bmp24(8, 50, lambda x, y: (40, 48, 64) if y else (90, 100, 120))
 
 
 def main():

@@ -11,6 +11,12 @@ public:
     void StartWithPicture(COLORREF clrBack, int nPicture, int nInterval);
     void SetMessageMode(int nMode);
     void SetState(int nState);
+    // The whiteboard's names for the same two: the picture (0 the spinner, 1 the waiting text)
+    // starts again at its first frame; the frame is the state shown.
+    void SetImage(int nImage) { SetMessageMode(nImage); }
+    void SetFrame(int nFrame) { SetState(nFrame); }
+    int GetMessageMode() const { return m_nMessageMode; }
+    int GetState() const { return m_nState; }
 
     int GetSpinnerBitmap() const { return m_nSpinnerBitmap; }
     int GetFrameIndex() const { return m_nFrame; }

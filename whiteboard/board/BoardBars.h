@@ -12,6 +12,7 @@
 #include <json/json.h>
 
 #include "platform/CString.h"
+#include "whiteboard/canvas/CanvasBars.h"
 
 class CWnd;
 class CBoardDrawCtrl;
@@ -20,14 +21,10 @@ class IBoardOptCtrlEventListener;
 class IMemoLayerView;
 class IBoardMeetingContext;
 
-// The drawing tool bar in the canvas' bottom-right corner.
-class IBoardDrawToolBar {
+// The drawing tool bar in the canvas' bottom-right corner (the canvas shows, hides and lays it
+// out).
+class IBoardDrawToolBar : public ICanvasToolBar {
 public:
-    virtual ~IBoardDrawToolBar() = default;
-    virtual CWnd* GetBarWnd() = 0;
-    virtual void Reset() = 0;
-    virtual void LayoutPanel(int panel, int raised) = 0;
-    virtual int GetPanel() = 0;
     virtual void EnableUndoRedo(BOOL undo, BOOL redo) = 0;
     virtual void EnableClearButtons(BOOL page, BOOL all) = 0;
 };
@@ -113,6 +110,11 @@ struct S_BOARD_BAR_MAKERS {
     std::function<IMemoLayerView*(const S_BOARD_BAR_CONTEXT&)> makeMemoLayer;
     std::function<IBoardNavigator*(const S_BOARD_BAR_CONTEXT&)> makeNavigator;
     std::function<IStickyNoteView*(const S_BOARD_BAR_CONTEXT&)> makeStickyNote;
+    // The presenter's banner and toolbar over the canvas (full view); they report to the board as
+    // the information and option bars do.
+    std::function<IPresenterBars*(const S_BOARD_BAR_CONTEXT&, IBoardInfoCtrlEventListener*,
+                                  IBoardOptCtrlEventListener*)>
+        makePresenterBars;
 };
 
 // Set once by the program before the first board is created (tests set their own).

@@ -95,8 +95,10 @@ void CBoardLayer::CreateBars()
         m_pInfoBar.reset(makers.makeInfoBar(context, this));
     if (makers.makeOptBar)
         m_pOptBar.reset(makers.makeOptBar(context, this));
-    if (makers.makeDrawToolBar)
+    if (makers.makeDrawToolBar) {
         m_pDrawToolBar.reset(makers.makeDrawToolBar(context));
+        m_pCanvas->SetToolBar(m_pDrawToolBar.get());
+    }
     if (makers.makeMemoLayer) {
         m_pMemoLayer.reset(makers.makeMemoLayer(context));
         m_pCanvas->SetMemoLayer(m_pMemoLayer.get());
@@ -105,12 +107,20 @@ void CBoardLayer::CreateBars()
         m_pNavigator.reset(makers.makeNavigator(context));
     if (makers.makeStickyNote)
         m_pStickyNote.reset(makers.makeStickyNote(context));
+    if (makers.makePresenterBars) {
+        m_pPresenterBars.reset(makers.makePresenterBars(context, this, this));
+        m_pCanvas->SetPresenterBars(m_pPresenterBars.get());
+    }
 }
 
 void CBoardLayer::DestroyBars()
 {
-    if (m_pCanvas)
+    if (m_pCanvas) {
         m_pCanvas->SetMemoLayer(nullptr);
+        m_pCanvas->SetToolBar(nullptr);
+        m_pCanvas->SetPresenterBars(nullptr);
+    }
+    m_pPresenterBars.reset();
     m_pStickyNote.reset();
     m_pNavigator.reset();
     m_pMemoLayer.reset();
@@ -136,6 +146,10 @@ void CBoardLayer::UpdateBarsForPage()
         m_pOptBar->SetDocumentCount((int)m_documentIds.size());
         m_pOptBar->SetDocumentIndex(m_nDocIndex);
         m_pOptBar->SetPageCounter(m_nCurrentPage, m_nTotalPage);
+    }
+    if (m_pPresenterBars) {
+        m_pPresenterBars->SetDocuments(m_nDocIndex, (int)m_documentIds.size());
+        m_pPresenterBars->SetPage(m_nCurrentPage, m_nTotalPage);
     }
     if (m_pStickyNote) {
         if (m_pStickyNote->IsShown())
@@ -710,6 +724,12 @@ void CBoardLayer::OnReceiveM00000024(const Json::Value& body, int status)
     if (docId != m_strDocId) {
         CWhiteboardLog::Log(2, L"OnReceiveM00000024 >>> : MeetingID : %s, strDocID : %s, m_strDocId : %s",
                             GetJsonString(body, "mtngId").GetString(), docId.GetString(), m_strDocId.GetString());
+        return;
+    }
+    if (!receiver && total <= 0) {
+        // A document without pages: the canvas says so instead of waiting for an image.
+        if (m_pCanvas)
+            m_pCanvas->RestartLoading();
         return;
     }
     CString url = GetJsonString(body, "imageUrl");

@@ -125,6 +125,7 @@ public:
     IBoardDrawToolBar* GetDrawToolBar() { return m_pDrawToolBar.get(); }
     IBoardNavigator* GetNavigator() { return m_pNavigator.get(); }
     IStickyNoteView* GetStickyNote() { return m_pStickyNote.get(); }
+    IPresenterBars* GetPresenterBars() { return m_pPresenterBars.get(); }
     // The sticky notes' replies (M00000063 load, M00000064 save), handed on by the meeting screen.
     void OnReceiveM00000063(const Json::Value& body, int status);
     void OnReceiveM00000064(const Json::Value& body, int status);
@@ -241,6 +242,7 @@ private:
     std::unique_ptr<IMemoLayerView> m_pMemoLayer;
     std::unique_ptr<IBoardNavigator> m_pNavigator;
     std::unique_ptr<IStickyNoteView> m_pStickyNote;
+    std::unique_ptr<IPresenterBars> m_pPresenterBars;
     // Pages whose image could not be had: asked for again when the user goes to them.
     std::set<int> m_failedPages;
 };

@@ -1,9 +1,14 @@
 #include "whiteboard/canvas/BoardDrawCtrl.h"
 
 #include "core/ClientMessages.h"
+#include "core/SettingManager.h"
 #include "platform/SingleLock.h"
+#include "ui/controls/ZELLoadingBG.h"
+#include "ui/controls/ZELTouchFunc.h"
+#include "ui/host/MainDlg.h"
 #include "whiteboard/WhiteboardLog.h"
 #include "whiteboard/canvas/IBoardCanvasHost.h"
+#include "whiteboard/canvas/PenCanvas.h"
 
 BEGIN_MESSAGE_MAP(CBoardDrawCtrl, CWnd)
     ON_WM_CREATE()
@@ -17,6 +22,7 @@ BEGIN_MESSAGE_MAP(CBoardDrawCtrl, CWnd)
     ON_WM_TIMER()
     ON_WM_SETCURSOR()
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_TOUCH, &CBoardDrawCtrl::OnTouch)
     ON_MESSAGE(WM_CANVAS_SHARED_REDRAW, &CBoardDrawCtrl::OnSharedRedraw)
     ON_MESSAGE(WM_CANVAS_SHARED_ZOOM, &CBoardDrawCtrl::OnSharedZoom)
     ON_MESSAGE(WM_CANVAS_REMOTE_POINTER, &CBoardDrawCtrl::OnRemotePointerMessage)
@@ -25,6 +31,15 @@ END_MESSAGE_MAP()
 namespace {
 // Colour 0 of the drawing tool bar's colour table: the pen's colour until the user picks one.
 const COLORREF kDefaultLineColor = RGB(233, 0, 0);
+const COLORREF kBackground = RGB(246, 247, 251);
+const int kLoadingStripHeight = 50;
+// The strips at the canvas' top and bottom edge that open the presenter's bars (wider on a touch
+// machine, where a finger is less exact than the mouse).
+const int kBannerStrip = 1, kBannerStripTouch = 6;
+const int kToolbarStrip = 1, kToolbarStripTouch = 3;
+const UINT kBarsHideMs = 1000;
+// Where the tool bar sits: the canvas' bottom-right corner.
+const int kToolBarWidth = 185, kToolBarHeight = 367;
 }  // namespace
 
 CBoardDrawCtrl::CBoardDrawCtrl(IBoardDrawCtrlEventListener* pListener, IBoardCanvasHost* pHost)
@@ -37,6 +52,7 @@ CBoardDrawCtrl::~CBoardDrawCtrl()
     m_share.Stop();
     if (m_hWnd)
         DestroyWindow();
+    m_pLoading.reset();
     ReleaseBackBuffer();
 }
 
@@ -50,6 +66,10 @@ int CBoardDrawCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     RECT rc;
     GetClientRect(&rc);
     m_view.SetClientSize(rc.right, rc.bottom);
+    m_pLoading.reset(new ZELLoadingBG);
+    if (m_pLoading->Create(nullptr, L"", WS_CHILD | WS_VISIBLE,
+                           RECT{0, rc.bottom - kLoadingStripHeight, rc.right, rc.bottom}, this, kControlId))
+        m_pLoading->Start(kBackground, 300);
     m_nLastToolMode = kFreeLine;
     // Touch is taken where the system is 6.1 or later and a digitiser is ready; the version comes
     // from the kernel, which reports it whatever the program's compatibility settings say.
@@ -59,8 +79,21 @@ int CBoardDrawCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
         reinterpret_cast<RtlGetVersionFn>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion"));
     if (rtlGetVersion && rtlGetVersion(&version) == 0
         && IsTouchCapable(version.dwMajorVersion, version.dwMinorVersion, ::GetSystemMetrics(SM_DIGITIZER)))
-        RegisterTouchWindow();
+        EnableTouch();
+    CSettingManager* settings = CSettingManager::GetInstance();
+    SetWheelStep(settings->GetWheelScroll());
+    m_touch.SetSensitivity(settings->m_nTouchSensitive, settings->m_nTouchTrembling);
     return 0;
+}
+
+void CBoardDrawCtrl::EnableTouch()
+{
+    if (m_pTouch)
+        return;
+    m_pTouch.reset(new CZELTouchFunc);
+    m_pTouch->SyncMode(m_mode);
+    if (m_hWnd)
+        RegisterTouchWindow();
 }
 
 void CBoardDrawCtrl::OnDestroy()
@@ -68,6 +101,11 @@ void CBoardDrawCtrl::OnDestroy()
     // The thread posts to this window and reads the shown page: it ends before the window does.
     m_share.Stop();
     KillTimer(kTimerMemoPress);
+    KillTimer(kTimerBarsHide);
+    KillTimer(kTimerNextPage);
+    KillTimer(kTimerPrevPage);
+    if (m_pLoading && m_pLoading->GetSafeHwnd())
+        m_pLoading->DestroyWindow();
     CWnd::OnDestroy();
 }
 
@@ -86,10 +124,15 @@ void CBoardDrawCtrl::Reset()
     m_nPointerColor = 0;
     m_nRemotePointerColor = 0;
     m_nPointerSize = 2;
+    SetFingerPointer(FALSE, POINT{-1, -1});
     SetPage(nullptr);
     SetZoom(0.0f);
     if (m_pMemoLayer)
         m_pMemoLayer->Hide();
+    if (m_pToolBar)
+        m_pToolBar->Reset();
+    if (m_pBars)
+        m_pBars->Reset();
     m_spDragMemo.reset();
     m_selection.clear();
     m_spTempFigure.reset();
@@ -117,11 +160,20 @@ void CBoardDrawCtrl::SetPage(const std::shared_ptr<CMMPage>& page)
     m_spDragMemo.reset();
     m_selection.clear();
     if (!page || !page->HasImage()) {
-        m_bLoadingShown = TRUE;
         m_view.SetImageSize(0, 0);
+        if (m_pLoading && m_pLoading->GetSafeHwnd()) {
+            // The spinner over the whole canvas until the page's image is there.
+            RECT rc;
+            GetClientRect(&rc);
+            m_pLoading->SetImage(0);
+            m_pLoading->MoveWindow(&rc, TRUE);
+            m_pLoading->ShowWindow(SW_SHOW);
+        }
+        UpdateToolBarVisibility(FALSE);
     } else {
-        m_bLoadingShown = FALSE;
         m_view.SetImageSize(page->m_nImageWidth, page->m_nImageHeight);
+        if (m_pLoading && m_pLoading->GetSafeHwnd())
+            m_pLoading->ShowWindow(SW_HIDE);
     }
     m_history.Clear();
     UpdateHistoryButtons();
@@ -129,7 +181,151 @@ void CBoardDrawCtrl::SetPage(const std::shared_ptr<CMMPage>& page)
         m_pMemoLayer->Hide();
     RecalcLayout(FALSE);
     m_fMinZoom = m_view.Zoom();
+    if (m_pTouch) {
+        if (m_view.IsFit())
+            m_pTouch->SetMinZoom(m_view.Zoom());
+        m_pTouch->SetZoom(m_view.Zoom());
+    }
     Redraw();
+}
+
+// ---- the loading indicator ----
+
+BOOL CBoardDrawCtrl::IsLoadingShown() const
+{
+    return m_pLoading && m_pLoading->GetSafeHwnd() && (m_pLoading->GetStyle() & WS_VISIBLE) != 0;
+}
+
+void CBoardDrawCtrl::ShowLoading()
+{
+    if (!m_pLoading || !m_pLoading->GetSafeHwnd())
+        return;
+    m_pLoading->SetImage(1);
+    m_pLoading->SetFrame(2);
+    m_pLoading->ShowWindow(SW_SHOW);
+}
+
+void CBoardDrawCtrl::RestartLoading()
+{
+    if (m_pLoading && m_pLoading->GetSafeHwnd())
+        m_pLoading->SetImage(1);
+}
+
+void CBoardDrawCtrl::SetLoadingProgress(int value)
+{
+    if (m_pLoading && m_pLoading->GetSafeHwnd())
+        m_pLoading->SetFrame(value);
+}
+
+// ---- the tool bar and the presenter's bars ----
+
+void CBoardDrawCtrl::SetPresenterBars(IPresenterBars* pBars)
+{
+    m_pBars = pBars;
+    m_bBarsShown = FALSE;
+    if (m_pBars && m_hWnd) {
+        RECT rc;
+        GetClientRect(&rc);
+        m_pBars->Place(rc.right, rc.bottom);
+    }
+}
+
+void CBoardDrawCtrl::LayoutToolBar()
+{
+    if (m_pToolBar && m_pToolBar->GetBarWnd() && m_pToolBar->GetBarWnd()->GetSafeHwnd())
+        m_pToolBar->LayoutPanel(m_pToolBar->GetPanel(), m_bBarsShown);
+}
+
+void CBoardDrawCtrl::UpdateToolBarVisibility(BOOL show)
+{
+    CWnd* bar = m_pToolBar ? m_pToolBar->GetBarWnd() : nullptr;
+    if (!bar || !bar->GetSafeHwnd())
+        return;
+    const BOOL visible = (bar->GetStyle() & WS_VISIBLE) != 0;
+    if (show && GetPage() && m_view.HasImage() && !IsLoadingShown() && !visible) {
+        bar->ShowWindow(SW_SHOW);
+        bar->EnableWindow(TRUE);
+        LayoutToolBar();
+    } else {
+        bar->ShowWindow(SW_HIDE);
+        bar->EnableWindow(FALSE);
+    }
+}
+
+void CBoardDrawCtrl::ShowPresentationOpt()
+{
+    CWnd* bar = m_pToolBar ? m_pToolBar->GetBarWnd() : nullptr;
+    if (!bar || !bar->GetSafeHwnd() || !(bar->GetStyle() & WS_VISIBLE))
+        return;
+    bar->ShowWindow(SW_SHOW);
+    bar->EnableWindow(TRUE);
+    LayoutToolBar();
+}
+
+void CBoardDrawCtrl::SetBarsShown(BOOL shown, BOOL atOnce)
+{
+    m_bBarsShown = shown;
+    if (m_pBars) {
+        if (shown)
+            m_pBars->SlideOpen(IPresenterBars::kHeight);
+        else
+            m_pBars->SlideClosed(atOnce);
+    }
+    LayoutToolBar();
+    Redraw();
+}
+
+void CBoardDrawCtrl::StopBarsHideTimer()
+{
+    if (m_bBarsTimer && m_hWnd)
+        KillTimer(kTimerBarsHide);
+    m_bBarsTimer = FALSE;
+}
+
+void CBoardDrawCtrl::ShowBannerText(const CString& text)
+{
+    if (m_pBars)
+        m_pBars->SetBannerText(text);
+    POINT cursor;
+    if (m_hWnd && ::GetCursorPos(&cursor)) {
+        ScreenToClient(&cursor);
+        CheckBarsHover(cursor);
+    }
+}
+
+BOOL CBoardDrawCtrl::IsFullView()
+{
+    IZELMainDlg* main = GetMainDlg();
+    return main && main->IsKeyNavigationMode();
+}
+
+void CBoardDrawCtrl::CheckBarsHover(POINT point)
+{
+    if (!m_pBars)
+        return;
+    if (!IsFullView()) {
+        // The bars belong to the full view: leaving it, however it was left, closes them.
+        if (m_bBarsShown) {
+            StopBarsHideTimer();
+            SetBarsShown(FALSE, TRUE);
+        }
+        return;
+    }
+    RECT rc;
+    GetClientRect(&rc);
+    const int top = m_pTouch ? kBannerStripTouch : kBannerStrip;
+    const int bottom = m_pTouch ? kToolbarStripTouch : kToolbarStrip;
+    const BOOL stroking = m_mode == kFreeLine && m_bMouseDrawing;
+    const BOOL atEdge = point.x >= 0 && point.x < rc.right
+                        && ((point.y >= 0 && point.y < top) || (point.y >= rc.bottom - bottom && point.y < rc.bottom));
+    if (atEdge && !stroking) {
+        StopBarsHideTimer();
+        if (!m_bBarsShown)
+            SetBarsShown(TRUE, FALSE);
+    } else if (!atEdge && m_bBarsShown && !m_bBarsTimer && m_pBars->GetOpenHeight() >= IPresenterBars::kHeight) {
+        SetTimer(kTimerBarsHide, kBarsHideMs);
+        m_bBarsTimer = TRUE;
+    }
 }
 
 void CBoardDrawCtrl::RecalcLayout(BOOL notify)
@@ -188,12 +384,26 @@ void CBoardDrawCtrl::Redraw()
 void CBoardDrawCtrl::OnSize(UINT nType, int cx, int cy)
 {
     m_view.SetClientSize(cx, cy);
+    if (m_pLoading && m_pLoading->GetSafeHwnd())
+        m_pLoading->MoveWindow(0, 0, cx, cy, TRUE);
+    if (CWnd* bar = m_pToolBar ? m_pToolBar->GetBarWnd() : nullptr) {
+        if (bar->GetSafeHwnd()) {
+            bar->ShowWindow(SW_HIDE);
+            bar->MoveWindow(cx - kToolBarWidth, cy - kToolBarHeight, kToolBarWidth, kToolBarHeight, FALSE);
+            LayoutToolBar();
+        }
+    }
     if (m_pMemoLayer)
         m_pMemoLayer->Hide();
+    if (m_pBars)
+        m_pBars->Place(cx, cy);
     RecalcLayout(FALSE);
     m_bDirty = TRUE;
-    if (GetPage())
+    if (GetPage()) {
         m_fMinZoom = m_view.Zoom();
+        if (m_pTouch)
+            m_pTouch->SetMinZoom(m_view.Zoom());
+    }
 }
 
 BOOL CBoardDrawCtrl::IsSynced()
@@ -215,6 +425,7 @@ void CBoardDrawCtrl::SetShareMode(int share)
     const std::shared_ptr<CMMPage> page = GetPage();
     if (share && m_pHost && !m_pHost->IsPresenting()) {
         m_bPointerCursor = FALSE;
+        SetFingerPointer(FALSE, POINT{-1, -1});
         // A stroke under way when sharing starts is kept, not lost.
         if (m_spTempFigure && page) {
             if (m_spTempFigure->IsTwoPoint())

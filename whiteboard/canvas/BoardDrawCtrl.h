@@ -13,6 +13,7 @@
 #include <gdiplus.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,13 +23,18 @@
 #include "whiteboard/MMMemo.h"
 #include "whiteboard/MMPage.h"
 #include "whiteboard/canvas/BoardShareThread.h"
+#include "whiteboard/canvas/CanvasBars.h"
 #include "whiteboard/canvas/CanvasHistory.h"
+#include "whiteboard/canvas/CanvasTouch.h"
 #include "whiteboard/canvas/CanvasView.h"
 #include "whiteboard/canvas/IBoardDrawCtrlEventListener.h"
 #include "whiteboard/canvas/IDrawToolCtrlEventListener.h"
 
 class IBoardCanvasHost;
 class IMemoLayerView;
+class IPenPalette;
+class ZELLoadingBG;
+class CZELTouchFunc;
 
 // One pointer report of the presenter from the synchronisation server.
 struct S_REMOTE_POINTER {
@@ -58,6 +64,11 @@ public:
 
     BOOL Create(CWnd* pParent, const RECT& rc);
     void SetMemoLayer(IMemoLayerView* pMemoLayer) { m_pMemoLayer = pMemoLayer; }
+    // The drawing tool bar in the corner and the presenter's bars of the full view (the board
+    // makes them; null: none).
+    void SetToolBar(ICanvasToolBar* pToolBar) { m_pToolBar = pToolBar; }
+    void SetPresenterBars(IPresenterBars* pBars);
+    IPresenterBars* GetPresenterBars() const { return m_pBars; }
 
     // View (page, zoom, placement).
     void Reset();
@@ -74,13 +85,47 @@ public:
     void AlignPageAfterMove();
     void SetShareMode(int share);
     const CCanvasView& View() const { return m_view; }
-    BOOL IsLoadingShown() const { return m_bLoadingShown; }
     void Redraw();
+
+    // The loading indicator: over the whole canvas while the shown page has no image. ShowLoading
+    // shows it blank, RestartLoading puts its waiting text back, SetLoadingProgress shows a state
+    // (1 failed, 7 nothing to show).
+    BOOL IsLoadingShown() const;
+    ZELLoadingBG* GetLoading() const { return m_pLoading.get(); }
+    void ShowLoading();
+    void RestartLoading();
+    void SetLoadingProgress(int value);
+
+    // The presenter's bars: slid open (34 pixels) or closed (at once: hidden without sliding).
+    void SetBarsShown(BOOL shown, BOOL atOnce);
+    BOOL IsPresentationBarCollapsed() const { return m_bBarsShown; }
+    void StopBarsHideTimer();
+    void ShowBannerText(const CString& text);
+    // The drawing tool bar: shown (enabled, laid out) when a page with its image is shown and it
+    // is not visible yet; any other call hides and disables it.
+    void UpdateToolBarVisibility(BOOL show);
+    // Shows the tool bar again when it is visible (after the presenter's toolbar changed state).
+    void ShowPresentationOpt();
+    static const UINT_PTR kTimerBarsHide = 2000;
     // Pixels one wheel notch scrolls ("scroll" of the user's state settings); below 10 means 100.
     void SetWheelStep(int step);
     int GetWheelStep() const { return m_nWheelStep; }
     // Touch input is taken on system 6.1 and later with a ready digitiser.
     static BOOL IsTouchCapable(DWORD major, DWORD minor, int digitizer);
+    // The touch gesture tracker (null on a machine without touch); tests give one.
+    void EnableTouch();
+    BOOL HasTouch() const { return m_pTouch != nullptr; }
+    // One point of the window's touch input (client coordinates); FALSE: not taken, the system
+    // handles it as ordinary input.
+    BOOL OnTouchInput(POINT point, int index, int count, const TOUCHINPUT& input);
+    // Where WM_TOUCH's points are read from (tests give the points Windows would hand over).
+    static void SetTouchInputReader(std::function<BOOL(HTOUCHINPUT, UINT, TOUCHINPUT*)> reader);
+    // The pointer kind of the last input: 0 none, 2 touch, 3 pen.
+    int GetPointerType() const { return m_touch.PointerType(); }
+    BOOL IsFingerPointer() const { return m_bFingerPointer; }
+    POINT GetFingerPosition() const { return m_ptFinger; }
+    static const UINT_PTR kTimerNextPage = 4001;
+    static const UINT_PTR kTimerPrevPage = 4002;
 
     // Tools.
     void SetMode(int mode);
@@ -144,6 +189,9 @@ public:
     // The crossing of the segment a -> b with the border of the rectangle (top, right, left,
     // bottom edge in that order), truncated to whole pixels; FALSE when there is none.
     static BOOL BorderCrossing(const RECT& rc, POINT a, POINT b, POINT& crossing);
+    // Resource ids of the laser pointer's pictures and cursors by size (1-3) and colour (0-14).
+    static UINT PointerPictureId(int size, int colour);
+    static UINT PointerCursorId(int size, int colour);
     // The tick source of the memo long press and flick tests.
     static const UINT_PTR kTimerMemoPress = 1000;
 
@@ -159,6 +207,7 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnDestroy();
+    afx_msg LRESULT OnTouch(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSharedRedraw(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSharedZoom(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnRemotePointerMessage(WPARAM wParam, LPARAM lParam);
@@ -172,6 +221,19 @@ private:
 
     BOOL IsPresentingSynced();
     BOOL IsSynced();
+    // The floating palette of the main dialog, null without one.
+    static IPenPalette* Palette();
+    // Pen input: the setting is on and the palette draws with the pen.
+    BOOL IsPenInput();
+    int GetPaletteMode();
+    // The bars slide open when the pointer reaches the canvas' top or bottom edge in the full
+    // view, and close a second after it left them.
+    void CheckBarsHover(POINT point);
+    BOOL IsFullView();
+    void LayoutToolBar();
+    // The mouse message being handled came from the mouse, a pen or a finger.
+    int TakeMouseSource(BOOL down);
+    void SetFingerPointer(BOOL on, POINT point);
     void RecalcLayout(BOOL notify);
     void NotifyZoom(float zoom);
     void PanTo(POINT point);
@@ -207,10 +269,18 @@ private:
     void DrawFigureRange(HDC dc, const std::vector<std::shared_ptr<CMMFigure>>& figures, size_t from, size_t to);
     static size_t SettledSharedCount(CMMPage& page);
     void ReleaseBackBuffer();
+    void PaintMemoBanner(HDC dc, const RECT& rc);
+    // The laser pointer's picture of a size (1-3) and colour index (0-14), loaded once.
+    Gdiplus::Bitmap* PointerPicture(int size, int colour);
 
     IBoardDrawCtrlEventListener* m_pListener;
     IBoardCanvasHost* m_pHost;
     IMemoLayerView* m_pMemoLayer = nullptr;
+    ICanvasToolBar* m_pToolBar = nullptr;
+    IPresenterBars* m_pBars = nullptr;
+    std::unique_ptr<ZELLoadingBG> m_pLoading;
+    BOOL m_bBarsShown = FALSE;
+    BOOL m_bBarsTimer = FALSE;
 
     // View.
     CCanvasView m_view;
@@ -218,7 +288,6 @@ private:
     std::shared_ptr<CMMPage> m_spPage;
     int m_nBoardView = kViewOwn;
     BOOL m_bDirty = TRUE;
-    BOOL m_bLoadingShown = TRUE;
     int m_nWheelStep = 100;
     float m_fMinZoom = 1.0f;
     // Back buffer of the client area and the page image scaled to the page rectangle, made once
@@ -256,6 +325,12 @@ private:
     POINT m_ptPointer = {-1, -1}, m_ptPointerSent = {-1, -1}, m_ptPointerNow = {-1, -1};
     int m_nRemotePointerColor = 0, m_nRemotePointerSize = 2;
     BOOL m_bPointerCursor = FALSE;
+    // Touch and pen.
+    std::unique_ptr<CZELTouchFunc> m_pTouch;
+    CCanvasTouch m_touch;
+    BOOL m_bFingerPointer = FALSE;
+    POINT m_ptFinger = {-1, -1};
+    std::unique_ptr<Gdiplus::Bitmap> m_pointerPictures[3][15];
 
     std::atomic<bool> m_bRedrawPosted{false};
     CBoardShareThread m_share;

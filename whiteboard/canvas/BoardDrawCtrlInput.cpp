@@ -6,9 +6,14 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/SettingManager.h"
 #include "platform/ResourceHandle.h"
 #include "platform/SingleLock.h"
+#include "ui/controls/ZELTouchFunc.h"
+#include "ui/host/MainDlg.h"
+#include "whiteboard/WhiteboardLog.h"
 #include "whiteboard/canvas/IBoardCanvasHost.h"
+#include "whiteboard/canvas/PenCanvas.h"
 
 namespace {
 const int kEraserHalf = 5;
@@ -81,6 +86,8 @@ void CBoardDrawCtrl::SetMode(int mode)
     if (m_pMemoLayer)
         m_pMemoLayer->Hide();
     m_mode = mode;
+    if (m_pTouch)
+        m_pTouch->SyncMode(mode);
     Redraw();
 }
 
@@ -97,8 +104,10 @@ void CBoardDrawCtrl::ResetTools()
 
 void CBoardDrawCtrl::OnUndo()
 {
+    // While the page follows the presenter nobody steps the history: the buttons are off, and a
+    // command that reaches the canvas all the same is refused.
     const std::shared_ptr<CMMPage> page = GetPage();
-    if (!page || !m_history.CanUndo())
+    if (!page || !m_history.CanUndo() || IsSynced())
         return;
     if (m_history.Undo(page->m_ownLayer))
         page->SetModified(TRUE);
@@ -109,7 +118,7 @@ void CBoardDrawCtrl::OnUndo()
 void CBoardDrawCtrl::OnRedo()
 {
     const std::shared_ptr<CMMPage> page = GetPage();
-    if (!page || !m_history.CanRedo())
+    if (!page || !m_history.CanRedo() || IsSynced())
         return;
     if (m_history.Redo(page->m_ownLayer))
         page->SetModified(TRUE);
@@ -192,12 +201,75 @@ void CBoardDrawCtrl::UpdateHistoryButtons()
         canUndo = canRedo = FALSE;
     if (m_pHost)
         m_pHost->UpdateHistoryButtons(canUndo, canRedo);
+    if (IPenPalette* palette = Palette())
+        palette->EnableUndoRedo(canUndo, canRedo);
+}
+
+IPenPalette* CBoardDrawCtrl::Palette()
+{
+    IZELMainDlg* main = GetMainDlg();
+    CWnd* wnd = main ? main->GetDrawToolWnd() : nullptr;
+    return wnd && wnd->GetSafeHwnd() ? dynamic_cast<IPenPalette*>(wnd) : nullptr;
+}
+
+BOOL CBoardDrawCtrl::IsPenInput()
+{
+    // The palette is in its pen mode exactly while the pen setting is on.
+    return CSettingManager::GetInstance()->m_bUsePen != 0 && Palette() != nullptr;
+}
+
+int CBoardDrawCtrl::GetPaletteMode()
+{
+    IPenPalette* palette = Palette();
+    return palette ? CCanvasTouch::PaletteMode(IsPenInput(), palette->GetToolMode(), palette->GetLineType()) : 0;
+}
+
+int CBoardDrawCtrl::TakeMouseSource(BOOL down)
+{
+    const int source = CCanvasTouch::MouseEventSource((ULONG_PTR)::GetMessageExtraInfo());
+    if (!IsPenInput())
+        return source;
+    if (down && source == kMouseFromMouse) {
+        if (m_touch.PointerType() != kPointerNone) {
+            m_touch.SetPointerType(kPointerNone);
+            CWhiteboardLog::Log(3, L"OnLButtonDown: GetMouseEventSource:PT_MOUSE m_pointerType = 0");
+        }
+        if (m_mode == kPan) {
+            SetMode(GetPaletteMode());
+            CWhiteboardLog::Log(3, L"OnLButtonDown: GetMouseEventSource:PT_MOUSE m_mode = %d", m_mode);
+        }
+        return source;
+    }
+    if (m_touch.PointerType() != kPointerNone)
+        return source;
+    if (source == kMouseFromTouch) {
+        // A finger moves the page while the pen draws.
+        if (m_mode != kPan)
+            SetMode(kPan);
+        m_touch.SetPointerType(kPointerTouch);
+        CWhiteboardLog::Log(3, down ? L"OnLButtonDown: GetMouseEventSource:PT_TOUCH" : L"OnMouseMove: GetMouseEventSource:PT_TOUCH");
+    } else if (down && source == kMouseFromPen && m_mode == kPan) {
+        SetMode(GetPaletteMode());
+        CWhiteboardLog::Log(1, L"OnLButtonDown: mode:%d", m_mode);
+    }
+    return source;
 }
 
 // ---- mouse ----
 
 void CBoardDrawCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    if (m_pToolBar && m_pToolBar->GetPanel() == 0) {
+        CWnd* bar = m_pToolBar->GetBarWnd();
+        if (bar && bar->GetSafeHwnd() && (bar->GetStyle() & WS_VISIBLE))
+            bar->ShowWindow(SW_HIDE);
+    }
+    const int source = TakeMouseSource(TRUE);
+    // A second finger makes a pinch, which only the pan mode takes.
+    if (m_pTouch && m_pTouch->GetCount() > 1 && m_mode != kPan) {
+        Default();
+        return;
+    }
     m_ptDown = m_ptMouse = m_ptLast = point;
     m_bButtonDown = TRUE;
     const std::shared_ptr<CMMPage> page = GetPage();
@@ -207,7 +279,8 @@ void CBoardDrawCtrl::OnLButtonDown(UINT nFlags, CPoint point)
             SetCapture();
             break;
         case kFreeLine:
-            m_bMouseDrawing = TRUE;
+            // A finger's stroke comes from its touch points, not from the mouse made of them.
+            m_bMouseDrawing = !(m_pTouch && source == kMouseFromTouch);
             SetCapture();
             break;
         case kMemo:
@@ -216,7 +289,10 @@ void CBoardDrawCtrl::OnLButtonDown(UINT nFlags, CPoint point)
         case kPointer:
             m_bPointerCursor = TRUE;
             SetCapture();
-            UpdatePointer(point, TRUE);
+            if (!m_bFingerPointer) {
+                UpdatePointer(point, TRUE);
+                SendMessage(WM_SETCURSOR, (WPARAM)m_hWnd, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+            }
             break;
         case kLine:
             SetCapture();
@@ -242,6 +318,18 @@ void CBoardDrawCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CBoardDrawCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
+    if (m_pTouch && m_pTouch->GetCount() > 1 && m_mode != kPan)
+        return;
+    TakeMouseSource(FALSE);
+    RECT rcClient;
+    GetClientRect(&rcClient);
+    if (!::PtInRect(&rcClient, point)) {
+        if (m_mode == kPointer && (m_ptPointer.x != -1 || m_ptPointer.y != -1))
+            HidePointer();
+        m_ptMouse = point;
+        return;
+    }
+    CheckBarsHover(point);
     if ((nFlags & MK_LBUTTON) && ::GetCapture() == m_hWnd && GetPage()) {
         switch (m_mode) {
         case kPan:
@@ -255,7 +343,8 @@ void CBoardDrawCtrl::OnMouseMove(UINT nFlags, CPoint point)
             MemoDrag(point);
             break;
         case kPointer:
-            UpdatePointer(point, FALSE);
+            if (!m_bFingerPointer)
+                UpdatePointer(point, FALSE);
             break;
         case kLine:
             AddShapePoint(point, 1);
@@ -300,7 +389,9 @@ void CBoardDrawCtrl::OnLButtonUp(UINT nFlags, CPoint point)
             break;
         case kPointer:
             m_bPointerCursor = FALSE;
+            SetFingerPointer(FALSE, POINT{-1, -1});
             HidePointer();
+            SendMessage(WM_SETCURSOR, (WPARAM)m_hWnd, MAKELPARAM(HTCLIENT, WM_LBUTTONUP));
             break;
         case kLine:
             CommitTempFigure(point);
@@ -362,7 +453,11 @@ BOOL CBoardDrawCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     case kFreeLine: case kLine: case kCheck: case kRect: case kRoundRect: case kEllipse:
         id = 671; system = IDC_CROSS; break;
     case 2: case kEraser: id = 673; system = IDC_CROSS; break;
-    case kPointer: id = 868; system = IDC_UPARROW; break;
+    case kPointer:
+        // While the button is down the cursor is the pointer itself, in its size and colour.
+        id = m_bPointerCursor ? PointerCursorId(m_nPointerSize, m_nPointerColor) : 868;
+        system = IDC_UPARROW;
+        break;
     default: break;
     }
     HCURSOR cursor = id ? ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(id)) : nullptr;
@@ -374,6 +469,18 @@ BOOL CBoardDrawCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 
 void CBoardDrawCtrl::OnTimer(UINT_PTR nIDEvent)
 {
+    if (nIDEvent == kTimerBarsHide) {
+        KillTimer(kTimerBarsHide);
+        m_bBarsTimer = FALSE;
+        SetBarsShown(FALSE, FALSE);
+        return;
+    }
+    if (nIDEvent == kTimerNextPage || nIDEvent == kTimerPrevPage) {
+        KillTimer(nIDEvent);
+        if (m_pHost)
+            nIDEvent == kTimerNextPage ? m_pHost->MoveNextPage() : m_pHost->MovePrevPage();
+        return;
+    }
     if (nIDEvent == kTimerMemoPress) {
         KillTimer(kTimerMemoPress);
         const std::shared_ptr<CMMPage> page = GetPage();

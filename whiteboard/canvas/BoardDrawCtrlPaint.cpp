@@ -14,6 +14,9 @@
 namespace {
 const COLORREF kBackground = RGB(246, 247, 251);
 const int kBannerHeight = 50;
+// The memo banner sits above the presenter's toolbar while that is open.
+const int kBannerRaise = 28;
+const UINT kMemoBannerBitmap = 515;
 
 // The application's face, bold, two points above its 10-point size.
 HFONT BannerFont()
@@ -27,6 +30,41 @@ HFONT BannerFont()
     lf.lfQuality = CLEARTYPE_QUALITY;
     wcscpy(lf.lfFaceName, L"\xB9D1\xC740 \xACE0\xB515");  // Malgun Gothic
     return ::CreateFontIndirectW(&lf);
+}
+
+// A "png" resource of the language library as a bitmap of its own (null when missing).
+Gdiplus::Bitmap* LoadPngResource(UINT id)
+{
+    HINSTANCE module = AfxGetResourceHandle();
+    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), L"PNG");
+    if (!found)
+        return nullptr;
+    const DWORD size = ::SizeofResource(module, found);
+    const void* data = ::LockResource(::LoadResource(module, found));
+    if (!data || !size)
+        return nullptr;
+    HGLOBAL copy = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!copy)
+        return nullptr;
+    memcpy(::GlobalLock(copy), data, size);
+    ::GlobalUnlock(copy);
+    IStream* stream = nullptr;
+    if (::CreateStreamOnHGlobal(copy, TRUE, &stream) != S_OK) {
+        ::GlobalFree(copy);
+        return nullptr;
+    }
+    Gdiplus::Bitmap* result = nullptr;
+    {
+        // The decoded picture reads its stream as long as it lives: a copy of its own is kept.
+        Gdiplus::Bitmap decoded(stream);
+        if (decoded.GetLastStatus() == Gdiplus::Ok) {
+            result = new Gdiplus::Bitmap((INT)decoded.GetWidth(), (INT)decoded.GetHeight(), PixelFormat32bppARGB);
+            Gdiplus::Graphics graphics(result);
+            graphics.DrawImage(&decoded, 0, 0, (INT)decoded.GetWidth(), (INT)decoded.GetHeight());
+        }
+    }
+    stream->Release();
+    return result;
 }
 
 CString LoadText(UINT id, const wchar_t* fallback)
@@ -80,16 +118,10 @@ void CBoardDrawCtrl::OnPaint()
     GetClientRect(&rcClient);
     const std::shared_ptr<CMMPage> page = GetPage();
     if (!page || !m_view.HasImage()) {
-        // The loading state: the canvas' background with the loading text at the bottom.
+        // Without the page's image the loading indicator covers the canvas.
         HBRUSH brush = ::CreateSolidBrush(kBackground);
         ::FillRect(dc, &rcClient, brush);
         ::DeleteObject(brush);
-        RECT rcText = rcClient;
-        rcText.top = rcClient.bottom - kBannerHeight;
-        ::SetBkMode(dc, TRANSPARENT);
-        ::SetTextColor(dc, RGB(120, 120, 120));
-        const CString text = LoadText(IDS_CANVAS_LOADING, L"Loading...");
-        ::DrawTextW(dc, text, text.GetLength(), &rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         ::EndPaint(m_hWnd, &ps);
         return;
     }
@@ -106,6 +138,14 @@ void CBoardDrawCtrl::OnPaint()
     }
     m_bDirty = m_bLiveDirty = FALSE;
     ::BitBlt(dc, 0, 0, rcClient.right, rcClient.bottom, m_memDC, 0, 0, SRCCOPY);
+    if (m_bFingerPointer) {
+        // The finger pointer above the finger.
+        if (Gdiplus::Bitmap* picture = PointerPicture(m_nPointerSize, m_nPointerColor)) {
+            Gdiplus::Graphics graphics(dc);
+            graphics.DrawImage(picture, (INT)(m_ptFinger.x - picture->GetWidth() / 2),
+                               (INT)(m_ptFinger.y - picture->GetHeight() / 2));
+        }
+    }
     ::EndPaint(m_hWnd, &ps);
 }
 
@@ -282,14 +322,11 @@ void CBoardDrawCtrl::Compose(const RECT& rcClient)
     }
 
     if (m_mode == kMemo) {
-        // The memo banner: a darkened strip along the bottom with the page's memo count.
+        // The memo banner: its picture laid half transparent along the bottom (above the
+        // presenter's toolbar while that is open), with the page's memo count.
         const std::shared_ptr<CMMPage> page = GetPage();
-        const int top = rcClient.bottom - kBannerHeight;
-        {
-            Gdiplus::Graphics graphics(m_memDC);
-            Gdiplus::SolidBrush shade(Gdiplus::Color(125, 40, 40, 40));
-            graphics.FillRectangle(&shade, 0, top, (INT)rcClient.right, kBannerHeight);
-        }
+        const int top = rcClient.bottom - kBannerHeight - (m_bBarsShown ? kBannerRaise : 0);
+        PaintMemoBanner(m_memDC, RECT{0, top, rcClient.right, top + kBannerHeight});
         CString text;
         if (page && !page->m_memos.IsEmpty()) {
             text.Format(LoadText(IDS_CANVAS_MEMO_COUNT, L"%d memo(s) on this page."), page->m_memos.GetCount());
@@ -307,13 +344,67 @@ void CBoardDrawCtrl::Compose(const RECT& rcClient)
     }
 
     if (m_ptPointer.x > 0 && m_ptPointer.y > 0 && m_pHost && !m_pHost->IsPresenting() && m_pHost->IsPageSync()) {
-        // The presenter's pointer: a red dot of his pointer size.
-        const int radius = 4 + 3 * std::max(1, std::min(3, m_nRemotePointerSize));
-        Gdiplus::Graphics graphics(m_memDC);
-        graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-        Gdiplus::SolidBrush red(Gdiplus::Color(220, 255, 0, 0));
-        graphics.FillEllipse(&red, (INT)(m_ptPointer.x - radius), (INT)(m_ptPointer.y - radius), 2 * radius, 2 * radius);
+        // The presenter's pointer: the picture of his pointer's size and colour.
+        if (Gdiplus::Bitmap* picture = PointerPicture(m_nRemotePointerSize, m_nRemotePointerColor)) {
+            Gdiplus::Graphics graphics(m_memDC);
+            graphics.DrawImage(picture, (INT)(m_ptPointer.x - picture->GetWidth() / 2),
+                               (INT)(m_ptPointer.y - picture->GetHeight() / 2));
+        }
     }
+}
+
+void CBoardDrawCtrl::PaintMemoBanner(HDC dc, const RECT& rc)
+{
+    const int width = rc.right - rc.left, height = rc.bottom - rc.top;
+    HBITMAP picture = (HBITMAP)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(kMemoBannerBitmap), IMAGE_BITMAP,
+                                            0, 0, LR_CREATEDIBSECTION);
+    BLENDFUNCTION blend = {AC_SRC_OVER, 0, 125, 0};
+    if (picture) {
+        BITMAP info = {};
+        ::GetObjectW(picture, sizeof info, &info);
+        HDC src = ::CreateCompatibleDC(dc);
+        HGDIOBJ old = ::SelectObject(src, picture);
+        ::AlphaBlend(dc, rc.left, rc.top, width, height, src, 0, 0, info.bmWidth, info.bmHeight, blend);
+        ::SelectObject(src, old);
+        ::DeleteDC(src);
+        ::DeleteObject(picture);
+    } else {
+        Gdiplus::Graphics graphics(dc);
+        Gdiplus::SolidBrush shade(Gdiplus::Color(125, 40, 40, 40));
+        graphics.FillRectangle(&shade, (INT)rc.left, (INT)rc.top, width, height);
+    }
+}
+
+UINT CBoardDrawCtrl::PointerPictureId(int size, int colour)
+{
+    size = std::max(1, std::min(3, size));
+    colour = std::max(0, std::min(14, colour));
+    switch (size) {
+    case 1: return colour == 0 ? 902 : 934 + 2 * colour;
+    case 2: return 874 + colour;
+    default: return colour == 0 ? 901 : 933 + 2 * colour;
+    }
+}
+
+UINT CBoardDrawCtrl::PointerCursorId(int size, int colour)
+{
+    size = std::max(1, std::min(3, size));
+    colour = std::max(0, std::min(14, colour));
+    switch (size) {
+    case 1: return 906 + 2 * colour;
+    case 2: return 853 + colour;
+    default: return 905 + 2 * colour;
+    }
+}
+
+Gdiplus::Bitmap* CBoardDrawCtrl::PointerPicture(int size, int colour)
+{
+    size = std::max(1, std::min(3, size));
+    colour = std::max(0, std::min(14, colour));
+    std::unique_ptr<Gdiplus::Bitmap>& slot = m_pointerPictures[size - 1][colour];
+    if (!slot)
+        slot.reset(LoadPngResource(PointerPictureId(size, colour)));
+    return slot.get();
 }
 
 void CBoardDrawCtrl::ShowTempFigure(const POINT* preview)

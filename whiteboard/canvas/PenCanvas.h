@@ -13,7 +13,8 @@
 
 class CMMFigure;
 
-// Where the pen comes from when the palette option is set (the floating drawing palette).
+// The floating drawing palette as the canvases see it: where the pen comes from when the palette
+// option is set, and the undo and redo buttons that show the board's history.
 class IPenPalette {
 public:
     virtual ~IPenPalette() = default;
@@ -21,6 +22,7 @@ public:
     virtual int GetColor() = 0;
     virtual int GetThickness() = 0;
     virtual int GetLineType() = 0;   // 1-6: the figure type plus one
+    virtual void EnableUndoRedo(BOOL undo, BOOL redo) = 0;
 };
 
 #define WM_PEN_CANVAS_CHANGED (WM_USER + 1027)

@@ -188,8 +188,8 @@ void CBoardDrawToolCtrl::Reset()
 
 int CBoardDrawToolCtrl::Raised()
 {
-    // The presenter bars of the full view are not built; the bar sits on the canvas' bottom edge.
-    return 0;
+    // The bar sits above the presenter's toolbar while that is open.
+    return m_context.pCanvas && m_context.pCanvas->IsPresentationBarCollapsed();
 }
 
 void CBoardDrawToolCtrl::LayoutPanel(int panel, int raised)

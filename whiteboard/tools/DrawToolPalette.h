@@ -136,7 +136,7 @@ public:
 
     void ApplyCurrent(BOOL penInput);
     void EnableTools(BOOL enable);
-    void EnableUndoRedo(BOOL undo, BOOL redo);
+    void EnableUndoRedo(BOOL undo, BOOL redo) override;
     void ClosePopupsOutside();
     void SelectPointerTool();
     int GetColorSlot() const { return m_nColorSlot; }

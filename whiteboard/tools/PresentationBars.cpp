@@ -106,6 +106,8 @@ BOOL CPresentationInfoCtrl::OnCommand(WPARAM wParam, LPARAM lParam)
     const UINT id = LOWORD(wParam);
     if (HIWORD(wParam) == BN_CLICKED && id == kLeave) {
         KillTimer(CSlideState::kTimerOut);
+        if (m_onLeave)
+            m_onLeave();
         if (IZELMainDlg* main = GetMainDlg())
             main->LeaveFullView();
         return TRUE;

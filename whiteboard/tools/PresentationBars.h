@@ -12,6 +12,7 @@
 #include "ui/controls/ZELSlideBar.h"
 #include "ui/controls/ZELWnd.h"
 #include "ui/controls/xSkinButton.h"
+#include "whiteboard/board/BoardBars.h"
 #include "whiteboard/board/IBoardInfoCtrlEventListener.h"
 #include "whiteboard/board/IBoardOptCtrlEventListener.h"
 #include "whiteboard/tools/PageControls.h"
@@ -28,6 +29,8 @@ public:
     int GetSlideState() const { return m_slide.State(); }
     int GetHeight() const { return m_slide.Height(); }
     CxSkinButton* Button(UINT id) { return id == kLeave ? &m_leave : &m_save; }
+    // Run when the user leaves the full view with the banner's button, before it is left.
+    std::function<void()> m_onLeave;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -99,3 +102,7 @@ private:
     int m_nTool = 0;
     CSlideState m_slide;
 };
+
+// The two bars as the canvas drives them, made over the board's canvas.
+IPresenterBars* MakePresenterBars(const S_BOARD_BAR_CONTEXT& context, IBoardInfoCtrlEventListener* pInfoListener,
+                                  IBoardOptCtrlEventListener* pOptListener);

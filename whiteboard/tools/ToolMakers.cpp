@@ -7,6 +7,7 @@
 #include "whiteboard/tools/BoardNavigationDlg.h"
 #include "whiteboard/tools/BoardOptCtrl.h"
 #include "whiteboard/tools/MemoLayer.h"
+#include "whiteboard/tools/PresentationBars.h"
 #include "whiteboard/tools/StickyNoteDlg.h"
 
 S_BOARD_BAR_MAKERS WhiteboardToolMakers()
@@ -18,5 +19,6 @@ S_BOARD_BAR_MAKERS WhiteboardToolMakers()
     makers.makeMemoLayer = &MakeMemoLayer;
     makers.makeNavigator = &MakeBoardNavigator;
     makers.makeStickyNote = &MakeStickyNote;
+    makers.makePresenterBars = &MakePresenterBars;
     return makers;
 }

@@ -47,6 +47,7 @@ public:
     int GetColor() override { return color; }
     int GetThickness() override { return thickness; }
     int GetLineType() override { return lineType; }
+    void EnableUndoRedo(BOOL, BOOL) override {}
     int tool = 1, color = 0xFF0000, thickness = 5, lineType = 1;
 };
 

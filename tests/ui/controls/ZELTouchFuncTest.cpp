@@ -1,7 +1,7 @@
 // The touch tracker fed with synthetic points (there is no digitizer under Wine).
 #include <gtest/gtest.h>
 
-#include "app/main/ZELTouchFunc.h"
+#include "ui/controls/ZELTouchFunc.h"
 
 namespace {
 

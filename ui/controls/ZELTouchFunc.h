@@ -28,6 +28,9 @@ public:
     void SyncMode(int nMode);
     void SetContentSize(int cx, int cy) { m_sizeContent.cx = cx; m_sizeContent.cy = cy; }
 
+    // The owner's zoom after a layout (the pinch starts from it) and the smallest a pinch gives.
+    void SetZoom(float fZoom) { m_fZoom = m_fBaseZoom = fZoom; }
+    void SetMinZoom(float fZoom) { m_fMinZoom = fZoom; }
     float GetZoom() const { return m_fZoom; }
     float GetBaseZoom() const { return m_fBaseZoom; }
     float GetMinZoom() const { return m_fMinZoom; }

@@ -1,4 +1,4 @@
-#include "app/main/ZELTouchFunc.h"
+#include "ui/controls/ZELTouchFunc.h"
 
 #include <cmath>
 #include <cstdlib>
