@@ -99,7 +99,7 @@ BOOL CBoardDrawCtrl::OnTouchInput(POINT point, int index, int count, const TOUCH
             SetFingerPointer(TRUE, point);
         if (m_mode == kFreeLine || m_mode == kEraser)
             m_ptMouse = m_ptLast = point;
-        m_touch.StartStroke();
+        m_touch.StartStroke(point);
         return TRUE;
     }
     if (move) {

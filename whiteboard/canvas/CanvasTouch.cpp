@@ -100,7 +100,7 @@ BOOL CCanvasTouch::TakePoint(POINT point, int trembling)
         return FALSE;
     if (point.x == m_ptLast.x && point.y == m_ptLast.y)
         return FALSE;
-    if (trembling >= 0 && m_ptLast.x != -1 && std::abs(point.x - m_ptLast.x) <= trembling
+    if (trembling >= 0 && std::abs(point.x - m_ptLast.x) <= trembling
         && std::abs(point.y - m_ptLast.y) <= trembling)
         return FALSE;
     m_ptLast = point;

@@ -48,8 +48,9 @@ public:
     // flickTimer: the page turn of a quick lone finger (FlickTimer's timers), 0 otherwise.
     BOOL PenInputUp(int count, POINT point, DWORD now, int mode, UINT_PTR& flickTimer);
 
-    // A free-line stroke by finger: a new stroke starts; whether a move point goes into it.
-    void StartStroke() { m_ptLast = POINT{-1, -1}; m_nSkip = 0; }
+    // A free-line stroke by finger starts where the finger went down (a finger resting there
+    // draws nothing); whether a move point goes into it.
+    void StartStroke(POINT down) { m_ptLast = down; m_nSkip = 0; }
     BOOL TakeStrokePoint(POINT point) { return TakePoint(point, m_nTrembling); }
     // A pinch step: the same skipping, and an unchanged point ends it.
     BOOL TakeZoomPoint(POINT point) { return TakePoint(point, -1); }

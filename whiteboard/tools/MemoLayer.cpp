@@ -214,7 +214,7 @@ HBRUSH CMemoPanel::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 
 BEGIN_MESSAGE_MAP(CMemoEditCtrl, CMemoPanel)
     ON_WM_CREATE()
-    ON_WM_NCHITTEST()
+    ON_WM_LBUTTONDOWN()
     ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
@@ -272,17 +272,19 @@ void CMemoEditCtrl::SetTextColor(int index)
     m_pEdit->SetFocus();
 }
 
-LRESULT CMemoEditCtrl::OnNcHitTest(CPoint point)
+void CMemoEditCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    const LRESULT hit = CWnd::OnNcHitTest(point);
-    if (hit == HTCLIENT) {
-        // Dragging the panel moves the whole memo layer.
-        if (CWnd* parent = GetParent()) {
-            ::ReleaseCapture();
-            parent->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
-        }
+    // Pressing the panel outside its controls drags the whole memo layer, as its caption would.
+    // Only a press does: the hit test runs for every pointer movement and query, and a move loop
+    // started from there would follow the pointer with no button down.
+    if (CWnd* parent = GetParent()) {
+        POINT screen = point;
+        ClientToScreen(&screen);
+        ::ReleaseCapture();
+        parent->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+        return;
     }
-    return hit;
+    CWnd::OnLButtonDown(nFlags, point);
 }
 
 void CMemoEditCtrl::OnSetFocus(CWnd*)

@@ -123,7 +123,7 @@ TEST(CanvasTouch, StrokeTakesEveryFewMovesPastTheTrembling)
 {
     CCanvasTouch touch;
     touch.SetSensitivity(2, 3);
-    touch.StartStroke();
+    touch.StartStroke(POINT{0, 0});
     // Moves 1, 4, 7, ... are looked at; of those only the ones past 3 pixels are taken.
     const POINT moves[] = {{10, 10}, {11, 10}, {12, 10}, {12, 12}, {13, 13}, {14, 14}, {30, 10}, {31, 10},
                            {32, 10}, {30, 10}};
@@ -133,9 +133,10 @@ TEST(CanvasTouch, StrokeTakesEveryFewMovesPastTheTrembling)
 
     CCanvasTouch every;
     every.SetSensitivity(0, 0);
-    every.StartStroke();
-    EXPECT_TRUE(every.TakeStrokePoint(POINT{5, 5}));
-    EXPECT_FALSE(every.TakeStrokePoint(POINT{5, 5})) << "an unchanged point";
+    every.StartStroke(POINT{5, 5});
+    EXPECT_FALSE(every.TakeStrokePoint(POINT{5, 5})) << "where the finger went down";
+    EXPECT_TRUE(every.TakeStrokePoint(POINT{6, 6}));
+    EXPECT_FALSE(every.TakeStrokePoint(POINT{6, 6})) << "an unchanged point";
     EXPECT_TRUE(every.TakeStrokePoint(POINT{6, 5}));
 }
 

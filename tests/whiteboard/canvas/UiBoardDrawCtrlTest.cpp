@@ -4,6 +4,7 @@
 
 #include <json/json.h>
 
+#include "core/SettingManager.h"
 #include "platform/ResourceHandle.h"
 #include "tests/support/TestSupport.h"
 #include "tests/whiteboard/canvas/CanvasTestSupport.h"
@@ -184,6 +185,37 @@ TEST_F(CanvasFixture, WheelScrollsTheViewByOneStep)
     ::SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-120), MAKELPARAM(screen.x, screen.y));
     EXPECT_EQ(canvas->View().Page().top, top - 100);
     EXPECT_GT(board.zoomReports, 0);
+}
+
+TEST(CanvasWheelStep, TheStepIsTheUsersScrollSetting)
+{
+    // The settings store reads "scroll" of [MYSTATE] in "setting.ini"; the canvas takes it when it
+    // is made.
+    const struct {
+        int setting, step;
+    } cases[] = {{40, 40}, {250, 250}, {9, 100}, {100, 100}};
+    CSettingManager* settings = CSettingManager::GetInstance();
+    const int saved = settings->GetWheelScroll();
+    for (const auto& c : cases) {
+        settings->m_nWheelScroll = c.setting;
+        HostWindow host;
+        ASSERT_TRUE(host.Open(kClientW, kClientH));
+        FakeBoard board;
+        CBoardDrawCtrl canvas(&board, &board);
+        ASSERT_TRUE(canvas.Create(&host, RECT{0, 0, kClientW, kClientH}));
+        EXPECT_EQ(canvas.GetWheelStep(), c.step) << c.setting;
+        canvas.SetPage(MakePage(1, 700, 1500));
+        canvas.SetZoom(1.0f);
+        const LONG top = canvas.View().Page().top;
+        POINT screen = {400, 300};
+        ::ClientToScreen(canvas.GetSafeHwnd(), &screen);
+        ::SendMessageW(canvas.GetSafeHwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-120),
+                       MAKELPARAM(screen.x, screen.y));
+        EXPECT_EQ(canvas.View().Page().top, top - c.step) << c.setting;
+        canvas.DestroyWindow();
+        host.DestroyWindow();
+    }
+    settings->m_nWheelScroll = saved;
 }
 
 TEST_F(CanvasFixture, MemoPlacementEditAndLimits)

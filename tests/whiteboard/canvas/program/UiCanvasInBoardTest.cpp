@@ -7,6 +7,7 @@
 #include <json/json.h>
 
 #include "tests/support/TestSupport.h"
+#include "tests/whiteboard/canvas/program/CanvasProgramSupport.h"
 #include "tests/whiteboard/tools/ToolsTestSupport.h"
 #include "ui/controls/ZELLoadingBG.h"
 #include "whiteboard/MMFigure.h"
@@ -15,37 +16,9 @@
 #include "whiteboard/tools/PresentationBars.h"
 
 using namespace toolstest;
+using namespace canvasprogram;
 
 namespace {
-
-// The main dialog in or out of its full view, holding the floating palette.
-class FullViewMainDlg : public StandInMainDlg {
-public:
-    BOOL IsKeyNavigationMode() override { return fullView; }
-    void LeaveFullView() override
-    {
-        fullView = FALSE;
-        ++leaves;
-    }
-    CWnd* GetDrawToolWnd() override { return palette; }
-    BOOL fullView = FALSE;
-    int leaves = 0;
-    CWnd* palette = nullptr;
-};
-
-class NoPaletteListener : public IDrawToolEventListener {
-public:
-    void OnMoveMode() override {}
-    void OnPen() override {}
-    void OnHighlighter() override {}
-    void OnEraser() override {}
-    void OnPointerTool() override {}
-    void OnColor(COLORREF) override {}
-    void OnClearPage(int) override {}
-    void OnThickness(int) override {}
-    void OnLineType(int) override {}
-    void OnHistory(BOOL) override {}
-};
 
 class CanvasInBoard : public ::testing::Test {
 protected:
@@ -94,7 +67,7 @@ protected:
     static BOOL Visible(HWND w) { return (::GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0; }
 
     std::unique_ptr<BoardWithBars> b;
-    FullViewMainDlg main;
+    ProgramMainDlg main;
     CBoardDrawCtrl* canvas = nullptr;
     HWND hwnd = nullptr;
     IPresenterBars* bars = nullptr;
@@ -248,11 +221,8 @@ TEST_F(CanvasInBoard, ToolBarShowsOnlyOverAPictureAndRisesAboveTheOpenToolbar)
 
 TEST_F(CanvasInBoard, HistoryButtonsOfBarAndPaletteAreOffAndUndoRefusedWhilePagesFollowThePresenter)
 {
-    zeltest::TempDir dir;
-    NoPaletteListener listener;
-    CDrawToolMain palette(&b->host, &listener, CString(dir.File(L"opt.ini").c_str()));
-    ASSERT_TRUE(palette.CreatePalette());
-    main.palette = &palette;
+    HeldPalette palette(&b->host, main);
+    ASSERT_TRUE(palette.IsOpen());
     b->Open(2);
     const auto page = b->Board()->GetPageManager().GetPage(1);
 
@@ -262,15 +232,15 @@ TEST_F(CanvasInBoard, HistoryButtonsOfBarAndPaletteAreOffAndUndoRefusedWhilePage
     const int y = (rcPage.top + rcPage.bottom) / 2;
     canvastest::Drag(hwnd, {{rcPage.left + 50, y}, {rcPage.left + 150, y}, {rcPage.left + 250, y + 40}});
     ASSERT_EQ(page->m_ownLayer.GetCount(), 1);
-    EXPECT_TRUE(palette.Object(L"btnUndo")->IsEnabledForClick());
-    EXPECT_FALSE(palette.Object(L"btnRedo")->IsEnabledForClick());
+    EXPECT_TRUE(palette->Object(L"btnUndo")->IsEnabledForClick());
+    EXPECT_FALSE(palette->Object(L"btnRedo")->IsEnabledForClick());
     EXPECT_TRUE(tools->Button(32780)->IsWindowEnabled());
 
     // The presenter shares with page sync on: nobody steps the history.
     b->meeting.sync = TRUE;
     b->meeting.live = TRUE;
     b->Board()->SetShareMode(1);
-    EXPECT_FALSE(palette.Object(L"btnUndo")->IsEnabledForClick());
+    EXPECT_FALSE(palette->Object(L"btnUndo")->IsEnabledForClick());
     EXPECT_FALSE(tools->Button(32780)->IsWindowEnabled());
     // The undo command reaches the canvas all the same (the palette relays to the tool bar): it is
     // refused.
@@ -280,13 +250,11 @@ TEST_F(CanvasInBoard, HistoryButtonsOfBarAndPaletteAreOffAndUndoRefusedWhilePage
     // Sync off: the buttons come back and undo works.
     b->meeting.sync = FALSE;
     b->Board()->SetShareMode(0);
-    EXPECT_TRUE(palette.Object(L"btnUndo")->IsEnabledForClick());
+    EXPECT_TRUE(palette->Object(L"btnUndo")->IsEnabledForClick());
     tools->StepHistory(TRUE);
     EXPECT_EQ(page->m_ownLayer.GetCount(), 0);
-    EXPECT_FALSE(palette.Object(L"btnUndo")->IsEnabledForClick());
-    EXPECT_TRUE(palette.Object(L"btnRedo")->IsEnabledForClick());
-    main.palette = nullptr;
-    palette.DestroyWindow();
+    EXPECT_FALSE(palette->Object(L"btnUndo")->IsEnabledForClick());
+    EXPECT_TRUE(palette->Object(L"btnRedo")->IsEnabledForClick());
 }
 
 }  // namespace
