@@ -250,6 +250,9 @@ void CBoardLayer::OpenDocument(const CString& mtngId, const CString& docId, cons
     m_strDocUrl = url;
     if (m_pInfoBar)
         m_pInfoBar->SetDocumentInfo(name, CString());
+    // The full view's banner names the document as the information bar does.
+    if (m_pCanvas)
+        m_pCanvas->ShowBannerText(name);
     ResetPages();
     SetCurrentPage(startPage);
     if (m_pMeeting)

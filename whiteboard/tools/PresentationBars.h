@@ -24,6 +24,7 @@ public:
     ~CPresentationInfoCtrl() override;
     BOOL Create(CWnd* pCanvas);
     void SetText(const CString& text);
+    CString GetText() const { return m_strText; }
     void SlideDown(int height);
     void SlideUp(BOOL immediately);
     int GetSlideState() const { return m_slide.State(); }

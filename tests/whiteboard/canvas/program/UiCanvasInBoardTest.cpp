@@ -170,7 +170,11 @@ TEST_F(CanvasInBoard, PresenterBarsOpenAtTheEdgesOfTheFullViewAndCloseAfterASeco
     Hover(rc.right / 2, 0);
     Settle(1200);
     EXPECT_TRUE(Visible(banner));
-    canvas->ShowBannerText(L"2026년 3분기 사업 계획 (안).pdf");
+    // The banner names the open document.
+    b->Board()->OpenDocument(L"MT1", L"D2", L"Budget 2027.pdf", L"url", 1);
+    EXPECT_STREQ(static_cast<CPresentationInfoCtrl*>(CWnd::FromHandlePermanent(banner))->GetText().GetString(),
+                 L"Budget 2027.pdf");
+    b->Open(3);
     Settle();
     RECT rcShot;
     ::GetWindowRect(hwnd, &rcShot);
