@@ -213,6 +213,13 @@ void CChatViewCtrl::MarkSendFailed(int nIndex)
     Invalidate();
 }
 
+void CChatViewCtrl::ClearSendFailed(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= GetItemCount() || !m_arrItems[(size_t)nIndex].sendFailed) return;
+    m_arrItems[(size_t)nIndex].sendFailed = 0;
+    Invalidate();
+}
+
 void CChatViewCtrl::SetMessageId(int nIndex, const CString& strMessageId)
 {
     if (nIndex >= 0 && nIndex < GetItemCount()) m_arrItems[(size_t)nIndex].messageId = strMessageId;

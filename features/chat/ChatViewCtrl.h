@@ -43,6 +43,8 @@ public:
     // Marks the own message as refused by the server (drawn under its bubble) or confirmed with
     // the server's id.
     void MarkSendFailed(int nIndex);
+    // The server took the message after all (its answer came after the connection came back).
+    void ClearSendFailed(int nIndex);
     void SetMessageId(int nIndex, const CString& strMessageId);
     void SetLocalSeq(int nIndex, int nSeq);
     // The message with that local number, -1 when none.

@@ -158,6 +158,7 @@ void CMeetingChatCtrl::SetMeeting(const CString& strMtngId, int nUserId)
     m_nPageSize = 10;
     m_nPageNum = 1;
     m_pendingSends.clear();
+    m_bOlderPageAwaited = FALSE;
     m_pChatView->Clear();
     UpdateViewScrollThumb();
     m_pEdit->SetWindowText(L"");
@@ -181,6 +182,7 @@ BOOL CMeetingChatCtrl::OnServerReply(UINT, const CTasResponse* pReply)
             OnChatList(*pReply->GetBody());
         } else {
             // No page comes: the loading picture must not wait for one.
+            m_bOlderPageAwaited = FALSE;
             m_pChatView->ShowLoading(FALSE);
             m_pChatView->Invalidate();
         }
@@ -204,7 +206,9 @@ void CMeetingChatCtrl::OnChatList(const Json::Value& body)
     }
     if (bCanShare) return;
     const int nOwn = _wtoi(m_strUserId);
-    if (m_pChatView->IsLoadingVisible()) {
+    if (m_bOlderPageAwaited) {
+        m_bOlderPageAwaited = FALSE;
+        m_pChatView->ShowLoading(FALSE);
         m_pChatView->PrependPage(body, nOwn);
         UpdateScrollBar(FALSE);
     } else {
@@ -239,6 +243,7 @@ void CMeetingChatCtrl::OnSendReply(int nStatus, const Json::Value* pBody)
     const int nIndex = m_pChatView->FindLocal(nSeq);
     if (nStatus == 0) {
         if (pBody && nIndex >= 0) m_pChatView->SetMessageId(nIndex, GetJsonString(*pBody, "messageId"));
+        m_pChatView->ClearSendFailed(nIndex);
         return;
     }
     g_ApplicationLog.Log(3, L"채팅 전송 실패 : status %d", nStatus);
@@ -247,10 +252,9 @@ void CMeetingChatCtrl::OnSendReply(int nStatus, const Json::Value* pBody)
 
 void CMeetingChatCtrl::MarkPendingSendsFailed()
 {
-    while (!m_pendingSends.empty()) {
-        m_pChatView->MarkSendFailed(m_pChatView->FindLocal(m_pendingSends.front()));
-        m_pendingSends.pop_front();
-    }
+    // They stay awaited: the client sends its unanswered requests again once it is connected,
+    // and a late answer still belongs to the oldest of them.
+    for (int nSeq : m_pendingSends) m_pChatView->MarkSendFailed(m_pChatView->FindLocal(nSeq));
 }
 
 BOOL CMeetingChatCtrl::EnableChat(BOOL bEnable)
@@ -369,6 +373,7 @@ LRESULT CMeetingChatCtrl::OnOlderPage(WPARAM, LPARAM)
         return 0;
     }
     m_pChatView->ShowLoading(TRUE);
+    m_bOlderPageAwaited = TRUE;
     m_strLastMessageId = m_pChatView->GetFirstItem().messageId;
     m_nPageNum += 1;
     m_nPageSize = 100;

@@ -110,4 +110,7 @@ private:
     // Own messages sent and not yet answered, oldest first, by their local number.
     std::deque<int> m_pendingSends;
     int m_nNextLocal = 0;
+    // An older page of history was asked for and has not come: the next page goes above the
+    // messages shown, whatever arrived or was laid out meanwhile.
+    BOOL m_bOlderPageAwaited = FALSE;
 };

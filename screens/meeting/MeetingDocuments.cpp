@@ -32,7 +32,7 @@ LRESULT CMeetingLayer::OnOpenDocumentMessage(WPARAM wParam, LPARAM lParam)
         if (pDocument->IsViewable()) {
             m_bSaveBeforeOpen = TRUE;
             m_bOpenPending = TRUE;
-            m_pOpenPendingDocument = pDocument;
+            SetOpenPending(pDocument, lParam == 1);
             m_strOpenedDocumentId = pDocument->GetFileId();
             m_strPresenceDocumentId = pDocument->GetFileId();
             if (m_nDocumentIndex >= 0) m_nPrevDocumentIndex = m_nDocumentIndex;
@@ -149,6 +149,9 @@ void CMeetingLayer::LoadCurrentDocument(int nPage)
         return;
     }
     if (nPage < 1) nPage = 1;
+    // The notes shown are the board's document's: another document brings its own (changed ones
+    // were saved before the switch).
+    if (pDocument->GetFileId() != m_strBoardDocumentId) DropStickyNotes();
     if (m_pBoardLayer)
         m_pBoardLayer->OpenDocument(m_strMeetingId, pDocument->GetFileId(), pDocument->GetFileName(),
                                     pDocument->GetFileAbstPath(), nPage);
@@ -241,16 +244,21 @@ void CMeetingLayer::SendPageCommand(int nCommand, int nPage)
     CTasClientManager::GetInstance()->RequestM00000100(strDocument, nCommand, nPage);
 }
 
-void CMeetingLayer::ApplyPageCommand(const CString& strDocumentId, int nCommand, int nPage, int nTotalPage, int)
+void CMeetingLayer::ApplyPageCommand(const CString& strDocumentId, int nCommand, int nPage, int nTotalPage,
+                                     int nRequestPage)
 {
     if (!m_pMeeting) return;
     m_pMeeting->SetWhiteboardPageCount(strDocumentId, nCommand, nPage, nTotalPage);
-    if (m_pBoardLayer && (nCommand == 1 || nCommand == 2) && strDocumentId == m_strBoardDocumentId) {
-        // The whiteboard's pages change: the board takes the new count and shows the page.
-        m_pBoardLayer->CreatePages(nTotalPage);
-        m_pBoardLayer->RequestPageImage(nPage);
+    if (!m_pBoardLayer) return;
+    // Only the page added or deleted changes: the drawing on every other page stays.
+    if (strDocumentId == m_strBoardDocumentId) {
+        if (nCommand == 1)
+            m_pBoardLayer->AddWhiteBoardPage(nPage, nTotalPage, nRequestPage);
+        else if (nCommand == 2)
+            m_pBoardLayer->DelWhiteBoardPage(nPage, nTotalPage, nRequestPage);
     }
-    if (m_pBoardLayer) m_pBoardLayer->MovePage(nPage);
+    m_pBoardLayer->MovePage(nPage);
+    if (m_pInfoPanel) m_pInfoPanel->SelectPage(m_pBoardLayer->GetCurrentPage());
 }
 
 void CMeetingLayer::RefreshDocumentList(const CString& strFileType, int nRequest)

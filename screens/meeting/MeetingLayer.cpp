@@ -29,6 +29,7 @@ BEGIN_MESSAGE_MAP(CMeetingLayer, CZELWnd)
     ON_WM_SIZE()
     ON_WM_DESTROY()
     ON_WM_TIMER()
+    ON_WM_SHOWWINDOW()
     ON_MESSAGE(WM_MEETING_OPEN_DOCUMENT, &CMeetingLayer::OnOpenDocumentMessage)
     ON_MESSAGE(WM_MEETING_UPLOAD, &CMeetingLayer::OnUploadMessage)
     ON_MESSAGE(WM_MEETING_SAVE_DONE, &CMeetingLayer::OnSaveDone)
@@ -226,6 +227,10 @@ void CMeetingLayer::EnterMeeting(const CString& strMeetingId)
     m_pMinutesMeeting = nullptr;
     m_bMinutesDocument = FALSE;
     m_strBoardDocumentId.Empty();
+    SetOpenPending(nullptr, FALSE);
+    m_bOpenPending = FALSE;
+    ForgetSave();
+    DropStickyNotes();
     m_lastPages.clear();
     if (m_pInfoPanel) m_pInfoPanel->LoadSettings();
     if (m_pBoardLayer) m_pBoardLayer->ResetBoard();
@@ -286,7 +291,14 @@ void CMeetingLayer::LeaveMeeting()
     if (m_pBoardLayer && m_pBoardLayer->GetCanvas()) m_pBoardLayer->GetCanvas()->StopSharedThread();
     m_pMeeting = nullptr;
     m_bPageSync = FALSE;
+    // The documents belong to the meeting: nothing may open one of them later.
+    SetOpenPending(nullptr, FALSE);
+    m_bOpenPending = FALSE;
+    m_pMinutesMeeting = nullptr;
+    ForgetSave();
     if (m_pBoardLayer) m_pBoardLayer->ResetPages();
+    // The notes of this meeting's document go with it: unsaved ones were saved on the way out.
+    DropStickyNotes();
     m_bMinutesDocument = FALSE;
     m_strPrevDocumentId.Empty();
     m_strPresenceDocumentId.Empty();
@@ -307,36 +319,112 @@ BOOL CMeetingLayer::HasUnsavedDrawing()
     return FALSE;
 }
 
+void CMeetingLayer::SetOpenPending(CMeetingDocument* pDocument, BOOL bMinutes)
+{
+    m_pOpenPendingDocument = pDocument;
+    m_strOpenPendingId = pDocument ? pDocument->GetFileId() : CString();
+    m_bOpenPendingMinutes = bMinutes;
+}
+
+void CMeetingLayer::RefindOpenPending()
+{
+    if (m_strOpenPendingId.IsEmpty()) return;
+    CMeeting* pOwner = m_bOpenPendingMinutes ? m_pMinutesMeeting : m_pMeeting;
+    m_pOpenPendingDocument = pOwner ? pOwner->FindDocument(m_strOpenPendingId) : nullptr;
+    if (!m_pOpenPendingDocument) m_strOpenPendingId.Empty();
+}
+
+BOOL CMeetingLayer::HasUnsavedMemos()
+{
+    IStickyNoteView* pNotes = m_pBoardLayer ? m_pBoardLayer->GetStickyNote() : nullptr;
+    return pNotes && pNotes->IsModified();
+}
+
+void CMeetingLayer::DropStickyNotes()
+{
+    IStickyNoteView* pNotes = m_pBoardLayer ? m_pBoardLayer->GetStickyNote() : nullptr;
+    if (!pNotes) return;
+    pNotes->DropAllNotes();
+    if (IBoardOptBar* pBar = m_pBoardLayer->GetOptBar()) pBar->SetStickyNoteButton(FALSE);
+}
+
 BOOL CMeetingLayer::StartBoardSave(int nAction)
 {
+    if (!m_pBoardLayer) return FALSE;
+    const BOOL bRunning = HasSaveRunning();
     CString strDocument = GetCurrentDocumentId();
     if (strDocument.IsEmpty()) strDocument = m_strBoardDocumentId;
-    if (strDocument.IsEmpty() || !m_pBoardLayer) return FALSE;
-    if (IZELMainDlg* pMain = GetMainDlg())
-        if (pMain->GetWnd() && pMain->GetWnd()->GetSafeHwnd())
-            ::PostMessageW(pMain->GetWnd()->GetSafeHwnd(), WM_MEETING_WAIT_CURSOR, 0, 0);
+    const BOOL bDrawing = !strDocument.IsEmpty() && HasUnsavedDrawing();
+    // The notes travel with the document the board shows.
+    IStickyNoteView* pNotes = m_pBoardLayer->GetStickyNote();
+    const BOOL bMemos = !m_strBoardDocumentId.IsEmpty() && HasUnsavedMemos();
+    if (!bRunning && !bDrawing && !bMemos) return FALSE;
+    if (!bRunning) {
+        m_nSaveAction = nAction;
+        m_bSaveFailed = FALSE;
+        m_savedPages.clear();
+        if (IZELMainDlg* pMain = GetMainDlg())
+            if (pMain->GetWnd() && pMain->GetWnd()->GetSafeHwnd())
+                ::PostMessageW(pMain->GetWnd()->GetSafeHwnd(), WM_MEETING_WAIT_CURSOR, 0, 0);
+    } else if (m_nSaveAction != 7 && m_nSaveAction != 10) {
+        // One save at a time: the one in flight is not started again; it goes on to the latest
+        // request, except that a close or log-out waiting for it is never given up.
+        m_nSaveAction = nAction;
+    }
     Listen();
-    m_nSaveAction = nAction;
-    m_bSaveFailed = FALSE;
-    m_nSavesPending = 0;
+    // Pages in flight are not modified any more: only what changed since joins the save.
     const CMMPageManager& pages = m_pBoardLayer->GetPageManager();
-    for (int n = 1; n <= pages.GetPageCount(); ++n) {
+    for (int n = 1; bDrawing && n <= pages.GetPageCount(); ++n) {
         const auto page = pages.GetPage(n);
         if (!page || !page->GetModified()) continue;
+        // What is drawn from now on belongs to the next save.
+        page->SetModified(FALSE);
+        m_savedPages.push_back(page);
         ++m_nSavesPending;
         CTasClientManager::GetInstance()->RequestM00000010(m_strMeetingId, m_strMeetingType, strDocument, n,
                                                            page->ToSvg(), page->GetMemoJsonList());
     }
-    return m_nSavesPending > 0;
+    if (bMemos) {
+        ++m_nSavesPending;
+        ++m_nMemoSavesAwaited;
+        pNotes->SaveNotes();
+    }
+    return TRUE;
+}
+
+void CMeetingLayer::CountSaveReply(BOOL bFailed)
+{
+    if (m_nSavesPending <= 0) return;
+    if (bFailed) m_bSaveFailed = TRUE;
+    if (--m_nSavesPending == 0 && !m_bSaveDonePosted) {
+        m_bSaveDonePosted = TRUE;
+        PostMessage(WM_MEETING_SAVE_DONE, m_bSaveFailed ? 0 : 1, m_nSaveAction);
+    }
+}
+
+void CMeetingLayer::ForgetSave()
+{
+    m_nSavesPending = 0;
+    m_nMemoSavesAwaited = 0;
+    m_bSaveFailed = FALSE;
+    m_bSaveDonePosted = FALSE;
+    m_savedPages.clear();
 }
 
 void CMeetingLayer::OnSaveReply(CTasResponse* pReply)
 {
-    if (m_nSavesPending <= 0) return;
     const Json::Value* pBody = pReply->GetBody();
-    if (pReply->GetStatusCode() != 0 || (pBody && pBody->isObject() && pBody->get("status", 0).asInt() != 0))
-        m_bSaveFailed = TRUE;
-    if (--m_nSavesPending == 0) PostMessage(WM_MEETING_SAVE_DONE, m_bSaveFailed ? 0 : 1, m_nSaveAction);
+    CountSaveReply(pReply->GetStatusCode() != 0 ||
+                   (pBody && pBody->isObject() && pBody->get("status", 0).asInt() != 0));
+}
+
+void CMeetingLayer::OnMemoSaveReply(CTasResponse* pReply)
+{
+    if (m_nMemoSavesAwaited <= 0) return;   // the note window's own save button
+    --m_nMemoSavesAwaited;
+    const Json::Value* pBody = pReply->GetBody();
+    CountSaveReply(pReply->GetStatusCode() != 0 ||
+                   (pBody && pBody->isObject() && pBody->get("status", 0).asInt() != 0));
 }
 
 int CMeetingLayer::SaveBoardChanges(int nAction, int, int)
@@ -347,16 +435,33 @@ int CMeetingLayer::SaveBoardChanges(int nAction, int, int)
     const int status = m_pMeeting->GetStatus();
     if (status == 12 || status == 13 || status == 14)
         CWhiteboardLog::Log(2, L"보고 진행중/종료 자동저장");
-    if (!bDrawing && !bMemos) return 0;
+    // A save still in flight takes the request over: it ends with this action.
+    if (!bDrawing && !bMemos && !HasSaveRunning()) return 0;
     return StartBoardSave(nAction) ? 1 : 0;
 }
 
 LRESULT CMeetingLayer::OnSaveDone(WPARAM wParam, LPARAM lParam)
 {
-    if (wParam) {
-        if (m_pBoardLayer) m_pBoardLayer->GetPageManager().ClearModifiedFlags();
-        RunPendingAction((int)lParam);
-    } else if (IZELMainDlg* pMain = GetMainDlg()) {
+    BOOL bSaved = wParam != 0;
+    int nAction = (int)lParam;
+    if (m_bSaveDonePosted) {
+        // The screen's own save: it ends with the latest action; pages that joined it after this
+        // message went are still awaited, and their last reply ends it.
+        m_bSaveDonePosted = FALSE;
+        if (m_nSavesPending > 0) return 0;
+        bSaved = !m_bSaveFailed;
+        nAction = m_nSaveAction;
+    }
+    if (bSaved) {
+        m_savedPages.clear();
+        RunPendingAction(nAction);
+        return 0;
+    }
+    // What was not saved is still to be saved.
+    for (const auto& weak : m_savedPages)
+        if (const auto page = weak.lock()) page->SetModified(TRUE);
+    m_savedPages.clear();
+    if (IZELMainDlg* pMain = GetMainDlg()) {
         CString text;
         text.LoadString(IDS_BOARD_SAVE_FAILED);
         pMain->ShowConfirmPopup(text);
@@ -383,7 +488,7 @@ void CMeetingLayer::RunPendingAction(int nAction)
                 m_strPendingDocumentId.Empty();
                 m_bSaveBeforeOpen = FALSE;
                 m_bOpenPending = TRUE;
-                m_pOpenPendingDocument = pDocument;
+                SetOpenPending(pDocument, FALSE);
                 OpenDocument(FALSE, pDocument, 1);
             }
         break;
@@ -403,6 +508,8 @@ void CMeetingLayer::RunPendingAction(int nAction)
         const CString strId = m_strMeetingId;
         if (IsSyncActive() && !GetCurrentDocumentId().IsEmpty()) SyncOff(GetCurrentDocumentId());
         if (pMain) pMain->SetScreenMode(nAction == 5 ? ZEL_MODE_LIST : ZEL_MODE_DETAIL, nAction == 5 ? CString() : strId);
+        // The list does not leave the meeting for the screen (the detail does).
+        if (nAction == 5) LeaveMeeting();
         break;
     }
     case 7:
@@ -430,7 +537,7 @@ void CMeetingLayer::RunPendingAction(int nAction)
 
 void CMeetingLayer::LeaveMeetingByTitle()
 {
-    if (HasUnsavedDrawing() && StartBoardSave(7)) return;
+    if (StartBoardSave(7)) return;
     CString text, title;
     text.LoadString(IDS_MEETING_EXIT_QUESTION);
     title.LoadString(IDS_POPUP_TITLE);
@@ -445,7 +552,7 @@ void CMeetingLayer::LeaveMeetingByTitle()
 
 void CMeetingLayer::LeaveMeetingByCommand(BOOL)
 {
-    if (HasUnsavedDrawing() && StartBoardSave(10)) return;
+    if (StartBoardSave(10)) return;
     if (m_bPageSync) {
         m_bLeaving = TRUE;
         if (!GetCurrentDocumentId().IsEmpty()) SyncOff(GetCurrentDocumentId());
@@ -807,7 +914,7 @@ void CMeetingLayer::OnTimer(UINT_PTR nIDEvent)
     switch (nIDEvent) {
     case TIMER_PRESENCE:
         KillTimer(nIDEvent);
-        if (m_pMeeting) {
+        if (MayRefreshPresence()) {
             Listen();
             CTasClientManager::GetInstance()->RequestM00000004(m_strMeetingId, GetCurrentDocumentId());
         }
@@ -815,7 +922,7 @@ void CMeetingLayer::OnTimer(UINT_PTR nIDEvent)
     case TIMER_STATUS_SAVE:
         KillTimer(nIDEvent);
         if (!m_pMeeting) break;
-        if (HasUnsavedDrawing() && StartBoardSave(9)) break;
+        if (StartBoardSave(9)) break;
         Listen();
         CTasClientManager::GetInstance()->RequestM00000005(m_strMeetingId, m_strMeetingType);
         break;
@@ -831,6 +938,23 @@ void CMeetingLayer::OnTimer(UINT_PTR nIDEvent)
         CZELWnd::OnTimer(nIDEvent);
         break;
     }
+}
+
+BOOL CMeetingLayer::MayRefreshPresence()
+{
+    IZELMainDlg* pMain = GetMainDlg();
+    return m_pMeeting && GetSafeHwnd() && IsWindowVisible() && pMain && pMain->GetScreenMode() == ZEL_MODE_MEETING;
+}
+
+void CMeetingLayer::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CZELWnd::OnShowWindow(bShow, nStatus);
+    if (bShow || nStatus != 0) return;
+    // Hidden because another screen took the main dialog's place: the meeting is left whichever
+    // way out led there, so that nothing of it (its timer, its record) is read afterwards.
+    KillTimer(TIMER_PRESENCE);
+    IZELMainDlg* pMain = GetMainDlg();
+    if (m_pMeeting && pMain && pMain->GetScreenMode() != ZEL_MODE_MEETING) LeaveMeeting();
 }
 
 int CMeetingLayer::PageKeyStep(int nCode, WPARAM key, LPARAM flags, BOOL bVisible, BOOL bFullView)

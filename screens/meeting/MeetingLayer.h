@@ -99,7 +99,7 @@ public:
     BOOL IsEmbeddedDocument(const CString& strDocumentId) override;
     BOOL IsKeyNavigationMode();
     BOOL HasUnsavedDrawing();
-    BOOL HasUnsavedMemos() { return FALSE; }
+    BOOL HasUnsavedMemos();
     BOOL IsVideoFile(const CString& strName);
     void MovePrevPage();
     void MoveNextPage();
@@ -218,6 +218,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg LRESULT OnOpenDocumentMessage(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUploadMessage(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSaveDone(WPARAM wParam, LPARAM lParam);
@@ -257,8 +258,20 @@ private:
     void StopShare();
     BOOL PresenterOrMain();
     CMeeting* DocumentMeeting() const;
-    BOOL HasSaveRunning() const { return m_nSavesPending > 0; }
+    // A save is running from its first request until its end has been handled.
+    BOOL HasSaveRunning() const { return m_nSavesPending > 0 || m_bSaveDonePosted; }
+    // Saves what is unsaved now (drawing and sticky notes) and ends with the action; a save in
+    // flight is joined, not started again. FALSE when nothing is saved.
     BOOL StartBoardSave(int nAction);
+    void CountSaveReply(BOOL bFailed);
+    void OnMemoSaveReply(CTasResponse* pReply);
+    // The save in flight is forgotten (its late replies are ignored): the meeting is left.
+    void ForgetSave();
+    void DropStickyNotes();
+    void SetOpenPending(CMeetingDocument* pDocument, BOOL bMinutes);
+    void RefindOpenPending();
+    // The presence refresh runs only while the screen shows the open meeting.
+    BOOL MayRefreshPresence();
     void UploadFile(const CString& strPath);
     BOOL PostForm(const CString& strObject, const std::vector<std::pair<CString, CString>>& fields,
                   const CString& strFileName, const CString& strPath, DWORD& dwError, CString& strAnswer);
@@ -297,7 +310,11 @@ private:
     CString m_strPresenceDocumentId;
     int m_nEntryDocument = 0;
     CMMPageManager m_thumbPages;
+    // The document an answer still to come opens; found again by its id whenever the documents
+    // are replaced, so that it never points at a document that is gone.
     CMeetingDocument* m_pOpenPendingDocument = nullptr;
+    CString m_strOpenPendingId;
+    BOOL m_bOpenPendingMinutes = FALSE;
     CMeeting* m_pMinutesMeeting = nullptr;
     BOOL m_bMinutesDocument = FALSE;
     BOOL m_bMinutesValid = TRUE;
@@ -316,11 +333,16 @@ private:
     CString m_strBoardDocumentId;
     // The page last shown of each document (document id -> page), for opening it again there.
     std::map<CString, int> m_lastPages;
-    // The board save this screen runs: the page saves still awaited, whether one failed, the
-    // action to resume afterwards.
+    // The board save this screen runs: the replies still awaited (one per page and one for the
+    // sticky notes), whether one failed, the action to resume afterwards, the pages it took (a
+    // failed save marks them changed again), the notes' replies among them, and whether its
+    // end is on its way to the screen.
     int m_nSavesPending = 0;
     BOOL m_bSaveFailed = FALSE;
     int m_nSaveAction = 0;
+    std::vector<std::weak_ptr<CMMPage>> m_savedPages;
+    int m_nMemoSavesAwaited = 0;
+    BOOL m_bSaveDonePosted = FALSE;
 
 public:
     // Set by the detail screen before it switches to this screen.

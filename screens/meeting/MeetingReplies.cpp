@@ -96,7 +96,9 @@ void CMeetingLayer::HandleReply(int n, CTasResponse* pReply)
         if (m_pBoardLayer) m_pBoardLayer->OnReceiveM00000063(body, status);
         break;
     case 64:
+        // The notes take what was saved first; then the save it belongs to may end.
         if (m_pBoardLayer) m_pBoardLayer->OnReceiveM00000064(body, status);
+        OnMemoSaveReply(pReply);
         break;
     case 67: OnReceiveM00000067(pReply); break;
     case 69: OnReceiveM00000069(pReply); break;
@@ -146,6 +148,7 @@ void CMeetingLayer::OnReceiveM00000005(CTasResponse* pReply)
             pMain->ShowConfirmPopup(LoadText(IDS_MEETING_DETAIL_FAILED));
             pMain->SetScreenMode(ZEL_MODE_LIST, CString());
         }
+        LeaveMeeting();
         return;
     }
     const Json::Value& body = BodyOf(pReply);
@@ -155,10 +158,12 @@ void CMeetingLayer::OnReceiveM00000005(CTasResponse* pReply)
     }
     m_strMinutesId = GetJsonString(body, "minutesId");
     if (!m_strMinutesId.IsEmpty() && m_strMinutesId != L"0") {
-        m_pMinutesMeeting = CMeetingManager::GetInstance()->SetCurrentMeeting(m_strMinutesId);
-        m_pMinutesMeeting->SelectDocument(L"");
-        // Looking the minutes meeting up made it current: the open meeting stays the current one.
-        CMeetingManager::GetInstance()->SetCurrentMeeting(m_strMeetingId);
+        // A look-up only: making the minutes current, even for a moment, could delete the open
+        // meeting's record when a list fill had set it aside.
+        CMeetingManager* pManager = CMeetingManager::GetInstance();
+        pManager->FindOrCreateMeeting(m_strMinutesId, L"10");
+        m_pMinutesMeeting = pManager->FindMeeting(m_strMinutesId);
+        if (m_pMinutesMeeting) m_pMinutesMeeting->SelectDocument(L"");
     }
     const Json::Value* pMine = FindJsonMember(body, "myFilelist");
     m_bHasMyFiles = pMine && pMine->isArray() && pMine->size() > 0;
@@ -176,6 +181,7 @@ void CMeetingLayer::OnReceiveM00000005(CTasResponse* pReply)
 void CMeetingLayer::ApplyMeetingDetail(const Json::Value& body)
 {
     m_pMeeting->LoadFromJson(body);
+    RefindOpenPending();
     const std::vector<CMeetingDocument*>& documents = m_pMeeting->GetDocuments();
     if (m_pRightContainer) {
         m_pRightContainer->SetActiveDocumentPane(L"10", TRUE);
@@ -262,7 +268,7 @@ void CMeetingLayer::OnReceiveM00000047(CTasResponse* pReply)
         SendMessage(WM_MEETING_BACK_TO_DETAIL, 1, 0);
         return;
     }
-    if (m_pMeeting && m_pMeeting->GetStatus() == 2 && m_pMeeting->GetAttendanceSent())
+    if (m_pMeeting && m_pMeeting->GetStatus() == 2 && m_pMeeting->GetAttendanceSent() && MayRefreshPresence())
         SetTimer(TIMER_PRESENCE, 90000, nullptr);
     else
         KillTimer(TIMER_PRESENCE);
@@ -276,6 +282,7 @@ void CMeetingLayer::OnReceiveM00000008(CTasResponse* pReply)
             pMain->ShowConfirmPopup(LoadText(IDS_DOCUMENT_LIST_FAILED));
             pMain->SetScreenMode(ZEL_MODE_LIST, CString());
         }
+        LeaveMeeting();
         return;
     }
     if (!m_pMeeting) return;
@@ -284,6 +291,7 @@ void CMeetingLayer::OnReceiveM00000008(CTasResponse* pReply)
     const Json::Value* pList = FindJsonMember(body, "list");
     if (m_pRightContainer) m_pRightContainer->SetActiveDocumentPane(kind, TRUE);
     m_pMeeting->SetDocuments(pList ? *pList : Json::Value(Json::arrayValue), kind);
+    RefindOpenPending();
     const std::vector<CMeetingDocument*>& documents = m_pMeeting->GetDocuments();
     if (m_pRightContainer) m_pRightContainer->SetDocuments(documents);
     if (m_pBoardLayer) {
@@ -305,7 +313,7 @@ void CMeetingLayer::OnReceiveM00000046(CTasResponse* pReply)
         pDocument->SetConverted(1);
         m_bSaveBeforeOpen = TRUE;
         m_bOpenPending = TRUE;
-        m_pOpenPendingDocument = pDocument;
+        SetOpenPending(pDocument, FALSE);
         OpenDocument(TRUE, pDocument, 1);
     } else if (code == 0) {
         Toast(IDS_CONVERSION_WAIT);
@@ -436,6 +444,7 @@ void CMeetingLayer::OnReceiveM00000069(CTasResponse* pReply)
     if (m_pMinutesMeeting) {
         const Json::Value* pList = FindJsonMember(body, "list");
         m_pMinutesMeeting->SetDocuments(pList ? *pList : Json::Value(Json::arrayValue), L"10");
+        RefindOpenPending();
         if (m_pRightContainer) m_pRightContainer->SetMinutesDocuments(m_pMinutesMeeting->GetDocuments());
     }
 }

@@ -83,6 +83,13 @@ public:
     virtual void OnNotesSaved(const Json::Value& body) = 0;
     virtual void SaveNotes() = 0;
     virtual BOOL IsModified() = 0;
+    // A whiteboard page was added at n / page n was removed: the notes follow their pages; the
+    // window then shows the note of page 'current'.
+    virtual void InsertPageNote(int current, int n) = 0;
+    virtual void DeletePageNote(int current, int n) = 0;
+    // The meeting or the document is left: every note (own and the receiver's) goes, unsaved
+    // changes included, and the window hides and takes its first look again.
+    virtual void DropAllNotes() = 0;
 };
 
 // What a bar needs to know of the board besides its listener.

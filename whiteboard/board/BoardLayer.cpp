@@ -280,6 +280,72 @@ void CBoardLayer::CreatePages(int total)
     UpdateBarsForPage();
 }
 
+BOOL CBoardLayer::AddWhiteBoardPage(int page, int totalPage, int requestPage)
+{
+    if (m_pages.IsEmpty() || m_nTotalPage == totalPage || m_nTotalPage + 1 != totalPage) {
+        CWhiteboardLog::Log(3, L"CBoardLayer::AddWhiteBoardPage m_nTotalPage == total page:%d, total:%d, requestPage:%d",
+                            page, totalPage, requestPage);
+        return FALSE;
+    }
+    // The new page lands where the board goes: the page it shows afterwards.
+    const int at = std::max(1, std::min(page, m_nTotalPage + 1));
+    if (const auto left = m_pages.GetPage(m_nCurrentPage))
+        left->ApplyAllEvents();
+    m_pages.InsertPage(at);
+    ShiftPageNumbers(at, 1);
+    if (m_pStickyNote)
+        m_pStickyNote->InsertPageNote(at, at);
+    AfterPageCommand(at);
+    return TRUE;
+}
+
+BOOL CBoardLayer::DelWhiteBoardPage(int page, int totalPage, int requestPage)
+{
+    if (m_pages.IsEmpty() || m_nTotalPage == totalPage || m_nTotalPage - 1 != totalPage
+        || !m_pages.HasPage(requestPage)) {
+        CWhiteboardLog::Log(3, L"CBoardLayer::DelWhiteBoardPage m_nTotalPage == total page:%d, total:%d, requestPage:%d",
+                            page, totalPage, requestPage);
+        return FALSE;
+    }
+    if (const auto left = m_pages.GetPage(m_nCurrentPage))
+        left->ApplyAllEvents();
+    // The canvas lets go of the page before it leaves the manager.
+    if (m_pCanvas)
+        m_pCanvas->SetPage(nullptr);
+    m_pages.DeletePage(requestPage);
+    m_failedPages.erase(requestPage);
+    ShiftPageNumbers(requestPage + 1, -1);
+    const int shown = std::max(1, std::min(page, m_pages.GetPageCount()));
+    if (m_pStickyNote)
+        m_pStickyNote->DeletePageNote(shown, requestPage);
+    AfterPageCommand(shown);
+    return TRUE;
+}
+
+void CBoardLayer::ShiftPageNumbers(int n, int step)
+{
+    std::set<int> failed;
+    for (int p : m_failedPages)
+        failed.insert(p >= n ? p + step : p);
+    m_failedPages.swap(failed);
+    if (m_nImageWaitPage >= n)
+        m_nImageWaitPage += step;
+    if (m_nJumpPage >= n)
+        m_nJumpPage += step;
+}
+
+void CBoardLayer::AfterPageCommand(int page)
+{
+    m_nTotalPage = m_pages.GetPageCount();
+    ShowPage(page, TRUE);
+    m_nSliderPercent = SliderPercent(m_nCurrentPage, m_nTotalPage);
+    // The new page's background: asked for now unless the image chain is running (it takes the
+    // shown page first).
+    const auto shown = m_pages.GetPage(page);
+    if (shown && !shown->HasImage() && !shown->m_bImageRequested && !m_bImageChainBusy)
+        RequestPageImage(page);
+}
+
 void CBoardLayer::ResetBoard()
 {
     m_strDocId.Empty();

@@ -65,6 +65,12 @@ public:
                       int startPage);
     // Makes the open document's pages (the first page-image reply says how many).
     void CreatePages(int total);
+    // A whiteboard page was added (shown as 'page') / page 'requestPage' was deleted, leaving
+    // 'totalPage' pages: only that page comes or goes, every other page keeps its drawing, and
+    // the board shows 'page'. A change the board already has (its page count is 'totalPage'
+    // already) is not made twice. FALSE when nothing was changed.
+    BOOL AddWhiteBoardPage(int page, int totalPage, int requestPage);
+    BOOL DelWhiteBoardPage(int page, int totalPage, int requestPage);
     void ResetBoard();
     void ResetPages();
     void SetDocumentList(const std::vector<CString>& documentIds);
@@ -198,6 +204,9 @@ private:
     BOOL StepGuardPasses();
     void MoveBy(int step);
     void ShowPage(int page, BOOL alwaysGiveCanvas);
+    // After a page came (+1) or went (-1) at n: the page numbers the board keeps move with it.
+    void ShiftPageNumbers(int n, int step);
+    void AfterPageCommand(int page);
     void LayoutChildren(int cx, int cy);
     void CreateBars();
     void DestroyBars();

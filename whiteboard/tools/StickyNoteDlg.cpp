@@ -225,6 +225,23 @@ void CStickyNoteDlg::DeletePageNote(int current, int n)
     ShowPageNote(current);
 }
 
+void CStickyNoteDlg::DropAllNotes()
+{
+    // The canvas points into a note's stroke list: away from it before the notes go.
+    if (m_pCanvas)
+        m_pCanvas->SetStrokeList(nullptr);
+    CStickyNoteBook::RemoveAll(m_book.Own());
+    CStickyNoteBook::RemoveAll(m_book.Receiver());
+    m_bReshowWanted = FALSE;
+    HideKeepState(FALSE);
+    if (!GetSafeHwnd())
+        return;
+    if (m_pEdit)
+        m_pEdit->SetEditText(this, CString(), TRUE);
+    SetObjectVisible(m_pDate, FALSE, TRUE);
+    ResetView();
+}
+
 void CStickyNoteDlg::SetLocked(BOOL locked)
 {
     m_bLocked = locked;

@@ -34,11 +34,12 @@ public:
     void OnNotesSaved(const Json::Value& body) override;
     void SaveNotes() override;
     BOOL IsModified() override { return m_book.IsModified(); }
+    void InsertPageNote(int current, int n) override;
+    void DeletePageNote(int current, int n) override;
+    void DropAllNotes() override;
 
     void ShowCurrentPageNote() { ShowPageNote(m_nCurrentPage); }
     void DiscardChanges();
-    void InsertPageNote(int current, int n);
-    void DeletePageNote(int current, int n);
     void SetLocked(BOOL locked);
     void SetMode(int mode);
     int GetMode() const { return m_nMode; }

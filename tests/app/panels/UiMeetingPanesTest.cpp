@@ -75,6 +75,9 @@ public:
     void OnNotesSaved(const Json::Value& body) override { saved.push_back(body); }
     void SaveNotes() override {}
     BOOL IsModified() override { return FALSE; }
+    void InsertPageNote(int, int) override {}
+    void DeletePageNote(int, int) override {}
+    void DropAllNotes() override {}
 
     std::vector<Json::Value> loaded;
     std::vector<Json::Value> saved;

@@ -108,6 +108,23 @@ protected:
         ctltest::PumpTranslated();
     }
 
+    // The server keeps its next answer to msg until ReleaseHeld.
+    void HoldNext(const char* msg)
+    {
+        Json::Value hold;
+        hold["cmd"] = "rule";
+        hold["server"] = "tas";
+        hold["msg"] = msg;
+        hold["hold"] = true;
+        Control(hold);
+    }
+    void ReleaseHeld()
+    {
+        Json::Value release;
+        release["cmd"] = "release";
+        Control(release);
+    }
+
     ctltest::ShippedResources m_resources;
     CWnd* m_pWnd = nullptr;
     IChatPanel* m_pPanel = nullptr;
@@ -174,6 +191,57 @@ TEST_F(ChatPanel, ARefusedOlderPageTakesTheLoadingPictureDown)
     ASSERT_TRUE(WaitReplies(before + 1));
     EXPECT_FALSE(view->IsLoadingVisible()) << "no page is coming";
     EXPECT_EQ(view->GetItemCount(), shown);
+}
+
+// The older page goes above the messages shown even when a pushed message was laid out (and the
+// loading picture taken down) while it was on its way.
+TEST_F(ChatPanel, AnOlderPageGoesOnTopWhateverArrivedMeanwhile)
+{
+    Seed(L"107", 12);
+    Bind(L"107");
+    CChatViewCtrl* view = m_pCtrl->GetChatView();
+    ASSERT_EQ(view->GetItemCount(), 10);
+    HoldNext("M00000032");
+    const int before = s_pHost->replies;
+    ::SendMessageW(m_pWnd->GetSafeHwnd(), WM_CHAT_OLDER_PAGE, 0, 0);
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000032", Frames("tas", nullptr, "M00000032").size(), 5000));
+    m_pPanel->OnChatPush(L"이서연", L"20260315140500", L"오후 2:05", L"기다리는 동안 온 메시지");
+    m_pPanel->Relayout();
+    ASSERT_EQ(view->GetItemCount(), 11);
+    ReleaseHeld();
+    ASSERT_TRUE(WaitReplies(before + 1));
+    ctltest::PumpTranslated();
+    ASSERT_EQ(view->GetItemCount(), 13);
+    EXPECT_EQ(view->GetItem(0).message, CString(L"안건 1 의견입니다")) << "older page put before";
+    EXPECT_EQ(view->GetItem(1).message, CString(L"안건 2 의견입니다"));
+    EXPECT_EQ(view->GetItem(12).message, CString(L"기다리는 동안 온 메시지")) << "the newest stays last";
+    EXPECT_FALSE(view->IsLoadingVisible());
+}
+
+// A message marked as not sent when the connection was lost is sent again with the client's other
+// unanswered requests: its late answer takes the mark away, and the next message gets its own.
+TEST_F(ChatPanel, ALateAnswerAfterTheConnectionCameBackClearsTheMark)
+{
+    Bind(L"101");
+    CChatViewCtrl* view = m_pCtrl->GetChatView();
+    HoldNext("M00000031");
+    const size_t sent = Frames("tas", nullptr, "M00000031").size();
+    Type(L"연결이 돌아온 뒤 답을 받을 메시지");
+    PressEnter();
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000031", sent + 1, 5000));
+    const int late = view->GetItemCount() - 1;
+    m_pPanel->MarkPendingSendsFailed();
+    EXPECT_EQ(view->GetItem(late).sendFailed, 1);
+    const int before = s_pHost->replies;
+    ReleaseHeld();
+    ASSERT_TRUE(WaitReplies(before + 1));
+    ctltest::PumpTranslated();
+    EXPECT_EQ(view->GetItem(late).sendFailed, 0);
+    EXPECT_FALSE(view->GetItem(late).messageId.IsEmpty());
+    SendTyped(L"그다음 메시지");
+    EXPECT_EQ(view->GetItem(late + 1).sendFailed, 0);
+    EXPECT_FALSE(view->GetItem(late + 1).messageId.IsEmpty());
+    EXPECT_NE(view->GetItem(late + 1).messageId, view->GetItem(late).messageId);
 }
 
 TEST_F(ChatPanel, MoreOnAnEmptyHistoryAsksNothing)
