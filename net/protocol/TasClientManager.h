@@ -113,7 +113,8 @@ public:
     void RequestM00000021(CString strMtngId, BOOL bSecurityApply);
     void RequestM00000022(int nUserId);
     void RequestM00000023();
-    void RequestM00000024(CString strMtngId, CString strAttcFileId, int nPage, int nUserId, BOOL bPip);
+    // Returns the request's transaction id (its reply may not say whether the viewer asked).
+    uint64_t RequestM00000024(CString strMtngId, CString strAttcFileId, int nPage, int nUserId, BOOL bPip);
     void RequestM00000030(CString strMtngId, CString strAttcFileId, int nPage, CString strContent, int nMetaType);
     void RequestM00000031(CString strMtngId, CString strMessage, CString strSenderId, CString strReceiverId,
                           int nChatType);

@@ -301,7 +301,8 @@ void CTasClientManager::RequestM00000023()
     SendCatalogueRequest("M00000023", b);
 }
 
-void CTasClientManager::RequestM00000024(CString strMtngId, CString strAttcFileId, int nPage, int nUserId, BOOL bPip)
+uint64_t CTasClientManager::RequestM00000024(CString strMtngId, CString strAttcFileId, int nPage, int nUserId,
+                                             BOOL bPip)
 {
     Json::Value* b = new Json::Value;
     (*b)["mtngId"] = U(strMtngId);
@@ -309,7 +310,7 @@ void CTasClientManager::RequestM00000024(CString strMtngId, CString strAttcFileI
     (*b)["page"] = nPage;
     if (nUserId != 0) (*b)["userIdnfr"] = nUserId;
     (*b)["isPIP"] = bPip != 0;
-    SendCatalogueRequest("M00000024", b);
+    return SendCatalogueRequest("M00000024", b);
 }
 
 void CTasClientManager::RequestM00000030(CString strMtngId, CString strAttcFileId, int nPage, CString strContent,

@@ -208,8 +208,7 @@ LRESULT CMeetingLayer::OnViewerRequest(WPARAM wParam, LPARAM lParam)
     case 0: {
         CString id;
         id.Format(L"%d", (int)lParam);
-        Listen();
-        pTas->RequestM00000024(m_strMeetingId, id, 1, 0, TRUE);
+        RequestViewerPage(id);
         break;
     }
     case 1:
@@ -224,8 +223,7 @@ LRESULT CMeetingLayer::OnViewerRequest(WPARAM wParam, LPARAM lParam)
         } else {
             m_pDocViewer->OpenDocument(m_strMeetingId, pDocument->GetFileId(), pDocument->GetFileName(),
                                        pDocument->IsRefDoc());
-            Listen();
-            pTas->RequestM00000024(m_strMeetingId, pDocument->GetFileId(), 1, 0, TRUE);
+            RequestViewerPage(pDocument->GetFileId());
         }
         m_pDocViewer->ShowViewer();
         break;
@@ -284,7 +282,12 @@ void CMeetingLayer::OpenBuiltInWhiteboard(BOOL bPost)
 void CMeetingLayer::RequestViewerPages(const CString& strMtngId, const CString& strAttcFileId)
 {
     Listen();
-    CTasClientManager::GetInstance()->RequestM00000024(strMtngId, strAttcFileId, 1, 0, TRUE);
+    m_viewerRequests.insert(CTasClientManager::GetInstance()->RequestM00000024(strMtngId, strAttcFileId, 1, 0, TRUE));
+}
+
+void CMeetingLayer::RequestViewerPage(const CString& strAttcFileId)
+{
+    RequestViewerPages(m_strMeetingId, strAttcFileId);
 }
 
 BOOL CMeetingLayer::GetBoardDocument(S_DOCVIEWER_DOCUMENT* pDocument)

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <vector>
 
@@ -251,6 +252,10 @@ private:
     void OnReceiveM00000069(CTasResponse* pReply);
     void OnReceiveM00000070(CTasResponse* pReply);
     void OnReceiveM00000100(CTasResponse* pReply);
+    // A page-image reply goes to the viewer when it says "isPIP" (any form of yes) or, saying
+    // nothing, answers one of the viewer's own requests.
+    BOOL IsViewerReply(CTasResponse* pReply);
+    void RequestViewerPage(const CString& strAttcFileId);
     void OnSaveReply(CTasResponse* pReply);
 
     void SyncOff(const CString& strAttcFileId);
@@ -333,6 +338,8 @@ private:
     CString m_strBoardDocumentId;
     // The page last shown of each document (document id -> page), for opening it again there.
     std::map<CString, int> m_lastPages;
+    // The viewer's page-image requests still unanswered (transaction ids).
+    std::set<uint64_t> m_viewerRequests;
     // The board save this screen runs: the replies still awaited (one per page and one for the
     // sticky notes), whether one failed, the action to resume afterwards, the pages it took (a
     // failed save marks them changed again), the notes' replies among them, and whether its

@@ -66,7 +66,7 @@ void CMeetingLayer::HandleReply(int n, CTasResponse* pReply)
         break;
     case 21: OnReceiveM00000021(pReply); break;
     case 24:
-        if (body.isObject() && GetJsonInt(body, "isPIP") != 0) {
+        if (IsViewerReply(pReply)) {
             if (m_pDocViewer) m_pDocViewer->OnReceiveM00000024(pReply);
         } else if (m_pBoardLayer) {
             m_pBoardLayer->OnReceiveM00000024(body, status);
@@ -122,6 +122,14 @@ void CMeetingLayer::HandleReply(int n, CTasResponse* pReply)
     case 100: OnReceiveM00000100(pReply); break;
     default: break;   // read-only or unhandled replies
     }
+}
+
+BOOL CMeetingLayer::IsViewerReply(CTasResponse* pReply)
+{
+    const BOOL bAsked = m_viewerRequests.erase(pReply->GetTransactionIdNumber()) > 0;
+    const Json::Value& body = BodyOf(pReply);
+    if (body.isObject() && body.isMember("isPIP")) return GetJsonFlag(body, "isPIP") != 0;
+    return bAsked;
 }
 
 void CMeetingLayer::OnReceiveM00000004(CTasResponse* pReply)

@@ -629,4 +629,45 @@ TEST_F(MeetingScreenTest, OpeningDocumentsFromThePaneAndTheViewer)
     m_pScreen->HideDocumentViewer();
 }
 
+
+// A page-image reply reaches the reader that asked for it: "isPIP" in any form of yes goes to the
+// viewer, and so does a reply to the viewer's own request that does not say.
+TEST_F(MeetingScreenTest, APageImageReplyReachesTheReaderThatAskedForIt)
+{
+    EnterAndShow(L"101");
+    const int index = m_pScreen->GetMeeting()->GetDocumentIndex(L"D1012");
+    ASSERT_GE(index, 0);
+    char prefix[80];
+    sprintf(prefix, "http://127.0.0.1:%d/img/D1012/", ServerPort(PORT_HTTP));
+    struct Case {
+        const char* name;
+        Json::Value isPIP;   // null: the reply does not say
+        int total;
+    } cases[] = {
+        {"not said", Json::Value(), 4},
+        {"true", Json::Value(true), 3},
+        {"Y", Json::Value("Y"), 2},
+        {"1", Json::Value(1), 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_pScreen->HideDocumentViewer();
+        Json::Value reply;
+        reply["body"]["mtngId"] = "101";
+        reply["body"]["attcFileId"] = "D1012";
+        reply["body"]["totalPage"] = c.total;
+        reply["body"]["isEnc"] = false;
+        reply["body"]["prefixUrl"] = prefix;
+        reply["body"]["aesKey"] = "";
+        if (!c.isPIP.isNull()) reply["body"]["isPIP"] = c.isPIP;
+        Rule("M00000024", reply);
+        m_pScreen->SendMessage(WM_MEETING_VIEWER_REQUEST, 514, (LPARAM)index);
+        ASSERT_TRUE(PumpUntil([&] { return m_pScreen->GetDocViewer()->GetTotalPage() == c.total; }, 10000))
+            << "the viewer did not get its pages";
+        EXPECT_TRUE(BoardShows(L"D1011", 1)) << "the board took the viewer's reply";
+        EXPECT_EQ(m_pScreen->GetBoardLayer()->GetTotalPage(), 12);
+    }
+    m_pScreen->HideDocumentViewer();
+}
+
 }  // namespace
