@@ -38,9 +38,11 @@ LRESULT CMeetingLayer::OnOpenDocumentMessage(WPARAM wParam, LPARAM lParam)
             if (m_nDocumentIndex >= 0) m_nPrevDocumentIndex = m_nDocumentIndex;
             m_nDocumentIndex = nIndex;
             m_nDocumentSource = (int)lParam;
+            // Loading begins before the opening, which ends it itself when no page comes (a
+            // video, an expired document, the document already shown).
+            BeginLoading();
             OpenDocument(TRUE, pDocument, 1);
             SetWhiteboardMode(nIndex < 0);
-            BeginLoading();
         } else if (!m_bMayConvert) {
             Toast(IDS_CONVERSION_WAIT);
             return 0;
@@ -101,7 +103,10 @@ void CMeetingLayer::ShowDocument(const CString& strAttcFileId, int nPage)
     } else {
         pMeeting->SelectDocument(strAttcFileId);
     }
-    if (!pMeeting->GetCurrentDocument() && !pMeeting->SelectFirstDocument()) return;
+    if (!pMeeting->GetCurrentDocument() && !pMeeting->SelectFirstDocument()) {
+        EndLoading();
+        return;
+    }
     CMeetingDocument* pDocument = pMeeting->GetCurrentDocument();
     if (!pDocument) return;
     if (bHadDocument && !m_bDocumentValid) {
@@ -113,6 +118,7 @@ void CMeetingLayer::ShowDocument(const CString& strAttcFileId, int nPage)
         ClearThumbnails();
         if (m_pBoardLayer) m_pBoardLayer->EnableWindow(FALSE);
         CWhiteboardLog::Log(2, L"조회기간이 만료된 문서 >>> fileid : %d", _wtoi(pDocument->GetFileId()));
+        EndLoading();
         return;
     }
     if (m_pBoardLayer) m_pBoardLayer->EnableWindow(TRUE);
@@ -143,11 +149,19 @@ void CMeetingLayer::LoadCurrentDocument(int nPage)
 {
     CMeeting* pMeeting = DocumentMeeting();
     CMeetingDocument* pDocument = pMeeting ? pMeeting->GetCurrentDocument() : nullptr;
-    if (!pDocument || !pDocument->IsViewable()) return;
-    if (pDocument->IsVideo()) {
-        PlayVideo(pDocument->GetFileURL());
+    if (!pDocument || !pDocument->IsViewable()) {
+        EndLoading();
         return;
     }
+    if (pDocument->IsVideo()) {
+        // The player shows it outside: nothing loads here.
+        PlayVideo(pDocument->GetFileURL());
+        EndLoading();
+        return;
+    }
+    // The board already shows it: no page comes to end the loading.
+    if (pDocument->GetFileId() == m_strBoardDocumentId && m_pBoardLayer && m_pBoardLayer->GetTotalPage() > 0)
+        EndLoading();
     if (nPage < 1) nPage = 1;
     // The notes shown are the board's document's: another document brings its own (changed ones
     // were saved before the switch).
@@ -197,7 +211,18 @@ void CMeetingLayer::PlayVideo(const CString& strUrl)
         if (IZELMainDlg* pMain = GetMainDlg()) pMain->ShowConfirmPopup(text);
         return;
     }
-    if (m_seams.startPlayer) m_seams.startPlayer(folder, parameters);
+    if (!m_seams.startPlayer || !m_seams.startPlayer(folder, parameters)) return;
+    // The player's window comes up in the middle of the screen the user looks at.
+    if (m_seams.sleep) m_seams.sleep(100);
+    if (HWND hPlayer = ::FindWindowW(nullptr, L"Windows Media Player")) {
+        CRect rcPlayer, rcWork;
+        ::GetWindowRect(hPlayer, &rcPlayer);
+        MONITORINFO mi = {sizeof mi};
+        ::GetMonitorInfoW(::MonitorFromWindow(GetSafeHwnd(), MONITOR_DEFAULTTONEAREST), &mi);
+        rcWork = mi.rcWork;
+        ::SetWindowPos(hPlayer, nullptr, rcWork.left + (rcWork.Width() - rcPlayer.Width()) / 2,
+                       rcWork.top + (rcWork.Height() - rcPlayer.Height()) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
 }
 
 LRESULT CMeetingLayer::OnViewerRequest(WPARAM wParam, LPARAM lParam)

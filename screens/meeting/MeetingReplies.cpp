@@ -68,8 +68,10 @@ void CMeetingLayer::HandleReply(int n, CTasResponse* pReply)
     case 24:
         if (IsViewerReply(pReply)) {
             if (m_pDocViewer) m_pDocViewer->OnReceiveM00000024(pReply);
-        } else if (m_pBoardLayer) {
-            m_pBoardLayer->OnReceiveM00000024(body, status);
+        } else {
+            // A refused page image brings no page: the loading ends here.
+            if (status != 0) EndLoading();
+            if (m_pBoardLayer) m_pBoardLayer->OnReceiveM00000024(body, status);
         }
         break;
     case 31:

@@ -7,6 +7,7 @@
 
 #include <json/json.h>
 
+#include <functional>
 #include <memory>
 
 #include "core/LoginManager.h"
@@ -668,6 +669,74 @@ TEST_F(MeetingScreenTest, APageImageReplyReachesTheReaderThatAskedForIt)
         EXPECT_EQ(m_pScreen->GetBoardLayer()->GetTotalPage(), 12);
     }
     m_pScreen->HideDocumentViewer();
+}
+
+
+// Opening a document whose pages never come to the board still ends the loading (the title bar's
+// back and refresh buttons come back, the wait cursor goes): a video, which the outside player
+// shows, a refused page image, a document whose viewing period is over, the document already shown.
+TEST_F(MeetingScreenTest, LoadingEndsWhenNoPageComes)
+{
+    std::vector<CString> played;
+    m_pScreen->GetSeams().readPlayerFolder = [](const CString&) { return CString(L"C:\\Player"); };
+    m_pScreen->GetSeams().startPlayer = [&](const CString&, const CString& params) {
+        played.push_back(params);
+        return TRUE;
+    };
+    EnterAndShow(L"101");
+    // The document list now also holds a converted video.
+    Json::Value list;
+    list["body"]["fileType"] = "10";
+    const char* ids[] = {"D1011", "D1012", "V1013"};
+    const char* names[] = {"1.pdf", "2.pdf", "talk.mp4"};
+    for (int i = 0; i < 3; ++i) {
+        Json::Value d;
+        d["attcFileId"] = ids[i];
+        d["attcFileName"] = names[i];
+        d["attcFileURL"] = "http://127.0.0.1/v/talk.mp4";
+        d["attcFileConvCompYn"] = "Y";
+        d["attcFileConvSuccYn"] = "Y";
+        d["attcFileTotalPage"] = "4";
+        list["body"]["list"].append(d);
+    }
+    Rule("M00000008", list);
+    m_pScreen->RequestDocumentList(L"10");
+    CMeeting* meeting = m_pScreen->GetMeeting();
+    ASSERT_TRUE(PumpUntil([&] { return meeting->GetDocumentIndex(L"V1013") >= 0; }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return !m_pScreen->IsLoading(); }, 10000));
+
+    struct Case {
+        const char* name;
+        const wchar_t* doc;
+        std::function<void()> arrange;
+    } cases[] = {
+        {"the document already shown", L"D1011", [] {}},
+        {"a video", L"V1013", [] {}},
+        {"a refused page image", L"D1012",
+         [this] {
+             Json::Value refuse;
+             refuse["status"] = 3;
+             Rule("M00000024", refuse);
+         }},
+        {"a viewing period that is over", L"D1011",
+         [this] {
+             Json::Value expired;
+             expired["body"]["attcFileId"] = "D1011";
+             expired["body"]["result"] = false;
+             Rule("M00000070", expired);
+             CTasClientManager::GetInstance()->RequestM00000070(L"101", L"D1011", L"");
+             ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000070", 1));
+             zeltest::PumpFor(300);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.arrange();
+        m_pScreen->SendMessage(WM_MEETING_OPEN_DOCUMENT, (WPARAM)meeting->GetDocumentIndex(c.doc), 0);
+        ASSERT_TRUE(PumpUntil([&] { return !m_pScreen->IsLoading(); }, 10000)) << "the loading did not end";
+    }
+    ASSERT_EQ(played.size(), 1u);
+    EXPECT_EQ(played[0], CString(L"\"http://127.0.0.1/v/talk.mp4\" /Task NowPlaying"));
 }
 
 }  // namespace
