@@ -162,36 +162,45 @@ LRESULT CMeetingLayer::OnRelayout(WPARAM, LPARAM)
 
 void CMeetingLayer::UpdateLayout()
 {
+    // In full view the board has the whole screen, however the screen was resized.
+    LayoutColumns(IsKeyNavigationMode());
+}
+
+void CMeetingLayer::LayoutColumns(BOOL bFullView)
+{
     if (!GetSafeHwnd() || !m_pBoardLayer || !m_pRightContainer) return;
     CRect rc, rcLeft, rcBoard, rcRight;
     GetClientRect(&rc);
     const BOOL bLeft = m_pInfoPanel && m_pInfoPanel->IsShown();
     MeetingRules::ColumnLayout(rc, bLeft, !m_pRightContainer->IsCollapsed(), rcLeft, rcBoard, rcRight);
+    UINT sideFlags = SWP_NOZORDER | SWP_SHOWWINDOW;
+    if (bFullView) {
+        // Both side columns go (width 0, hidden) and come back with the next normal layout.
+        rcLeft = CRect(rc.left, rc.top, rc.left, rc.bottom);
+        rcRight = CRect(rc.right, rc.top, rc.right, rc.bottom);
+        rcBoard = rc;
+        sideFlags = SWP_NOZORDER | SWP_HIDEWINDOW;
+    }
+    // One deferred positioning: the three columns move together, without a frame in between.
     HDWP hdwp = ::BeginDeferWindowPos(3);
-    const UINT flags = SWP_NOZORDER | SWP_SHOWWINDOW;
     if (m_pInfoWnd && m_pInfoWnd->GetSafeHwnd())
         hdwp = ::DeferWindowPos(hdwp, m_pInfoWnd->GetSafeHwnd(), nullptr, rcLeft.left, rcLeft.top, rcLeft.Width(),
-                                rcLeft.Height(), flags);
+                                rcLeft.Height(), sideFlags);
     hdwp = ::DeferWindowPos(hdwp, m_pBoardLayer->GetSafeHwnd(), nullptr, rcBoard.left, rcBoard.top, rcBoard.Width(),
-                            rcBoard.Height(), flags);
+                            rcBoard.Height(), SWP_NOZORDER | SWP_SHOWWINDOW);
     hdwp = ::DeferWindowPos(hdwp, m_pRightContainer->GetSafeHwnd(), nullptr, rcRight.left, rcRight.top,
-                            rcRight.Width(), rcRight.Height(), flags);
+                            rcRight.Width(), rcRight.Height(), sideFlags);
     ::EndDeferWindowPos(hdwp);
 }
 
 void CMeetingLayer::RelayoutPanels()
 {
-    if (!m_pBoardLayer) return;
-    CRect rc;
-    GetClientRect(&rc);
-    if (m_pInfoWnd && m_pInfoWnd->GetSafeHwnd()) m_pInfoWnd->SetWindowPos(nullptr, 0, 0, 0, rc.Height(), SWP_NOZORDER);
-    m_pRightContainer->SetWindowPos(nullptr, rc.right, 0, 0, rc.Height(), SWP_NOZORDER);
-    m_pBoardLayer->SetWindowPos(nullptr, 0, 0, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_SHOWWINDOW);
+    LayoutColumns(TRUE);
 }
 
 void CMeetingLayer::RecalcLayout()
 {
-    UpdateLayout();
+    LayoutColumns(FALSE);
     if (m_pRightContainer) m_pRightContainer->RelayoutChat();
 }
 

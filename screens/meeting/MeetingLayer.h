@@ -61,6 +61,8 @@ public:
 
     // ---- lifecycle and layout ----
     void UpdateLayout();
+    // The three columns; in full view only the board, over the whole screen.
+    void LayoutColumns(BOOL bFullView);
     void RelayoutPanels() override;
     void RecalcLayout() override;
     void EnterMeeting(const CString& strMeetingId) override;

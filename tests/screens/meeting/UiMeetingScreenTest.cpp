@@ -739,4 +739,51 @@ TEST_F(MeetingScreenTest, LoadingEndsWhenNoPageComes)
     EXPECT_EQ(played[0], CString(L"\"http://127.0.0.1/v/talk.mp4\" /Task NowPlaying"));
 }
 
+
+// Full view: the main dialog gives the screen the whole monitor and the board takes all of it, both
+// side columns hidden; back from full view they return where they were.
+TEST_F(MeetingScreenTest, FullViewGivesTheBoardTheWholeScreenAndGivesTheColumnsBack)
+{
+    EnterAndShow(L"101");
+    // Under the main dialog's title bar, as the program shows it.
+    m_pScreen->MoveWindow(0, 60, 1280, 800 - 60, TRUE);
+    CWnd* left = m_pScreen->GetInfoWnd();
+    CWnd* right = m_pScreen->GetRightContainer();
+    CWnd* board = m_pScreen->GetBoardLayer();
+    CRect rcLeft, rcRight, rcBoard;
+    left->GetWindowRect(&rcLeft);
+    right->GetWindowRect(&rcRight);
+    board->GetWindowRect(&rcBoard);
+    ASSERT_TRUE(left->IsWindowVisible() && right->IsWindowVisible());
+
+    // Entering: the main dialog moves the screen over the whole window (it had the title bar above).
+    m_main.fullView = TRUE;
+    m_pScreen->MoveWindow(0, 0, 1280, 800, TRUE);
+    EXPECT_FALSE(left->IsWindowVisible());
+    EXPECT_FALSE(right->IsWindowVisible());
+    CRect rc, rcFull;
+    m_pScreen->GetWindowRect(&rc);
+    board->GetWindowRect(&rcFull);
+    EXPECT_EQ(rcFull, rc);
+    // The main dialog's own call lays out the same.
+    m_pScreen->RelayoutPanels();
+    board->GetWindowRect(&rcFull);
+    EXPECT_EQ(rcFull, rc);
+    EXPECT_FALSE(left->IsWindowVisible());
+
+    // Leaving: the screen goes back under the title bar and the columns come back.
+    m_main.fullView = FALSE;
+    m_pScreen->MoveWindow(0, 60, 1280, 800 - 60, TRUE);
+    m_pScreen->RecalcLayout();
+    EXPECT_TRUE(left->IsWindowVisible());
+    EXPECT_TRUE(right->IsWindowVisible());
+    CRect rcLeft2, rcRight2, rcBoard2;
+    left->GetWindowRect(&rcLeft2);
+    right->GetWindowRect(&rcRight2);
+    board->GetWindowRect(&rcBoard2);
+    EXPECT_EQ(rcLeft2, rcLeft);
+    EXPECT_EQ(rcRight2, rcRight);
+    EXPECT_EQ(rcBoard2, rcBoard);
+}
+
 }  // namespace
