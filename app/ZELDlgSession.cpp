@@ -107,6 +107,8 @@ LRESULT CZELDlg::OnRelogin()
 
 LRESULT CZELDlg::OnConnectionLost()
 {
+    // Messages the user sent and the server did not answer are shown as not sent while he decides.
+    if (m_pMeeting) m_pMeeting->OnConnectionLost();
     bool bReplaced = false;
     const CString strText = LoadText(IDS_RECONNECT_QUESTION);
     const int nAnswer = RunMessagePopup(CString(), strText, 137, nullptr, TRUE, &bReplaced);

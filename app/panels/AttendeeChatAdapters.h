@@ -66,8 +66,11 @@ public:
 
     CWnd* GetWnd() override { return this; }
     void OnAttendeeList(const Json::Value& body) override { CMemberLayer::OnAttendeeList(body); }
-    // The side panel hands over the body only: the photo bytes of the reply do not reach it.
-    void OnUserProfile(const Json::Value& body) override { CMemberLayer::OnUserProfile(body, nullptr, 0); }
+    // The side panel hands over the reply's body with its photo bytes.
+    void OnUserProfile(const Json::Value& body, const char* pPhoto, int nPhotoLength) override
+    {
+        CMemberLayer::OnUserProfile(body, pPhoto, nPhotoLength);
+    }
     void OnAttendeeConfirmReply(const Json::Value&) override { CMemberLayer::OnAttendeeConfirmReply(); }
     using CMemberLayer::GetProfileRect;
     BOOL GetProfileRect(CRect& rcScreen) override { return CMemberLayer::GetProfileRect(&rcScreen); }

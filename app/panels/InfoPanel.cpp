@@ -18,7 +18,10 @@ public:
     void LoadSettings() override { CInfoLayer::LoadSettings(); }
     void SetWhiteboardMode(BOOL bWhiteboard) override { CInfoLayer::SetWhiteboardMode(bWhiteboard); }
     void OnAttendeeList(const Json::Value& body) override { CInfoLayer::OnAttendeeList(body); }
-    void OnUserProfile(const Json::Value& body) override { CInfoLayer::OnUserProfile(body); }
+    void OnUserProfile(const Json::Value& body, const char* pPhoto, int nPhotoLength) override
+    {
+        CInfoLayer::OnUserProfile(body, pPhoto, nPhotoLength);
+    }
     void OnAttendeeConfirm(const Json::Value& body, BOOL bOk) override
     {
         if (bOk)

@@ -40,6 +40,7 @@ public:
     }
     void OnChatList(const Json::Value& body) override { m_chat.OnChatList(body); }
     BOOL OnServerReply(const CTasResponse* pReply) override { return m_chat.OnServerReply(0, pReply); }
+    void MarkPendingSendsFailed() override { m_chat.MarkPendingSendsFailed(); }
     void AddMessage(const CString& strName, const CString& strDate, const CString& strTime, const CString& strText,
                     int nFlag) override
     {

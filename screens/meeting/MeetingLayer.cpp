@@ -791,6 +791,11 @@ void CMeetingLayer::OnChatPush(const CString& strUserName, const CString& strSen
     if (m_pRightContainer) m_pRightContainer->OnChatPush(strUserName, strSentDate, strTime, strMessage);
 }
 
+void CMeetingLayer::OnConnectionLost()
+{
+    if (m_pRightContainer) m_pRightContainer->MarkChatSendsFailed();
+}
+
 void CMeetingLayer::RefreshChatRecipients()
 {
     if (m_pRightContainer) m_pRightContainer->FillChatRecipients();

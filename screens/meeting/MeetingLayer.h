@@ -152,6 +152,7 @@ public:
                     const CString& strMessage) override;
     void RefreshChatRecipients() override;
     BOOL IsChatOpen() override;
+    void OnConnectionLost() override;
 
     // ---- the detail screen's entries and the minutes panel ----
     void EnterWithWhiteboard() override;

@@ -35,7 +35,8 @@ public:
     // Replies for the attendee panel: the attendee list (M00000004), a profile (M00000006), an
     // attendee confirmation (M00000018; bOk FALSE: only enable the panel again).
     virtual void OnAttendeeList(const Json::Value& body) = 0;
-    virtual void OnUserProfile(const Json::Value& body) = 0;
+    // A profile reply (M00000006): its body and the photo bytes that came with it.
+    virtual void OnUserProfile(const Json::Value& body, const char* pPhoto, int nPhotoLength) = 0;
     virtual void OnAttendeeConfirm(const Json::Value& body, BOOL bOk) = 0;
     // Following changed: bLocked (the user may not pick pages himself), nState the new state.
     virtual void OnSyncStateChanged(BOOL bLocked, int nState) = 0;
@@ -76,6 +77,8 @@ public:
     // marks the message as not sent) or a history page ("M00000032"). TRUE when the panel took
     // it; a panel that does not is given history pages through OnChatList.
     virtual BOOL OnServerReply(const CTasResponse* pReply) = 0;
+    // The connection to the server was lost: every own message still unanswered shows as not sent.
+    virtual void MarkPendingSendsFailed() = 0;
 };
 
 // The minutes list of the right-hand container (kept hidden; it receives its data).

@@ -56,7 +56,9 @@ void CMeetingLayer::HandleReply(int n, CTasResponse* pReply)
     case 4: OnReceiveM00000004(pReply); break;
     case 5: OnReceiveM00000005(pReply); break;
     case 6:
-        if (IsWindowVisible() && m_pInfoPanel) m_pInfoPanel->OnUserProfile(body);
+        // The photo travels as the reply's attachment.
+        if (IsWindowVisible() && m_pInfoPanel)
+            m_pInfoPanel->OnUserProfile(body, pReply->GetRawBody(), pReply->GetRawBodyLength());
         break;
     case 8: OnReceiveM00000008(pReply); break;
     case 10: OnSaveReply(pReply); break;

@@ -281,6 +281,11 @@ void CRightContainerWnd::RelayoutChat()
     if (m_pChat) m_pChat->Relayout();
 }
 
+void CRightContainerWnd::MarkChatSendsFailed()
+{
+    if (m_pChat) m_pChat->MarkPendingSendsFailed();
+}
+
 void CRightContainerWnd::FillChatRecipients()
 {
     if (m_pChat) m_pChat->FillRecipients();

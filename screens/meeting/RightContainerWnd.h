@@ -40,6 +40,7 @@ public:
     void ResetChat(BOOL bClear);
     void RelayoutChat();
     void FillChatRecipients();
+    void MarkChatSendsFailed();
 
     void SetDocuments(const std::vector<CMeetingDocument*>& documents);
     void SelectDocument(const CString& strAttcFileId);

@@ -6,6 +6,7 @@
 
 class CMeetingChatPanelStandIn : public IMeetingChatPanel {
 public:
+    void MarkPendingSendsFailed() override {}
     BOOL OnServerReply(const CTasResponse* pReply) override {
         (void)pReply;
         return FALSE;

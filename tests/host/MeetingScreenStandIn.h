@@ -11,6 +11,7 @@ public:
     void SetVoicePermitted(BOOL) override {}
     void RefreshChatRecipients() override {}
     BOOL IsChatOpen() override { return FALSE; }
+    void OnConnectionLost() override {}
     BOOL IsMeetingEnded() override { return FALSE; }
     void EnterMeeting(const CString& strMeetingId) override { (void)strMeetingId; }
     void LeaveMeeting() override {}

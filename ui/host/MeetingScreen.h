@@ -65,6 +65,9 @@ public:
     // ---- Title bar ----
     // Whether the chat is in view (the title bar's chat button then does not blink).
     virtual BOOL IsChatOpen() = 0;
+    // The connection to the application server was lost (the main dialog is about to ask
+    // whether to connect again): the chat's unanswered messages show as not sent.
+    virtual void OnConnectionLost() = 0;
     // Whether the open meeting has ended (the title bar then disables refresh and the file box).
     virtual BOOL IsMeetingEnded() = 0;
     // ---- Meeting screen: what the main dialog's modes, title bar, full view and commands drive ----

@@ -257,10 +257,10 @@ void CInfoLayer::OnAttendeeList(const Json::Value& reply)
         m_pMemberPanel->OnAttendeeList(reply);
 }
 
-void CInfoLayer::OnUserProfile(const Json::Value& reply)
+void CInfoLayer::OnUserProfile(const Json::Value& reply, const char* pPhoto, int nPhotoLength)
 {
     if (m_pMemberPanel)
-        m_pMemberPanel->OnUserProfile(reply);
+        m_pMemberPanel->OnUserProfile(reply, pPhoto, nPhotoLength);
 }
 
 void CInfoLayer::OnAttendeeConfirmReply(const Json::Value& reply)

@@ -54,7 +54,7 @@ public:
 
     // ---- Attendees (application server replies) ----
     void OnAttendeeList(const Json::Value& reply);
-    void OnUserProfile(const Json::Value& reply);
+    void OnUserProfile(const Json::Value& reply, const char* pPhoto, int nPhotoLength);
     void OnAttendeeConfirmReply(const Json::Value& reply);
     void EnableMemberPanel(BOOL bEnable);
     // A click at the screen point closes an open profile pop-up it is outside of.

@@ -19,7 +19,7 @@ public:
     virtual CWnd* GetWnd() = 0;
     // Replies of the application server: attendee list, one user's profile, an approval.
     virtual void OnAttendeeList(const Json::Value& reply) = 0;
-    virtual void OnUserProfile(const Json::Value& reply) = 0;
+    virtual void OnUserProfile(const Json::Value& reply, const char* pPhoto, int nPhotoLength) = 0;
     virtual void OnAttendeeConfirmReply(const Json::Value& reply) = 0;
     // TRUE while a profile pop-up is open, with its rectangle in screen coordinates.
     virtual BOOL GetProfileRect(CRect& rcScreen) = 0;

@@ -21,6 +21,9 @@
 #include "screens/detail/DetailHooks.h"
 #include "screens/meeting/MeetingPanelMakers.h"
 #include "screens/meeting/RightContainerWnd.h"
+#include "features/chat/ChatEditCtrl.h"
+#include "features/chat/ChatViewCtrl.h"
+#include "features/chat/MeetingChatCtrl.h"
 #include "screens/meeting/panels/InfoLayer.h"
 #include "screens/meeting/panels/InfoThumbnailCtrl.h"
 #include "app/ZELDlg.h"
@@ -1291,6 +1294,49 @@ TEST_F(UiProgramTest, TheChatButtonStaysStillWhileTheChatPaneIsOpen)
         dlg.SetScreenMode(ZEL_MODE_LIST, CString());
         DriveFor(100);
         EXPECT_FALSE(dlg.GetMeetingLayer()->IsChatOpen());
+    });
+}
+
+
+// A chat message the server has not answered when the connection is lost shows as not sent while
+// the main dialog asks whether to connect again.
+TEST_F(UiProgramTest, AChatMessageUnansweredWhenTheConnectionDropsShowsAsNotSent)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CRightContainerWnd* pRight = pMeeting->GetRightContainer();
+        if (pRight->IsCollapsed()) pRight->OnToggle();
+        CMeetingChatCtrl* pChat = dynamic_cast<CMeetingChatCtrl*>(
+            CWnd::FromHandlePermanent(::GetDlgItem(pRight->GetSafeHwnd(), CRightContainerWnd::ID_CHAT)));
+        ASSERT_NE(pChat, nullptr);
+        Drive([&] { return pChat->GetSendButton().IsWindowEnabled() != FALSE; }, 15000);
+        Json::Value hold;
+        hold["cmd"] = "rule";
+        hold["server"] = "tas";
+        hold["msg"] = "M00000031";
+        hold["hold"] = true;
+        Control(hold);
+        HWND hEdit = pChat->GetEdit()->GetSafeHwnd();
+        for (const wchar_t c : std::wstring(L"끊기기 전 메시지")) ::SendMessageW(hEdit, WM_CHAR, c, 1);
+        ::SendMessageW(hEdit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+        ::SendMessageW(hEdit, WM_CHAR, L'\r', 0x001C0001);
+        ::SendMessageW(hEdit, WM_KEYUP, VK_RETURN, 0xC01C0001);
+        CChatViewCtrl* pView = pChat->GetChatView();
+        ASSERT_GT(pView->GetItemCount(), 0);
+        const int nLast = pView->GetItemCount() - 1;
+        ASSERT_EQ(pView->GetItem(nLast).message, CString(L"끊기기 전 메시지"));
+        EXPECT_EQ(pView->GetItem(nLast).sendFailed, 0);
+        int nMarkWhenAsked = -1;
+        m_popupAnswer = [&](const POPUP_QUESTION& q) {
+            if (q.strText == LoadResourceText(IDS_RECONNECT_QUESTION)) nMarkWhenAsked = pView->GetItem(nLast).sendFailed;
+            return 1;
+        };
+        dlg.SendMessage(WM_TAS_CONNECTION_LOST);
+        EXPECT_EQ(nMarkWhenAsked, 1) << "the unanswered message did not show as not sent";
+        m_popupAnswer = nullptr;
+        Json::Value release;
+        release["cmd"] = "release";
+        Control(release);
+        DriveFor(500);
     });
 }
 

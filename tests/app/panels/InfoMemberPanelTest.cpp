@@ -101,6 +101,8 @@ TEST_F(SidePanelAttendees, TheAttendeeTabShowsTheMeetingsAttendeesAndTheirProfil
     ASSERT_NE(pMembers->GetProfileDlg(), nullptr);
     ASSERT_TRUE(PumpUntil([&] { return !pMembers->GetProfileDlg()->GetFieldText(L"textEmail").IsEmpty(); }, 5000));
     EXPECT_EQ(N(pMembers->GetProfileDlg()->GetFieldText(L"textName")), N(L"최수아"));
+    // The photo the server sends with the profile reaches the card through the meeting screen.
+    EXPECT_TRUE(pMembers->GetProfileDlg()->HasPhoto());
     CRect rcCard;
     EXPECT_TRUE(m_pSide->GetMemberPanel()->GetProfileRect(rcCard));
     EXPECT_TRUE(ctltest::SaveScreenshot(&m_window, L"meeting_side_attendees"));

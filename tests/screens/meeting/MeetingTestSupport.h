@@ -83,7 +83,7 @@ public:
     void LoadSettings() override { calls.push_back("LoadSettings"); }
     void SetWhiteboardMode(BOOL b) override { calls.push_back("SetWhiteboardMode(" + std::to_string(b) + ")"); }
     void OnAttendeeList(const Json::Value& body) override { attendees = (int)body["list"].size(); }
-    void OnUserProfile(const Json::Value&) override {}
+    void OnUserProfile(const Json::Value&, const char*, int) override {}
     void OnAttendeeConfirm(const Json::Value&, BOOL) override {}
     void OnSyncStateChanged(BOOL bLocked, int nState) override
     {

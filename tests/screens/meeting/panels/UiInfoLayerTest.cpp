@@ -67,7 +67,7 @@ public:
     }
     CWnd* GetWnd() override { return &wnd; }
     void OnAttendeeList(const Json::Value&) override { ++nAttendeeLists; }
-    void OnUserProfile(const Json::Value&) override {}
+    void OnUserProfile(const Json::Value&, const char*, int) override {}
     void OnAttendeeConfirmReply(const Json::Value&) override {}
     BOOL GetProfileRect(CRect& rc) override
     {
