@@ -3,6 +3,11 @@
 # measurement of the same run it is compared with (bench/floors.txt).
 #   scripts/bench.sh [filter]     filter: a regex of benchmark programs or names, e.g. "protocol"
 #                                 or "RoundTrip"; all benchmarks without one
+#   ZEL_BENCH_CORES=N              runs the benchmarks (and the display, Wine and the test servers
+#                                 they start) on the first N cores only, as on a small machine
+# Besides the time and ratio, each benchmark's own counters are printed under it: percentiles
+# (p50/p95/p99), the user-interface thread's longest stall and how many stalls passed a frame
+# budget of 33 ms, and the ratios the benchmark worked out itself against its floor.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ZEL_BUILD:-$ROOT/build}"
@@ -10,6 +15,14 @@ export ZEL_BUILD="$BUILD"
 FILTER="${1:-}"
 bash "$ROOT/scripts/setup.sh"
 bash "$ROOT/scripts/build.sh"
+
+CORES="${ZEL_BENCH_CORES:-}"
+if [ -n "$CORES" ]; then
+    # Everything started from here on inherits the affinity: Xvfb, the wineserver, the programs.
+    taskset -p -c "0-$((CORES - 1))" $$ >/dev/null
+fi
+# The load is part of every number: the machine is shared.
+echo "bench: $(nproc) cores available to the run${CORES:+ (pinned to $CORES)}; load:$(uptime | sed 's/.*load average://')"
 
 # shellcheck source=wine-env.sh
 . "$ROOT/scripts/wine-env.sh"
@@ -65,4 +78,15 @@ for name in sorted(os.listdir(out)):
         ratios = ["%.2fx  (floor %s)" % (t / times[floor], floor) for p, pattern, floor in pairs
                   if p == program and pattern.search(b["name"]) and floor in times and times[floor] > 0]
         print("%-22s %-58s %11.1f us  %s" % (program, b["name"], t / 1e3, "; ".join(ratios)))
+        # The benchmark's own counters: percentiles, stalls and the ratios it took in the run.
+        skip = {"name", "run_name", "run_type", "repetitions", "repetition_index", "threads",
+                "iterations", "real_time", "cpu_time", "time_unit", "family_index",
+                "per_family_instance_index", "aggregate_name", "aggregate_unit", "label",
+                "error_occurred", "error_message"}
+        counters = [(k, v) for k, v in b.items() if k not in skip and isinstance(v, (int, float))]
+        if counters:
+            print("%-22s   %s" % ("", "  ".join("%s=%.4g" % (k, v) for k, v in counters)))
+        if b.get("error_occurred"):
+            print("%-22s   skipped: %s" % ("", b.get("error_message", "")))
 PY
+echo "bench: load after the run:$(uptime | sed 's/.*load average://')"

@@ -7,7 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
+#include <vector>
 
 #include "core/AppControl.h"
 #include "core/LogRecords.h"
@@ -56,20 +58,33 @@ bool RunToFirstWindow(const std::wstring& exe, const std::wstring& dir)
     return search.found;
 }
 
+double Percentile(std::vector<double> v, double p)
+{
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, (size_t)(p * (double)(v.size() - 1) + 0.5))];
+}
+
+// The mean over the iterations; p50_ms, p95_ms and p99_ms go into the counters.
 double Measure(benchmark::State& state, const std::wstring& exe, const std::wstring& dir,
                bool (*run)(const std::wstring&, const std::wstring&) = &RunOnce)
 {
     double total = 0;
     int n = 0;
+    std::vector<double> times;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         if (!run(exe, dir)) {
             state.SkipWithError("the program did not start or end (set ZEL_BINARY_DIR to the build folder)");
             break;
         }
-        total += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        total += times.back();
         ++n;
     }
+    state.counters["p50_ms"] = Percentile(times, 0.5);
+    state.counters["p95_ms"] = Percentile(times, 0.95);
+    state.counters["p99_ms"] = Percentile(times, 0.99);
     return n ? total / n : 0;
 }
 

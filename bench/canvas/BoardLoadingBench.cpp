@@ -73,9 +73,9 @@ void BM_BoardPageLoading(benchmark::State& state)
         screen.board = &board;
         const double start = benchloop::Now();
         board.OpenDocument(L"MT1", L"BENCH", L"bench", L"", 1);
-        const double stall = benchloop::LoopWithProbe(120000.0, [&] {
-            return server.requested.size() >= (size_t)kPages && !board.IsLoadingImages();
-        });
+        int stallsOver = 0;
+        const double stall = benchloop::LoopWithProbe(
+            120000.0, [&] { return server.requested.size() >= (size_t)kPages && !board.IsLoadingImages(); }, &stallsOver);
         const double seconds = (benchloop::Now() - start) / 1000.0;
         int loaded = 0;
         for (int n = 1; n <= kPages; ++n)
@@ -84,6 +84,7 @@ void BM_BoardPageLoading(benchmark::State& state)
         state.counters["pages_loaded"] = loaded;
         state.counters["pages_per_s"] = seconds > 0 ? loaded / seconds : 0;
         state.counters["longest_stall_ms"] = stall;
+        state.counters["stalls_over_33ms"] = stallsOver;
         state.counters["floor_stall_ms"] = floor;
         state.counters["stall_over_floor"] = floor > 0 ? stall / floor : 0;
         screen.board = nullptr;

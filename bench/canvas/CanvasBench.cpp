@@ -93,7 +93,8 @@ void BM_IncomingPointsLoopStall(benchmark::State& state)
         canvas.SetShareMode(1);
         canvas.StartSharedThread();
         // The page's first paint (decoding its image once) is not part of the stream's cost.
-        const double firstPaint = benchloop::LoopWithProbe(500.0);
+        int firstPaintOver = 0;
+        const double firstPaint = benchloop::LoopWithProbe(500.0, nullptr, &firstPaintOver);
 
         // The synchronisation client's thread: 50 points every 10 ms.
         std::atomic<bool> stop{false};
@@ -119,7 +120,8 @@ void BM_IncomingPointsLoopStall(benchmark::State& state)
                 ::Sleep(10);
             }
         });
-        const double stall = benchloop::LoopWithProbe(kSeconds * 1000.0);
+        int stallsOver = 0;
+        const double stall = benchloop::LoopWithProbe(kSeconds * 1000.0, nullptr, &stallsOver);
         stop = true;
         feeder.join();
         // Let the last points land.
@@ -138,6 +140,7 @@ void BM_IncomingPointsLoopStall(benchmark::State& state)
         state.counters["longest_stall_ms"] = stall;
         state.counters["floor_stall_ms"] = floor;
         state.counters["first_paint_stall_ms"] = firstPaint;
+        state.counters["stalls_over_33ms"] = stallsOver + firstPaintOver;
         state.counters["stall_over_floor"] = floor > 0 ? stall / floor : 0;
         canvas.DestroyWindow();
         ::DestroyWindow(top);

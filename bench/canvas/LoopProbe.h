@@ -9,6 +9,8 @@
 #include <memory>
 #include <thread>
 
+#include "bench/support/StallProbe.h"
+
 namespace benchloop {
 
 const UINT kProbe = WM_APP + 1;
@@ -21,8 +23,9 @@ inline double Now()
     return (double)c.QuadPart * 1000.0 / (double)f.QuadPart;
 }
 
-// Runs the loop until done() or ms have passed; returns the longest stall in milliseconds.
-inline double LoopWithProbe(double ms, const std::function<bool()>& done = nullptr)
+// Runs the loop until done() or ms have passed; returns the longest stall in milliseconds, and
+// in overBudget (when given) how many stalls passed the frame budget.
+inline double LoopWithProbe(double ms, const std::function<bool()>& done = nullptr, int* overBudget = nullptr)
 {
     std::atomic<bool> stop{false};
     const DWORD loopThread = ::GetCurrentThreadId();
@@ -34,14 +37,14 @@ inline double LoopWithProbe(double ms, const std::function<bool()>& done = nullp
             ::Sleep(2);
         }
     });
-    double longest = 0.0;
+    benchstall::StallTally tally;
     const double end = Now() + ms;
     while (Now() < end && !(done && done())) {
         MSG msg;
         while (Now() < end && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == kProbe && msg.hwnd == nullptr) {
                 std::unique_ptr<double> stamp(reinterpret_cast<double*>(msg.lParam));
-                longest = std::max(longest, Now() - *stamp);
+                tally.Add(Now() - *stamp);
                 continue;
             }
             ::TranslateMessage(&msg);
@@ -54,7 +57,8 @@ inline double LoopWithProbe(double ms, const std::function<bool()>& done = nullp
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, kProbe, kProbe, PM_REMOVE))
         delete reinterpret_cast<double*>(msg.lParam);
-    return longest;
+    if (overBudget) *overBudget = tally.overBudget;
+    return tally.longestMs;
 }
 
 }  // namespace benchloop

@@ -1,5 +1,6 @@
 #include "bench/journeys/JourneyBenchSupport.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "core/ProgramGlobals.h"
@@ -45,6 +46,21 @@ double Ms(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
     LARGE_INTEGER f;
     ::QueryPerformanceFrequency(&f);
     return 1000.0 * double(to.QuadPart - from.QuadPart) / double(f.QuadPart);
+}
+
+double Percentile(std::vector<double> v, double p)
+{
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    const size_t i = std::min(v.size() - 1, (size_t)(p * (v.size() - 1) + 0.5));
+    return v[i];
+}
+
+void ReportPercentiles(benchmark::State& state, const std::vector<double>& ms)
+{
+    state.counters["p50_ms"] = Percentile(ms, 0.5);
+    state.counters["p95_ms"] = Percentile(ms, 0.95);
+    state.counters["p99_ms"] = Percentile(ms, 0.99);
 }
 
 }  // namespace journeybench

@@ -20,5 +20,8 @@ std::wstring BinFolder();
 // why) when either is missing.
 bool ReadyForBareClients(benchmark::State& state);
 double Ms(const LARGE_INTEGER& from, const LARGE_INTEGER& to);
+double Percentile(std::vector<double> v, double p);
+// p50_ms, p95_ms and p99_ms of the times taken.
+void ReportPercentiles(benchmark::State& state, const std::vector<double>& ms);
 
 }  // namespace journeybench

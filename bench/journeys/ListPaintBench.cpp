@@ -12,6 +12,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 
@@ -25,6 +26,7 @@
 #include "net/socket/TCPSocketAsyncSSL.h"
 #include "resources/resource.h"
 #include "bench/journeys/JourneyBenchSupport.h"
+#include "bench/support/StallProbe.h"
 #include "tests/journeys/JourneySupport.h"
 #include "tests/journeys/UserDriver.h"
 #include "tests/net/protocol/RecordingWindow.h"
@@ -61,6 +63,8 @@ void LoginToList(benchmark::State& state)
     const std::wstring bin = BinFolder();
     double total = 0;
     int n = 0;
+    std::vector<double> ms;
+    benchstall::StallTally stalls;
     for (auto _ : state) {
         zeltest::ChildProcess client;
         HWND login = nullptr;
@@ -78,6 +82,8 @@ void LoginToList(benchmark::State& state)
         ::QueryPerformanceCounter(&t0);
         journey::Click(::GetDlgItem(login, IDC_LOGIN_BUTTON));
         HWND main = nullptr;
+        // The login window's thread is the program's user-interface thread.
+        std::unique_ptr<benchstall::WindowStallProbe> probe(new benchstall::WindowStallProbe(login));
         const bool painted = journey::WaitUntil(
             [&] {
                 if (!main) main = journey::FindMainWindow(client.Pid(), login);
@@ -85,6 +91,10 @@ void LoginToList(benchmark::State& state)
             },
             30000);
         ::QueryPerformanceCounter(&t1);
+        const benchstall::StallTally tally = probe->Tally();
+        probe.reset();
+        stalls.longestMs = std::max(stalls.longestMs, tally.longestMs);
+        stalls.overBudget += tally.overBudget;
         if (main) ::PostMessageW(main, UWM_APP_CONTROL, APP_CONTROL_QUIT, 0);
         if (!client.Wait(20000)) client.Kill();
         if (!painted) {
@@ -92,10 +102,14 @@ void LoginToList(benchmark::State& state)
             break;
         }
         total += Ms(t0, t1);
+        ms.push_back(Ms(t0, t1));
         ++n;
         state.SetIterationTime(Ms(t0, t1) / 1000.0);
     }
     if (n && g_dFloorMs > 0) state.counters["ratio"] = (total / n) / g_dFloorMs;
+    ReportPercentiles(state, ms);
+    state.counters["ui_stall_ms"] = stalls.longestMs;
+    state.counters["ui_stalls_over_33ms"] = stalls.overBudget;
     // The log service the program started stays with a user's session; not with a benchmark's.
     if (HWND h = ::FindWindowW(LOG_SERVICE_WINDOW_CLASS, nullptr))
         ::SendMessageTimeoutW(h, UWM_APP_CONTROL, APP_CONTROL_QUIT, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
@@ -114,6 +128,7 @@ void Floor(benchmark::State& state)
     month = day.Left(6);
     double total = 0;
     int n = 0;
+    std::vector<double> ms;
     for (auto _ : state) {
         CTasClientManager::DestroyInstance();
         CTasClientManager* tas = CTasClientManager::GetInstance();
@@ -144,10 +159,12 @@ void Floor(benchmark::State& state)
             break;
         }
         total += Ms(t0, t1);
+        ms.push_back(Ms(t0, t1));
         ++n;
         state.SetIterationTime(Ms(t0, t1) / 1000.0);
     }
     CTasClientManager::DestroyInstance();
+    ReportPercentiles(state, ms);
     if (n) g_dFloorMs = total / n;
 }
 

@@ -10,8 +10,10 @@
 #include <json/json.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
+#include "bench/support/StallProbe.h"
 #include "core/AppControl.h"
 #include "resources/resource.h"
 #include "tests/journeys/JourneySupport.h"
@@ -24,6 +26,8 @@ struct Agent {
     HWND hLogin = nullptr;
     HWND hMain = nullptr;
     std::wstring bin;
+    // While a benchmark asks: how long the client's window thread keeps its user waiting.
+    std::unique_ptr<benchstall::WindowStallProbe> probe;
 
     Json::Value Start(const Json::Value& c)
     {
@@ -111,6 +115,20 @@ struct Agent {
         if (cmd == "shot") {
             Json::Value a;
             a["ok"] = zeltest::SaveScreenPng(zeltest::Widen(c["path"].asString()));
+            return a;
+        }
+        if (cmd == "probe") {
+            if (!hMain) return Fail("not logged in");
+            probe.reset(new benchstall::WindowStallProbe(hMain));
+            return Ok();
+        }
+        if (cmd == "probe_end") {
+            if (!probe) return Fail("no probe");
+            const benchstall::StallTally tally = probe->Tally();
+            probe.reset();
+            Json::Value a = Ok();
+            a["longest_ms"] = tally.longestMs;
+            a["over_budget"] = tally.overBudget;
             return a;
         }
         if (cmd == "quit") return Quit();
