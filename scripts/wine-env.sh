@@ -12,6 +12,7 @@ export WINEDEBUG="${WINEDEBUG:-fixme-all,err-all,warn-all}"
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winedbg.exe=d"
 
 _zel_xvfb_pid=""
+_zel_fbdir=""
 
 _zel_wait_server_socket() {
     # Debian's Wine keeps the server folder under a per-user random /tmp/wine-XXXXXX folder.
@@ -58,18 +59,24 @@ REG
 winepath_w() { echo "Z:$(echo "$1" | sed 's#/#\\#g')"; }
 
 _zel_start_xvfb() {
-    if [ -n "${ZEL_USE_DISPLAY:-}" ] && [ -n "${DISPLAY:-}" ]; then return 0; fi
+    if [ -n "${ZEL_USE_DISPLAY:-}" ] && [ -n "${DISPLAY:-}" ]; then unset ZEL_FRAMEBUFFER; return 0; fi
     local n
     for n in $(seq 90 140); do
         [ -e "/tmp/.X$n-lock" ] && continue
         [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+        # The server keeps its frame buffer in a file (an XWD picture): what a monitor would show,
+        # read by the display pictures. xwd -root cannot stand in for it: with the several visuals
+        # of Xvfb it rebuilds the screen from each window's own contents and pastes a window that
+        # lies wholly inside another as a black block.
+        _zel_fbdir=$(mktemp -d "${TMPDIR:-/tmp}/zel-display.XXXXXX")
+        Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp -fbdir "$_zel_fbdir" >/dev/null 2>&1 &
         _zel_xvfb_pid=$!
         for _ in $(seq 1 50); do
-            [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+            [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n" ZEL_FRAMEBUFFER="$_zel_fbdir/Xvfb_screen0"; return 0; }
             kill -0 "$_zel_xvfb_pid" 2>/dev/null || break
             sleep 0.1
         done
+        rm -rf "$_zel_fbdir"; _zel_fbdir=""
     done
     echo "wine-env: could not start Xvfb" >&2
     return 1
@@ -96,4 +103,15 @@ wine_env_start() {
 wine_env_stop() {
     "$WINESERVER" -k >/dev/null 2>&1 || true
     if [ -n "$_zel_xvfb_pid" ]; then kill "$_zel_xvfb_pid" 2>/dev/null || true; wait "$_zel_xvfb_pid" 2>/dev/null || true; fi
+    if [ -n "$_zel_fbdir" ]; then rm -rf "$_zel_fbdir"; _zel_fbdir=""; fi
+}
+
+# display_png <file.png>: the display as a user sees it. The private Xvfb's frame buffer; on a
+# display of someone else's, one read of the root window (never xwd, see _zel_start_xvfb).
+display_png() {
+    if [ -n "${ZEL_FRAMEBUFFER:-}" ] && [ -s "$ZEL_FRAMEBUFFER" ]; then
+        /usr/bin/convert "xwd:$ZEL_FRAMEBUFFER" "$1"
+    else
+        /usr/bin/import -silent -window root -display "$DISPLAY" "$1"
+    fi
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/journeys/DisplayPicture.h"
 #include "tests/journeys/JourneySupport.h"
 #include "tests/journeys/SharedMeeting.h"
 #include "tests/journeys/UserDriver.h"
@@ -15,14 +16,21 @@ namespace {
 
 std::wstring g_folder = L".";
 
-void Shot(const wchar_t* name, HWND hWnd)
+DWORD g_pid = 0;
+int g_nFaults = 0;
+
+// The screen as the display shows it and as the program paints it; a window whose two pictures
+// disagree, or that is a block of one or two colours, is reported.
+void Shot(const wchar_t* name)
 {
     ::Sleep(1500);   // let the screen finish painting what its replies brought
-    const std::wstring path = g_folder + L"\\" + name + L".png";
-    if (zeltest::SaveScreenPng(path, hWnd))
-        std::printf("demo: screenshot %s\n", zeltest::Narrow(path).c_str());
-    else
-        std::printf("demo: could not save %s\n", zeltest::Narrow(path).c_str());
+    const std::string faults = journey::ShootAndJudge(g_pid, g_folder, name);
+    std::printf("demo: screenshot %s\\%s.png%s\n", zeltest::Narrow(g_folder).c_str(), zeltest::Narrow(name).c_str(),
+                journey::HasDisplayPicture() ? " and _display.png" : "");
+    if (!faults.empty()) {
+        ++g_nFaults;
+        std::printf("demo: not shown as painted in %s:\n%s", zeltest::Narrow(name).c_str(), faults.c_str());
+    }
 }
 
 }  // namespace
@@ -45,6 +53,7 @@ int wmain(int argc, wchar_t** argv)
         if (!ids.empty()) pid = ids.front();
         return pid != 0;
     }, waitMs);
+    g_pid = pid;
     if (!pid) {
         std::printf("demo: ZEL.exe did not start\n");
         return 1;
@@ -54,7 +63,7 @@ int wmain(int argc, wchar_t** argv)
         std::printf("demo: no login window\n");
         return 1;
     }
-    Shot(L"demo_login", login);
+    Shot(L"demo_login");
     if (!journey::LogIn(login, id, password)) {
         std::printf("demo: the login window did not take the input\n");
         return 1;
@@ -66,16 +75,16 @@ int wmain(int argc, wchar_t** argv)
         if (HWND box = journey::FindMessageBox(pid)) {
             std::printf("demo: the client says: %s\n",
                         zeltest::Narrow(journey::WindowText(::GetDlgItem(box, 0xFFFF))).c_str());
-            Shot(L"demo_login_message", box);
+            Shot(L"demo_login_message");
         } else {
             std::printf("demo: no main window after the login\n");
         }
         return 1;
     }
-    Shot(L"demo_main", nullptr);
+    Shot(L"demo_main");
     // The meeting list's first row opens the meeting's detail.
     journey::ClickAt(main, 450, 230);
-    Shot(L"demo_detail", nullptr);
+    Shot(L"demo_detail");
     // The meeting's first document opens the meeting screen on it; the presenter marks a line
     // on the page with the red pen.
     journey::DoubleClickAt(main, 490, 333);
@@ -87,6 +96,6 @@ int wmain(int argc, wchar_t** argv)
     } else {
         std::printf("demo: %s\n", why.c_str());
     }
-    Shot(L"demo_meeting", nullptr);
-    return 0;
+    Shot(L"demo_meeting");
+    return g_nFaults ? 2 : 0;
 }

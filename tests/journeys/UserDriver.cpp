@@ -1,5 +1,7 @@
 #include "tests/journeys/UserDriver.h"
 
+#include "tests/journeys/DisplayPicture.h"
+
 #include <cstdlib>
 #include <vector>
 
@@ -234,34 +236,15 @@ void PressKey(WORD vk)
 
 int CountScreenColour(const RECT& rc, COLORREF colour, int nTolerance)
 {
-    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
-    if (cx <= 0 || cy <= 0) return 0;
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = cx;
-    bi.bmiHeader.biHeight = -cy;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    Picture picture;
+    if (!ReadProcessPicture(picture, &rc)) return 0;
     int n = 0;
-    if (hBitmap && pBits) {
-        HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-        ::BitBlt(hMem, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
-        ::SelectObject(hMem, hOld);
-        const BYTE* p = static_cast<const BYTE*>(pBits);
-        for (int i = 0; i < cx * cy; ++i, p += 4) {
-            if (std::abs(p[2] - GetRValue(colour)) <= nTolerance && std::abs(p[1] - GetGValue(colour)) <= nTolerance &&
-                std::abs(p[0] - GetBValue(colour)) <= nTolerance)
-                ++n;
-        }
+    for (uint32_t v : picture.pixels) {
+        if (std::abs(int((v >> 16) & 0xFF) - GetRValue(colour)) <= nTolerance &&
+            std::abs(int((v >> 8) & 0xFF) - GetGValue(colour)) <= nTolerance &&
+            std::abs(int(v & 0xFF) - GetBValue(colour)) <= nTolerance)
+            ++n;
     }
-    if (hBitmap) ::DeleteObject(hBitmap);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
     return n;
 }
 
