@@ -459,7 +459,7 @@ void CZELDlg::OnTitleVideo()
             return;
         }
     }
-    AfxMessageBox(L"chrome could not be found.", MB_OK);
+    AfxMessageBox(LoadResourceText(IDS_VIDEO_BROWSER_MISSING), MB_OK);
 }
 
 // ---- Services ----
@@ -572,6 +572,7 @@ int CZELDlg::LaunchVideoProcess(const CString& strCommandLine)
         };
         seams.sleep = [](DWORD ms) { ::Sleep(ms); };
         seams.message = [](const CString& strText) { AfxMessageBox(strText, MB_OK); };
+        seams.closeHandle = [](HANDLE h) { ::CloseHandle(h); };
         m_pVideo.reset(new MainDialogServices::CVideoLauncher(seams));
     }
     return m_pVideo->LaunchVideoProcess(m_strVideoProgram, strCommandLine);

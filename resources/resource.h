@@ -676,6 +676,7 @@
 #define IDS_WBT_MEMO_CANCEL 26501
 #define IDS_WBT_MEMO_REMOVE 26502
 #define IDS_WBT_MEMO_EDIT 26503
+#define IDS_VIDEO_BROWSER_MISSING 26610  // the camera button finds no browser for the video page
 // Bitmaps: button pictures 26500-26691 (four a button: normal, pressed, hover, disabled; colours
 // three: normal, checked, hover), the tool bar's frame and backgrounds, the memo panels, the
 // sticky-note button. Their ids are listed in whiteboard/tools/ToolPictures.h.

@@ -150,6 +150,11 @@ void DrawFrame(CDC* pDC, int l, int t, int r, int b, int nThickness, COLORREF cl
     pDC->FillSolidRect(l, b - nThickness, r - l, nThickness, clr);
 }
 
+CVideoLauncher::~CVideoLauncher()
+{
+    if (m_hProcess) m_seams.closeHandle(m_hProcess);
+}
+
 int CVideoLauncher::LaunchVideoProcess(const CString& strProgramPath, const CString& strCommandLine)
 {
     static const wchar_t kTitle[] = L"OPAL VIEW";
@@ -169,7 +174,11 @@ int CVideoLauncher::LaunchVideoProcess(const CString& strProgramPath, const CStr
         m_seams.message(strText);
         return 0;
     }
+    // The browser's thread is never waited for; its process handle is kept (and closed) until the
+    // next start or the end of the launcher.
+    if (info.hThread) m_seams.closeHandle(info.hThread);
     m_seams.sleep(1000);
+    if (m_hProcess) m_seams.closeHandle(m_hProcess);
     m_hProcess = info.hProcess;
     m_dwProcessId = info.dwProcessId;
     HWND hNow = nullptr;

@@ -62,8 +62,12 @@ public:
             createProcess;
         std::function<void(DWORD ms)> sleep;
         std::function<void(const CString& strText)> message;
+        std::function<void(HANDLE h)> closeHandle;
     };
     explicit CVideoLauncher(Seams seams) : m_seams(std::move(seams)) {}
+    ~CVideoLauncher();
+    CVideoLauncher(const CVideoLauncher&) = delete;
+    CVideoLauncher& operator=(const CVideoLauncher&) = delete;
 
     // Starts the browser unless a video meeting is running; always 0.
     int LaunchVideoProcess(const CString& strProgramPath, const CString& strCommandLine);

@@ -115,6 +115,7 @@ struct VideoWorld {
     BOOL startOk = TRUE;
     std::vector<std::wstring> messages;
     std::vector<std::wstring> started;
+    std::vector<UINT_PTR> closed;
     size_t looks = 0;
 
     MainDialogServices::CVideoLauncher::Seams Seams()
@@ -136,10 +137,13 @@ struct VideoWorld {
                 return FALSE;
             }
             pi->dwProcessId = 4321;
+            pi->hProcess = (HANDLE) (UINT_PTR) (0x100 + started.size());
+            pi->hThread = (HANDLE) (UINT_PTR) (0x200 + started.size());
             return TRUE;
         };
         s.sleep = [](DWORD) {};
         s.message = [this](const CString& t) { messages.push_back((LPCTSTR) t); };
+        s.closeHandle = [this](HANDLE h) { closed.push_back((UINT_PTR) h); };
         return s;
     }
 };
@@ -176,6 +180,33 @@ TEST(VideoLauncherTest, RunningMarkerStopsASecondBrowserAndResetsWhenThePageIsGo
         }
         EXPECT_EQ(world.marker, c.markerAfter) << c.name;
     }
+}
+
+// Every start hands back a process and a thread handle: the thread's is closed at once, the
+// process's when the next start replaces it and when the launcher goes; none is left open.
+TEST(VideoLauncherTest, NoHandleOfTheBrowserIsLeftOpen)
+{
+    VideoWorld world;
+    world.windowThreads = {0, 0, 0, 0};
+    {
+        MainDialogServices::CVideoLauncher launcher(world.Seams());
+        launcher.LaunchVideoProcess(L"chrome.exe", L"a");
+        EXPECT_EQ(world.closed, (std::vector<UINT_PTR>{0x201}));
+        EXPECT_EQ((UINT_PTR) launcher.GetProcessHandle(), 0x101u);
+        launcher.LaunchVideoProcess(L"chrome.exe", L"b");
+        EXPECT_EQ(world.closed, (std::vector<UINT_PTR>{0x201, 0x202, 0x101}));
+        EXPECT_EQ((UINT_PTR) launcher.GetProcessHandle(), 0x102u);
+    }
+    EXPECT_EQ(world.closed, (std::vector<UINT_PTR>{0x201, 0x202, 0x101, 0x102}));
+
+    // A start that fails gives no handle to close.
+    VideoWorld failing;
+    failing.startOk = FALSE;
+    {
+        MainDialogServices::CVideoLauncher launcher(failing.Seams());
+        launcher.LaunchVideoProcess(L"chrome.exe", L"a");
+    }
+    EXPECT_TRUE(failing.closed.empty());
 }
 
 }  // namespace
