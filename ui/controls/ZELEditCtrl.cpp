@@ -7,6 +7,22 @@
 
 // ---- CZELEditCtrl ----
 
+RECT CenteredLineClient(const RECT& rcWindow, int nLineHeight)
+{
+    const int kLeft = 4, kRight = 2;
+    RECT rc = rcWindow;
+    const int height = rc.bottom - rc.top;
+    if (nLineHeight > 0 && height > nLineHeight) {
+        rc.top += (height - nLineHeight) / 2;
+        rc.bottom = rc.top + nLineHeight;
+    }
+    if (rc.right - rc.left > kLeft + kRight + 1) {
+        rc.left += kLeft;
+        rc.right -= kRight;
+    }
+    return rc;
+}
+
 BEGIN_MESSAGE_MAP(CZELEditCtrl, CEdit)
     ON_CONTROL_REFLECT(EN_UPDATE, &CZELEditCtrl::OnUpdateReflect)
 END_MESSAGE_MAP()
@@ -78,10 +94,75 @@ BOOL CZELEditCtrl::PreTranslateMessage(MSG* pMsg)
     return CEdit::PreTranslateMessage(pMsg);
 }
 
+int CZELEditCtrl::LineHeight()
+{
+    HDC dc = ::GetDC(m_hWnd);
+    if (!dc)
+        return 0;
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
+    HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW tm = {};
+    ::GetTextMetricsW(dc, &tm);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(m_hWnd, dc);
+    return tm.tmHeight;
+}
+
+void CZELEditCtrl::PaintMargins()
+{
+    // The band around the client area takes the field's own background (the parent's answer to
+    // WM_CTLCOLOREDIT), so the text sits in the middle of one white field.
+    HDC dc = ::GetWindowDC(m_hWnd);
+    if (!dc)
+        return;
+    RECT window, client;
+    ::GetWindowRect(m_hWnd, &window);
+    ::GetClientRect(m_hWnd, &client);
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    ::OffsetRect(&client, -window.left, -window.top);
+    ::OffsetRect(&window, -window.left, -window.top);
+    HWND parent = ::GetParent(m_hWnd);
+    HBRUSH brush = parent ? reinterpret_cast<HBRUSH>(::SendMessageW(parent, ::IsWindowEnabled(m_hWnd) ? WM_CTLCOLOREDIT
+                                                                                                       : WM_CTLCOLORSTATIC,
+                                                                    reinterpret_cast<WPARAM>(dc),
+                                                                    reinterpret_cast<LPARAM>(m_hWnd)))
+                          : nullptr;
+    if (!brush)
+        brush = ::GetSysColorBrush(COLOR_WINDOW);
+    ::ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+    ::FillRect(dc, &window, brush);
+    ::ReleaseDC(m_hWnd, dc);
+}
+
 LRESULT CZELEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_PASTE && m_bHintShown)
-        return 1;
+    switch (message) {
+    case WM_PASTE:
+        if (m_bHintShown)
+            return 1;
+        break;
+    case WM_NCCALCSIZE: {
+        const LRESULT result = CEdit::WindowProc(message, wParam, lParam);
+        RECT& rc = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : *reinterpret_cast<RECT*>(lParam);
+        if (!(GetStyle() & ES_MULTILINE))
+            rc = CenteredLineClient(rc, LineHeight());
+        return result;
+    }
+    case WM_NCPAINT: {
+        const LRESULT result = CEdit::WindowProc(message, wParam, lParam);
+        PaintMargins();
+        return result;
+    }
+    case WM_SETFONT: {
+        const LRESULT result = CEdit::WindowProc(message, wParam, lParam);
+        // The line's height changed: the client area is worked out again.
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        return result;
+    }
+    default:
+        break;
+    }
     return CEdit::WindowProc(message, wParam, lParam);
 }
 

@@ -13,6 +13,11 @@
 
 class ZELScrollBar;
 
+// The client area of a one-line field of that window size whose text line is that high: the line
+// in the middle, a few pixels in from the left (a one-line edit draws from its client area's
+// top-left corner, so the text would touch the field's edges).
+RECT CenteredLineClient(const RECT& rcWindow, int nLineHeight);
+
 class CZELEditCtrl : public CEdit {
 public:
     CZELEditCtrl() = default;
@@ -34,6 +39,8 @@ protected:
 
 private:
     void DropHint();
+    int LineHeight();
+    void PaintMargins();
 
     CWnd* m_pNotifyWnd = nullptr;
     BOOL m_bHintShown = FALSE;

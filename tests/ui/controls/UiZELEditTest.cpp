@@ -1,5 +1,7 @@
 // The hint edit and the read-only text body on a real window, driven through the thread's
 // message loop (so each key passes the controls' PreTranslateMessage as a user's would).
+#include <cstdlib>
+
 #include "UiControlsSupport.h"
 #include "core/DrawHelpers.h"
 #include "platform/WinThread.h"
@@ -67,6 +69,47 @@ TEST_F(HintEdit, FirstKeyReplacesTheHintAndAnEmptyFieldShowsItAgain)
     EXPECT_GT(Notices(), before);
     EXPECT_EQ(host.Only(WM_MYEDIT_INPUT).back().wParam, 0u);
     EXPECT_EQ(host.Only(WM_MYEDIT_INPUT).back().lParam, 0);
+}
+
+// The field's text line sits in its middle, a little in from the left, whatever its font: a
+// one-line edit draws from its client area's corner, and the login's hint touched the top edge.
+TEST_F(HintEdit, TheTextLineSitsInTheMiddleOfTheField)
+{
+    for (int points : {8, 10, 12}) {
+        CFont font;
+        CClientDC dc(&edit);
+        font.CreateFont(-MulDiv(points, dc.GetDeviceCaps(LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                        DEFAULT_CHARSET, 0, 0, 0, FF_SWISS, L"Tahoma");
+        edit.SetFont(&font, TRUE);
+        CFont* old = dc.SelectObject(&font);
+        TEXTMETRICW tm = {};
+        ::GetTextMetricsW(dc.GetSafeHdc(), &tm);
+        dc.SelectObject(old);
+        CRect window, client;
+        edit.GetWindowRect(&window);
+        edit.GetClientRect(&client);
+        edit.ClientToScreen(&client);
+        const int above = client.top - window.top, below = window.bottom - client.bottom;
+        EXPECT_EQ(client.Height(), tm.tmHeight) << points << " pt";
+        EXPECT_LE(std::abs(above - below), 1) << points << " pt: " << above << " above, " << below << " below";
+        EXPECT_GE(client.left - window.left, 4) << points << " pt";
+        edit.SetFont(nullptr, FALSE);
+    }
+}
+
+TEST(CenteredLineClient, KeepsWhatCannotBeCentred)
+{
+    const struct { RECT window; int line; RECT client; } cases[] = {
+        {{0, 0, 100, 22}, 14, {4, 4, 98, 18}},
+        {{10, 10, 110, 33}, 14, {14, 14, 108, 28}},   // an odd spare pixel goes below
+        {{0, 0, 100, 12}, 14, {4, 0, 98, 12}},        // lower than its line: the whole height
+        {{0, 0, 100, 22}, 0, {4, 0, 98, 22}},         // no font measured yet
+        {{0, 0, 5, 22}, 14, {0, 4, 5, 18}},           // too narrow for the margins
+    };
+    for (const auto& c : cases) {
+        const RECT r = CenteredLineClient(c.window, c.line);
+        EXPECT_TRUE(::EqualRect(&r, &c.client)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+    }
 }
 
 TEST_F(HintEdit, KeysThatWouldEditTheHintDoNothing)
