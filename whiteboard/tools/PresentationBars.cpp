@@ -41,6 +41,7 @@ int CPresentationInfoCtrl::OnCreate(LPCREATESTRUCT)
         RECT rc;
         GetParent()->GetClientRect(&rc);
         SetWindowPos(nullptr, 0, 0, rc.right, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        PlacePalette(FALSE);
     });
     m_leave.Create(L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_BITMAP, RECT{0, 7, 16, 23}, this, kLeave);
     m_leave.ModifyStyleEx(0, WS_EX_NOPARENTNOTIFY);
@@ -87,6 +88,23 @@ void CPresentationInfoCtrl::OnPaint()
 void CPresentationInfoCtrl::SlideDown(int height)
 {
     m_slide.SlideIn(height, 500);
+    PlacePalette(TRUE);
+}
+
+void CPresentationInfoCtrl::PlacePalette(BOOL show)
+{
+    // In the full view the title bar that holds the floating palette is gone: the banner holds it,
+    // centred along its top.
+    IZELMainDlg* main = GetMainDlg();
+    CWnd* palette = main ? main->GetDrawToolWnd() : nullptr;
+    if (!palette || !palette->GetSafeHwnd() || !GetSafeHwnd())
+        return;
+    RECT banner, own;
+    GetWindowRect(&banner);
+    palette->GetWindowRect(&own);
+    const int width = own.right - own.left;
+    palette->SetWindowPos(nullptr, banner.left + (banner.right - banner.left - width) / 2, banner.top, 0, 0,
+                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : 0));
 }
 
 void CPresentationInfoCtrl::SlideUp(BOOL immediately)

@@ -42,6 +42,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void PlacePalette(BOOL show);
+
     IBoardInfoCtrlEventListener* m_pListener;
     CxSkinButton m_leave;
     CxSkinButton m_save;

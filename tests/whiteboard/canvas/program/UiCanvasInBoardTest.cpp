@@ -136,6 +136,9 @@ TEST_F(CanvasInBoard, PresenterBarsOpenAtTheEdgesOfTheFullViewAndCloseAfterASeco
     EXPECT_FALSE(canvas->IsPresentationBarCollapsed());
 
     main.fullView = TRUE;
+    // The floating palette rides on the banner while the title bar is gone.
+    HeldPalette palette(&b->host, main);
+    ASSERT_TRUE(palette.IsOpen());
     struct Edge {
         int y;
         const char* what;
@@ -152,6 +155,12 @@ TEST_F(CanvasInBoard, PresenterBarsOpenAtTheEdgesOfTheFullViewAndCloseAfterASeco
         ::GetWindowRect(toolbar, &rcToolbar);
         ::GetWindowRect(hwnd, &rcCanvas);
         EXPECT_EQ(rcToolbar.bottom, rcCanvas.bottom) << "the toolbar grows from the bottom edge";
+        RECT rcPalette, rcBanner;
+        palette->GetWindowRect(&rcPalette);
+        ::GetWindowRect(banner, &rcBanner);
+        EXPECT_TRUE(palette->IsWindowVisible()) << edge.what;
+        EXPECT_EQ(rcPalette.top, rcBanner.top) << edge.what;
+        EXPECT_NEAR((rcPalette.left + rcPalette.right) / 2, (rcBanner.left + rcBanner.right) / 2, 1) << edge.what;
         // Away from the edges: a second later both slide closed.
         Hover(rc.right / 2, rc.bottom / 2);
         Settle(400);
