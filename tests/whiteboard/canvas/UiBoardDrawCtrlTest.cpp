@@ -101,6 +101,20 @@ TEST_F(CanvasFixture, ClickWithoutMovementStoresNothing)
     EXPECT_EQ(page->m_ownLayer.GetCount(), 0);
 }
 
+TEST_F(CanvasFixture, QuickSecondStrokeFromTheSamePlaceIsDrawn)
+{
+    // The window class takes double clicks: a second press within the double-click time arrives
+    // as one.
+    auto page = ShowPage();
+    canvas->SetMode(CBoardDrawCtrl::kFreeLine);
+    const POINT a = Screen(100, 100), b = Screen(200, 150), c = Screen(100, 250);
+    Drag(hwnd, {a, b});
+    ::SendMessageW(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(a.x, a.y));
+    Move(hwnd, c.x, c.y);
+    Up(hwnd, c.x, c.y);
+    EXPECT_EQ(page->m_ownLayer.GetCount(), 2);
+}
+
 TEST_F(CanvasFixture, StrokeLeavingThePageEndsAtTheBorder)
 {
     auto page = ShowPage(400, 300);  // at zoom 1 the page lies inside the client

@@ -246,6 +246,53 @@ TEST_F(CanvasTouch, WithPenInputTheFingerPansAndThePenDrawsWithThePalettesTool)
     EXPECT_EQ(canvas->GetMode(), CBoardDrawCtrl::kEraser);
 }
 
+// A press and release at a canvas point as the system makes them from pen or touch input: real
+// input whose extra information carries the pen and touch signature.
+void PressWithExtraInfo(HWND hwnd, POINT at, ULONG_PTR extra)
+{
+    ::SetForegroundWindow(::GetAncestor(hwnd, GA_ROOT));
+    ::ClientToScreen(hwnd, &at);
+    ::SetCursorPos(at.x, at.y);
+    Settle(50);
+    INPUT inputs[2] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dwExtraInfo = extra;
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, inputs, sizeof(INPUT));
+    Settle(150);
+}
+
+TEST_F(CanvasTouch, MouseMadeFromTouchPansAndFromThePenDraws)
+{
+    HeldPalette palette(&b->host, main);
+    ASSERT_TRUE(palette.IsOpen());
+    CSettingManager::GetInstance()->m_bUsePen = 1;
+    b->Open(2);
+    palette->Click(L"btnEraser");
+    const POINT c = Centre();
+    struct Case {
+        const char* what;
+        ULONG_PTR extra;
+        int modeBefore, modeAfter;
+    } cases[] = {
+        {"the pen's mouse in the pan mode: the palette's eraser", 0xFF515700, CBoardDrawCtrl::kPan,
+         CBoardDrawCtrl::kEraser},
+        {"the mouse in the pan mode: the palette's eraser", 0, CBoardDrawCtrl::kPan, CBoardDrawCtrl::kEraser},
+        {"a finger's mouse: the pan mode", 0xFF515780, CBoardDrawCtrl::kFreeLine, CBoardDrawCtrl::kPan},
+    };
+    int n = 0;
+    for (const Case& k : cases) {
+        canvas->SetMode(k.modeBefore);
+        // Apart from the last press, so that the two make no double click.
+        PressWithExtraInfo(hwnd, POINT{c.x + 40 * n++, c.y}, k.extra);
+        EXPECT_EQ(canvas->GetMode(), k.modeAfter) << k.what;
+    }
+    EXPECT_EQ(canvas->GetPointerType(), 2) << "the finger is remembered until it lifts";
+}
+
 TEST_F(CanvasTouch, PresentersPointerInHisColourAndSize)
 {
     b->Open(2);
