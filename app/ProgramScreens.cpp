@@ -31,13 +31,7 @@ SLoginShellHooks ProgramLoginShellHooks()
         return dlg.m_bDontShowAgain ? TRUE : FALSE;
     };
     // The offered installer is fetched with its progress shown; only a whole file is started.
-    hooks.runUpgrade = [](const CString& strUrl) -> CString {
-        CString strPath;
-        int nResult = 0;
-        CUpgradeDlg dlg(strUrl, &strPath, &nResult, nullptr);
-        dlg.DoModal();
-        return nResult == CUpgradeDlg::RESULT_DOWNLOADED ? strPath : CString();
-    };
+    hooks.runUpgrade = [](const CString& strUrl) { return RunUpgradeDownload(strUrl, nullptr); };
     return hooks;
 }
 

@@ -525,6 +525,7 @@ LRESULT CZELDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_YESNO_ANSWER:
         return OnShareAnswer(wParam);
     case WM_MAIN_LOGOUT_WITH_LEAVE:
+        m_bLeaveByCommand = TRUE;
         OnCmdLogout();
         return 0;
     case WM_MAIN_START_LOG_VIEWER:

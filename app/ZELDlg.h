@@ -207,6 +207,8 @@ private:
     LRESULT OnLogoutReply();
     LRESULT OnRelogin();
     LRESULT OnQuitRequest(WPARAM wParam);
+    // The quit request's and the suspend's way out of a meeting: no question, no save.
+    void LeaveMeetingForExit();
     LRESULT OnPowerBroadcast(WPARAM wParam);
     void OnClose();
     void OnDestroy();
@@ -224,6 +226,7 @@ private:
     void ShowDrawToolForMode();
     // Raw mouse input of the whole window for the screen shown (pop-ups close on a click outside).
     void RegisterRawInput();
+    void UnregisterRawInput();
     void OnRawInput(LPARAM lParam);
     void OnTimerTick(UINT_PTR nId);
     LRESULT OnRegisterPushKey();
@@ -274,6 +277,8 @@ private:
     BOOL m_bFullView = FALSE;
     CRect m_rcBeforeFullView;
     BOOL m_bQuitAfterLogout = FALSE;
+    // The next log-out command came from a screen that asks the board for its changes itself.
+    BOOL m_bLeaveByCommand = FALSE;
     CString m_strUserId;
     DWORD m_dwLastTitleClick = 0;
     CString m_strMeetingId;

@@ -334,9 +334,16 @@ void CZELDlg::OnCmdTimeKeeper()
 void CZELDlg::OnCmdLogout()
 {
     OnCmdRestoreWindow();
-    // In a meeting unsaved drawing is stored first; the meeting screen then logs out itself
-    // (pending action 10) once the save has finished.
-    if (m_nMode == ZEL_MODE_MEETING && m_pMeeting && m_pMeeting->SaveBoardChanges(10, 0, 1) == 1) return;
+    const BOOL bReadBoard = m_bLeaveByCommand;
+    m_bLeaveByCommand = FALSE;
+    // On the detail and the meeting screen the meeting screen stores unsaved drawing first (and
+    // logs out itself once the save has finished) or stops leading or following the presenter,
+    // leaves the meeting and logs out: nothing of the meeting outlives the session.
+    if (m_nMode != ZEL_MODE_LIST && m_pMeeting) {
+        m_pMeeting->LeaveMeetingByCommand(bReadBoard);
+        return;
+    }
+    if (m_pMeeting) m_pMeeting->LeaveMeeting();
     RequestLogout(FALSE);
 }
 
@@ -663,6 +670,20 @@ void CZELDlg::RegisterRawInput()
     devices[1].hwndTarget = m_hWnd;
     if (!::RegisterRawInputDevices(devices, 2, sizeof(RAWINPUTDEVICE)))
         g_ApplicationLog.Log(3, L"Raw input not registered (%lu)", ::GetLastError());
+}
+
+void CZELDlg::UnregisterRawInput()
+{
+    // The registration names this window: it must not outlive it.
+    RAWINPUTDEVICE devices[2] = {};
+    devices[0].usUsagePage = 1;
+    devices[0].usUsage = 6;
+    devices[0].dwFlags = RIDEV_REMOVE;
+    devices[1].usUsagePage = 1;
+    devices[1].usUsage = 2;
+    devices[1].dwFlags = RIDEV_REMOVE;
+    if (!::RegisterRawInputDevices(devices, 2, sizeof(RAWINPUTDEVICE)))
+        g_ApplicationLog.Log(3, L"Raw input not unregistered (%lu)", ::GetLastError());
 }
 
 void CZELDlg::OnRawInput(LPARAM lParam)

@@ -90,15 +90,20 @@ LRESULT CZELDlg::OnRelogin()
         CTDSClientManager::GetInstance()->DeleteRetiredClient();
         ConnectSessionClients();
         m_strUserId = CLoginManager::GetInstance()->GetUserIdAnsi();
+        // The new session starts as a first one: today's meetings, no search of the last user,
+        // the side panel on its attendees.
+        if (m_pList) m_pList->ResetCalendarToToday();
         SetScreenMode(ZEL_MODE_LIST, CString());
         ShowWindow(SW_SHOW);
         CMeetingManager::GetInstance()->SetObserver(CLoginManager::GetInstance()->IsObserver());
+        if (IInfoLayer* pInfo = GetInfoLayer()) pInfo->ShowMainTab();
         g_ApplicationLog.Log(2, L"Logged in again as %s", (LPCTSTR)m_strUserId);
     } else {
         // Given up, or the login window ended the program (its message has been shown).
         g_ApplicationLog.Log(2, L"No log-in again: the client ends");
         ::PostQuitMessage(0);
     }
+    if (m_pSystemTray) m_pSystemTray->SetShellEnabled(TRUE);
     m_bLoggingOut = FALSE;
     return 0;
 }
@@ -151,11 +156,8 @@ LRESULT CZELDlg::OnUpgradeNotice(LPARAM lParam)
         ::PostQuitMessage(0);
         return 0;
     }
-    CString strPath;
-    int nResult = -1;
-    CUpgradeDlg dlg(strUrl, &strPath, &nResult, this);
-    dlg.DoModal();
-    if (nResult > 0 && !strPath.IsEmpty()) {
+    const CString strPath = RunUpgradeDownload(strUrl, this);
+    if (!strPath.IsEmpty()) {
         const std::string strAnsi = (LPSTR)CW2A(strPath, CP_ACP);
         ::WinExec(strAnsi.c_str(), SW_SHOW);
     }
@@ -163,10 +165,25 @@ LRESULT CZELDlg::OnUpgradeNotice(LPARAM lParam)
     return 0;
 }
 
+void CZELDlg::LeaveMeetingForExit()
+{
+    if (!m_pMeeting) return;
+    // Whoever leads or follows a page stops doing so before the session goes: otherwise the
+    // others keep following a presenter who has left.
+    if (m_nMode == ZEL_MODE_MEETING && m_pMeeting->IsPageSync()) {
+        const CString strDocument = m_pMeeting->GetCurrentDocumentId();
+        if (!strDocument.IsEmpty())
+            CTasClientManager::GetInstance()->RequestM00000015(m_pMeeting->GetMeetingId(), strDocument, FALSE, 0, FALSE,
+                                                               FALSE, FALSE);
+    }
+    m_pMeeting->LeaveMeeting();
+}
+
 LRESULT CZELDlg::OnQuitRequest(WPARAM wParam)
 {
     if (wParam != APP_CONTROL_QUIT) return 0;
     g_ApplicationLog.Log(2, L"Quit requested by the close program");
+    LeaveMeetingForExit();
     RequestLogout(TRUE);
     return 0;
 }
@@ -178,6 +195,7 @@ LRESULT CZELDlg::OnPowerBroadcast(WPARAM wParam)
         return BROADCAST_QUERY_DENY;
     }
     if (wParam == PBT_APMSUSPEND) {
+        LeaveMeetingForExit();
         RequestLogout(TRUE);
         g_ApplicationLog.Log(2, L"PBT_APMSUSPEND -> BROADCAST_QUERY_DENY\r\n");
         return BROADCAST_QUERY_DENY;
@@ -191,11 +209,16 @@ LRESULT CZELDlg::OnPowerBroadcast(WPARAM wParam)
 void CZELDlg::OnTitleClose()
 {
     if (GetShowCmd() == SW_SHOWMINIMIZED) OnCmdRestoreWindow();
-    // In a meeting unsaved drawing is stored first; the meeting screen then closes the program
-    // itself (pending action 7) once the save has finished.
-    if (m_nMode == ZEL_MODE_MEETING && m_pMeeting && m_pMeeting->SaveBoardChanges(7, 0, 1) == 1) return;
-    if (ShowOkCancel(LoadText(IDS_EXIT_QUESTION), LoadText(IDS_POPUP_TITLE), FALSE, FALSE) == IDOK)
-        RequestLogout(TRUE);
+    // On the detail and the meeting screen the meeting screen decides: it stores unsaved drawing
+    // first (and then ends the program itself once the save has finished) or asks, stops leading
+    // or following the presenter and leaves the meeting before it logs out.
+    if (m_nMode != ZEL_MODE_LIST && m_pMeeting) {
+        m_pMeeting->LeaveMeetingByTitle();
+        return;
+    }
+    if (ShowOkCancel(LoadText(IDS_EXIT_QUESTION), LoadText(IDS_POPUP_TITLE), FALSE, FALSE) != IDOK) return;
+    if (m_pMeeting) m_pMeeting->LeaveMeeting();
+    RequestLogout(TRUE);
 }
 
 void CZELDlg::OnClose()
@@ -210,6 +233,7 @@ void CZELDlg::OnClose()
 void CZELDlg::OnDestroy()
 {
     if (!::IsZoomed(m_hWnd) && !::IsIconic(m_hWnd)) SaveWindowRect(L"CZELDlg", this);
+    UnregisterRawInput();
     KillTimer(TIMER_KEEP_AWAKE);
     if (m_pSystemTray) m_pSystemTray->RemoveTrayIcon();
     g_bNetworkStop = TRUE;

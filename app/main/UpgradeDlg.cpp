@@ -143,3 +143,12 @@ int CUpgradeDlg::OnObjectEvent(UINT nEvent, SKIN_OBJECT* pObject)
     }
     return CMyBaseDialog::OnObjectEvent(nEvent, pObject);
 }
+
+CString RunUpgradeDownload(const CString& strUrl, CWnd* pParent)
+{
+    CString strPath;
+    int nResult = -1;
+    CUpgradeDlg dlg(strUrl, &strPath, &nResult, pParent);
+    dlg.DoModal();
+    return nResult > 0 ? strPath : CString();
+}

@@ -52,3 +52,7 @@ private:
     BOOL m_bCancelling;
     BOOL m_bFinished;
 };
+
+// Runs the download dialog for the installer at the address: the downloaded installer's path, or
+// empty when nothing arrived whole (a failed or cancelled download, no temporary folder).
+CString RunUpgradeDownload(const CString& strUrl, CWnd* pParent);

@@ -17,6 +17,7 @@ public:
     BOOL IsShown() override { return CInfoLayer::IsShown(); }
     void LoadSettings() override { CInfoLayer::LoadSettings(); }
     void SetWhiteboardMode(BOOL bWhiteboard) override { CInfoLayer::SetWhiteboardMode(bWhiteboard); }
+    void ShowMainTab() override { CInfoLayer::ShowMainTab(); }
     void OnAttendeeList(const Json::Value& body) override { CInfoLayer::OnAttendeeList(body); }
     void OnUserProfile(const Json::Value& body, const char* pPhoto, int nPhotoLength) override
     {

@@ -113,6 +113,8 @@ protected:
     afx_msg LRESULT OnReceiveM00000038(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnReceiveM00000052(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnReceiveM00000096(WPARAM wParam, LPARAM lParam);
+    // The row a row button's posted message names (by its id), or null once a refresh replaced it.
+    MYLIST_ITEM* PostedRow(WPARAM wParam);
     afx_msg LRESULT OnAddFileButton(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnAddToDataBox(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnFavoriteButton(WPARAM wParam, LPARAM lParam);

@@ -153,10 +153,16 @@ void CDetailLayer::OnListButtonUp(NMHDR* pNotify, LRESULT* pResult)
     OpenDocument(CDetailListCtrl::GetRowDocument(pItem), 0);
 }
 
-LRESULT CDetailLayer::OnAddFileButton(WPARAM wParam, LPARAM lParam)
+MYLIST_ITEM* CDetailLayer::PostedRow(WPARAM wParam)
 {
-    MYLIST_ITEM* pItem = reinterpret_cast<MYLIST_ITEM*>(wParam);
-    const SKIN_OBJECT* pObject = reinterpret_cast<const SKIN_OBJECT*>(lParam);
+    return m_pList ? m_pList->FindRowById((int)wParam) : nullptr;
+}
+
+LRESULT CDetailLayer::OnAddFileButton(WPARAM wParam, LPARAM)
+{
+    // The row and its button as they are now: a refresh may have replaced both since the click.
+    MYLIST_ITEM* pItem = PostedRow(wParam);
+    const SKIN_OBJECT* pObject = pItem && pItem->pScreen ? pItem->pScreen->FindObject(L"btnAddFile") : nullptr;
     POINT pt;
     if (pObject && pItem && m_pListArea) {
         CRect rcList;
@@ -182,17 +188,21 @@ LRESULT CDetailLayer::OnAddFileButton(WPARAM wParam, LPARAM lParam)
 
 LRESULT CDetailLayer::OnAddToDataBox(WPARAM wParam, LPARAM)
 {
-    CMeetingDocument* pDocument = CDetailListCtrl::GetRowDocument(reinterpret_cast<MYLIST_ITEM*>(wParam));
-    if (!pDocument || AskQuestion(L"회의문서를 자료함으로 다운로드하시겠습니까?") != 1)
+    const CMeetingDocument* pDocument = CDetailListCtrl::GetRowDocument(PostedRow(wParam));
+    if (!pDocument)
+        return 0;
+    // The question's modal loop may run a refresh that deletes the row and its document.
+    const CString strFileId = pDocument->GetFileId();
+    if (AskQuestion(L"회의문서를 자료함으로 다운로드하시겠습니까?") != 1)
         return 0;
     Tas()->SetListener(this);
-    Tas()->RequestM00000052(m_strMeetingId, pDocument->GetFileId(), CString());
+    Tas()->RequestM00000052(m_strMeetingId, strFileId, CString());
     return 0;
 }
 
 LRESULT CDetailLayer::OnFavoriteButton(WPARAM wParam, LPARAM lParam)
 {
-    CMeetingDocument* pDocument = CDetailListCtrl::GetRowDocument(reinterpret_cast<MYLIST_ITEM*>(wParam));
+    CMeetingDocument* pDocument = CDetailListCtrl::GetRowDocument(PostedRow(wParam));
     if (!pDocument)
         return 0;
     Tas()->SetListener(this);
@@ -202,7 +212,7 @@ LRESULT CDetailLayer::OnFavoriteButton(WPARAM wParam, LPARAM lParam)
 
 LRESULT CDetailLayer::OnFeedbackButton(WPARAM wParam, LPARAM)
 {
-    OpenDocument(CDetailListCtrl::GetRowDocument(reinterpret_cast<MYLIST_ITEM*>(wParam)), 1);
+    OpenDocument(CDetailListCtrl::GetRowDocument(PostedRow(wParam)), 1);
     return 0;
 }
 

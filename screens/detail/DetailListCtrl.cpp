@@ -91,6 +91,7 @@ MYLIST_ITEM* CDetailListCtrl::AddRow(const CString& strTemplate, int nItemType, 
     MYLIST_ITEM* pItem = AddItem(nItemType, CString(), pScreen, (DWORD_PTR)pMeeting, 0);
     pItem->nParam = nKind;
     pItem->pUserData = pDocument;
+    pItem->nTag = ++m_nLastRowId;
     return pItem;
 }
 
@@ -181,6 +182,18 @@ MYLIST_ITEM* CDetailListCtrl::FindRowOfKind(int nKind)
     return nullptr;
 }
 
+MYLIST_ITEM* CDetailListCtrl::FindRowById(int nRowId)
+{
+    if (nRowId <= 0)
+        return nullptr;
+    for (int i = 0; i < GetItemCount(); ++i) {
+        MYLIST_ITEM* pItem = FindItem(i);
+        if (GetRowId(pItem) == nRowId)
+            return pItem;
+    }
+    return nullptr;
+}
+
 void CDetailListCtrl::RefreshAttachmentRows()
 {
     for (int i = 0; i < GetItemCount(); ++i) {
@@ -240,7 +253,7 @@ int CDetailListCtrl::OnItemEvent(UINT nEvent, SKIN_OBJECT* pObject, MYLIST_ITEM*
     const int nKind = GetRowKind(pItem);
     const CString& strName = pObject->m_strName;
     UINT nMessage = 0;
-    LPARAM lParam = (LPARAM)pObject;
+    LPARAM lParam = 0;
     if ((nKind == DETAIL_ROW_REPORT_ATTACHMENTS || nKind == DETAIL_ROW_ATTACHMENTS) && strName.CompareNoCase(L"btnAddFile") == 0)
         nMessage = WM_DETAIL_ADD_FILE;
     else if (nKind == DETAIL_ROW_ATTACHMENTS && strName.CompareNoCase(L"btnWb") == 0)
@@ -255,6 +268,6 @@ int CDetailListCtrl::OnItemEvent(UINT nEvent, SKIN_OBJECT* pObject, MYLIST_ITEM*
     if (!nMessage)
         return 0;
     if (CWnd* pParent = GetParent())
-        pParent->PostMessage(nMessage, (WPARAM)pItem, lParam);
+        pParent->PostMessage(nMessage, (WPARAM)GetRowId(pItem), lParam);
     return 1;
 }

@@ -4,7 +4,9 @@
 // documents: schedule, place, the attachments header with its add-file and whiteboard buttons,
 // one row per document with its type picture and its favourite, feedback and data-box buttons,
 // the reference header and the contents. Clicks on row buttons are posted to the parent as
-// WM_DETAIL_ADD_FILE .. WM_DETAIL_WHITEBOARD (wParam the row); the list itself acts on none.
+// WM_DETAIL_ADD_FILE .. WM_DETAIL_WHITEBOARD with the row's id (wParam), never the row: a refresh
+// handled before the posted message deletes every row, and the parent looks the id up
+// (FindRowById) and finds nothing then. The list itself acts on none.
 #include "ui/controls/MySkinListCtrl.h"
 
 class CMeeting;
@@ -51,6 +53,10 @@ public:
     }
     // The first row of that kind, or null.
     MYLIST_ITEM* FindRowOfKind(int nKind);
+    // Every row gets an id of its own, never used again by this list; the row with the id, or
+    // null once it is gone.
+    static int GetRowId(const MYLIST_ITEM* pItem) { return pItem ? pItem->nTag : 0; }
+    MYLIST_ITEM* FindRowById(int nRowId);
 
     int OnItemEvent(UINT nEvent, SKIN_OBJECT* pObject, MYLIST_ITEM* pItem) override;
 
@@ -60,4 +66,6 @@ protected:
 
 private:
     BOOL LayoutRows(int cx, int cy);
+
+    int m_nLastRowId = 0;
 };

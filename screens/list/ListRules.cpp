@@ -1,6 +1,7 @@
 #include "screens/list/ListRules.h"
 
 #include "core/CalendarText.h"
+#include "core/JsonHelpers.h"
 
 namespace {
 
@@ -95,4 +96,18 @@ bool IsPageRequestLost(const SPageRequestWatch& watch, const CTime& now, long lo
     if (!bStillReplyWindow) return true;
     if (watch.nTransactionId != 0 && !bStillPending) return true;
     return (now - watch.tSent).GetTotalSeconds() >= nGiveUpSeconds;
+}
+
+SListPaging ReadListPaging(const Json::Value& body)
+{
+    SListPaging paging;
+    if (!body.isObject() || !body["list"].isArray() || body["list"].empty()) return paging;
+    const Json::Value& first = body["list"][0];
+    const auto read = [&](const char* key, int nDefault) {
+        if (FindJsonMember(first, key)) return GetJsonInt(first, key);
+        return GetJsonIntOr(body, key, nDefault);
+    };
+    paging.nCurrentPage = read("curPage", 1);
+    paging.nTotalPages = read("totalPage", 0);
+    return paging;
 }

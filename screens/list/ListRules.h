@@ -4,6 +4,8 @@
 // as lost.
 #include <functional>
 
+#include <json/json.h>
+
 #include "platform/CString.h"
 #include "platform/Time.h"
 
@@ -40,3 +42,11 @@ struct SPageRequestWatch {
 };
 bool IsPageRequestLost(const SPageRequestWatch& watch, const CTime& now, long long nGiveUpSeconds,
                        bool bStillPending, bool bStillReplyWindow);
+
+// The paging of a page reply (M00000003): read from its first row and, where a value is not
+// there, from the reply itself. An empty list is page 1 of 0.
+struct SListPaging {
+    int nCurrentPage = 1;
+    int nTotalPages = 0;
+};
+SListPaging ReadListPaging(const Json::Value& body);

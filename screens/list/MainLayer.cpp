@@ -336,9 +336,11 @@ BOOL CMainLayer::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 
 void CMainLayer::OnCancel()
 {
-    // Esc hides the main window, as its own hide command does.
-    if (IZELMainDlg* pMain = GetMainDlg())
-        if (CWnd* wnd = pMain->GetWnd()) wnd->ShowWindow(SW_HIDE);
+    // Esc is the main window's hide command: it leaves full view first, closes the open pop-ups
+    // and does nothing while the log-in again runs.
+    IZELMainDlg* pMain = GetMainDlg();
+    CWnd* wnd = pMain ? pMain->GetWnd() : nullptr;
+    if (wnd && wnd->GetSafeHwnd()) wnd->SendMessage(WM_COMMAND, ID_CMD_HIDE_WINDOW, 0);
 }
 
 // ------------------------------------------------------------------------------ busy and clock
@@ -474,7 +476,10 @@ void CMainLayer::RefreshList()
 
 void CMainLayer::ResetCalendarToToday()
 {
-    m_calendar.SetDate(ListNow(), 0);
+    // The last session's search is forgotten with its day: box, dates and search mode.
+    const CTime today = StartOfDay(ListNow());
+    if (m_pSearch) m_pSearch->SetDates(today, today);
+    m_calendar.SetDate(today, 0);
 }
 
 int CMainLayer::CanChangeDate(const CTime&)
@@ -682,13 +687,9 @@ LRESULT CMainLayer::OnPageReply(WPARAM, LPARAM lParam)
     } else {
         const Json::Value& body = BodyOf(reply);
         const Json::Value& list = body.isObject() && body["list"].isArray() ? body["list"] : Json::Value(Json::arrayValue);
-        if (list.empty()) {
-            m_nCurrentPage = 1;
-            m_nTotalPages = 0;
-        } else {
-            m_nCurrentPage = GetJsonIntOr(list[0], "curPage", 1);
-            m_nTotalPages = GetJsonIntOr(list[0], "totalPage", 0);
-        }
+        const SListPaging paging = ReadListPaging(body);
+        m_nCurrentPage = paging.nCurrentPage;
+        m_nTotalPages = paging.nTotalPages;
         const int nBefore = CMeetingManager::GetInstance()->FillFromList(m_nCurrentPage, m_nTotalPages, list);
         m_pList->Fill(m_nReportMode ? 30 : 1, m_nCurrentPage, nBefore);
     }

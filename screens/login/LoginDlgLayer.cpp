@@ -651,8 +651,15 @@ void CLoginDlgLayer::ShowLoginToast(const CString& strText, BOOL bLong)
     // The toast stands over the window's client area at its last position; it carries no
     // answer, so the text is what matters to the user and to the log.
     m_strLastToast = strText;
-    // An empty text only ends the long toast: the next text replaces it, or it runs out.
-    if (strText.IsEmpty()) return;
+    CRect rc;
+    GetClientRect(&rc);
+    rc.OffsetRect(m_nLastX, m_nLastY);
+    // An empty text only ends the long toast (it also runs out by itself); what waited behind it
+    // follows.
+    if (strText.IsEmpty()) {
+        if (m_pToast && ::IsWindow(m_pToast->GetSafeHwnd())) m_pToast->ShowUntilClosed(rc, CString(), 0);
+        return;
+    }
     if (!m_pToast) {
         m_pToast = new CToastPopup(this);
         if (!m_pToast->Create(IDD_TOAST, this)) {
@@ -661,9 +668,6 @@ void CLoginDlgLayer::ShowLoginToast(const CString& strText, BOOL bLong)
             return;
         }
     }
-    CRect rc;
-    GetClientRect(&rc);
-    rc.OffsetRect(m_nLastX, m_nLastY);
     if (bLong) m_pToast->ShowUntilClosed(rc, strText, 60000);
     else m_pToast->Show(rc.left, rc.top, rc.right, rc.bottom, strText);
 }

@@ -908,6 +908,11 @@ void CMeetingLayer::SetWhiteboardMode(BOOL bWhiteboard)
     if (m_pInfoPanel) m_pInfoPanel->SetWhiteboardMode(bWhiteboard);
 }
 
+void CMeetingLayer::ShowMainTab()
+{
+    if (m_pInfoPanel) m_pInfoPanel->ShowMainTab();
+}
+
 // ------------------------------------------------------------------------------- timers, keys
 
 void CMeetingLayer::OnMeetingStatusChanged(int nStatus)

@@ -175,6 +175,7 @@ public:
                            const CString& strShape) override;
     // ---- IInfoLayer ----
     void SetWhiteboardMode(BOOL bWhiteboard) override;
+    void ShowMainTab() override;
 
     // ---- IBoardMeetingContext ----
     void SetBoardDocumentId(const CString& documentId) override { m_strBoardDocumentId = documentId; }

@@ -32,6 +32,8 @@ public:
     virtual void LoadSettings() = 0;
     // A whiteboard document hides the page tabs.
     virtual void SetWhiteboardMode(BOOL bWhiteboard) = 0;
+    // The attendees' tab, remembered for the next meeting.
+    virtual void ShowMainTab() = 0;
     // Replies for the attendee panel: the attendee list (M00000004), a profile (M00000006), an
     // attendee confirmation (M00000018; bOk FALSE: only enable the panel again).
     virtual void OnAttendeeList(const Json::Value& body) = 0;

@@ -11,7 +11,9 @@
 
 #include "resources/resource.h"
 #include "core/AppControl.h"
+#include "core/HttpMultipartClient.h"
 #include "core/LogRecords.h"
+#include "app/main/UpgradeDownload.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/journeys/JourneySupport.h"
 #include "tests/support/TestSupport.h"
@@ -251,6 +253,7 @@ struct ProgramWindows {
     HWND main = nullptr;      // the main dialog
     HWND okCancel = nullptr;  // the OK/Cancel question
     HWND box = nullptr;       // a message box
+    HWND question = nullptr;  // a skinned question (its message line)
     static BOOL CALLBACK Visit(HWND h, LPARAM lp)
     {
         ProgramWindows* self = reinterpret_cast<ProgramWindows*>(lp);
@@ -260,9 +263,10 @@ struct ProgramWindows {
         ::GetClassNameW(h, cls, 32);
         ::GetWindowTextW(h, title, 64);
         if (pid != self->pid || wcscmp(cls, L"#32770") != 0 || !::IsWindowVisible(h)) return TRUE;
-        if (::GetDlgItem(h, 0xFFFF)) self->box = h;
-        else if (::GetDlgItem(h, IDC_LOGIN_ID)) self->login = h;
+        if (::GetDlgItem(h, IDC_LOGIN_ID)) self->login = h;
         else if (::GetDlgItem(h, IDC_OK_CANCEL_CLOSE)) self->okCancel = h;
+        else if (::GetDlgItem(h, IDC_POPUP_MESSAGE)) self->question = h;
+        else if (::GetDlgItem(h, 0xFFFF)) self->box = h;
         else if (wcscmp(title, L"Brindlecast") == 0) self->main = h;
         return TRUE;
     }
@@ -322,6 +326,28 @@ protected:
     {
         return WaitFor([&] { return ReadText(DataFolder() + L"ZELLog.txt").find(text) != std::wstring::npos; }, ms);
     }
+    // Until the program ends (or the minute is up, when it is killed): its message boxes are
+    // answered OK and their texts kept in 'boxes'; every other look at its windows goes to 'act'.
+    static bool DriveUntilEnd(zeltest::ChildProcess& proc, std::vector<std::wstring>& boxes,
+                              const std::function<void(const ProgramWindows&)>& act)
+    {
+        const DWORD start = ::GetTickCount();
+        while (::GetTickCount() - start < 60000) {
+            if (proc.Wait(100)) return true;
+            const ProgramWindows w = ProgramWindows::Of(proc.Pid());
+            if (!w.box) {
+                act(w);
+                continue;
+            }
+            wchar_t text[512] = {};
+            ::GetDlgItemTextW(w.box, 0xFFFF, text, 512);
+            boxes.push_back(text);
+            ::PostMessageW(w.box, WM_COMMAND, IDOK, 0);
+            ::Sleep(300);
+        }
+        proc.Kill();
+        return false;
+    }
 
     std::wstring m_settings;
 };
@@ -332,23 +358,11 @@ TEST_F(ZELProgramLoginTest, LogsInShowsTheMainDialogLogsOutAndInAgainAndEndsInOr
     zeltest::ChildProcess proc;
     ASSERT_TRUE(proc.Start(L"\"" + BinFolder() + L"ZEL.exe\"", BinFolder()));
     int logins = 0, mainShown = 0;
-    bool shot = false, asked = false, ended = false;
+    bool shot = false, asked = false;
     HWND lastMain = nullptr;
     std::vector<std::wstring> boxes;
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < 60000) {
-        if (proc.Wait(100)) {
-            ended = true;
-            break;
-        }
-        const ProgramWindows w = ProgramWindows::Of(proc.Pid());
-        if (w.box) {
-            wchar_t text[512] = {};
-            ::GetDlgItemTextW(w.box, 0xFFFF, text, 512);
-            boxes.push_back(text);
-            ::PostMessageW(w.box, WM_COMMAND, IDOK, 0);
-            ::Sleep(300);
-        } else if (w.login && logins == mainShown) {
+    const bool ended = DriveUntilEnd(proc, boxes, [&](const ProgramWindows& w) {
+        if (w.login && logins == mainShown) {
             ++logins;
             LogIn(w.login);
         } else if (w.okCancel && !asked) {
@@ -372,8 +386,7 @@ TEST_F(ZELProgramLoginTest, LogsInShowsTheMainDialogLogsOutAndInAgainAndEndsInOr
                 ::PostMessageW(w.main, WM_CLOSE, 0, 0);
             }
         }
-    }
-    if (!ended) proc.Kill();
+    });
     ASSERT_TRUE(ended) << "ZEL.exe did not end after its main dialog was closed";
     EXPECT_TRUE(shot) << "no main dialog";
     EXPECT_EQ(logins, 2);
@@ -413,27 +426,14 @@ TEST_F(ZELProgramLoginTest, ServerDownAtStartUpIsAClearMessageAndAnOrderlyEnd)
 
     zeltest::ChildProcess proc;
     ASSERT_TRUE(proc.Start(L"\"" + BinFolder() + L"ZEL.exe\"", BinFolder()));
-    bool loggedIn = false, ended = false;
+    bool loggedIn = false;
     std::vector<std::wstring> boxes;
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < 60000) {
-        if (proc.Wait(100)) {
-            ended = true;
-            break;
-        }
-        const ProgramWindows w = ProgramWindows::Of(proc.Pid());
-        if (w.box) {
-            wchar_t text[512] = {};
-            ::GetDlgItemTextW(w.box, 0xFFFF, text, 512);
-            boxes.push_back(text);
-            ::PostMessageW(w.box, WM_COMMAND, IDOK, 0);
-            ::Sleep(300);
-        } else if (w.login && !loggedIn) {
+    const bool ended = DriveUntilEnd(proc, boxes, [&](const ProgramWindows& w) {
+        if (w.login && !loggedIn) {
             loggedIn = true;
             LogIn(w.login);
         }
-    }
-    if (!ended) proc.Kill();
+    });
     ASSERT_TRUE(ended) << "ZEL.exe did not end with its server down";
     ASSERT_EQ(boxes.size(), 1u) << "one message tells the user";
     EXPECT_FALSE(boxes[0].empty());
@@ -443,6 +443,71 @@ TEST_F(ZELProgramLoginTest, ServerDownAtStartUpIsAClearMessageAndAnOrderlyEnd)
     EXPECT_NE(log.find(L"Login window closed: result 2"), std::wstring::npos);
     EXPECT_EQ(log.find(L"Main dialog started"), std::wstring::npos);
     EXPECT_NE(log.find(L"Shut-down: network"), std::wstring::npos);
+}
+
+// An upgrade offered by the log-in reply: the program downloads the installer from the web server
+// and starts it, then ends (before it, nothing was downloaded and the program just ended).
+TEST_F(ZELProgramLoginTest, AnUpgradeOfferedAtLogInDownloadsTheInstallerAndStartsIt)
+{
+    // The installer lies on the web server as an uploaded file does.
+    const std::wstring installer = zeltest::BinaryDir() + L"\\tests\\zel_stand_in_installer.exe";
+    CHttpMultipartClient http;
+    ASSERT_EQ(http.Open(L"ZELProgramTest", L"127.0.0.1", (INTERNET_PORT)ServerPort(PORT_HTTP)), 0u);
+    ASSERT_EQ(http.AddFile(L"file", L"setup.exe", installer.c_str()), 0u);
+    LPWSTR pszReply = nullptr;
+    DWORD dwStatus = 0;
+    ASSERT_EQ(http.Post(L"/brindlecast/rest/fileRestService/upload", nullptr, nullptr, &pszReply, &dwStatus, FALSE), 0u);
+    Json::Value stored;
+    ASSERT_TRUE(Json::Reader().parse(zeltest::Narrow(pszReply ? pszReply : L""), stored));
+    CHttpMultipartClient::FreeBuffer(pszReply);
+    const std::string url =
+        "http://127.0.0.1:" + std::to_string(ServerPort(PORT_HTTP)) + stored["filePath"].asString();
+    Json::Value config;
+    config["cmd"] = "config";
+    config["upgrade_url"] = url;
+    Control(config);
+
+    const std::wstring target = CUpgradeDownload::TargetPath().GetString();
+    ::DeleteFileW(target.c_str());
+    zeltest::TempDir dir;
+    const std::wstring mark = dir.File(L"installer-started.txt");
+    WriteSettings(ServerPort(PORT_TAS));
+    ::SetEnvironmentVariableW(L"ZEL_STAND_IN_MARK", mark.c_str());
+    zeltest::ChildProcess proc;
+    const bool started = proc.Start(L"\"" + BinFolder() + L"ZEL.exe\"", BinFolder());
+    ::SetEnvironmentVariableW(L"ZEL_STAND_IN_MARK", nullptr);
+    ASSERT_TRUE(started);
+    bool loggedIn = false;
+    int questions = 0;
+    std::vector<std::wstring> boxes;
+    const bool ended = DriveUntilEnd(proc, boxes, [&](const ProgramWindows& w) {
+        if (w.question) {
+            ++questions;
+            ::PostMessageW(w.question, WM_COMMAND, IDOK, 0);
+            ::Sleep(300);
+        } else if (w.login && !loggedIn) {
+            loggedIn = true;
+            LogIn(w.login);
+        }
+    });
+    config["upgrade_url"] = "";
+    Control(config);
+    ASSERT_TRUE(ended) << "ZEL.exe did not end after the upgrade";
+    EXPECT_EQ(questions, 1) << "the upgrade is offered once";
+    EXPECT_TRUE(boxes.empty()) << zeltest::Narrow(boxes.empty() ? L"" : boxes[0]);
+
+    // The download went to the temporary folder, whole, and that file was started.
+    std::string served, downloaded;
+    ASSERT_TRUE(zeltest::ReadFileBytes(installer, served));
+    ASSERT_TRUE(zeltest::ReadFileBytes(target, downloaded)) << "nothing was downloaded";
+    EXPECT_TRUE(downloaded == served) << "the download is not the installer";
+    std::string startedBy;
+    EXPECT_TRUE(WaitFor([&] { return zeltest::ReadFileBytes(mark, startedBy) && !startedBy.empty(); }, 10000))
+        << "the downloaded installer was not started";
+    const std::wstring path((const wchar_t*)startedBy.data(), startedBy.size() / sizeof(wchar_t));
+    EXPECT_EQ(_wcsicmp(path.c_str(), target.c_str()), 0) << zeltest::Narrow(path);
+    EXPECT_EQ(CountProcesses(L"ZEL.exe"), 0);
+    ::DeleteFileW(target.c_str());
 }
 
 }  // namespace

@@ -33,11 +33,24 @@ void CToastPopup::MoveOver(const RECT& rc, int nLower)
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void CToastPopup::StartShow(const CString& strText)
+void CToastPopup::StartShow(const CString& strText, UINT nTime)
 {
     m_strText = strText;
     Invalidate(TRUE);
-    SetTimer(TIMER_DISPLAY, m_nDisplayTime);
+    SetTimer(TIMER_DISPLAY, nTime ? nTime : m_nDisplayTime);
+}
+
+void CToastPopup::ShowNextOrHide()
+{
+    if (!m_queue.empty()) {
+        const std::pair<CString, UINT> next = m_queue.front();
+        m_queue.pop_front();
+        StartShow(next.first, next.second);
+        return;
+    }
+    m_bShowing = FALSE;
+    KillTimer(TIMER_DISPLAY);
+    EndDialog(IDCANCEL);
 }
 
 void CToastPopup::Show(int left, int top, int right, int bottom, const CString& strText)
@@ -56,7 +69,7 @@ void CToastPopup::Show(int left, int top, int right, int bottom, const CString& 
 
     MoveOver(CRect(left, top, right, bottom), 0);
     if (m_bShowing) {
-        m_queue.push_back(strText);
+        m_queue.push_back({strText, 0});
         return;
     }
     m_bShowing = TRUE;
@@ -68,21 +81,21 @@ void CToastPopup::ShowUntilClosed(const RECT& rc, const CString& strText, UINT n
 {
     if (!::IsWindow(m_hWnd))
         return;
+    // The long text ends now; whatever waited behind it follows.
     if (nDisplayTime == 0) {
-        m_bShowing = FALSE;
         KillTimer(TIMER_DISPLAY);
-        EndDialog(IDCANCEL);
+        if (m_bShowing) ShowNextOrHide();
         return;
     }
-    m_nDisplayTime = nDisplayTime;
     MoveOver(rc, 22);
     if (m_bShowing) {
-        m_queue.push_back(strText);
+        m_queue.push_back({strText, nDisplayTime});
         return;
     }
     m_bShowing = TRUE;
-    m_strText = strText;
-    Invalidate(TRUE);
+    // It ends by itself too: a toast that waited only for a close call held every later text
+    // back for good when the call never came.
+    StartShow(strText, nDisplayTime);
     ShowWindow(SW_SHOWNOACTIVATE);
 }
 
@@ -93,17 +106,7 @@ void CToastPopup::SetTitledText(const CString& strValue)
 
 void CToastPopup::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent == TIMER_DISPLAY) {
-        if (!m_queue.empty()) {
-            const CString next = m_queue.front();
-            m_queue.pop_front();
-            StartShow(next);
-        } else {
-            m_bShowing = FALSE;
-            KillTimer(TIMER_DISPLAY);
-            EndDialog(IDCANCEL);
-        }
-    }
+    if (nIDEvent == TIMER_DISPLAY) ShowNextOrHide();
     CDialog::OnTimer(nIDEvent);
 }
 

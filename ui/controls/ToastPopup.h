@@ -5,6 +5,7 @@
 // when its window is destroyed. Every text shown is told to the pop-up test hook
 // (SetPopupAnswerHook, kind POPUP_TOAST).
 #include <deque>
+#include <utility>
 
 #include "platform/Brush.h"
 #include "platform/Dialog.h"
@@ -18,8 +19,8 @@ public:
     // Centres the toast on the rectangle (screen coordinates) and shows the text, or queues it
     // while another one shows.
     void Show(int left, int top, int right, int bottom, const CString& strText);
-    // Shows (or queues) a text 22 pixels lower that stays until a call with display time 0,
-    // which hides the toast.
+    // Shows (or queues) a text 22 pixels lower that stays for the display time given, or until a
+    // call with display time 0 ends it early; texts queued behind it follow either way.
     void ShowUntilClosed(const RECT& rc, const CString& strText, UINT nDisplayTime);
     void SetDisplayTime(UINT nMilliseconds) { m_nDisplayTime = nMilliseconds; }
     void SetTitledText(const CString& strValue);
@@ -44,9 +45,12 @@ protected:
 
 private:
     void MoveOver(const RECT& rc, int nLower);
-    void StartShow(const CString& strText);
+    // Shows the text for the time (0: the ordinary display time).
+    void StartShow(const CString& strText, UINT nTime = 0);
+    void ShowNextOrHide();
 
-    std::deque<CString> m_queue;
+    // Each waiting text with its own time (0: the ordinary display time).
+    std::deque<std::pair<CString, UINT>> m_queue;
     BOOL m_bShowing = FALSE;
     UINT m_nDisplayTime = 1500;
     CString m_strTitle;

@@ -32,4 +32,6 @@ class IInfoLayer {
 public:
     virtual ~IInfoLayer() = default;
     virtual void SetWhiteboardMode(BOOL bWhiteboard) = 0;
+    // The attendees' tab (a new session starts there).
+    virtual void ShowMainTab() = 0;
 };

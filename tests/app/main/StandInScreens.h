@@ -142,6 +142,7 @@ public:
         Add("board.ShowRemotePointer", {S(m), N(user), S(d), N(page), S(x), S(y), S(color), S(size), S(shape)});
     }
     void SetWhiteboardMode(BOOL wb) override { Add("info.SetWhiteboardMode", {N(wb)}); }
+    void ShowMainTab() override { Add("info.ShowMainTab", {}); }
     void SetChatButtonState(int on, int dnr) override { Add("title.SetChatButtonState", {N(on), N(dnr)}); }
     void SetChatBlink(int on) override { Add("title.SetChatBlink", {N(on)}); }
     void SetTitleText(const CString& t) override { Add("title.SetTitleText", {S(t)}); }

@@ -138,6 +138,39 @@ TEST_F(DetailScreen, TheDocumentRowsCarryTheirTypePictureNameAndFavourite)
     EXPECT_EQ(LastBody("M00000008")["fileType"].asString(), "10");
 }
 
+// A row button's click is posted; a refresh whose reply the socket worker sends meanwhile is
+// handled first and replaces every row and document. The click then finds its row gone and acts
+// on nothing (it read the freed row before); a click on the new row acts as ever.
+TEST_F(DetailScreen, ARowButtonClickedJustBeforeARefreshActsOnNoRowThatIsGone)
+{
+    Show("101", ZEL_MODE_MEETING);
+    int nRow = RowOfDocument(m_pScreen, L"D1012");
+    ASSERT_GE(nRow, 0);
+    const size_t nDetails = Requests("M00000005").size();
+    // The attendees' reply (asked first) waits, so that the meeting's reply is the worker's next.
+    Json::Value hold;
+    hold["cmd"] = "hold";
+    hold["msg"] = "M00000004";
+    Control(hold);
+    ClickRowObject(nRow, L"btnFavorite");
+    m_pScreen->RefreshDetail();
+    // The reply waits in the worker's SendMessage, which the next pump serves before posts.
+    const DWORD start = ::GetTickCount();
+    while (Requests("M00000005").size() <= nDetails && ::GetTickCount() - start < 10000) ::Sleep(50);
+    ::Sleep(500);
+    Pump(300);
+    Command("release");
+    ASSERT_TRUE(WaitForLoad());
+    Pump(300);
+    EXPECT_TRUE(Requests("M00000096").empty()) << LastBody("M00000096").toStyledString();
+
+    nRow = RowOfDocument(m_pScreen, L"D1012");
+    ASSERT_GE(nRow, 0);
+    ClickRowObject(nRow, L"btnFavorite");
+    ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000096", 1));
+    EXPECT_EQ(LastBody("M00000096")["attcFileId"].asString(), "D1012");
+}
+
 TEST_F(DetailScreen, ARunningMeetingOpenedFromTheListFollowsThePresentersDocument)
 {
     // The presenter shows nothing: the detail stays and the loading ends.
@@ -517,7 +550,8 @@ TEST_F(DetailScreen, AReportsOpinionShowsOnceAndARefusedCopyToTheDataBoxSaysWhy)
     m_main.answers = {IDOK};
     const int nRow = RowOfDocument(m_pScreen, L"D1051");
     ASSERT_GE(nRow, 0);
-    m_pScreen->PostMessage(WM_DETAIL_TO_DATA_BOX, (WPARAM)m_pScreen->GetList()->FindItem(nRow), 0);
+    m_pScreen->PostMessage(WM_DETAIL_TO_DATA_BOX,
+                          (WPARAM)CDetailListCtrl::GetRowId(m_pScreen->GetList()->FindItem(nRow)), 0);
     ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000052", 1));
     ASSERT_TRUE(PumpUntil([&] { return !shown.empty(); }, 5000));
     SetPopupAnswerHook(nullptr);

@@ -71,6 +71,30 @@ TEST(ListRules, TheClockCanBeReplaced)
     EXPECT_GT(ListNow().GetYear(), 2020);
 }
 
+TEST(ListRules, PagingComesFromTheFirstRowOrElseFromTheReply)
+{
+    struct Case {
+        const char* json;
+        int nCurrent, nTotal;
+        const char* why;
+    } cases[] = {
+        {R"({"curPage":9,"totalPage":9,"list":[{"curPage":2,"totalPage":5}]})", 2, 5, "the first row wins"},
+        {R"({"curPage":2,"totalPage":5,"list":[{"mtngId":"101"}]})", 2, 5, "only on the reply"},
+        {R"({"curPage":"3","totalPage":"4","list":[{"mtngId":"101"}]})", 3, 4, "digit strings on the reply"},
+        {R"({"totalPage":6,"list":[{"curPage":2}]})", 2, 6, "one value in each place"},
+        {R"({"list":[{"mtngId":"101"}]})", 1, 0, "nowhere"},
+        {R"({"curPage":2,"totalPage":5,"list":[]})", 1, 0, "an empty list"},
+        {R"({"curPage":2,"totalPage":5})", 1, 0, "no list"},
+    };
+    for (const Case& c : cases) {
+        Json::Value body;
+        ASSERT_TRUE(Json::Reader().parse(c.json, body)) << c.json;
+        const SListPaging paging = ReadListPaging(body);
+        EXPECT_EQ(paging.nCurrentPage, c.nCurrent) << c.why;
+        EXPECT_EQ(paging.nTotalPages, c.nTotal) << c.why;
+    }
+}
+
 // ---- Calendar ----
 
 class Calendar : public ::testing::Test {

@@ -82,6 +82,7 @@ public:
     BOOL IsShown() override { return shown; }
     void LoadSettings() override { calls.push_back("LoadSettings"); }
     void SetWhiteboardMode(BOOL b) override { calls.push_back("SetWhiteboardMode(" + std::to_string(b) + ")"); }
+    void ShowMainTab() override { calls.push_back("ShowMainTab"); }
     void OnAttendeeList(const Json::Value& body) override { attendees = (int)body["list"].size(); }
     void OnUserProfile(const Json::Value&, const char*, int) override {}
     void OnAttendeeConfirm(const Json::Value&, BOOL) override {}

@@ -95,6 +95,33 @@ TEST_F(Notices, ToastUntilClosedSitsLowerAndHidesOnlyWhenClosed)
     toast->DestroyWindow();
 }
 
+// A long toast ends by itself when its time is up, or early on a call with time 0; the texts that
+// came meanwhile follow for the ordinary time (before, they waited behind it for good).
+TEST_F(Notices, ALongToastEndsByItselfOrEarlyAndWhatWaitedFollows)
+{
+    struct Case {
+        bool bEarly;
+        const char* why;
+    } cases[] = {{false, "its time runs out"}, {true, "a call with time 0"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        auto* toast = new CToastPopup(&main);
+        ASSERT_TRUE(toast->Create(IDD_TOAST, &main));
+        toast->SetDisplayTime(100);
+        toast->ShowUntilClosed(CRect(0, 0, 400, 300), L"보안접속 진행중입니다.", c.bEarly ? 60000 : 300);
+        toast->Show(0, 0, 400, 300, L"다음 알림");
+        EXPECT_EQ(toast->QueuedCount(), 1u);
+        zeltest::PumpFor(150);
+        EXPECT_STREQ(toast->GetText(), L"보안접속 진행중입니다.") << "shown for its own time, not the ordinary one";
+        if (c.bEarly) toast->ShowUntilClosed(CRect(0, 0, 400, 300), L"", 0);
+        ASSERT_TRUE(zeltest::PumpUntil([&] { return toast->GetText() == CString(L"다음 알림"); }, 2000));
+        EXPECT_TRUE(toast->IsWindowVisible());
+        ASSERT_TRUE(zeltest::PumpUntil([&] { return !toast->IsShowing(); }, 2000)) << "the ordinary toast stays";
+        EXPECT_FALSE(toast->IsWindowVisible());
+        toast->DestroyWindow();
+    }
+}
+
 TEST_F(Notices, NoticesWithoutTheirWindowsAreOnlyTold)
 {
     CToastPopup toast(&main);   // never created
