@@ -189,6 +189,19 @@ public:
         Rec("EnterMeeting(" + Utf8(id) + ")");
     }
     void LeaveMeeting() override { Rec("LeaveMeeting()"); }
+    // As the contract has them: with nothing unsaved they leave and log out themselves.
+    void LeaveMeetingByTitle() override
+    {
+        Rec("LeaveMeetingByTitle()");
+        LeaveMeeting();
+        GetMainDlg()->RequestLogout(TRUE);
+    }
+    void LeaveMeetingByCommand(BOOL bReadBoard) override
+    {
+        Rec("LeaveMeetingByCommand(" + std::to_string(bReadBoard) + ")");
+        LeaveMeeting();
+        GetMainDlg()->RequestLogout(FALSE);
+    }
     void ToggleChat() override { Rec("ToggleChat()"); }
     void OnRawMouseInput(POINT, USHORT flags) override
     {
@@ -1338,6 +1351,73 @@ TEST_F(UiProgramTest, AChatMessageUnansweredWhenTheConnectionDropsShowsAsNotSent
         Control(release);
         DriveFor(500);
     });
+}
+
+// The program's own screens: every way out of a session from the meeting screen, while the user
+// leads the others' pages, first ends the leading (the sync-off M00000015 before the log-out's
+// M00000023) and leaves the meeting, so that nothing of it runs on (its presence timer asks
+// nothing). The log-out's new session starts with the side panel on its attendees.
+TEST_F(UiProgramTest, EveryWayOutOfTheMeetingScreenEndsTheSharingAndLeavesTheMeetingFirst)
+{
+    struct Exit {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        bool bLogInAgain;
+    } exits[] = {
+        {"the close box", WM_CLOSE, 0, false},
+        {"the menu's log-out", WM_COMMAND, ID_CMD_LOGOUT, true},
+        {"the close program's quit", UWM_APP_CONTROL, APP_CONTROL_QUIT, false},
+        {"the suspend", WM_POWERBROADCAST, PBT_APMSUSPEND, false},
+    };
+    for (const Exit& exit : exits) {
+        SCOPED_TRACE(exit.name);
+        m_nLogins = 0;
+        Run([&](CZELDlg& dlg) {
+            // Entered, once the list has its page, as the detail's document row enters it.
+            EXPECT_TRUE(WaitFrames("tas", nullptr, "M00000003", 1));
+            DriveFor(1000);
+            ASSERT_NE(dlg.GetMeetingLayer(), nullptr);
+            dlg.GetMeetingLayer()->SetEntryDocument(CString(L"D1011"), 0);
+            dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+            ASSERT_NE(g_pMeetingLayer, nullptr);
+            ASSERT_TRUE(Drive([&] { return !g_pMeetingLayer->GetCurrentDocumentId().IsEmpty(); }, 10000))
+                << "no document on the meeting screen";
+            DriveFor(300);
+            CInfoLayer* pInfo = dynamic_cast<CInfoLayer*>(g_pMeetingLayer->GetInfoWnd());
+            ASSERT_NE(pInfo, nullptr);
+            pInfo->ShowThumbnailTab(TRUE);
+            // The user leads the others' pages.
+            g_pMeetingLayer->SetPageSync(TRUE);
+            const size_t nSyncs = Frames("tas", nullptr, "M00000015").size();
+            const size_t nLogouts = Frames("tas", nullptr, "M00000023").size();
+
+            dlg.SendMessage(exit.message, exit.wParam, 0);
+            if (exit.bLogInAgain)
+                EXPECT_TRUE(Drive([&] { return m_nLogins == 2 && !dlg.IsLoggingOut(); }, 30000));
+            else
+                EXPECT_TRUE(DriveUntilQuit());
+            const Json::Value syncs = Frames("tas", nullptr, "M00000015");
+            const Json::Value logouts = Frames("tas", nullptr, "M00000023");
+            ASSERT_EQ(syncs.size(), nSyncs + 1) << "the leading was not ended";
+            ASSERT_EQ(logouts.size(), nLogouts + 1);
+            const Json::Value& off = syncs[syncs.size() - 1];
+            EXPECT_FALSE(off["body"]["syncYn"].asBool());
+            EXPECT_EQ(off["body"]["mtngId"].asString(), "101");
+            EXPECT_LT(off["seq"].asInt(), logouts[logouts.size() - 1]["seq"].asInt()) << "ended after the log-out";
+            EXPECT_EQ(g_pMeetingLayer->GetMeeting(), nullptr) << "the meeting was not left";
+            EXPECT_FALSE(g_pMeetingLayer->IsPageSync());
+            const size_t nPresence = Frames("tas", nullptr, "M00000004").size();
+            g_pMeetingLayer->SendMessage(WM_TIMER, CMeetingLayer::TIMER_PRESENCE);
+            DriveFor(300);
+            EXPECT_EQ(Frames("tas", nullptr, "M00000004").size(), nPresence) << "the left meeting asks on";
+            if (!exit.bLogInAgain) return;
+            EXPECT_EQ(dlg.GetScreenMode(), ZEL_MODE_LIST);
+            EXPECT_EQ(pInfo->GetCurrentTab(), 0) << "the new session's side panel is not on its attendees";
+            dlg.RequestLogout(TRUE);
+            EXPECT_TRUE(DriveUntilQuit());
+        });
+    }
 }
 
 }  // namespace
