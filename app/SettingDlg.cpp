@@ -12,7 +12,10 @@
 #include "platform/ResourceHandle.h"
 #include "platform/WinApp.h"
 #include "ui/controls/ConfirmPopup.h"
+#include "ui/host/MainDlg.h"
+#include "ui/host/TitleBar.h"
 #include "ui/skin/MyListItem.h"
+#include "whiteboard/tools/DrawToolPalette.h"
 
 namespace {
 const UINT IDD_SKIN_POPUP = 1200;
@@ -276,8 +279,12 @@ void CSettingDlg::SavePenSetting()
     const BOOL bOn = m_pTouchPage->m_pBtnPen->m_button.IsChecked();
     CSettingManager::GetInstance()->SetUsePen(bOn);
     SetPenValue(bOn);
-    // The main dialog's drawing palette and title bar follow the pen option here
-    // (CDrawToolMain::SetDrawEnabled, CTitleLayer::LayoutControls) once they are built.
+    // The main dialog's drawing palette and title bar follow the option.
+    IZELMainDlg* pMain = GetMainDlg();
+    if (!pMain) return;
+    if (CDrawToolMain* pPalette = dynamic_cast<CDrawToolMain*>(pMain->GetDrawToolWnd()))
+        if (::IsWindow(pPalette->GetSafeHwnd())) pPalette->SetDrawEnabled(bOn);
+    if (ITitleBar* pTitle = pMain->GetTitleLayer()) pTitle->Relayout();
 }
 
 void CSettingDlg::SaveCloseAlarm()

@@ -292,7 +292,10 @@ void CDetailLayer::ShowMeeting(const CString& strMeetingId)
     SendAttendance(TRUE);
     if (m_pList && m_pList->GetSafeHwnd())
         m_pList->ShowWindow(SW_SHOW);
-    // The title bar shows its chat button when the main dialog switches it to this mode.
+    // In this mode the title bar's list title shows its chat button, the chat pop-up's opener.
+    if (IZELMainDlg* pMain = GetMainDlg())
+        if (ITitleBar* pTitle = pMain->GetTitleLayer())
+            pTitle->SetListTitle(IsReport());
 }
 
 void CDetailLayer::RefreshDetail()

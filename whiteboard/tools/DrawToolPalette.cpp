@@ -486,6 +486,11 @@ void CDrawToolMain::ApplyCurrent(BOOL penInput)
     SetTool(m_nTool);
     SetColorSlot(m_nColorSlot);
     SetLineType(1);
+    SetDrawEnabled(penInput);
+}
+
+void CDrawToolMain::SetDrawEnabled(BOOL penInput)
+{
     if (!penInput) {
         if (m_bEnabled && m_nTool >= 1 && m_nTool <= 3)
             Announce();

@@ -135,6 +135,9 @@ public:
     int GetLineType() override { return m_nLineType; }
 
     void ApplyCurrent(BOOL penInput);
+    // The settings' pen option: on, a palette on the move tool takes the pen (the board draws at
+    // once); off, the chosen drawing tool is told to the board again.
+    void SetDrawEnabled(BOOL penInput);
     void EnableTools(BOOL enable);
     void EnableUndoRedo(BOOL undo, BOOL redo) override;
     void ClosePopupsOutside();

@@ -19,6 +19,7 @@
 #include "features/documents/DocumentListCtrl.h"
 #include "features/documents/MeetingDocListCtrl.h"
 #include "screens/detail/DetailHooks.h"
+#include "screens/detail/DetailLayer.h"
 #include "screens/meeting/MeetingPanelMakers.h"
 #include "screens/meeting/RightContainerWnd.h"
 #include "features/chat/ChatEditCtrl.h"
@@ -27,6 +28,8 @@
 #include "screens/meeting/panels/InfoLayer.h"
 #include "screens/meeting/panels/InfoThumbnailCtrl.h"
 #include "app/ZELDlg.h"
+#include "app/SettingPages.h"
+#include "app/SettingDlg.h"
 #include "app/main/BoardDrawing.h"
 #include "app/panels/ProgramPanels.h"
 #include "features/approvals/ApprovalDialogs.h"
@@ -1418,6 +1421,84 @@ TEST_F(UiProgramTest, EveryWayOutOfTheMeetingScreenEndsTheSharingAndLeavesTheMee
             EXPECT_TRUE(DriveUntilQuit());
         });
     }
+}
+
+// The detail's chat: the title bar shows its chat button on the detail screen, and a click on it
+// opens the meeting's chat pop-up (the button stayed hidden there before, and nothing opened it).
+TEST_F(UiProgramTest, TheDetailsChatButtonShowsAndOpensTheChatPopUp)
+{
+    Run([&](CZELDlg& dlg) {
+        Drive([&] { return CMeetingManager::GetInstance()->FindMeeting(L"101") != nullptr; }, 15000);
+        dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
+        DriveFor(500);
+        const HWND hChat = ::GetDlgItem(dlg.GetTitleWnd()->GetSafeHwnd(), IDC_TITLE_CHAT);
+        ASSERT_NE(hChat, nullptr);
+        EXPECT_TRUE(::IsWindowVisible(hChat)) << "no chat button on the detail";
+        CDetailLayer* pDetail = dynamic_cast<CDetailLayer*>(dlg.GetDetailLayer());
+        ASSERT_NE(pDetail, nullptr);
+        EXPECT_FALSE(pDetail->IsChatPopupVisible());
+        RECT rc;
+        ::GetClientRect(hChat, &rc);
+        skintest::PostMouse(hChat, WM_LBUTTONDOWN, rc.right / 2, rc.bottom / 2, MK_LBUTTON);
+        skintest::PostMouse(hChat, WM_LBUTTONUP, rc.right / 2, rc.bottom / 2, 0);
+        EXPECT_TRUE(Drive([&] { return pDetail->IsChatPopupVisible() != FALSE; }, 5000)) << "no chat pop-up";
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+}
+
+// Esc on the list is the main window's hide command: the window goes to the tray and what was open
+// closes with it (the list used to hide the window itself and left the signature window open).
+TEST_F(UiProgramTest, EscOnTheListHidesTheWindowAndClosesWhatIsOpen)
+{
+    Run([&](CZELDlg& dlg) {
+        EXPECT_TRUE(WaitFrames("tas", nullptr, "M00000003", 1));
+        DriveFor(300);
+        dlg.SendMessage(WM_COMMAND, ID_CMD_SIGNATURE);
+        ASSERT_NE(dlg.GetApprovalSignDlg(), nullptr);
+        // What the dialog manager sends the list for the Esc key.
+        dlg.GetListWnd()->SendMessage(WM_COMMAND, IDCANCEL, 0);
+        DriveFor(100);
+        EXPECT_FALSE(::IsWindowVisible(dlg.GetSafeHwnd()));
+        EXPECT_EQ(dlg.GetApprovalSignDlg(), nullptr) << "the signature window stayed open";
+        dlg.SendMessage(WM_COMMAND, ID_CMD_RESTORE_WINDOW);
+        EXPECT_TRUE(::IsWindowVisible(dlg.GetSafeHwnd()));
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+}
+
+// The settings' pen option reaches the program: turned on while the palette is on the move tool,
+// the palette takes the pen and the board draws (before, the option was only stored).
+TEST_F(UiProgramTest, ThePenOptionTakesThePenOnTheMeetingBoard)
+{
+    CSettingManager::GetInstance()->SetUsePen(0);
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CDrawToolMain* pPalette = dlg.GetDrawToolMain();
+        ASSERT_NE(pPalette, nullptr);
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnMovemode"));
+        DriveFor(50);
+        CBoardDrawCtrl* pCanvas = pMeeting->GetBoardLayer()->GetCanvas();
+        ASSERT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kPan);
+        bool bShown = false;
+        CWnd::SetModalLoopHook([&](CWnd* pWnd) {
+            CSettingDlg* pSettings = dynamic_cast<CSettingDlg*>(pWnd);
+            if (!pSettings || bShown) return;
+            bShown = true;
+            RECT row;
+            pSettings->m_pList->GetItemRect(&row, 1);
+            skintest::Click(pSettings->m_pList->m_hWnd, (row.left + row.right) / 2, (row.top + row.bottom) / 2);
+            apptest::ClickObject(pSettings->m_pTouchPage, pSettings->m_pTouchPage->m_pBtnPen);
+            DriveFor(100);
+            pSettings->EndDialog(IDOK);
+        });
+        dlg.SendMessage(WM_COMMAND, ID_CMD_SETTINGS);
+        CWnd::SetModalLoopHook(nullptr);
+        EXPECT_TRUE(bShown);
+        EXPECT_EQ(CSettingManager::GetInstance()->m_bUsePen, 1);
+        EXPECT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kFreeLine) << "the board did not take the pen";
+    });
+    CSettingManager::GetInstance()->SetUsePen(0);
 }
 
 }  // namespace

@@ -62,6 +62,7 @@ public:
 class CRecordingHost : public CWnd {
 public:
     std::vector<UINT> seen;
+    std::vector<UINT> commands;   // the WM_COMMAND ids it was sent
     size_t Count(UINT nMessage) const
     {
         size_t n = 0;
@@ -73,6 +74,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message >= WM_USER) seen.push_back(message);
+        if (message == WM_COMMAND) commands.push_back(LOWORD(wParam));
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
