@@ -27,6 +27,16 @@ function(zel_program name)
   target_link_libraries(${name} PRIVATE zel_options ${A_DEPS})
   target_link_options(${name} PRIVATE -municode)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  # The debugging information goes into <name>.debug beside the program, which names it: a program
+  # carrying its own (about nine tenths of the file) took Wine some 250 ms longer to start, before
+  # the first line of the program ran. A debugger still finds it through the link.
+  if(CMAKE_OBJCOPY)
+    add_custom_command(TARGET ${name} POST_BUILD
+      COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${name}> $<TARGET_FILE:${name}>.debug
+      COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=$<TARGET_FILE:${name}>.debug $<TARGET_FILE:${name}>
+      WORKING_DIRECTORY $<TARGET_FILE_DIR:${name}>
+      VERBATIM)
+  endif()
 endfunction()
 
 # zel_test(<name> SOURCES ... [DEPS ...] [DISPLAY]) - one GoogleTest executable, one ctest entry,
