@@ -232,6 +232,9 @@ void CZELDlg::OnClose()
 
 void CZELDlg::OnDestroy()
 {
+    // Closed in the full view: the window's own rectangle is kept for the next start, not the
+    // screen's.
+    if (m_bFullView) LeaveFullView();
     if (!::IsZoomed(m_hWnd) && !::IsIconic(m_hWnd)) SaveWindowRect(L"CZELDlg", this);
     UnregisterRawInput();
     KillTimer(TIMER_KEEP_AWAKE);

@@ -23,7 +23,7 @@ constexpr POINT kPalettePen{510, 63};      // the floating palette's pen and red
 constexpr POINT kPaletteRed{642, 63};
 constexpr COLORREF kRedInk = RGB(235, 81, 46);
 constexpr POINT kLaserButton{980, 577};     // the option bar's pointer tool
-constexpr COLORREF kPointerRed = RGB(250, 35, 35);  // the presenter's pointer on a follower's page
+constexpr COLORREF kPointerRed = RGB(233, 0, 0);  // the presenter's pointer (his colour 0) on a follower's page
 }  // namespace points
 
 // Starts ZEL.exe from the folder and logs in; the main window once the list has asked for its

@@ -609,6 +609,23 @@ TEST_F(UiMainDlgTest, ScreensSwitchByModeAndFullViewGivesTheMeetingTheWholeWindo
     });
 }
 
+TEST_F(UiMainDlgTest, QuittingInFullViewKeepsTheWindowsOwnRectangle)
+{
+    RECT rcBefore{};
+    Run([&](CZELDlg& dlg) {
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        ::GetWindowRect(dlg.GetSafeHwnd(), &rcBefore);
+        dlg.OnTitleFullScreen();
+        ASSERT_TRUE(dlg.IsKeyNavigationMode());
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+    RECT rcSaved{};
+    ASSERT_GT(ReadWindowRectEntry(L"Rect", L"CZELDlg", &rcSaved, m_strPlacementFile.c_str()), 0);
+    EXPECT_TRUE(::EqualRect(&rcSaved, &rcBefore)) << "saved " << rcSaved.right - rcSaved.left << " x "
+                                                   << rcSaved.bottom - rcSaved.top << ", not the screen's size";
+}
+
 TEST_F(UiMainDlgTest, AScreenWithoutAMakerIsAnEmptyArea)
 {
     SetScreenMakers(StandInMakers(false));
