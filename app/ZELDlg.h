@@ -235,12 +235,13 @@ private:
     struct SPopupTrack {
         CWnd* pPopup = nullptr;
         CString strText;
-        bool bReplaced = false;
+        bool bReplaced = false;     // closed by the program, not answered by the user
+        bool bAskedAgain = false;   // closed because the same question was asked again
         SPopupTrack* pOuter = nullptr;
     };
-    int RunTracked(CDialog& popup, const CString& strText, bool* pbReplaced);
+    int RunTracked(CDialog& popup, const CString& strText, bool* pbReplaced, bool* pbAskedAgain = nullptr);
     int RunMessagePopup(const CString& strCaption, const CString& strText, int nHeight, CWnd* pOwner,
-                        BOOL bTwoButtons, bool* pbReplaced);
+                        BOOL bTwoButtons, bool* pbReplaced, bool* pbAskedAgain = nullptr);
     BOOL IsShownForNotices();
 
     int m_nClientX = 0;

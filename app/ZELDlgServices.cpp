@@ -33,7 +33,7 @@
 
 // ---- Pop-ups ----
 
-int CZELDlg::RunTracked(CDialog& popup, const CString& strText, bool* pbReplaced)
+int CZELDlg::RunTracked(CDialog& popup, const CString& strText, bool* pbReplaced, bool* pbAskedAgain)
 {
     SPopupTrack track;
     track.pPopup = &popup;
@@ -48,6 +48,7 @@ int CZELDlg::RunTracked(CDialog& popup, const CString& strText, bool* pbReplaced
     if (*ppLink) *ppLink = track.pOuter;
     m_pCurPopup = m_pTrack ? m_pTrack->pPopup : nullptr;
     if (pbReplaced) *pbReplaced = track.bReplaced;
+    if (pbAskedAgain) *pbAskedAgain = track.bAskedAgain;
     return nResult;
 }
 
@@ -62,13 +63,14 @@ void CZELDlg::CloseCurrentPopupWithText(const CString& strText)
 }
 
 int CZELDlg::RunMessagePopup(const CString& strCaption, const CString& strText, int nHeight, CWnd* pOwner,
-                             BOOL bTwoButtons, bool* pbReplaced)
+                             BOOL bTwoButtons, bool* pbReplaced, bool* pbAskedAgain)
 {
     const CString strTitle = strCaption.IsEmpty() ? LoadText(IDS_COMMON_CAPTION) : strCaption;
     // The same question asked again replaces the open one.
     for (SPopupTrack* pTrack = m_pTrack; pTrack; pTrack = pTrack->pOuter) {
         if (pTrack->strText == strText && !pTrack->bReplaced && ::IsWindow(pTrack->pPopup->GetSafeHwnd())) {
             pTrack->bReplaced = true;
+            pTrack->bAskedAgain = true;
             pTrack->pPopup->ShowWindow(SW_HIDE);
             pTrack->pPopup->SendMessage(WM_COMMAND, IDCANCEL, 0);
         }
@@ -76,7 +78,7 @@ int CZELDlg::RunMessagePopup(const CString& strCaption, const CString& strText, 
     CYesNoPopup popup(pOwner ? pOwner : this, 335, nHeight, 0, 0, strTitle, CString(), strText, CString(), FALSE,
                       FALSE);
     popup.SetShowCancelButton(bTwoButtons);
-    return RunTracked(popup, strText, pbReplaced);
+    return RunTracked(popup, strText, pbReplaced, pbAskedAgain);
 }
 
 int CZELDlg::ShowMessagePopup(const CString& strCaption, const CString& strText, int nHeight, CWnd* pOwner,

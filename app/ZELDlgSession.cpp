@@ -114,11 +114,18 @@ LRESULT CZELDlg::OnConnectionLost()
 {
     // Messages the user sent and the server did not answer are shown as not sent while he decides.
     if (m_pMeeting) m_pMeeting->OnConnectionLost();
-    bool bReplaced = false;
     const CString strText = LoadText(IDS_RECONNECT_QUESTION);
-    const int nAnswer = RunMessagePopup(CString(), strText, 137, nullptr, TRUE, &bReplaced);
-    // A question closed because the same question was asked again is answered by the new one.
-    if (bReplaced) return 0;
+    int nAnswer = IDCANCEL;
+    for (;;) {
+        bool bReplaced = false, bAskedAgain = false;
+        nAnswer = RunMessagePopup(CString(), strText, 137, nullptr, TRUE, &bReplaced, &bAskedAgain);
+        // A question closed because the same question was asked again is answered by the new one.
+        if (bAskedAgain) return 0;
+        // Closed by another pop-up or a screen switch, whose modal loop has ended by now: the
+        // connection is still down, so the user is asked again.
+        if (!bReplaced) break;
+        g_ApplicationLog.Log(2, L"Connection lost: the question was closed by another, asked again");
+    }
     if (nAnswer == IDOK) {
         g_ApplicationLog.Log(2, L"Connection lost: reconnecting");
         CTasClientManager::GetInstance()->Reconnect();

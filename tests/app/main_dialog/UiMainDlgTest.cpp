@@ -439,6 +439,15 @@ protected:
         Drive([&] { return bDone = Frames(server, app, msg).size() >= count; }, 15000);
         return bDone;
     }
+    // The connections the application server has taken so far.
+    static size_t TasConnects()
+    {
+        Json::Value command;
+        command["cmd"] = "log";
+        command["server"] = "tas";
+        command["kind"] = "connect";
+        return Control(command)["records"].size();
+    }
     std::vector<std::wstring> PopupTexts(POPUP_KIND kind) const
     {
         std::vector<std::wstring> out;
@@ -722,14 +731,7 @@ TEST_F(UiMainDlgTest, ReconnectQuestionThenLogOutAndLogInAgainInTheSameWindow)
     Run([&](CZELDlg& dlg) {
         const HWND hDlg = dlg.GetSafeHwnd();
         ASSERT_TRUE(WaitFrames("push", "PPSE", "M00000001", 1)) << "no push session";
-        auto tasConnects = [] {
-            Json::Value command;
-            command["cmd"] = "log";
-            command["server"] = "tas";
-            command["kind"] = "connect";
-            return Control(command)["records"].size();
-        };
-        const size_t nTasConnects = tasConnects();
+        const size_t nTasConnects = TasConnects();
         // The first question stays open until the same question comes again; the second is
         // answered "reconnect", and the replaced first one must not end the program.
         int nAsked = 0;
@@ -746,7 +748,7 @@ TEST_F(UiMainDlgTest, ReconnectQuestionThenLogOutAndLogInAgainInTheSameWindow)
         DriveFor(500);
         EXPECT_FALSE(QuitPending()) << "the replaced question ended the program";
         EXPECT_EQ(dlg.GetCurrentPopup(), nullptr);
-        EXPECT_TRUE(Drive([&] { return tasConnects() > nTasConnects; }, 10000)) << "no new connection";
+        EXPECT_TRUE(Drive([&] { return TasConnects() > nTasConnects; }, 10000)) << "no new connection";
 
         // Log-out by the menu: the login window comes back, another user logs in, and the same
         // main dialog shows the list with fresh connections.
@@ -800,6 +802,36 @@ TEST_F(UiMainDlgTest, DecliningToReconnectEndsTheSession)
     });
     ASSERT_EQ(PopupTexts(POPUP_YES_NO).size(), 1u);
     EXPECT_EQ(PopupTexts(POPUP_YES_NO)[0], LoadResourceText(IDS_RECONNECT_QUESTION).GetString());
+}
+
+// A reconnect question that another pop-up or a screen change closes is asked again: the answer
+// still decides between connecting again and ending (before, nothing happened at all and the
+// connection stayed down).
+TEST_F(UiMainDlgTest, AReconnectQuestionClosedByAnotherIsAskedAgain)
+{
+    Run([&](CZELDlg& dlg) {
+        const HWND hDlg = dlg.GetSafeHwnd();
+        const size_t nTasConnects = TasConnects();
+        int nAsked = 0;
+        m_popupAnswer = [&](const POPUP_QUESTION& q) {
+            if (q.strText != LoadResourceText(IDS_RECONNECT_QUESTION)) return 1;
+            // The first time the user hides the window meanwhile, which closes what is open.
+            if (++nAsked == 1) {
+                ::PostMessageW(hDlg, WM_COMMAND, ID_CMD_HIDE_WINDOW, 0);
+                return 0;
+            }
+            return 1;
+        };
+        dlg.SendMessage(WM_TAS_CONNECTION_LOST);
+        EXPECT_EQ(nAsked, 2) << "the closed question was not asked again";
+        DriveFor(300);
+        EXPECT_FALSE(QuitPending());
+        EXPECT_TRUE(Drive([&] { return TasConnects() > nTasConnects; }, 10000)) << "no new connection";
+        m_popupAnswer = nullptr;
+        dlg.SendMessage(WM_COMMAND, ID_CMD_RESTORE_WINDOW);
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
 }
 
 // The requests that end the session from outside: the close program's quit and the machine's
