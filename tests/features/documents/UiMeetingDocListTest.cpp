@@ -133,6 +133,18 @@ TEST_F(MeetingDocList, ReferenceHeaderStandsBeforeTheFirstReferenceAndIndicesSki
     EXPECT_TRUE(ctltest::SaveScreenshot(&m_host, L"MeetingDocList"));
 }
 
+// A press on a row with the mouse, as the user picks a document, opens it.
+TEST_F(MeetingDocList, APressOnARowOpensItsDocument)
+{
+    Open();
+    const int row = 3;   // R1, document index 2
+    const POINT at{60, row * DOCLIST_ROW_HEIGHT + 17};
+    m_pane->GetList()->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    m_pane->GetList()->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    Pump();
+    EXPECT_EQ(Opened(), std::vector<LPARAM>({2}));
+}
+
 TEST_F(MeetingDocList, ViewerButtonGoesOnWithTheDocumentIndex)
 {
     Open();
