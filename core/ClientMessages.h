@@ -32,7 +32,7 @@ const UINT WM_SCROLLBAR_POS = WM_USER + 2001;
 
 // ---- Application shell: title bar, tray, settings ----
 // Settings pages to the settings window (wParam: 1 push schedule, 2 pen, 3 close alarm).
-#define UWM_SETTING_PAGE_CHANGED (WM_USER + 1026)
+#define UWM_SETTING_PAGE_CHANGED (WM_USER + 1030)
 // Main dialog: end the wait cursor (wParam non-zero: also start timer 1600 for lParam ms).
 #define UWM_END_WAIT_CURSOR (WM_USER + 3101)
 // Server replies are answered after the socket worker's SendMessage has returned: the reply
@@ -79,6 +79,9 @@ const UINT WM_SIDEPANEL_LAYOUT = WM_USER + 2011;
 // favourite flag as the strip knows it (posted, wParam the page, lParam 1 favourite, 0 not).
 const UINT WM_SIDEPANEL_SELECT_PAGE = WM_USER + 2018;
 const UINT WM_SIDEPANEL_PAGE_FAVORITE = WM_USER + 2022;
+// The whiteboard page pop-up to its owner bar (posted): wParam 1 add a page, 2 delete one; lParam
+// the page where it is added (the new page's number) or the page deleted.
+#define WM_WHITEBOARD_PAGE_COMMAND (WM_USER + 1026)
 // To the meeting screen (the right-hand container passes its children's on unchanged).
 #define WM_MEETING_OPEN_DOCUMENT (WM_USER + 2003)   // wParam document index (-1/-2 whiteboards), lParam source
 #define WM_MEETING_UPLOAD (WM_USER + 2004)          // upload a file of the PC

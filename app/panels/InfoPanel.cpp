@@ -60,6 +60,10 @@ public:
     {
         if (CInfoBookMarkCtrl* p = GetBookmarkCtrl()) p->SortByPage();
     }
+    void OnPageFavoriteChanged(int nPage, BOOL bFavorite) override
+    {
+        CInfoLayer::OnPageFavoriteChanged(nPage, bFavorite);
+    }
     void ClosePopupsOutside(POINT ptScreen) override { CloseProfileIfOutside(ptScreen.x, ptScreen.y); }
 };
 

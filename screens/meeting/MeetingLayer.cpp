@@ -675,6 +675,34 @@ BOOL CMeetingLayer::IsWhiteboardDocument()
     return pDocument && pDocument->GetWbType() > 0;
 }
 
+BOOL CMeetingLayer::IsPersonalWhiteboard()
+{
+    CMeeting* pMeeting = DocumentMeeting();
+    CMeetingDocument* pDocument = pMeeting ? pMeeting->GetCurrentDocument() : nullptr;
+    return pDocument && pMeeting->GetEmbeddedDocumentIndex(pDocument->GetFileId()) == -1;
+}
+
+void CMeetingLayer::OnPageFavoriteChanged(int nPage, BOOL bFavorite)
+{
+    if (const auto pPage = m_thumbPages.GetPage(nPage)) pPage->SetFavorite(bFavorite);
+    if (m_pInfoPanel) m_pInfoPanel->OnPageFavoriteChanged(nPage, bFavorite);
+}
+
+int CMeetingLayer::GetDocumentCount()
+{
+    return m_pRightContainer ? m_pRightContainer->GetDocumentCount() : 0;
+}
+
+int CMeetingLayer::GetSyncDocumentCount()
+{
+    return m_pRightContainer ? m_pRightContainer->GetMainDocumentCount() : 0;
+}
+
+BOOL CMeetingLayer::IsBeyondSyncDocuments(int nIndex)
+{
+    return m_pRightContainer && m_pRightContainer->IsPageBeyond(nIndex);
+}
+
 BOOL CMeetingLayer::IsEmbeddedDocument(const CString& strDocumentId)
 {
     return m_pMeeting && m_pMeeting->GetEmbeddedDocumentIndex(strDocumentId) != 0;
@@ -1003,4 +1031,5 @@ void CMeetingLayer::OnRawMouseInput(POINT ptScreen, USHORT usButtonFlags)
 {
     if (usButtonFlags != 1) return;
     if (m_pInfoPanel) m_pInfoPanel->ClosePopupsOutside(ptScreen);
+    if (m_pBoardLayer) m_pBoardLayer->HideOptPopup(ptScreen);
 }

@@ -110,7 +110,7 @@ public:
     void RequestPresence() override;
     void RequestDocumentList(const CString& strFileType) override;
     void ToggleChat() override;
-    int GetCurrentDocumentIndex();
+    int GetCurrentDocumentIndex() override;
 
     // ---- page synchronisation ----
     void ApplySyncState(int nState);
@@ -128,7 +128,7 @@ public:
     void RequestThumbnailPages(int nStartPage);
     void ClearThumbnails() override;
     void PlayVideo(const CString& strUrl);
-    void SendPageCommand(int nCommand, int nPage);
+    void SendPageCommand(int nCommand, int nPage) override;
     void RefreshDocumentList(const CString& strFileType, int nRequest);
     void ApplyPageCommand(const CString& strDocumentId, int nCommand, int nPage, int nTotalPage,
                           int nRequestPage) override;
@@ -184,6 +184,11 @@ public:
     int GetPresenterIdnfr() override;
     BOOL CanShare() override;
     BOOL IsDocumentFixed() override { return FALSE; }
+    int GetDocumentCount() override;
+    int GetSyncDocumentCount() override;
+    BOOL IsBeyondSyncDocuments(int nIndex) override;
+    BOOL IsPersonalWhiteboard() override;
+    void OnPageFavoriteChanged(int nPage, BOOL bFavorite) override;
 
     // ---- IMeetingDocListHost ----
     BOOL IsMeetingEnded() override { return IsMeetingClosed(); }

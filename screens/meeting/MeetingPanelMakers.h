@@ -52,6 +52,8 @@ public:
     virtual void ResetBookmarks() = 0;
     virtual void AddBookmark(int nPage, const std::string& image) = 0;
     virtual void SortBookmarks() = 0;
+    // The page became a favourite or stopped being one: its thumbnail mark and bookmark row.
+    virtual void OnPageFavoriteChanged(int nPage, BOOL bFavorite) = 0;
     // A left click anywhere (screen point): pop-ups of the panel that it misses close.
     virtual void ClosePopupsOutside(POINT ptScreen) = 0;
 };

@@ -119,6 +119,9 @@ void CMeetingLayer::HandleReply(int n, CTasResponse* pReply)
         else
             CWhiteboardLog::Log(4, L"Receive(M00000076), Approval confirm result fail >>> %d", status);
         break;
+    case 78:
+        if (m_pBoardLayer) m_pBoardLayer->OnReceiveM00000078(body, status);
+        break;
     case 79:
         if (GetJsonInt(body, "status") != 0)
             CWhiteboardLog::Log(4, L"OnReceiveM00000079 error >>> %d", GetJsonInt(body, "status"));

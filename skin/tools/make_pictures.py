@@ -533,6 +533,36 @@ def side_panel_pictures():
     }
 
 
+def whiteboard_page(paper, grid):
+    """A blank page of the meeting's whiteboard: paper with a faint grid every 40 pixels."""
+    pic = Picture(1280, 960)
+    pic.fill(0, 0, pic.width, pic.height, paper)
+    for x in range(40, pic.width, 40):
+        pic.fill(x, 0, x + 1, pic.height, grid)
+    for y in range(40, pic.height, 40):
+        pic.fill(0, y, pic.width, y + 1, grid)
+    return pic
+
+
+def whiteboard_pages():
+    """The backgrounds of the personal and the shared whiteboard ("image\\whiteboard" beside the
+    program)."""
+    return {
+        "pwb.png": whiteboard_page((255, 255, 255, 255), (228, 234, 242, 255)),
+        "swb.png": whiteboard_page((255, 253, 244, 255), (236, 230, 204, 255)),
+    }
+
+
+def write_if_changed(path, data):
+    # Written only when changed, so that the build does not copy them again for nothing.
+    if os.path.exists(path):
+        with open(path, "rb") as f:
+            if f.read() == data:
+                return
+    with open(path, "wb") as f:
+        f.write(data)
+
+
 def main():
     if len(sys.argv) != 2:
         print(__doc__)
@@ -540,15 +570,11 @@ def main():
     folder = sys.argv[1]
     os.makedirs(folder, exist_ok=True)
     for name, pic in pictures().items():
-        data = pic.png()
-        path = os.path.join(folder, name)
-        # Written only when changed, so that the build does not copy them again for nothing.
-        if os.path.exists(path):
-            with open(path, "rb") as f:
-                if f.read() == data:
-                    continue
-        with open(path, "wb") as f:
-            f.write(data)
+        write_if_changed(os.path.join(folder, name), pic.png())
+    boards = os.path.join(os.path.dirname(os.path.abspath(folder)), "image", "whiteboard")
+    os.makedirs(boards, exist_ok=True)
+    for name, pic in whiteboard_pages().items():
+        write_if_changed(os.path.join(boards, name), pic.png())
     return 0
 
 

@@ -38,6 +38,14 @@ public:
     virtual void SetZoom(float zoom) = 0;
     // The synchronisation check follows the argument, except after the meeting's end.
     virtual void EnableSync(BOOL enable) = 0;
+    // The page's favourite check: clickable or not, and what it shows.
+    virtual void EnableFavorite(BOOL enable) = 0;
+    virtual void SetFavoriteCheck(BOOL check) = 0;
+    // The board was reset: the zoom choice and the approval selection start again.
+    virtual void ResetZoomCombo() = 0;
+    virtual void ResetSelection() = 0;
+    // The zoom goes back to fitting the page (and the canvas is told).
+    virtual void ResetZoom() = 0;
 };
 
 // The option bar below the canvas.
@@ -58,6 +66,21 @@ public:
     // Sharing started or ended, or the board opened a document: the bar's mode and what it lets
     // the user do follow the meeting's state.
     virtual void ApplyShareState(int sharing) = 0;
+    // The page's favourite check: clickable or not, and what it shows.
+    virtual void EnableFavorite(BOOL enable) = 0;
+    virtual void SetFavoriteCheck(BOOL check) = 0;
+    // On the meeting's whiteboard: the close and add-page buttons; off it: the open button and
+    // the favourite check.
+    virtual void ShowWhiteboardButtons(BOOL on) = 0;
+    // The chairman's status button of a status type (1 start, 2 end, 4 restart, 12 and 13 a
+    // report's decisions), or none.
+    virtual void ShowTypeButtons(int type, BOOL show) = 0;
+    // The minutes left until the meeting's end, as text ("%d").
+    virtual CString GetRemainMinutes() = 0;
+    // The page the slider's thumb points at while it is dragged, shown without moving there.
+    virtual void ShowPagePreview(int page, int total) = 0;
+    // A click anywhere (screen point): the bar's page pop-up closes when the click misses it.
+    virtual void HidePopupOutside(POINT ptScreen) = 0;
 };
 
 // The mini-map shown while the canvas zooms or pans.
@@ -90,6 +113,12 @@ public:
     // The meeting or the document is left: every note (own and the receiver's) goes, unsaved
     // changes included, and the window hides and takes its first look again.
     virtual void DropAllNotes() = 0;
+    // While the board is shared the notes cannot be changed.
+    virtual void SetLocked(BOOL locked) = 0;
+    // The main window hid (0) or showed (1) itself: a note it hid comes back with it.
+    virtual void ShowIfWanted(BOOL show) = 0;
+    // The user chose not to keep the unsaved notes: they go back to what was saved.
+    virtual void DiscardChanges() = 0;
 };
 
 // What a bar needs to know of the board besides its listener.

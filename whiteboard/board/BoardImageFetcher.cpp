@@ -24,6 +24,26 @@ private:
 CBoardImageFetcher::~CBoardImageFetcher()
 {
     Stop();
+    ReapAbandoned(m_dwConnectMs + 2 * m_dwReadMs + 2000);
+}
+
+void CBoardImageFetcher::ReapAbandoned(DWORD waitMs)
+{
+    for (auto it = m_abandoned.begin(); it != m_abandoned.end();) {
+        if (::WaitForSingleObject((*it)->m_hThread, waitMs) == WAIT_OBJECT_0) {
+            delete *it;
+            it = m_abandoned.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void CBoardImageFetcher::DropPosted(HWND target, UINT message)
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, target, message, message, PM_REMOVE))
+        delete reinterpret_cast<S_BOARD_IMAGE*>(msg.lParam);
 }
 
 void CBoardImageFetcher::SetTimeouts(DWORD connectMs, DWORD readMs)
@@ -38,10 +58,12 @@ void CBoardImageFetcher::Stop()
         return;
     // The thread only posts, so a plain wait cannot hold it up; the time-outs bound it.
     const DWORD limit = m_dwConnectMs + 2 * m_dwReadMs + 2000;
+    ReapAbandoned(0);
     if (::WaitForSingleObject(m_pThread->m_hThread, limit) != WAIT_OBJECT_0) {
         // A network layer that ignores its time-outs: the thread is left to end on its own (its
-        // result, posted to a window that is gone, is dropped) rather than freed under it.
+        // result, posted to a window that is gone, is dropped) and freed once it has.
         CWhiteboardLog::Log(4, L"Page image download did not end within %lu ms", limit);
+        m_abandoned.push_back(m_pThread);
         m_pThread = nullptr;
         return;
     }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/CString.h"
 
@@ -35,6 +36,11 @@ public:
     BOOL Fetch(HWND target, UINT message, S_BOARD_IMAGE* record);
     // Waits for a fetch under way to end (at most the time-outs).
     void Stop();
+    // Downloads that did not end within their time-outs, still running.
+    size_t GetAbandonedCount() const { return m_abandoned.size(); }
+    // Frees the records of results posted to the window that it will not handle any more (it is
+    // being destroyed); call after Stop.
+    static void DropPosted(HWND target, UINT message);
 
     // A GET of the whole body of a 200 answer; FALSE for any other status, a failed or cut-short
     // read or a time-out.
@@ -42,6 +48,7 @@ public:
 
 private:
     static UINT __cdecl ThreadProc(LPVOID pParam);
+    void ReapAbandoned(DWORD waitMs);
 
     struct Job {
         HWND target;
@@ -50,6 +57,8 @@ private:
         DWORD connectMs, readMs;
     };
     CWinThread* m_pThread = nullptr;
+    // Threads given up on by Stop: freed once they have ended, never under a running thread.
+    std::vector<CWinThread*> m_abandoned;
     DWORD m_dwConnectMs = 2000;
     DWORD m_dwReadMs = 10000;
 };

@@ -16,11 +16,8 @@ BEGIN_MESSAGE_MAP(CBoardLayer, CWnd)
     ON_WM_DESTROY()
     ON_MESSAGE(WM_BOARD_SELECT_PAGE, &CBoardLayer::OnSelectPage)
     ON_MESSAGE(WM_BOARD_IMAGE_FETCHED, &CBoardLayer::OnImageFetched)
+    ON_MESSAGE(WM_SIDEPANEL_PAGE_FAVORITE, &CBoardLayer::OnPageFavorite)
 END_MESSAGE_MAP()
-
-namespace {
-const DWORD kStepGuardMs = 99;
-}  // namespace
 
 CBoardLayer::CBoardLayer(IBoardMeetingContext* pMeeting, IBoardServer* pServer)
     : m_pMeeting(pMeeting), m_pServer(pServer), m_ticks([] { return ::GetTickCount(); })
@@ -151,6 +148,12 @@ void CBoardLayer::UpdateBarsForPage()
         m_pPresenterBars->SetDocuments(m_nDocIndex, (int)m_documentIds.size());
         m_pPresenterBars->SetPage(m_nCurrentPage, m_nTotalPage);
     }
+    if (const auto page = m_pages.GetPage(m_nCurrentPage)) {
+        if (m_pOptBar)
+            m_pOptBar->SetFavoriteCheck(page->IsFavorite());
+        if (m_pInfoBar)
+            m_pInfoBar->SetFavoriteCheck(page->IsFavorite());
+    }
     if (m_pStickyNote) {
         if (m_pStickyNote->IsShown())
             m_pStickyNote->ShowPageNote(m_nCurrentPage);
@@ -207,6 +210,11 @@ void CBoardLayer::EnableClearButtons(BOOL pageDrawing, BOOL anyDrawing)
 
 void CBoardLayer::LayoutChildren(int cx, int cy)
 {
+    if (m_bFullView) {
+        if (m_pCanvas && m_pCanvas->GetSafeHwnd())
+            m_pCanvas->MoveWindow(0, 0, cx, cy, TRUE);
+        return;
+    }
     // With the bars, the canvas sits between the information bar and the option bar; without
     // them it keeps the same place, so the board looks the same whichever bars the program sets.
     if (m_pCanvas && m_pCanvas->GetSafeHwnd())
@@ -227,6 +235,8 @@ void CBoardLayer::OnSize(UINT nType, int cx, int cy)
 void CBoardLayer::OnDestroy()
 {
     m_fetcher.Stop();
+    // A page image posted but not yet taken is freed here: nothing will handle it any more.
+    CBoardImageFetcher::DropPosted(m_hWnd, WM_BOARD_IMAGE_FETCHED);
     DestroyBars();
     ResetPages();
     if (m_pCanvas) {
@@ -339,10 +349,11 @@ void CBoardLayer::AfterPageCommand(int page)
     m_nTotalPage = m_pages.GetPageCount();
     ShowPage(page, TRUE);
     m_nSliderPercent = SliderPercent(m_nCurrentPage, m_nTotalPage);
-    // The new page's background: asked for now unless the image chain is running (it takes the
-    // shown page first).
+    // The new page's background: the meeting's whiteboard has its own picture at hand; any other
+    // is asked for now unless the image chain is running (it takes the shown page first).
     const auto shown = m_pages.GetPage(page);
-    if (shown && !shown->HasImage() && !shown->m_bImageRequested && !m_bImageChainBusy)
+    if (shown && !shown->HasImage() && !LoadWhiteBoardBackground(page) && !shown->m_bImageRequested
+        && !m_bImageChainBusy)
         RequestPageImage(page);
 }
 
@@ -350,6 +361,10 @@ void CBoardLayer::ResetBoard()
 {
     m_strDocId.Empty();
     m_nLastImageRequest = 0;
+    if (m_pInfoBar) {
+        m_pInfoBar->ResetZoomCombo();
+        m_pInfoBar->ResetSelection();
+    }
     if (m_pCanvas)
         m_pCanvas->Reset();
 }
@@ -491,6 +506,7 @@ LRESULT CBoardLayer::OnSelectPage(WPARAM wParam, LPARAM)
 void CBoardLayer::SetShareMode(int share)
 {
     m_bSharing = share != 0;
+    UpdateStickyNoteLock(share);
     if (!m_pCanvas)
         return;
     m_pCanvas->SetShareMode(share);
@@ -518,6 +534,20 @@ void CBoardLayer::SetShareMode(int share)
             page->m_bApplyEvents = FALSE;
         }
     }
+}
+
+void CBoardLayer::UpdateStickyNoteLock(int share)
+{
+    if (!m_pStickyNote)
+        return;
+    // The own notes (board mode 1) stay the user's to change; someone following the presenter
+    // changes none; otherwise the notes are fixed while the board is shared.
+    BOOL locked = share != 0;
+    if (GetOptMode() == 1)
+        locked = FALSE;
+    else if (m_pMeeting && m_pMeeting->IsPageSync() && !m_pMeeting->IsPresenterMe())
+        locked = TRUE;
+    m_pStickyNote->SetLocked(locked);
 }
 
 BOOL CBoardLayer::HasDrawingOnPages(int sharing)
@@ -647,20 +677,45 @@ void CBoardLayer::OnSliderPage(int percent)
 
 void CBoardLayer::OnSliderPreview(int percent)
 {
-    if (m_pCanvas && m_pages.HasPage(SliderPage(m_nTotalPage, percent)))
+    const int page = SliderPage(m_nTotalPage, percent);
+    if (!m_pages.HasPage(page))
+        return;
+    // The page the thumb points at is shown on the bar before the user lets go.
+    if (m_pOptBar)
+        m_pOptBar->ShowPagePreview(page, m_nTotalPage);
+    if (m_pCanvas)
         m_pCanvas->UpdateClearButtons();
+}
+
+void CBoardLayer::ShowDrawToolBar(BOOL show)
+{
+    if (!m_pDrawToolBar || !m_pDrawToolBar->GetBarWnd() || !m_pDrawToolBar->GetBarWnd()->GetSafeHwnd())
+        return;
+    if (show)
+        m_pDrawToolBar->LayoutPanel(m_pDrawToolBar->GetPanel(), 0);
+    m_pDrawToolBar->GetBarWnd()->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+void CBoardLayer::ShowToolIndex(int tool)
+{
+    if (m_pOptBar)
+        m_pOptBar->CheckToolButton(tool);
 }
 
 void CBoardLayer::OnMemoTool()
 {
+    HideDrawToolBar();
     if (m_pCanvas && m_pCanvas->GetMode() != CBoardDrawCtrl::kMemo)
         m_pCanvas->SetMode(CBoardDrawCtrl::kMemo);
+    ShowToolIndex(5);
 }
 
 void CBoardLayer::OnPenTool()
 {
     if (m_pCanvas)
         m_pCanvas->SetMode(m_pCanvas->GetLastToolMode());
+    ShowDrawToolBar(TRUE);
+    ShowToolIndex(1);
 }
 
 void CBoardLayer::OnEraserTool()
@@ -668,29 +723,37 @@ void CBoardLayer::OnEraserTool()
     if (!m_pCanvas)
         return;
     m_pCanvas->SetMode(CBoardDrawCtrl::kEraser);
+    ShowDrawToolBar(TRUE);
     m_pCanvas->UpdateClearButtons();
+    ShowToolIndex(4);
 }
 
 void CBoardLayer::OnHighlighterTool()
 {
     if (m_pCanvas)
         m_pCanvas->SetMode(m_pCanvas->GetLastToolMode());
+    ShowDrawToolBar(TRUE);
+    ShowToolIndex(2);
 }
 
 void CBoardLayer::OnPointerTool()
 {
     if (m_pCanvas)
         m_pCanvas->SetMode(CBoardDrawCtrl::kPointer);
+    ShowToolIndex(3);
 }
 
 void CBoardLayer::OnPanTool()
 {
+    HideDrawToolBar();
     if (m_pCanvas)
         m_pCanvas->SetMode(CBoardDrawCtrl::kPan);
+    ShowToolIndex(0);
 }
 
 void CBoardLayer::OnSyncCommand(int code)
 {
+    HideDrawToolBar();
     if (CWnd* parent = GetParent())
         parent->SendMessage(WM_BOARD_SYNC_COMMAND, (WPARAM)code, 0);
 }
@@ -868,6 +931,11 @@ void CBoardLayer::LoadPageImage(S_BOARD_IMAGE* record, int total)
         return;
     }
     target->m_bImageRequested = TRUE;
+    // The meeting's whiteboard pages take their picture from the program's folder.
+    if (ReadWhiteBoardBackground(*record)) {
+        ApplyFetchedImage(*record);
+        return;
+    }
     // The download runs off this thread; the chain goes on when its result arrives.
     if (!m_fetcher.Fetch(m_hWnd, WM_BOARD_IMAGE_FETCHED, owned.get())) {
         CWhiteboardLog::Log(4, L"Page image %d: the download could not start", record->page);
@@ -880,12 +948,15 @@ void CBoardLayer::LoadPageImage(S_BOARD_IMAGE* record, int total)
 LRESULT CBoardLayer::OnImageFetched(WPARAM, LPARAM lParam)
 {
     std::unique_ptr<S_BOARD_IMAGE> record(reinterpret_cast<S_BOARD_IMAGE*>(lParam));
-    if (!record)
-        return 0;
-    if (record->docId != m_strDocId) {
-        // Another document was opened meanwhile: its own chain runs.
-        return 0;
-    }
+    // Another document opened meanwhile runs its own chain.
+    if (record && record->docId == m_strDocId)
+        ApplyFetchedImage(*record);
+    return 0;
+}
+
+void CBoardLayer::ApplyFetchedImage(S_BOARD_IMAGE& image)
+{
+    S_BOARD_IMAGE* record = &image;
     if (record->ok) {
         SetPageImage(record->bytes, record->page);
     } else {
@@ -900,7 +971,6 @@ LRESULT CBoardLayer::OnImageFetched(WPARAM, LPARAM lParam)
             m_pServer->RequestFigures(GetMeetingId(), m_strDocId, record->page);
     }
     ContinueImageChain();
-    return 0;
 }
 
 void CBoardLayer::SetPageImage(const std::string& bytes, int page)
@@ -973,9 +1043,73 @@ int CBoardLayer::GetDocumentPage(int documentNumber) const
     return it == m_pageByDocument.end() ? 0 : it->second;
 }
 
+// ---- the meeting screen's settings ----
+
+void CBoardLayer::SetWhiteBoardMode(BOOL on)
+{
+    if (!m_pOptBar)
+        return;
+    if (!on)
+        m_pOptBar->SetMode(6);
+    else if (m_pOptBar->GetMode() == 6)
+        m_pOptBar->ApplyShareState(m_pMeeting && m_pMeeting->IsPageSync());
+}
+
 void CBoardLayer::EnableBoard(BOOL enable)
 {
     if (!enable && m_pOptBar) m_pOptBar->SetPageCounter(0, 0);
     if (m_pInfoBar && m_pInfoBar->GetBarWnd()) m_pInfoBar->GetBarWnd()->EnableWindow(enable);
     if (m_pOptBar && m_pOptBar->GetBarWnd()) m_pOptBar->GetBarWnd()->EnableWindow(enable);
+}
+
+void CBoardLayer::HideStickyNote(BOOL keep)
+{
+    if (!m_pStickyNote)
+        return;
+    if (m_pOptBar)
+        m_pOptBar->SetStickyNoteButton(m_pStickyNote->HasNoteForPage());
+    m_pStickyNote->HideKeepState(keep);
+}
+
+void CBoardLayer::HideControlsForFullView()
+{
+    m_bFullView = TRUE;
+    for (CWnd* bar : {m_pInfoBar ? m_pInfoBar->GetBarWnd() : nullptr, m_pOptBar ? m_pOptBar->GetBarWnd() : nullptr})
+        if (bar && bar->GetSafeHwnd())
+            bar->ShowWindow(SW_HIDE);
+    if (m_pInfoBar)
+        m_pInfoBar->ResetZoom();
+    RECT rc;
+    GetClientRect(&rc);
+    LayoutChildren(rc.right, rc.bottom);
+}
+
+void CBoardLayer::ShowControls()
+{
+    m_bFullView = FALSE;
+    for (CWnd* bar : {m_pInfoBar ? m_pInfoBar->GetBarWnd() : nullptr, m_pOptBar ? m_pOptBar->GetBarWnd() : nullptr})
+        if (bar && bar->GetSafeHwnd())
+            bar->ShowWindow(SW_SHOW);
+    RECT rc;
+    GetClientRect(&rc);
+    LayoutChildren(rc.right, rc.bottom);
+}
+
+void CBoardLayer::OnPageSyncReply()
+{
+    m_pages.ClearSharedLayers();
+    if (m_pCanvas)
+        m_pCanvas->RepaintIfMode(CBoardDrawCtrl::kViewShared);
+}
+
+void CBoardLayer::ShowOptTypeButtons(int type, BOOL show)
+{
+    if (m_pOptBar)
+        m_pOptBar->ShowTypeButtons(type, show);
+}
+
+void CBoardLayer::HideOptPopup(POINT ptScreen)
+{
+    if (m_pOptBar)
+        m_pOptBar->HidePopupOutside(ptScreen);
 }

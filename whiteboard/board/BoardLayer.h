@@ -94,6 +94,24 @@ public:
     static int SliderPercent(int current, int total);
     int GetSliderPercent() const { return m_nSliderPercent; }
 
+    // What the meeting screen sets on the board.
+    // The board shows (on) or leaves (off) the meeting's whiteboard: the option bar's mode.
+    void SetWhiteBoardMode(BOOL on);
+    // The sticky-note window hidden (keep: it comes back at the same place); the bar's note look.
+    void HideStickyNote(BOOL keep);
+    // Full view: the canvas over the whole board without the bars, and back.
+    void HideControlsForFullView();
+    void ShowControls();
+    BOOL IsFullView() const { return m_bFullView; }
+    // The presenter's page-sync answer: what was shared on the pages before is gone.
+    void OnPageSyncReply();
+    // The chairman's status button of the meeting's state on the option bar.
+    void ShowOptTypeButtons(int type, BOOL show);
+    BOOL IsStickyNoteModified() { return m_pStickyNote && m_pStickyNote->IsModified(); }
+    void ClearDocumentId() { m_strDocId.Empty(); }
+    // A click anywhere (screen point): the option bar's page pop-up closes when the click misses it.
+    void HideOptPopup(POINT ptScreen);
+
     // Sharing.
     void SetShareMode(int share);
     BOOL IsSharing() const { return m_bSharing; }
@@ -153,19 +171,23 @@ public:
     void OnHighlighterTool() override;
     void OnPointerTool() override;
     void OnPanTool() override;
-    // Meeting-status, favourite, whiteboard, report, save and approval commands end in requests
-    // of their own; until they are wired these slots do nothing.
-    void OnStartMeeting() override {}
-    void OnEndMeeting() override {}
-    void OnRestartMeeting() override {}
+    // The chairman's status commands ask first, then send the meeting's new status.
+    void OnStartMeeting() override;
+    void OnEndMeeting() override;
+    void OnRestartMeeting() override;
     void OnSyncCommand(int code) override;
     void OnGoToPage(int page) override;
-    void OnFavorite(BOOL on) override {}
-    void OnWhiteboardMode(BOOL on, BOOL notify) override {}
-    void OnReportStatus13() override {}
-    void OnReportStatus14() override {}
+    // The shown page's favourite: one request; the reply sets the page and the checks.
+    void OnFavorite(BOOL on) override;
+    // On (1) or off (0) the meeting's whiteboard; with notify the meeting screen opens the
+    // whiteboard document or the document the user came from.
+    void OnWhiteboardMode(BOOL on, BOOL notify) override;
+    void OnReportStatus13() override;
+    void OnReportStatus14() override;
+    // The favourite reply (M00000078).
+    void OnReceiveM00000078(const Json::Value& body, int status);
     // IBoardInfoCtrlEventListener
-    void OnSave(int flag) override {}
+    void OnSave(int flag) override;
     void OnZoom(float zoom) override;
     void OnApproval(int kind, const CString& text) override {}
     // IBoardDrawCtrlEventListener
@@ -178,6 +200,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg LRESULT OnSelectPage(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnImageFetched(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPageFavorite(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -198,6 +221,24 @@ private:
     void EnableClearButtons(BOOL pageDrawing, BOOL anyDrawing) override;
     void SendDrawing(const S_BOARD_CONTENT& content) override;
 
+    // The bar commands' pieces.
+    BOOL ConfirmCommand(UINT questionId);
+    void HideDrawToolBar();
+    void ShowRemainingTime();
+    void SendMeetingStatus(const CString& type, const wchar_t* status, BOOL repeat);
+    void SendReportStatus(UINT questionId, const wchar_t* status);
+    void ShowFavoriteControls(BOOL check);
+    void UpdateStickyNoteLock(int share);
+    void ShowDrawToolBar(BOOL show);
+    // The tool the user chose, checked on the option bar (0 move ... 5 memo).
+    void ShowToolIndex(int tool);
+    // The meeting's whiteboard pages have a picture of their own instead of a download; FALSE
+    // when it cannot be read.
+    BOOL LoadWhiteBoardBackground(int page);
+    // The picture of the meeting's whiteboard into the record; FALSE for other documents or when
+    // it cannot be read.
+    BOOL ReadWhiteBoardBackground(S_BOARD_IMAGE& record);
+
     // Presenting: the meeting is live, page sync is on and the user presents.
     BOOL IsPresentingLive();
     BOOL CanvasHasCapture() const;
@@ -214,6 +255,8 @@ private:
     void UpdateBarsForPage();
     void LoadPageImage(S_BOARD_IMAGE* record, int total);
     void SetPageImage(const std::string& bytes, int page);
+    // The page's picture is here (downloaded or read): shown, its drawing read, the chain goes on.
+    void ApplyFetchedImage(S_BOARD_IMAGE& record);
     void ReadStoredDrawing(const S_BOARD_IMAGE& record);
     void ContinueImageChain();
     // Applies the presenter's points already queued for the page (keeps the order of a delete).
@@ -236,7 +279,12 @@ private:
     int m_nPendingX = 0, m_nPendingY = 0;
     std::vector<CString> m_documentIds;
     int m_nDocIndex = 0;
+    // The last accepted page move or favourite toggle: another within 100 ms is dropped.
     DWORD m_dwLastAction = 0;
+    static constexpr DWORD kStepGuardMs = 99;
+    BOOL m_bFullView = FALSE;
+    // The meeting's document to go back to when the user leaves the whiteboard.
+    int m_nWhiteboardReturn = 0;
     int m_nJumpPage = 0;
     int m_nSliderPercent = 0;
     BOOL m_bSharing = FALSE;

@@ -53,3 +53,18 @@ void CBoardTasServer::RequestStickyNotes(const CString& mtngId, const CString& a
 {
     CTasClientManager::GetInstance()->RequestM00000063(mtngId, attcFileId, page, userIdnfr);
 }
+
+void CBoardTasServer::RequestMeetingStatus(const CString& mtngId, const CString& mtngType, const CString& status,
+                                           BOOL repeat)
+{
+    RouteRepliesHere();
+    CTasClientManager::GetInstance()->RequestM00000017(mtngId, mtngType, status, repeat, L"", FALSE, FALSE);
+}
+
+void CBoardTasServer::RequestFavorite(const CString& mtngId, const CString& attcFileId, int page, BOOL on)
+{
+    RouteRepliesHere();
+    CString text;
+    text.Format(L"%d", page);
+    CTasClientManager::GetInstance()->RequestM00000078(mtngId, attcFileId, text, on ? L"Y" : L"N");
+}

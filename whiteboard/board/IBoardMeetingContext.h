@@ -26,6 +26,30 @@ public:
     virtual int GetMeetingStatus() = 0;
     virtual int GetMeetingTypeCode() = 0;
     virtual BOOL IsReport() = 0;
+
+    // ---- What the board's bar commands need of the meeting screen ----
+    // The screen's meeting type text ("10" meeting, "30" report) and the current meeting's type
+    // text ("20" a private file box).
+    virtual CString GetMeetingType() = 0;
+    virtual CString GetCurrentMeetingType() = 0;
+    // Saves the unsaved drawing and notes (the action resumed afterwards, a two-button question,
+    // silently); 1 when a save started.
+    virtual int SaveBoardChanges(int nAction, int bTwoButtons, int bSilent) = 0;
+    virtual void SetPageSync(BOOL bOn) = 0;
+    // The right pane's meeting documents: how many, how many are followed with the presenter,
+    // and whether an index lies at or beyond the followed ones.
+    virtual int GetDocumentCount() = 0;
+    virtual int GetSyncDocumentCount() = 0;
+    virtual BOOL IsBeyondSyncDocuments(int nIndex) = 0;
+    // Index of the open document in the meeting's list (0 without one).
+    virtual int GetCurrentDocumentIndex() = 0;
+    // The board shows one of the meeting's two whiteboard documents / the personal one.
+    virtual BOOL IsWhiteboardDocument() = 0;
+    virtual BOOL IsPersonalWhiteboard() = 0;
+    // A whiteboard page to add (1) or delete (2) at a page: the server answers with the new pages.
+    virtual void SendPageCommand(int nCommand, int nPage) = 0;
+    // The page became a favourite or stopped being one: the side panel's rows follow.
+    virtual void OnPageFavoriteChanged(int nPage, BOOL bFavorite) = 0;
 };
 
 // The application-server requests the board sends. The default sends them through the
@@ -44,4 +68,10 @@ public:
     // ---- Whiteboard tools ----
     // The sticky notes of a document (userIdnfr 0: the user's own).
     virtual void RequestStickyNotes(const CString& mtngId, const CString& attcFileId, int page, int userIdnfr) = 0;  // M00000063
+    // ---- Bar commands ----
+    // The meeting's or report's status ("02" started, "04" ended, "13"/"14" a report's decision);
+    // repeat: a restart.
+    virtual void RequestMeetingStatus(const CString& mtngId, const CString& mtngType, const CString& status,
+                                      BOOL repeat) = 0;                                                 // M00000017
+    virtual void RequestFavorite(const CString& mtngId, const CString& attcFileId, int page, BOOL on) = 0;  // M00000078
 };

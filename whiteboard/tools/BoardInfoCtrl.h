@@ -32,14 +32,14 @@ public:
     void EnableSync(BOOL enable) override { EnableFavorite(enable); }
 
     CString GetDocumentName() const { return m_strDocName; }
-    void ResetZoom();
-    void ResetZoomCombo();
+    void ResetZoom() override;
+    void ResetZoomCombo() override;
     void EnableControls(BOOL enable);
     void EnableSaveButton(BOOL enable);
-    void EnableFavorite(BOOL enable);
-    void SetFavoriteCheck(BOOL check);
+    void EnableFavorite(BOOL enable) override;
+    void SetFavoriteCheck(BOOL check) override;
     void SetApprovalSelection(int selection);
-    void ResetSelection();
+    void ResetSelection() override;
     void ShowApprovalCombo(BOOL show);
     int GetZoomState() const { return m_nZoomState; }
     int GetApprovalSelection() const { return m_nApproval; }

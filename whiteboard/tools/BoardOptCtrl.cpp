@@ -10,6 +10,7 @@
 #include "resources/resource.h"
 #include "whiteboard/tools/ToolPictures.h"
 #include "whiteboard/tools/ToolStrings.h"
+#include "ui/skin/MonitorInfo.h"
 
 BEGIN_MESSAGE_MAP(CBoardOptCtrl, CZELWnd)
     ON_WM_CREATE()
@@ -17,6 +18,7 @@ BEGIN_MESSAGE_MAP(CBoardOptCtrl, CZELWnd)
     ON_WM_PAINT()
     ON_MESSAGE(WM_SLIDER_MOVING, &CBoardOptCtrl::OnSliderMoving)
     ON_MESSAGE(WM_SLIDER_RELEASED, &CBoardOptCtrl::OnSliderReleased)
+    ON_MESSAGE(WM_WHITEBOARD_PAGE_COMMAND, &CBoardOptCtrl::OnPageCommand)
 END_MESSAGE_MAP()
 
 const UINT CBoardOptCtrl::kModeIds[8] = {32705, 32706, 32715, 32716, 32735, 32736, 32701, 32700};
@@ -304,7 +306,7 @@ void CBoardOptCtrl::SetMeetingTime(const Json::Value& detail)
     m_bHasEnd = ReadMeetingEndTime(detail, m_end);
 }
 
-CString CBoardOptCtrl::GetRemainMinutes() const
+CString CBoardOptCtrl::GetRemainMinutes()
 {
     return RemainMinutesText(m_bHasEnd, m_end, m_now(), m_isReport && m_isReport());
 }
@@ -362,6 +364,36 @@ LRESULT CBoardOptCtrl::OnSliderReleased(WPARAM wParam, LPARAM)
     return 0;
 }
 
+void CBoardOptCtrl::ShowAddPagePopup()
+{
+    // Made afresh each time: whether a page may be deleted depends on the page count now.
+    m_pPagePopup.reset(new CWhiteBoardPage(this));
+    m_pPagePopup->SetPages(m_nCurrentPage, m_nTotalPage);
+    if (!m_pPagePopup->CreatePopup(this)) {
+        m_pPagePopup.reset();
+        return;
+    }
+    PlaceWindowNear(Button(kWhiteboardClose), m_pPagePopup.get(), 8 | 0x400);
+    m_pPagePopup->ShowWindow(SW_SHOW);
+}
+
+void CBoardOptCtrl::HidePopupOutside(POINT ptScreen)
+{
+    if (!m_pPagePopup || !m_pPagePopup->GetSafeHwnd())
+        return;
+    RECT rc;
+    m_pPagePopup->GetWindowRect(&rc);
+    if (!::PtInRect(&rc, ptScreen))
+        m_pPagePopup.reset();
+}
+
+LRESULT CBoardOptCtrl::OnPageCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (IBoardMeetingContext* meeting = m_getMeeting ? m_getMeeting() : nullptr)
+        meeting->SendPageCommand((int)wParam, (int)lParam);
+    return 0;
+}
+
 BOOL CBoardOptCtrl::PreTranslateMessage(MSG* pMsg)
 {
     if (m_page.OnEnter(pMsg, m_pListener)) {
@@ -403,6 +435,7 @@ BOOL CBoardOptCtrl::OnCommand(WPARAM wParam, LPARAM lParam)
         return TRUE;
     case kWhiteboardClose: m_pListener->OnWhiteboardMode(0, 1); return TRUE;
     case kWhiteboardOpen: m_pListener->OnWhiteboardMode(1, 1); return TRUE;
+    case kAddPage: ShowAddPagePopup(); return TRUE;
     default: return CZELWnd::OnCommand(wParam, lParam);
     }
 }

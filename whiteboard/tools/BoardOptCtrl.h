@@ -15,6 +15,7 @@
 #include "whiteboard/board/IBoardOptCtrlEventListener.h"
 #include "whiteboard/tools/OptBarRules.h"
 #include "whiteboard/tools/PageControls.h"
+#include "whiteboard/tools/WhiteBoardPage.h"
 
 class CBoardOptCtrl : public CZELWnd, public IBoardOptBar {
 public:
@@ -52,12 +53,18 @@ public:
     int GetTotalPage() const { return m_nTotalPage; }
     int GetTool() const { return m_nTool; }
     void SetMeetingTime(const Json::Value& detail);
-    CString GetRemainMinutes() const;
-    void EnableFavorite(BOOL enable);
-    void SetFavoriteCheck(BOOL check);
-    void ShowTypeButtons(int type, BOOL show);
-    void ShowWhiteboardButtons(BOOL on);
+    CString GetRemainMinutes() override;
+    void EnableFavorite(BOOL enable) override;
+    void SetFavoriteCheck(BOOL check) override;
+    void ShowTypeButtons(int type, BOOL show) override;
+    void ShowWhiteboardButtons(BOOL on) override;
+    void ShowPagePreview(int page, int total) override { m_page.ShowPreview(page, total); }
     BOOL HasStickyNoteLook() const { return m_bStickyLook; }
+    // The whiteboard page pop-up beside the add-page button, made afresh for the shown page and
+    // the page count; it goes when the user clicks elsewhere (screen point).
+    void ShowAddPagePopup();
+    void HidePopupOutside(POINT ptScreen) override;
+    CWhiteBoardPage* GetPagePopup() { return m_pPagePopup.get(); }
     CString GetTotalText() const { return m_page.GetTotalText(); }
     CxSkinButton* Button(UINT id);
     CEdit* PageEdit() { return m_pEdit.get(); }
@@ -79,6 +86,7 @@ protected:
     afx_msg void OnPaint();
     afx_msg LRESULT OnSliderMoving(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSliderReleased(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPageCommand(WPARAM wParam, LPARAM lParam);
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     DECLARE_MESSAGE_MAP()
 
@@ -102,6 +110,7 @@ private:
     BOOL m_bHasEnd = FALSE;
     SYSTEMTIME m_end{};
     BOOL m_bStickyLook = FALSE;
+    std::unique_ptr<CWhiteBoardPage> m_pPagePopup;
 };
 
 IBoardOptBar* MakeBoardOptBar(const S_BOARD_BAR_CONTEXT& context, IBoardOptCtrlEventListener* pListener);

@@ -41,6 +41,18 @@ void CPageControls::Show(const S_PAGE_STATE& state)
     m_pBar->InvalidateRect(&rcText);
 }
 
+void CPageControls::ShowPreview(int page, int total)
+{
+    if (!m_pBar || !m_pEdit)
+        return;
+    m_strTotal.Format(L"/ %d", total);
+    CString text;
+    text.Format(L"%d", page);
+    m_pEdit->SetWindowText(text);
+    RECT rcText = {82, 6, 122, 32};
+    m_pBar->InvalidateRect(&rcText);
+}
+
 void CPageControls::Paint(HDC dc, const RECT& rcTotal, UINT format, const RECT& rcFrame, COLORREF textColor) const
 {
     CFont font;

@@ -20,6 +20,8 @@ public:
 
     // Total text, page number, slider, and the buttons shown and enabled by the rules.
     void Show(const S_PAGE_STATE& state);
+    // The page the slider points at while dragged: number and total only, nothing moves.
+    void ShowPreview(int page, int total);
     int GetCurrent() const { return m_nCurrent; }
     int GetTotal() const { return m_nTotal; }
     const CString& GetTotalText() const { return m_strTotal; }

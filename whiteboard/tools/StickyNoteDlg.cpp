@@ -2,6 +2,8 @@
 
 #include "whiteboard/tools/StickyNoteDlg.h"
 
+#include "ui/host/MainDlg.h"
+
 #include "core/MyLogFile.h"
 #include "net/protocol/TasClientManager.h"
 #include "resources/resource.h"
@@ -145,6 +147,11 @@ void CStickyNoteDlg::ShowWindowAt()
 {
     if (!GetSafeHwnd())
         return;
+    // The note draws with the main window's floating palette, which lives with the session:
+    // asked for each time the note shows.
+    if (IZELMainDlg* main = GetMainDlg())
+        if (IPenPalette* palette = dynamic_cast<IPenPalette*>(main->GetDrawToolWnd()))
+            SetPalette(palette);
     if (!IsPlaced()) {
         PlaceWindow();
         m_bKeepPosition = TRUE;

@@ -39,14 +39,14 @@ public:
     void DropAllNotes() override;
 
     void ShowCurrentPageNote() { ShowPageNote(m_nCurrentPage); }
-    void DiscardChanges();
-    void SetLocked(BOOL locked);
+    void DiscardChanges() override;
+    void SetLocked(BOOL locked) override;
     void SetMode(int mode);
     int GetMode() const { return m_nMode; }
     BOOL IsLocked() const { return m_bLocked; }
     void StepFont(BOOL up);
     // The main window hid the note (0) and shows it again (1): only a note it hid comes back.
-    void ShowIfWanted(BOOL show);
+    void ShowIfWanted(BOOL show) override;
     // Leaving the meeting: the first font size, both font steps, fully opaque.
     void ResetView();
     BOOL IsPlaced() const { return m_bKeepPosition; }

@@ -78,6 +78,9 @@ public:
     void InsertPageNote(int, int) override {}
     void DeletePageNote(int, int) override {}
     void DropAllNotes() override {}
+    void SetLocked(BOOL) override {}
+    void ShowIfWanted(BOOL) override {}
+    void DiscardChanges() override {}
 
     std::vector<Json::Value> loaded;
     std::vector<Json::Value> saved;

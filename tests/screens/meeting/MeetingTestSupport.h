@@ -102,6 +102,8 @@ public:
     void AddBookmark(int nPage, const std::string&) override { bookmarks.push_back(nPage); }
     void SortBookmarks() override {}
     void ClosePopupsOutside(POINT) override {}
+    void OnPageFavoriteChanged(int nPage, BOOL bFavorite) override { favourites[nPage] = bFavorite; }
+    std::map<int, BOOL> favourites;
 
     BOOL shown = TRUE;
     int attendees = 0;

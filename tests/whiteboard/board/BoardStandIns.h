@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/StringConversion.h"
 #include "tests/host/IBoardMeetingContextStandIn.h"
 #include "whiteboard/board/IBoardMeetingContext.h"
 
@@ -22,9 +23,36 @@ public:
     BOOL CanShare() override { return canShare; }
     BOOL IsDocumentFixed() override { return fixed; }
     int GetMeetingStatus() override { return status; }
+    CString GetMeetingType() override { return meetingType; }
+    CString GetCurrentMeetingType() override { return currentMeetingType; }
+    int SaveBoardChanges(int action, int, int) override
+    {
+        calls.push_back("save:" + std::to_string(action));
+        return 1;
+    }
+    void SetPageSync(BOOL on) override { sync = on; }
+    int GetDocumentCount() override { return documents; }
+    int GetSyncDocumentCount() override { return syncDocuments; }
+    BOOL IsBeyondSyncDocuments(int index) override { return index >= syncDocuments; }
+    int GetCurrentDocumentIndex() override { return documentIndex; }
+    BOOL IsWhiteboardDocument() override { return whiteboard; }
+    BOOL IsPersonalWhiteboard() override { return personal; }
+    void SendPageCommand(int command, int page) override
+    {
+        calls.push_back("100:" + std::to_string(command) + ":" + std::to_string(page));
+    }
+    void OnPageFavoriteChanged(int page, BOOL favorite) override
+    {
+        calls.push_back("favourite:" + std::to_string(page) + (favorite ? ":Y" : ":N"));
+    }
     CString boardDoc;
     BOOL live = FALSE, sync = FALSE, presenter = FALSE, canShare = TRUE, fixed = FALSE;
+    BOOL whiteboard = FALSE, personal = FALSE;
     int status = 2;
+    int documents = 5, syncDocuments = 5, documentIndex = 0;
+    CString meetingType = L"10", currentMeetingType = L"10";
+    // What the board asked of the screen: "save:<action>", "100:<command>:<page>".
+    std::vector<std::string> calls;
 };
 
 // Records every request as "<message number>:<page>" ("48" for a zoom, "49:<user>:<page>" for a
@@ -45,6 +73,15 @@ public:
     void RequestPointer(const CString&, int user, const CString&, int page, int, int, int, int, int) override
     {
         log.push_back("49:" + std::to_string(user) + ":" + std::to_string(page));
+    }
+    // "17:<status>:<type>[:repeat]", "78:<page>:<Y|N>".
+    void RequestMeetingStatus(const CString&, const CString& type, const CString& status, BOOL repeat) override
+    {
+        log.push_back("17:" + std::string(CW2A(status.GetString())) + ":" + std::string(CW2A(type.GetString())) + (repeat ? ":repeat" : ""));
+    }
+    void RequestFavorite(const CString&, const CString&, int page, BOOL on) override
+    {
+        log.push_back("78:" + std::to_string(page) + (on ? ":Y" : ":N"));
     }
     std::vector<std::string> log;
     std::vector<int> requested;

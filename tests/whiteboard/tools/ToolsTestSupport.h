@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/host/MainDlgStandIn.h"
@@ -33,11 +34,33 @@ public:
     }
     void ShowToast(const CString& text) override { toasts.push_back(text); }
     CString GetSignDataPath() override { return signPath; }
+    void SetRemainTime(const CString& minutes) override { calls.push_back(L"SetRemainTime(" + minutes + L")"); }
+    void ClearRemainTime() override { calls.push_back(L"ClearRemainTime"); }
+    void CheckRemainTime() override { calls.push_back(L"CheckRemainTime"); }
+    void RefreshDocumentList(const CString& kind, int) override { calls.push_back(L"RefreshDocumentList(" + kind + L")"); }
 
     int answer = IDOK;
+    std::vector<CString> calls;
     std::vector<CString> questions;
     std::vector<CString> toasts;
     CString signPath;
+};
+
+// The meeting screen's window under the board: records what the board sends it.
+class RecordingHost : public canvastest::HostWindow {
+public:
+    // (message, wParam, lParam) of every WM_USER+2000.. message received.
+    std::vector<std::tuple<UINT, WPARAM, LPARAM>> received;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message >= WM_USER + 2000 && message < WM_USER + 2100) {
+            received.emplace_back(message, wParam, lParam);
+            return 0;
+        }
+        return canvastest::HostWindow::WindowProc(message, wParam, lParam);
+    }
 };
 
 // A board with every bar over a visible host window; SetMainDlg is pointed at 'main'.
@@ -50,7 +73,7 @@ public:
     CBoardLayer* Board() { return board.get(); }
     CBoardDrawCtrl* Canvas() { return board->GetCanvas(); }
 
-    canvastest::HostWindow host;
+    RecordingHost host;
     boardtest::StandInMeeting meeting;
     boardtest::RecordingServer server;
     StandInMainDlg main;
