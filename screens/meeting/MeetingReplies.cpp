@@ -148,6 +148,8 @@ void CMeetingLayer::OnReceiveM00000004(CTasResponse* pReply)
     m_pMeeting->SetAttendees(pList ? *pList : Json::Value(Json::arrayValue));
     if (m_pInfoPanel) m_pInfoPanel->OnAttendeeList(body);
     if (m_pRightContainer) m_pRightContainer->SetChatState(IsMeetingClosed(), PresenterOrMain(), TRUE);
+    // The chairman's status button (start, end, restart, a report's decisions) on the option bar.
+    if (m_pBoardLayer) m_pBoardLayer->ShowOptTypeButtons(m_pMeeting->GetStatus(), PresenterOrMain());
     if (m_bPageSync && m_bSyncPending) ApplySyncState(m_nPendingSyncState);
     m_bSyncPending = FALSE;
 }

@@ -219,4 +219,36 @@ std::string StallProbe::LongestStep()
     return m_longestStep;
 }
 
+bool ClickPopupAt(HWND hMain, DWORD pid, int x, int y)
+{
+    HWND popup = nullptr;
+    if (!WaitUntil([&] {
+            return (popup = FindProcessWindow(pid, [&](HWND h) {
+                        RECT rc;
+                        return h != hMain && ::GetWindowRect(h, &rc) && x >= rc.left && x < rc.right && y >= rc.top &&
+                               y < rc.bottom;
+                    })) != nullptr;
+        }, 5000))
+        return false;
+    RECT rc;
+    ::GetWindowRect(popup, &rc);
+    return ClickAt(popup, x - rc.left, y - rc.top);
+}
+
+HWND FindDescendant(HWND hTop, int nId, int nParentId)
+{
+    struct Search {
+        int id, parentId;
+        HWND found;
+    } search{nId, nParentId, nullptr};
+    ::EnumChildWindows(hTop, [](HWND h, LPARAM lParam) -> BOOL {
+        Search* s = reinterpret_cast<Search*>(lParam);
+        if (::GetDlgCtrlID(h) != s->id || (s->parentId && ::GetDlgCtrlID(::GetParent(h)) != s->parentId))
+            return TRUE;
+        s->found = h;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 }  // namespace journey

@@ -68,6 +68,11 @@ bool LogIn(HWND hLoginWindow, const std::wstring& strId, const std::wstring& str
 // The client's top-level window after the login: visible, not the login window, not a message box.
 HWND FindMainWindow(DWORD pid, HWND hLoginWindow);
 
+// Clicks the screen point on the pop-up of the process that covers it (a menu, a question).
+bool ClickPopupAt(HWND hMain, DWORD pid, int x, int y);
+// The descendant window of the control id under a parent of the control id (0: any parent).
+HWND FindDescendant(HWND hTop, int nId, int nParentId = 0);
+
 // Watches the client's message loop from outside: a message sent to the window is answered only
 // when its thread takes messages, so the longest answer time is the longest time the user
 // interface did not respond. Mark() names the step that the next stalls belong to.

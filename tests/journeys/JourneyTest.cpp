@@ -129,23 +129,6 @@ TEST_F(JourneyTest, APushIsAcknowledgedAndRefreshesTheList)
     ExpectNoStall(probe);
 }
 
-// Clicks the screen point on the pop-up of the process that covers it (a menu, a question).
-bool ClickPopupAt(HWND hMain, DWORD pid, int x, int y)
-{
-    HWND popup = nullptr;
-    if (!journey::WaitUntil([&] {
-            return (popup = journey::FindProcessWindow(pid, [&](HWND h) {
-                        RECT rc;
-                        return h != hMain && ::GetWindowRect(h, &rc) && x >= rc.left && x < rc.right && y >= rc.top &&
-                               y < rc.bottom;
-                    })) != nullptr;
-        }, 5000))
-        return false;
-    RECT rc;
-    ::GetWindowRect(popup, &rc);
-    return journey::ClickAt(popup, x - rc.left, y - rc.top);
-}
-
 // Opens the title bar's menu and clicks the item at the screen point.
 bool ChooseFromTheMenu(HWND hMain, DWORD pid, int x, int y)
 {

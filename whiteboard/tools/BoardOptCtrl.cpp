@@ -103,8 +103,15 @@ int CBoardOptCtrl::OnCreate(LPCREATESTRUCT)
     AddButton(kEraser, RECT{401, y0, 426, y0 + 23}, IDB_WBT_ERASER, kRadio, TRUE,
               LoadResourceString(IDS_WBT_OPT_ERASER));
     AddButton(kMove, RECT{401, y0, 426, y0 + 23}, IDB_WBT_MOVE, kRadio, TRUE, LoadResourceString(IDS_WBT_OPT_MOVE));
-    for (UINT id : {(UINT)kStatus1, (UINT)kStatus2, (UINT)kStatus4, (UINT)kStatus12, (UINT)kStatus13})
-        AddButton(id, RECT{142, 35, 322, 67}, 0, kPush, FALSE, CString());
+    // The chairman's status buttons carry their command as text.
+    const std::pair<UINT, UINT> statusButtons[] = {{kStatus1, IDS_WBT_STATUS_START}, {kStatus2, IDS_WBT_STATUS_END},
+                                                   {kStatus4, IDS_WBT_RESTART}, {kStatus12, IDS_WBT_STATUS_CONFIRM},
+                                                   {kStatus13, IDS_WBT_STATUS_COMPLETE}};
+    for (const auto& status : statusButtons) {
+        CxSkinButton* b = AddButton(status.first, RECT{142, 5, 322, 37}, 0, kPush, FALSE, CString());
+        b->SetWindowText(LoadResourceString(status.second));
+        b->SetAppFont();
+    }
     m_pSlider.reset(new ZELSlideBar);
     m_pSlider->Create(nullptr, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, RECT{151, y0 + 5, 253, y0 + 19}, this,
                       kSlider);
@@ -133,8 +140,9 @@ void CBoardOptCtrl::LayoutControls()
     RECT rc;
     GetClientRect(&rc);
     const int width = rc.right;
-    for (UINT id : {(UINT)kStatus1, (UINT)kStatus2, (UINT)kStatus12, (UINT)kStatus13})
-        Button(id)->MoveWindow(width / 2 - 90, 37, 180, 32, FALSE);
+    // Within the bar's height, so that the button can be seen and clicked.
+    for (UINT id : {(UINT)kStatus1, (UINT)kStatus2, (UINT)kStatus4, (UINT)kStatus12, (UINT)kStatus13})
+        Button(id)->MoveWindow(width / 2 - 90, (rc.bottom - 32) / 2, 180, 32, FALSE);
     const int r = rc.right - 5;
     Button(kLaser)->MoveWindow(r - 30, 5, 30, 30, FALSE);
     Button(kSticky)->MoveWindow(r - 70, 5, 30, 30, FALSE);
@@ -149,7 +157,6 @@ void CBoardOptCtrl::LayoutControls()
         Button(id)->MoveWindow(report ? r - 150 : r - 190, 5, 30, 30, FALSE);
     for (UINT id : {(UINT)kPen, (UINT)kHighlighter, (UINT)kMove, (UINT)kEraser})
         Button(id)->ShowWindow(SW_HIDE);
-    Button(kStatus4)->MoveWindow(width / 2 + 102, rc.bottom - 29, 39, 22, FALSE);
     Invalidate();
 }
 
@@ -327,7 +334,8 @@ void CBoardOptCtrl::ShowTypeButtons(int type, BOOL show)
 {
     for (UINT id : {(UINT)kStatus1, (UINT)kStatus2, (UINT)kStatus4, (UINT)kStatus12, (UINT)kStatus13})
         Button(id)->ShowWindow(SW_HIDE);
-    if (!show)
+    IBoardMeetingContext* meeting = m_getMeeting ? m_getMeeting() : nullptr;
+    if (!show || (meeting && meeting->GetMeetingTypeCode() == 2))
         return;
     const UINT id = type == 1 ? kStatus1 : type == 2 ? kStatus2 : type == 4 ? kStatus4 : type == 12 ? kStatus12
                                                                                  : type == 13 ? kStatus13 : 0;
