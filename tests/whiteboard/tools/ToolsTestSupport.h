@@ -34,6 +34,7 @@ public:
     }
     void ShowToast(const CString& text) override { toasts.push_back(text); }
     CString GetSignDataPath() override { return signPath; }
+    CWnd* GetDrawToolWnd() override { return drawTool; }
     void SetRemainTime(const CString& minutes) override { calls.push_back(L"SetRemainTime(" + minutes + L")"); }
     void ClearRemainTime() override { calls.push_back(L"ClearRemainTime"); }
     void CheckRemainTime() override { calls.push_back(L"CheckRemainTime"); }
@@ -44,6 +45,8 @@ public:
     std::vector<CString> questions;
     std::vector<CString> toasts;
     CString signPath;
+    // The floating drawing palette, as the main dialog holds it (none by default).
+    CWnd* drawTool = nullptr;
 };
 
 // The meeting screen's window under the board: records what the board sends it.
