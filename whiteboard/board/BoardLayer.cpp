@@ -983,7 +983,22 @@ void CBoardLayer::SetPageImage(const std::string& bytes, int page)
     target->m_bImageRequested = TRUE;
     if (page == m_nCurrentPage && m_pCanvas) {
         m_pCanvas->SetPage(target);
-        m_pCanvas->SetBoardView(m_bSharing ? CBoardDrawCtrl::kViewShared : CBoardDrawCtrl::kViewOwn);
+        m_pCanvas->SetBoardView(BoardViewForMode());
+    }
+}
+
+int CBoardLayer::BoardViewForMode()
+{
+    if (!m_pOptBar)
+        return m_bSharing ? CBoardDrawCtrl::kViewShared : CBoardDrawCtrl::kViewOwn;
+    // The option bar's mode says whose drawing the page shows: the shared one (a shared
+    // whiteboard, following), the bare original, a report receiver's, or the user's own.
+    switch (m_pOptBar->GetMode()) {
+    case 0:
+    case 4: return CBoardDrawCtrl::kViewShared;
+    case 2: return CBoardDrawCtrl::kViewImage;
+    case 3: return CBoardDrawCtrl::kViewThird;
+    default: return CBoardDrawCtrl::kViewOwn;
     }
 }
 

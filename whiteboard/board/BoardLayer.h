@@ -255,6 +255,8 @@ private:
     void UpdateBarsForPage();
     void LoadPageImage(S_BOARD_IMAGE* record, int total);
     void SetPageImage(const std::string& bytes, int page);
+    // The canvas' board view for a page shown now.
+    int BoardViewForMode();
     // The page's picture is here (downloaded or read): shown, its drawing read, the chain goes on.
     void ApplyFetchedImage(S_BOARD_IMAGE& record);
     void ReadStoredDrawing(const S_BOARD_IMAGE& record);

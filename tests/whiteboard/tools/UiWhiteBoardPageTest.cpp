@@ -20,6 +20,13 @@ class PagesFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The whiteboard pictures the build draws beside the program, beside this test program too.
+        const std::wstring bin = zeltest::BinaryDir() + L"\\bin\\image\\whiteboard\\";
+        const std::wstring here = zeltest::BinaryDir() + L"\\tests\\image\\whiteboard\\";
+        ::CreateDirectoryW((zeltest::BinaryDir() + L"\\tests\\image").c_str(), nullptr);
+        ::CreateDirectoryW(here.c_str(), nullptr);
+        for (const wchar_t* name : {L"pwb.png", L"swb.png"})
+            ASSERT_TRUE(::CopyFileW((bin + name).c_str(), (here + name).c_str(), FALSE)) << CW2A(name);
         b.reset(new BoardWithBars());
         b->meeting.whiteboard = TRUE;
         b->meeting.personal = TRUE;
@@ -168,13 +175,6 @@ TEST_F(PagesFixture, AnsweredPageChangesMoveOnlyThatPage)
 
 TEST_F(PagesFixture, WhiteboardPagesTakeThePicturesBesideTheProgram)
 {
-    // The pictures the build draws beside the program, beside this test program too.
-    const std::wstring bin = zeltest::BinaryDir() + L"\\bin\\image\\whiteboard\\";
-    const std::wstring here = zeltest::BinaryDir() + L"\\tests\\image\\whiteboard\\";
-    ::CreateDirectoryW((zeltest::BinaryDir() + L"\\tests\\image").c_str(), nullptr);
-    ::CreateDirectoryW(here.c_str(), nullptr);
-    for (const wchar_t* name : {L"pwb.png", L"swb.png"})
-        ASSERT_TRUE(::CopyFileW((bin + name).c_str(), (here + name).c_str(), FALSE)) << CW2A(name);
     struct Case {
         BOOL personal;
         int width;
@@ -197,6 +197,30 @@ TEST_F(PagesFixture, WhiteboardPagesTakeThePicturesBesideTheProgram)
     b->meeting.whiteboard = FALSE;
     b->Board()->AddWhiteBoardPage(4, 4, 4);
     EXPECT_FALSE(b->Board()->GetPageManager().GetPage(4)->HasImage());
+}
+
+}  // namespace
+
+namespace {
+
+// A page that gets its picture while shown takes the view of the option bar's mode: the shared
+// drawing while following or on the shared whiteboard, the bare original, a report receiver's.
+TEST_F(PagesFixture, APageShownWhenItsPictureArrivesTakesTheViewOfTheBarsMode)
+{
+    struct Case {
+        int mode;
+        int view;
+    } cases[] = {{0, CBoardDrawCtrl::kViewShared}, {4, CBoardDrawCtrl::kViewShared}, {2, CBoardDrawCtrl::kViewImage},
+                 {3, CBoardDrawCtrl::kViewThird}, {1, CBoardDrawCtrl::kViewOwn}, {5, CBoardDrawCtrl::kViewOwn}};
+    OpenWhiteboard(1, 1);
+    int total = 1;
+    for (const Case& c : cases) {
+        opt->SetMode(c.mode);
+        ++total;
+        b->Board()->AddWhiteBoardPage(total, total, total);
+        ASSERT_TRUE(b->Board()->GetPageManager().GetPage(total)->HasImage());
+        EXPECT_EQ(b->Canvas()->GetBoardView(), c.view) << "mode " << c.mode;
+    }
 }
 
 }  // namespace
