@@ -151,6 +151,8 @@ struct S_BOARD_BAR_MAKERS {
     std::function<IPresenterBars*(const S_BOARD_BAR_CONTEXT&, IBoardInfoCtrlEventListener*,
                                   IBoardOptCtrlEventListener*)>
         makePresenterBars;
+    // The laser pointer was chosen on a bar: the main window's floating palette shows it too.
+    std::function<void()> selectPalettePointer;
 };
 
 // Set once by the program before the first board is created (tests set their own).

@@ -741,6 +741,8 @@ void CBoardLayer::OnPointerTool()
     if (m_pCanvas)
         m_pCanvas->SetMode(CBoardDrawCtrl::kPointer);
     ShowToolIndex(3);
+    if (const auto& select = GetBoardBarMakers().selectPalettePointer)
+        select();
 }
 
 void CBoardLayer::OnPanTool()

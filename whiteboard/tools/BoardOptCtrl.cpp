@@ -16,6 +16,8 @@ BEGIN_MESSAGE_MAP(CBoardOptCtrl, CZELWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
     ON_WM_PAINT()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_SETCURSOR()
     ON_MESSAGE(WM_SLIDER_MOVING, &CBoardOptCtrl::OnSliderMoving)
     ON_MESSAGE(WM_SLIDER_RELEASED, &CBoardOptCtrl::OnSliderReleased)
     ON_MESSAGE(WM_WHITEBOARD_PAGE_COMMAND, &CBoardOptCtrl::OnPageCommand)
@@ -393,6 +395,39 @@ void CBoardOptCtrl::HidePopupOutside(POINT ptScreen)
     m_pPagePopup->GetWindowRect(&rc);
     if (!::PtInRect(&rc, ptScreen))
         m_pPagePopup.reset();
+}
+
+BOOL CBoardOptCtrl::OnResizeEdge(CPoint point)
+{
+    IZELMainDlg* main = GetMainDlg();
+    if (!main || !main->GetWnd() || !main->GetWnd()->GetSafeHwnd() || main->GetShowCmd() == SW_SHOWMAXIMIZED)
+        return FALSE;
+    RECT rc;
+    GetClientRect(&rc);
+    return point.y >= rc.bottom - 5 && point.y < rc.bottom;
+}
+
+void CBoardOptCtrl::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CZELWnd::OnLButtonDown(nFlags, point);
+    if (!OnResizeEdge(point))
+        return;
+    CPoint screen = point;
+    ClientToScreen(&screen);
+    ::ReleaseCapture();
+    GetMainDlg()->GetWnd()->SendMessage(WM_NCLBUTTONDOWN, HTBOTTOM, MAKELPARAM(screen.x, screen.y));
+}
+
+BOOL CBoardOptCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    CPoint point;
+    ::GetCursorPos(&point);
+    ScreenToClient(&point);
+    if (pWnd == this && nHitTest == HTCLIENT && OnResizeEdge(point)) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_SIZENS));
+        return TRUE;
+    }
+    return CZELWnd::OnSetCursor(pWnd, nHitTest, message);
 }
 
 LRESULT CBoardOptCtrl::OnPageCommand(WPARAM wParam, LPARAM lParam)

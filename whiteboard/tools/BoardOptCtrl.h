@@ -87,6 +87,9 @@ protected:
     afx_msg LRESULT OnSliderMoving(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSliderReleased(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPageCommand(WPARAM wParam, LPARAM lParam);
+    // The bar's bottom edge resizes the main window (unless it is maximised).
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     DECLARE_MESSAGE_MAP()
 
@@ -95,6 +98,7 @@ private:
     void LayoutControls();
     void Toast(UINT id);
     BOOL Ended() const { return m_isMeetingEnded && m_isMeetingEnded(); }
+    BOOL OnResizeEdge(CPoint point);
 
     IBoardOptCtrlEventListener* m_pListener;
     std::map<UINT, std::unique_ptr<CxSkinButton>> m_buttons;

@@ -19,7 +19,8 @@ namespace toolstest {
 
 class StandInMainDlg : public CZELMainDlgStandIn {
 public:
-    CWnd* GetWnd() override { return nullptr; }
+    CWnd* GetWnd() override { return wnd; }
+    int GetShowCmd() override { return showCmd; }
     void SetScreenMode(int, const CString&) override {}
     int GetScreenMode() override { return ZEL_MODE_MEETING; }
     int ShowMessagePopup(const CString& caption, const CString& text, int, CWnd*, BOOL) override
@@ -47,18 +48,22 @@ public:
     CString signPath;
     // The floating drawing palette, as the main dialog holds it (none by default).
     CWnd* drawTool = nullptr;
+    // The main dialog's window (none by default) and its show state.
+    CWnd* wnd = nullptr;
+    int showCmd = SW_SHOWNORMAL;
 };
 
-// The meeting screen's window under the board: records what the board sends it.
+// The meeting screen's or the main dialog's window: records what the board and its bars send it.
 class RecordingHost : public canvastest::HostWindow {
 public:
-    // (message, wParam, lParam) of every WM_USER+2000.. message received.
+    // (message, wParam, lParam) of every WM_USER+2000.. message received, and of the start of a
+    // resize (WM_NCLBUTTONDOWN, taken without running the sizing loop).
     std::vector<std::tuple<UINT, WPARAM, LPARAM>> received;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message >= WM_USER + 2000 && message < WM_USER + 2100) {
+        if ((message >= WM_USER + 2000 && message < WM_USER + 2100) || message == WM_NCLBUTTONDOWN) {
             received.emplace_back(message, wParam, lParam);
             return 0;
         }

@@ -132,4 +132,41 @@ TEST_F(NotePalette, NotesAreLockedWhileSharedOrFollowing)
     b->Board()->SetShareMode(0);
 }
 
+TEST_F(NotePalette, TheLaserPointerOnTheBarIsTheLaserPointerOnThePalette)
+{
+    palette->Click(L"btnPen");
+    ASSERT_EQ(palette->GetToolMode(), 1);
+    ClickCentre(opt->Button(CBoardOptCtrl::kLaser));
+    EXPECT_EQ(palette->GetToolMode(), 4);
+    EXPECT_EQ(b->Canvas()->GetMode(), CBoardDrawCtrl::kPointer);
+}
+
+TEST_F(NotePalette, TheBarsBottomEdgeResizesTheMainWindowUnlessMaximised)
+{
+    RecordingHost main;
+    ASSERT_TRUE(main.Open(200, 100));
+    b->main.wnd = &main;
+    RECT rc;
+    opt->GetClientRect(&rc);
+    struct Case {
+        int y;
+        int showCmd;
+        bool sizes;
+    } cases[] = {{rc.bottom - 2, SW_SHOWNORMAL, true}, {rc.bottom - 5, SW_SHOWNORMAL, true},
+                 {rc.bottom - 8, SW_SHOWNORMAL, false}, {rc.bottom - 2, SW_SHOWMAXIMIZED, false}};
+    for (const Case& c : cases) {
+        main.received.clear();
+        b->main.showCmd = c.showCmd;
+        opt->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.right / 2, c.y));
+        opt->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rc.right / 2, c.y));
+        ASSERT_EQ(main.received.size(), c.sizes ? 1u : 0u) << c.y << " " << c.showCmd;
+        if (c.sizes) {
+            EXPECT_EQ(std::get<0>(main.received[0]), (UINT)WM_NCLBUTTONDOWN);
+            EXPECT_EQ(std::get<1>(main.received[0]), (WPARAM)HTBOTTOM);
+        }
+    }
+    b->main.wnd = nullptr;
+    main.DestroyWindow();
+}
+
 }  // namespace
