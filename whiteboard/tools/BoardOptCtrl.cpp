@@ -9,6 +9,7 @@
 #include "core/JsonHelpers.h"
 #include "resources/resource.h"
 #include "whiteboard/tools/ToolPictures.h"
+#include "whiteboard/tools/DrawToolPalette.h"
 #include "whiteboard/tools/ToolStrings.h"
 #include "ui/skin/MonitorInfo.h"
 
@@ -272,9 +273,33 @@ void CBoardOptCtrl::ApplyShareState(int sharing)
     IBoardMeetingContext* meeting = m_getMeeting ? m_getMeeting() : nullptr;
     if (!meeting)
         return;
+    // While the board is shared only the presenter pages, switches modes, draws, writes notes and
+    // changes the whiteboard's pages; the others watch.
+    const BOOL allowed = !sharing || meeting->IsPresenterMe();
+    if (!Ended()) {
+        for (UINT id : {(UINT)kPrevPage, (UINT)kNextPage, 32705u, 32706u, 32715u, 32716u, 32735u, 32736u, (UINT)kMove,
+                        (UINT)kPen, (UINT)kHighlighter, (UINT)kLaser, (UINT)kEraser, (UINT)kSticky,
+                        (UINT)kWhiteboardClose, (UINT)kWhiteboardOpen, (UINT)kAddPage})
+            if (CxSkinButton* b = Button(id))
+                b->EnableWindow(allowed);
+        if (CxSkinButton* b = Button(kTool5))
+            b->EnableWindow(!sharing);
+        if (m_pSlider)
+            m_pSlider->EnableWindow(allowed);
+        if (m_pEdit)
+            m_pEdit->EnableWindow(allowed);
+    }
+    // The floating palette follows the pen button; told only when that changes, as enabling it
+    // announces its tool to the board again.
+    if (allowed != m_bPaletteAllowed) {
+        m_bPaletteAllowed = allowed;
+        IZELMainDlg* main = GetMainDlg();
+        if (CDrawToolMain* palette = main ? dynamic_cast<CDrawToolMain*>(main->GetDrawToolWnd()) : nullptr)
+            palette->EnableTools(allowed);
+    }
     SetMode(ShareStateMode(meeting->GetMeetingStatus(), meeting->GetMeetingTypeCode(), meeting->IsReport(),
                            sharing != 0, meeting->IsPageSync(), m_nMode));
-    // A follower's page buttons depend on the sync state too.
+    // The page buttons by position (a follower's depend on the sync state too).
     SetPageCounter(m_nCurrentPage, m_nTotalPage);
 }
 

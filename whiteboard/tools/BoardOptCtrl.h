@@ -115,6 +115,8 @@ private:
     SYSTEMTIME m_end{};
     BOOL m_bStickyLook = FALSE;
     std::unique_ptr<CWhiteBoardPage> m_pPagePopup;
+    // What the floating palette was last told (it starts enabled).
+    BOOL m_bPaletteAllowed = TRUE;
 };
 
 IBoardOptBar* MakeBoardOptBar(const S_BOARD_BAR_CONTEXT& context, IBoardOptCtrlEventListener* pListener);

@@ -169,4 +169,29 @@ TEST_F(NotePalette, TheBarsBottomEdgeResizesTheMainWindowUnlessMaximised)
     main.DestroyWindow();
 }
 
+TEST_F(NotePalette, WhileSharedOnlyThePresenterUsesTheBarsAndThePalette)
+{
+    struct Case {
+        const char* name;
+        int share;
+        BOOL presenter;
+        BOOL allowed;
+    } cases[] = {
+        {"a follower while shared", 1, FALSE, FALSE},
+        {"the presenter while shared", 1, TRUE, TRUE},
+        {"a follower after the sharing", 0, FALSE, TRUE},
+    };
+    b->meeting.live = TRUE;
+    b->meeting.sync = TRUE;
+    for (const Case& c : cases) {
+        b->meeting.presenter = c.presenter;
+        b->Board()->SetShareMode(c.share);
+        for (UINT id : {(UINT)CBoardOptCtrl::kSticky, (UINT)CBoardOptCtrl::kWhiteboardOpen, (UINT)CBoardOptCtrl::kAddPage,
+                        (UINT)CBoardOptCtrl::kLaser})
+            EXPECT_EQ(opt->Button(id)->IsWindowEnabled() != FALSE, c.allowed != FALSE) << c.name << " " << id;
+        EXPECT_EQ(palette->Object(L"btnPen")->IsEnabledForClick() != FALSE, c.allowed != FALSE) << c.name;
+    }
+    b->Board()->SetShareMode(0);
+}
+
 }  // namespace
