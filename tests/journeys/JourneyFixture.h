@@ -55,6 +55,9 @@ protected:
     }
     void SetUp() override
     {
+        // Every journey starts with the window where the program first puts it: a placement an
+        // earlier journey left (its full view, say) would move every point the journey clicks.
+        ::DeleteFileW((journey::ClientDataFolder() + L"MainRect.ini").c_str());
         ASSERT_TRUE(m_control.Connect(s_ports[PORT_CONTROL]));
         m_control.Command("clear_rules");
         m_control.Command("clear_log");
