@@ -423,6 +423,8 @@ void CZELDlg::OnTitleRefresh()
 
 void CZELDlg::OnTitleFullScreen()
 {
+    // A document of the private file box: its list is asked again as the view changes.
+    if (m_pMeeting && m_pMeeting->GetCurrentMeetingType().CompareNoCase(L"20") == 0) RefreshDocumentList(L"20", 1);
     if (m_bFullView) {
         m_bFullView = FALSE;
         LeaveFullView();

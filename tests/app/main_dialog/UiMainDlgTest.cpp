@@ -143,7 +143,7 @@ public:
     // IMeetingScreen
     CString GetCurrentDocumentId() override { return L"D1011"; }
     CString GetMeetingType() override { return L"10"; }
-    CString GetCurrentMeetingType() override { return L"10"; }
+    CString GetCurrentMeetingType() override { return m_strCurrentMeetingType; }
     BOOL IsMeetingType12() override { return FALSE; }
     BOOL IsMeetingRunning() override { return TRUE; }
     BOOL IsPageSync() override { return m_bPageSync; }
@@ -231,6 +231,7 @@ public:
     }
 
     BOOL m_bPageSync = FALSE;
+    CString m_strCurrentMeetingType = L"10";
     const DWORD m_uiThread = ::GetCurrentThreadId();
 
 protected:
@@ -802,6 +803,29 @@ TEST_F(UiMainDlgTest, DecliningToReconnectEndsTheSession)
     });
     ASSERT_EQ(PopupTexts(POPUP_YES_NO).size(), 1u);
     EXPECT_EQ(PopupTexts(POPUP_YES_NO)[0], LoadResourceText(IDS_RECONNECT_QUESTION).GetString());
+}
+
+// The full view's button asks the private file box's document list again when the board shows one
+// of its documents, on the way in and out; a meeting document asks nothing.
+TEST_F(UiMainDlgTest, FullViewOfAFileBoxDocumentAsksItsListAgain)
+{
+    Run([&](CZELDlg& dlg) {
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        for (const wchar_t* type : {L"20", L"10"}) {
+            SCOPED_TRACE(Utf8(type));
+            g_pMeeting->m_strCurrentMeetingType = type;
+            g_calls.clear();
+            dlg.OnTitleFullScreen();
+            EXPECT_TRUE(dlg.IsKeyNavigationMode());
+            dlg.OnTitleFullScreen();
+            EXPECT_FALSE(dlg.IsKeyNavigationMode());
+            const auto asked = std::count(g_calls.begin(), g_calls.end(), "meeting.RequestDocumentList(20)");
+            EXPECT_EQ(asked, CString(type) == L"20" ? 2 : 0);
+        }
+        g_pMeeting->m_strCurrentMeetingType = L"10";
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
 }
 
 // A reconnect question that another pop-up or a screen change closes is asked again: the answer
