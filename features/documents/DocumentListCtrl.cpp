@@ -258,6 +258,10 @@ void CDocumentListCtrl::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lp
 void CDocumentListCtrl::OnSize(UINT nType, int cx, int cy)
 {
     CListCtrl::OnSize(nType, cx, cy);
+    // A report row is hit only inside its columns: the one column spans the list, or a press
+    // beside a narrow column selects nothing (owners create the list small and size it later).
+    if (GetColumnWidth(0) != cx)
+        SetColumnWidth(0, cx);
     m_Screen.Layout(this, cx, cy);
 }
 

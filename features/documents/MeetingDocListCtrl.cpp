@@ -121,7 +121,6 @@ int CMeetingDocListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
                     DOCUMENTLIST_CTRL_ID);
     m_pList->SetExtendedStyle(m_pList->GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     m_pList->ModifyStyle(LVS_SORTASCENDING | LVS_SORTDESCENDING, 0);
-    m_pList->SetColumnWidth(0, rcClient.Width());
     m_pList->SetBkColor(RGB(255, 255, 255));
 
     m_pScrollBar.reset(new ZELScrollBar());

@@ -120,7 +120,6 @@ int CMinutesListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_pRows->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_NOCOLUMNHEADER, rcClient, this,
                     DOCUMENTLIST_CTRL_ID);
     m_pRows->SetExtendedStyle(m_pRows->GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-    m_pRows->SetColumnWidth(0, rcClient.Width());
     m_pRows->SetBkColor(RGB(255, 255, 255));
     m_pScrollBar.reset(new ZELScrollBar());
     m_pScrollBar->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 7, 80), this, SCROLLBAR_ID);
@@ -135,7 +134,6 @@ void CMinutesListCtrl::OnSize(UINT nType, int cx, int cy)
     const int cyRows = std::max(0, cy - 37);
     if (m_pRows && m_pRows->GetSafeHwnd()) {
         m_pRows->MoveWindow(1, kHeaderHeight, 253, cyRows);
-        m_pRows->SetColumnWidth(0, 253);
     }
     if (m_pScrollBar && m_pScrollBar->GetSafeHwnd())
         m_pScrollBar->MoveWindow(cx - 11, kHeaderHeight, 11, cyRows);

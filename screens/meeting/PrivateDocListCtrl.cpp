@@ -51,7 +51,6 @@ int CPrivateDocListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_pList.reset(new CDocumentListCtrl());
     m_pList->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_NOCOLUMNHEADER, rc, this, ID_LIST);
     m_pList->SetExtendedStyle(m_pList->GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-    m_pList->SetColumnWidth(0, rc.Width());
     m_pList->SetBkColor(RGB(255, 255, 255));
     m_pScrollBar.reset(new ZELScrollBar());
     m_pScrollBar->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 11, 80), this, ID_SCROLLBAR);
@@ -63,7 +62,6 @@ void CPrivateDocListCtrl::OnSize(UINT nType, int cx, int cy)
     CWnd::OnSize(nType, cx, cy);
     if (!m_pList) return;
     m_pList->MoveWindow(1, 31, cx - 12 > 0 ? cx - 12 : 0, cy - 37 > 0 ? cy - 37 : 0);
-    m_pList->SetColumnWidth(0, cx - 12 > 0 ? cx - 12 : 0);
     m_pScrollBar->MoveWindow(cx - 11, 31, 11, cy - 37 > 0 ? cy - 37 : 0);
     m_btnSecond.MoveWindow(cx / 2 + 11, 8, 71, 12);
     m_btnBack.MoveWindow(10, 8, 46, 12);

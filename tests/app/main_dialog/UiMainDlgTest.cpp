@@ -46,6 +46,7 @@
 #include "core/LoginManager.h"
 #include "core/MyLogFile.h"
 #include "core/Meeting.h"
+#include "core/MeetingDocument.h"
 #include "core/MeetingManager.h"
 #include "core/SettingManager.h"
 #include "net/protocol/NetworkStop.h"
@@ -1386,7 +1387,6 @@ TEST_F(UiProgramTest, TheChatButtonStaysStillWhileTheChatPaneIsOpen)
     });
 }
 
-
 // A chat message the server has not answered when the connection is lost shows as not sent while
 // the main dialog asks whether to connect again.
 TEST_F(UiProgramTest, AChatMessageUnansweredWhenTheConnectionDropsShowsAsNotSent)
@@ -1572,6 +1572,39 @@ TEST_F(UiProgramTest, ThePenOptionTakesThePenOnTheMeetingBoard)
         EXPECT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kFreeLine) << "the board did not take the pen";
     });
     CSettingManager::GetInstance()->SetUsePen(0);
+}
+
+// A user's click on a document's row in the right-hand pane (its left part, away from the viewer
+// button) selects the row and opens that document on the board.
+TEST_F(UiProgramTest, ClickingADocumentsRowOpensItOnTheBoard)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        CRightContainerWnd* pRight = pMeeting->GetRightContainer();
+        if (pRight->IsCollapsed()) pRight->OnToggle();
+        DriveFor(200);
+        CDocumentListCtrl* pList = pRight->GetDocumentList()->GetList();
+        int nRow = -1;
+        for (int i = 0; i < pList->GetItemCount(); ++i) {
+            const auto* pDocument = reinterpret_cast<const CMeetingDocument*>(pList->GetItemData(i));
+            if (pDocument && pDocument->GetFileId() == L"D1012") nRow = i;
+        }
+        ASSERT_GE(nRow, 0) << "D1012 has no row";
+        CRect rcRow;
+        ASSERT_TRUE(pList->GetItemRect(nRow, &rcRow, LVIR_BOUNDS));
+        CPoint pt(20, rcRow.top + rcRow.Height() / 2);
+        pList->ClientToScreen(&pt);
+        ASSERT_EQ(::WindowFromPoint(pt), pList->GetSafeHwnd());
+        ::SetCursorPos(pt.x, pt.y);
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_MOUSE;
+        in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        ::SendInput(2, in, sizeof(INPUT));
+        Drive([&] { return BoardShows(pMeeting, L"D1012", 1); }, 15000);
+        EXPECT_TRUE(BoardShows(pMeeting, L"D1012", 1));
+        EXPECT_TRUE(pList->GetItemState(nRow, LVIS_SELECTED));
+        EXPECT_EQ(pList->GetSelectedDocumentId(), CString(L"D1012"));
+    });
 }
 
 }  // namespace

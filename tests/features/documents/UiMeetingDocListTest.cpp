@@ -157,6 +157,34 @@ TEST_F(MeetingDocList, ViewerButtonGoesOnWithTheDocumentIndex)
     EXPECT_TRUE(Opened().empty());
 }
 
+// The right-hand pane creates the document pane small and sizes it afterwards: a press anywhere
+// on a row left of its viewer button still selects the row and opens that document.
+TEST_F(MeetingDocList, APressAcrossARowOpensItAfterThePaneIsSized)
+{
+    m_pane = std::make_unique<CMeetingDocListCtrl>(&m_stand);
+    ASSERT_TRUE(m_pane->Create(&m_host, CRect(0, 0, 10, 10), 32780));
+    m_pane->ResetList();
+    m_pane->SetDocuments(Pointers());
+    m_pane->MoveWindow(10, 10, 269, 300);
+    Pump();
+    m_host.reports.clear();
+    const struct {
+        int x;
+        int row;
+        LPARAM index;
+    } presses[] = {{12, 1, 1}, {120, 3, 2}, {200, 0, 0}, {5, 4, 3}};
+    for (const auto& press : presses) {
+        const LPARAM at = MAKELPARAM(press.x, press.row * DOCLIST_ROW_HEIGHT + DOCLIST_ROW_HEIGHT / 2);
+        // Posted, as the system queues a user's press and release.
+        m_pane->GetList()->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+        m_pane->GetList()->PostMessage(WM_LBUTTONUP, 0, at);
+        Pump();
+        EXPECT_EQ(Opened(), std::vector<LPARAM>({press.index})) << "press at x " << press.x << " on row " << press.row;
+        EXPECT_TRUE(m_pane->GetList()->GetItemState(press.row, LVIS_SELECTED));
+        m_host.reports.clear();
+    }
+}
+
 TEST_F(MeetingDocList, FollowingThePresenterGuardsTheList)
 {
     Open();
