@@ -92,11 +92,11 @@ TEST_F(JourneyTest, AMeetingRowOpensTheDetailAndItsDocumentTheMeetingScreen)
     ASSERT_NE(palette, nullptr) << "no drawing palette over the meeting screen";
     RECT rcPalette;
     ::GetWindowRect(palette, &rcPalette);
-    journey::ClickAt(palette, 465 - rcPalette.left, 63 - rcPalette.top);  // its move tool, already chosen
+    journey::ClickAt(palette, 22, 63 - rcPalette.top);  // its move tool
     journey::ClickAt(m_hMain, 200, 300);                                  // then beside the page
     ::Sleep(1000);
     HDC hScreen = ::GetDC(nullptr);
-    const COLORREF swatch = ::GetPixel(hScreen, 642, 63);  // the palette's red colour button
+    const COLORREF swatch = ::GetPixel(hScreen, rcPalette.left + 199, 63);  // the palette's red colour button
     ::ReleaseDC(nullptr, hScreen);
     EXPECT_TRUE(GetRValue(swatch) > 180 && GetGValue(swatch) < 140 && GetBValue(swatch) < 140)
         << "the palette is not on the screen: " << std::hex << swatch;

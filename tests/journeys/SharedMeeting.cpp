@@ -83,8 +83,10 @@ bool TakeRedPen(DWORD pid, HWND hMain, std::string& why)
         return h != hMain && ::GetWindowRect(h, &rc) && rc.bottom - rc.top < 60 && rc.right - rc.left > 200;
     });
     if (!palette) return why = "no drawing palette", false;
-    PostClickAtScreen(palette, points::kPalettePen.x, points::kPalettePen.y);
-    PostClickAtScreen(palette, points::kPaletteRed.x, points::kPaletteRed.y);
+    RECT rc;
+    ::GetWindowRect(palette, &rc);
+    PostClickAtScreen(palette, rc.left + points::kPalettePen.x, points::kPalettePen.y);
+    PostClickAtScreen(palette, rc.left + points::kPaletteRed.x, points::kPaletteRed.y);
     ::Sleep(500);
     return true;
 }

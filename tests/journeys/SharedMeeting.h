@@ -19,8 +19,10 @@ constexpr POINT kShareButton{820, 577};    // the option bar's share / follow bu
 constexpr POINT kNextPage{157, 577};
 constexpr RECT kPage{365, 125, 660, 550};  // the first page, fitted to the board
 constexpr RECT kBoard{40, 125, 990, 550};
-constexpr POINT kPalettePen{510, 63};      // the floating palette's pen and red (screen points)
-constexpr POINT kPaletteRed{642, 63};
+// The floating palette's pen and red: x from the palette's left edge (the title bar places the
+// palette by the buttons it shows), y on the screen.
+constexpr POINT kPalettePen{67, 63};
+constexpr POINT kPaletteRed{199, 63};
 constexpr COLORREF kRedInk = RGB(235, 81, 46);
 constexpr POINT kLaserButton{980, 577};     // the option bar's pointer tool
 constexpr COLORREF kPointerRed = RGB(233, 0, 0);  // the presenter's pointer (his colour 0) on a follower's page
