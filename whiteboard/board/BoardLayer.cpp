@@ -1054,12 +1054,6 @@ void CBoardLayer::SetCurrentPage(int page)
     if (const int number = _wtoi(m_strDocId)) m_pageByDocument[number] = page;
 }
 
-int CBoardLayer::GetDocumentPage(int documentNumber) const
-{
-    const auto it = m_pageByDocument.find(documentNumber);
-    return it == m_pageByDocument.end() ? 0 : it->second;
-}
-
 // ---- the meeting screen's settings ----
 
 void CBoardLayer::SetWhiteBoardMode(BOOL on)

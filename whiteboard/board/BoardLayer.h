@@ -84,7 +84,6 @@ public:
     // Remembers the page for the open document too (by its numeric id), until the detail screen
     // is left for the list.
     void SetCurrentPage(int page);
-    int GetDocumentPage(int documentNumber) const;
     void ClearDocumentPages() { m_pageByDocument.clear(); }
     // Disabling also empties the option bar's page counter: a disabled board shows no page.
     void EnableBoard(BOOL enable);
