@@ -62,6 +62,10 @@ void CMeetingLayer::HandleReply(int n, CTasResponse* pReply)
         break;
     case 8: OnReceiveM00000008(pReply); break;
     case 10: OnSaveReply(pReply); break;
+    case 11:
+        if (m_pBoardLayer)
+            m_pBoardLayer->OnReceiveM00000011(body, status, pReply->GetRawBody(), pReply->GetRawBodyLength());
+        break;
     case 15: OnReceiveM00000015(pReply); break;
     case 18:
         if (m_pInfoPanel) m_pInfoPanel->OnAttendeeConfirm(body, status == 0 && GetJsonInt(body, "status") == 0);

@@ -6,6 +6,7 @@
 #include "core/ClientMessages.h"
 #include "core/JsonHelpers.h"
 #include "platform/MessageBox.h"
+#include "ui/host/MainDlg.h"
 #include "whiteboard/SvgFigureReader.h"
 #include "whiteboard/LineEventReader.h"
 #include "whiteboard/WhiteboardLog.h"
@@ -884,6 +885,47 @@ void CBoardLayer::OnReceiveM00000024(const Json::Value& body, int status)
     delete record;
 }
 
+void CBoardLayer::OnReceiveM00000011(const Json::Value& body, int status, const char* raw, int rawLength)
+{
+    if (status != 0 || !body.isObject()) {
+        if (m_pCanvas)
+            m_pCanvas->RestartLoading();
+        return;
+    }
+    const CString error = GetJsonString(body, "errMsg");
+    if (!error.IsEmpty()) {
+        if (IZELMainDlg* main = GetMainDlg())
+            main->ShowConfirmPopup(error);
+        if (m_pCanvas)
+            m_pCanvas->RestartLoading();
+        return;
+    }
+    const CString docId = GetJsonString(body, "attcFileId");
+    const int total = GetJsonInt(body, "totalPage");
+    const int page = GetJsonInt(body, "startIdx");
+    if (docId != m_strDocId) {
+        CWhiteboardLog::Log(2, L"this page response is old...so skip it..");
+        return;
+    }
+    if (total <= 0) {
+        if (m_pCanvas)
+            m_pCanvas->RestartLoading();
+        return;
+    }
+    PreparePages(total, page);
+    const auto target = m_pages.GetPage(page);
+    if (!target)
+        return;
+    target->m_bImageRequested = TRUE;
+    // The page's picture came with the reply; its stored drawing comes with the page-image reply.
+    if (!SetPageImage(raw && rawLength > 0 ? std::string(raw, (size_t)rawLength) : std::string(), page)) {
+        if (m_pCanvas)
+            m_pCanvas->RestartLoading();
+        return;
+    }
+    RequestPageImage(page);
+}
+
 void CBoardLayer::OnReceiveM00000039(const Json::Value& body, int status)
 {
     if (status != 0 || !body.isObject() || GetJsonString(body, "attcFileId") != GetCurrentDocumentId())
@@ -912,6 +954,18 @@ void CBoardLayer::OnReceiveM00000039(const Json::Value& body, int status)
         m_pCanvas->WakeSharedThread();
 }
 
+void CBoardLayer::PreparePages(int total, int page)
+{
+    if (!m_pages.IsEmpty())
+        return;
+    CreatePages(total);
+    if (IsPageSync() && m_pServer)
+        m_pServer->RequestFigures(GetMeetingId(), m_strDocId, page);
+    // The document's own sticky notes, once its pages exist.
+    if (m_pServer)
+        m_pServer->RequestStickyNotes(GetMeetingId(), m_strDocId, 0, 0);
+}
+
 void CBoardLayer::LoadPageImage(S_BOARD_IMAGE* record, int total)
 {
     std::unique_ptr<S_BOARD_IMAGE> owned(record);
@@ -919,14 +973,7 @@ void CBoardLayer::LoadPageImage(S_BOARD_IMAGE* record, int total)
         m_bImageChainBusy = FALSE;
         return;
     }
-    if (m_pages.IsEmpty()) {
-        CreatePages(total);
-        if (IsPageSync() && m_pServer)
-            m_pServer->RequestFigures(GetMeetingId(), m_strDocId, record->page);
-        // The document's own sticky notes, once its pages exist.
-        if (m_pServer)
-            m_pServer->RequestStickyNotes(GetMeetingId(), m_strDocId, 0, 0);
-    }
+    PreparePages(total, record->page);
     const auto target = m_pages.GetPage(record->page);
     if (!target) {
         m_bImageChainBusy = FALSE;
@@ -975,18 +1022,19 @@ void CBoardLayer::ApplyFetchedImage(S_BOARD_IMAGE& image)
     ContinueImageChain();
 }
 
-void CBoardLayer::SetPageImage(const std::string& bytes, int page)
+BOOL CBoardLayer::SetPageImage(const std::string& bytes, int page)
 {
     const auto target = m_pages.GetPage(page);
     if (!target || !target->SetImageIfAny(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size())) {
         m_failedPages.insert(page);
-        return;
+        return FALSE;
     }
     target->m_bImageRequested = TRUE;
     if (page == m_nCurrentPage && m_pCanvas) {
         m_pCanvas->SetPage(target);
         m_pCanvas->SetBoardView(BoardViewForMode());
     }
+    return TRUE;
 }
 
 int CBoardLayer::BoardViewForMode()

@@ -121,6 +121,10 @@ public:
     // then the next page's image is asked for, one request at a time: the current page first,
     // then from the slider's jump target, then the first page still missing.
     void OnReceiveM00000024(const Json::Value& body, int status);
+    // A page with its picture in the reply (M00000011): like a page-image reply for the page
+    // 'startIdx', then the page-image request of that page brings its stored drawing. A reply
+    // with an error text says it in the main dialog's pop-up.
+    void OnReceiveM00000011(const Json::Value& body, int status, const char* raw, int rawLength);
     void RequestPageImage(int page);
     // The page's stored strokes (M00000039): they become its live shared layer; a stroke whose
     // last part is still to come goes on growing from the presenter's events.
@@ -252,8 +256,11 @@ private:
     void DestroyBars();
     // The bars follow the shown page: page counter, slider and sticky-note button.
     void UpdateBarsForPage();
+    // The document's pages made on its first page reply (with what that asks for).
+    void PreparePages(int total, int page);
     void LoadPageImage(S_BOARD_IMAGE* record, int total);
-    void SetPageImage(const std::string& bytes, int page);
+    // FALSE when the page cannot take the picture.
+    BOOL SetPageImage(const std::string& bytes, int page);
     // The canvas' board view for a page shown now.
     int BoardViewForMode();
     // The page's picture is here (downloaded or read): shown, its drawing read, the chain goes on.

@@ -26,6 +26,7 @@
 #include "features/chat/ChatViewCtrl.h"
 #include "features/chat/MeetingChatCtrl.h"
 #include "screens/meeting/panels/InfoLayer.h"
+#include "screens/meeting/panels/InfoBookMarkCtrl.h"
 #include "screens/meeting/panels/InfoThumbnailCtrl.h"
 #include "app/ZELDlg.h"
 #include "app/SettingPages.h"
@@ -39,6 +40,7 @@
 #include "whiteboard/board/BoardLayer.h"
 #include "whiteboard/canvas/BoardDrawCtrl.h"
 #include "whiteboard/canvas/PenCanvas.h"
+#include "whiteboard/tools/BoardOptCtrl.h"
 #include "whiteboard/tools/ToolMakers.h"
 #include "app/main/ScreenMakers.h"
 #include "core/AppControl.h"
@@ -1345,6 +1347,85 @@ TEST_F(UiProgramTest, AThumbnailClickTurnsTheMeetingBoardsPage)
         EXPECT_TRUE(BoardShows(pMeeting, L"D1011", 3));
         EXPECT_EQ(dlg.GetBoardCurrentPage(), 3);
         EXPECT_EQ(dlg.GetBoardOptPageIndex(), 3);
+    });
+}
+
+// The option bar's favourite check asks the server, and its answer reaches the board and the side
+// panel: the page changes its mark and its bookmark row comes or goes. A second click undoes it.
+TEST_F(UiProgramTest, TheFavouriteCheckMarksTheBoardsPageAndItsBookmark)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        CBoardOptCtrl* pOpt = dynamic_cast<CBoardOptCtrl*>(pBoard->GetOptBar());
+        ASSERT_NE(pOpt, nullptr);
+        CInfoLayer* pInfo = dynamic_cast<CInfoLayer*>(pMeeting->GetInfoWnd());
+        ASSERT_NE(pInfo, nullptr);
+        CInfoBookMarkCtrl* pMarks = pInfo->GetBookmarkCtrl();
+        CxSkinButton* pCheck = pOpt->Button(CBoardOptCtrl::kFavorite);
+        ASSERT_TRUE(pCheck && pCheck->IsWindowVisible() && pCheck->IsWindowEnabled());
+        const auto pPage = pBoard->GetPageManager().GetPage(1);
+        ASSERT_NE(pPage, nullptr);
+        // The server keeps favourites between runs: each click turns the page's mark over.
+        for (int nClick = 0; nClick < 2; ++nClick) {
+            SCOPED_TRACE(nClick);
+            const BOOL bWas = pPage->IsFavorite();
+            const size_t nAsked = Frames("tas", nullptr, "M00000078").size();
+            DriveFor(200);   // page moves and favourite toggles closer than 100 ms are dropped
+            Click(pCheck->GetSafeHwnd());
+            ASSERT_TRUE(WaitFrames("tas", nullptr, "M00000078", nAsked + 1));
+            const Json::Value asked = Frames("tas", nullptr, "M00000078")[(Json::ArrayIndex)nAsked];
+            EXPECT_EQ(asked["body"]["favoriteYn"].asString(), bWas ? "N" : "Y");
+            EXPECT_EQ(asked["body"]["attcFileId"].asString(), "D1011");
+            const auto hasRow = [&] {
+                const std::vector<int> rows = pMarks->GetRowPages();
+                return std::find(rows.begin(), rows.end(), 1) != rows.end();
+            };
+            Drive([&] { return pPage->IsFavorite() != bWas && hasRow() != (bWas != FALSE); }, 10000);
+            EXPECT_NE(pPage->IsFavorite(), bWas) << "the answer did not reach the board";
+            EXPECT_NE(hasRow(), bWas != FALSE) << "the bookmarks did not follow";
+            EXPECT_EQ(pCheck->GetCheck() == BST_CHECKED, pPage->IsFavorite() != FALSE);
+            EXPECT_TRUE(pCheck->IsWindowEnabled());
+        }
+    });
+}
+
+// A page reply that brings its picture (M00000011) reaches the board: the page takes the picture
+// and then asks for the page's image reply, which brings its stored drawing. A reply of another
+// document asks nothing; one with an error text says it.
+TEST_F(UiProgramTest, APageWithItsPictureReachesTheBoard)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        Drive([&] { return !pBoard->IsLoadingImages(); }, 20000);
+        const auto pageAsks = [](const char* doc, int nPage) {
+            size_t n = 0;
+            for (const Json::Value& f : Frames("tas", nullptr, "M00000024"))
+                if (f["body"]["attcFileId"].asString() == doc && f["body"]["page"].asInt() == nPage) ++n;
+            return n;
+        };
+        const size_t nAsked = pageAsks("D1011", 5);
+        CTasClientManager::GetInstance()->RequestM00000011(L"101", L"D1011", L"", L"", L"0", 5);
+        EXPECT_TRUE(Drive([&] { return pageAsks("D1011", 5) == nAsked + 1; }, 10000))
+            << "the page reply did not reach the board";
+        EXPECT_TRUE(pBoard->GetPageManager().GetPage(5)->HasImage());
+
+        // Another document's reply is old: nothing is asked for it.
+        CTasClientManager::GetInstance()->RequestM00000011(L"101", L"D1012", L"", L"", L"0", 2);
+        ASSERT_TRUE(WaitFrames("tas", nullptr, "M00000011", 2));
+        DriveFor(500);
+        EXPECT_EQ(pageAsks("D1012", 2), 0u);
+
+        // An error text is told in the main dialog's pop-up.
+        Json::Value rule;
+        rule["cmd"] = "rule";
+        rule["server"] = "tas";
+        rule["msg"] = "M00000011";
+        rule["body"]["errMsg"] = "문서를 찾을 수 없습니다.";
+        Control(rule);
+        m_popups.clear();
+        CTasClientManager::GetInstance()->RequestM00000011(L"101", L"D1011", L"", L"", L"0", 6);
+        Drive([&] { return !PopupTexts(POPUP_CONFIRM).empty(); }, 10000);
+        EXPECT_EQ(PopupTexts(POPUP_CONFIRM), std::vector<std::wstring>{L"문서를 찾을 수 없습니다."});
     });
 }
 
