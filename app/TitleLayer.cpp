@@ -480,6 +480,9 @@ void CTitleLayer::ShowMenu()
     const int x = rcButton.right - DropDownWidth(pMenu, g_SkinManager.m_fRatio);
     const int y = rcButton.bottom;
     const int nValue = s_pfnChoose ? s_pfnChoose(this, x, y) : pMenu->m_combo.ShowDropDown(this, x, y);
+    // The drop-down's modal loop held the pointer: the button never heard it leave.
+    if (::IsWindow(m_btnMenu.GetSafeHwnd()))
+        m_btnMenu.RefreshHover();
     if (nValue == -1)
         return;
     CWnd* pMain = MainWindow();

@@ -277,6 +277,20 @@ void CxSkinButton::OnKeyDown(UINT nChar, UINT, UINT)
     Default();
 }
 
+void CxSkinButton::RefreshHover()
+{
+    if (!::IsWindow(m_hWnd))
+        return;
+    POINT pt;
+    const bool bOver = ::GetCursorPos(&pt) && ::WindowFromPoint(pt) == m_hWnd;
+    if (bOver == (m_bHover != FALSE))
+        return;
+    TRACKMOUSEEVENT tme = {sizeof(tme), DWORD(bOver ? TME_LEAVE : TME_CANCEL | TME_LEAVE), m_hWnd, 0};
+    ::TrackMouseEvent(&tme);
+    m_bHover = bOver ? TRUE : FALSE;
+    Invalidate(TRUE);
+}
+
 void CxSkinButton::OnMouseLeave()
 {
     m_bHover = FALSE;

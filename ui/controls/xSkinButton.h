@@ -33,6 +33,9 @@ public:
     // alive with the button.
     void SelectTextFont(CDC* pDC);
     int CancelTracking();
+    // The hover look from where the pointer is now: after a modal loop run from the button's click
+    // (a drop-down menu) the button never heard that the pointer left it.
+    void RefreshHover();
 
     int GetKind() const { return m_nKind; }
     short GetDrawMode() const { return m_nDrawMode; }

@@ -302,6 +302,32 @@ TEST_F(SkinButton, TextColourAndFont)
     EXPECT_GT(white, 5);
 }
 
+// A click whose handler runs a modal loop (the title bar's menu) leaves the button without its
+// leave notice: the hover look then follows where the pointer is, not where it was.
+TEST_F(SkinButton, HoverFollowsThePointerAfterAModalClick)
+{
+    CxSkinButton button;
+    Make(button, BS_PUSHBUTTON);
+    Skin(button);
+    CRect rc;
+    button.GetWindowRect(&rc);
+    struct Case { const char* where; POINT pointer; BOOL hovered; COLORREF look; };
+    const Case cases[] = {
+        {"pointer gone to the menu", {rc.right + 80, rc.bottom + 40}, FALSE, kNormal},
+        {"pointer still on the button", {rc.CenterPoint().x, rc.CenterPoint().y}, TRUE, kHover},
+    };
+    for (const Case& c : cases) {
+        Mouse(&button, WM_MOUSEMOVE, 5, 5);
+        ASSERT_TRUE(button.IsHovered()) << c.where;
+        ::SetCursorPos(c.pointer.x, c.pointer.y);
+        button.RefreshHover();
+        EXPECT_EQ(button.IsHovered(), c.hovered) << c.where;
+        EXPECT_EQ(Pixel(&button, 3, 3), c.look) << c.where;
+        button.SendMessage(WM_MOUSELEAVE);
+        ::SetCursorPos(0, 0);
+    }
+}
+
 TEST_F(SkinButton, LosingFocusOrCancellingEndsAPress)
 {
     CxSkinButton button;
