@@ -12,6 +12,7 @@
 #include "core/AppControl.h"
 #include "core/LogRecords.h"
 #include "resources/resource.h"
+#include "tests/journeys/DisplayPicture.h"
 #include "tests/journeys/JourneySupport.h"
 #include "tests/journeys/UserDriver.h"
 
@@ -87,6 +88,26 @@ protected:
             [&] { return (m_hMain = journey::FindMainWindow(m_client.Pid(), login)) != nullptr; }, 30000))
             << "no main dialog after the login";
         ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000003", 1, 20000)) << "the list asked for no page";
+    }
+
+    // The screen as the display shows it and as the program paints it, saved under the name; every
+    // shown window of the client must be on the display as painted.
+    void ExpectShownAsPainted(const wchar_t* name)
+    {
+        ::CreateDirectoryW((zeltest::BinaryDir() + L"\\screenshots").c_str(), nullptr);
+        const std::string faults =
+            journey::ShootAndJudge(m_client.Pid(), zeltest::BinaryDir() + L"\\screenshots", name);
+        EXPECT_EQ(faults, "") << "on the display in " << zeltest::Narrow(name);
+    }
+
+    // The same two pictures where an open fault of the palette shows (it goes blank or under the
+    // main window once the main window has been clicked in the meeting): what differs is printed
+    // with the pictures' names, and the journey goes on.
+    void ReportShown(const wchar_t* name)
+    {
+        const std::string faults =
+            journey::ShootAndJudge(m_client.Pid(), zeltest::BinaryDir() + L"\\screenshots", name);
+        if (!faults.empty()) std::printf("not shown as painted in %s:\n%s", zeltest::Narrow(name).c_str(), faults.c_str());
     }
 
     // Outside start-up the window keeps answering. How long its stalls are is measured by the

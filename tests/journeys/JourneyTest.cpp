@@ -12,7 +12,7 @@ TEST_F(JourneyTest, LogInShowsTheMainDialogAndTheQuitRequestEndsTheClient)
 {
     HWND login = StartClient();
     ASSERT_NE(login, nullptr) << "no login window";
-    zeltest::SaveScreenPng(Screenshot(L"journey_login"), login);
+    ExpectShownAsPainted(L"journey_login");
     ASSERT_TRUE(journey::LogIn(login, L"kim", L"1234"));
     ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000001", 1, 20000)) << "no login request reached the server";
     const Json::Value request = m_control.Frames("tas", "M00000001")[0];
@@ -22,7 +22,7 @@ TEST_F(JourneyTest, LogInShowsTheMainDialogAndTheQuitRequestEndsTheClient)
                                    30000))
         << "no main dialog after the login";
     ::Sleep(2000);
-    zeltest::SaveScreenPng(Screenshot(L"journey_main"));
+    ExpectShownAsPainted(L"journey_main");
 
     ::PostMessageW(m_hMain, UWM_APP_CONTROL, APP_CONTROL_QUIT, 0);
     EXPECT_TRUE(m_client.Wait(20000)) << "the client did not end on the quit request";
@@ -51,7 +51,7 @@ TEST_F(JourneyTest, TheMeetingListFollowsTheCalendarAndTheSearchWithoutStalling)
     journey::ClickAt(m_hMain, 766, 106);  // the search button
     ASSERT_TRUE(m_control.WaitForFrames("tas", "M00000003", pages + 1, 10000)) << "the search asked for no page";
     ::Sleep(1500);
-    zeltest::SaveScreenPng(Screenshot(L"journey_search"));
+    ExpectShownAsPainted(L"journey_search");
     ExpectNoStall(probe);
 }
 
@@ -72,7 +72,7 @@ TEST_F(JourneyTest, AMeetingRowOpensTheDetailAndItsDocumentTheMeetingScreen)
     EXPECT_TRUE(m_control.WaitForFrames("tas", "M00000004", 1, 10000)) << "the detail asked for no attendees";
     EXPECT_NE(m_control.Frames("tas", "M00000005")[0].toStyledString().find("101"), std::string::npos);
     ::Sleep(1500);
-    zeltest::SaveScreenPng(Screenshot(L"journey_detail"));
+    ExpectShownAsPainted(L"journey_detail");
 
     probe.Mark("meeting");
     m_control.Command("clear_log");
@@ -100,8 +100,47 @@ TEST_F(JourneyTest, AMeetingRowOpensTheDetailAndItsDocumentTheMeetingScreen)
     ::ReleaseDC(nullptr, hScreen);
     EXPECT_TRUE(GetRValue(swatch) > 180 && GetGValue(swatch) < 140 && GetBValue(swatch) < 140)
         << "the palette is not on the screen: " << std::hex << swatch;
-    zeltest::SaveScreenPng(Screenshot(L"journey_meeting"));
+    ExpectShownAsPainted(L"journey_meeting");
     ExpectNoStall(probe);
+
+    // The chat and documents column, opened by its handle on the right.
+    journey::ClickAt(m_hMain, 1010, 100);
+    ::Sleep(1500);
+    ReportShown(L"journey_meeting_chat");
+    journey::ClickAt(m_hMain, 1010, 100);
+    ::Sleep(500);
+
+    // The full view and back by the presenter's banner: the window has its size again and the
+    // screen's tools are painted anew.
+    RECT before;
+    ::GetWindowRect(m_hMain, &before);
+    HWND fullView = journey::FindDescendant(m_hMain, 34580);
+    HWND canvas = journey::FindDescendant(m_hMain, 32600, 22750);
+    ASSERT_TRUE(fullView && canvas) << "no full-view button or no whiteboard";
+    ASSERT_TRUE(journey::Click(fullView));
+    ::Sleep(1500);
+    ExpectShownAsPainted(L"journey_full_view");
+    RECT rcCanvas;
+    ::GetClientRect(canvas, &rcCanvas);
+    journey::MoveMouseTo(canvas, POINT{rcCanvas.right / 2, 0});  // the top edge opens the banner
+    ::Sleep(1200);
+    HWND leave = journey::FindDescendant(canvas, 35060);
+    ASSERT_NE(leave, nullptr) << "no banner with its leave button";
+    ASSERT_TRUE(journey::Click(leave));
+    ::Sleep(1500);
+    RECT after;
+    ::GetWindowRect(m_hMain, &after);
+    EXPECT_TRUE(::EqualRect(&before, &after)) << "the window did not get its size back after the full view";
+    journey::MoveMouseTo(m_hMain, POINT{500, 300});
+    ::Sleep(500);
+    ExpectShownAsPainted(L"journey_after_full_view");
+
+    // The title bar's menu over the meeting screen, closed again with Escape.
+    journey::ClickAt(m_hMain, 875, 20);
+    ::Sleep(800);
+    ExpectShownAsPainted(L"journey_meeting_menu");
+    journey::PressKey(VK_ESCAPE);
+    ::Sleep(300);
 }
 
 // J6: a push from the push server reaches the running client: it acknowledges the delivery and
@@ -125,7 +164,7 @@ TEST_F(JourneyTest, APushIsAcknowledgedAndRefreshesTheList)
               std::string::npos);
     EXPECT_TRUE(m_control.WaitForFrames("tas", "M00000003", 1, 10000)) << "the list was not refreshed";
     ::Sleep(1000);
-    zeltest::SaveScreenPng(Screenshot(L"journey_push"));
+    ExpectShownAsPainted(L"journey_push");
     ExpectNoStall(probe);
 }
 
@@ -159,7 +198,7 @@ TEST_F(JourneyTest, LogOutFromTheMenuLogInAgainAndExit)
     ::Sleep(1500);
     ASSERT_TRUE(ChooseFromTheMenu(m_hMain, m_client.Pid(), 876, 186)) << "no menu";  // exit
     ::Sleep(500);
-    zeltest::SaveScreenPng(Screenshot(L"journey_exit_question"));
+    ExpectShownAsPainted(L"journey_exit_question");
     ASSERT_TRUE(ClickPopupAt(m_hMain, m_client.Pid(), 449, 348)) << "no question before the end";  // OK
     EXPECT_TRUE(m_client.Wait(20000)) << "the program did not end from its menu";
     // What the client's log kept of it, in order.

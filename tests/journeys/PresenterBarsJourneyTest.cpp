@@ -5,28 +5,6 @@
 
 namespace {
 
-// The descendant of the window with the control id whose parent has the parent id (0: any).
-HWND FindDescendant(HWND top, int id, int parentId = 0)
-{
-    struct Search {
-        int id, parentId;
-        HWND found;
-    } search = {id, parentId, nullptr};
-    ::EnumChildWindows(
-        top,
-        [](HWND h, LPARAM p) -> BOOL {
-            Search* s = reinterpret_cast<Search*>(p);
-            if (::GetDlgCtrlID(h) != s->id)
-                return TRUE;
-            if (s->parentId && ::GetDlgCtrlID(::GetParent(h)) != s->parentId)
-                return TRUE;
-            s->found = h;
-            return FALSE;
-        },
-        (LPARAM)&search);
-    return search.found;
-}
-
 bool IsShown(HWND h)
 {
     return h && (::GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0;

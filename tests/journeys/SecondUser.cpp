@@ -16,6 +16,7 @@
 #include "bench/support/StallProbe.h"
 #include "core/AppControl.h"
 #include "resources/resource.h"
+#include "tests/journeys/DisplayPicture.h"
 #include "tests/journeys/JourneySupport.h"
 #include "tests/journeys/UserDriver.h"
 
@@ -113,8 +114,15 @@ struct Agent {
         if (cmd == "count") return Count(c);
         if (cmd == "edits") return Edits();
         if (cmd == "shot") {
+            // <folder>\<name>.png as the client paints it, <name>_display.png as his display shows it;
+            // the windows that differ in "faults".
+            const std::wstring path = zeltest::Widen(c["path"].asString());
+            const size_t slash = path.find_last_of(L"\\/");
+            std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+            if (name.size() > 4 && name.compare(name.size() - 4, 4, L".png") == 0) name.resize(name.size() - 4);
             Json::Value a;
-            a["ok"] = zeltest::SaveScreenPng(zeltest::Widen(c["path"].asString()));
+            a["faults"] = journey::ShootAndJudge(client.Pid(), slash == std::wstring::npos ? L"." : path.substr(0, slash), name);
+            a["ok"] = ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
             return a;
         }
         if (cmd == "probe") {

@@ -39,6 +39,16 @@ protected:
         EXPECT_FALSE(answer.isNull()) << pszCmd << ": " << m_second.Error();
         return answer;
     }
+    // The second user's screen as his display shows it and as his client paints it.
+    void SecondShot(const wchar_t* name)
+    {
+        Json::Value shot;
+        shot["path"] = zeltest::Narrow(Screenshot(name));
+        const Json::Value answer = Second("shot", shot);
+        if (!answer["faults"].asString().empty())
+            std::printf("not shown as painted on the second user's display in %s:\n%s", zeltest::Narrow(name).c_str(),
+                        answer["faults"].asString().c_str());
+    }
     Json::Value SecondClick(POINT pt, bool bDouble = false)
     {
         Json::Value answer = journey::SecondClick(m_second, pt, bDouble);
@@ -75,10 +85,8 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     ASSERT_TRUE(journey::SecondUserOpensFirstMeeting(m_second, "lee", why)) << why;
     const int presenter = ConnectionOf("kim"), attendee = ConnectionOf("lee");
     ASSERT_NE(presenter, attendee);
-    zeltest::SaveScreenPng(Screenshot(L"shared_presenter_entered"));
-    Json::Value shot;
-    shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_entered"));
-    Second("shot", shot);
+    ReportShown(L"shared_presenter_entered");
+    SecondShot(L"shared_attendee_entered");
 
     journey::StallProbe probe;
     probe.Start(m_hMain);
@@ -98,8 +106,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     ASSERT_EQ(edits["texts"].size(), 1u) << edits.toStyledString();
     EXPECT_EQ(edits["texts"][0].asString(), "2") << "the attendee's page did not follow";
     EXPECT_EQ(journey::VisibleEditTexts(m_hMain), std::vector<std::wstring>{L"2"});
-    shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_page"));
-    Second("shot", shot);
+    SecondShot(L"shared_attendee_page");
 
     probe.Mark("stroke");
     // The presenter takes the red pen and draws on the page: the stroke appears on the attendee's.
@@ -122,9 +129,8 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
         band["min"] = 60;
         EXPECT_GE(Second("count", band)["count"].asInt(), 60) << "quick stroke " << k << " is missing on the attendee's page";
     }
-    shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_stroke"));
-    Second("shot", shot);
-    zeltest::SaveScreenPng(Screenshot(L"shared_presenter_stroke"));
+    SecondShot(L"shared_attendee_stroke");
+    ReportShown(L"shared_presenter_stroke");
 
     probe.Mark("pointer");
     // The presenter points at the page with the pointer tool: the attendee sees the red dot while
@@ -138,8 +144,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     for (int x = 500; x <= 580; x += 20) journey::MoveMouseTo(m_hMain, POINT{x, 430});
     dot["min"] = noDot + 30;
     const int pointed = Second("count", dot)["count"].asInt();
-    shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_pointer"));
-    Second("shot", shot);
+    SecondShot(L"shared_attendee_pointer");
     journey::ReleaseButton();
     EXPECT_GE(pointed, noDot + 30) << "the presenter's pointer did not show on the attendee's page";
     EXPECT_TRUE(m_control.WaitForFrames("tas", "M00000049", 2, 10000)) << "the pointer was not shared";
@@ -158,9 +163,8 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     paper["min"] = fitted * 5 / 4;
     const int zoomed = Second("count", paper)["count"].asInt();
     EXPECT_GE(zoomed, fitted * 5 / 4) << "the attendee's page did not zoom: " << fitted << " -> " << zoomed;
-    shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_zoom"));
-    Second("shot", shot);
-    zeltest::SaveScreenPng(Screenshot(L"shared_presenter_zoom"));
+    SecondShot(L"shared_attendee_zoom");
+    ReportShown(L"shared_presenter_zoom");
 
 
     probe.Mark("chat");
@@ -187,9 +191,8 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
     ::Sleep(2000);
     EXPECT_EQ(FramesOf(presenter, "M00000031"), 1u);
     EXPECT_EQ(FramesOf(attendee, "M00000031"), 1u);
-    shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_chat"));
-    Second("shot", shot);
-    zeltest::SaveScreenPng(Screenshot(L"shared_presenter_chat"));
+    SecondShot(L"shared_attendee_chat");
+    ReportShown(L"shared_presenter_chat");
 
     probe.Mark("hand-over");
     // The presenter hands the presentation to the attendee from the attendee list and confirms.
@@ -205,7 +208,7 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
                            rc.bottom - rc.top > 120 && rc.bottom - rc.top < 400;
                 })) != nullptr;
     }, 5000)) << "no question before the hand-over";
-    zeltest::SaveScreenPng(Screenshot(L"shared_handover_question"));
+    ReportShown(L"shared_handover_question");
     RECT rcQuestion;
     ::GetWindowRect(question, &rcQuestion);
     journey::ClickAt(question, kHandOverYes.x - rcQuestion.left, kHandOverYes.y - rcQuestion.top);
@@ -216,9 +219,8 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
         << "the attendee did not learn that he presents";
     EXPECT_GE(FramesOf(presenter, "M00000004"), 1u);
     ::Sleep(2000);
-    shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_presents"));
-    Second("shot", shot);
-    zeltest::SaveScreenPng(Screenshot(L"shared_presenter_handed_over"));
+    SecondShot(L"shared_attendee_presents");
+    ReportShown(L"shared_presenter_handed_over");
 
     probe.Mark("follow the new presenter");
     // The new presenter turns the page: the former one follows.
@@ -237,9 +239,8 @@ TEST_F(SharedMeetingTest, TheAttendeeFollowsPageStrokesAndZoomTheyChatAndThePres
         for (const Json::Value& t : edits["texts"]) texts.push_back(zeltest::Widen(t.asString()));
         return shows(texts, L"3");
     }, 10000)) << "the new presenter's page does not show 3";
-    shot["path"] = zeltest::Narrow(Screenshot(L"shared_attendee_turns"));
-    Second("shot", shot);
-    zeltest::SaveScreenPng(Screenshot(L"shared_presenter_follows"));
+    SecondShot(L"shared_attendee_turns");
+    ReportShown(L"shared_presenter_follows");
     ExpectNoStall(probe);
 }
 
