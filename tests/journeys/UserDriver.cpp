@@ -105,25 +105,6 @@ HWND FindMessageBox(DWORD pid)
     return FindProcessWindow(pid, [](HWND h) { return ClassOf(h) == L"#32770" && ::GetDlgItem(h, 0xFFFF); });
 }
 
-HWND FindDescendant(HWND hTop, int nId, int nParentId)
-{
-    struct Search {
-        int id, parentId;
-        HWND found;
-    } search = {nId, nParentId, nullptr};
-    ::EnumChildWindows(
-        hTop,
-        [](HWND h, LPARAM p) -> BOOL {
-            Search* s = reinterpret_cast<Search*>(p);
-            if (::GetDlgCtrlID(h) != s->id) return TRUE;
-            if (s->parentId && ::GetDlgCtrlID(::GetParent(h)) != s->parentId) return TRUE;
-            s->found = h;
-            return FALSE;
-        },
-        (LPARAM)&search);
-    return search.found;
-}
-
 bool ClickAt(HWND hWnd, int x, int y)
 {
     if (!::IsWindow(hWnd)) return false;

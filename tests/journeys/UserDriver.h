@@ -18,8 +18,6 @@ HWND WaitForDialogWithChild(DWORD pid, int nChildId, DWORD ms);
 // The visible message box of the process (a dialog with the static 0xFFFF), null when none.
 HWND FindMessageBox(DWORD pid);
 std::wstring WindowText(HWND hWnd);
-// The descendant of the window with the control id whose parent has the parent id (0: any).
-HWND FindDescendant(HWND hTop, int nId, int nParentId = 0);
 std::wstring ClassOf(HWND hWnd);
 
 // Brings the window's top-level window to the front and clicks the middle of the window (or the
