@@ -77,10 +77,20 @@ LRESULT CMeetingLayer::OnSyncCommand(WPARAM wParam, LPARAM)
         m_bPageSync = FALSE;
         break;
     case 1:
-    case 2:
-    case 3:
         ApplySyncState(0);
         m_bPageSync = FALSE;
+        break;
+    case 2:
+    case 3:
+        // The bare page or a report receiver's drawing: ending the sharing put the bars and the
+        // canvas back on the user's own drawing, so the chosen view is set again on both.
+        ApplySyncState(0);
+        m_bPageSync = FALSE;
+        if (m_pBoardLayer) {
+            if (CBoardDrawCtrl* pCanvas = m_pBoardLayer->GetCanvas()) pCanvas->SetPresentationMode((int)wParam);
+            SetOptMode((int)wParam);
+            if (wParam == 3) m_pBoardLayer->UpdateFavorite();
+        }
         break;
     case 4:
     case 7:

@@ -192,6 +192,8 @@ class FramedServer(ListeningServer):
                 out.status = int(rule["status"])
             if "body" in rule:
                 out.body = rule["body"]
+            if "merge" in rule and isinstance(out.body, dict):
+                out.body = dict(out.body, **rule["merge"])
             if "version" in rule:
                 out.version = rule["version"]
         if rule.get("hold"):

@@ -25,8 +25,9 @@ Control port: one JSON object per line, one answer line each ({"ok": true, ...} 
                                      the sample payload of each push id (all: the client's whole
                                      push table), in one delivery or one delivery each
   tds {action: lines|zoom|page|pointer (or msg), data: object|text, status, all, conn}
-  rule {server=tas, app, msg, status, body, hold, drop, close, abort, delay, version, count=1}
-                                     changes the answer to the next matching request(s)
+  rule {server=tas, app, msg, status, body, merge, hold, drop, close, abort, delay, version, count=1}
+                                     changes the answer to the next matching request(s); body
+                                     replaces the reply's body, merge sets members of it
   status_next {status=2, server=tas, msg, count=1}    sugar for rule with a status
   hold {server=tas, msg, count=1}    hold back the next matching reply ...
   release {server}                   ... until released

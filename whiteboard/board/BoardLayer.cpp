@@ -138,6 +138,16 @@ void CBoardLayer::SetOptMode(int mode)
         m_pOptBar->SetMode(mode);
 }
 
+void CBoardLayer::UpdateFavorite()
+{
+    if (const auto page = m_pages.GetPage(m_nCurrentPage)) {
+        if (m_pOptBar)
+            m_pOptBar->SetFavoriteCheck(page->IsFavorite());
+        if (m_pInfoBar)
+            m_pInfoBar->SetFavoriteCheck(page->IsFavorite());
+    }
+}
+
 void CBoardLayer::UpdateBarsForPage()
 {
     if (m_pOptBar) {
@@ -149,12 +159,7 @@ void CBoardLayer::UpdateBarsForPage()
         m_pPresenterBars->SetDocuments(m_nDocIndex, (int)m_documentIds.size());
         m_pPresenterBars->SetPage(m_nCurrentPage, m_nTotalPage);
     }
-    if (const auto page = m_pages.GetPage(m_nCurrentPage)) {
-        if (m_pOptBar)
-            m_pOptBar->SetFavoriteCheck(page->IsFavorite());
-        if (m_pInfoBar)
-            m_pInfoBar->SetFavoriteCheck(page->IsFavorite());
-    }
+    UpdateFavorite();
     if (m_pStickyNote) {
         if (m_pStickyNote->IsShown())
             m_pStickyNote->ShowPageNote(m_nCurrentPage);

@@ -106,6 +106,8 @@ public:
     void OnPageSyncReply();
     // The chairman's status button of the meeting's state on the option bar.
     void ShowOptTypeButtons(int type, BOOL show);
+    // The bars' favourite checks show the current page's mark.
+    void UpdateFavorite();
     BOOL IsStickyNoteModified() { return m_pStickyNote && m_pStickyNote->IsModified(); }
     void ClearDocumentId() { m_strDocId.Empty(); }
     // A click anywhere (screen point): the option bar's page pop-up closes when the click misses it.

@@ -76,6 +76,12 @@ public:
     std::shared_ptr<CMMPage> GetPage();
     int GetPageNumber();
     void SetBoardView(int view) { m_nBoardView = view; }
+    // The board view the user chose (the bare page, a report receiver's drawing ...), shown now.
+    void SetPresentationMode(int view)
+    {
+        m_nBoardView = view;
+        Redraw();
+    }
     int GetBoardView() const { return m_nBoardView; }
     void RepaintIfMode(int view);
     void SetZoom(float zoom);

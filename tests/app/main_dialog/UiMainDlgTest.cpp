@@ -1429,6 +1429,66 @@ TEST_F(UiProgramTest, APageWithItsPictureReachesTheBoard)
     });
 }
 
+// A meeting the server answers as ended: its detail and attendee replies say status 04.
+class UiEndedMeetingTest : public UiProgramTest {
+protected:
+    void SetUp() override
+    {
+        UiProgramTest::SetUp();
+        for (const char* msg : {"M00000004", "M00000005"}) {
+            Json::Value rule;
+            rule["cmd"] = "rule";
+            rule["server"] = "tas";
+            rule["msg"] = msg;
+            rule["merge"]["mtngStatus"] = "04";
+            rule["count"] = 100;
+            Control(rule);
+        }
+    }
+};
+
+// In an ended meeting the option bar's mode button goes through the user's own drawing, the
+// shared one and the bare page. Choosing the bare page (or, from the full view's bar, a report
+// receiver's drawing) ends the sharing and keeps the chosen view on the canvas and the option bar;
+// the receiver's view also shows the page's favourite mark.
+TEST_F(UiEndedMeetingTest, ChoosingTheBarePageKeepsItOnTheCanvasAndTheOptionBar)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        ASSERT_TRUE(pMeeting->IsMeetingClosed());
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        CBoardOptCtrl* pOpt = dynamic_cast<CBoardOptCtrl*>(pBoard->GetOptBar());
+        ASSERT_NE(pOpt, nullptr);
+        CBoardDrawCtrl* pCanvas = pBoard->GetCanvas();
+        ASSERT_EQ(pOpt->GetMode(), 1) << "an ended meeting opens on the user's own drawing";
+        const auto clickMode = [&](int nMode) {
+            CxSkinButton* pButton = pOpt->Button(CBoardOptCtrl::kModeIds[nMode]);
+            ASSERT_TRUE(pButton && pButton->IsWindowVisible() && pButton->IsWindowEnabled()) << nMode;
+            Click(pButton->GetSafeHwnd());
+            DriveFor(200);
+        };
+        clickMode(1);
+        EXPECT_EQ(pOpt->GetMode(), 0);
+        EXPECT_EQ(pCanvas->GetBoardView(), CBoardDrawCtrl::kViewShared);
+        clickMode(0);
+        EXPECT_EQ(pOpt->GetMode(), 2) << "the bar went back to the user's own drawing";
+        EXPECT_TRUE(pOpt->Button(CBoardOptCtrl::kModeIds[2])->IsWindowVisible());
+        EXPECT_EQ(pCanvas->GetBoardView(), CBoardDrawCtrl::kViewImage) << "the canvas shows a drawing";
+        EXPECT_FALSE(pMeeting->IsPageSync());
+
+        // The receiver's drawing, as the full view's bar asks for it: the favourite check shows
+        // the page's mark again (here turned over behind the bar's back).
+        const auto pPage = pBoard->GetPageManager().GetPage(pBoard->GetCurrentPage());
+        ASSERT_NE(pPage, nullptr);
+        pPage->SetFavorite(!pPage->IsFavorite());
+        pBoard->OnSyncCommand(3);
+        DriveFor(100);
+        EXPECT_EQ(pOpt->GetMode(), 3);
+        EXPECT_EQ(pCanvas->GetBoardView(), CBoardDrawCtrl::kViewThird);
+        EXPECT_EQ(pOpt->Button(CBoardOptCtrl::kFavorite)->GetCheck() == BST_CHECKED, pPage->IsFavorite() != FALSE);
+        pPage->SetFavorite(!pPage->IsFavorite());
+    });
+}
+
 // While the user follows the presenter, a document list that opens another document asks through
 // the main dialog whether to stop following: "no" changes nothing, "yes" stops following.
 TEST_F(UiProgramTest, OpeningAnotherDocumentWhileFollowingAsksFirst)
