@@ -9,6 +9,7 @@
 #include "app/main/ScreenMakers.h"
 #include "app/main/UpgradeDlg.h"
 #include "app/panels/ProgramPanels.h"
+#include "features/approvals/ApprovalDialogs.h"
 #include "screens/detail/DetailScreenMaker.h"
 #include "screens/list/ListScreenMaker.h"
 #include "screens/login/LoginWindow.h"
@@ -48,6 +49,9 @@ void SetProgramScreens()
 
     SetProgramPanels();
 
-    // The board's bars: information, options, tools, memos, mini-map and sticky note.
-    SetBoardBarMakers(WhiteboardToolMakers());
+    // The board's bars: information, options, tools, memos, mini-map and sticky note, and the
+    // confirmation of an approval chosen on the information bar.
+    S_BOARD_BAR_MAKERS bars = WhiteboardToolMakers();
+    bars.confirmApproval = RunApprovalConfirmation;
+    SetBoardBarMakers(bars);
 }

@@ -65,6 +65,8 @@ public:
         CInfoLayer::OnPageFavoriteChanged(nPage, bFavorite);
     }
     void ClosePopupsOutside(POINT ptScreen) override { CloseProfileIfOutside(ptScreen.x, ptScreen.y); }
+    BOOL IsApprovalPending() override { return CInfoLayer::IsApprovalPending(); }
+    void SetApprovalPending(BOOL bPending) override { CInfoLayer::SetApprovalPending(bPending); }
 };
 
 CWnd* MakeInfoPanel(CWnd* pParent, UINT nId, const CRect& rc, IMeetingInfoPanel** ppPanel)

@@ -34,6 +34,20 @@ void CApprovalConfirmDlg::SetConfirmInfo(const CString& strName, const CString& 
     m_bApprove = bApprove;
 }
 
+INT_PTR RunApprovalConfirmation(CWnd* pOwner, const CString& strSigner, const CString& strImagePath, BOOL bApprove)
+{
+    static BOOL s_bOpen = FALSE;
+    if (s_bOpen)
+        return IDCANCEL;
+    struct SOpen {
+        SOpen() { s_bOpen = TRUE; }
+        ~SOpen() { s_bOpen = FALSE; }
+    } open;
+    CApprovalConfirmDlg dlg(pOwner);
+    dlg.SetConfirmInfo(strSigner, strImagePath, bApprove ? 1 : 0);
+    return dlg.DoModal();
+}
+
 BOOL CApprovalConfirmDlg::OnInitDialog()
 {
     CMyBaseDialog::OnInitDialog();

@@ -169,6 +169,9 @@ void CMeetingLayer::LoadCurrentDocument(int nPage)
     if (m_pBoardLayer)
         m_pBoardLayer->OpenDocument(m_strMeetingId, pDocument->GetFileId(), pDocument->GetFileName(),
                                     pDocument->GetFileAbstPath(), nPage);
+    // The approval selector is offered by the meeting's type and the user's and document's flags.
+    if (IBoardInfoBar* pBar = m_pBoardLayer && m_pMeeting ? m_pBoardLayer->GetInfoBar() : nullptr)
+        pBar->SetApprovalContext(m_pMeeting->GetMeetingTypeNumber(), m_pMeeting->GetHiddenUserYn(), pDocument->IsRefDoc());
 }
 
 void CMeetingLayer::RequestThumbnailPages(int nStartPage)

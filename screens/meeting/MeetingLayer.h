@@ -141,9 +141,11 @@ public:
     // The hook's decision for one key event: -1 previous page, 1 next page, 0 nothing.
     static int PageKeyStep(int nCode, WPARAM key, LPARAM flags, BOOL bVisible, BOOL bFullView);
 
-    // ---- uploads ----
-    void UploadSignature(const CString& strMeetingId, const CString& strAttcFileId, const CString& strConfirmYn,
+    // ---- uploads and approvals ----
+    BOOL UploadSignature(const CString& strMeetingId, const CString& strAttcFileId, const CString& strConfirmYn,
                          const CString& strConfirmDate, const CString& strImagePath) override;
+    BOOL IsApprovalPending() override;
+    void SetApprovalPending(BOOL bPending) override;
 
     // ---- right container relays ----
     void CloseMinutesViewer() override;

@@ -56,6 +56,10 @@ public:
     virtual void OnPageFavoriteChanged(int nPage, BOOL bFavorite) = 0;
     // A left click anywhere (screen point): pop-ups of the panel that it misses close.
     virtual void ClosePopupsOutside(POINT ptScreen) = 0;
+    // The logged-in user has still to approve (his entry of the last attendee list has no
+    // answer); cleared when his decision reached the server.
+    virtual BOOL IsApprovalPending() = 0;
+    virtual void SetApprovalPending(BOOL bPending) = 0;
 };
 
 // The meeting chat of the right-hand container.

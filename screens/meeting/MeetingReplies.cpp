@@ -151,6 +151,8 @@ void CMeetingLayer::OnReceiveM00000004(CTasResponse* pReply)
     const Json::Value* pList = FindJsonMember(body, "list");
     m_pMeeting->SetAttendees(pList ? *pList : Json::Value(Json::arrayValue));
     if (m_pInfoPanel) m_pInfoPanel->OnAttendeeList(body);
+    // The user's own entry says whether his approval is still pending: the board's selector follows.
+    SetApprovalPending(IsApprovalPending());
     if (m_pRightContainer) m_pRightContainer->SetChatState(IsMeetingClosed(), PresenterOrMain(), TRUE);
     // The chairman's status button (start, end, restart, a report's decisions) on the option bar.
     if (m_pBoardLayer) m_pBoardLayer->ShowOptTypeButtons(m_pMeeting->GetStatus(), PresenterOrMain());

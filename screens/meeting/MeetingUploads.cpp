@@ -7,6 +7,7 @@
 #include "core/JsonHelpers.h"
 #include "core/LoginManager.h"
 #include "core/SettingManager.h"
+#include "features/approvals/SignatureUpload.h"
 #include "platform/Convert.h"
 #include "net/protocol/JsonText.h"
 #include "net/protocol/TasClientManager.h"
@@ -14,6 +15,7 @@
 #include "resources/resource.h"
 #include "screens/meeting/MeetingRules.h"
 #include "whiteboard/WhiteboardLog.h"
+#include "whiteboard/board/BoardLayer.h"
 
 namespace {
 
@@ -93,7 +95,7 @@ void CMeetingLayer::UploadFile(const CString& strPath)
     CTasClientManager::GetInstance()->RequestM00000008(m_strMeetingId, m_strMeetingType, L"10");
 }
 
-void CMeetingLayer::UploadSignature(const CString& strMeetingId, const CString& strAttcFileId,
+BOOL CMeetingLayer::UploadSignature(const CString& strMeetingId, const CString& strAttcFileId,
                                     const CString& strConfirmYn, const CString& strConfirmDate,
                                     const CString& strImagePath)
 {
@@ -103,49 +105,59 @@ void CMeetingLayer::UploadSignature(const CString& strMeetingId, const CString& 
         CString text;
         text.LoadString(IDS_SIGNATURE_MISSING);
         AfxMessageBox(text, MB_OK);
-        return;
+        return FALSE;
     }
     CTasClientManager* pTas = CTasClientManager::GetInstance();
     if (strConfirmYn.CompareNoCase(L"N") == 0) {
         Listen();
         pTas->RequestM00000076(strMeetingId, strAttcFileId, strConfirmYn, strConfirmDate, L"");
         CWhiteboardLog::Log(2, L"sign reject!");
-        return;
+        return TRUE;
     }
     CWaitCursorScope wait;
-    const CString name = FileNameOf(strImagePath);
-    std::vector<std::pair<CString, CString>> fields = {
-        {L"mtngId", m_strMeetingId},
-        {L"userId", CLoginManager::GetInstance()->GetUserId()},
-        {L"attcFileId", strAttcFileId},
-        {L"locale", L"ko_KR"},
-        {L"Filename", name},
-    };
-    DWORD dwError = 0;
+    CSettingManager* pSettings = CSettingManager::GetInstance();
+    SSignatureUpload upload;
+    upload.strHost = pSettings->GetTMSAddress();
+    upload.nPort = (INTERNET_PORT)pSettings->GetTMSPort();
+    upload.bTls = pSettings->GetUseHttps();
+    upload.strMtngId = m_strMeetingId;
+    upload.strUserId = CLoginManager::GetInstance()->GetUserId();
+    upload.strAttcFileId = strAttcFileId;
+    upload.strImagePath = strImagePath;
     CString answer;
-    if (!PostForm(L"/brindlecast/rest/fileRestService/sign", fields, name, strImagePath, dwError, answer)) return;
+    const DWORD dwError = PostSignatureImage(upload, answer);
     if (answer.IsEmpty()) {
         Toast(IDS_UPLOAD_FAILED);
-        return;
+        return FALSE;
     }
     CWhiteboardLog::Log(1, L"Sign image >>> File upload result >>> [%s]", answer.GetString());
     // A failed upload ends here: no approval goes out with a path the server never stored.
     if (!MeetingRules::IsUploadAccepted(dwError, answer)) {
         Toast(IDS_UPLOAD_FAILED);
-        return;
+        return FALSE;
     }
-    Json::Value reply;
-    const std::string utf8 = WideToUtf8(answer);
-    const CString path = ParseJsonText(utf8, reply) && reply.isObject() ? GetJsonString(reply, "filePath") : CString();
+    const CString path = SignatureStoredPath(answer);
     if (path.IsEmpty()) {
         CWhiteboardLog::Log(1, L"Sign image >>> filePath not found! >>> [%s]", answer.GetString());
         CString text;
         text.LoadString(IDS_SIGNATURE_NO_PATH);
         AfxMessageBox(text + L"(From Server)", MB_OK);
-        return;
+        return FALSE;
     }
     Listen();
     pTas->RequestM00000076(strMeetingId, strAttcFileId, strConfirmYn, strConfirmDate, path);
+    return TRUE;
+}
+
+BOOL CMeetingLayer::IsApprovalPending()
+{
+    return m_pInfoPanel && m_pInfoPanel->IsApprovalPending();
+}
+
+void CMeetingLayer::SetApprovalPending(BOOL bPending)
+{
+    if (m_pInfoPanel) m_pInfoPanel->SetApprovalPending(bPending);
+    if (IBoardInfoBar* pBar = m_pBoardLayer ? m_pBoardLayer->GetInfoBar() : nullptr) pBar->SetApprovalPending(bPending ? 1 : 0);
 }
 
 LRESULT CMeetingLayer::OnArchiveMessage(WPARAM, LPARAM)

@@ -21,6 +21,13 @@ public:
     BOOL IsPersonalWhiteboard() override { return FALSE; }
     void SendPageCommand(int, int) override {}
     void OnPageFavoriteChanged(int, BOOL) override {}
+    BOOL IsMeetingEnded() override { return FALSE; }
+    BOOL IsApprovalPending() override { return FALSE; }
+    void SetApprovalPending(BOOL) override {}
+    BOOL UploadSignature(const CString&, const CString&, const CString&, const CString&, const CString&) override
+    {
+        return FALSE;
+    }
 };
 
 class CBoardServerStandIn : public IBoardServer {

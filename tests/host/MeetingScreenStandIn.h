@@ -24,15 +24,6 @@ public:
         (void)ptScreen;
         (void)usButtonFlags;
     }
-    void UploadSignature(const CString& strMeetingId, const CString& strAttcFileId,
-                         const CString& strConfirmYn, const CString& strConfirmDate,
-                         const CString& strImagePath) override {
-        (void)strMeetingId;
-        (void)strAttcFileId;
-        (void)strConfirmYn;
-        (void)strConfirmDate;
-        (void)strImagePath;
-    }
     void SetFollowOnEntry(BOOL bFollow) override { (void)bFollow; }
     void SetEntryDocument(int nEntry) override { (void)nEntry; }
     void SetPresenceDocumentId(const CString& strId) override { (void)strId; }

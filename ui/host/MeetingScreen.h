@@ -83,9 +83,6 @@ public:
     virtual void ToggleChat() = 0;
     // A raw mouse button event of the main dialog (screen point): pop-ups it misses close.
     virtual void OnRawMouseInput(POINT ptScreen, USHORT usButtonFlags) = 0;
-    // An approval's signature image after the approval was confirmed.
-    virtual void UploadSignature(const CString& strMeetingId, const CString& strAttcFileId, const CString& strConfirmYn,
-                                 const CString& strConfirmDate, const CString& strImagePath) = 0;
     // Set before switching to the meeting screen: follow the presenter on entry, the entry
     // document flag, the document whose attendees are asked.
     virtual void SetFollowOnEntry(BOOL bFollow) = 0;

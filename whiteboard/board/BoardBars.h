@@ -46,6 +46,13 @@ public:
     virtual void ResetSelection() = 0;
     // The zoom goes back to fitting the page (and the canvas is told).
     virtual void ResetZoom() = 0;
+    // What decides whether the approval selector is offered, each followed by that decision:
+    // the user's own approval still pending (1) or given (0), and the meeting's type number, its
+    // hidden-user flag and the open document's reference flag. ResetSelection forgets all four.
+    virtual void SetApprovalPending(int pending) = 0;
+    virtual void SetApprovalContext(int typeNumber, int hiddenUser, int referenceDocument) = 0;
+    // The approval selector back on "none" (the confirmation was cancelled).
+    virtual void SetApprovalSelection(int selection) = 0;
 };
 
 // The option bar below the canvas.
@@ -153,6 +160,10 @@ struct S_BOARD_BAR_MAKERS {
         makePresenterBars;
     // The laser pointer was chosen on a bar: the main window's floating palette shows it too.
     std::function<void()> selectPalettePointer;
+    // The approval's confirmation (signer, signature picture, approve or reject), modal over the
+    // owner; IDOK goes on. One at a time: asked while one is open, it answers IDCANCEL.
+    std::function<INT_PTR(CWnd* pOwner, const CString& signer, const CString& imagePath, BOOL approve)>
+        confirmApproval;
 };
 
 // Set once by the program before the first board is created (tests set their own).

@@ -10,6 +10,7 @@
 
 #include "core/FileHelpers.h"
 #include "core/JsonHelpers.h"
+#include "core/LoginManager.h"
 #include "core/SystemHelpers.h"
 #include "platform/MessageBox.h"
 #include "resources/resource.h"
@@ -254,4 +255,38 @@ BOOL CBoardLayer::LoadWhiteBoardBackground(int page)
     SetPageImage(record.bytes, page);
     const auto target = m_pages.GetPage(page);
     return target && target->HasImage();
+}
+
+// ---- approval ----
+
+void CBoardLayer::OnApproval(int kind, const CString& text)
+{
+    const wchar_t* decision = kind == 1 ? L"Y" : kind == 2 ? L"N" : nullptr;
+    IZELMainDlg* main = GetMainDlg();
+    const CString signPath = main ? main->GetSignDataPath() : CString();
+    CLoginManager* login = CLoginManager::GetInstance();
+    const CString signer = login->GetUserName() + L" " + login->GetPositionName();
+    const auto& confirm = GetBoardBarMakers().confirmApproval;
+    const INT_PTR answer = confirm ? confirm(main ? main->GetWnd() : this, signer, signPath, kind == 1) : IDCANCEL;
+    if (answer != IDOK || !decision || !m_pMeeting) {
+        if (m_pInfoBar)
+            m_pInfoBar->SetApprovalSelection(0);
+        return;
+    }
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    CString confirmDate;
+    confirmDate.Format(L"%04d-%02d-%02d %02d:%02d:%02d", now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute,
+                       now.wSecond);
+    // The approval stays pending until the server took the decision: a failed upload can be
+    // tried again from the selector.
+    if (!m_pMeeting->UploadSignature(GetMeetingId(), text, decision, confirmDate, signPath)) {
+        if (m_pInfoBar)
+            m_pInfoBar->SetApprovalSelection(0);
+        return;
+    }
+    m_pMeeting->SetApprovalPending(FALSE);
+    if (m_pInfoBar)
+        m_pInfoBar->ResetSelection();
+    Toast(kind == 1 ? IDS_WBT_APPROVED : IDS_WBT_REJECTED);
 }

@@ -264,8 +264,9 @@ void CBoardLayer::OpenDocument(const CString& mtngId, const CString& docId, cons
     m_strDocId = docId;
     m_strDocName = name;
     m_strDocUrl = url;
+    // The bar's approval names the document it concerns.
     if (m_pInfoBar)
-        m_pInfoBar->SetDocumentInfo(name, CString());
+        m_pInfoBar->SetDocumentInfo(name, docId);
     // The full view's banner names the document as the information bar does.
     if (m_pCanvas)
         m_pCanvas->ShowBannerText(name);

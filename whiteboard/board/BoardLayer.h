@@ -194,7 +194,9 @@ public:
     // IBoardInfoCtrlEventListener
     void OnSave(int flag) override;
     void OnZoom(float zoom) override;
-    void OnApproval(int kind, const CString& text) override {}
+    // Approve (1) or reject (2) the document named by the text: confirmed with the user's
+    // signature first, then sent with it; a cancelled confirmation puts the selector back.
+    void OnApproval(int kind, const CString& text) override;
     // IBoardDrawCtrlEventListener
     void OnZoomChanged(float zoom, int originX, int originY) override;
     void OnPointer(int x, int y, int color, int size, int shape) override;

@@ -50,6 +50,19 @@ public:
     virtual void SendPageCommand(int nCommand, int nPage) = 0;
     // The page became a favourite or stopped being one: the side panel's rows follow.
     virtual void OnPageFavoriteChanged(int nPage, BOOL bFavorite) = 0;
+
+    // ---- Approvals ----
+    // The meeting has ended: the bars' controls stay disabled.
+    virtual BOOL IsMeetingEnded() = 0;
+    // The logged-in user has still to approve or reject (the side panel's attendee list says so);
+    // cleared once his decision reached the server.
+    virtual BOOL IsApprovalPending() = 0;
+    virtual void SetApprovalPending(BOOL bPending) = 0;
+    // Sends the user's decision ("Y" approve, "N" reject) on the document with his signature
+    // picture; FALSE when the server did not take it (the user was told why).
+    virtual BOOL UploadSignature(const CString& strMeetingId, const CString& strAttcFileId,
+                                 const CString& strConfirmYn, const CString& strConfirmDate,
+                                 const CString& strImagePath) = 0;
 };
 
 // The application-server requests the board sends. The default sends them through the

@@ -4,6 +4,7 @@
 
 #include "ui/host/MainDlg.h"
 #include "ui/controls/OkCancelDlg.h"
+#include "whiteboard/board/IBoardMeetingContext.h"
 #include "whiteboard/tools/ToolPictures.h"
 #include "whiteboard/tools/ToolStrings.h"
 
@@ -197,6 +198,31 @@ void CBoardInfoCtrl::ResetSelection()
     m_nApproval = 0;
 }
 
+void CBoardInfoCtrl::SetApprovalPending(int pending)
+{
+    m_kept[kKeptPending] = pending;
+    UpdateApprovalCombo();
+}
+
+void CBoardInfoCtrl::SetApprovalContext(int typeNumber, int hiddenUser, int referenceDocument)
+{
+    m_kept[kKeptType] = typeNumber;
+    m_kept[kKeptHidden] = hiddenUser;
+    m_kept[kKeptReference] = referenceDocument;
+    UpdateApprovalCombo();
+}
+
+void CBoardInfoCtrl::UpdateApprovalCombo()
+{
+    const BOOL offered = m_kept[kKeptPending] == 1 && m_kept[kKeptType] == 14 && m_kept[kKeptHidden] == 0 &&
+                         m_kept[kKeptReference] == 0 && !(m_isWhiteboardDocument && m_isWhiteboardDocument());
+    const BOOL on = offered && !MeetingEnded();
+    if (!on && m_nApproval != 0)
+        SetApprovalSelection(0);
+    m_approval.ShowWindow(on ? SW_SHOW : SW_HIDE);
+    m_approval.EnableWindow(on);
+}
+
 void CBoardInfoCtrl::ShowApprovalCombo(BOOL show)
 {
     const BOOL on = show && !MeetingEnded();
@@ -284,6 +310,20 @@ void CBoardInfoCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 IBoardInfoBar* MakeBoardInfoBar(const S_BOARD_BAR_CONTEXT& context, IBoardInfoCtrlEventListener* pListener)
 {
     CBoardInfoCtrl* bar = new CBoardInfoCtrl(pListener);
+    if (const auto getMeeting = context.getMeeting) {
+        bar->m_isApprovalPending = [getMeeting] {
+            IBoardMeetingContext* m = getMeeting();
+            return m && m->IsApprovalPending();
+        };
+        bar->m_isMeetingEnded = [getMeeting] {
+            IBoardMeetingContext* m = getMeeting();
+            return m && m->IsMeetingEnded();
+        };
+        bar->m_isWhiteboardDocument = [getMeeting] {
+            IBoardMeetingContext* m = getMeeting();
+            return m && m->IsWhiteboardDocument();
+        };
+    }
     if (!bar->Create(context.pBoard)) {
         delete bar;
         return nullptr;

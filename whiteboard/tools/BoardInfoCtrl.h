@@ -38,19 +38,26 @@ public:
     void EnableSaveButton(BOOL enable);
     void EnableFavorite(BOOL enable) override;
     void SetFavoriteCheck(BOOL check) override;
-    void SetApprovalSelection(int selection);
+    void SetApprovalSelection(int selection) override;
     void ResetSelection() override;
     void ShowApprovalCombo(BOOL show);
+    void SetApprovalPending(int pending) override;
+    void SetApprovalContext(int typeNumber, int hiddenUser, int referenceDocument) override;
+    // The selector is offered only to a visible user of an approval meeting (type 14) whose own
+    // approval is pending, on a document that is neither a reference nor a whiteboard.
+    void UpdateApprovalCombo();
     int GetZoomState() const { return m_nZoomState; }
     int GetApprovalSelection() const { return m_nApproval; }
     ZELComboBox* ZoomCombo() { return &m_zoom; }
     ZELComboBox* ApprovalCombo() { return &m_approval; }
     CxSkinButton* SaveButton() { return &m_save; }
     CxSkinButton* FavoriteButton() { return &m_favorite; }
-    // Whether an approval waits for the user (the information side panel knows); none by default.
+    // Whether an approval waits for the user (the information side panel knows), whether the
+    // meeting has ended (controls stay disabled), whether the board shows a whiteboard document.
+    // MakeBoardInfoBar asks the meeting around the board; a bar made without one answers no.
     std::function<BOOL()> m_isApprovalPending;
-    // Whether the meeting has ended (controls stay disabled).
     std::function<BOOL()> m_isMeetingEnded;
+    std::function<BOOL()> m_isWhiteboardDocument;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -74,6 +81,9 @@ private:
     int m_nZoomState = 11;
     int m_nApproval = 0;
     CxSkinButton m_favorite;
+    // Pending (1), the meeting's type number, its hidden-user flag, the document's reference
+    // flag; -1 until told.
+    enum { kKeptPending, kKeptType, kKeptHidden, kKeptReference };
     int m_kept[4] = {-1, -1, -1, -1};
 };
 

@@ -40,6 +40,7 @@
 #include "whiteboard/board/BoardLayer.h"
 #include "whiteboard/canvas/BoardDrawCtrl.h"
 #include "whiteboard/canvas/PenCanvas.h"
+#include "whiteboard/tools/BoardInfoCtrl.h"
 #include "whiteboard/tools/BoardOptCtrl.h"
 #include "whiteboard/tools/ToolMakers.h"
 #include "app/main/ScreenMakers.h"
@@ -1324,7 +1325,7 @@ TEST_F(UiProgramTest, TheProgramsCompositionLeavesNoMakerOrHookEmpty)
     EXPECT_TRUE(detail.makeMemberPanel && detail.makeChatControl);
     const S_BOARD_BAR_MAKERS& bars = GetBoardBarMakers();
     EXPECT_TRUE(bars.makeInfoBar && bars.makeOptBar && bars.makeDrawToolBar && bars.makeMemoLayer &&
-                bars.makeNavigator && bars.makeStickyNote);
+                bars.makeNavigator && bars.makeStickyNote && bars.confirmApproval);
     std::unique_ptr<IBoardDrawing> pDrawing(MakeBoardDrawing());
     EXPECT_NE(pDrawing, nullptr);
 }
@@ -1746,6 +1747,76 @@ TEST_F(UiProgramTest, ClickingADocumentsRowOpensItOnTheBoard)
         EXPECT_TRUE(pList->GetItemState(nRow, LVIS_SELECTED));
         EXPECT_EQ(pList->GetSelectedDocumentId(), CString(L"D1012"));
     });
+}
+
+// An approver of an approval meeting (type 14) whose own approval is pending finds it on the
+// board's information bar. Choosing "approve" asks with his signature; a cancel sends nothing and
+// puts the selector back; a confirmation sends the signature picture to the web server and the
+// decision with the stored path to the application server, and the selector goes away.
+TEST_F(UiProgramTest, AnApprovalChosenOnTheInformationBarIsConfirmedSignedAndSent)
+{
+    Json::Value rule;
+    rule["cmd"] = "rule";
+    rule["msg"] = "M00000005";
+    rule["merge"]["mtngMeetingType"] = "14";
+    rule["count"] = 50;
+    Control(rule);
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CBoardInfoCtrl* pBar = dynamic_cast<CBoardInfoCtrl*>(pMeeting->GetBoardLayer()->GetInfoBar());
+        ASSERT_NE(pBar, nullptr);
+        ZELComboBox* pCombo = pBar->ApprovalCombo();
+        Drive([&] { return pCombo->IsWindowVisible() != FALSE; }, 15000);
+        ASSERT_TRUE(pCombo->IsWindowVisible()) << "the pending approval did not reach the information bar";
+        EXPECT_TRUE(pCombo->IsWindowEnabled());
+        apptest::SaveScreenshot(pMeeting->GetBoardLayer()->GetSafeHwnd(), L"program_approval_selector");
+        const CString strSign = dlg.GetSignDataPath();
+        ::CreateDirectoryW(strSign.Left(strSign.ReverseFind(L'\\')), nullptr);
+        ASSERT_TRUE(zeltest::WriteFileBytes(strSign.GetString(), "the user's signature picture"));
+
+        const wchar_t* pszAnswer = L"btnCancel";
+        int nAsked = 0;
+        CWnd::SetModalLoopHook([&](CWnd* pWnd) {
+            CApprovalConfirmDlg* pConfirm = dynamic_cast<CApprovalConfirmDlg*>(pWnd);
+            if (!pConfirm) return;
+            ++nAsked;
+            apptest::ClickObject(pConfirm, pConfirm->m_Screen.FindObject(pszAnswer));
+        });
+        // The selection as Windows reports a choice in the drop-down list.
+        auto choose = [&](int nItem) {
+            pCombo->SetCurSel(nItem);
+            pBar->SendMessage(WM_COMMAND, MAKEWPARAM(CBoardInfoCtrl::kApprovalCombo, CBN_SELCHANGE),
+                              (LPARAM)pCombo->GetSafeHwnd());
+        };
+        choose(1);
+        EXPECT_EQ(nAsked, 1);
+        EXPECT_EQ(pCombo->GetCurSel(), 0) << "a cancelled confirmation leaves the choice on";
+        DriveFor(300);
+        EXPECT_TRUE(Frames("tas", nullptr, "M00000076").empty());
+
+        pszAnswer = L"btnOK";
+        m_popups.clear();
+        choose(1);
+        EXPECT_EQ(nAsked, 2);
+        ASSERT_TRUE(WaitFrames("tas", nullptr, "M00000076", 1));
+        const Json::Value decision = Frames("tas", nullptr, "M00000076")[0]["body"];
+        EXPECT_EQ(decision["mtngId"].asString(), "101");
+        EXPECT_EQ(decision["attcFileId"].asString(), "D1011");
+        EXPECT_EQ(decision["confirmYn"].asString(), "Y");
+        EXPECT_EQ(decision["path"].asString().rfind("/sign/", 0), 0u) << decision["path"].asString();
+        Json::Value log;
+        log["cmd"] = "log";
+        log["server"] = "http";
+        log["kind"] = "request";
+        const Json::Value requests = Control(log)["records"];
+        ASSERT_GE(requests.size(), 1u);
+        EXPECT_EQ(requests[requests.size() - 1]["path"].asString(), "/brindlecast/rest/fileRestService/sign");
+        CWnd::SetModalLoopHook(nullptr);
+        EXPECT_FALSE(pMeeting->IsApprovalPending());
+        EXPECT_FALSE(pCombo->IsWindowVisible()) << "the approval given is still offered";
+        EXPECT_EQ(PopupTexts(POPUP_TOAST), std::vector<std::wstring>{LoadResourceText(IDS_WBT_APPROVED).GetString()});
+        ::DeleteFileW(strSign);
+    });
+    Command("clear_rules");
 }
 
 }  // namespace

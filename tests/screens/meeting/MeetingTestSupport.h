@@ -103,7 +103,10 @@ public:
     void SortBookmarks() override {}
     void ClosePopupsOutside(POINT) override {}
     void OnPageFavoriteChanged(int nPage, BOOL bFavorite) override { favourites[nPage] = bFavorite; }
+    BOOL IsApprovalPending() override { return approvalPending; }
+    void SetApprovalPending(BOOL bPending) override { approvalPending = bPending; }
     std::map<int, BOOL> favourites;
+    BOOL approvalPending = FALSE;
 
     BOOL shown = TRUE;
     int attendees = 0;

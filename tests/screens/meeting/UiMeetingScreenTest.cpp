@@ -286,14 +286,14 @@ TEST_F(MeetingScreenTest, UploadsAndTheArchiveCopy)
         boxes.push_back(text);
         return IDOK;
     });
-    m_pScreen->UploadSignature(L"101", L"D1011", L"Y", L"2026-12-10 10:00:00", L"C:\\nowhere\\sign.png");
+    EXPECT_FALSE(m_pScreen->UploadSignature(L"101", L"D1011", L"Y", L"2026-12-10 10:00:00", L"C:\\nowhere\\sign.png"));
     ASSERT_EQ(boxes.size(), 1u);
     zeltest::PumpFor(300);
     EXPECT_TRUE(Bodies("M00000076").empty());
     m_pScreen->UploadSignature(L"101", L"D1011", L"n", L"2026-12-10 10:00:00", file.c_str());
     ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000076", 1));
     EXPECT_EQ(Bodies("M00000076")[0]["path"].asString(), "");
-    m_pScreen->UploadSignature(L"101", L"D1011", L"Y", L"2026-12-10 10:00:00", file.c_str());
+    EXPECT_TRUE(m_pScreen->UploadSignature(L"101", L"D1011", L"Y", L"2026-12-10 10:00:00", file.c_str()));
     ASSERT_TRUE(WaitForFrames("tas", nullptr, "M00000076", 2));
     const std::string path = Bodies("M00000076")[1]["path"].asString();
     EXPECT_EQ(path.rfind("/sign/", 0), 0u) << path;
