@@ -130,10 +130,17 @@ void CZELDlg::CloseOpenPopups()
 
 void CZELDlg::DestroySignWindow()
 {
-    if (!m_pApprovalSignDlg) return;
-    if (::IsWindow(m_pApprovalSignDlg->GetSafeHwnd())) m_pApprovalSignDlg->DestroyWindow();
-    delete m_pApprovalSignDlg;
+    CApprovalSignDlg* pSign = m_pApprovalSignDlg;
     m_pApprovalSignDlg = nullptr;
+    if (!pSign) return;
+    // Its file chooser is still on the stack (a push or a second opening came meanwhile): the
+    // window hides now and goes by itself once the chooser has returned.
+    if (pSign->IsChoosingFile()) {
+        pSign->RetireWhenChosen();
+        return;
+    }
+    if (::IsWindow(pSign->GetSafeHwnd())) pSign->DestroyWindow();
+    delete pSign;
 }
 
 BOOL CZELDlg::IsShownForNotices()

@@ -14,6 +14,7 @@ namespace {
 
 const UINT_PTR kTimerHideFail = 1;
 const UINT kFailMs = 2000;
+const UINT_PTR kTimerRetire = 2;
 
 BOOL IsImageFile(const CString& strPath)
 {
@@ -218,7 +219,14 @@ void CApprovalSignDlg::ProcAdd()
 {
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
                        L"Image Files (bmp,png,jpg,jpeg)|*.bmp;*.png;*.jpg;*.jpeg|All Files (*.*)|*.*||", this);
+    m_bChoosing = TRUE;
     const INT_PTR nAnswer = dialog.DoModal();
+    m_bChoosing = FALSE;
+    if (m_bRetired) {
+        // Retired while choosing: the window goes once this call has left its stack.
+        SetTimer(kTimerRetire, 0, nullptr);
+        return;
+    }
     if (!GetSafeHwnd() || nAnswer != IDOK)
         return;
     const CString strChosen = dialog.GetPathName();
@@ -285,6 +293,27 @@ void CApprovalSignDlg::ProcOK()
     CloseDialog();
 }
 
+void CApprovalSignDlg::RetireWhenChosen()
+{
+    m_bRetired = TRUE;
+    CloseDialog();
+    // The chooser is a window of this thread owned by this one: asked to close, it cancels.
+    ::EnumThreadWindows(::GetCurrentThreadId(),
+                        [](HWND hWnd, LPARAM owner) -> BOOL {
+                            if (::GetWindow(hWnd, GW_OWNER) == (HWND)owner)
+                                ::PostMessageW(hWnd, WM_CLOSE, 0, 0);
+                            return TRUE;
+                        },
+                        (LPARAM)GetSafeHwnd());
+}
+
+void CApprovalSignDlg::PostNcDestroy()
+{
+    CMyBaseDialog::PostNcDestroy();
+    if (m_bRetired)
+        delete this;
+}
+
 void CApprovalSignDlg::CloseDialog()
 {
     FreePicture();
@@ -329,6 +358,11 @@ void CApprovalSignDlg::OnLButtonUp(UINT nFlags, CPoint point)
 
 void CApprovalSignDlg::OnTimer(UINT_PTR nIDEvent)
 {
+    if (nIDEvent == kTimerRetire) {
+        KillTimer(kTimerRetire);
+        DestroyWindow();
+        return;
+    }
     if (nIDEvent == kTimerHideFail) {
         KillTimer(kTimerHideFail);
         if (m_pTextFail) {

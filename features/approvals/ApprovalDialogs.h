@@ -61,9 +61,17 @@ public:
     void ProcOK();
     void CloseDialog();
 
+    // The file chooser of "btnAdd" runs (its call is on this window's stack).
+    BOOL IsChoosingFile() const { return m_bChoosing; }
+    // The window is done with while its chooser runs: it hides at once, the chooser is closed,
+    // and once the chooser's call has returned the window destroys and deletes itself without
+    // taking the chosen file. Whoever held it lets go of it.
+    void RetireWhenChosen();
+
 protected:
     void OnOK() override {}
     void OnCancel() override { CloseDialog(); }
+    void PostNcDestroy() override;
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
@@ -82,5 +90,7 @@ private:
     CString m_strWorkPath;
     int m_bDrawingMode = 1;
     int m_bPicked = 0;
+    BOOL m_bChoosing = FALSE;
+    BOOL m_bRetired = FALSE;
     std::unique_ptr<CPenCanvas> m_pCanvas;
 };

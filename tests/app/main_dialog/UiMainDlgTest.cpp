@@ -68,6 +68,7 @@
 #include "ui/controls/ToastPopup.h"
 #include "ui/controls/YesNoPopup.h"
 #include "ui/skin/MonitorInfo.h"
+#include "platform/FileDialog.h"
 
 using logintest::Click;
 using logintest::Drive;
@@ -1128,6 +1129,48 @@ TEST_F(UiMainDlgTest, TheSignatureCommandOpensTheSignatureWindowThatKeepsTheDraw
         EXPECT_EQ(dlg.GetApprovalSignDlg(), nullptr);
         EXPECT_FALSE(::IsWindow(hAgain));
         ::DeleteFileW(strSign);
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+}
+
+// Opening the signature window again (or anything that closes the pop-ups) while its file chooser
+// runs does not free the window under the chooser: it hides at once and goes once the chooser has
+// returned, and the file chosen there reaches neither the new window nor the signature file.
+TEST_F(UiMainDlgTest, TheSignatureWindowOutlivesItsFileChooser)
+{
+    Run([&](CZELDlg& dlg) {
+        const CString strSign = dlg.GetSignDataPath();
+        ::DeleteFileW(strSign);
+        const std::wstring picture = zeltest::BinaryDir() + L"\\chosen_signature.png";
+        ASSERT_TRUE(zeltest::WriteFileBytes(picture, "not read"));
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        dlg.SendMessage(WM_COMMAND, ID_CMD_SIGNATURE);
+        CApprovalSignDlg* pFirst = dlg.GetApprovalSignDlg();
+        ASSERT_NE(pFirst, nullptr);
+        const HWND hFirst = pFirst->GetSafeHwnd();
+        bool bChose = false;
+        CFileDialog::SetTestHook([&](CFileDialog& chooser) {
+            bChose = true;
+            dlg.SendMessage(WM_COMMAND, ID_CMD_SIGNATURE);
+            EXPECT_TRUE(::IsWindow(hFirst)) << "the window was destroyed under its chooser";
+            EXPECT_FALSE(::IsWindowVisible(hFirst));
+            wcsncpy(chooser.m_ofn.lpstrFile, picture.c_str(), chooser.m_ofn.nMaxFile - 1);
+            return (INT_PTR)IDOK;
+        });
+        apptest::ClickObject(pFirst, pFirst->m_Screen.FindObject(L"btnAdd"));
+        CFileDialog::SetTestHook(nullptr);
+        EXPECT_TRUE(bChose);
+        Drive([&] { return !::IsWindow(hFirst); }, 2000);
+        EXPECT_FALSE(::IsWindow(hFirst)) << "the retired window stays";
+        CApprovalSignDlg* pSecond = dlg.GetApprovalSignDlg();
+        ASSERT_NE(pSecond, nullptr);
+        EXPECT_NE(pSecond->GetSafeHwnd(), hFirst);
+        EXPECT_TRUE(pSecond->IsWindowVisible());
+        EXPECT_EQ(pSecond->IsDrawingMode(), 1);
+        EXPECT_EQ(pSecond->IsPicked(), 0);
+        EXPECT_EQ(::GetFileAttributesW(strSign), INVALID_FILE_ATTRIBUTES);
+        ::DeleteFileW(picture.c_str());
         dlg.RequestLogout(TRUE);
         EXPECT_TRUE(DriveUntilQuit());
     });
