@@ -33,6 +33,7 @@ public:
     void OnSyncStateChanged(BOOL, int nState) override
     {
         if (CInfoThumbnailCtrl* p = GetThumbnailCtrl()) p->OnSyncStateChanged(nState);
+        RefreshAttendeeView(nState);
     }
     void ClearThumbnails() override { CInfoLayer::ClearThumbnails(); }
     void InitThumbnails(int nTotalPage) override

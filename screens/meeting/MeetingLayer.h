@@ -120,6 +120,8 @@ public:
     void RequestPresenceAndSync(int nState) override;
     void OnSyncPagePush(const CString& strMeetingId, const CString& strDocumentId, int nPage, int nShowCmd) override;
     void ShowDocumentToast(const CString& strName, int nShowCmd);
+    // The option bar's whiteboard buttons (close, add page) instead of its open and favourite ones.
+    void ShowSyncButtons(BOOL bOn);
 
     // ---- documents ----
     void OpenDocument(BOOL bSaveFirst, CMeetingDocument* pDocument, int nPage);

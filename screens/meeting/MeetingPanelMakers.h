@@ -41,6 +41,7 @@ public:
     virtual void OnUserProfile(const Json::Value& body, const char* pPhoto, int nPhotoLength) = 0;
     virtual void OnAttendeeConfirm(const Json::Value& body, BOOL bOk) = 0;
     // Following changed: bLocked (the user may not pick pages himself), nState the new state.
+    // The thumbnails and the attendee view follow it.
     virtual void OnSyncStateChanged(BOOL bLocked, int nState) = 0;
     // Thumbnails of the board's document: cleared; rows for pages 1..nTotalPage; one page's
     // image (encoded bytes) and favourite mark; the row of the board's page selected.

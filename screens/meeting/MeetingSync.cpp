@@ -37,6 +37,11 @@ void CMeetingLayer::ApplySyncState(int nState)
         if (IZELMainDlg* pMain = GetMainDlg()) pMain->EnableRefreshButton(nState == 0 || IsMeetingClosed());
 }
 
+void CMeetingLayer::ShowSyncButtons(BOOL bOn)
+{
+    if (IBoardOptBar* pBar = m_pBoardLayer ? m_pBoardLayer->GetOptBar() : nullptr) pBar->ShowWhiteboardButtons(bOn);
+}
+
 void CMeetingLayer::RequestPresenceAndSync(int nState)
 {
     m_bSyncPending = TRUE;
@@ -251,7 +256,10 @@ void CMeetingLayer::OnReceiveM00000021(CTasResponse* pReply)
         if (GetCurrentDocumentId() != strDocument) ShowDocument(strDocument, 1);
         Listen();
         pTas->RequestM00000015(m_strMeetingId, strDocument, TRUE, page, FALSE, FALSE, FALSE);
-        SetWhiteboardMode(IsWhiteboardDocument());
+        // On the presenter's whiteboard the follower's bars show the whiteboard's buttons.
+        const BOOL bWhiteboard = IsWhiteboardDocument();
+        ShowSyncButtons(bWhiteboard);
+        SetWhiteboardMode(bWhiteboard);
         return;
     }
     m_pMeeting->SelectDocumentOrFirst(m_strPresenceDocumentId);

@@ -53,11 +53,12 @@ CMeeting* CurrentMeeting()
     return pMeetings ? pMeetings->GetCurrentMeeting() : nullptr;
 }
 
-// A meeting that has started and is no longer live has ended (or been closed).
+// A meeting whose status is none of the waiting and running ones has ended (or been closed).
+// (The record's IsNotStarted answers exactly that, whatever its name says.)
 BOOL IsCurrentMeetingEnded()
 {
     CMeeting* pMeeting = CurrentMeeting();
-    return pMeeting && !pMeeting->IsNotStarted() && !pMeeting->IsStatusLive();
+    return pMeeting && pMeeting->IsNotStarted();
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "features/chat/MeetingChatCtrl.h"
 #include "screens/meeting/panels/InfoLayer.h"
 #include "screens/meeting/panels/InfoBookMarkCtrl.h"
+#include "screens/meeting/panels/InfoShowCtrl.h"
 #include "screens/meeting/panels/InfoThumbnailCtrl.h"
 #include "app/ZELDlg.h"
 #include "app/SettingPages.h"
@@ -1299,6 +1300,17 @@ TEST_F(UiMainDlgTest, MousePressesReachTheDetailAndTheMeetingScreen)
 
 // ---- The program as ZEL.exe composes it: real screens, panels, bars and hooks ----
 
+// A rule for the application server's next answer(s) to a message (members of the answer's body
+// set by "merge", the answer held back by "hold" ...).
+Json::Value TasRule(const char* pszMessage)
+{
+    Json::Value rule;
+    rule["cmd"] = "rule";
+    rule["server"] = "tas";
+    rule["msg"] = pszMessage;
+    return rule;
+}
+
 // A click on a row of a side-panel strip, as a user's mouse would give it.
 void ClickStripRow(CInfoPageStripCtrl* pStrip, int nRow)
 {
@@ -1460,10 +1472,7 @@ TEST_F(UiProgramTest, APageWithItsPictureReachesTheBoard)
         EXPECT_EQ(pageAsks("D1012", 2), 0u);
 
         // An error text is told in the main dialog's pop-up.
-        Json::Value rule;
-        rule["cmd"] = "rule";
-        rule["server"] = "tas";
-        rule["msg"] = "M00000011";
+        Json::Value rule = TasRule("M00000011");
         rule["body"]["errMsg"] = "문서를 찾을 수 없습니다.";
         Control(rule);
         m_popups.clear();
@@ -1480,10 +1489,7 @@ protected:
     {
         UiProgramTest::SetUp();
         for (const char* msg : {"M00000004", "M00000005"}) {
-            Json::Value rule;
-            rule["cmd"] = "rule";
-            rule["server"] = "tas";
-            rule["msg"] = msg;
+            Json::Value rule = TasRule(msg);
             rule["merge"]["mtngStatus"] = "04";
             rule["count"] = 100;
             Control(rule);
@@ -1530,6 +1536,101 @@ TEST_F(UiEndedMeetingTest, ChoosingTheBarePageKeepsItOnTheCanvasAndTheOptionBar)
         EXPECT_EQ(pCanvas->GetBoardView(), CBoardDrawCtrl::kViewThird);
         EXPECT_EQ(pOpt->Button(CBoardOptCtrl::kFavorite)->GetCheck() == BST_CHECKED, pPage->IsFavorite() != FALSE);
         pPage->SetFavorite(!pPage->IsFavorite());
+    });
+}
+
+// The presenter's sharing as the page-sync answers steer it: the share button's answer starts it
+// (string 144, the bar in mode 4), and an answer that names no page ends it (string 143, mode 5).
+TEST_F(UiProgramTest, ThePresentersShareStartsOnItsAnswerAndEndsOnAnAnswerWithoutPage)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        ASSERT_TRUE(CMeetingManager::GetInstance()->IsPresenterMe());
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        CBoardOptCtrl* pOpt = dynamic_cast<CBoardOptCtrl*>(pBoard->GetOptBar());
+        ASSERT_NE(pOpt, nullptr);
+        ASSERT_EQ(pOpt->GetMode(), 5);
+        const size_t nAsked = Frames("tas", nullptr, "M00000015").size();
+        m_popups.clear();
+        Click(pOpt->Button(CBoardOptCtrl::kModeIds[7])->GetSafeHwnd());
+        Drive([&] { return pMeeting->IsPageSync() != FALSE; }, 10000);
+        EXPECT_TRUE(pMeeting->IsPageSync());
+        EXPECT_EQ(pOpt->GetMode(), 4);
+        EXPECT_EQ(PopupTexts(POPUP_TOAST), std::vector<std::wstring>{LoadResourceText(IDS_SHARE_STARTED).GetString()});
+        const Json::Value asked = Frames("tas", nullptr, "M00000015");
+        ASSERT_EQ(asked.size(), nAsked + 1);
+        EXPECT_TRUE(asked[(Json::ArrayIndex)nAsked]["body"]["syncYn"].asBool());
+        EXPECT_TRUE(asked[(Json::ArrayIndex)nAsked]["body"]["startShareYn"].asBool());
+
+        // The next page is shared; the server answers with page 0.
+        Json::Value rule = TasRule("M00000015");
+        rule["merge"]["page"] = 0;
+        Control(rule);
+        m_popups.clear();
+        DriveFor(200);
+        Click(pOpt->Button(CBoardOptCtrl::kNextPage)->GetSafeHwnd());
+        Drive([&] { return !pMeeting->IsPageSync(); }, 10000);
+        EXPECT_FALSE(pMeeting->IsPageSync());
+        EXPECT_EQ(pOpt->GetMode(), 5);
+        EXPECT_EQ(PopupTexts(POPUP_TOAST), std::vector<std::wstring>{LoadResourceText(IDS_SHARE_NO_PAGE).GetString()});
+    });
+}
+
+// A follower whom the presenter takes to the meeting's whiteboard gets the whiteboard's buttons on
+// the option bar (close and add page instead of open and favourite) with the side panel's
+// whiteboard view.
+TEST_F(UiProgramTest, FollowingThePresenterOntoTheWhiteboardShowsTheWhiteboardsButtons)
+{
+    m_strUser = L"lee";
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        CBoardOptCtrl* pOpt = dynamic_cast<CBoardOptCtrl*>(pBoard->GetOptBar());
+        ASSERT_NE(pOpt, nullptr);
+        ASSERT_EQ(pOpt->GetMode(), 5);
+        EXPECT_TRUE(pOpt->Button(CBoardOptCtrl::kFavorite)->IsWindowVisible());
+        Json::Value rule = TasRule("M00000021");
+        rule["merge"]["attcFileId"] = "W1011";
+        rule["merge"]["page"] = 1;
+        Control(rule);
+        Click(pOpt->Button(CBoardOptCtrl::kModeIds[7])->GetSafeHwnd());
+        Drive([&] { return BoardShows(pMeeting, L"W1011", 1) && pMeeting->IsPageSync(); }, 15000);
+        ASSERT_TRUE(BoardShows(pMeeting, L"W1011", 1)) << "the follower did not reach the whiteboard";
+        EXPECT_TRUE(pOpt->Button(CBoardOptCtrl::kWhiteboardClose)->IsWindowVisible());
+        EXPECT_TRUE(pOpt->Button(CBoardOptCtrl::kAddPage)->IsWindowVisible());
+        EXPECT_FALSE(pOpt->Button(CBoardOptCtrl::kWhiteboardOpen)->IsWindowVisible());
+        EXPECT_FALSE(pOpt->Button(CBoardOptCtrl::kFavorite)->IsWindowVisible());
+        CInfoLayer* pInfo = dynamic_cast<CInfoLayer*>(pMeeting->GetInfoWnd());
+        ASSERT_NE(pInfo, nullptr);
+        EXPECT_EQ(pInfo->GetCurrentTab(), 0) << "the whiteboard's side panel shows the attendees";
+    });
+}
+
+// The attendee view follows every change of the sync state: when the meeting ends, the chairman's
+// add button goes with the detail that says so, before any attendee list comes.
+TEST_F(UiProgramTest, TheAttendeeViewFollowsTheSyncStateWhenTheMeetingEnds)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        CInfoLayer* pInfo = dynamic_cast<CInfoLayer*>(pMeeting->GetInfoWnd());
+        ASSERT_NE(pInfo, nullptr);
+        CxSkinButton& add = pInfo->GetInfoShowCtrl()->GetButton(CInfoShowCtrl::ID_ADD);
+        ASSERT_TRUE(add.GetStyle() & WS_VISIBLE) << "the chairman of a running meeting adds attendees";
+        Json::Value ended = TasRule("M00000005");
+        ended["merge"]["mtngStatus"] = "04";
+        Control(ended);
+        Json::Value hold = TasRule("M00000004");
+        hold["hold"] = true;
+        hold["count"] = 5;
+        Control(hold);
+        Json::Value push;
+        push["cmd"] = "push_sample";
+        push["id"] = "broadcasting:02";
+        push["mtngId"] = "101";
+        Control(push);
+        Drive([&] { return pMeeting->IsMeetingClosed() != FALSE; }, 15000);
+        ASSERT_TRUE(pMeeting->IsMeetingClosed());
+        DriveFor(200);
+        EXPECT_FALSE(add.GetStyle() & WS_VISIBLE) << "the ended meeting still offers to add attendees";
+        Command("release");
+        DriveFor(300);
     });
 }
 
@@ -1583,10 +1684,7 @@ TEST_F(UiProgramTest, AChatMessageUnansweredWhenTheConnectionDropsShowsAsNotSent
             CWnd::FromHandlePermanent(::GetDlgItem(pRight->GetSafeHwnd(), CRightContainerWnd::ID_CHAT)));
         ASSERT_NE(pChat, nullptr);
         Drive([&] { return pChat->GetSendButton().IsWindowEnabled() != FALSE; }, 15000);
-        Json::Value hold;
-        hold["cmd"] = "rule";
-        hold["server"] = "tas";
-        hold["msg"] = "M00000031";
+        Json::Value hold = TasRule("M00000031");
         hold["hold"] = true;
         Control(hold);
         HWND hEdit = pChat->GetEdit()->GetSafeHwnd();
