@@ -1556,8 +1556,9 @@ TEST_F(UiProgramTest, ThePresentersShareStartsOnItsAnswerAndEndsOnAnAnswerWithou
         EXPECT_TRUE(pMeeting->IsPageSync());
         EXPECT_EQ(pOpt->GetMode(), 4);
         EXPECT_EQ(PopupTexts(POPUP_TOAST), std::vector<std::wstring>{LoadResourceText(IDS_SHARE_STARTED).GetString()});
+        // The share's request first (the page it shows may be shared after it).
         const Json::Value asked = Frames("tas", nullptr, "M00000015");
-        ASSERT_EQ(asked.size(), nAsked + 1);
+        ASSERT_GT(asked.size(), nAsked);
         EXPECT_TRUE(asked[(Json::ArrayIndex)nAsked]["body"]["syncYn"].asBool());
         EXPECT_TRUE(asked[(Json::ArrayIndex)nAsked]["body"]["startShareYn"].asBool());
 
