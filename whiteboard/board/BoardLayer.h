@@ -7,10 +7,10 @@
 //
 // Threads: everything runs on the user-interface thread except the synchronisation entry points
 // (AddRemoteLine, RemoveLine, ClearAllOverlays, QueueRemoteZoom, ShowRemotePointer), which the
-// synchronisation client calls on its socket worker. Those touch only the page manager and the
+// synchronisation client may call on another thread. Those touch only the page manager and the
 // pages (each guarded by its own lock) and the canvas' queues; repaints they cause are posted to
-// the canvas. Events of that connection keep their order: a delete first applies the points
-// queued before it.
+// the canvas. While shared, AddRemoteLine applies the points on the calling thread at once.
+// Events of that connection keep their order: a delete first applies the points queued before it.
 #include <windows.h>
 
 #include <functional>

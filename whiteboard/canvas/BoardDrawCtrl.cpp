@@ -473,11 +473,13 @@ BOOL CBoardDrawCtrl::ApplyIncomingStrokes()
     const std::shared_ptr<CMMPage> page = GetPage();
     if (!page || !page->m_bApplyEvents)
         return FALSE;
-    const int n = page->GetIncomingCount();
-    if (n <= 0)
-        return FALSE;
     {
+        // Counted and applied under one hold of the lock: the sharing thread and the thread that
+        // queued the points may both apply, and each event goes exactly once, in arrival order.
         std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+        const int n = page->GetIncomingCount();
+        if (n <= 0)
+            return FALSE;
         for (int i = 0; i < n; ++i) {
             page->MoveIncomingEvent();
             page->ApplyNextEvent();
@@ -487,8 +489,22 @@ BOOL CBoardDrawCtrl::ApplyIncomingStrokes()
     return TRUE;
 }
 
+BOOL CBoardDrawCtrl::ApplyIncomingStrokesNow()
+{
+    // Not shared: the points wait on the page, as they would for the sharing thread.
+    if (!m_share.IsRunning())
+        return FALSE;
+    return ApplyIncomingStrokes();
+}
+
 void CBoardDrawCtrl::PostLiveRedraw()
 {
+    // On the window's own thread the repaint is asked for directly (no message round trip).
+    if (m_hWnd && ::GetWindowThreadProcessId(m_hWnd, nullptr) == ::GetCurrentThreadId()) {
+        m_bLiveDirty = TRUE;
+        Invalidate(FALSE);
+        return;
+    }
     // One repaint request stands for every change until the window has handled it.
     if (m_hWnd && !m_bRedrawPosted.exchange(true) && !::PostMessageW(m_hWnd, WM_CANVAS_SHARED_REDRAW, 0, 0))
         m_bRedrawPosted = false;

@@ -169,6 +169,9 @@ public:
     void QueueRemoteZoom(float zoomFactor, int originX, int originY);
     // Incoming strokes were queued on the shown page (from the synchronisation client's thread).
     void WakeSharedThread() { m_share.Wake(); }
+    // Incoming strokes were queued on the shown page: while the board is shared they are applied
+    // on the calling thread at once (no pass of the sharing thread in between); TRUE when any were.
+    BOOL ApplyIncomingStrokesNow();
     // From any thread: the live shared layer changed; the window repaints it on its own thread.
     void PostLiveRedraw();
     CBoardShareThread& ShareThread() { return m_share; }

@@ -203,6 +203,37 @@ TEST_F(BoardFixture, PresenterStrokesFromTheSocketThreadBuildOneFigure)
     EXPECT_FALSE(board->GetCanvas()->IsSharedThreadRunning());
 }
 
+// The synchronisation client hands strokes over on the window's thread: while shared they are on
+// the page when the call returns, in the order they came, without a pass of the sharing thread.
+TEST_F(BoardFixture, WhileSharedStrokesAreOnThePageWhenTheyArriveAndOtherwiseWait)
+{
+    for (const bool shared : {true, false}) {
+        SCOPED_TRACE(shared ? "shared" : "not shared");
+        Open(shared ? L"D1" : L"D2", 2);
+        auto page = board->GetPageManager().GetPage(1);
+        page->m_bFiguresLoaded = TRUE;
+        board->SetShareMode(shared ? 1 : 0);
+        page->m_bApplyEvents = TRUE;
+        board->AddRemoteLine(1, Line("L1", 3, 100));
+        board->AddRemoteLine(1, Line("L1", 2, 110));
+        board->AddRemoteLine(1, Line("L2", 2, 120));
+        {
+            std::lock_guard<std::recursive_mutex> guard(page->GetLock());
+            if (shared) {
+                EXPECT_EQ(page->GetIncomingCount(), 0);
+                ASSERT_EQ(page->m_sharedLayer.GetCount(), 2);
+                EXPECT_EQ(page->m_sharedLayer.GetFigures()[0]->GetLineId(), CString(L"L1"));
+                EXPECT_EQ(page->m_sharedLayer.GetFigures()[0]->GetPointCount(), 6);  // its first point twice
+                EXPECT_EQ(page->m_sharedLayer.GetFigures()[1]->GetLineId(), CString(L"L2"));
+            } else {
+                EXPECT_EQ(page->GetIncomingCount(), 7);
+                EXPECT_EQ(page->m_sharedLayer.GetCount(), 0);
+            }
+        }
+        board->SetShareMode(0);
+    }
+}
+
 TEST_F(BoardFixture, ADeleteAfterQueuedPointsRemovesTheWholeStroke)
 {
     Open(L"D1", 2);
