@@ -103,6 +103,8 @@ const UINT WM_SIDEPANEL_PAGE_FAVORITE = WM_USER + 2022;
 #define WM_CANVAS_REMOTE_POINTER (WM_USER + 20402)
 // Page-image download to board layer: one page's image (lParam: S_BOARD_IMAGE*, deleted by the board).
 #define WM_BOARD_IMAGE_FETCHED (WM_USER + 20403)
+// Page decoder to board layer: a page image decoded ahead (lParam: S_BOARD_IMAGE*, deleted by the board).
+#define WM_BOARD_PAGE_DECODED (WM_USER + 20404)
 
 // ---- Whiteboard tools ----
 

@@ -3,6 +3,7 @@
 #include <gdiplus.h>
 #include <algorithm>
 
+#include "whiteboard/PagePicture.h"
 #include "whiteboard/SvgDocument.h"
 #include "whiteboard/WhiteboardLog.h"
 
@@ -19,22 +20,23 @@ CMMPage::~CMMPage()
 
 void CMMPage::ReleaseImage()
 {
+    m_picture.reset();
+    m_bPictureTooLarge = FALSE;
     if (m_pImageStream) {
         m_pImageStream->Release();
         m_pImageStream = nullptr;
     }
 }
 
-BOOL CMMPage::SetImage(const BYTE* bytes, size_t length)
+IStream* CMMPage::StoreBytes(const BYTE* bytes, size_t length)
 {
     SetLastError(0);
-    ReleaseImage();
     IStream* stream = nullptr;
     HRESULT hr = CreateStreamOnHGlobal(nullptr, TRUE, &stream);
     if (FAILED(hr) || !stream) {
         SetLastError((DWORD)hr);
         CWhiteboardLog::Log(2, L"create global memory error code : %d", (int)hr);
-        return FALSE;
+        return nullptr;
     }
     // ISequentialStream::Write takes a 32-bit count: write large images in pieces.
     size_t written = 0;
@@ -50,10 +52,19 @@ BOOL CMMPage::SetImage(const BYTE* bytes, size_t length)
         SetLastError((DWORD)hr);
         stream->Release();
         CWhiteboardLog::Log(2, L"image write error code : %d", (int)hr);
-        return FALSE;
+        return nullptr;
     }
     LARGE_INTEGER start = {};
     stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    return stream;
+}
+
+BOOL CMMPage::SetImage(const BYTE* bytes, size_t length)
+{
+    ReleaseImage();
+    IStream* stream = StoreBytes(bytes, length);
+    if (!stream)
+        return FALSE;
     {
         Gdiplus::Image image(stream);
         if (image.GetLastStatus() != Gdiplus::Ok) {
@@ -64,7 +75,50 @@ BOOL CMMPage::SetImage(const BYTE* bytes, size_t length)
         m_nImageHeight = (int)image.GetHeight();
     }
     m_pImageStream = stream;
+    ++m_nImageSerial;
     return TRUE;
+}
+
+BOOL CMMPage::SetImage(const BYTE* bytes, size_t length, const std::shared_ptr<const CPagePicture>& decoded)
+{
+    if (!decoded)
+        return SetImage(bytes, length);
+    ReleaseImage();
+    IStream* stream = StoreBytes(bytes, length);
+    if (!stream)
+        return FALSE;
+    m_nImageWidth = decoded->Width();
+    m_nImageHeight = decoded->Height();
+    m_pImageStream = stream;
+    ++m_nImageSerial;
+    SetPicture(decoded);
+    return TRUE;
+}
+
+void CMMPage::SetPicture(const std::shared_ptr<const CPagePicture>& picture)
+{
+    if (!picture || !m_pImageStream)
+        return;
+    // An image larger than a kept picture may be is decoded when painted, and not asked for again.
+    m_bPictureTooLarge = !picture->HasPixels();
+    m_picture = picture->HasPixels() ? picture : nullptr;
+}
+
+std::string CMMPage::CopyImageBytes() const
+{
+    std::string bytes;
+    HGLOBAL memory = nullptr;
+    if (!m_pImageStream || ::GetHGlobalFromStream(m_pImageStream, &memory) != S_OK || !memory)
+        return bytes;
+    STATSTG stat = {};
+    if (m_pImageStream->Stat(&stat, STATFLAG_NONAME) != S_OK)
+        return bytes;
+    const void* data = ::GlobalLock(memory);
+    if (data) {
+        bytes.assign(static_cast<const char*>(data), (size_t)stat.cbSize.QuadPart);
+        ::GlobalUnlock(memory);
+    }
+    return bytes;
 }
 
 BOOL CMMPage::SetImageIfAny(const BYTE* bytes, size_t length)

@@ -12,12 +12,15 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "platform/CString.h"
 #include "whiteboard/LineEvent.h"
 #include "whiteboard/MMFigureHolder.h"
 #include "whiteboard/MMMemoList.h"
+
+class CPagePicture;
 
 class CMMPage {
 public:
@@ -30,9 +33,24 @@ public:
     // be stored or decoded.
     BOOL SetImage(const BYTE* bytes, size_t length);
     BOOL SetImageIfAny(const BYTE* bytes, size_t length);
+    // The same with the image decoded already (off this thread): its size is taken from the
+    // picture, which the page keeps as its decoded picture when it has pixels.
+    BOOL SetImage(const BYTE* bytes, size_t length, const std::shared_ptr<const CPagePicture>& decoded);
     BOOL HasImage() const { return m_pImageStream != nullptr; }
     // The stream of the encoded image (owned by the page), null without an image.
     IStream* GetImageStream() const { return m_pImageStream; }
+    // Counts the images the page has had: a picture decoded from an older one is not taken.
+    unsigned GetImageSerial() const { return m_nImageSerial; }
+    // A copy of the encoded image's bytes (empty without an image), for decoding elsewhere.
+    std::string CopyImageBytes() const;
+
+    // The image decoded ahead, kept while the page is near the shown one (user-interface thread
+    // only); the canvas draws it instead of decoding. A new image drops it.
+    std::shared_ptr<const CPagePicture> GetPicture() const { return m_picture; }
+    void SetPicture(const std::shared_ptr<const CPagePicture>& picture);
+    void DropPicture() { m_picture.reset(); }
+    // The page has an image whose picture is neither kept nor known to be too large to keep.
+    BOOL WantsPicture() const { return m_pImageStream && !m_picture && !m_bPictureTooLarge; }
 
     void QueueLineEvent(const CString& lineId, const Gdiplus::PointF& point, int color, int width, float opacity,
                         int figureType);
@@ -75,9 +93,14 @@ public:
 
 private:
     void ReleaseImage();
+    // The bytes in a new stream of the page's own (at its start); null when they cannot be stored.
+    static IStream* StoreBytes(const BYTE* bytes, size_t length);
     void ApplyEvent(const S_LINE_EVENT& event);
 
     IStream* m_pImageStream = nullptr;
+    unsigned m_nImageSerial = 0;
+    std::shared_ptr<const CPagePicture> m_picture;
+    BOOL m_bPictureTooLarge = FALSE;
     std::shared_ptr<CMMFigure> m_currentFigure;
     std::deque<S_LINE_EVENT> m_replayQueue;
     std::deque<S_LINE_EVENT> m_incomingQueue;

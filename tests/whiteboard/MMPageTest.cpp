@@ -11,26 +11,6 @@ using wbtest::Narrow;
 
 namespace {
 
-// A small 24-bit BMP file of the given size.
-std::vector<BYTE> BmpBytes(int width, int height)
-{
-    const int stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + stride * height;
-    info.biSize = sizeof(info);
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    std::vector<BYTE> bytes(file.bfSize, 0x80);
-    memcpy(bytes.data(), &file, sizeof(file));
-    memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
-    return bytes;
-}
-
 std::vector<std::pair<std::string, int>> Layer(const CMMFigureHolder& layer)
 {
     std::vector<std::pair<std::string, int>> out;
@@ -139,7 +119,7 @@ TEST(MMPage, SetImageKeepsTheBytesAndReadsTheSize)
 {
     wbtest::LogCapture log;
     CMMPage page(1);
-    const std::vector<BYTE> bmp = BmpBytes(40, 30);
+    const std::vector<BYTE> bmp = wbtest::BmpBytes(40, 30);
     ASSERT_TRUE(page.SetImage(bmp.data(), bmp.size()));
     EXPECT_TRUE(page.HasImage());
     EXPECT_EQ(page.m_nImageWidth, 40);

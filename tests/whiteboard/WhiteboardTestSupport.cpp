@@ -4,6 +4,8 @@
 
 #include "platform/Convert.h"
 
+#include <cstring>
+
 namespace {
 
 class GdiplusEnvironment : public ::testing::Environment {
@@ -105,6 +107,33 @@ FloatPoints Points(const CMMFigure& figure)
 std::string Narrow(const CString& text)
 {
     return WideToUtf8(text);
+}
+
+std::vector<BYTE> BmpBytes(int width, int height, COLORREF colour)
+{
+    const int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + stride * height;
+    info.biSize = sizeof(info);
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    std::vector<BYTE> bytes(file.bfSize, 0);
+    memcpy(bytes.data(), &file, sizeof(file));
+    memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
+    for (int y = 0; y < height; ++y) {
+        BYTE* row = bytes.data() + file.bfOffBits + (size_t)y * stride;
+        for (int x = 0; x < width; ++x) {
+            row[3 * x] = GetBValue(colour);
+            row[3 * x + 1] = GetGValue(colour);
+            row[3 * x + 2] = GetRValue(colour);
+        }
+    }
+    return bytes;
 }
 
 }  // namespace wbtest

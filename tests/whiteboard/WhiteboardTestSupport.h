@@ -47,6 +47,9 @@ std::shared_ptr<CMMFigure> MakeFigure(int type, std::vector<Gdiplus::PointF> poi
 
 std::string Narrow(const CString& text);
 
+// A 24-bit BMP file of the given size, every pixel of the colour.
+std::vector<BYTE> BmpBytes(int width, int height, COLORREF colour = RGB(0x80, 0x80, 0x80));
+
 // A figure's points as pairs, for comparing with a table.
 using FloatPoints = std::vector<std::pair<float, float>>;
 FloatPoints Points(const CMMFigure& figure);

@@ -3,6 +3,7 @@
 #include <wininet.h>
 
 #include "platform/WinThread.h"
+#include "whiteboard/PagePicture.h"
 #include "whiteboard/WhiteboardLog.h"
 
 namespace {
@@ -93,6 +94,9 @@ UINT __cdecl CBoardImageFetcher::ThreadProc(LPVOID pParam)
     Job* job = static_cast<Job*>(pParam);
     try {
         job->record->ok = HttpGet(job->record->url, job->connectMs, job->readMs, job->record->bytes);
+        if (job->record->ok)
+            job->record->picture = CPagePicture::Decode(reinterpret_cast<const BYTE*>(job->record->bytes.data()),
+                                                        job->record->bytes.size());
     } catch (...) {
         job->record->ok = FALSE;
         CWhiteboardLog::Log(4, L"Page image download failed: %s", job->record->url.GetString());

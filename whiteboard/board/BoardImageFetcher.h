@@ -1,14 +1,17 @@
 #pragma once
 // Fetches one page image at a time over HTTP on a worker thread, with a connect and a read
-// time-out, so that a slow or stalled web server never holds the user-interface thread. The
-// result is posted to a window as a heap record the window takes over.
+// time-out, so that a slow or stalled web server never holds the user-interface thread; the same
+// thread decodes the image, so the window only stores it. The result is posted to a window as a
+// heap record the window takes over.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/CString.h"
 
+class CPagePicture;
 class CWinThread;
 
 struct S_BOARD_IMAGE {
@@ -20,6 +23,10 @@ struct S_BOARD_IMAGE {
     // Carried along for the reply handler: the page's stored drawing and whose it is.
     std::string meta;
     BOOL receiver = FALSE;
+    // The image decoded on the worker (null when it is not one), and which of the page's images
+    // it was decoded from (the board's decoder).
+    std::shared_ptr<const CPagePicture> picture;
+    unsigned serial = 0;
 };
 
 class CBoardImageFetcher {

@@ -17,6 +17,7 @@ BEGIN_MESSAGE_MAP(CBoardLayer, CWnd)
     ON_WM_DESTROY()
     ON_MESSAGE(WM_BOARD_SELECT_PAGE, &CBoardLayer::OnSelectPage)
     ON_MESSAGE(WM_BOARD_IMAGE_FETCHED, &CBoardLayer::OnImageFetched)
+    ON_MESSAGE(WM_BOARD_PAGE_DECODED, &CBoardLayer::OnPageDecoded)
     ON_MESSAGE(WM_SIDEPANEL_PAGE_FAVORITE, &CBoardLayer::OnPageFavorite)
 END_MESSAGE_MAP()
 
@@ -241,8 +242,10 @@ void CBoardLayer::OnSize(UINT nType, int cx, int cy)
 void CBoardLayer::OnDestroy()
 {
     m_fetcher.Stop();
+    m_ahead.Stop();
     // A page image posted but not yet taken is freed here: nothing will handle it any more.
     CBoardImageFetcher::DropPosted(m_hWnd, WM_BOARD_IMAGE_FETCHED);
+    CBoardImageFetcher::DropPosted(m_hWnd, WM_BOARD_PAGE_DECODED);
     DestroyBars();
     ResetPages();
     if (m_pCanvas) {
@@ -435,6 +438,7 @@ void CBoardLayer::ShowPage(int page, BOOL alwaysGiveCanvas)
         m_pServer->RequestFigures(m_strMeetingId, m_strDocId, page);
     }
     UpdateBarsForPage();
+    m_ahead.Follow(m_hWnd, m_pages, m_strDocId, m_nCurrentPage);
 }
 
 void CBoardLayer::MovePage(int page)
@@ -1004,6 +1008,14 @@ void CBoardLayer::LoadPageImage(S_BOARD_IMAGE* record, int total)
     owned.release();
 }
 
+LRESULT CBoardLayer::OnPageDecoded(WPARAM, LPARAM lParam)
+{
+    std::unique_ptr<S_BOARD_IMAGE> record(reinterpret_cast<S_BOARD_IMAGE*>(lParam));
+    if (record)
+        CPagesAhead::Take(*record, m_pages, m_strDocId, m_nCurrentPage);
+    return 0;
+}
+
 LRESULT CBoardLayer::OnImageFetched(WPARAM, LPARAM lParam)
 {
     std::unique_ptr<S_BOARD_IMAGE> record(reinterpret_cast<S_BOARD_IMAGE*>(lParam));
@@ -1017,7 +1029,7 @@ void CBoardLayer::ApplyFetchedImage(S_BOARD_IMAGE& image)
 {
     S_BOARD_IMAGE* record = &image;
     if (record->ok) {
-        SetPageImage(record->bytes, record->page);
+        SetPageImage(record->bytes, record->page, record->picture);
     } else {
         CWhiteboardLog::Log(4, L"Page image %d of %s could not be loaded: %s", record->page, m_strDocId.GetString(),
                             record->url.GetString());
@@ -1032,14 +1044,20 @@ void CBoardLayer::ApplyFetchedImage(S_BOARD_IMAGE& image)
     ContinueImageChain();
 }
 
-BOOL CBoardLayer::SetPageImage(const std::string& bytes, int page)
+BOOL CBoardLayer::SetPageImage(const std::string& bytes, int page, const std::shared_ptr<const CPagePicture>& decoded)
 {
     const auto target = m_pages.GetPage(page);
-    if (!target || !target->SetImageIfAny(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size())) {
+    // Decoded on the download's thread: stored here without decoding again.
+    if (!target || bytes.empty()
+        || !target->SetImage(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size(), decoded)) {
         m_failedPages.insert(page);
         return FALSE;
     }
     target->m_bImageRequested = TRUE;
+    if (CPagesAhead::IsNear(page, m_nCurrentPage))
+        m_ahead.Follow(m_hWnd, m_pages, m_strDocId, m_nCurrentPage);
+    else
+        target->DropPicture();
     if (page == m_nCurrentPage && m_pCanvas) {
         m_pCanvas->SetPage(target);
         m_pCanvas->SetBoardView(BoardViewForMode());

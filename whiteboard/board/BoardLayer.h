@@ -29,6 +29,7 @@
 #include "whiteboard/board/IBoardInfoCtrlEventListener.h"
 #include "whiteboard/board/IBoardMeetingContext.h"
 #include "whiteboard/board/IBoardOptCtrlEventListener.h"
+#include "whiteboard/board/PagesAhead.h"
 #include "whiteboard/canvas/BoardDrawCtrl.h"
 #include "whiteboard/canvas/IBoardCanvasHost.h"
 #include "whiteboard/canvas/IBoardDrawCtrlEventListener.h"
@@ -207,6 +208,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg LRESULT OnSelectPage(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnImageFetched(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPageDecoded(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPageFavorite(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
@@ -263,8 +265,9 @@ private:
     // The document's pages made on its first page reply (with what that asks for).
     void PreparePages(int total, int page);
     void LoadPageImage(S_BOARD_IMAGE* record, int total);
-    // FALSE when the page cannot take the picture.
-    BOOL SetPageImage(const std::string& bytes, int page);
+    // FALSE when the page cannot take the picture. 'decoded': the picture decoded off this
+    // thread already (null: decoded here).
+    BOOL SetPageImage(const std::string& bytes, int page, const std::shared_ptr<const CPagePicture>& decoded = nullptr);
     // The canvas' board view for a page shown now.
     int BoardViewForMode();
     // The page's picture is here (downloaded or read): shown, its drawing read, the chain goes on.
@@ -303,6 +306,7 @@ private:
     float m_fZoomCombo = 0.0f;
     std::function<DWORD()> m_ticks;
     CBoardImageFetcher m_fetcher;
+    CPagesAhead m_ahead;
     BOOL m_bImageChainBusy = FALSE;
     std::map<int, int> m_pageByDocument;
     std::unique_ptr<IBoardInfoBar> m_pInfoBar;

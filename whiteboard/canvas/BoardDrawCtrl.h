@@ -314,6 +314,8 @@ private:
     HGDIOBJ m_hOldBitmap = nullptr;
     SIZE m_szBack = {0, 0};
     HBITMAP m_hPageBitmap = nullptr;
+    // The page's picture decoded ahead, when m_hPageBitmap is its bitmap (then not ours to delete).
+    std::shared_ptr<const CPagePicture> m_spPagePicture;
     const CMMPage* m_pPageBitmapOf = nullptr;
     IStream* m_pPageBitmapStream = nullptr;
     SIZE m_szPageBitmap = {0, 0};

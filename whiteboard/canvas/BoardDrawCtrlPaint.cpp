@@ -9,6 +9,7 @@
 #include "platform/ResourceHandle.h"
 #include "resources/resource.h"
 #include "whiteboard/LayerPaintFrame.h"
+#include "whiteboard/PagePicture.h"
 #include "whiteboard/canvas/IBoardCanvasHost.h"
 
 namespace {
@@ -101,10 +102,10 @@ void CBoardDrawCtrl::ReleaseBackBuffer()
         ::DeleteObject(m_hBackBitmap);
         m_hBackBitmap = nullptr;
     }
-    if (m_hPageBitmap) {
+    if (m_hPageBitmap && !m_spPagePicture)
         ::DeleteObject(m_hPageBitmap);
-        m_hPageBitmap = nullptr;
-    }
+    m_hPageBitmap = nullptr;
+    m_spPagePicture.reset();
     m_pPageBitmapOf = nullptr;
     m_pPageBitmapStream = nullptr;
     m_szBack = SIZE{0, 0};
@@ -156,15 +157,22 @@ void CBoardDrawCtrl::PreparePageBackground()
     const std::shared_ptr<CMMPage> page = GetPage();
     if (m_pPageBitmapOf == page.get() && m_pPageBitmapStream == page->GetImageStream())
         return;
-    if (m_hPageBitmap) {
+    if (m_hPageBitmap && !m_spPagePicture)
         ::DeleteObject(m_hPageBitmap);
-        m_hPageBitmap = nullptr;
-    }
+    m_hPageBitmap = nullptr;
+    m_spPagePicture.reset();
     m_pPageBitmapOf = page.get();
     m_pPageBitmapStream = page->GetImageStream();
     m_szPageBitmap = SIZE{0, 0};
     if (!m_pPageBitmapStream)
         return;
+    // Decoded ahead, off this thread: the turn only scales it.
+    if (const std::shared_ptr<const CPagePicture> picture = page->GetPicture()) {
+        m_spPagePicture = picture;
+        m_hPageBitmap = picture->Bitmap();
+        m_szPageBitmap = SIZE{picture->Width(), picture->Height()};
+        return;
+    }
     LARGE_INTEGER zero = {};
     m_pPageBitmapStream->Seek(zero, STREAM_SEEK_SET, nullptr);
     Gdiplus::Bitmap image(m_pPageBitmapStream);

@@ -8,8 +8,10 @@
 #include <thread>
 
 #include "tests/support/TestSupport.h"
+#include "tests/whiteboard/WhiteboardTestSupport.h"
 #include "tests/whiteboard/board/BoardStandIns.h"
 #include "tests/whiteboard/canvas/CanvasTestSupport.h"
+#include "whiteboard/PagePicture.h"
 #include "whiteboard/board/BoardLayer.h"
 
 using namespace canvastest;
@@ -232,6 +234,43 @@ TEST_F(BoardFixture, WhileSharedStrokesAreOnThePageWhenTheyArriveAndOtherwiseWai
         }
         board->SetShareMode(0);
     }
+}
+
+// The pictures kept decoded follow the shown page: it, one page behind and two ahead.
+TEST_F(BoardFixture, PagesNearTheShownOneAreDecodedAheadAndTheOthersLetGo)
+{
+    Open(L"D1", 8);
+    const auto kept = [&] {
+        std::vector<int> pages;
+        for (int n = 1; n <= 8; ++n)
+            if (board->GetPageManager().GetPage(n)->GetPicture())
+                pages.push_back(n);
+        return pages;
+    };
+    EXPECT_TRUE(zeltest::PumpUntil([&] { return kept() == std::vector<int>{1, 2, 3}; }, 5000));
+    board->MovePage(4);
+    EXPECT_TRUE(zeltest::PumpUntil([&] { return kept() == std::vector<int>{3, 4, 5, 6}; }, 5000));
+    board->MovePage(8);
+    EXPECT_TRUE(zeltest::PumpUntil([&] { return kept() == std::vector<int>{7, 8}; }, 5000));
+    EXPECT_EQ(board->GetPageManager().GetPage(2)->GetPicture(), nullptr);
+}
+
+// A turn to a page decoded ahead shows that picture: the canvas scales it instead of decoding.
+TEST_F(BoardFixture, TurningToAPageDecodedAheadShowsItsPicture)
+{
+    Open(L"D1", 3);
+    auto second = board->GetPageManager().GetPage(2);
+    ASSERT_TRUE(zeltest::PumpUntil([&] { return second->GetPicture() != nullptr; }, 5000));
+    // The kept picture differs from the page's own image, so the screen tells which one was drawn.
+    const std::vector<BYTE> red = wbtest::BmpBytes(400, 300, RGB(220, 20, 30));
+    second->SetPicture(CPagePicture::Decode(red.data(), red.size()));
+    board->MovePage(2);
+    HWND canvas = board->GetCanvas()->GetSafeHwnd();
+    RECT rc;
+    ::GetClientRect(canvas, &rc);
+    EXPECT_EQ(ScreenPixel(canvas, rc.right / 2, rc.bottom / 2), RGB(220, 20, 30));
+    board->MovePage(1);
+    EXPECT_NE(ScreenPixel(canvas, rc.right / 2, rc.bottom / 2), RGB(220, 20, 30));
 }
 
 TEST_F(BoardFixture, ADeleteAfterQueuedPointsRemovesTheWholeStroke)

@@ -1,0 +1,105 @@
+// Page images decoded ahead of a page turn, and the page that keeps them.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "WhiteboardTestSupport.h"
+#include "whiteboard/MMPage.h"
+#include "whiteboard/PagePicture.h"
+
+namespace {
+
+COLORREF PixelOf(const CPagePicture& picture, int x, int y)
+{
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(dc, picture.Bitmap());
+    const COLORREF c = ::GetPixel(dc, x, y);
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    return c;
+}
+
+TEST(PagePicture, DecodesAtTheImagesOwnSizeWithinTheBudget)
+{
+    struct Case {
+        const char* name;
+        int width, height;
+        bool pixels;
+    };
+    // 2048 x 2048 at 32 bits is the budget exactly; one row more passes it.
+    for (const Case& c : {Case{"small", 40, 30, true}, Case{"at the budget", 2048, 2048, true},
+                          Case{"past the budget", 2048, 2049, false}}) {
+        SCOPED_TRACE(c.name);
+        const std::vector<BYTE> bmp = wbtest::BmpBytes(c.width, c.height, RGB(200, 30, 40));
+        const auto picture = CPagePicture::Decode(bmp.data(), bmp.size());
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->Width(), c.width);
+        EXPECT_EQ(picture->Height(), c.height);
+        EXPECT_EQ(picture->HasPixels() != FALSE, c.pixels);
+        EXPECT_LE(picture->Bytes(), CPagePicture::kMaxBytes);
+        if (c.pixels) {
+            EXPECT_EQ(PixelOf(*picture, 0, 0), RGB(200, 30, 40));
+            EXPECT_EQ(PixelOf(*picture, c.width - 1, c.height - 1), RGB(200, 30, 40));
+        }
+    }
+    const BYTE garbage[] = "this is not an image at all";
+    EXPECT_FALSE(CPagePicture::Decode(garbage, sizeof garbage));
+    EXPECT_FALSE(CPagePicture::Decode(nullptr, 0));
+}
+
+// Decoding runs on workers while the window's thread paints other pictures.
+TEST(PagePicture, DecodesOnSeveralThreadsAtOnce)
+{
+    const std::vector<BYTE> bmp = wbtest::BmpBytes(300, 200, RGB(10, 120, 220));
+    std::vector<std::shared_ptr<CPagePicture>> pictures(4);
+    std::vector<std::thread> workers;
+    for (size_t i = 0; i < pictures.size(); ++i)
+        workers.emplace_back([&, i] { pictures[i] = CPagePicture::Decode(bmp.data(), bmp.size()); });
+    for (std::thread& t : workers)
+        t.join();
+    for (const auto& picture : pictures) {
+        ASSERT_TRUE(picture && picture->HasPixels());
+        EXPECT_EQ(PixelOf(*picture, 150, 100), RGB(10, 120, 220));
+    }
+}
+
+TEST(MMPage, AnImageDecodedElsewhereIsStoredWithItsSizeAndPictureAndANewImageDropsThePicture)
+{
+    CMMPage page(1);
+    const std::vector<BYTE> bmp = wbtest::BmpBytes(40, 30);
+    const std::shared_ptr<const CPagePicture> picture = CPagePicture::Decode(bmp.data(), bmp.size());
+    ASSERT_TRUE(page.SetImage(bmp.data(), bmp.size(), picture));
+    EXPECT_EQ(page.m_nImageWidth, 40);
+    EXPECT_EQ(page.m_nImageHeight, 30);
+    EXPECT_EQ(page.GetPicture(), picture);
+    EXPECT_FALSE(page.WantsPicture());
+    const unsigned first = page.GetImageSerial();
+    // The bytes handed on for decoding are the image's own.
+    EXPECT_EQ(page.CopyImageBytes(), std::string(bmp.begin(), bmp.end()));
+
+    page.DropPicture();
+    EXPECT_TRUE(page.WantsPicture());
+    page.SetPicture(picture);
+    EXPECT_EQ(page.GetPicture(), picture);
+
+    ASSERT_TRUE(page.SetImage(bmp.data(), bmp.size()));
+    EXPECT_FALSE(page.GetPicture());
+    EXPECT_NE(page.GetImageSerial(), first);
+    EXPECT_TRUE(page.WantsPicture());
+
+    // An image too large to keep decoded is not asked for again.
+    const std::vector<BYTE> large = wbtest::BmpBytes(2048, 2049);
+    ASSERT_TRUE(page.SetImage(large.data(), large.size(), CPagePicture::Decode(large.data(), large.size())));
+    EXPECT_EQ(page.m_nImageWidth, 2048);
+    EXPECT_FALSE(page.GetPicture());
+    EXPECT_FALSE(page.WantsPicture());
+
+    // Without an image there is nothing to decode or keep.
+    CMMPage empty(2);
+    empty.SetPicture(picture);
+    EXPECT_FALSE(empty.GetPicture());
+    EXPECT_FALSE(empty.WantsPicture());
+    EXPECT_TRUE(empty.CopyImageBytes().empty());
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+#include "whiteboard/PagePicture.h"
+
+#include <gdiplus.h>
+#include <objidl.h>
+
+#include <cstring>
+
+namespace {
+
+// A read-only stream over a copy of the bytes (GDI+ may read the stream while the image lives).
+IStream* StreamOf(const BYTE* bytes, size_t length)
+{
+    if (!bytes || length == 0 || length > 0x7FFFFFFF)
+        return nullptr;
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, length);
+    if (!memory)
+        return nullptr;
+    void* target = ::GlobalLock(memory);
+    if (!target) {
+        ::GlobalFree(memory);
+        return nullptr;
+    }
+    std::memcpy(target, bytes, length);
+    ::GlobalUnlock(memory);
+    IStream* stream = nullptr;
+    if (::CreateStreamOnHGlobal(memory, TRUE, &stream) != S_OK || !stream) {
+        ::GlobalFree(memory);
+        return nullptr;
+    }
+    return stream;
+}
+
+}  // namespace
+
+std::shared_ptr<CPagePicture> CPagePicture::Decode(const BYTE* bytes, size_t length)
+{
+    IStream* stream = StreamOf(bytes, length);
+    if (!stream)
+        return nullptr;
+    std::shared_ptr<CPagePicture> result;
+    {
+        Gdiplus::Bitmap image(stream);
+        const int width = (int)image.GetWidth(), height = (int)image.GetHeight();
+        if (image.GetLastStatus() == Gdiplus::Ok && width > 0 && height > 0) {
+            HBITMAP bitmap = nullptr;
+            if ((size_t)width * (size_t)height * 4u <= kMaxBytes) {
+                BITMAPINFO info = {};
+                info.bmiHeader.biSize = sizeof info.bmiHeader;
+                info.bmiHeader.biWidth = width;
+                info.bmiHeader.biHeight = -height;  // top-down
+                info.bmiHeader.biPlanes = 1;
+                info.bmiHeader.biBitCount = 32;
+                info.bmiHeader.biCompression = BI_RGB;
+                void* bits = nullptr;
+                bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+                HDC dc = bitmap ? ::CreateCompatibleDC(nullptr) : nullptr;
+                if (dc) {
+                    // As the canvas draws a page: the image over white, at its own size.
+                    HGDIOBJ old = ::SelectObject(dc, bitmap);
+                    BOOL drawn = FALSE;
+                    {
+                        Gdiplus::Graphics graphics(dc);
+                        graphics.Clear(Gdiplus::Color(255, 255, 255, 255));
+                        drawn = graphics.DrawImage(&image, 0, 0, width, height) == Gdiplus::Ok;
+                    }
+                    ::GdiFlush();
+                    ::SelectObject(dc, old);
+                    ::DeleteDC(dc);
+                    if (!drawn) {
+                        ::DeleteObject(bitmap);
+                        bitmap = nullptr;
+                    }
+                } else if (bitmap) {
+                    ::DeleteObject(bitmap);
+                    bitmap = nullptr;
+                }
+            }
+            result.reset(new CPagePicture(width, height, bitmap));
+        }
+    }
+    stream->Release();
+    return result;
+}
+
+CPagePicture::~CPagePicture()
+{
+    if (m_hBitmap)
+        ::DeleteObject(m_hBitmap);
+}

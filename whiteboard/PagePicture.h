@@ -1,0 +1,38 @@
+#pragma once
+// A page image decoded once into a bitmap the canvas only has to scale: a 32-bit DIB section at
+// the image's own size, laid over white. Decoding takes tens of milliseconds for a page, so it is
+// done on a worker (the download's thread or the board's decoder) and never while the user waits
+// for a page turn; GDI bitmaps belong to the process, so one made on a worker is drawn on the
+// window's thread. A picture is not changed after it is made.
+#include <windows.h>
+
+#include <memory>
+
+class CPagePicture {
+public:
+    // The most one page's decoded picture may take (2048 x 2048 pixels at 32 bits); a larger image
+    // keeps only its size here and is decoded when painted.
+    static constexpr size_t kMaxBytes = 16u * 1024u * 1024u;
+
+    // Decodes an encoded image (PNG, JPEG, BMP, GIF). Null when the bytes are not an image; a
+    // picture without pixels (HasPixels FALSE) when the image is larger than kMaxBytes.
+    static std::shared_ptr<CPagePicture> Decode(const BYTE* bytes, size_t length);
+
+    ~CPagePicture();
+    CPagePicture(const CPagePicture&) = delete;
+    CPagePicture& operator=(const CPagePicture&) = delete;
+
+    int Width() const { return m_nWidth; }
+    int Height() const { return m_nHeight; }
+    BOOL HasPixels() const { return m_hBitmap != nullptr; }
+    // Owned by the picture: select it into a DC, never delete it.
+    HBITMAP Bitmap() const { return m_hBitmap; }
+    size_t Bytes() const { return m_hBitmap ? (size_t)m_nWidth * (size_t)m_nHeight * 4u : 0u; }
+
+private:
+    CPagePicture(int width, int height, HBITMAP bitmap) : m_nWidth(width), m_nHeight(height), m_hBitmap(bitmap) {}
+
+    int m_nWidth;
+    int m_nHeight;
+    HBITMAP m_hBitmap;
+};
