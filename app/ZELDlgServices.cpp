@@ -121,6 +121,7 @@ void CZELDlg::CloseOpenPopups()
         m_pTrack->pPopup->ShowWindow(SW_HIDE);
         m_pTrack->pPopup->SendMessage(WM_COMMAND, IDCANCEL, 0);
     }
+    if (m_pMeeting) m_pMeeting->HideDocumentViewer();
     for (CDialog* pDlg : {(CDialog*)&m_settingDlg, (CDialog*)&m_notifySetDlg, (CDialog*)&m_aboutDlg})
         if (::IsWindow(pDlg->GetSafeHwnd())) pDlg->EndDialog(IDOK);
     // The signature window opens afresh from its file the next time.
@@ -190,6 +191,7 @@ void CZELDlg::OnCmdRestoreWindow()
     ShowWindow(SW_SHOW);
     ::SetForegroundWindow(m_hWnd);
     ShowDrawToolForMode();
+    if (m_pMeeting) m_pMeeting->ShowStickyNoteIfWanted(TRUE);
 }
 
 void CZELDlg::RestoreMinimizedWindow()
@@ -207,6 +209,8 @@ void CZELDlg::OnCmdHideWindow()
     ShowWindow(SW_HIDE);
     if (m_pDrawToolMain && ::IsWindow(m_pDrawToolMain->GetSafeHwnd())) m_pDrawToolMain->ShowWindow(SW_HIDE);
     CloseOpenPopups();
+    // The note is a window of its own: it would stay on the desktop with the program in the tray.
+    if (m_pMeeting) m_pMeeting->ShowStickyNoteIfWanted(FALSE);
 }
 
 // ---- Commands and timers ----
@@ -337,7 +341,8 @@ void CZELDlg::OnCmdManual()
 void CZELDlg::OnCmdTimeKeeper()
 {
     if (::IsWindow(m_timeKeeperDlg.GetSafeHwnd())) return;
-    m_timeKeeperDlg.DoModal();
+    // A changed keeper shows at once: the meeting's remaining time is taken again and checked.
+    if (m_timeKeeperDlg.DoModal() == IDOK && m_nMode == ZEL_MODE_MEETING && m_pMeeting) m_pMeeting->ShowRemainingTime();
 }
 
 void CZELDlg::OnCmdLogout()

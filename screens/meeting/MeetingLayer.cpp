@@ -734,6 +734,16 @@ void CMeetingLayer::HideDocumentViewer()
     if (m_pDocViewer && m_pDocViewer->GetSafeHwnd()) m_pDocViewer->CloseViewer();
 }
 
+void CMeetingLayer::ShowStickyNoteIfWanted(BOOL bShow)
+{
+    if (IStickyNoteView* pNotes = m_pBoardLayer ? m_pBoardLayer->GetStickyNote() : nullptr) pNotes->ShowIfWanted(bShow);
+}
+
+void CMeetingLayer::ShowRemainingTime()
+{
+    if (m_pBoardLayer) m_pBoardLayer->ShowRemainingTime();
+}
+
 void CMeetingLayer::RequestPresence()
 {
     if (!m_pMeeting) return;

@@ -106,7 +106,9 @@ public:
     BOOL IsVideoFile(const CString& strName);
     void MovePrevPage();
     void MoveNextPage();
-    void HideDocumentViewer();
+    void HideDocumentViewer() override;
+    void ShowStickyNoteIfWanted(BOOL bShow) override;
+    void ShowRemainingTime() override;
     void RequestPresence() override;
     void RequestDocumentList(const CString& strFileType) override;
     void ToggleChat() override;

@@ -17,6 +17,9 @@ public:
     void LeaveMeeting() override {}
     void LeaveMeetingByTitle() override {}
     void LeaveMeetingByCommand(BOOL bReadBoard) override { (void)bReadBoard; }
+    void HideDocumentViewer() override {}
+    void ShowStickyNoteIfWanted(BOOL bShow) override { (void)bShow; }
+    void ShowRemainingTime() override {}
     void RelayoutPanels() override {}
     void RecalcLayout() override {}
     void ToggleChat() override {}

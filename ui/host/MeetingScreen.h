@@ -83,6 +83,15 @@ public:
     virtual void ToggleChat() = 0;
     // A raw mouse button event of the main dialog (screen point): pop-ups it misses close.
     virtual void OnRawMouseInput(POINT ptScreen, USHORT usButtonFlags) = 0;
+    // ---- Main dialog's pop-up services ----
+    // The separate document viewer closes (every screen change, hide and log-out closes it).
+    virtual void HideDocumentViewer() = 0;
+    // The main window was hidden (FALSE): a shown sticky note hides too and remembers it; shown
+    // again (TRUE): only a note hidden that way comes back.
+    virtual void ShowStickyNoteIfWanted(BOOL bShow) = 0;
+    // The remaining minutes of the board's option bar go to the title bar, which checks them
+    // against the close alarm.
+    virtual void ShowRemainingTime() = 0;
     // Set before switching to the meeting screen: follow the presenter on entry, the entry
     // document flag, the document whose attendees are asked.
     virtual void SetFollowOnEntry(BOOL bFollow) = 0;

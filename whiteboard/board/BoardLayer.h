@@ -99,6 +99,8 @@ public:
     void SetWhiteBoardMode(BOOL on);
     // The sticky-note window hidden (keep: it comes back at the same place); the bar's note look.
     void HideStickyNote(BOOL keep);
+    // The option bar's remaining minutes to the title bar, checked against the close alarm.
+    void ShowRemainingTime();
     // Full view: the canvas over the whole board without the bars, and back.
     void HideControlsForFullView();
     void ShowControls();
@@ -233,7 +235,6 @@ private:
     // The bar commands' pieces.
     BOOL ConfirmCommand(UINT questionId);
     void HideDrawToolBar();
-    void ShowRemainingTime();
     void SendMeetingStatus(const CString& type, const wchar_t* status, BOOL repeat);
     void SendReportStatus(UINT questionId, const wchar_t* status);
     void ShowFavoriteControls(BOOL check);

@@ -15,6 +15,8 @@
 #include "tests/host/TitleBarStandIn.h"
 #include "app/ProgramScreens.h"
 #include "app/TitleLayer.h"
+#include "app/TimeKeeperDlg.h"
+#include "features/documents/DocViewerDlg.h"
 #include "app/TitleLayerMaker.h"
 #include "features/documents/DocumentListCtrl.h"
 #include "features/documents/MeetingDocListCtrl.h"
@@ -1959,6 +1961,89 @@ TEST_F(UiProgramTest, AnApprovalChosenOnTheInformationBarIsConfirmedSignedAndSen
         ::DeleteFileW(strSign);
     });
     Command("clear_rules");
+// The hide command (Esc, the menu) sends the program to the tray with nothing of the meeting left
+// on the desktop: the separate document viewer closes and a shown sticky note hides; the restore
+// command brings back the note it hid, not a note the user had closed, and not the viewer.
+TEST_F(UiProgramTest, HidingTheWindowTakesTheViewerAndTheNoteAlongAndRestoringBringsTheNoteBack)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        CBoardOptCtrl* pOpt = dynamic_cast<CBoardOptCtrl*>(pBoard->GetOptBar());
+        IStickyNoteView* pNote = pBoard->GetStickyNote();
+        CDocViewerDlg* pViewer = pMeeting->GetDocViewer();
+        ASSERT_TRUE(pOpt && pNote && pViewer);
+        CxSkinButton* pNoteButton = pOpt->Button(CBoardOptCtrl::kSticky);
+        ASSERT_TRUE(pNoteButton && pNoteButton->IsWindowVisible());
+        const struct {
+            const char* name;
+            bool bNoteOpen;
+        } cases[] = {{"note open", true}, {"note closed by the user", false}};
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            // What the right-hand pane's viewer button asks of the meeting screen.
+            CMeeting* pMeetingData = CMeetingManager::GetInstance()->FindMeeting(L"101");
+            ASSERT_NE(pMeetingData, nullptr);
+            pMeeting->SendMessage(WM_MEETING_VIEWER_REQUEST, 514, (LPARAM)pMeetingData->GetDocumentIndex(L"D1012"));
+            Drive([&] { return pViewer->IsWindowVisible() != FALSE; }, 5000);
+            ASSERT_TRUE(pViewer->IsWindowVisible()) << "the viewer did not open";
+            if (pNote->IsShown() != (c.bNoteOpen ? TRUE : FALSE)) Click(pNoteButton->GetSafeHwnd());
+            DriveFor(100);
+            ASSERT_EQ(pNote->IsShown() != FALSE, c.bNoteOpen);
+
+            dlg.SendMessage(WM_COMMAND, ID_CMD_HIDE_WINDOW);
+            DriveFor(100);
+            EXPECT_FALSE(::IsWindowVisible(dlg.GetSafeHwnd()));
+            EXPECT_FALSE(pViewer->IsWindowVisible()) << "the viewer stayed on the desktop";
+            EXPECT_FALSE(pViewer->IsOpen());
+            EXPECT_FALSE(pNote->IsShown()) << "the note stayed on the desktop";
+
+            dlg.SendMessage(WM_COMMAND, ID_CMD_RESTORE_WINDOW);
+            DriveFor(100);
+            EXPECT_TRUE(::IsWindowVisible(dlg.GetSafeHwnd()));
+            EXPECT_EQ(pNote->IsShown() != FALSE, c.bNoteOpen) << "the note did not come back as it was";
+            EXPECT_FALSE(pViewer->IsWindowVisible()) << "the closed viewer came back";
+        }
+    });
+}
+
+// OK in the time keeper takes the meeting's remaining time from the board's option bar to the title
+// bar at once (it waited for the next minute); Cancel changes nothing.
+TEST_F(UiProgramTest, OkInTheTimeKeeperShowsTheMeetingsRemainingTimeAtOnce)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CBoardOptCtrl* pOpt = dynamic_cast<CBoardOptCtrl*>(pMeeting->GetBoardLayer()->GetOptBar());
+        CTitleLayer* pTitle = dynamic_cast<CTitleLayer*>(dlg.GetTitleWnd());
+        ASSERT_TRUE(pOpt && pTitle);
+        // The meeting ends in about 90 minutes.
+        CTime end = CTime::GetCurrentTime() + CTimeSpan(0, 1, 30, 30);
+        Json::Value detail;
+        detail["mtngEndYmd"] = Utf8(end.Format(L"%Y%m%d"));
+        detail["mtngEndHour"] = Utf8(end.Format(L"%H"));
+        detail["mtngEndMin"] = Utf8(end.Format(L"%M"));
+        pOpt->SetMeetingTime(detail);
+        const int nRemain = _wtoi(pOpt->GetRemainMinutes());
+        ASSERT_GE(nRemain, 88);
+        const struct {
+            const char* name;
+            UINT nButton;
+            int nExpected;
+        } cases[] = {{"cancel", IDCANCEL, 7}, {"ok", IDOK, nRemain}};
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            dlg.SetRemainTime(L"7");
+            ASSERT_EQ(pTitle->GetRemainMinutes(), 7);
+            bool bShown = false;
+            CWnd::SetModalLoopHook([&](CWnd* pWnd) {
+                if (bShown || !dynamic_cast<CTimeKeeperDlg*>(pWnd)) return;
+                bShown = true;
+                pWnd->PostMessage(WM_COMMAND, c.nButton, 0);   // its button, as the dialog manager sends it
+            });
+            dlg.SendMessage(WM_COMMAND, ID_CMD_TIME_KEEPER);
+            CWnd::SetModalLoopHook(nullptr);
+            EXPECT_TRUE(bShown);
+            EXPECT_NEAR(pTitle->GetRemainMinutes(), c.nExpected, 1);
+        }
+    });
 }
 
 }  // namespace
