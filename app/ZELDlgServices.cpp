@@ -126,6 +126,7 @@ void CZELDlg::CloseOpenPopups()
         if (::IsWindow(pDlg->GetSafeHwnd())) pDlg->EndDialog(IDOK);
     // The signature window opens afresh from its file the next time.
     DestroySignWindow();
+    EndApprovalConfirmation();
     if (m_pDetail) m_pDetail->ClosePopups();
 }
 

@@ -35,18 +35,27 @@ void CApprovalConfirmDlg::SetConfirmInfo(const CString& strName, const CString& 
     m_bApprove = bApprove;
 }
 
+namespace {
+CApprovalConfirmDlg* s_pRunningConfirmation = nullptr;
+}
+
 INT_PTR RunApprovalConfirmation(CWnd* pOwner, const CString& strSigner, const CString& strImagePath, BOOL bApprove)
 {
-    static BOOL s_bOpen = FALSE;
-    if (s_bOpen)
+    if (s_pRunningConfirmation)
         return IDCANCEL;
-    struct SOpen {
-        SOpen() { s_bOpen = TRUE; }
-        ~SOpen() { s_bOpen = FALSE; }
-    } open;
     CApprovalConfirmDlg dlg(pOwner);
+    struct SOpen {
+        explicit SOpen(CApprovalConfirmDlg* p) { s_pRunningConfirmation = p; }
+        ~SOpen() { s_pRunningConfirmation = nullptr; }
+    } open(&dlg);
     dlg.SetConfirmInfo(strSigner, strImagePath, bApprove ? 1 : 0);
     return dlg.DoModal();
+}
+
+void EndApprovalConfirmation()
+{
+    if (s_pRunningConfirmation && ::IsWindow(s_pRunningConfirmation->GetSafeHwnd()))
+        s_pRunningConfirmation->EndDialog(IDCANCEL);
 }
 
 BOOL CApprovalConfirmDlg::OnInitDialog()

@@ -30,6 +30,8 @@ private:
 // The board's approval confirmation as the program runs it: modal over the owner, one at a time
 // (asked again while one is open, it answers IDCANCEL). IDOK when the user confirmed.
 INT_PTR RunApprovalConfirmation(CWnd* pOwner, const CString& strSigner, const CString& strImagePath, BOOL bApprove);
+// The confirmation running now, if any, ends as cancelled (the main window closes what is open).
+void EndApprovalConfirmation();
 
 // The signature file is the main dialog's GetSignDataPath ("<application-data folder><user
 // id>\signdata"): one per user and computer, any picture GDI+ opens, without an extension.

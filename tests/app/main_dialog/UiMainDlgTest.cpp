@@ -1357,6 +1357,36 @@ protected:
             EXPECT_TRUE(DriveUntilQuit());
         });
     }
+    // An approval meeting (type 14) with the user's own approval pending and his signature file
+    // written: the script gets the board's information bar with its approval selector shown.
+    void InApprovalMeeting(const std::function<void(CZELDlg&, CMeetingLayer*, CBoardInfoCtrl*, ZELComboBox*)>& script)
+    {
+        Json::Value rule;
+        rule["cmd"] = "rule";
+        rule["msg"] = "M00000005";
+        rule["merge"]["mtngMeetingType"] = "14";
+        rule["count"] = 50;
+        Control(rule);
+        InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+            CBoardInfoCtrl* pBar = dynamic_cast<CBoardInfoCtrl*>(pMeeting->GetBoardLayer()->GetInfoBar());
+            ASSERT_NE(pBar, nullptr);
+            ZELComboBox* pCombo = pBar->ApprovalCombo();
+            Drive([&] { return pCombo->IsWindowVisible() != FALSE; }, 15000);
+            ASSERT_TRUE(pCombo->IsWindowVisible()) << "the pending approval did not reach the information bar";
+            const CString strSign = dlg.GetSignDataPath();
+            ::CreateDirectoryW(strSign.Left(strSign.ReverseFind(L'\\')), nullptr);
+            ASSERT_TRUE(zeltest::WriteFileBytes(strSign.GetString(), "the user's signature picture"));
+            script(dlg, pMeeting, pBar, pCombo);
+            ::DeleteFileW(strSign);
+        });
+        Command("clear_rules");
+    }
+    // The selection as Windows reports a choice in the drop-down list.
+    static void ChooseApproval(CBoardInfoCtrl* pBar, ZELComboBox* pCombo, int nItem)
+    {
+        pCombo->SetCurSel(nItem);
+        pBar->SendMessage(WM_COMMAND, MAKEWPARAM(CBoardInfoCtrl::kApprovalCombo, CBN_SELCHANGE), (LPARAM)pCombo->GetSafeHwnd());
+    }
     static bool BoardShows(CMeetingLayer* pMeeting, const wchar_t* pszDocument, int nPage)
     {
         CBoardLayer* pBoard = pMeeting->GetBoardLayer();
@@ -1893,29 +1923,52 @@ TEST_F(UiProgramTest, ClickingADocumentsRowOpensItOnTheBoard)
     });
 }
 
+// The main window closes what is open when it hides (Esc, the menu): a running approval
+// confirmation ends as cancelled, so nothing is signed or sent and the choice is offered again.
+// (Before the test that gives the approval: the server keeps it given.)
+CApprovalConfirmDlg* g_pLateConfirmation = nullptr;
+HWND g_hLateConfirmation = nullptr;
+void CALLBACK ConfirmLate(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(nullptr, nId);
+    if (::IsWindow(g_hLateConfirmation))
+        apptest::ClickObject(g_pLateConfirmation, g_pLateConfirmation->m_Screen.FindObject(L"btnOK"));
+}
+
+TEST_F(UiProgramTest, HidingTheWindowEndsAnOpenApprovalConfirmationWithNothingSent)
+{
+    InApprovalMeeting([&](CZELDlg& dlg, CMeetingLayer*, CBoardInfoCtrl* pBar, ZELComboBox* pCombo) {
+        int nAsked = 0;
+        CWnd::SetModalLoopHook([&](CWnd* pWnd) {
+            if (!dynamic_cast<CApprovalConfirmDlg*>(pWnd)) return;
+            ++nAsked;
+            dlg.PostMessage(WM_COMMAND, ID_CMD_HIDE_WINDOW, 0);
+            // Left open, the user would confirm it a little later.
+            g_pLateConfirmation = dynamic_cast<CApprovalConfirmDlg*>(pWnd);
+            g_hLateConfirmation = pWnd->GetSafeHwnd();
+            ::SetTimer(nullptr, 0, 3000, ConfirmLate);
+        });
+        ChooseApproval(pBar, pCombo, 1);
+        CWnd::SetModalLoopHook(nullptr);
+        g_hLateConfirmation = nullptr;
+        EXPECT_EQ(nAsked, 1);
+        EXPECT_FALSE(::IsWindowVisible(dlg.GetSafeHwnd()));
+        DriveFor(500);
+        EXPECT_TRUE(Frames("tas", nullptr, "M00000076").empty()) << "the hidden window's confirmation was sent";
+        EXPECT_EQ(pCombo->GetCurSel(), 0);
+        dlg.SendMessage(WM_COMMAND, ID_CMD_RESTORE_WINDOW);
+    });
+}
+
 // An approver of an approval meeting (type 14) whose own approval is pending finds it on the
 // board's information bar. Choosing "approve" asks with his signature; a cancel sends nothing and
 // puts the selector back; a confirmation sends the signature picture to the web server and the
 // decision with the stored path to the application server, and the selector goes away.
 TEST_F(UiProgramTest, AnApprovalChosenOnTheInformationBarIsConfirmedSignedAndSent)
 {
-    Json::Value rule;
-    rule["cmd"] = "rule";
-    rule["msg"] = "M00000005";
-    rule["merge"]["mtngMeetingType"] = "14";
-    rule["count"] = 50;
-    Control(rule);
-    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
-        CBoardInfoCtrl* pBar = dynamic_cast<CBoardInfoCtrl*>(pMeeting->GetBoardLayer()->GetInfoBar());
-        ASSERT_NE(pBar, nullptr);
-        ZELComboBox* pCombo = pBar->ApprovalCombo();
-        Drive([&] { return pCombo->IsWindowVisible() != FALSE; }, 15000);
-        ASSERT_TRUE(pCombo->IsWindowVisible()) << "the pending approval did not reach the information bar";
+    InApprovalMeeting([&](CZELDlg&, CMeetingLayer* pMeeting, CBoardInfoCtrl* pBar, ZELComboBox* pCombo) {
         EXPECT_TRUE(pCombo->IsWindowEnabled());
         apptest::SaveScreenshot(pMeeting->GetBoardLayer()->GetSafeHwnd(), L"program_approval_selector");
-        const CString strSign = dlg.GetSignDataPath();
-        ::CreateDirectoryW(strSign.Left(strSign.ReverseFind(L'\\')), nullptr);
-        ASSERT_TRUE(zeltest::WriteFileBytes(strSign.GetString(), "the user's signature picture"));
 
         const wchar_t* pszAnswer = L"btnCancel";
         int nAsked = 0;
@@ -1925,12 +1978,7 @@ TEST_F(UiProgramTest, AnApprovalChosenOnTheInformationBarIsConfirmedSignedAndSen
             ++nAsked;
             apptest::ClickObject(pConfirm, pConfirm->m_Screen.FindObject(pszAnswer));
         });
-        // The selection as Windows reports a choice in the drop-down list.
-        auto choose = [&](int nItem) {
-            pCombo->SetCurSel(nItem);
-            pBar->SendMessage(WM_COMMAND, MAKEWPARAM(CBoardInfoCtrl::kApprovalCombo, CBN_SELCHANGE),
-                              (LPARAM)pCombo->GetSafeHwnd());
-        };
+        auto choose = [&](int nItem) { ChooseApproval(pBar, pCombo, nItem); };
         choose(1);
         EXPECT_EQ(nAsked, 1);
         EXPECT_EQ(pCombo->GetCurSel(), 0) << "a cancelled confirmation leaves the choice on";
@@ -1958,9 +2006,9 @@ TEST_F(UiProgramTest, AnApprovalChosenOnTheInformationBarIsConfirmedSignedAndSen
         EXPECT_FALSE(pMeeting->IsApprovalPending());
         EXPECT_FALSE(pCombo->IsWindowVisible()) << "the approval given is still offered";
         EXPECT_EQ(PopupTexts(POPUP_TOAST), std::vector<std::wstring>{LoadResourceText(IDS_WBT_APPROVED).GetString()});
-        ::DeleteFileW(strSign);
     });
-    Command("clear_rules");
+}
+
 // The hide command (Esc, the menu) sends the program to the tray with nothing of the meeting left
 // on the desktop: the separate document viewer closes and a shown sticky note hides; the restore
 // command brings back the note it hid, not a note the user had closed, and not the viewer.
