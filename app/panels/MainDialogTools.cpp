@@ -21,7 +21,7 @@ public:
     {
         CBoardLayer* pBoard = Board();
         if (!pBoard) return;
-        pBoard->OnPenTool();
+        pBoard->SelectPenTool();
         if (CBoardDrawToolCtrl* pBar = Bar(pBoard)) pBar->SelectPen();
         else if (CBoardDrawCtrl* pCanvas = pBoard->GetCanvas()) pCanvas->OnPenMode();
     }
@@ -29,7 +29,7 @@ public:
     {
         CBoardLayer* pBoard = Board();
         if (!pBoard) return;
-        pBoard->OnHighlighterTool();
+        pBoard->SelectHighlighterTool();
         if (CBoardDrawToolCtrl* pBar = Bar(pBoard)) pBar->SelectHighlighter();
         else if (CBoardDrawCtrl* pCanvas = pBoard->GetCanvas()) pCanvas->OnHighlighterMode();
     }
@@ -37,8 +37,9 @@ public:
     {
         CBoardLayer* pBoard = Board();
         if (!pBoard) return;
-        pBoard->OnEraserTool();
+        pBoard->SelectEraserTool();
         if (CBoardDrawToolCtrl* pBar = Bar(pBoard)) pBar->SelectClearPanel();
+        else if (CBoardDrawCtrl* pCanvas = pBoard->GetCanvas()) pCanvas->SetMode(CBoardDrawCtrl::kEraser);
     }
     void SelectPointerTool() override
     {

@@ -10,6 +10,7 @@
 #include "resources/resource.h"
 #include "tools/logviewer/DecodeHexLogLine.h"
 #include "tests/journeys/UserDriver.h"
+#include "tests/platform/UiTestSupport.h"
 #include "tests/support/LoopbackSocket.h"
 
 namespace journey {
@@ -237,18 +238,7 @@ bool ClickPopupAt(HWND hMain, DWORD pid, int x, int y)
 
 HWND FindDescendant(HWND hTop, int nId, int nParentId)
 {
-    struct Search {
-        int id, parentId;
-        HWND found;
-    } search{nId, nParentId, nullptr};
-    ::EnumChildWindows(hTop, [](HWND h, LPARAM lParam) -> BOOL {
-        Search* s = reinterpret_cast<Search*>(lParam);
-        if (::GetDlgCtrlID(h) != s->id || (s->parentId && ::GetDlgCtrlID(::GetParent(h)) != s->parentId))
-            return TRUE;
-        s->found = h;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return uitest::FindDescendant(hTop, nId, nParentId);
 }
 
 }  // namespace journey

@@ -126,4 +126,32 @@ inline COLORREF PixelWhenSettled(HWND hwnd, int x, int y, COLORREF expected, DWO
     return got;
 }
 
+// The descendant window with the control id whose parent has the parent id (0: any parent).
+inline HWND FindDescendant(HWND top, int id, int parentId = 0)
+{
+    struct Search {
+        int id, parentId;
+        HWND found;
+    } search = {id, parentId, nullptr};
+    ::EnumChildWindows(
+        top,
+        [](HWND h, LPARAM p) -> BOOL {
+            Search* s = reinterpret_cast<Search*>(p);
+            if (::GetDlgCtrlID(h) != s->id)
+                return TRUE;
+            if (s->parentId && ::GetDlgCtrlID(::GetParent(h)) != s->parentId)
+                return TRUE;
+            s->found = h;
+            return FALSE;
+        },
+        (LPARAM)&search);
+    return search.found;
+}
+
+// The window has the visible style (whatever its parents have).
+inline bool IsShown(HWND h)
+{
+    return h && (::GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 } // namespace uitest

@@ -46,8 +46,8 @@ BOOL CBoardLayer::ConfirmCommand(UINT questionId)
 
 void CBoardLayer::HideDrawToolBar()
 {
-    if (m_pDrawToolBar && m_pDrawToolBar->GetBarWnd() && m_pDrawToolBar->GetBarWnd()->GetSafeHwnd())
-        m_pDrawToolBar->GetBarWnd()->ShowWindow(SW_HIDE);
+    if (m_pCanvas)
+        m_pCanvas->UpdateToolBarVisibility(FALSE);
 }
 
 void CBoardLayer::ShowRemainingTime()

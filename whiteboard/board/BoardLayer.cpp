@@ -77,10 +77,11 @@ void CBoardLayer::CreateBars()
     context.pBoard = this;
     context.pCanvas = m_pCanvas.get();
     context.onToolChosen = [this](int tool) {
-        if (m_pOptBar) {
+        if (m_pOptBar)
             m_pOptBar->HideToolPopups(tool, 1);
-            m_pOptBar->CheckToolButton(tool);
-        }
+        // The tool bar counts from its pen (0 pen, 1 highlighter, 2 pointer, 3 eraser); the
+        // other bars count from the move tool.
+        ShowToolIndex(tool + 1);
     };
     context.getMeetingId = [this] { return GetMeetingId(); };
     context.getDocumentId = [this] { return m_strDocId; };
@@ -702,19 +703,21 @@ void CBoardLayer::OnSliderPreview(int percent)
         m_pCanvas->UpdateClearButtons();
 }
 
-void CBoardLayer::ShowDrawToolBar(BOOL show)
+void CBoardLayer::ShowDrawToolBar()
 {
-    if (!m_pDrawToolBar || !m_pDrawToolBar->GetBarWnd() || !m_pDrawToolBar->GetBarWnd()->GetSafeHwnd())
-        return;
-    if (show)
-        m_pDrawToolBar->LayoutPanel(m_pDrawToolBar->GetPanel(), 0);
-    m_pDrawToolBar->GetBarWnd()->ShowWindow(show ? SW_SHOW : SW_HIDE);
+    // The canvas decides: only over a page with its picture, and a second choice of the same
+    // kind of tool while the bar is open closes it.
+    if (m_pCanvas)
+        m_pCanvas->UpdateToolBarVisibility(TRUE);
 }
 
 void CBoardLayer::ShowToolIndex(int tool)
 {
+    // The option bar and the full view's toolbar show the same tool.
     if (m_pOptBar)
         m_pOptBar->CheckToolButton(tool);
+    if (m_pPresenterBars)
+        m_pPresenterBars->SelectTool(tool);
 }
 
 void CBoardLayer::OnMemoTool()
@@ -729,7 +732,7 @@ void CBoardLayer::OnPenTool()
 {
     if (m_pCanvas)
         m_pCanvas->SetMode(m_pCanvas->GetLastToolMode());
-    ShowDrawToolBar(TRUE);
+    ShowDrawToolBar();
     ShowToolIndex(1);
 }
 
@@ -738,7 +741,7 @@ void CBoardLayer::OnEraserTool()
     if (!m_pCanvas)
         return;
     m_pCanvas->SetMode(CBoardDrawCtrl::kEraser);
-    ShowDrawToolBar(TRUE);
+    ShowDrawToolBar();
     m_pCanvas->UpdateClearButtons();
     ShowToolIndex(4);
 }
@@ -747,7 +750,7 @@ void CBoardLayer::OnHighlighterTool()
 {
     if (m_pCanvas)
         m_pCanvas->SetMode(m_pCanvas->GetLastToolMode());
-    ShowDrawToolBar(TRUE);
+    ShowDrawToolBar();
     ShowToolIndex(2);
 }
 

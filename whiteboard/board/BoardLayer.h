@@ -190,6 +190,11 @@ public:
     // On (1) or off (0) the meeting's whiteboard; with notify the meeting screen opens the
     // whiteboard document or the document the user came from.
     void OnWhiteboardMode(BOOL on, BOOL notify) override;
+    // The floating palette chose the pen, highlighter or eraser: the bars show the tool (the
+    // palette sets the canvas' tool through the drawing tool bar; the bar's visibility stays).
+    void SelectPenTool() { ShowToolIndex(1); }
+    void SelectHighlighterTool() { ShowToolIndex(2); }
+    void SelectEraserTool() { ShowToolIndex(4); }
     void OnReportStatus13() override;
     void OnReportStatus14() override;
     // The favourite reply (M00000078).
@@ -239,7 +244,7 @@ private:
     void SendReportStatus(UINT questionId, const wchar_t* status);
     void ShowFavoriteControls(BOOL check);
     void UpdateStickyNoteLock(int share);
-    void ShowDrawToolBar(BOOL show);
+    void ShowDrawToolBar();
     // The tool the user chose, checked on the option bar (0 move ... 5 memo).
     void ShowToolIndex(int tool);
     // The meeting's whiteboard pages have a picture of their own instead of a download; FALSE

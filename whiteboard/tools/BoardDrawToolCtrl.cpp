@@ -31,6 +31,7 @@ const int kWidths[3] = {3, 5, 7};
 const UINT kPointerIds[3] = {32815, 32816, 32817};
 const UINT kClearIds[3] = {32892, 32893, 32894};
 const UINT kFrame[9] = {1026, 1029, 1032, 1033, 1034, 1031, 1028, 1027, 1030};
+const COLORREF kGridPanel = RGB(233, 233, 241);
 }  // namespace
 
 int CBoardDrawToolCtrl::ColorIndexOfGrid(int position)
@@ -410,7 +411,12 @@ void CBoardDrawToolCtrl::OnPaint()
     const int height = rc.bottom;
     auto blit = [&](UINT id, int x, int y, int cx, int cy) { BlitResourceBitmap(dc, id, x, y, cx, cy); };
     if (m_nPanel >= 0 && m_nPanel <= 2) {
-        blit(837, 9, 78, 167, 95);
+        // Behind the colour grid a plain panel: the library's picture 837 is the thumbnails'
+        // page placeholder, whose page outline showed through the grid.
+        CBrush panel;
+        panel.CreateSolidBrush(kGridPanel);
+        RECT rcGrid = {9, 78, 9 + 167, 78 + 95};
+        ::FillRect(dc.GetSafeHdc(), &rcGrid, (HBRUSH)panel.GetSafeHandle());
         blit(1065, 1, height - 96, 183, 2);
     } else {
         blit(781, 0, 73, 185, 56);

@@ -1324,6 +1324,32 @@ void ClickStripRow(CInfoPageStripCtrl* pStrip, int nRow)
     DriveFor(100);
 }
 
+using uitest::FindDescendant;
+
+bool IsChecked(HWND bar, int id)
+{
+    return ::SendMessageW(::GetDlgItem(bar, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// The full view's presenter toolbar over the meeting board, slid open by the pointer at the
+// canvas' top edge as a user opens it; null when it did not open.
+HWND OpenPresenterToolbar(CZELDlg& dlg, CBoardDrawCtrl* pCanvas)
+{
+    HWND fullView = FindDescendant(dlg.GetSafeHwnd(), 34580);
+    if (!uitest::IsShown(fullView)) return nullptr;
+    Click(fullView);
+    DriveFor(500);
+    HWND toolbar = ::GetParent(FindDescendant(pCanvas->GetSafeHwnd(), 32712));
+    RECT rc;
+    pCanvas->GetClientRect(&rc);
+    skintest::SendMouse(pCanvas->GetSafeHwnd(), WM_MOUSEMOVE, rc.right / 2, 0);
+    Drive([&] {
+        RECT bar;
+        return uitest::IsShown(toolbar) && ::GetWindowRect(toolbar, &bar) && bar.bottom - bar.top == 34;
+    }, 5000);
+    return uitest::IsShown(toolbar) ? toolbar : nullptr;
+}
+
 class UiProgramTest : public UiMainDlgTest {
 protected:
     void SetUp() override
@@ -2091,6 +2117,70 @@ TEST_F(UiProgramTest, OkInTheTimeKeeperShowsTheMeetingsRemainingTimeAtOnce)
             EXPECT_TRUE(bShown);
             EXPECT_NEAR(pTitle->GetRemainMinutes(), c.nExpected, 1);
         }
+    });
+}
+
+// In the full view the presenter's toolbar drives the board's tools as the option bar does: its
+// pen, highlighter and eraser show the canvas' drawing tool bar (a second press of a tool while
+// the bar is open closes it), the move tool hides it, and every choice, the tool bar's own
+// included, shows on both bars. Behind the tool bar's colour grid lies a plain panel.
+TEST_F(UiProgramTest, TheFullViewToolbarsToolsShowTheDrawingToolBarAndEveryBarShowsTheTool)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        CBoardDrawCtrl* pCanvas = pBoard->GetCanvas();
+        HWND optBar = pBoard->GetOptBar()->GetBarWnd()->GetSafeHwnd();
+        HWND toolBar = pBoard->GetDrawToolBar()->GetBarWnd()->GetSafeHwnd();
+        HWND toolbar = OpenPresenterToolbar(dlg, pCanvas);
+        ASSERT_NE(toolbar, nullptr) << "the full view's toolbar did not open";
+        ASSERT_FALSE(uitest::IsShown(toolBar));
+
+        struct Step {
+            int presenterId;     // the full view toolbar's radio pressed
+            bool toolBarShown;   // the canvas' drawing tool bar afterwards
+            int optId;           // the option bar's radio checked afterwards
+        };
+        const Step steps[] = {
+            {32724, true, 32720},    // pen: the bar opens
+            {32724, false, 32720},   // pen again: it closes
+            {32725, true, 32721},    // highlighter
+            {32727, false, 32723},   // eraser while open: closes
+            {32727, true, 32723},    // eraser
+            {32731, false, 32730},   // move: hidden
+        };
+        for (const Step& step : steps) {
+            Click(::GetDlgItem(toolbar, step.presenterId));
+            DriveFor(100);
+            EXPECT_EQ(uitest::IsShown(toolBar), step.toolBarShown) << step.presenterId;
+            EXPECT_EQ(::IsWindowEnabled(toolBar) != FALSE, step.toolBarShown) << step.presenterId;
+            EXPECT_TRUE(IsChecked(toolbar, step.presenterId)) << step.presenterId;
+            EXPECT_TRUE(IsChecked(optBar, step.optId)) << step.presenterId;
+        }
+        EXPECT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kPan);
+
+        // The tool bar's own choices show on the other two bars: its highlighter is tool 2.
+        Click(::GetDlgItem(toolbar, 32724));
+        DriveFor(100);
+        ASSERT_TRUE(uitest::IsShown(toolBar));
+        Click(::GetDlgItem(toolBar, 32800));
+        DriveFor(100);
+        EXPECT_TRUE(IsChecked(optBar, 32721));
+        EXPECT_TRUE(IsChecked(toolbar, 32725));
+        EXPECT_FALSE(IsChecked(optBar, 32730)) << "the tool bar's highlighter showed as the move tool";
+
+        // The colour grid's panel: one colour wherever no colour button lies.
+        ::RedrawWindow(toolBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        DriveFor(100);
+        HDC dc = ::GetDC(toolBar);
+        const COLORREF panel = ::GetPixel(dc, 45, 84);
+        int odd = 0;
+        for (int x : {45, 77, 109, 141})
+            for (int y = 80; y <= 170; y += 2)
+                if (::GetPixel(dc, x, y) != panel) ++odd;
+        ::ReleaseDC(toolBar, dc);
+        EXPECT_EQ(odd, 0) << "something is painted over the colour grid's panel";
+        dlg.LeaveFullView();
+        DriveFor(200);
     });
 }
 
