@@ -344,7 +344,9 @@ void CTitleLayer::LayoutControls()
             pDrawTool->ShowWindow(SW_HIDE);
         }
     }
-    Invalidate(TRUE);
+    // The buttons were moved without drawing: each paints itself at its new place, or the place
+    // keeps the picture of the button that stood there before (a second chat button, say).
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CTitleLayer::UpdateMaxRestoreButtons()

@@ -323,6 +323,9 @@ void CZELDlg::LeaveFullView()
     if (m_pTitleWnd && m_pTitleWnd->GetSafeHwnd()) m_pTitleWnd->ShowWindow(SW_SHOW);
     LayoutChildren();
     if (m_pTitleBar) m_pTitleBar->Relayout();
+    // The full-view page covered the bars and buttons of the screen: every window paints itself
+    // again, or a button keeps the piece of the page drawn over it.
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 CRect CZELDlg::GetMonitorRect()

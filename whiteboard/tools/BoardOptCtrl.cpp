@@ -160,7 +160,8 @@ void CBoardOptCtrl::LayoutControls()
         Button(id)->MoveWindow(report ? r - 150 : r - 190, 5, 30, 30, FALSE);
     for (UINT id : {(UINT)kPen, (UINT)kHighlighter, (UINT)kMove, (UINT)kEraser})
         Button(id)->ShowWindow(SW_HIDE);
-    Invalidate();
+    // Moved without drawing: the buttons paint themselves anew where they now stand.
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CBoardOptCtrl::OnPaint()

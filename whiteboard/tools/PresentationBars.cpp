@@ -236,7 +236,8 @@ void CPresentationOptCtrl::OnSize(UINT, int cx, int)
         Button(id)->MoveWindow(x, 2, 30, 30, FALSE);
     x -= 40;
     Button(kFavorite)->MoveWindow(x, 2, 30, 30, FALSE);
-    Invalidate();
+    // Moved without drawing: the buttons paint themselves anew where they now stand.
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CPresentationOptCtrl::OnPaint()
