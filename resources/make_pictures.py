@@ -335,10 +335,16 @@ def notice_background():
 
 
 def notice_header():
-    """164 x 20: the product's name plate, teal text-like bars on white."""
+    """164 x 20: the product's name plate, the title bar's ring and letters ZEL in teal on white."""
     def pixel(x, y):
-        if 4 <= y <= 15 and x < 120 and (x // 6) % 3 != 2:
-            return HEADER if x < 40 else DARK
+        d = (x - 9) ** 2 + (y - 10) ** 2
+        if 16 <= d <= 56:
+            return HEADER
+        for i, ch in enumerate("ZEL"):
+            cx = 22 + i * 14
+            if cx <= x < cx + 10 and 3 <= y < 17:
+                if LOGO_LETTERS[ch][(y - 3) // 2][(x - cx) // 2] == "1":
+                    return HEADER
         return PAPER
     return bmp24(164, 20, pixel)
 

@@ -264,6 +264,9 @@ void CTrayPopup::OnPaint()
     dc.SelectObject(&normal);
     dc.SetTextColor(RGB(91, 91, 91));
     CRect rcDesc(15, 76, 270, 91);
-    dc.DrawText(m_strDescription, &rcDesc, DT_VCENTER | DT_SINGLELINE | DT_WORD_ELLIPSIS);
+    // A chat notice names its sender on the first line and brings no description: the message
+    // itself goes on the second line, or the user learns who wrote but never what.
+    const CString& strSecond = m_bAlt && m_strDescription.IsEmpty() ? m_strText : m_strDescription;
+    dc.DrawText(strSecond, &rcDesc, DT_VCENTER | DT_SINGLELINE | DT_WORD_ELLIPSIS);
     dc.SelectObject(oldFont);
 }

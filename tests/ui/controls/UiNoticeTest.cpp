@@ -238,6 +238,47 @@ TEST_F(TrayNotices, ClosingWhileSinkingAgainLeavesNoTimerRunning)
         EXPECT_FALSE(::KillTimer(tray.GetSafeHwnd(), id)) << id;
 }
 
+// Pixels of the band darker than the notice's white card: where text is drawn.
+int InkIn(CWnd* pWnd, const RECT& rc)
+{
+    ::RedrawWindow(pWnd->GetSafeHwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC dc = ::GetDC(pWnd->GetSafeHwnd());
+    int ink = 0;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x) {
+            const COLORREF c = ::GetPixel(dc, x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 600) ++ink;
+        }
+    ::ReleaseDC(pWnd->GetSafeHwnd(), dc);
+    return ink;
+}
+
+// A pushed chat message names its sender on the first line and its words on the second; a
+// notice with a description keeps the description there.
+TEST_F(TrayNotices, AChatNoticeShowsItsSenderAndItsMessage)
+{
+    const RECT first{15, 50, 270, 70}, second{15, 76, 270, 91};
+    struct Case {
+        const wchar_t *description, *text, *sender;
+        BOOL bAlt;
+        bool bFirstInked, bSecondInked;
+    } cases[] = {
+        {L"", L"자료 1쪽부터 보시면 됩니다.", L"이서연", TRUE, true, true},
+        {L"", L"", L"이서연", TRUE, true, false},
+        {L"회의가 곧 시작됩니다", L"예산 회의", L"", FALSE, true, true},
+    };
+    for (const Case& c : cases) {
+        tray.Notify(c.description, c.text, L"", 0, c.sender, c.bAlt);
+        Drive(CTrayPopup::TIMER_APPEAR);
+        Drive(CTrayPopup::TIMER_APPEAR);
+        ASSERT_EQ(tray.GetState(), CTrayPopup::STATE_WAITING);
+        EXPECT_EQ(InkIn(&tray, first) > 20, c.bFirstInked) << "case " << (&c - cases);
+        EXPECT_EQ(InkIn(&tray, second) > 20, c.bSecondInked) << "case " << (&c - cases);
+        if (c.bAlt && *c.text) ctltest::SaveScreenshot(&tray, L"TrayPopupChat");
+        tray.Hide();
+    }
+}
+
 TEST_F(TrayNotices, CloseButtonHidesAtOnceAndAClickRestoresAMinimisedMain)
 {
     tray.Notify(L"", L"알림", L"", 0, L"", FALSE);
