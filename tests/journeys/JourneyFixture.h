@@ -74,6 +74,9 @@ protected:
     // Starts the client and waits for its login window.
     HWND StartClient()
     {
+        // The strings and the skin speak one language only for a Korean user (LC_ALL=ko_KR.UTF-8
+        // under Wine, as ctest and scripts/run.sh set it).
+        EXPECT_EQ(::GetUserDefaultLangID(), 1042) << "the journeys' user language is not Korean";
         if (!m_client.Start(L"\"" + BinFolder() + L"ZEL.exe\"", BinFolder())) return nullptr;
         return journey::WaitForDialogWithChild(m_client.Pid(), IDC_LOGIN_ID, 60000);
     }

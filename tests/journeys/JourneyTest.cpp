@@ -102,6 +102,10 @@ TEST_F(JourneyTest, AMeetingRowOpensTheDetailAndItsDocumentTheMeetingScreen)
         << "the palette is not on the screen: " << std::hex << swatch;
     ExpectShownAsPainted(L"journey_meeting");
     ExpectNoStall(probe);
+    // The string table speaks the skin's language: no English label among the Korean ones.
+    HWND status = journey::FindDescendant(m_hMain, 35030);
+    ASSERT_NE(status, nullptr) << "no meeting status button";
+    EXPECT_EQ(journey::WindowText(status), L"회의 종료");
 
     // The chat and documents column, opened by its handle on the right.
     journey::ClickAt(m_hMain, 1010, 100);
