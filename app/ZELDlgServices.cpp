@@ -412,7 +412,10 @@ void CZELDlg::OnTitleBack()
             SetScreenMode(ZEL_MODE_DETAIL, m_strMeetingId);
             return;
         }
-        if (m_pMeetingWnd->SendMessage(WM_MAIN_TO_MEETING_BACK) != -1 && m_pMeeting) m_pMeeting->MarkMeetingEntered();
+        if (m_pMeetingWnd->SendMessage(WM_MAIN_TO_MEETING_BACK) != -1 && m_pMeeting) {
+            m_pMeeting->MarkMeetingEntered();
+            m_pMeeting->ForgetDocumentSource();
+        }
     }
 }
 

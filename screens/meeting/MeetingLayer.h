@@ -75,6 +75,8 @@ public:
     int SaveBoardChanges(int nAction, int bTwoButtons, int bSilent) override;
     void RunPendingAction(int nAction);
     void MarkMeetingEntered() override { m_bDocumentValid = TRUE; }
+    void ForgetDocumentSource() override { m_nDocumentSource = 0; }
+    int GetDocumentSource() const { return m_nDocumentSource; }
 
     // ---- accessors ----
     CMeeting* GetMeeting() const { return m_pMeeting; }

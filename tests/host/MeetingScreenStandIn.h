@@ -17,6 +17,7 @@ public:
     void LeaveMeeting() override {}
     void LeaveMeetingByTitle() override {}
     void LeaveMeetingByCommand(BOOL bReadBoard) override { (void)bReadBoard; }
+    void ForgetDocumentSource() override {}
     void HideDocumentViewer() override {}
     void ShowStickyNoteIfWanted(BOOL bShow) override { (void)bShow; }
     void ShowRemainingTime() override {}

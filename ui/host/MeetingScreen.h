@@ -32,6 +32,9 @@ public:
     virtual BOOL IsEmbeddedDocument(const CString& strDocumentId) = 0;
 
     virtual void MarkMeetingEntered() = 0;
+    // How the last document was reached (its first or last page by paging past a neighbour) is
+    // forgotten: the next entry opens its document where it was left.
+    virtual void ForgetDocumentSource() = 0;
     virtual void OnMeetingStatusChanged(int nStatus) = 0;
     // Stores unsaved drawing and memos; returns 1 when a save was started, after which the screen
     // runs nAction itself once the save has finished.

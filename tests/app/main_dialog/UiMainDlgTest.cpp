@@ -1949,6 +1949,30 @@ TEST_F(UiProgramTest, ClickingADocumentsRowOpensItOnTheBoard)
     });
 }
 
+// Paging back past a document's first page opens the document before it on its last page (the
+// test servers' ids are not numbers, so here it opens on its first). That way of opening is
+// forgotten when the user goes back to the detail: entering the meeting again opens the document
+// where it was left, not on its last page again.
+TEST_F(UiProgramTest, GoingBackToTheDetailForgetsHowTheLastDocumentWasReached)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CMeeting* pData = CMeetingManager::GetInstance()->FindMeeting(L"101");
+        ASSERT_NE(pData, nullptr);
+        pMeeting->SendMessage(WM_MEETING_OPEN_DOCUMENT, (WPARAM)pData->GetDocumentIndex(L"D1012"), 0);
+        ASSERT_TRUE(Drive([&] { return BoardShows(pMeeting, L"D1012", 1); }, 15000));
+        DriveFor(200);   // page moves closer than 100 ms are dropped
+        pMeeting->MovePrevPage();
+        ASSERT_TRUE(Drive([&] { return pMeeting->GetCurrentDocumentId() == L"D1011"; }, 15000))
+            << "paging back did not open the document before";
+        EXPECT_EQ(pMeeting->GetDocumentSource(), (int)CBoardLayer::kCodePrevDocument);
+
+        dlg.OnTitleBack();
+        ASSERT_TRUE(Drive([&] { return dlg.GetScreenMode() == ZEL_MODE_DETAIL; }, 10000));
+        EXPECT_EQ(pMeeting->GetDocumentSource(), 0) << "the next entry would open its document on the last page";
+        DriveFor(300);
+    });
+}
+
 // The main window closes what is open when it hides (Esc, the menu): a running approval
 // confirmation ends as cancelled, so nothing is signed or sent and the choice is offered again.
 // (Before the test that gives the approval: the server keeps it given.)
