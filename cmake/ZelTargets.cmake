@@ -40,16 +40,18 @@ function(zel_program name)
 endfunction()
 
 # zel_test(<name> SOURCES ... [DEPS ...] [DISPLAY]) - one GoogleTest executable, one ctest entry,
-# run under Wine through CMAKE_CROSSCOMPILING_EMULATOR. DISPLAY marks tests that create windows.
+# run under Wine by scripts/test-watchdog.sh. DISPLAY marks tests that create windows.
 function(zel_test name)
   cmake_parse_arguments(A "DISPLAY" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE zel_options ${A_DEPS} dep::gmock dep::gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
   if(NOT A_TIMEOUT)
     set(A_TIMEOUT 300)
   endif()
+  # Through a watchdog that prints the stacks of a program about to time out.
+  add_test(NAME ${name} COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/test-watchdog.sh ${A_TIMEOUT}
+    $<TARGET_FILE:${name}> --gtest_color=no)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT}
     ENVIRONMENT "ZEL_SOURCE_DIR=${CMAKE_SOURCE_DIR};ZEL_BINARY_DIR=${CMAKE_BINARY_DIR}")
   if(A_DISPLAY)

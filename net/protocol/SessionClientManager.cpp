@@ -27,9 +27,27 @@ CSessionClientManager::CSessionClientManager(const wchar_t* pszServerName, int b
 
 CSessionClientManager::~CSessionClientManager()
 {
+    StopClients();
+}
+
+void CSessionClientManager::StopClients()
+{
+    m_hListener = nullptr;
+    if (m_pQueue) m_pQueue->Cancel(kReconnectTimer);
+    CTasClient* pClient;
+    CTasClient* pParked;
+    {
+        CCriticalAutoRelease guard(&m_csClients);
+        pClient = m_pClient;
+        pParked = m_pParkedClient;
+        m_pClient = nullptr;
+        m_pParkedClient = nullptr;
+    }
+    // Outside the lock: deleting waits for a callback of that client still under way, and the
+    // callback may want the lock.
+    delete pClient;
+    delete pParked;
     m_pQueue.reset();
-    delete m_pClient;
-    delete m_pParkedClient;
 }
 
 CTasClient* CSessionClientManager::NewClient()

@@ -49,6 +49,10 @@ public:
     const std::vector<std::string>& GetMissingMessages() const { return m_vecMissing; }
 
 protected:
+    // Ends the clients, waiting for a socket callback still under way in this manager. The
+    // most derived class calls it first in its destructor: a keep-alive time-out running on the
+    // worker calls back into that class, which must not be half destroyed under it.
+    void StopClients();
     // Loads and checks the definitions and makes the client; FALSE when something is missing.
     BOOL InitClient(const wchar_t* pszDefinitionPath, const std::vector<_REQUIRED_MESSAGE>& required);
     virtual void SendKeepAlive() = 0;

@@ -27,7 +27,7 @@ public:
 class CTDSClientManager : public CSingleton<CTDSClientManager>, public CSessionClientManager {
 public:
     CTDSClientManager();
-    ~CTDSClientManager() override = default;
+    ~CTDSClientManager() override { StopClients(); }
 
     BOOL Init(const wchar_t* pszDefinitionPath = L".\\protocols\\tds_protocol.xml");
     // The listener window and its handlers: the main dialog.

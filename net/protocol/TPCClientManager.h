@@ -26,7 +26,7 @@ public:
     static const char kAccessKey[];
 
     CTPCClientManager();
-    ~CTPCClientManager() override = default;
+    ~CTPCClientManager() override { StopClients(); }
 
     BOOL Init(const wchar_t* pszDefinitionPath = L".\\protocols\\pps_protocol.xml");
     void SetListener(HWND hWnd) { SetListenerWindow(hWnd); }

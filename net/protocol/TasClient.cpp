@@ -3,6 +3,8 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <algorithm>
+
 #include "core/MyLogFile.h"
 #include "core/SystemHelpers.h"
 #include "net/protocol/NetworkStop.h"
@@ -43,6 +45,14 @@ CTasClient::~CTasClient()
 {
     m_bClosed = 1;
     ReleaseSocket(true);
+    std::vector<std::shared_ptr<CTasSocketLink>> retired;
+    {
+        std::lock_guard<std::mutex> lock(m_csSend);
+        retired.swap(m_vecRetiredLinks);
+    }
+    // A reconnect drops the socket from inside its own time-out or close callback, which then
+    // goes on through the manager: deleting now would pull the manager away under it.
+    for (const std::shared_ptr<CTasSocketLink>& link : retired) link->Detach(true);
 }
 
 bool CTasClient::CreateSocket()
@@ -69,6 +79,12 @@ void CTasClient::ReleaseSocket(bool bWait)
         m_pLink.reset();
         m_bLinkUp = false;
         m_strUnsent.clear();
+        if (!bWait) {
+            auto idle = [](const std::shared_ptr<CTasSocketLink>& l) { return !l->IsBusy(); };
+            m_vecRetiredLinks.erase(std::remove_if(m_vecRetiredLinks.begin(), m_vecRetiredLinks.end(), idle),
+                                    m_vecRetiredLinks.end());
+            if (link) m_vecRetiredLinks.push_back(link);
+        }
     }
     if (link) link->Detach(bWait);
     if (pSocket) pSocket->Release();

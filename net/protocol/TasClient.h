@@ -86,6 +86,9 @@ private:
     std::mutex m_csSend;   // socket pointer, link state, queue, unsent bytes
     ITasSocket* m_pSocket = nullptr;
     std::shared_ptr<CTasSocketLink> m_pLink;
+    // Links given up by Close while a callback may still run through them on the worker: the
+    // client is not deleted until those callbacks are over.
+    std::vector<std::shared_ptr<CTasSocketLink>> m_vecRetiredLinks;
     bool m_bLinkUp = false;   // the connect event came and no close since
     std::vector<std::shared_ptr<CTasRequest>> m_vecQueue;
     std::string m_strUnsent;   // the tail of frames a plain socket did not take yet

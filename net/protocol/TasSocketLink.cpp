@@ -58,3 +58,9 @@ bool CTasSocketLink::IsAttached() const
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_pClient != nullptr;
 }
+
+bool CTasSocketLink::IsBusy() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return !m_mapInFlight.empty();
+}

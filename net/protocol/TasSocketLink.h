@@ -26,6 +26,8 @@ public:
     // to this thread meanwhile) for calls under way on other threads.
     void Detach(bool bWait, DWORD dwMaxWait = 15000);
     bool IsAttached() const;
+    // A call is under way on some thread.
+    bool IsBusy() const;
 
 private:
     bool BusyElsewhere() const;

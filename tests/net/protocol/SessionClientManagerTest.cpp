@@ -1,5 +1,8 @@
 // The push and document-synchronisation clients over scripted sockets: their session exchange,
 // keep-alives, deliveries, reconnects and the log-out hand-over.
+#include <atomic>
+#include <thread>
+
 #include "net/protocol/JsonText.h"
 #include "net/protocol/TDSClientManager.h"
 #include "net/protocol/TPCClientManager.h"
@@ -302,3 +305,32 @@ TEST_F(TpcManagerTest, DeliveryWithoutAListenerIsAcknowledgedInFull)
 }
 
 }  // namespace
+
+TEST_F(TpcManagerTest, AKeepAliveUnderWayOnTheWorkerFindsTheWholeClientUntilItEnds)
+{
+    Socket()->FireConnect();
+    Socket()->FireData(PushFrame("PPSE", "M00000005", Counted("PK-1")));
+    m_manager->RequestConnect();
+    Socket()->FireData(PushFrame("PPSE", "M00000001", U32(3)));
+    ASSERT_TRUE(m_manager->IsSessionOpen());
+
+    // The keep-alive's write stalls on the worker while the client is destroyed on this thread;
+    // when it goes on, the push client must still be itself, not a half-destroyed base that the
+    // next virtual call would jump through.
+    HANDLE inWrite = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<int> wholeAfterTheStall{-1};
+    CSessionClientManager* pSession = m_manager.get();
+    FakeTasSocket* pSocket = Socket();
+    pSocket->m_onWritten = [&] {
+        if (WaitForSingleObject(inWrite, 0) == WAIT_OBJECT_0) return;
+        SetEvent(inWrite);
+        Sleep(300);
+        wholeAfterTheStall = dynamic_cast<CTPCClientManager*>(pSession) != nullptr ? 1 : 0;
+    };
+    std::thread worker([pSocket] { pSocket->FireTimeout(); });
+    ASSERT_EQ(WaitForSingleObject(inWrite, 5000), WAIT_OBJECT_0);
+    m_manager.reset();
+    worker.join();
+    CloseHandle(inWrite);
+    EXPECT_EQ(wholeAfterTheStall, 1);
+}

@@ -2,6 +2,9 @@
 // frames without waiting, cutting received frames, and what stops it.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "net/protocol/NetworkStop.h"
 #include "net/protocol/PlatformHeader.h"
 #include "net/protocol/SocketErrorLog.h"
@@ -238,3 +241,44 @@ TEST_F(TasClientTest, TheSocketLibrarysErrorsGoToTheApplicationLog)
 }
 
 }  // namespace
+
+namespace {
+
+// As a reconnect does: the time-out drops the client's socket from inside its own callback, and
+// the callback goes on in the manager a while after that.
+class ReconnectingManager : public CTasClientBaseManager {
+public:
+    void OnResponse(std::shared_ptr<CTasResponse>) override {}
+    void OnConnect() override {}
+    void OnDisconnect(int) override {}
+    void OnTimeout(CTasClient* pClient) override
+    {
+        pClient->Close();
+        SetEvent(inCallback);
+        Sleep(300);
+        finished = true;
+    }
+    HANDLE inCallback = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> finished{false};
+};
+
+}  // namespace
+
+TEST(TasClientLifetimeTest, DeletingWaitsForACallbackStillRunningThroughASocketItGaveUp)
+{
+    FakeSocketHub::Install();
+    std::unique_ptr<CProtocolDef> def = LoadDefinitionText(kTestDefinition);
+    ReconnectingManager manager;
+    CTasClient* pClient = new CTasClient(&manager, def.get(), 1, 1);
+    pClient->Connect("127.0.0.1", 1);
+    FakeTasSocket* pSocket = FakeSocketHub::Last();
+    std::thread worker([pSocket] { pSocket->FireTimeout(); });
+    ASSERT_EQ(WaitForSingleObject(manager.inCallback, 5000), WAIT_OBJECT_0);
+    delete pClient;
+    // Had the deletion not waited, the manager (and in the program, the client's owner) would be
+    // gone while the callback still runs in it.
+    EXPECT_TRUE(manager.finished);
+    worker.join();
+    CloseHandle(manager.inCallback);
+    FakeSocketHub::Uninstall();
+}
