@@ -142,6 +142,7 @@ void CMeetingLayer::ShowDocument(const CString& strAttcFileId, int nPage)
     }
     ClearThumbnails();
     m_strThumbFileId = pDocument->GetFileId();
+    m_bSkipPageSync = TRUE;
     RequestThumbnailPages(1);
 }
 

@@ -312,6 +312,7 @@ void CMeetingLayer::LeaveMeeting()
     m_strPrevDocumentId.Empty();
     m_strPresenceDocumentId.Empty();
     m_nEntryDocument = 0;
+    m_bSkipPageSync = FALSE;
     if (m_pDocViewer && m_pDocViewer->GetSafeHwnd() && m_pDocViewer->IsWindowVisible()) m_pDocViewer->CloseViewer();
 }
 
@@ -772,6 +773,18 @@ int CMeetingLayer::GetPresenterIdnfr()
     return pPresenter ? pPresenter->GetUserIdnfr() : 0;
 }
 
+int CMeetingLayer::GetReportReceiverId()
+{
+    return m_pMeeting ? m_pMeeting->GetReportReceiverId() : 0;
+}
+
+BOOL CMeetingLayer::TakeSkipPageSync()
+{
+    const BOOL bSkip = m_bSkipPageSync;
+    m_bSkipPageSync = FALSE;
+    return bSkip;
+}
+
 BOOL CMeetingLayer::CanShare()
 {
     return m_pMeeting && m_pMeeting->IsLimitedView();
@@ -848,13 +861,13 @@ void CMeetingLayer::EnterWithWhiteboard()
 {
     m_nDocumentIndex = -1;
     m_nPrevDocumentIndex = 0;
-    if (m_pBoardLayer) m_pBoardLayer->SetShareMode(1);
+    OnOptShare(1, 0);
     SetWhiteboardMode(TRUE);
 }
 
 void CMeetingLayer::ShowWhiteboardShare()
 {
-    if (m_pBoardLayer) m_pBoardLayer->SetShareMode(1);
+    OnOptShare(1, 0);
 }
 
 void CMeetingLayer::ClearDocumentPages()
@@ -898,9 +911,11 @@ void CMeetingLayer::EnableInfoSync(BOOL bEnable)
     if (IBoardInfoBar* pBar = m_pBoardLayer ? m_pBoardLayer->GetInfoBar() : nullptr) pBar->EnableSync(bEnable);
 }
 
-void CMeetingLayer::OnOptShare(int bOn, int)
+void CMeetingLayer::OnOptShare(int bOn, int bApply)
 {
-    if (m_pBoardLayer) m_pBoardLayer->SetShareMode(bOn);
+    // The bars' whiteboard buttons (on: the meeting's whiteboard is shown), not the board's
+    // sharing: that follows the page synchronisation alone.
+    if (m_pBoardLayer) m_pBoardLayer->OnWhiteboardMode(bOn, bApply);
 }
 
 void CMeetingLayer::AddRemoteLine(int nPage, const Json::Value& line)

@@ -190,6 +190,8 @@ public:
     BOOL IsMeetingLive() override { return IsMeetingRunning(); }
     BOOL IsPresenterMe() override;
     int GetPresenterIdnfr() override;
+    int GetReportReceiverId() override;
+    BOOL TakeSkipPageSync() override;
     BOOL CanShare() override;
     BOOL IsDocumentFixed() override { return FALSE; }
     int GetDocumentCount() override;
@@ -331,6 +333,9 @@ private:
     int m_nDocumentSource = 0;
     CString m_strPresenceDocumentId;
     int m_nEntryDocument = 0;
+    // Set when the screen opens a document itself: the side panel's selection of its page at the
+    // end of the thumbnail load is not the presenter's choice of a page to share.
+    BOOL m_bSkipPageSync = FALSE;
     CMMPageManager m_thumbPages;
     // The document an answer still to come opens; found again by its id whenever the documents
     // are replaced, so that it never points at a document that is gone.

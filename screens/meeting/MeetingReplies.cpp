@@ -215,6 +215,7 @@ void CMeetingLayer::ApplyMeetingDetail(const Json::Value& body)
         std::vector<CString> ids;
         for (CMeetingDocument* p : documents) ids.push_back(p->GetFileId());
         m_pBoardLayer->SetDocumentList(ids);
+        m_pBoardLayer->SetMeetingTime(body);
     }
     const BOOL bChatOn = GetJsonString(body, "chattingYn") != L"N";
     if (m_pRightContainer) m_pRightContainer->SetChatState(IsMeetingClosed(), PresenterOrMain(), bChatOn);
@@ -453,6 +454,10 @@ void CMeetingLayer::RequestNextThumbnails()
         m_pInfoPanel->SortBookmarks();
         m_pInfoPanel->SelectPage(GetCurrentPage());
     }
+    // The strip now selects the board's page, and that selection reaches the board as a user's
+    // does; being the screen's own, it is not shared with the others again.
+    if (m_pBoardLayer && m_pBoardLayer->GetSafeHwnd() && GetCurrentPage() > 0)
+        m_pBoardLayer->SendMessage(WM_BOARD_SELECT_PAGE, (WPARAM)(GetCurrentPage() - 1), 0);
 }
 
 void CMeetingLayer::OnReceiveM00000069(CTasResponse* pReply)

@@ -182,7 +182,8 @@ void CMeetingLayer::OnReceiveM00000015(CTasResponse* pReply)
             m_bPageSync = FALSE;
         }
     } else if (nOptMode == 5) {
-        if (m_pBoardLayer) m_pBoardLayer->GetPageManager().ClearModifiedFlags();
+        // What was shared on the pages before is asked for again as the pages are shown.
+        if (m_pBoardLayer) m_pBoardLayer->OnPageSyncReply();
         if (!lastSync) return;
         if (bPresenter) {
             Toast(IDS_SHARE_STARTED);

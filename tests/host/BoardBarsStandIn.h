@@ -8,4 +8,5 @@ class CBoardOptBarStandIn : public IBoardOptBar {
 public:
     void SetMode(int mode) override { (void)mode; }
     void ApplyShareState(int sharing) override { (void)sharing; }
+    void SetMeetingTime(const Json::Value&) override {}
 };

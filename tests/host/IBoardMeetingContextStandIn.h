@@ -9,6 +9,8 @@ public:
     int GetMeetingStatus() override { return 2; }
     int GetMeetingTypeCode() override { return 1; }
     BOOL IsReport() override { return FALSE; }
+    int GetReportReceiverId() override { return 0; }
+    BOOL TakeSkipPageSync() override { return FALSE; }
     CString GetMeetingType() override { return L"10"; }
     CString GetCurrentMeetingType() override { return L"10"; }
     int SaveBoardChanges(int, int, int) override { return 0; }
@@ -33,6 +35,7 @@ public:
 class CBoardServerStandIn : public IBoardServer {
 public:
     void RequestStickyNotes(const CString&, const CString&, int, int) override {}
+    void RequestUserDrawing(const CString&, const CString&, int, int) override {}
     void RequestMeetingStatus(const CString&, const CString&, const CString&, BOOL) override {}
     void RequestFavorite(const CString&, const CString&, int, BOOL) override {}
 };

@@ -82,6 +82,8 @@ public:
     // The chairman's status button of a status type (1 start, 2 end, 4 restart, 12 and 13 a
     // report's decisions), or none.
     virtual void ShowTypeButtons(int type, BOOL show) = 0;
+    // The meeting's detail (its start day and end time): the status buttons and the minutes left.
+    virtual void SetMeetingTime(const Json::Value& detail) = 0;
     // The minutes left until the meeting's end, as text ("%d").
     virtual CString GetRemainMinutes() = 0;
     // The page the slider's thumb points at while it is dragged, shown without moving there.

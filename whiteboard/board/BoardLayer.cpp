@@ -138,6 +138,18 @@ void CBoardLayer::SetOptMode(int mode)
 {
     if (m_pOptBar)
         m_pOptBar->SetMode(mode);
+    if (!m_pCanvas)
+        return;
+    // The bare page (2) and a report receiver's drawing (3) are views of their own; any other
+    // mode shows the drawing sharing gives the board.
+    const int view = mode == 2   ? CBoardDrawCtrl::kViewImage
+                     : mode == 3 ? CBoardDrawCtrl::kViewThird
+                     : m_bSharing ? CBoardDrawCtrl::kViewShared
+                                  : CBoardDrawCtrl::kViewOwn;
+    if (view != m_pCanvas->GetBoardView()) {
+        m_pCanvas->SetBoardView(view);
+        m_pCanvas->Redraw();
+    }
 }
 
 void CBoardLayer::UpdateFavorite()
@@ -186,7 +198,11 @@ void CBoardLayer::OnStickyNote()
 
 void CBoardLayer::OnReceiveM00000063(const Json::Value& body, int status)
 {
-    if (status != 0 || !body.isObject() || GetJsonString(body, "attcFileId") != m_strDocId || !m_pStickyNote)
+    if (status != 0 || !body.isObject() || GetJsonString(body, "attcFileId") != m_strDocId)
+        return;
+    if (body.isMember("userIdnfr"))
+        m_bReceiverNotesLoaded = TRUE;
+    if (!m_pStickyNote)
         return;
     m_pStickyNote->OnNotesLoaded(body);
     m_pStickyNote->ShowPageNote(m_nCurrentPage);
@@ -386,6 +402,7 @@ void CBoardLayer::ResetPages()
         m_pCanvas->SetPage(nullptr);
     m_pages.CreatePages(0);
     m_nTotalPage = 0;
+    m_bReceiverNotesLoaded = FALSE;
 }
 
 void CBoardLayer::SetDocumentList(const std::vector<CString>& documentIds)
@@ -440,6 +457,7 @@ void CBoardLayer::ShowPage(int page, BOOL alwaysGiveCanvas)
     }
     UpdateBarsForPage();
     m_ahead.Follow(m_hWnd, m_pages, m_strDocId, m_nCurrentPage);
+    RequestReceiverLayer();
 }
 
 void CBoardLayer::MovePage(int page)
@@ -507,7 +525,9 @@ LRESULT CBoardLayer::OnSelectPage(WPARAM wParam, LPARAM)
     if (CanvasHasCapture())
         return 0;
     const int page = (int)wParam + 1;
-    if (IsPresentingLive())
+    // The flag is spent by whichever selection comes first after the screen opened a document.
+    const BOOL skip = m_pMeeting && m_pMeeting->TakeSkipPageSync();
+    if (!skip && IsPresentingLive())
         RequestPageSync(page);
     MovePage(page);
     return 0;
@@ -981,6 +1001,8 @@ void CBoardLayer::PreparePages(int total, int page)
     // The document's own sticky notes, once its pages exist.
     if (m_pServer)
         m_pServer->RequestStickyNotes(GetMeetingId(), m_strDocId, 0, 0);
+    // The page shown first came without a page move.
+    RequestReceiverLayer();
 }
 
 void CBoardLayer::LoadPageImage(S_BOARD_IMAGE* record, int total)
@@ -1190,6 +1212,38 @@ void CBoardLayer::OnPageSyncReply()
     m_pages.ClearSharedLayers();
     if (m_pCanvas)
         m_pCanvas->RepaintIfMode(CBoardDrawCtrl::kViewShared);
+}
+
+void CBoardLayer::RequestReceiverLayer()
+{
+    if (!m_pMeeting || !m_pServer || !m_pMeeting->IsReport())
+        return;
+    switch (m_pMeeting->GetMeetingStatus()) {
+    case 1: case 2: case 5: case 11: case 12: case 13:
+        return;   // not finished: the receiver is still at work
+    default:
+        break;
+    }
+    const int receiver = m_pMeeting->GetReportReceiverId();
+    const auto page = m_pages.GetPage(m_nCurrentPage);
+    if (!page)
+        return;
+    // Each is asked for once: a page the receiver left bare answers with no drawing, and a page
+    // shown again while its answer is on the way is not asked twice.
+    if (!page->m_bOtherDrawingLoaded) {
+        page->m_bOtherDrawingLoaded = TRUE;
+        m_pServer->RequestUserDrawing(GetMeetingId(), m_strDocId, m_nCurrentPage, receiver);
+    }
+    if (!m_bReceiverNotesLoaded) {
+        m_bReceiverNotesLoaded = TRUE;
+        m_pServer->RequestStickyNotes(GetMeetingId(), m_strDocId, 0, receiver);
+    }
+}
+
+void CBoardLayer::SetMeetingTime(const Json::Value& detail)
+{
+    if (m_pOptBar)
+        m_pOptBar->SetMeetingTime(detail);
 }
 
 void CBoardLayer::ShowOptTypeButtons(int type, BOOL show)

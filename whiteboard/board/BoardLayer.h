@@ -107,6 +107,11 @@ public:
     BOOL IsFullView() const { return m_bFullView; }
     // The presenter's page-sync answer: what was shared on the pages before is gone.
     void OnPageSyncReply();
+    // A finished report shows its receiver's drawing of the current page and the receiver's
+    // notes: each is asked for once (the notes once per document).
+    void RequestReceiverLayer();
+    // The meeting's start and end times from its detail: the option bar counts the minutes left.
+    void SetMeetingTime(const Json::Value& detail);
     // The chairman's status button of the meeting's state on the option bar.
     void ShowOptTypeButtons(int type, BOOL show);
     // The bars' favourite checks show the current page's mark.
@@ -315,6 +320,7 @@ private:
     CPagesAhead m_ahead;
     BOOL m_bImageChainBusy = FALSE;
     std::map<int, int> m_pageByDocument;
+    BOOL m_bReceiverNotesLoaded = FALSE;
     std::unique_ptr<IBoardInfoBar> m_pInfoBar;
     std::unique_ptr<IBoardOptBar> m_pOptBar;
     std::unique_ptr<IBoardDrawToolBar> m_pDrawToolBar;

@@ -54,6 +54,11 @@ void CBoardTasServer::RequestStickyNotes(const CString& mtngId, const CString& a
     CTasClientManager::GetInstance()->RequestM00000063(mtngId, attcFileId, page, userIdnfr);
 }
 
+void CBoardTasServer::RequestUserDrawing(const CString& mtngId, const CString& attcFileId, int page, int userIdnfr)
+{
+    CTasClientManager::GetInstance()->RequestM00000024(mtngId, attcFileId, page, userIdnfr, FALSE);
+}
+
 void CBoardTasServer::RequestMeetingStatus(const CString& mtngId, const CString& mtngType, const CString& status,
                                            BOOL repeat)
 {

@@ -16,6 +16,7 @@ public:
     void RequestPointer(const CString& mtngId, int presenterIdnfr, const CString& attcFileId, int page, int x, int y,
                         int color, int size, int shape) override;
     void RequestStickyNotes(const CString& mtngId, const CString& attcFileId, int page, int userIdnfr) override;
+    void RequestUserDrawing(const CString& mtngId, const CString& attcFileId, int page, int userIdnfr) override;
     void RequestMeetingStatus(const CString& mtngId, const CString& mtngType, const CString& status,
                               BOOL repeat) override;
     void RequestFavorite(const CString& mtngId, const CString& attcFileId, int page, BOOL on) override;

@@ -26,6 +26,12 @@ public:
     virtual int GetMeetingStatus() = 0;
     virtual int GetMeetingTypeCode() = 0;
     virtual BOOL IsReport() = 0;
+    // userIdnfr of a report's receiver (the approver whose drawing and notes a finished report
+    // shows); 0 without one.
+    virtual int GetReportReceiverId() = 0;
+    // Whether the screen has just opened a document itself, and forgets it: the side panel's
+    // selection that follows such an opening is not the presenter's page choice.
+    virtual BOOL TakeSkipPageSync() = 0;
 
     // ---- What the board's bar commands need of the meeting screen ----
     // The screen's meeting type text ("10" meeting, "30" report) and the current meeting's type
@@ -81,6 +87,8 @@ public:
     // ---- Whiteboard tools ----
     // The sticky notes of a document (userIdnfr 0: the user's own).
     virtual void RequestStickyNotes(const CString& mtngId, const CString& attcFileId, int page, int userIdnfr) = 0;  // M00000063
+    // A page's stored drawing by another user (a report's receiver), without its image.
+    virtual void RequestUserDrawing(const CString& mtngId, const CString& attcFileId, int page, int userIdnfr) = 0;  // M00000024
     // ---- Bar commands ----
     // The meeting's or report's status ("02" started, "04" ended, "13"/"14" a report's decision);
     // repeat: a restart.

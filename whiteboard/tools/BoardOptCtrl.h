@@ -52,7 +52,7 @@ public:
     int GetCurrentPage() override { return m_nCurrentPage; }
     int GetTotalPage() const { return m_nTotalPage; }
     int GetTool() const { return m_nTool; }
-    void SetMeetingTime(const Json::Value& detail);
+    void SetMeetingTime(const Json::Value& detail) override;
     CString GetRemainMinutes() override;
     void EnableFavorite(BOOL enable) override;
     void SetFavoriteCheck(BOOL check) override;

@@ -22,6 +22,7 @@
 #include "features/documents/MeetingDocListCtrl.h"
 #include "screens/detail/DetailHooks.h"
 #include "screens/detail/DetailLayer.h"
+#include "screens/detail/DetailListCtrl.h"
 #include "screens/meeting/MeetingPanelMakers.h"
 #include "screens/meeting/RightContainerWnd.h"
 #include "features/chat/ChatEditCtrl.h"
@@ -45,6 +46,7 @@
 #include "whiteboard/canvas/PenCanvas.h"
 #include "whiteboard/tools/BoardInfoCtrl.h"
 #include "whiteboard/tools/BoardOptCtrl.h"
+#include "whiteboard/tools/StickyNoteDlg.h"
 #include "whiteboard/tools/ToolMakers.h"
 #include "app/main/ScreenMakers.h"
 #include "core/AppControl.h"
@@ -2205,6 +2207,217 @@ TEST_F(UiProgramTest, TheFullViewToolbarsToolsShowTheDrawingToolBarAndEveryBarSh
         EXPECT_EQ(odd, 0) << "something is painted over the colour grid's panel";
         dlg.LeaveFullView();
         DriveFor(200);
+    });
+}
+
+// The thumbnails of a document the screen opened itself end with the strip selecting the board's
+// page; while the user leads, that selection is the screen's, not a page to send the others again.
+// The opening shares the document's page once, and the user's next click on a thumbnail is shared.
+TEST_F(UiProgramTest, AnOpeningWhileLeadingSharesItsPageOnceAndTheNextThumbnailClickAgain)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        CInfoLayer* pInfo = dynamic_cast<CInfoLayer*>(pMeeting->GetInfoWnd());
+        ASSERT_NE(pInfo, nullptr);
+        CInfoThumbnailCtrl* pThumbs = pInfo->GetThumbnailCtrl();
+        const auto thumbsLoaded = [&](size_t n) {
+            return pThumbs->GetRowPages().size() == n && pThumbs->GetThumb((int)n) != nullptr;
+        };
+        // Another document first, while nobody leads.
+        pMeeting->SendMessage(WM_MEETING_OPEN_DOCUMENT, 1, 0);
+        ASSERT_TRUE(Drive([&] { return BoardShows(pMeeting, L"D1012", 1) && thumbsLoaded(4); }, 20000));
+        DriveFor(300);
+        // The user leads and opens the meeting's first document again.
+        pMeeting->SetPageSync(TRUE);
+        const Json::ArrayIndex nBefore = Frames("tas", nullptr, "M00000015").size();
+        pMeeting->SendMessage(WM_MEETING_OPEN_DOCUMENT, 0, 0);
+        ASSERT_TRUE(Drive([&] { return BoardShows(pMeeting, L"D1011", 1) && thumbsLoaded(12); }, 20000));
+        DriveFor(500);
+        Json::Value syncs = Frames("tas", nullptr, "M00000015");
+        ASSERT_EQ(syncs.size(), nBefore + 1) << "the opening's page went out more than once (or not at all)";
+        EXPECT_EQ(syncs[nBefore]["body"]["attcFileId"].asString(), "D1011");
+        EXPECT_TRUE(pMeeting->IsPageSync());
+        // The user's own choice of a page is shared.
+        ClickStripRow(pThumbs, 2);
+        EXPECT_TRUE(Drive([&] { return Frames("tas", nullptr, "M00000015").size() == nBefore + 2; }, 10000))
+            << "the user's thumbnail click was not shared";
+        syncs = Frames("tas", nullptr, "M00000015");
+        ASSERT_EQ(syncs.size(), nBefore + 2);
+        EXPECT_EQ(syncs[nBefore + 1]["body"]["page"].asInt(), 3);
+        EXPECT_TRUE(syncs[nBefore + 1]["body"]["syncYn"].asBool());
+        EXPECT_TRUE(BoardShows(pMeeting, L"D1011", 3));
+        // The meeting is left unshared for the tests after this one.
+        pMeeting->EndPageSync(pMeeting->GetCurrentDocumentId());
+        EXPECT_TRUE(Drive([&] { return Frames("tas", nullptr, "M00000015").size() == nBefore + 3; }, 10000));
+        DriveFor(200);
+    });
+}
+
+// The meeting's detail gives the option bar the meeting's end: it counts the minutes to it (the
+// count the main dialog's end-of-meeting questions read).
+TEST_F(UiProgramTest, TheOptionBarCountsTheMinutesToTheMeetingsEnd)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        IBoardOptBar* pBar = pMeeting->GetBoardLayer()->GetOptBar();
+        ASSERT_NE(pBar, nullptr);
+        SYSTEMTIME now;
+        ::GetLocalTime(&now);
+        // Meeting 101 ends at 11:30 today.
+        const int nExpected = (11 * 60 + 30) - (now.wHour * 60 + now.wMinute);
+        EXPECT_NEAR(_wtoi(pBar->GetRemainMinutes()), nExpected, 1);
+    });
+}
+
+// A finished report shows what its receiver drew on each page and the receiver's notes: the board
+// asks for the receiver's drawing of every page it shows (once a page) and for the receiver's notes
+// once, and the option bar's receiver mode shows that drawing on the page.
+TEST_F(UiProgramTest, AFinishedReportShowsItsReceiversDrawingAndNotes)
+{
+    CTasClientManager* pTas = CTasClientManager::GetInstance();
+    Run([&](CZELDlg& dlg) {
+        EXPECT_TRUE(WaitFrames("tas", nullptr, "M00000003", 1));
+        // The receiver (user 1001, the report's approver) drew on page 1 and wrote a note there,
+        // and the report ended.
+        pTas->SetListener(m_listener.GetSafeHwnd());
+        pTas->RequestM00000010(L"105", L"30", L"D1051", 1,
+                               L"<svg width=\"1000\" height=\"1414\"><path d=\"M 10 20 L 300 400 L 500 600\" "
+                               L"stroke=\"rgb(255,0,0)\" stroke-width=\"4\" stroke-opacity=\"1\" figuretype=\"0\"/></svg>",
+                               std::vector<CString>());
+        pTas->RequestM00000064(L"105", L"D1051", L"", 0,
+                               {CString(L"{\"page\":1,\"message\":\"수정 후 재보고 바랍니다.\",\"meta\":\"\"}")});
+        pTas->RequestM00000017(L"105", L"30", L"14", FALSE, L"", FALSE, FALSE);
+        ASSERT_TRUE(WaitFrames("tas", nullptr, "M00000017", 1));
+        // The list refreshes on the report's end; the report is opened as a notice names it.
+        Drive([&] { return Frames("tas", nullptr, "M00000003").size() >= 2; }, 3000);
+        DriveFor(500);
+        CMeetingManager::GetInstance()->FindOrCreateMeeting(L"105", L"30");
+        const Json::ArrayIndex nDrawings = Frames("tas", nullptr, "M00000024").size();
+
+        // (Its detail would first show the report's opinion.)
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"105");
+        CMeetingLayer* pMeeting = dynamic_cast<CMeetingLayer*>(dlg.GetMeetingLayer());
+        ASSERT_NE(pMeeting, nullptr);
+        ASSERT_TRUE(Drive([&] { return BoardShows(pMeeting, L"D1051", 1); }, 30000)) << "the report's page did not come";
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        const auto receiverAsked = [&](int nPage) {
+            int n = 0;
+            const Json::Value frames = Frames("tas", nullptr, "M00000024");
+            for (Json::ArrayIndex i = nDrawings; i < frames.size(); ++i)
+                if (frames[i]["body"]["userIdnfr"].asString() == "1001" && frames[i]["body"]["page"].asInt() == nPage)
+                    ++n;
+            return n;
+        };
+        const auto receiverNotesAsked = [&] {
+            int n = 0;
+            const Json::Value frames = Frames("tas", nullptr, "M00000063");
+            for (const Json::Value& f : frames)
+                if (f["body"]["mtngId"].asString() == "105" && f["body"]["userIdnfr"].asString() == "1001") ++n;
+            return n;
+        };
+        const auto page1 = pBoard->GetPageManager().GetPage(1);
+        EXPECT_TRUE(Drive([&] { return page1->m_bOtherDrawingLoaded && page1->m_thirdLayer.HasFigures(); }, 10000))
+            << "the receiver's drawing of page 1 did not come";
+        EXPECT_EQ(receiverAsked(1), 1);
+        EXPECT_EQ(receiverNotesAsked(), 1);
+        CStickyNoteDlg* pNotes = dynamic_cast<CStickyNoteDlg*>(pBoard->GetStickyNote());
+        ASSERT_NE(pNotes, nullptr);
+        EXPECT_TRUE(Drive([&] {
+            CStickyObject* p = CStickyNoteBook::Find(pNotes->Book().Receiver(), 1);
+            return p && p->m_strText == CString(L"수정 후 재보고 바랍니다.");
+        }, 10000)) << "the receiver's note did not come";
+
+        // The option bar's receiver mode shows the receiver's drawing; the bare page shows none.
+        pMeeting->SetOptMode(3);
+        EXPECT_EQ(pBoard->GetCanvas()->GetBoardView(), (int)CBoardDrawCtrl::kViewThird);
+        DriveFor(200);
+        apptest::SaveScreenshot(dlg.GetSafeHwnd(), L"program_finished_report_receiver_view");
+        pMeeting->SetOptMode(2);
+        EXPECT_EQ(pBoard->GetCanvas()->GetBoardView(), (int)CBoardDrawCtrl::kViewImage);
+
+        // The next page asks for its receiver's drawing; the notes are not asked again.
+        pBoard->MovePage(2);
+        EXPECT_TRUE(Drive([&] { return receiverAsked(2) == 1; }, 10000));
+        pBoard->MovePage(1);
+        DriveFor(300);
+        EXPECT_EQ(receiverAsked(1), 1) << "a page whose receiver's drawing is here asked again";
+        EXPECT_EQ(receiverNotesAsked(), 1);
+
+        // The report goes on for the other tests.
+        dlg.SetScreenMode(ZEL_MODE_LIST, CString());
+        DriveFor(300);
+        pTas->SetListener(m_listener.GetSafeHwnd());
+        pTas->RequestM00000017(L"105", L"30", L"12", FALSE, L"", FALSE, FALSE);
+        WaitFrames("tas", nullptr, "M00000017", 2);
+        DriveFor(300);
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
+    });
+}
+
+// The presenter's page push tells the bars whether the page shown is a whiteboard; it leaves the
+// board's sharing alone: a follower goes on seeing the presenter's strokes after it (the push used
+// to end the sharing of every follower on a document's page).
+TEST_F(UiProgramTest, ThePresentersPagePushKeepsAFollowersBoardShared)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        pMeeting->ApplySyncState(1);   // the user follows the presenter
+        ASSERT_TRUE(pBoard->IsSharing());
+        Json::Value push;
+        push["cmd"] = "push_sample";
+        push["id"] = "broadcasting:11";
+        push["mtngId"] = "101";
+        push["attachId"] = "D1011";
+        Control(push);
+        EXPECT_TRUE(Drive([&] { return BoardShows(pMeeting, L"D1011", 2); }, 10000)) << "the push did not turn the page";
+        EXPECT_TRUE(pBoard->IsSharing()) << "the push ended the sharing";
+        EXPECT_EQ(pBoard->GetCanvas()->GetBoardView(), (int)CBoardDrawCtrl::kViewShared);
+        pMeeting->ApplySyncState(0);
+    });
+}
+
+// The detail's whiteboard button (its attachments row) enters the meeting on the meeting's own
+// whiteboard in the program's screens: the board shows the whiteboard with the option bar's
+// whiteboard buttons (close, add page) and the side panel on its whiteboard tab, and the board is
+// not put into sharing, which only the page synchronisation starts.
+TEST_F(UiProgramTest, TheDetailsWhiteboardButtonEntersTheMeetingOnItsWhiteboard)
+{
+    Run([&](CZELDlg& dlg) {
+        Drive([&] { return CMeetingManager::GetInstance()->FindMeeting(L"101") != nullptr; }, 15000);
+        dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
+        CDetailLayer* pDetail = dynamic_cast<CDetailLayer*>(dlg.GetDetailLayer());
+        ASSERT_NE(pDetail, nullptr);
+        MYLIST_ITEM* pRow = nullptr;
+        ASSERT_TRUE(Drive([&] { return (pRow = pDetail->GetList()->FindRowOfKind(DETAIL_ROW_ATTACHMENTS)) != nullptr; },
+                          15000));
+        DriveFor(300);
+        pRow = pDetail->GetList()->FindRowOfKind(DETAIL_ROW_ATTACHMENTS);
+        ASSERT_NE(pRow, nullptr);
+        const SKIN_OBJECT* pButton = pRow->pScreen->FindObject(L"btnWb");
+        ASSERT_NE(pButton, nullptr);
+        pDetail->GetList()->UpdateWindow();
+        const CPoint c = pButton->m_rcObject.CenterPoint();
+        skintest::Click(pDetail->GetList()->GetSafeHwnd(), pRow->rcItem.left + c.x, pRow->rcItem.top + c.y);
+        ASSERT_TRUE(Drive([&] { return dlg.GetScreenMode() == ZEL_MODE_MEETING; }, 5000)) << "the meeting was not entered";
+        CMeetingLayer* pMeeting = dynamic_cast<CMeetingLayer*>(dlg.GetMeetingLayer());
+        ASSERT_NE(pMeeting, nullptr);
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        const auto shown = [&](UINT nId) {
+            const HWND h = ::GetDlgItem(pBoard->GetOptBar()->GetBarWnd()->GetSafeHwnd(), nId);
+            return h && (::GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0;
+        };
+        EXPECT_TRUE(Drive([&] { return BoardShows(pMeeting, L"W1011", 1); }, 20000)) << "the whiteboard is not on the board";
+        DriveFor(300);
+        EXPECT_TRUE(pMeeting->IsWhiteboardDocument());
+        EXPECT_FALSE(pBoard->IsSharing()) << "entering on the whiteboard started sharing";
+        EXPECT_TRUE(shown(32732)) << "no whiteboard close button";
+        EXPECT_TRUE(shown(32734)) << "no add-page button";
+        EXPECT_FALSE(shown(32733)) << "the whiteboard open button stays";
+        CInfoLayer* pInfo = dynamic_cast<CInfoLayer*>(pMeeting->GetInfoWnd());
+        ASSERT_NE(pInfo, nullptr);
+        EXPECT_EQ(pInfo->GetCurrentTab(), 0);
+        apptest::SaveScreenshot(dlg.GetSafeHwnd(), L"program_detail_whiteboard_entry");
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
     });
 }
 
