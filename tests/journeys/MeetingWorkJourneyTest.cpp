@@ -160,8 +160,19 @@ TEST_F(MeetingWorkJourney, ANoteIsSavedOnLeavingAndADrawingOutlivesAPageAddedBef
     EXPECT_TRUE(m_control.WaitForFrames("tas", "M00000005", 1, 10000)) << "the detail did not come after the save";
     ::Sleep(1500);
 
-    // Into the meeting again; the user draws on the first page with the palette's pen.
+    // Into the meeting again: the note is there with its text; the user closes it.
     ASSERT_NO_FATAL_FAILURE(OpenTheMeeting(false));
+    journey::Click(sticky = ::GetDlgItem(m_hBar, kStickyButton));
+    ASSERT_TRUE(journey::WaitUntil([&] { return ::IsWindowVisible(note) != FALSE; }, 5000)) << "the note did not open again";
+    ::Sleep(500);
+    journey::ClickAt(note, 180, 170);
+    ::Sleep(300);
+    const std::vector<std::wstring> again = journey::VisibleEditTexts(note);
+    EXPECT_NE(std::find(again.begin(), again.end(), L"memo before leaving"), again.end()) << "the saved note did not come back";
+    journey::Click(sticky);
+    ASSERT_TRUE(journey::WaitUntil([&] { return !::IsWindowVisible(note); }, 5000)) << "the note did not close";
+
+    // The user draws on the first page with the palette's pen.
     std::string why;
     ASSERT_TRUE(journey::TakeRedPen(m_client.Pid(), m_hMain, why)) << why;
     journey::DragAt(m_hMain, {{420, 250}, {470, 300}, {520, 340}, {560, 380}});
