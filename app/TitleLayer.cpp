@@ -337,9 +337,12 @@ void CTitleLayer::LayoutControls()
             // A child palette is placed in its parent's coordinates.
             if (pDrawTool->GetStyle() & WS_CHILD)
                 pDrawTool->GetParent()->ScreenToClient(&rcTool);
-            pDrawTool->SetWindowPos(nullptr, rcTool.left, rcTool.top, rcTool.Width(), rcTool.Height(),
-                                    SWP_NOZORDER | SWP_NOACTIVATE);
-            pDrawTool->ShowWindow(SW_SHOWNA);
+            // Placed above its owner with a showing flag even while it shows: a layout of the
+            // screen under it (the right-hand pane opening) left the display with the main
+            // window's pixels where the palette stands, and a plain z-order request that changes
+            // nothing in the window list does not reach the display.
+            pDrawTool->SetWindowPos(&CWnd::wndTop, rcTool.left, rcTool.top, rcTool.Width(), rcTool.Height(),
+                                    SWP_NOACTIVATE | SWP_SHOWWINDOW);
         } else {
             pDrawTool->ShowWindow(SW_HIDE);
         }

@@ -191,6 +191,9 @@ void CMeetingLayer::LayoutColumns(BOOL bFullView)
     hdwp = ::DeferWindowPos(hdwp, m_pRightContainer->GetSafeHwnd(), nullptr, rcRight.left, rcRight.top,
                             rcRight.Width(), rcRight.Height(), sideFlags);
     ::EndDeferWindowPos(hdwp);
+    // The floating palette over the screen is placed (and put back on top) by the title bar.
+    if (IZELMainDlg* pMain = bFullView ? nullptr : GetMainDlg())
+        if (ITitleBar* pTitle = pMain->GetTitleLayer()) pTitle->Relayout();
 }
 
 void CMeetingLayer::RelayoutPanels()

@@ -110,7 +110,7 @@ TEST_F(JourneyTest, AMeetingRowOpensTheDetailAndItsDocumentTheMeetingScreen)
     // The chat and documents column, opened by its handle on the right.
     journey::ClickAt(m_hMain, 1010, 100);
     ::Sleep(1500);
-    ReportShown(L"journey_meeting_chat");
+    ExpectShownAsPainted(L"journey_meeting_chat");
     journey::ClickAt(m_hMain, 1010, 100);
     ::Sleep(500);
 
