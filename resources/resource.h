@@ -285,6 +285,7 @@
 #define IDS_CHAT_ENABLED 359
 #define IDS_CHAT_DISABLED 361
 #define IDS_OPEN_ENDS_SYNC_ASK 362   // opening another document stops following the presenter
+#define IDS_BOARD_SAVE_ASK 367       // the board's and the notes' unsaved changes: save them?
 #define IDS_FILE_BOX_HEADLINE 369
 #define IDD_UPGRADE 103
 #define IDC_UPGRADE_PROGRESS 1001

@@ -440,7 +440,7 @@ void CMeetingLayer::OnMemoSaveReply(CTasResponse* pReply)
                    (pBody && pBody->isObject() && pBody->get("status", 0).asInt() != 0));
 }
 
-int CMeetingLayer::SaveBoardChanges(int nAction, int, int)
+int CMeetingLayer::SaveBoardChanges(int nAction, int bTwoButtons, int bSilent)
 {
     if (!m_pMeeting) return 0;
     const BOOL bDrawing = HasUnsavedDrawing();
@@ -450,7 +450,20 @@ int CMeetingLayer::SaveBoardChanges(int nAction, int, int)
         CWhiteboardLog::Log(2, L"보고 진행중/종료 자동저장");
     // A save still in flight takes the request over: it ends with this action.
     if (!bDrawing && !bMemos && !HasSaveRunning()) return 0;
+    if (!bSilent && !HasSaveRunning() && !AskSaveBoardChanges(bTwoButtons)) return 0;
     return StartBoardSave(nAction) ? 1 : 0;
+}
+
+BOOL CMeetingLayer::AskSaveBoardChanges(BOOL bTwoButtons)
+{
+    CString text, caption;
+    text.LoadString(IDS_BOARD_SAVE_ASK);
+    caption.LoadString(IDS_POPUP_TITLE);
+    IZELMainDlg* pMain = GetMainDlg();
+    if (!pMain || pMain->ShowMessagePopup(caption, text, 137, nullptr, bTwoButtons) == IDOK) return TRUE;
+    if (IStickyNoteView* pNotes = m_pBoardLayer ? m_pBoardLayer->GetStickyNote() : nullptr) pNotes->DiscardChanges();
+    if (m_pBoardLayer) m_pBoardLayer->GetPageManager().ClearModifiedFlags();
+    return FALSE;
 }
 
 LRESULT CMeetingLayer::OnSaveDone(WPARAM wParam, LPARAM lParam)

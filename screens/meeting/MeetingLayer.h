@@ -105,6 +105,9 @@ public:
     BOOL IsKeyNavigationMode();
     BOOL HasUnsavedDrawing();
     BOOL HasUnsavedMemos();
+    // Asks whether to save the board's and the notes' changes; a "no" gives them up (the notes
+    // go back to what was saved, the pages are no longer marked for saving). TRUE: save them.
+    BOOL AskSaveBoardChanges(BOOL bTwoButtons);
     BOOL IsVideoFile(const CString& strName);
     void MovePrevPage();
     void MoveNextPage();

@@ -2353,6 +2353,94 @@ TEST_F(UiProgramTest, AFinishedReportShowsItsReceiversDrawingAndNotes)
     });
 }
 
+// Starting to lead from free mode: the server's answer to the page sync empties what was shared on
+// the pages before (asked for again as the pages show), and leaves the user's own unsaved drawing
+// marked for saving (the answer used to unmark it, so it was never saved).
+TEST_F(UiProgramTest, ThePageSyncAnswerEmptiesTheOldSharedDrawingAndKeepsTheOwnUnsaved)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        const CMMPageManager& pages = pBoard->GetPageManager();
+        ASSERT_TRUE(Drive([&] { return pages.GetPageCount() == 12; }, 10000));
+        // What the page showed of an earlier sharing.
+        const auto stale = pages.GetPage(2);
+        stale->m_sharedLayer.Add(std::make_shared<CMMFigure>(Gdiplus::PointF(10, 10), Gdiplus::PointF(90, 90), 255, 3,
+                                                             1, 1.0f, CString(L"stale-line")));
+        stale->m_bFiguresLoaded = TRUE;
+        pMeeting->SetOptMode(5);
+        const Json::ArrayIndex nSyncs = Frames("tas", nullptr, "M00000015").size();
+        const Json::ArrayIndex nFigures = Frames("tas", nullptr, "M00000039").size();
+        // The presenter's share button (nothing unsaved yet, so the request goes at once) ...
+        pMeeting->SendMessage(WM_BOARD_SYNC_COMMAND, 4, 0);
+        ASSERT_EQ(Frames("tas", nullptr, "M00000015").size(), nSyncs + 1);
+        // ... and the user draws on page 3 before the answer comes.
+        const auto own = pages.GetPage(3);
+        own->m_ownLayer.Add(std::make_shared<CMMFigure>(Gdiplus::PointF(20, 20), Gdiplus::PointF(60, 60), 255, 3, 1,
+                                                        1.0f, CString(L"own-line")));
+        own->SetModified(TRUE);
+        ASSERT_TRUE(Drive([&] { return pMeeting->GetOptMode() == 4; }, 10000)) << "the answer did not come";
+        EXPECT_TRUE(pMeeting->IsPageSync());
+        EXPECT_FALSE(stale->m_sharedLayer.HasFigures()) << "the earlier shared drawing stayed";
+        EXPECT_FALSE(stale->m_bFiguresLoaded);
+        EXPECT_TRUE(own->GetModified()) << "the own unsaved drawing was unmarked";
+        EXPECT_TRUE(pMeeting->HasUnsavedDrawing());
+        // The shown page's shared drawing is asked for again.
+        EXPECT_TRUE(Drive([&] { return Frames("tas", nullptr, "M00000039").size() > nFigures; }, 10000));
+        // The meeting is left unshared, and the drawing is not left to the log-out.
+        own->SetModified(FALSE);
+        pMeeting->EndPageSync(pMeeting->GetCurrentDocumentId());
+        EXPECT_TRUE(Drive([&] { return Frames("tas", nullptr, "M00000015").size() == nSyncs + 2; }, 10000));
+        DriveFor(200);
+    });
+}
+
+// A save asked for with the question (not the program's silent form): "no" gives the changes up,
+// the note back to its saved text and no page marked for saving; "yes" saves both.
+TEST_F(UiProgramTest, TheSaveQuestionsNoGivesTheChangesUpAndYesSavesThem)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        CStickyNoteDlg* pNotes = dynamic_cast<CStickyNoteDlg*>(pBoard->GetStickyNote());
+        ASSERT_NE(pNotes, nullptr);
+        ASSERT_TRUE(Drive([&] { return pBoard->GetPageManager().GetPageCount() == 12; }, 10000));
+        struct Case {
+            const char* name;
+            int answer;
+            bool bSaved;
+        } cases[] = {{"no", 2, false}, {"yes", 1, true}};
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            CStickyObject* pNote = CStickyNoteBook::FindOrAdd(pNotes->Book().Own(), 1);
+            pNote->m_strText = L"저장할지 묻는 메모";
+            pNote->m_bChanged = 1;
+            const auto page = pBoard->GetPageManager().GetPage(2);
+            page->SetModified(TRUE);
+            const Json::ArrayIndex nNotes = Frames("tas", nullptr, "M00000064").size();
+            const Json::ArrayIndex nPages = Frames("tas", nullptr, "M00000010").size();
+            m_popups.clear();
+            m_popupAnswer = [&](const POPUP_QUESTION&) { return c.answer; };
+            const int r = pMeeting->SaveBoardChanges(0, TRUE, FALSE);
+            m_popupAnswer = nullptr;
+            ASSERT_EQ(m_popups.size(), 1u);
+            EXPECT_EQ(m_popups[0].strText, LoadResourceText(IDS_BOARD_SAVE_ASK));
+            EXPECT_EQ(r, c.bSaved ? 1 : 0);
+            if (c.bSaved) {
+                EXPECT_TRUE(WaitFrames("tas", nullptr, "M00000064", nNotes + 1));
+                EXPECT_TRUE(WaitFrames("tas", nullptr, "M00000010", nPages + 1));
+                Drive([&] { return !pMeeting->HasUnsavedMemos(); }, 10000);
+            } else {
+                DriveFor(300);
+                EXPECT_EQ(Frames("tas", nullptr, "M00000064").size(), nNotes);
+                EXPECT_EQ(Frames("tas", nullptr, "M00000010").size(), nPages);
+                EXPECT_NE(pNote->m_strText, CString(L"저장할지 묻는 메모")) << "the note kept the given-up text";
+            }
+            EXPECT_FALSE(pMeeting->HasUnsavedMemos());
+            EXPECT_FALSE(pMeeting->HasUnsavedDrawing());
+            DriveFor(300);
+        }
+    });
+}
+
 // The presenter's page push tells the bars whether the page shown is a whiteboard; it leaves the
 // board's sharing alone: a follower goes on seeing the presenter's strokes after it (the push used
 // to end the sharing of every follower on a document's page).
