@@ -552,8 +552,9 @@ void CZELDlg::RefreshDocumentList(const CString& strKind, int nArg)
         ShowToast(LoadText(IDS_LOADING_EMPTY));
         return;
     }
-    m_pMeeting->SaveBoardChanges(12, 0, 1);
-    m_pMeeting->RequestDocumentList(strKind.CompareNoCase(L"20") == 0 ? CString(L"20") : CString(L"10"));
+    // Only the list comes again: a save this starts ends by opening nothing else (the meeting is
+    // not reloaded after it).
+    m_pMeeting->RefreshDocumentList(strKind.CompareNoCase(L"20") == 0 ? CString(L"20") : CString(L"10"), 1);
 }
 
 void CZELDlg::RequestDocumentList(const CString& strFileType)

@@ -225,3 +225,19 @@ BOOL IsImageFileValid(LPCTSTR pszPath)
     Gdiplus::Image image(pszPath);
     return image.GetLastStatus() == Gdiplus::Ok ? TRUE : FALSE;
 }
+
+void StretchBitmap(CDC* pDC, UINT nId, const CRect& rcDest, int cxSource, int cySource)
+{
+    CBitmap bitmap;
+    if (!bitmap.LoadBitmap(nId))
+        return;
+    BITMAP bm = {};
+    bitmap.GetBitmap(&bm);
+    CDC mem;
+    mem.CreateCompatibleDC(pDC);
+    CBitmap* pOld = mem.SelectObject(&bitmap);
+    pDC->SetStretchBltMode(COLORONCOLOR);
+    pDC->StretchBlt(rcDest.left, rcDest.top, rcDest.Width(), rcDest.Height(), &mem, 0, 0,
+                    cxSource ? cxSource : bm.bmWidth, cySource ? cySource : bm.bmHeight, SRCCOPY);
+    mem.SelectObject(pOld);
+}

@@ -29,6 +29,10 @@ void DrawTextWithFont(HDC hdc, RECT* pRect, LPCTSTR pszText, COLORREF clrText, C
 // inserting line feeds, and returns the rectangle it needs; with bDraw it also draws it.
 CRect DrawWrappedText(HDC hdc, const RECT& rect, const CString& strText, BOOL bDraw, int nPointSize);
 
+// The language library's bitmap nId stretched over the destination, from its top-left part of
+// cxSource x cySource pixels (0: its whole width or height). Nothing without the bitmap.
+void StretchBitmap(CDC* pDC, UINT nId, const CRect& rcDest, int cxSource = 0, int cySource = 0);
+
 // Draws the bitmap at (x, y) in its own size, leaving its pixels of clrTransparent unpainted.
 void DrawTransparentBitmap(HDC hdc, HBITMAP hBitmap, int x, int y, COLORREF clrTransparent);
 // Copies (stretching when the sizes differ) the source rectangle to the destination rectangle,

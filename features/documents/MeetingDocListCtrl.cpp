@@ -24,22 +24,6 @@ CString LoadText(UINT nId)
     return text;
 }
 
-// A bitmap of the language library drawn over a rectangle, stretched from part of it.
-void StretchBitmap(CDC* pDC, UINT nId, const CRect& rcDest, int cxSource = 0, int cySource = 0)
-{
-    CBitmap bitmap;
-    if (!bitmap.LoadBitmap(nId))
-        return;
-    BITMAP bm = {};
-    bitmap.GetBitmap(&bm);
-    CDC mem;
-    mem.CreateCompatibleDC(pDC);
-    CBitmap* pOld = mem.SelectObject(&bitmap);
-    pDC->SetStretchBltMode(COLORONCOLOR);
-    pDC->StretchBlt(rcDest.left, rcDest.top, rcDest.Width(), rcDest.Height(), &mem, 0, 0,
-                    cxSource ? cxSource : bm.bmWidth, cySource ? cySource : bm.bmHeight, SRCCOPY);
-    mem.SelectObject(pOld);
-}
 
 }  // namespace
 

@@ -28,21 +28,6 @@ CString LoadText(UINT nId)
     return text;
 }
 
-void StretchBitmap(CDC* pDC, UINT nId, const CRect& rcDest)
-{
-    CBitmap bitmap;
-    if (!bitmap.LoadBitmap(nId))
-        return;
-    BITMAP bm = {};
-    bitmap.GetBitmap(&bm);
-    CDC mem;
-    mem.CreateCompatibleDC(pDC);
-    CBitmap* pOld = mem.SelectObject(&bitmap);
-    pDC->SetStretchBltMode(COLORONCOLOR);
-    pDC->StretchBlt(rcDest.left, rcDest.top, rcDest.Width(), rcDest.Height(), &mem, 0, 0, bm.bmWidth, bm.bmHeight,
-                    SRCCOPY);
-    mem.SelectObject(pOld);
-}
 
 void DrawLine(CDC* pDC, const CString& strText, CRect rc, BOOL bBold)
 {

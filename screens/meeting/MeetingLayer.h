@@ -138,7 +138,7 @@ public:
     void ClearThumbnails() override;
     void PlayVideo(const CString& strUrl);
     void SendPageCommand(int nCommand, int nPage) override;
-    void RefreshDocumentList(const CString& strFileType, int nRequest);
+    void RefreshDocumentList(const CString& strFileType, int nRequest) override;
     void ApplyPageCommand(const CString& strDocumentId, int nCommand, int nPage, int nTotalPage,
                           int nRequestPage) override;
     void OpenBuiltInWhiteboard(BOOL bPost) override;

@@ -61,7 +61,7 @@ void CPrivateDocListCtrl::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
     if (!m_pList) return;
-    m_pList->MoveWindow(1, 31, cx - 12 > 0 ? cx - 12 : 0, cy - 37 > 0 ? cy - 37 : 0);
+    m_pList->MoveWindow(1, 31, kListWidth, cy - 37 > 0 ? cy - 37 : 0);
     m_pScrollBar->MoveWindow(cx - 11, 31, 11, cy - 37 > 0 ? cy - 37 : 0);
     m_btnSecond.MoveWindow(cx / 2 + 11, 8, 71, 12);
     m_btnBack.MoveWindow(10, 8, 46, 12);
@@ -89,20 +89,11 @@ void CPrivateDocListCtrl::OnPaint()
     CRect rc;
     GetClientRect(&rc);
     CMemDCEX mem(&dc, &rc);
-    CDC src;
-    src.CreateCompatibleDC(&dc);
-    CBitmap back, header, body, foot;
-    back.LoadBitmap(IDB_PANE_BODY);
-    header.LoadBitmap(IDB_DOCPANE_HEADER);
-    body.LoadBitmap(IDB_DOCPANE_BODY);
-    foot.LoadBitmap(IDB_DOCPANE_EDGE);
-    CBitmap* old = src.SelectObject(&back);
-    mem.StretchBlt(0, 0, rc.Width() + 10, rc.Height(), &src, 0, 0, 1, 1, SRCCOPY);
-    src.SelectObject(&header);
-    mem.StretchBlt(0, 0, rc.Width(), 31, &src, 0, 0, 1, 31, SRCCOPY);
-    src.SelectObject(&body);
-    mem.StretchBlt(0, 31, 255, rc.Height() - 31, &src, 0, 0, 255, 1, SRCCOPY);
-    src.SelectObject(old);
+    StretchBitmap(&mem, IDB_PANE_BODY, CRect(0, 0, rc.Width() + 10, rc.Height()), 1, 1);
+    StretchBitmap(&mem, IDB_DOCPANE_HEADER, CRect(0, 0, rc.Width(), 31), 1, 31);
+    StretchBitmap(&mem, IDB_DOCPANE_BODY, CRect(0, 31, kListWidth + 2, rc.Height()), kListWidth + 2, 1);
+    // The pane's bottom edge under the list.
+    StretchBitmap(&mem, IDB_DOCPANE_EDGE, CRect(0, rc.Height() - 6, kListWidth + 2, rc.Height()));
     CRect rcCount(rc.Width() / 2 + 82, 10, rc.Width() / 2 + 113, 31);
     DrawTextWithFont(&mem, &rcCount, GetCountText(), RGB(102, 102, 102), 0, TRUE, 9, DT_CENTER | DT_TOP, 0);
     mem.Flush(SRCCOPY);

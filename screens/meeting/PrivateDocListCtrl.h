@@ -17,6 +17,8 @@ public:
     enum : UINT { ID_LIST = 32840, ID_SCROLLBAR = 2000, ID_SECOND = 32851, ID_BACK = 32852 };
     // The row opened: WM_USER+2003 (row, kSource) to the parent.
     static const int kSource = 10;
+    // The list's width; the pane's body and bottom edge pictures are as wide as it and its frame.
+    static constexpr int kListWidth = 253;
 
     CPrivateDocListCtrl() = default;
     ~CPrivateDocListCtrl() override;

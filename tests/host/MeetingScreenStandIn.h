@@ -28,6 +28,7 @@ public:
         (void)ptScreen;
         (void)usButtonFlags;
     }
+    void RefreshDocumentList(const CString&, int) override {}
     void SetFollowOnEntry(BOOL bFollow) override { (void)bFollow; }
     void SetEntryDocument(int nEntry) override { (void)nEntry; }
     void SetPresenceDocumentId(const CString& strId) override { (void)strId; }

@@ -47,6 +47,9 @@ public:
     // Makes the screen the application server's reply window and asks for the meeting's
     // documents of that file type.
     virtual void RequestDocumentList(const CString& strFileType) = 0;
+    // The right-hand pane shows the documents of that file type ("20" the private file box)
+    // afresh: unsaved drawing is saved first, and only the list is asked again.
+    virtual void RefreshDocumentList(const CString& strFileType, int nRequest) = 0;
     virtual void SetFollowPresenter(const CString& strMeetingId, const CString& strDocumentId,
                                     int nOption, int bOn) = 0;
     // The target to follow once a started save has finished.

@@ -25,6 +25,7 @@
 #include "screens/detail/DetailListCtrl.h"
 #include "screens/meeting/MeetingPanelMakers.h"
 #include "screens/meeting/RightContainerWnd.h"
+#include "screens/meeting/PrivateDocListCtrl.h"
 #include "features/chat/ChatEditCtrl.h"
 #include "features/chat/ChatViewCtrl.h"
 #include "features/chat/MeetingChatCtrl.h"
@@ -2506,6 +2507,64 @@ TEST_F(UiProgramTest, TheDetailsWhiteboardButtonEntersTheMeetingOnItsWhiteboard)
         apptest::SaveScreenshot(dlg.GetSafeHwnd(), L"program_detail_whiteboard_entry");
         dlg.RequestLogout(TRUE);
         EXPECT_TRUE(DriveUntilQuit());
+    });
+}
+
+// The private file box's back button shows the meeting's documents again and nothing more: the
+// user's unsaved drawing is saved first, and the meeting is not loaded again after that save. The
+// pane's list is 253 pixels wide with the bottom edge picture under it.
+TEST_F(UiProgramTest, ThePrivateListsBackButtonReloadsTheDocumentListOnly)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CRightContainerWnd* pRight = pMeeting->GetRightContainer();
+        if (pRight->IsCollapsed()) pRight->OnToggle();
+        CDrawToolMain* pPalette = dlg.GetDrawToolMain();
+        ASSERT_NE(pPalette, nullptr);
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnPen"));
+        DriveFor(50);
+        const HWND hCanvas = pMeeting->GetBoardLayer()->GetCanvas()->GetSafeHwnd();
+        RECT rcCanvas;
+        ::GetClientRect(hCanvas, &rcCanvas);
+        const int cx = rcCanvas.right / 2, cy = rcCanvas.bottom / 2;
+        ::SendMessageW(hCanvas, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cx, cy));
+        for (int i = 1; i <= 10; ++i) ::SendMessageW(hCanvas, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(cx + i * 6, cy + i * 4));
+        ::SendMessageW(hCanvas, WM_LBUTTONUP, 0, MAKELPARAM(cx + 60, cy + 40));
+        DriveFor(100);
+        ASSERT_TRUE(pMeeting->HasUnsavedDrawing()) << "the stroke did not reach the board";
+
+        // The file box's documents in the pane, as an M00000008 reply of kind "20" shows them.
+        pRight->ShowDocumentPane(L"20", TRUE);
+        CPrivateDocListCtrl* pPrivate = pRight->GetPrivateList();
+        ASSERT_TRUE(pPrivate->IsWindowVisible());
+        pPrivate->Invalidate();
+        CRect rcList;
+        pPrivate->GetList()->GetWindowRect(&rcList);
+        EXPECT_EQ(rcList.Width(), CPrivateDocListCtrl::kListWidth);
+        CRect rcPane;
+        pPrivate->GetClientRect(&rcPane);
+        EXPECT_EQ(uitest::PixelWhenSettled(pPrivate->GetSafeHwnd(), 20, rcPane.bottom - 3, RGB(190, 200, 205)),
+                  RGB(190, 200, 205))
+            << "no bottom edge";
+        apptest::SaveScreenshot(pPrivate->GetSafeHwnd(), L"program_private_list");
+
+        const size_t nDetails = Frames("tas", nullptr, "M00000005").size();
+        const size_t nChats = Frames("tas", nullptr, "M00000032").size();
+        const size_t nLists = Frames("tas", nullptr, "M00000008").size();
+        const HWND hBack = ::GetDlgItem(pPrivate->GetSafeHwnd(), CPrivateDocListCtrl::ID_BACK);
+        ASSERT_NE(hBack, nullptr);
+        RECT rcBack;
+        ::GetClientRect(hBack, &rcBack);
+        skintest::PostMouse(hBack, WM_LBUTTONDOWN, rcBack.right / 2, rcBack.bottom / 2, MK_LBUTTON);
+        skintest::PostMouse(hBack, WM_LBUTTONUP, rcBack.right / 2, rcBack.bottom / 2, 0);
+        ASSERT_TRUE(WaitFrames("tas", nullptr, "M00000010", 1)) << "the drawing was not saved first";
+        ASSERT_TRUE(WaitFrames("tas", nullptr, "M00000008", nLists + 1));
+        EXPECT_EQ(Frames("tas", nullptr, "M00000008")[(Json::ArrayIndex)nLists]["body"]["fileType"].asString(), "10");
+        Drive([&] { return pRight->GetDocumentList()->IsWindowVisible() != FALSE; }, 5000);
+        EXPECT_TRUE(pRight->GetDocumentList()->IsWindowVisible());
+        EXPECT_FALSE(pPrivate->IsWindowVisible());
+        DriveFor(1500);
+        EXPECT_EQ(Frames("tas", nullptr, "M00000005").size(), nDetails) << "the meeting was loaded again";
+        EXPECT_EQ(Frames("tas", nullptr, "M00000032").size(), nChats) << "the meeting was loaded again";
     });
 }
 
