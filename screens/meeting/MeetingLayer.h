@@ -262,6 +262,8 @@ private:
     void OnReceiveM00000004(CTasResponse* pReply);
     void OnReceiveM00000005(CTasResponse* pReply);
     void ApplyMeetingDetail(const Json::Value& body);
+    // What an ended meeting lets the user do on the board.
+    void ShowClosedMeetingView();
     void CheckAttendance();
     void OnReceiveM00000008(CTasResponse* pReply);
     void OnReceiveM00000015(CTasResponse* pReply);

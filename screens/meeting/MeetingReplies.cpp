@@ -237,7 +237,13 @@ void CMeetingLayer::ApplyMeetingDetail(const Json::Value& body)
         }
         CMeetingDocument* pNow = pMeeting->GetCurrentDocument();
         if (!pNow) {
-            if (m_pBoardLayer && m_pBoardLayer->GetCanvas()) m_pBoardLayer->GetCanvas()->Redraw();
+            // Nothing to show: the canvas says so (an ended meeting has nothing more to come).
+            if (CBoardDrawCtrl* pCanvas = m_pBoardLayer ? m_pBoardLayer->GetCanvas() : nullptr) {
+                if (IsMeetingClosed())
+                    pCanvas->SetLoadingProgress(7);
+                else
+                    pCanvas->RestartLoading();
+            }
         } else {
             CWhiteboardLog::Log(2, L"현재 fileId, 첫번째 fileId : %d, %d", pBefore ? _wtoi(pBefore->GetFileId()) : 0,
                                 _wtoi(pNow->GetFileId()));
@@ -245,9 +251,25 @@ void CMeetingLayer::ApplyMeetingDetail(const Json::Value& body)
         }
     }
     ApplySyncState(m_bPageSync);
+    if (IsMeetingClosed()) ShowClosedMeetingView();
     if (m_pRightContainer) m_pRightContainer->UpdateTitle();
     CheckAttendance();
     UpdateLayout();
+}
+
+void CMeetingLayer::ShowClosedMeetingView()
+{
+    if (!m_pBoardLayer) return;
+    // A document entered from the detail's feedback is only looked at: the receiver's drawing,
+    // with no tools and no other view; otherwise the user draws on his own layer.
+    const BOOL bLookOnly = m_nEntryDocument != 0;
+    if (CBoardDrawCtrl* pCanvas = m_pBoardLayer->GetCanvas()) pCanvas->SetPresentationMode(bLookOnly ? 3 : 0);
+    SetOptMode(bLookOnly ? 3 : 1);
+    if (IBoardOptBar* pBar = m_pBoardLayer->GetOptBar()) {
+        pBar->EnableTabButtons(!bLookOnly);
+        pBar->EnablePalette(!bLookOnly);
+    }
+    if (IStickyNoteView* pNotes = m_pBoardLayer->GetStickyNote()) pNotes->SetLocked(bLookOnly);
 }
 
 void CMeetingLayer::CheckAttendance()

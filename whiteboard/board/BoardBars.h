@@ -76,6 +76,10 @@ public:
     // The page's favourite check: clickable or not, and what it shows.
     virtual void EnableFavorite(BOOL enable) = 0;
     virtual void SetFavoriteCheck(BOOL check) = 0;
+    // The mode buttons (whose drawing the board shows) usable or not.
+    virtual void EnableTabButtons(BOOL enable) = 0;
+    // The floating drawing palette usable or not.
+    virtual void EnablePalette(BOOL enable) = 0;
     // On the meeting's whiteboard: the close and add-page buttons; off it: the open button and
     // the favourite check.
     virtual void ShowWhiteboardButtons(BOOL on) = 0;

@@ -290,14 +290,8 @@ void CBoardOptCtrl::ApplyShareState(int sharing)
         if (m_pEdit)
             m_pEdit->EnableWindow(allowed);
     }
-    // The floating palette follows the pen button; told only when that changes, as enabling it
-    // announces its tool to the board again.
-    if (allowed != m_bPaletteAllowed) {
-        m_bPaletteAllowed = allowed;
-        IZELMainDlg* main = GetMainDlg();
-        if (CDrawToolMain* palette = main ? dynamic_cast<CDrawToolMain*>(main->GetDrawToolWnd()) : nullptr)
-            palette->EnableTools(allowed);
-    }
+    // The floating palette follows the pen button.
+    EnablePalette(allowed);
     SetMode(ShareStateMode(meeting->GetMeetingStatus(), meeting->GetMeetingTypeCode(), meeting->IsReport(),
                            sharing != 0, meeting->IsPageSync(), m_nMode));
     // The page buttons by position (a follower's depend on the sync state too).
@@ -350,6 +344,24 @@ void CBoardOptCtrl::EnableFavorite(BOOL enable)
 {
     if (CxSkinButton* b = Button(kFavorite))
         b->EnableWindow(enable && !Ended());
+}
+
+void CBoardOptCtrl::EnableTabButtons(BOOL enable)
+{
+    for (UINT id : {32705u, 32706u, 32715u, 32716u, 32735u, 32736u})
+        if (CxSkinButton* b = Button(id))
+            b->EnableWindow(enable);
+}
+
+void CBoardOptCtrl::EnablePalette(BOOL enable)
+{
+    // Told only when that changes, as enabling it announces its tool to the board again.
+    if (enable == m_bPaletteAllowed)
+        return;
+    m_bPaletteAllowed = enable;
+    IZELMainDlg* main = GetMainDlg();
+    if (CDrawToolMain* palette = main ? dynamic_cast<CDrawToolMain*>(main->GetDrawToolWnd()) : nullptr)
+        palette->EnableTools(enable);
 }
 
 void CBoardOptCtrl::SetFavoriteCheck(BOOL check)

@@ -56,6 +56,8 @@ public:
     CString GetRemainMinutes() override;
     void EnableFavorite(BOOL enable) override;
     void SetFavoriteCheck(BOOL check) override;
+    void EnableTabButtons(BOOL enable) override;
+    void EnablePalette(BOOL enable) override;
     void ShowTypeButtons(int type, BOOL show) override;
     void ShowWhiteboardButtons(BOOL on) override;
     void ShowPagePreview(int page, int total) override { m_page.ShowPreview(page, total); }

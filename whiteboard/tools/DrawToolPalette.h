@@ -139,6 +139,7 @@ public:
     // once); off, the chosen drawing tool is told to the board again.
     void SetDrawEnabled(BOOL penInput);
     void EnableTools(BOOL enable);
+    BOOL AreToolsEnabled() const { return m_bEnabled; }
     void EnableUndoRedo(BOOL undo, BOOL redo) override;
     void ClosePopupsOutside();
     void SelectPointerTool();

@@ -47,6 +47,7 @@
 #include "whiteboard/canvas/PenCanvas.h"
 #include "whiteboard/tools/BoardInfoCtrl.h"
 #include "whiteboard/tools/BoardOptCtrl.h"
+#include "whiteboard/tools/DrawToolPalette.h"
 #include "whiteboard/tools/StickyNoteDlg.h"
 #include "whiteboard/tools/ToolMakers.h"
 #include "app/main/ScreenMakers.h"
@@ -72,6 +73,7 @@
 #include "tests/ui/skin/SkinTestSupport.h"
 #include "ui/controls/PopupAnswer.h"
 #include "ui/controls/ToastPopup.h"
+#include "ui/controls/ZELLoadingBG.h"
 #include "ui/controls/YesNoPopup.h"
 #include "ui/skin/MonitorInfo.h"
 #include "platform/FileDialog.h"
@@ -1597,6 +1599,81 @@ TEST_F(UiEndedMeetingTest, ChoosingTheBarePageKeepsItOnTheCanvasAndTheOptionBar)
         EXPECT_EQ(pCanvas->GetBoardView(), CBoardDrawCtrl::kViewThird);
         EXPECT_EQ(pOpt->Button(CBoardOptCtrl::kFavorite)->GetCheck() == BST_CHECKED, pPage->IsFavorite() != FALSE);
         pPage->SetFavorite(!pPage->IsFavorite());
+    });
+}
+
+// An ended meeting opens on the user's own drawing with his tools; entered from a document's
+// feedback on the detail screen it is only looked at: the receiver's drawing, the mode buttons and
+// the palette disabled, the sticky notes read-only.
+TEST_F(UiEndedMeetingTest, AnEndedMeetingEnteredForAFeedbackIsOnlyLookedAt)
+{
+    const struct {
+        int nEntry;
+        int nMode;
+        int nView;
+        BOOL bUsable;
+    } cases[] = {
+        {0, 1, CBoardDrawCtrl::kViewOwn, TRUE},
+        {1, 3, CBoardDrawCtrl::kViewThird, FALSE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nEntry);
+        Run([&](CZELDlg& dlg) {
+            Drive([&] { return CMeetingManager::GetInstance()->FindMeeting(L"101") != nullptr; }, 15000);
+            dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
+            DriveFor(500);
+            dlg.GetMeetingLayer()->SetEntryDocument(CString(L"D1011"), c.nEntry);
+            dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+            CMeetingLayer* pMeeting = dynamic_cast<CMeetingLayer*>(dlg.GetMeetingLayer());
+            ASSERT_NE(pMeeting, nullptr);
+            Drive([&] { return BoardShows(pMeeting, L"D1011", 1); }, 30000);
+            ASSERT_TRUE(BoardShows(pMeeting, L"D1011", 1));
+            DriveFor(200);
+            CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+            CBoardOptCtrl* pOpt = dynamic_cast<CBoardOptCtrl*>(pBoard->GetOptBar());
+            ASSERT_NE(pOpt, nullptr);
+            EXPECT_EQ(pOpt->GetMode(), c.nMode);
+            EXPECT_EQ(pBoard->GetCanvas()->GetBoardView(), c.nView);
+            EXPECT_EQ(pOpt->Button(CBoardOptCtrl::kModeIds[c.nMode])->IsWindowEnabled(), c.bUsable);
+            CDrawToolMain* pPalette = dynamic_cast<CDrawToolMain*>(dlg.GetDrawToolWnd());
+            ASSERT_NE(pPalette, nullptr);
+            EXPECT_EQ(pPalette->AreToolsEnabled(), c.bUsable);
+            CStickyNoteDlg* pNotes = dynamic_cast<CStickyNoteDlg*>(pBoard->GetStickyNote());
+            ASSERT_NE(pNotes, nullptr);
+            EXPECT_EQ(pNotes->IsLocked(), !c.bUsable);
+            dlg.RequestLogout(TRUE);
+            EXPECT_TRUE(DriveUntilQuit());
+        });
+    }
+}
+
+// An ended meeting without documents tells so on the canvas instead of waiting for a page.
+TEST_F(UiEndedMeetingTest, AnEndedMeetingWithoutDocumentsSaysThereIsNothingToShow)
+{
+    Command("clear_rules");
+    for (const char* msg : {"M00000004", "M00000005", "M00000008"}) {
+        Json::Value rule = TasRule(msg);
+        rule["merge"]["mtngStatus"] = "04";
+        rule["merge"]["list"] = Json::Value(Json::arrayValue);
+        rule["count"] = 100;
+        if (std::string(msg) == "M00000004") rule["merge"].removeMember("list");
+        Control(rule);
+    }
+    Run([&](CZELDlg& dlg) {
+        Drive([&] { return CMeetingManager::GetInstance()->FindMeeting(L"101") != nullptr; }, 15000);
+        dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
+        DriveFor(500);
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        CMeetingLayer* pMeeting = dynamic_cast<CMeetingLayer*>(dlg.GetMeetingLayer());
+        ASSERT_NE(pMeeting, nullptr);
+        CBoardDrawCtrl* pCanvas = pMeeting->GetBoardLayer()->GetCanvas();
+        Drive([&] { return pMeeting->IsMeetingClosed() && pCanvas->GetLoading()->GetState() == 7; }, 15000);
+        EXPECT_TRUE(pMeeting->IsMeetingClosed());
+        EXPECT_TRUE(pMeeting->GetCurrentDocumentId().IsEmpty());
+        EXPECT_TRUE(pCanvas->IsLoadingShown());
+        EXPECT_EQ(pCanvas->GetLoading()->GetState(), 7);
+        dlg.RequestLogout(TRUE);
+        EXPECT_TRUE(DriveUntilQuit());
     });
 }
 
