@@ -1711,6 +1711,12 @@ TEST_F(UiProgramTest, ThePresentersShareStartsOnItsAnswerAndEndsOnAnAnswerWithou
         EXPECT_FALSE(pMeeting->IsPageSync());
         EXPECT_EQ(pOpt->GetMode(), 5);
         EXPECT_EQ(PopupTexts(POPUP_TOAST), std::vector<std::wstring>{LoadResourceText(IDS_SHARE_NO_PAGE).GetString()});
+        // The server still has the share the answer ended here: it ends there too, or the next
+        // entry into the meeting would find the presenter sharing.
+        const size_t nSent = Frames("tas", nullptr, "M00000015").size();
+        CTasClientManager::GetInstance()->RequestM00000015(L"101", L"D1011", FALSE, 0, FALSE, FALSE, FALSE);
+        EXPECT_TRUE(WaitFrames("tas", nullptr, "M00000015", nSent + 1));
+        DriveFor(300);
     });
 }
 
