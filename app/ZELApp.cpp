@@ -37,6 +37,8 @@ const wchar_t kBuild[] = L"2024122702";
 const wchar_t kLogViewerExe[] = L"ZELLog.exe";
 const wchar_t kSkinFile[] = L"ZEL.kor.skin";
 const wchar_t kSkinFace[] = L"맑은고딕";
+// The faces the screens draw with: the skin's, and the board's as its banner names it.
+const wchar_t* const kDrawingFaces[] = {kSkinFace, L"맑은 고딕", nullptr};
 const UINT IDS_OFFLINE = 111;
 const int kLogViewerPolls = 12;
 const int kVpnPolls = 32;
@@ -89,6 +91,7 @@ BOOL CZELApp::InitInstance()
         AfxMessageBox(L"Error : Failed to initialize GDI+ library!", MB_OK);
         return FALSE;
     }
+    m_drawingWarmUp.Start(kDrawingFaces);
     CSettingManager::GetInstance()->Load();
     if (!InitNetwork()) {
         AfxMessageBox(L"Error : Failed to initialize Socket library!", MB_OK);
@@ -173,6 +176,7 @@ int CZELApp::ExitInstance()
         TraceShutdown(L"skin images");
     }
     if (m_gdiplusToken) {
+        m_drawingWarmUp.Wait();
         Gdiplus::GdiplusShutdown(m_gdiplusToken);
         m_gdiplusToken = 0;
         TraceShutdown(L"gdiplus");

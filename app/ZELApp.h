@@ -6,6 +6,7 @@
 // class library never runs a message loop of its own.
 #include <windows.h>
 
+#include "app/DrawingWarmUp.h"
 #include "platform/CString.h"
 #include "platform/WinApp.h"
 
@@ -20,6 +21,8 @@ public:
 
     ULONG_PTR m_gdiplusToken = 0;
     HMODULE m_hResourceDll = nullptr;
+    // Codecs, fonts and GDI+ drawing used once off the window's thread while the login waits.
+    CDrawingWarmUp m_drawingWarmUp;
 
     BOOL InitInstance() override;
     int ExitInstance() override;

@@ -21,6 +21,7 @@ CMMPage::~CMMPage()
 void CMMPage::ReleaseImage()
 {
     m_picture.reset();
+    m_fitted.reset();
     m_bPictureTooLarge = FALSE;
     if (m_pImageStream) {
         m_pImageStream->Release();
@@ -101,7 +102,22 @@ void CMMPage::SetPicture(const std::shared_ptr<const CPagePicture>& picture)
         return;
     // An image larger than a kept picture may be is decoded when painted, and not asked for again.
     m_bPictureTooLarge = !picture->HasPixels();
+    if (m_picture != picture)
+        m_fitted.reset();
     m_picture = picture->HasPixels() ? picture : nullptr;
+}
+
+void CMMPage::SetFittedPicture(const std::shared_ptr<const CPagePicture>& fitted)
+{
+    // Only beside the picture it was scaled from.
+    m_fitted = fitted && fitted->HasPixels() && m_picture ? fitted : nullptr;
+}
+
+BOOL CMMPage::WantsFitted(SIZE fit) const
+{
+    if (!m_pImageStream || m_bPictureTooLarge || fit.cx <= 0 || fit.cy <= 0)
+        return FALSE;
+    return !m_fitted || m_fitted->Width() != fit.cx || m_fitted->Height() != fit.cy;
 }
 
 std::string CMMPage::CopyImageBytes() const

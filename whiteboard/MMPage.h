@@ -48,7 +48,16 @@ public:
     // only); the canvas draws it instead of decoding. A new image drops it.
     std::shared_ptr<const CPagePicture> GetPicture() const { return m_picture; }
     void SetPicture(const std::shared_ptr<const CPagePicture>& picture);
-    void DropPicture() { m_picture.reset(); }
+    void DropPicture()
+    {
+        m_picture.reset();
+        m_fitted.reset();
+    }
+    // The kept picture scaled to the size the canvas fits the page to (so a turn copies it).
+    std::shared_ptr<const CPagePicture> GetFittedPicture() const { return m_fitted; }
+    void SetFittedPicture(const std::shared_ptr<const CPagePicture>& fitted);
+    // The page's kept picture is missing or not scaled to that size (0 x 0: none wanted).
+    BOOL WantsFitted(SIZE fit) const;
     // The page has an image whose picture is neither kept nor known to be too large to keep.
     BOOL WantsPicture() const { return m_pImageStream && !m_picture && !m_bPictureTooLarge; }
 
@@ -100,6 +109,7 @@ private:
     IStream* m_pImageStream = nullptr;
     unsigned m_nImageSerial = 0;
     std::shared_ptr<const CPagePicture> m_picture;
+    std::shared_ptr<const CPagePicture> m_fitted;
     BOOL m_bPictureTooLarge = FALSE;
     std::shared_ptr<CMMFigure> m_currentFigure;
     std::deque<S_LINE_EVENT> m_replayQueue;

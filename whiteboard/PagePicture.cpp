@@ -32,6 +32,55 @@ IStream* StreamOf(const BYTE* bytes, size_t length)
 
 }  // namespace
 
+HBITMAP CPagePicture::NewBitmap(int width, int height, void** bits)
+{
+    *bits = nullptr;
+    if (width <= 0 || height <= 0 || (size_t)width * (size_t)height * 4u > kMaxBytes)
+        return nullptr;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+std::shared_ptr<CPagePicture> CPagePicture::ScaledTo(int width, int height) const
+{
+    if (!m_hBitmap || !m_pBits)
+        return nullptr;
+    void* bits = nullptr;
+    HBITMAP bitmap = NewBitmap(width, height, &bits);
+    if (!bitmap)
+        return nullptr;
+    HDC target = ::CreateCompatibleDC(nullptr);
+    BOOL done = FALSE;
+    if (target) {
+        BITMAPINFO source = {};
+        source.bmiHeader.biSize = sizeof source.bmiHeader;
+        source.bmiHeader.biWidth = m_nWidth;
+        source.bmiHeader.biHeight = -m_nHeight;
+        source.bmiHeader.biPlanes = 1;
+        source.bmiHeader.biBitCount = 32;
+        source.bmiHeader.biCompression = BI_RGB;
+        HGDIOBJ old = ::SelectObject(target, bitmap);
+        ::SetStretchBltMode(target, HALFTONE);
+        ::SetBrushOrgEx(target, 0, 0, nullptr);
+        done = ::StretchDIBits(target, 0, 0, width, height, 0, 0, m_nWidth, m_nHeight, m_pBits, &source,
+                               DIB_RGB_COLORS, SRCCOPY) != 0;
+        ::GdiFlush();
+        ::SelectObject(target, old);
+        ::DeleteDC(target);
+    }
+    if (!done) {
+        ::DeleteObject(bitmap);
+        return nullptr;
+    }
+    return std::shared_ptr<CPagePicture>(new CPagePicture(width, height, bitmap, bits));
+}
+
 std::shared_ptr<CPagePicture> CPagePicture::Decode(const BYTE* bytes, size_t length)
 {
     IStream* stream = StreamOf(bytes, length);
@@ -42,17 +91,9 @@ std::shared_ptr<CPagePicture> CPagePicture::Decode(const BYTE* bytes, size_t len
         Gdiplus::Bitmap image(stream);
         const int width = (int)image.GetWidth(), height = (int)image.GetHeight();
         if (image.GetLastStatus() == Gdiplus::Ok && width > 0 && height > 0) {
-            HBITMAP bitmap = nullptr;
-            if ((size_t)width * (size_t)height * 4u <= kMaxBytes) {
-                BITMAPINFO info = {};
-                info.bmiHeader.biSize = sizeof info.bmiHeader;
-                info.bmiHeader.biWidth = width;
-                info.bmiHeader.biHeight = -height;  // top-down
-                info.bmiHeader.biPlanes = 1;
-                info.bmiHeader.biBitCount = 32;
-                info.bmiHeader.biCompression = BI_RGB;
-                void* bits = nullptr;
-                bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+            void* bits = nullptr;
+            HBITMAP bitmap = NewBitmap(width, height, &bits);
+            {
                 HDC dc = bitmap ? ::CreateCompatibleDC(nullptr) : nullptr;
                 if (dc) {
                     // As the canvas draws a page: the image over white, at its own size.
@@ -75,7 +116,7 @@ std::shared_ptr<CPagePicture> CPagePicture::Decode(const BYTE* bytes, size_t len
                     bitmap = nullptr;
                 }
             }
-            result.reset(new CPagePicture(width, height, bitmap));
+            result.reset(new CPagePicture(width, height, bitmap, bitmap ? bits : nullptr));
         }
     }
     stream->Release();

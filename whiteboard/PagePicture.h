@@ -18,6 +18,10 @@ public:
     // picture without pixels (HasPixels FALSE) when the image is larger than kMaxBytes.
     static std::shared_ptr<CPagePicture> Decode(const BYTE* bytes, size_t length);
 
+    // A copy scaled to width x height with halftoning, as the canvas scales a page to fit it (so
+    // that showing it is a plain copy); null when it cannot be made or passes kMaxBytes.
+    std::shared_ptr<CPagePicture> ScaledTo(int width, int height) const;
+
     ~CPagePicture();
     CPagePicture(const CPagePicture&) = delete;
     CPagePicture& operator=(const CPagePicture&) = delete;
@@ -30,9 +34,17 @@ public:
     size_t Bytes() const { return m_hBitmap ? (size_t)m_nWidth * (size_t)m_nHeight * 4u : 0u; }
 
 private:
-    CPagePicture(int width, int height, HBITMAP bitmap) : m_nWidth(width), m_nHeight(height), m_hBitmap(bitmap) {}
+    // A 32-bit top-down DIB section of that size (its pixels in 'bits'), null past kMaxBytes.
+    static HBITMAP NewBitmap(int width, int height, void** bits);
+    CPagePicture(int width, int height, HBITMAP bitmap, const void* bits)
+        : m_nWidth(width), m_nHeight(height), m_hBitmap(bitmap), m_pBits(bits)
+    {
+    }
 
     int m_nWidth;
     int m_nHeight;
     HBITMAP m_hBitmap;
+    // The bitmap's pixels: a worker scales from them without selecting the bitmap, which the
+    // window's thread may hold selected while it paints (a bitmap is in one DC at a time).
+    const void* m_pBits;
 };

@@ -2,6 +2,11 @@
 // by the local web server; the page-image replies are answered at once (standing in for the
 // application server). Measured: pages per second, and the longest stall of the user-interface
 // thread's message loop while the pages load, against the same loop idle in the same run.
+// Then page turns with every page loaded, forwards through the document and back as the user or
+// the presenter turns them: each timed on the user-interface thread from the move until the
+// canvas has painted the page (turn_*_ms, the background work of the turn let run for 30 ms
+// between turns), against putting the whole canvas on the screen from a picture of it
+// (blit_p50_ms; turn_ratio_p50 is the turn's p50 over it).
 #include <benchmark/benchmark.h>
 
 #include <winsock2.h>
@@ -10,10 +15,12 @@
 
 #include <json/json.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "bench/canvas/LoopProbe.h"
+#include "bench/support/BlitFloor.h"
 #include "tests/support/TestSupport.h"
 #include "tests/whiteboard/board/BoardStandIns.h"
 #include "whiteboard/board/BoardLayer.h"
@@ -81,6 +88,60 @@ void BM_BoardPageLoading(benchmark::State& state)
         for (int n = 1; n <= kPages; ++n)
             if (board.GetPageManager().HasPage(n) && board.GetPageManager().GetPage(n)->HasImage())
                 ++loaded;
+        std::vector<double> turns, blits, moves, stretches;
+        HWND canvas = board.GetCanvas()->GetSafeHwnd();
+        for (int round = 0; round < 2; ++round) {
+            for (int k = 0; k < 2 * (kPages - 1); ++k) {
+                const int page = k < kPages - 1 ? k + 2 : 2 * kPages - 1 - k - 1;
+                benchloop::LoopWithProbe(30.0);
+                const double t0 = benchloop::Now();
+                board.MovePage(page);
+                const double tMoved = benchloop::Now();
+                ::UpdateWindow(canvas);
+                turns.push_back(benchloop::Now() - t0);
+                moves.push_back(tMoved - t0);
+                blits.push_back(benchblit::BlitWindowMs(canvas));
+                RECT rc;
+                ::GetClientRect(canvas, &rc);
+                HDC dc = ::GetDC(canvas);
+                HDC mem = ::CreateCompatibleDC(dc);
+                HBITMAP bmp = ::CreateCompatibleBitmap(dc, rc.right, rc.bottom);
+                HGDIOBJ old = ::SelectObject(mem, bmp);
+                {
+                    // One part of a paint alone: a page picture (800 x 1131) scaled with
+                    // halftoning to the canvas' height, as the canvas fits a page.
+                    HDC src = ::CreateCompatibleDC(dc);
+                    HBITMAP picture = ::CreateCompatibleBitmap(dc, 800, 1131);
+                    HGDIOBJ oldPage = ::SelectObject(src, picture);
+                    const int h = rc.bottom, w = h * 800 / 1131;
+                    ::SetStretchBltMode(mem, HALFTONE);
+                    const double t2 = benchloop::Now();
+                    ::StretchBlt(mem, 0, 0, w, h, src, 0, 0, 800, 1131, SRCCOPY);
+                    ::GdiFlush();
+                    stretches.push_back(benchloop::Now() - t2);
+                    ::SelectObject(src, oldPage);
+                    ::DeleteObject(picture);
+                    ::DeleteDC(src);
+                }
+                ::SelectObject(mem, old);
+                ::DeleteObject(bmp);
+                ::DeleteDC(mem);
+                ::ReleaseDC(canvas, dc);
+            }
+        }
+        const auto percentile = [](std::vector<double> v, double p) {
+            if (v.empty()) return 0.0;
+            std::sort(v.begin(), v.end());
+            return v[std::min(v.size() - 1, (size_t)(p * (double)(v.size() - 1) + 0.5))];
+        };
+        state.counters["turn_p50_ms"] = percentile(turns, 0.5);
+        state.counters["turn_p95_ms"] = percentile(turns, 0.95);
+        state.counters["turn_p99_ms"] = percentile(turns, 0.99);
+        state.counters["blit_p50_ms"] = percentile(blits, 0.5);
+        // The turn's two parts: the board's move (bars, page counter) and the canvas' paint.
+        state.counters["turn_move_p50_ms"] = percentile(moves, 0.5);
+        state.counters["halftone_stretch_p50_ms"] = percentile(stretches, 0.5);
+        state.counters["turn_ratio_p50"] = percentile(blits, 0.5) > 0 ? percentile(turns, 0.5) / percentile(blits, 0.5) : 0;
         state.counters["pages_loaded"] = loaded;
         state.counters["pages_per_s"] = seconds > 0 ? loaded / seconds : 0;
         state.counters["longest_stall_ms"] = stall;

@@ -6,7 +6,12 @@
 // Reported as p50 and p99 in milliseconds over ZEL_BENCH_MOVES moves (40 unless set), and the
 // ratio of the follow p50 to the floor p50. Two stages of the follow time are reported too: the
 // push reaching the screen (push_p50_ms) and the board holding the document's pages after its
-// page-image reply (pages_p50_ms); the rest is the download and the canvas showing the page.
+// page-image reply (pages_p50_ms); the rest is the download and the canvas showing the page;
+// follow_painted_p50_ms adds the canvas' paint of the page.
+// Then page turns within the open document (all of its pages downloaded), forwards to the last
+// page and back, as the presenter turns them: turn_*_ms from the push until the canvas has painted
+// the page, turn_paint_*_ms the paint alone, against a blit of the whole canvas (blit_p50_ms, the
+// floor of a turn that only has to put pixels on the screen; turn_paint_ratio_p50 over it).
 #include <winsock2.h>
 
 #include <benchmark/benchmark.h>
@@ -18,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/BlitFloor.h"
 #include "bench/support/StallProbe.h"
 #include "core/MeetingManager.h"
 #include "core/NetworkIdentity.h"
@@ -134,7 +140,8 @@ void PageChangeToBoardImage(benchmark::State& state)
     }
     const char* env = getenv("ZEL_BENCH_MOVES");
     const int moves = env ? atoi(env) : 40;
-    std::vector<double> follow, floor, push, pages;
+    std::vector<double> follow, floor, push, pages, painted;
+    HWND canvas = board->GetCanvas()->GetSafeHwnd();
     // The screen's thread while the pages turn (the bare downloads run on it too, and are short).
     std::unique_ptr<benchstall::ThreadStallProbe> probe(new benchstall::ThreadStallProbe());
     for (auto _ : state) {
@@ -157,6 +164,8 @@ void PageChangeToBoardImage(benchmark::State& state)
                 break;
             }
             follow.push_back(Millis(Now() - t0));
+            ::UpdateWindow(canvas);
+            painted.push_back(Millis(Now() - t0));
             zeltest::ReadSocketLine(control);
             std::ostringstream url;
             url << "http://127.0.0.1:" << port[4] << "/img/" << ((i % 2 == 0) ? "D1012" : "D1011") << "/" << page
@@ -167,6 +176,55 @@ void PageChangeToBoardImage(benchmark::State& state)
             floor.push_back(Millis(Now() - t1));
         }
     }
+    // Turns within one document: D1011 open at page 1, all its pages downloaded first.
+    std::vector<double> turn, turnPaint, blit;
+    {
+        const std::string open = "{\"cmd\":\"tds\",\"action\":\"page\",\"data\":{\"mtngId\":\"101\",\"attachId\":"
+                                 "\"D1011\",\"page\":\"1\"}}\n";
+        send(control, open.data(), (int)open.size(), 0);
+        zeltest::ReadSocketLine(control);
+        const int total = 12;
+        const bool loaded = zeltest::PumpUntil([&] {
+            if (!shows(L"D1011", 1) || board->GetPageManager().GetPageCount() != total) return false;
+            for (int n = 1; n <= total; ++n)
+                if (!board->GetPageManager().GetPage(n)->HasImage()) return false;
+            return true;
+        }, 30000);
+        zeltest::PumpUntil([] { return false; }, 300);  // what the last page asked for settles
+        std::vector<int> order;
+        for (int n = 2; n <= total; ++n) order.push_back(n);
+        for (int n = total - 1; n >= 1; --n) order.push_back(n);
+        for (int k = 0; loaded && k < 2; ++k) {
+            for (int page : order) {
+                std::ostringstream line;
+                line << "{\"cmd\":\"tds\",\"action\":\"page\",\"data\":{\"mtngId\":\"101\",\"attachId\":\"D1011\",\"page\":\""
+                     << page << "\"}}\n";
+                const std::string text = line.str();
+                const LONGLONG t0 = Now();
+                send(control, text.data(), (int)text.size(), 0);
+                if (!zeltest::PumpUntil([&] { return shows(L"D1011", page); }, 20000)) break;
+                const LONGLONG t1 = Now();
+                ::UpdateWindow(canvas);
+                turnPaint.push_back(Millis(Now() - t1));
+                turn.push_back(Millis(Now() - t0));
+                zeltest::ReadSocketLine(control);
+                // The floor: the whole canvas put on the screen from a picture of it.
+                blit.push_back(benchblit::BlitWindowMs(canvas));
+            }
+        }
+        if (!loaded) state.SkipWithError("the document's pages did not all load");
+    }
+    state.counters["follow_painted_p50_ms"] = Percentile(painted, 0.5);
+    state.counters["follow_painted_p99_ms"] = Percentile(painted, 0.99);
+    state.counters["turns"] = (double)turn.size();
+    state.counters["turn_p50_ms"] = Percentile(turn, 0.5);
+    state.counters["turn_p95_ms"] = Percentile(turn, 0.95);
+    state.counters["turn_p99_ms"] = Percentile(turn, 0.99);
+    state.counters["turn_paint_p50_ms"] = Percentile(turnPaint, 0.5);
+    state.counters["turn_paint_p99_ms"] = Percentile(turnPaint, 0.99);
+    state.counters["blit_p50_ms"] = Percentile(blit, 0.5);
+    state.counters["turn_paint_ratio_p50"] =
+        Percentile(blit, 0.5) > 0 ? Percentile(turnPaint, 0.5) / Percentile(blit, 0.5) : 0;
     const double f50 = Percentile(follow, 0.5), b50 = Percentile(floor, 0.5);
     state.counters["follow_p50_ms"] = f50;
     state.counters["follow_p99_ms"] = Percentile(follow, 0.99);

@@ -47,6 +47,42 @@ TEST(PagePicture, DecodesAtTheImagesOwnSizeWithinTheBudget)
     EXPECT_FALSE(CPagePicture::Decode(nullptr, 0));
 }
 
+TEST(PagePicture, AScaledCopyHasTheSizeAskedForAndThePicturesColours)
+{
+    const std::vector<BYTE> bmp = wbtest::BmpBytes(400, 300, RGB(30, 160, 90));
+    const auto picture = CPagePicture::Decode(bmp.data(), bmp.size());
+    ASSERT_TRUE(picture);
+    const auto half = picture->ScaledTo(200, 150);
+    ASSERT_TRUE(half && half->HasPixels());
+    EXPECT_EQ(half->Width(), 200);
+    EXPECT_EQ(half->Height(), 150);
+    EXPECT_EQ(PixelOf(*half, 100, 75), RGB(30, 160, 90));
+    EXPECT_FALSE(picture->ScaledTo(0, 150));
+    EXPECT_FALSE(picture->ScaledTo(4096, 4096));  // past the budget
+    const std::vector<BYTE> large = wbtest::BmpBytes(2048, 2049);
+    EXPECT_FALSE(CPagePicture::Decode(large.data(), large.size())->ScaledTo(100, 100));  // nothing to scale
+}
+
+// The window's thread holds a kept picture selected while it paints; a worker scales the same
+// picture meanwhile (a bitmap is in one DC at a time, so the worker must not select it).
+TEST(PagePicture, ScalingOnAWorkerWhileThePictureIsSelectedForPainting)
+{
+    const std::vector<BYTE> bmp = wbtest::BmpBytes(400, 300, RGB(220, 20, 30));
+    const auto picture = CPagePicture::Decode(bmp.data(), bmp.size());
+    ASSERT_TRUE(picture && picture->HasPixels());
+    HDC painting = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(painting, picture->Bitmap());
+    ASSERT_TRUE(old);
+    std::shared_ptr<CPagePicture> scaled;
+    std::thread worker([&] { scaled = picture->ScaledTo(100, 75); });
+    worker.join();
+    EXPECT_EQ(::GetPixel(painting, 200, 150), RGB(220, 20, 30));
+    ::SelectObject(painting, old);
+    ::DeleteDC(painting);
+    ASSERT_TRUE(scaled && scaled->HasPixels());
+    EXPECT_EQ(PixelOf(*scaled, 50, 37), RGB(220, 20, 30));
+}
+
 // Decoding runs on workers while the window's thread paints other pictures.
 TEST(PagePicture, DecodesOnSeveralThreadsAtOnce)
 {
@@ -77,8 +113,17 @@ TEST(MMPage, AnImageDecodedElsewhereIsStoredWithItsSizeAndPictureAndANewImageDro
     // The bytes handed on for decoding are the image's own.
     EXPECT_EQ(page.CopyImageBytes(), std::string(bmp.begin(), bmp.end()));
 
+    // A scaled copy stays beside its picture only, and is wanted again for another size.
+    page.SetFittedPicture(picture->ScaledTo(20, 15));
+    ASSERT_TRUE(page.GetFittedPicture());
+    EXPECT_FALSE(page.WantsFitted(SIZE{20, 15}));
+    EXPECT_TRUE(page.WantsFitted(SIZE{30, 20}));
+    EXPECT_FALSE(page.WantsFitted(SIZE{0, 0}));
     page.DropPicture();
     EXPECT_TRUE(page.WantsPicture());
+    EXPECT_FALSE(page.GetFittedPicture());
+    page.SetFittedPicture(picture->ScaledTo(20, 15));
+    EXPECT_FALSE(page.GetFittedPicture());
     page.SetPicture(picture);
     EXPECT_EQ(page.GetPicture(), picture);
 

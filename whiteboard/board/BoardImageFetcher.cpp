@@ -74,10 +74,17 @@ void CBoardImageFetcher::Stop()
 
 BOOL CBoardImageFetcher::Fetch(HWND target, UINT message, S_BOARD_IMAGE* record)
 {
-    // The previous download has posted its result already (the chain asks for one page at a
-    // time); its thread is let go here.
+    // A download still under way is waited for (one at a time). One that has posted its result
+    // already is not: its thread only winds down, which after a decode takes a while, and is
+    // freed once it has ended.
+    ReapAbandoned(0);
+    if (m_pThread && m_spPosted && m_spPosted->load()) {
+        m_abandoned.push_back(m_pThread);
+        m_pThread = nullptr;
+    }
     Stop();
-    Job* job = new Job{target, message, record, m_dwConnectMs, m_dwReadMs};
+    m_spPosted = std::make_shared<std::atomic<bool>>(false);
+    Job* job = new Job{target, message, record, m_dwConnectMs, m_dwReadMs, m_spPosted};
     CWinThread* thread = AfxBeginThread(ThreadProc, job, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     if (!thread) {
         delete job;
@@ -103,6 +110,7 @@ UINT __cdecl CBoardImageFetcher::ThreadProc(LPVOID pParam)
     }
     if (!::PostMessageW(job->target, job->message, 0, (LPARAM)job->record))
         delete job->record;
+    *job->posted = true;
     delete job;
     return 0;
 }

@@ -5,6 +5,7 @@
 // heap record the window takes over.
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ struct S_BOARD_IMAGE {
     // it was decoded from (the board's decoder).
     std::shared_ptr<const CPagePicture> picture;
     unsigned serial = 0;
+    // The size the canvas fits the page to (0 x 0: none), and the picture scaled to it.
+    SIZE fit = {0, 0};
+    std::shared_ptr<const CPagePicture> fitted;
 };
 
 class CBoardImageFetcher {
@@ -39,7 +43,8 @@ public:
     void SetTimeouts(DWORD connectMs, DWORD readMs);
     // Starts fetching the record's URL; the filled record is posted to the window with the message
     // (lParam: S_BOARD_IMAGE*, deleted by the receiver). One at a time: a fetch still under way is
-    // waited for first. FALSE when no thread could be started.
+    // waited for first (one whose result is posted is not: its thread is freed once it has ended).
+    // FALSE when no thread could be started.
     BOOL Fetch(HWND target, UINT message, S_BOARD_IMAGE* record);
     // Waits for a fetch under way to end (at most the time-outs).
     void Stop();
@@ -62,7 +67,10 @@ private:
         UINT message;
         S_BOARD_IMAGE* record;
         DWORD connectMs, readMs;
+        // Set by the thread once its result is posted (or dropped).
+        std::shared_ptr<std::atomic<bool>> posted;
     };
+    std::shared_ptr<std::atomic<bool>> m_spPosted;
     CWinThread* m_pThread = nullptr;
     // Threads given up on by Stop: freed once they have ended, never under a running thread.
     std::vector<CWinThread*> m_abandoned;

@@ -456,8 +456,25 @@ void CBoardLayer::ShowPage(int page, BOOL alwaysGiveCanvas)
         m_pServer->RequestFigures(m_strMeetingId, m_strDocId, page);
     }
     UpdateBarsForPage();
-    m_ahead.Follow(m_hWnd, m_pages, m_strDocId, m_nCurrentPage);
+    FollowPagesAhead();
     RequestReceiverLayer();
+}
+
+void CBoardLayer::FollowPagesAhead()
+{
+    m_ahead.Follow(m_hWnd, m_pages, m_strDocId, m_nCurrentPage, [this](const CMMPage& page) {
+        // The canvas' fit applied to that page's size: what its turn would scale the picture to.
+        SIZE fit = {0, 0};
+        if (!m_pCanvas)
+            return fit;
+        CCanvasView view = m_pCanvas->View();
+        if (!view.IsFit())
+            return fit;
+        view.SetImageSize(page.m_nImageWidth, page.m_nImageHeight);
+        if (view.RecalcLayout())
+            fit = SIZE{view.Page().right - view.Page().left, view.Page().bottom - view.Page().top};
+        return fit;
+    });
 }
 
 void CBoardLayer::MovePage(int page)
@@ -1080,7 +1097,7 @@ BOOL CBoardLayer::SetPageImage(const std::string& bytes, int page, const std::sh
     }
     target->m_bImageRequested = TRUE;
     if (CPagesAhead::IsNear(page, m_nCurrentPage))
-        m_ahead.Follow(m_hWnd, m_pages, m_strDocId, m_nCurrentPage);
+        FollowPagesAhead();
     else
         target->DropPicture();
     if (page == m_nCurrentPage && m_pCanvas) {

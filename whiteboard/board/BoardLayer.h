@@ -265,6 +265,8 @@ private:
     BOOL StepGuardPasses();
     void MoveBy(int step);
     void ShowPage(int page, BOOL alwaysGiveCanvas);
+    // The pages near the shown one decoded (and scaled to the canvas' fit) ahead of a turn.
+    void FollowPagesAhead();
     // After a page came (+1) or went (-1) at n: the page numbers the board keeps move with it.
     void ShiftPageNumbers(int n, int step);
     void AfterPageCommand(int page);

@@ -110,8 +110,11 @@ void CPageDecoder::Loop()
             continue;
         }
         try {
-            record->picture = CPagePicture::Decode(reinterpret_cast<const BYTE*>(record->bytes.data()),
-                                                   record->bytes.size());
+            if (!record->picture)
+                record->picture = CPagePicture::Decode(reinterpret_cast<const BYTE*>(record->bytes.data()),
+                                                       record->bytes.size());
+            if (record->picture && record->fit.cx > 0 && record->fit.cy > 0)
+                record->fitted = record->picture->ScaledTo(record->fit.cx, record->fit.cy);
             record->ok = record->picture != nullptr;
         } catch (const std::exception& e) {
             record->ok = FALSE;

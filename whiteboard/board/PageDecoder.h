@@ -21,7 +21,8 @@ public:
     CPageDecoder(const CPageDecoder&) = delete;
     CPageDecoder& operator=(const CPageDecoder&) = delete;
 
-    // Queues the records (their bytes filled, in the order wanted) in place of every record not
+    // Queues the records (their bytes filled, or the picture decoded already; with a fit size the
+    // picture is also scaled to it), in the order wanted, in place of every record not
     // yet started, leaving out one for the image being decoded now; the decoded records are posted to the window with the message (lParam:
     // S_BOARD_IMAGE*, deleted by the receiver). FALSE when no thread could be started (the records
     // are freed).

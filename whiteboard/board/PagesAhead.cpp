@@ -21,7 +21,7 @@ std::vector<int> CPagesAhead::NearPages(int shown, int total)
     return order;
 }
 
-void CPagesAhead::Follow(HWND target, CMMPageManager& pages, const CString& docId, int shown)
+void CPagesAhead::Follow(HWND target, CMMPageManager& pages, const CString& docId, int shown, const FitSize& fitOf)
 {
     const int total = pages.GetPageCount();
     for (int n = 1; n <= total; ++n) {
@@ -33,14 +33,20 @@ void CPagesAhead::Follow(HWND target, CMMPageManager& pages, const CString& docI
     std::deque<S_BOARD_IMAGE*> wanted;
     for (int n : NearPages(shown, total)) {
         const auto page = pages.GetPage(n);
-        if (!page || !page->WantsPicture())
+        if (!page || !page->HasImage())
+            continue;
+        const SIZE fit = fitOf ? fitOf(*page) : SIZE{0, 0};
+        if (!page->WantsPicture() && !page->WantsFitted(fit))
             continue;
         std::unique_ptr<S_BOARD_IMAGE> record(new S_BOARD_IMAGE);
         record->docId = docId;
         record->page = n;
         record->serial = page->GetImageSerial();
-        record->bytes = page->CopyImageBytes();
-        if (!record->bytes.empty())
+        record->fit = fit;
+        record->picture = page->GetPicture();
+        if (!record->picture)
+            record->bytes = page->CopyImageBytes();
+        if (record->picture || !record->bytes.empty())
             wanted.push_back(record.release());
     }
     if (!wanted.empty())
@@ -52,8 +58,12 @@ BOOL CPagesAhead::Take(const S_BOARD_IMAGE& record, CMMPageManager& pages, const
     if (!record.picture || record.docId != docId || !IsNear(record.page, shown))
         return FALSE;
     const auto page = pages.GetPage(record.page);
-    if (!page || page->GetImageSerial() != record.serial || !page->WantsPicture())
+    if (!page || page->GetImageSerial() != record.serial)
         return FALSE;
-    page->SetPicture(record.picture);
+    if (page->WantsPicture())
+        page->SetPicture(record.picture);
+    // The scaled copy stays only beside the picture it was made from.
+    if (record.fitted && page->GetPicture() == record.picture)
+        page->SetFittedPicture(record.fitted);
     return page->GetPicture() != nullptr;
 }

@@ -298,7 +298,17 @@ void CBoardDrawCtrl::PaintBase(const RECT& rcClient)
                                (INT)(rcPage.bottom - rcPage.top + 3));
     }
     RECT rcVisible;
-    if (m_hPageBitmap && ::IntersectRect(&rcVisible, &rcPage, &rcClient)) {
+    const std::shared_ptr<const CPagePicture> fitted = GetPage()->GetFittedPicture();
+    if (fitted && fitted->Width() == rcPage.right - rcPage.left && fitted->Height() == rcPage.bottom - rcPage.top
+        && ::IntersectRect(&rcVisible, &rcPage, &rcClient)) {
+        // Scaled ahead to this very size: the page is copied, not scaled.
+        HDC src = ::CreateCompatibleDC(m_baseDC);
+        HGDIOBJ old = ::SelectObject(src, fitted->Bitmap());
+        ::BitBlt(m_baseDC, rcVisible.left, rcVisible.top, rcVisible.right - rcVisible.left,
+                 rcVisible.bottom - rcVisible.top, src, rcVisible.left - rcPage.left, rcVisible.top - rcPage.top, SRCCOPY);
+        ::SelectObject(src, old);
+        ::DeleteDC(src);
+    } else if (m_hPageBitmap && ::IntersectRect(&rcVisible, &rcPage, &rcClient)) {
         // The part of the image under the visible part of the page.
         const float scaleX = (float)m_szPageBitmap.cx / (float)std::max(1L, rcPage.right - rcPage.left);
         const float scaleY = (float)m_szPageBitmap.cy / (float)std::max(1L, rcPage.bottom - rcPage.top);

@@ -255,22 +255,42 @@ TEST_F(BoardFixture, PagesNearTheShownOneAreDecodedAheadAndTheOthersLetGo)
     EXPECT_EQ(board->GetPageManager().GetPage(2)->GetPicture(), nullptr);
 }
 
-// A turn to a page decoded ahead shows that picture: the canvas scales it instead of decoding.
+// A turn to a page decoded ahead shows what was made ahead: its copy scaled to the canvas' fit
+// (copied as it is) or, without one of the right size, its picture (scaled then).
 TEST_F(BoardFixture, TurningToAPageDecodedAheadShowsItsPicture)
 {
     Open(L"D1", 3);
     auto second = board->GetPageManager().GetPage(2);
-    ASSERT_TRUE(zeltest::PumpUntil([&] { return second->GetPicture() != nullptr; }, 5000));
-    // The kept picture differs from the page's own image, so the screen tells which one was drawn.
-    const std::vector<BYTE> red = wbtest::BmpBytes(400, 300, RGB(220, 20, 30));
-    second->SetPicture(CPagePicture::Decode(red.data(), red.size()));
+    ASSERT_TRUE(zeltest::PumpUntil([&] { return second->GetFittedPicture() != nullptr; }, 5000));
+    const std::shared_ptr<const CPagePicture> picture = second->GetPicture(), fitted = second->GetFittedPicture();
+    // Made for the page's place on the canvas when it is shown.
     board->MovePage(2);
-    HWND canvas = board->GetCanvas()->GetSafeHwnd();
-    RECT rc;
-    ::GetClientRect(canvas, &rc);
-    EXPECT_EQ(ScreenPixel(canvas, rc.right / 2, rc.bottom / 2), RGB(220, 20, 30));
+    const RECT& rcPage = board->GetCanvas()->View().Page();
+    EXPECT_EQ(fitted->Width(), rcPage.right - rcPage.left);
+    EXPECT_EQ(fitted->Height(), rcPage.bottom - rcPage.top);
     board->MovePage(1);
-    EXPECT_NE(ScreenPixel(canvas, rc.right / 2, rc.bottom / 2), RGB(220, 20, 30));
+
+    // The pictures differ from the page's own image, so the screen tells which one was drawn.
+    const std::vector<BYTE> red = wbtest::BmpBytes(400, 300, RGB(220, 20, 30));
+    const std::shared_ptr<const CPagePicture> redPicture = CPagePicture::Decode(red.data(), red.size());
+    struct Case {
+        const char* name;
+        std::shared_ptr<const CPagePicture> picture, fitted;
+    };
+    for (const Case& c : {Case{"scaled copy", picture, redPicture->ScaledTo(fitted->Width(), fitted->Height())},
+                          Case{"copy of another size", redPicture, redPicture->ScaledTo(10, 10)},
+                          Case{"picture alone", redPicture, nullptr}}) {
+        SCOPED_TRACE(c.name);
+        second->SetPicture(c.picture);
+        second->SetFittedPicture(c.fitted);
+        board->MovePage(2);
+        HWND canvas = board->GetCanvas()->GetSafeHwnd();
+        RECT rc;
+        ::GetClientRect(canvas, &rc);
+        EXPECT_EQ(ScreenPixel(canvas, rc.right / 2, rc.bottom / 2), RGB(220, 20, 30));
+        board->MovePage(1);
+        EXPECT_NE(ScreenPixel(canvas, rc.right / 2, rc.bottom / 2), RGB(220, 20, 30));
+    }
 }
 
 TEST_F(BoardFixture, ADeleteAfterQueuedPointsRemovesTheWholeStroke)
