@@ -288,3 +288,19 @@ HRESULT CreateStreamOnHGlobal(HGLOBAL, BOOL, IStream** stream)
     *stream = nullptr;
     return E_OUTOFMEMORY;
 }
+
+HRESULT GetHGlobalFromStream(IStream*, HGLOBAL* memory)
+{
+    if (memory) *memory = nullptr;
+    return E_OUTOFMEMORY;
+}
+
+void* GlobalLock(HGLOBAL)
+{
+    return nullptr;
+}
+
+BOOL GlobalUnlock(HGLOBAL)
+{
+    return FALSE;
+}

@@ -34,6 +34,7 @@ typedef struct ShimInstance* HINSTANCE;
 typedef HINSTANCE HMODULE;
 typedef struct ShimWnd* HWND;
 typedef struct ShimDc* HDC;
+typedef struct ShimBitmap* HBITMAP;
 typedef wchar_t WCHAR;
 typedef wchar_t TCHAR;
 typedef char CHAR;

@@ -13,12 +13,17 @@ union LARGE_INTEGER {
 union ULARGE_INTEGER {
     unsigned long long QuadPart;
 };
+struct STATSTG {
+    ULARGE_INTEGER cbSize;
+};
+enum { STATFLAG_NONAME = 1 };
 enum STREAM_SEEK { STREAM_SEEK_SET = 0, STREAM_SEEK_CUR = 1, STREAM_SEEK_END = 2 };
 
 struct IStream {
     virtual ULONG Release() = 0;
     virtual HRESULT Write(const void* bytes, ULONG count, ULONG* written) = 0;
     virtual HRESULT Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* position) = 0;
+    virtual HRESULT Stat(struct STATSTG* stat, DWORD flags) = 0;
 
 protected:
     ~IStream() = default;
@@ -26,3 +31,6 @@ protected:
 
 typedef void* HGLOBAL;
 HRESULT CreateStreamOnHGlobal(HGLOBAL memory, BOOL deleteOnRelease, IStream** stream);
+HRESULT GetHGlobalFromStream(IStream* stream, HGLOBAL* memory);
+void* GlobalLock(HGLOBAL memory);
+BOOL GlobalUnlock(HGLOBAL memory);
