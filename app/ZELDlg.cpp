@@ -312,6 +312,7 @@ void CZELDlg::EnterFullView(BOOL bKeepRect)
         ::SetWindowPos(m_hWnd, nullptr, rcFull.left, rcFull.top, rcFull.Width(), rcFull.Height(),
                        SWP_NOZORDER | SWP_NOACTIVATE);
     LayoutChildren();
+    if (m_pMeeting) m_pMeeting->RelayoutPanels();
 }
 
 void CZELDlg::LeaveFullView()
@@ -322,6 +323,7 @@ void CZELDlg::LeaveFullView()
                        m_rcBeforeFullView.Width(), m_rcBeforeFullView.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     if (m_pTitleWnd && m_pTitleWnd->GetSafeHwnd()) m_pTitleWnd->ShowWindow(SW_SHOW);
     LayoutChildren();
+    if (m_pMeeting) m_pMeeting->RecalcLayout();
     if (m_pTitleBar) m_pTitleBar->Relayout();
     // The full-view page covered the bars and buttons of the screen: every window paints itself
     // again, or a button keeps the piece of the page drawn over it.

@@ -199,12 +199,15 @@ void CMeetingLayer::LayoutColumns(BOOL bFullView)
 void CMeetingLayer::RelayoutPanels()
 {
     LayoutColumns(TRUE);
+    // The full view's board has the presenter's bars at its edges instead of its own.
+    if (m_pBoardLayer) m_pBoardLayer->HideControlsForFullView();
 }
 
 void CMeetingLayer::RecalcLayout()
 {
     LayoutColumns(FALSE);
     if (m_pRightContainer) m_pRightContainer->RelayoutChat();
+    if (m_pBoardLayer) m_pBoardLayer->ShowControls();
 }
 
 void CMeetingLayer::Listen()

@@ -96,13 +96,8 @@ public:
     virtual void HidePopupOutside(POINT ptScreen) = 0;
 };
 
-// The mini-map shown while the canvas zooms or pans.
-class IBoardNavigator {
-public:
-    virtual ~IBoardNavigator() = default;
-    // The view moved or zoomed: show the map at the canvas' corner with the visible rectangle.
-    virtual void ShowView() = 0;
-    virtual void HideView() = 0;
+// The mini-map shown while the canvas is panned (the canvas shows and hides it).
+class IBoardNavigator : public ICanvasNavigator {
 };
 
 // The sticky-note window of the open document.

@@ -103,8 +103,10 @@ void CBoardLayer::CreateBars()
         m_pMemoLayer.reset(makers.makeMemoLayer(context));
         m_pCanvas->SetMemoLayer(m_pMemoLayer.get());
     }
-    if (makers.makeNavigator)
+    if (makers.makeNavigator) {
         m_pNavigator.reset(makers.makeNavigator(context));
+        m_pCanvas->SetNavigator(m_pNavigator.get());
+    }
     if (makers.makeStickyNote)
         m_pStickyNote.reset(makers.makeStickyNote(context));
     if (makers.makePresenterBars) {
@@ -119,6 +121,7 @@ void CBoardLayer::DestroyBars()
         m_pCanvas->SetMemoLayer(nullptr);
         m_pCanvas->SetToolBar(nullptr);
         m_pCanvas->SetPresenterBars(nullptr);
+        m_pCanvas->SetNavigator(nullptr);
     }
     m_pPresenterBars.reset();
     m_pStickyNote.reset();
@@ -836,8 +839,6 @@ BOOL CBoardLayer::IsPresentingLive()
 
 void CBoardLayer::OnZoomChanged(float zoom, int originX, int originY)
 {
-    if (m_pNavigator)
-        m_pNavigator->ShowView();
     if (m_pServer && IsPresentingLive())
         m_pServer->RequestZoom(m_strMeetingId, m_strDocId, zoom, originX, originY);
 }
@@ -1208,6 +1209,12 @@ void CBoardLayer::HideControlsForFullView()
             bar->ShowWindow(SW_HIDE);
     if (m_pInfoBar)
         m_pInfoBar->ResetZoom();
+    // The title bar that holds the floating palette is gone; the banner brings it back when it
+    // opens.
+    IZELMainDlg* main = GetMainDlg();
+    if (CWnd* palette = main ? main->GetDrawToolWnd() : nullptr)
+        if (palette->GetSafeHwnd())
+            palette->ShowWindow(SW_HIDE);
     RECT rc;
     GetClientRect(&rc);
     LayoutChildren(rc.right, rc.bottom);
@@ -1216,6 +1223,11 @@ void CBoardLayer::HideControlsForFullView()
 void CBoardLayer::ShowControls()
 {
     m_bFullView = FALSE;
+    // However the full view was left, the presenter's bars go with it at once.
+    if (m_pCanvas) {
+        m_pCanvas->StopBarsHideTimer();
+        m_pCanvas->SetBarsShown(FALSE, TRUE);
+    }
     for (CWnd* bar : {m_pInfoBar ? m_pInfoBar->GetBarWnd() : nullptr, m_pOptBar ? m_pOptBar->GetBarWnd() : nullptr})
         if (bar && bar->GetSafeHwnd())
             bar->ShowWindow(SW_SHOW);

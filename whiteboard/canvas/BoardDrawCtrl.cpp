@@ -39,6 +39,7 @@ const int kLoadingStripHeight = 50;
 const int kBannerStrip = 1, kBannerStripTouch = 6;
 const int kToolbarStrip = 1, kToolbarStripTouch = 3;
 const UINT kBarsHideMs = 1000;
+const UINT kNavHideMs = 500;
 // Where the tool bar sits: the canvas' bottom-right corner.
 const int kToolBarWidth = 185, kToolBarHeight = 367;
 }  // namespace
@@ -103,6 +104,7 @@ void CBoardDrawCtrl::OnDestroy()
     m_share.Stop();
     KillTimer(kTimerMemoPress);
     KillTimer(kTimerBarsHide);
+    KillTimer(kTimerNavHide);
     KillTimer(kTimerNextPage);
     KillTimer(kTimerPrevPage);
     if (m_pLoading && m_pLoading->GetSafeHwnd())
@@ -231,6 +233,24 @@ void CBoardDrawCtrl::SetPresenterBars(IPresenterBars* pBars)
     }
 }
 
+void CBoardDrawCtrl::ShowNavigation()
+{
+    if (!m_pNavigator)
+        return;
+    if (m_bNavTimer && m_hWnd)
+        KillTimer(kTimerNavHide);
+    m_bNavTimer = FALSE;
+    m_pNavigator->ShowView();
+}
+
+void CBoardDrawCtrl::StartNavigationTimer()
+{
+    if (!m_pNavigator || !m_pNavigator->IsViewShown() || !m_hWnd)
+        return;
+    SetTimer(kTimerNavHide, kNavHideMs);
+    m_bNavTimer = TRUE;
+}
+
 void CBoardDrawCtrl::LayoutToolBar()
 {
     if (m_pToolBar && m_pToolBar->GetBarWnd() && m_pToolBar->GetBarWnd()->GetSafeHwnd())
@@ -352,6 +372,9 @@ void CBoardDrawCtrl::SetZoom(float zoom)
 {
     m_view.SetZoom(zoom);
     RecalcLayout(TRUE);
+    // A map on show follows the new zoom.
+    if (m_pNavigator && m_pNavigator->IsViewShown())
+        m_pNavigator->ShowView();
     Redraw();
 }
 
@@ -423,6 +446,8 @@ void CBoardDrawCtrl::SetShareMode(int share)
     if (share == 1 && m_pMemoLayer)
         m_pMemoLayer->Hide();
     m_nBoardView = share ? kViewShared : kViewOwn;
+    if (m_pBars)
+        m_pBars->SetShareState(share);
     const std::shared_ptr<CMMPage> page = GetPage();
     if (share && m_pHost && !m_pHost->IsPresenting()) {
         m_bPointerCursor = FALSE;

@@ -68,6 +68,9 @@ public:
     // makes them; null: none).
     void SetToolBar(ICanvasToolBar* pToolBar) { m_pToolBar = pToolBar; }
     void SetPresenterBars(IPresenterBars* pBars);
+    // The mini-map shown while the page is panned; it hides half a second after the pan ended.
+    void SetNavigator(ICanvasNavigator* pNavigator) { m_pNavigator = pNavigator; }
+    static const UINT_PTR kTimerNavHide = 3000;
     IPresenterBars* GetPresenterBars() const { return m_pBars; }
 
     // View (page, zoom, placement).
@@ -242,6 +245,9 @@ private:
     void CheckBarsHover(POINT point);
     BOOL IsFullView();
     void LayoutToolBar();
+    // The pan moved the page: the mini-map shows where / it hides after a while.
+    void ShowNavigation();
+    void StartNavigationTimer();
     // The mouse message being handled came from the mouse, a pen or a finger.
     int TakeMouseSource(BOOL down);
     void SetFingerPointer(BOOL on, POINT point);
@@ -289,6 +295,8 @@ private:
     IMemoLayerView* m_pMemoLayer = nullptr;
     ICanvasToolBar* m_pToolBar = nullptr;
     IPresenterBars* m_pBars = nullptr;
+    ICanvasNavigator* m_pNavigator = nullptr;
+    BOOL m_bNavTimer = FALSE;
     std::unique_ptr<ZELLoadingBG> m_pLoading;
     BOOL m_bBarsShown = FALSE;
     BOOL m_bBarsTimer = FALSE;

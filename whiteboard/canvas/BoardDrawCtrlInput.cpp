@@ -379,6 +379,7 @@ void CBoardDrawCtrl::OnLButtonUp(UINT nFlags, CPoint point)
         case kPan:
             if (!m_view.IsPageInsideClient() && (m_view.Origin().x != 0 || m_view.Origin().y != 0) && m_pListener)
                 m_pListener->OnZoomChanged(m_view.Zoom(), m_view.Origin().x, m_view.Origin().y);
+            StartNavigationTimer();
             break;
         case kFreeLine:
             CommitTempFigure(point);
@@ -426,6 +427,7 @@ BOOL CBoardDrawCtrl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
             POINT target = pt;
             target.y += zDelta > 0 ? m_nWheelStep : -m_nWheelStep;
             PanTo(target);
+            StartNavigationTimer();
         }
     }
     Default();
@@ -438,6 +440,7 @@ void CBoardDrawCtrl::PanTo(POINT point)
         if ((m_view.Origin().x != 0 || m_view.Origin().y != 0) && m_pListener)
             m_pListener->OnZoomChanged(m_view.Zoom(), m_view.Origin().x, m_view.Origin().y);
         m_ptLast = point;
+        ShowNavigation();
         Redraw();
     }
 }
@@ -473,6 +476,13 @@ void CBoardDrawCtrl::OnTimer(UINT_PTR nIDEvent)
         KillTimer(kTimerBarsHide);
         m_bBarsTimer = FALSE;
         SetBarsShown(FALSE, FALSE);
+        return;
+    }
+    if (nIDEvent == kTimerNavHide) {
+        KillTimer(kTimerNavHide);
+        m_bNavTimer = FALSE;
+        if (m_pNavigator)
+            m_pNavigator->HideView();
         return;
     }
     if (nIDEvent == kTimerNextPage || nIDEvent == kTimerPrevPage) {

@@ -150,6 +150,7 @@ BOOL CBoardDrawCtrl::OnTouchInput(POINT point, int index, int count, const TOUCH
             if (!swipe) {
                 if (m_view.IsPageInsideClient() && (m_view.Origin().x != 0 || m_view.Origin().y != 0))
                     NotifyZoom(m_view.Zoom());
+                StartNavigationTimer();
             } else if (m_pHost && (m_pHost->IsPresenting() || !IsSynced())) {
                 // Turning the page belongs to whoever leads it: a follower's flick does nothing.
                 const UINT_PTR timer = CCanvasTouch::FlickTimer(direction, m_view.Page(), m_view.ClientWidth());

@@ -20,6 +20,16 @@ public:
     virtual int GetPanel() = 0;
 };
 
+// The mini-map at the canvas' bottom-right corner while the page is panned.
+class ICanvasNavigator {
+public:
+    virtual ~ICanvasNavigator() = default;
+    // Shows the map (at the canvas' corner) with the part of the page the canvas shows.
+    virtual void ShowView() = 0;
+    virtual void HideView() = 0;
+    virtual BOOL IsViewShown() = 0;
+};
+
 // The presenter's banner along the canvas' top edge and his toolbar along its bottom edge. They
 // slide open and closed together.
 class IPresenterBars {
@@ -44,4 +54,6 @@ public:
     virtual void SetDocuments(int index, int count) = 0;
     virtual void SelectTool(int tool) = 0;
     virtual void EnableBars(BOOL enable) = 0;
+    // The board's sharing started (1) or ended (0).
+    virtual void SetShareState(int share) = 0;
 };

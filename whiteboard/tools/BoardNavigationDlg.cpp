@@ -11,13 +11,7 @@
 BEGIN_MESSAGE_MAP(CBoardNavigationDlg, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
-    ON_WM_TIMER()
 END_MESSAGE_MAP()
-
-namespace {
-const UINT_PTR kHideTimer = 1;
-const UINT kHideAfterMs = 1500;
-}  // namespace
 
 SIZE CBoardNavigationDlg::ThumbnailSize(int imageWidth, int imageHeight)
 {
@@ -167,15 +161,6 @@ void CBoardNavigationDlg::ShowView()
     const Gdiplus::PointF b = view.ScreenToPage(POINT{rcShown.right, rcShown.bottom});
     SetView((int)(a.X + 0.5f), (int)(a.Y + 0.5f), (int)(b.X - a.X + 0.5f), (int)(b.Y - a.Y + 0.5f));
     ShowAtCorner();
-    SetTimer(kHideTimer, kHideAfterMs, nullptr);
-}
-
-void CBoardNavigationDlg::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent == kHideTimer) {
-        KillTimer(kHideTimer);
-        HideDialog();
-    }
 }
 
 BOOL CBoardNavigationDlg::OnEraseBkgnd(CDC*)

@@ -42,11 +42,11 @@ public:
     // IBoardNavigator: follows the canvas' page, zoom and origin.
     void ShowView() override;
     void HideView() override { HideDialog(); }
+    BOOL IsViewShown() override { return GetSafeHwnd() && (GetStyle() & WS_VISIBLE) != 0; }
 
 protected:
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -9,6 +9,7 @@
 #include "core/JsonHelpers.h"
 #include "resources/resource.h"
 #include "whiteboard/tools/ToolPictures.h"
+#include "whiteboard/canvas/BoardDrawCtrl.h"
 #include "whiteboard/tools/DrawToolPalette.h"
 #include "whiteboard/tools/ToolStrings.h"
 #include "ui/skin/MonitorInfo.h"
@@ -277,6 +278,18 @@ void CBoardOptCtrl::ApplyShareState(int sharing)
     // While the board is shared only the presenter pages, switches modes, draws, writes notes and
     // changes the whiteboard's pages; the others watch.
     const BOOL allowed = !sharing || meeting->IsPresenterMe();
+    if (meeting->IsPageSync() && (!meeting->IsPresenterMe() || Ended())) {
+        // Following the presenter's pages: the move tool. A follower loses the drawing tool bar;
+        // after the meeting it stays as it is.
+        if (m_pCanvas) {
+            if (Ended())
+                m_pCanvas->ShowPresentationOpt();
+            else
+                m_pCanvas->UpdateToolBarVisibility(FALSE);
+            m_pCanvas->SetMode(CBoardDrawCtrl::kPan);
+        }
+        CheckToolButton(0);
+    }
     if (!Ended()) {
         for (UINT id : {(UINT)kPrevPage, (UINT)kNextPage, 32705u, 32706u, 32715u, 32716u, 32735u, 32736u, (UINT)kMove,
                         (UINT)kPen, (UINT)kHighlighter, (UINT)kLaser, (UINT)kEraser, (UINT)kSticky,
@@ -525,6 +538,7 @@ IBoardOptBar* MakeBoardOptBar(const S_BOARD_BAR_CONTEXT& context, IBoardOptCtrlE
 {
     CBoardOptCtrl* bar = new CBoardOptCtrl(pListener);
     bar->m_getMeeting = context.getMeeting;
+    bar->m_pCanvas = context.pCanvas;
     if (context.getMeeting) {
         const auto getMeeting = context.getMeeting;
         bar->m_isReport = [getMeeting] {

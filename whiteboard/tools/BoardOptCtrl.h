@@ -77,6 +77,8 @@ public:
     std::function<BOOL()> m_isReport;
     std::function<BOOL()> m_isFollower;
     std::function<IBoardMeetingContext*()> m_getMeeting;
+    // The canvas whose tool bar and mode follow the share state (null: none).
+    CBoardDrawCtrl* m_pCanvas = nullptr;
     // The clock of the remaining minutes (tests give their own).
     std::function<SYSTEMTIME()> m_now;
 

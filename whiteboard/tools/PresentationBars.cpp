@@ -5,6 +5,9 @@
 #include "ui/host/MainDlg.h"
 #include "core/ClientMessages.h"
 #include "resources/resource.h"
+#include "whiteboard/board/IBoardMeetingContext.h"
+#include "whiteboard/canvas/BoardDrawCtrl.h"
+#include "whiteboard/tools/BoardOptCtrl.h"
 #include "whiteboard/tools/OptBarRules.h"
 #include "whiteboard/tools/ToolPictures.h"
 #include "whiteboard/tools/ToolStrings.h"
@@ -50,7 +53,24 @@ int CPresentationInfoCtrl::OnCreate(LPCREATESTRUCT)
     m_save.ModifyStyleEx(0, WS_EX_NOPARENTNOTIFY);
     m_save.SetSkin(IDB_WBT_SAVE, IDB_WBT_SAVE + 1, IDB_WBT_SAVE + 2, IDB_WBT_SAVE + 3, IDB_WBT_SAVE, 0, 1, 0, 0);
     m_save.SetToolTipText(LoadResourceString(IDS_WBT_SAVE));
+    UpdateSaveButton();
     return 0;
+}
+
+void CPresentationInfoCtrl::UpdateSaveButton()
+{
+    IBoardMeetingContext* meeting = m_getMeeting ? m_getMeeting() : nullptr;
+    if (m_save.GetSafeHwnd())
+        m_save.EnableWindow(!(meeting && meeting->IsMeetingEnded()));
+}
+
+void CPresentationInfoCtrl::SetShareState(int share)
+{
+    IBoardMeetingContext* meeting = m_getMeeting ? m_getMeeting() : nullptr;
+    if (!meeting || !m_save.GetSafeHwnd())
+        return;
+    // The presenter's drawing while he shares is the meeting's, saved with it.
+    m_save.EnableWindow(!meeting->IsMeetingEnded() && (!meeting->IsPresenterMe() || !share));
 }
 
 void CPresentationInfoCtrl::OnSize(UINT, int cx, int)
@@ -252,6 +272,8 @@ void CPresentationOptCtrl::OnPaint()
 
 void CPresentationOptCtrl::SetPage(int current, int total)
 {
+    m_nCurrent = current;
+    m_nTotal = total;
     S_PAGE_STATE state;
     state.current = current;
     state.total = total;
@@ -264,8 +286,44 @@ void CPresentationOptCtrl::SetPage(int current, int total)
 void CPresentationOptCtrl::SetMode(int mode)
 {
     m_nMode = mode;
+    // The own and shared drawing modes have no button in a meeting of type code 2.
+    IBoardMeetingContext* meeting = m_getMeeting ? m_getMeeting() : nullptr;
+    const BOOL noOwnModes = meeting && meeting->GetMeetingTypeCode() == 2;
     for (int m = 0; m < 6; ++m)
-        Button(kModeIds[m])->ShowWindow(m == mode ? SW_SHOW : SW_HIDE);
+        Button(kModeIds[m])->ShowWindow(m == mode && !(m <= 1 && noOwnModes) ? SW_SHOW : SW_HIDE);
+}
+
+void CPresentationOptCtrl::SetShareState(int share)
+{
+    IBoardMeetingContext* meeting = m_getMeeting ? m_getMeeting() : nullptr;
+    if (!meeting || m_buttons.empty())
+        return;
+    const BOOL ended = meeting->IsMeetingEnded();
+    const BOOL presenter = meeting->IsPresenterMe();
+    if (meeting->IsPageSync() && (!presenter || ended)) {
+        // Whoever follows the presenter's pages watches: the move tool.
+        if (m_pCanvas) {
+            m_pCanvas->ShowPresentationOpt();
+            m_pCanvas->SetMode(CBoardDrawCtrl::kPan);
+        }
+        SelectTool(0);
+    }
+    if (!ended) {
+        const BOOL allowed = !share || presenter;
+        for (UINT id : {(UINT)kPrevPage, (UINT)kNextPage, kModeIds[0], kModeIds[1], kToolIds[1], kToolIds[2],
+                        kToolIds[4], (UINT)kSticky})
+            Button(id)->EnableWindow(allowed);
+        // While shared, the laser pointer and the memo tool are the presenter's own bar's.
+        Button(kToolIds[3])->EnableWindow(!share);
+        Button(kToolIds[5])->EnableWindow(!share);
+        m_pSlider->EnableWindow(allowed);
+        m_pEdit->EnableWindow(allowed);
+    }
+    SetPage(m_nCurrent, m_nTotal);
+    SetMode(meeting->IsReport() ? 6
+                                : CBoardOptCtrl::ShareStateMode(meeting->GetMeetingStatus(),
+                                                                meeting->GetMeetingTypeCode(), FALSE, share != 0,
+                                                                meeting->IsPageSync(), m_nMode));
 }
 
 void CPresentationOptCtrl::SelectTool(int tool)

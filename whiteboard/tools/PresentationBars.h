@@ -17,6 +17,9 @@
 #include "whiteboard/board/IBoardOptCtrlEventListener.h"
 #include "whiteboard/tools/PageControls.h"
 
+class CBoardDrawCtrl;
+class IBoardMeetingContext;
+
 class CPresentationInfoCtrl : public CZELWnd {
 public:
     enum { kLeave = 35060, kSave = 35041 };
@@ -30,8 +33,14 @@ public:
     int GetSlideState() const { return m_slide.State(); }
     int GetHeight() const { return m_slide.Height(); }
     CxSkinButton* Button(UINT id) { return id == kLeave ? &m_leave : &m_save; }
+    // The save button: usable until the meeting has ended, and while the board is shared only
+    // for those who do not present.
+    void UpdateSaveButton();
+    void SetShareState(int share);
     // Run when the user leaves the full view with the banner's button, before it is left.
     std::function<void()> m_onLeave;
+    // The meeting around the board (null: none).
+    std::function<IBoardMeetingContext*()> m_getMeeting;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -70,7 +79,11 @@ public:
     void SetMode(int mode);
     int GetMode() const { return m_nMode; }
     void SelectTool(int tool);
+    int GetTool() const { return m_nTool; }
     void HideToolRadios();
+    // The board's sharing started (1) or ended (0): who may page, switch modes and draw, the
+    // board mode's button, and for a follower the move tool on a canvas that shows its tool bar.
+    void SetShareState(int share);
     void SlideIn(int height);
     void SlideOut(BOOL immediately);
     int GetSlideState() const { return m_slide.State(); }
@@ -80,6 +93,9 @@ public:
 
     std::function<BOOL()> m_isFollower;
     std::function<BOOL()> m_isReceiverReport;
+    std::function<IBoardMeetingContext*()> m_getMeeting;
+    // The canvas under the toolbar (its tool bar and mode follow the share state).
+    CBoardDrawCtrl* m_pCanvas = nullptr;
     int m_nDocIndex = 0, m_nDocCount = 0;
 
 protected:
@@ -101,6 +117,7 @@ private:
     std::unique_ptr<ZELSlideBar> m_pSlider;
     std::unique_ptr<CEdit> m_pEdit;
     CPageControls m_page;
+    int m_nCurrent = 1, m_nTotal = 1;
     int m_nMode = 0;
     int m_nTool = 0;
     CSlideState m_slide;

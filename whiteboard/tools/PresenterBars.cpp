@@ -15,6 +15,9 @@ public:
     }
     BOOL Create(CBoardDrawCtrl* pCanvas, const S_BOARD_BAR_CONTEXT& context)
     {
+        m_banner.m_getMeeting = context.getMeeting;
+        m_toolbar.m_getMeeting = context.getMeeting;
+        m_toolbar.m_pCanvas = pCanvas;
         if (!m_banner.Create(pCanvas) || !m_toolbar.Create(pCanvas))
             return FALSE;
         // Leaving the full view by the banner's button closes the bars at once: the pointer at the
@@ -65,6 +68,11 @@ public:
         m_toolbar.m_nDocCount = count;
     }
     void SelectTool(int tool) override { m_toolbar.SelectTool(tool); }
+    void SetShareState(int share) override
+    {
+        m_banner.SetShareState(share);
+        m_toolbar.SetShareState(share);
+    }
     void EnableBars(BOOL enable) override
     {
         m_banner.EnableWindow(enable);

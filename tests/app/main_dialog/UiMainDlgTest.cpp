@@ -2651,4 +2651,109 @@ TEST_F(UiProgramTest, ThePrivateListsBackButtonReloadsTheDocumentListOnly)
     });
 }
 
+
+// The meeting screen's sharing reaches the full view's bars: the presenter keeps paging, modes and
+// drawing (not the laser pointer and memo radios of this bar) and cannot save while he shares;
+// someone following him watches with the move tool, cannot page or draw, and may save. When the
+// sharing ends everything is open again.
+TEST_F(UiProgramTest, TheFullViewBarsFollowTheSharingForThePresenterAndTheOthers)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CBoardDrawCtrl* pCanvas = pMeeting->GetBoardLayer()->GetCanvas();
+        HWND toolbar = OpenPresenterToolbar(dlg, pCanvas);
+        ASSERT_NE(toolbar, nullptr) << "the full view's toolbar did not open";
+        HWND save = FindDescendant(pCanvas->GetSafeHwnd(), 35041);
+        ASSERT_NE(save, nullptr);
+        CMeeting* pCurrent = CMeetingManager::GetInstance()->GetCurrentMeeting();
+        const int me = CLoginManager::GetInstance()->GetUserIdNumber();
+        int other = 0;
+        for (CUser* pUser : pCurrent->GetUsers())
+            if (pUser->GetUserIdnfr() != me) other = pUser->GetUserIdnfr();
+        ASSERT_NE(other, 0);
+        auto enabled = [&](int id) { return ::IsWindowEnabled(::GetDlgItem(toolbar, id)) != FALSE; };
+
+        struct Case {
+            bool presenter;
+            bool canPage, canDraw, canSave;
+        };
+        for (const Case& c : {Case{true, true, true, false}, Case{false, false, false, true}}) {
+            pCurrent->SetPresenterById(c.presenter ? me : other);
+            // The user had drawn with the pen before the sharing began.
+            Click(::GetDlgItem(toolbar, 32724));
+            DriveFor(50);
+            pMeeting->ApplySyncState(1);
+            DriveFor(100);
+            EXPECT_EQ(enabled(35011), c.canPage) << c.presenter;
+            EXPECT_EQ(enabled(32724), c.canDraw) << c.presenter;
+            EXPECT_EQ(enabled(32727), c.canDraw) << c.presenter;
+            EXPECT_FALSE(enabled(32726)) << c.presenter;
+            EXPECT_EQ(::IsWindowEnabled(save) != FALSE, c.canSave) << c.presenter;
+            // A follower watches: the move tool on every bar and on the canvas.
+            EXPECT_EQ(IsChecked(toolbar, 32731), !c.presenter) << c.presenter;
+            EXPECT_EQ(pCanvas->GetMode() == CBoardDrawCtrl::kPan, !c.presenter) << c.presenter;
+            // The running meeting's board mode: following (4), not its own drawing buttons.
+            EXPECT_TRUE(uitest::IsShown(::GetDlgItem(toolbar, 32704))) << c.presenter;
+
+            pMeeting->ApplySyncState(0);
+            DriveFor(100);
+            for (int id : {35011, 32724, 32725, 32726, 32727, 32712})
+                EXPECT_TRUE(enabled(id)) << c.presenter << " " << id;
+            EXPECT_TRUE(::IsWindowEnabled(save)) << c.presenter;
+            EXPECT_TRUE(uitest::IsShown(::GetDlgItem(toolbar, 32703))) << c.presenter;
+        }
+        dlg.LeaveFullView();
+        DriveFor(200);
+    });
+}
+
+// The full view gives the board the whole screen without its information and option bars (their
+// place goes to the presenter's bars at the edges) and hides the floating palette until the banner
+// opens with it; leaving it by the banner's button brings the board's bars back and closes the
+// presenter's at once.
+TEST_F(UiProgramTest, TheFullViewTradesTheBoardsBarsForThePresentersBars)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        CBoardDrawCtrl* pCanvas = pBoard->GetCanvas();
+        HWND info = pBoard->GetInfoBar()->GetBarWnd()->GetSafeHwnd();
+        HWND opt = pBoard->GetOptBar()->GetBarWnd()->GetSafeHwnd();
+        HWND palette = dlg.GetDrawToolWnd()->GetSafeHwnd();
+        ASSERT_TRUE(uitest::IsShown(info) && uitest::IsShown(opt));
+        ASSERT_TRUE(uitest::IsShown(palette));
+
+        HWND fullView = FindDescendant(dlg.GetSafeHwnd(), 34580);
+        ASSERT_TRUE(uitest::IsShown(fullView));
+        Click(fullView);
+        DriveFor(500);
+        EXPECT_FALSE(uitest::IsShown(info));
+        EXPECT_FALSE(uitest::IsShown(opt));
+        EXPECT_FALSE(uitest::IsShown(palette)) << "the palette stayed where the title bar was";
+        RECT rcBoard, rcCanvas;
+        pBoard->GetClientRect(&rcBoard);
+        pCanvas->GetClientRect(&rcCanvas);
+        EXPECT_EQ(rcCanvas.right, rcBoard.right);
+        EXPECT_EQ(rcCanvas.bottom, rcBoard.bottom) << "the canvas did not take the bars' place";
+
+        HWND toolbar = ::GetParent(FindDescendant(pCanvas->GetSafeHwnd(), 32712));
+        HWND leave = FindDescendant(pCanvas->GetSafeHwnd(), 35060);
+        HWND banner = ::GetParent(leave);
+        skintest::SendMouse(pCanvas->GetSafeHwnd(), WM_MOUSEMOVE, rcCanvas.right / 2, 0);
+        Drive([&] { return uitest::IsShown(banner) && uitest::IsShown(palette); }, 3000);
+        EXPECT_TRUE(uitest::IsShown(banner));
+        EXPECT_TRUE(uitest::IsShown(palette)) << "the banner did not bring the palette";
+
+        Click(leave);
+        DriveFor(300);
+        EXPECT_FALSE(dlg.IsKeyNavigationMode());
+        EXPECT_TRUE(uitest::IsShown(info));
+        EXPECT_TRUE(uitest::IsShown(opt));
+        EXPECT_FALSE(uitest::IsShown(banner));
+        EXPECT_FALSE(uitest::IsShown(toolbar));
+        EXPECT_FALSE(pCanvas->IsPresentationBarCollapsed());
+        pCanvas->GetClientRect(&rcCanvas);
+        pBoard->GetClientRect(&rcBoard);
+        EXPECT_EQ(rcCanvas.bottom, rcBoard.bottom - CBoardLayer::kInfoBarHeight - CBoardLayer::kOptBarHeight);
+    });
+}
+
 }  // namespace
