@@ -310,7 +310,10 @@ void CZELDlg::EnterFullView(BOOL bKeepRect)
     const CRect rcFull = MainDialogServices::GrowOverTaskbar(rcWork, CRect(rcDesktop), CRect(rcTaskbar));
     if (!bKeepRect && !rcFull.IsRectEmpty())
         ::SetWindowPos(m_hWnd, nullptr, rcFull.left, rcFull.top, rcFull.Width(), rcFull.Height(),
-                       SWP_NOZORDER | SWP_NOACTIVATE);
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    else
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     LayoutChildren();
     if (m_pMeeting) m_pMeeting->RelayoutPanels();
 }
@@ -320,7 +323,11 @@ void CZELDlg::LeaveFullView()
     m_bFullView = FALSE;
     if (!m_rcBeforeFullView.IsRectEmpty())
         ::SetWindowPos(m_hWnd, nullptr, m_rcBeforeFullView.left, m_rcBeforeFullView.top,
-                       m_rcBeforeFullView.Width(), m_rcBeforeFullView.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+                       m_rcBeforeFullView.Width(), m_rcBeforeFullView.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    else
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     if (m_pTitleWnd && m_pTitleWnd->GetSafeHwnd()) m_pTitleWnd->ShowWindow(SW_SHOW);
     LayoutChildren();
     if (m_pMeeting) m_pMeeting->RecalcLayout();
@@ -370,7 +377,7 @@ void CZELDlg::OnGetMinMaxInfo(MINMAXINFO* pInfo)
 
 void CZELDlg::PaintFrame()
 {
-    if (m_skinScreen.m_nBorderSize == 0) return;
+    if (m_skinScreen.m_nBorderSize == 0 || m_bFullView) return;
     HDC hdc = ::GetWindowDC(m_hWnd);
     if (!hdc) return;
     RECT rc;
@@ -385,9 +392,10 @@ void CZELDlg::PaintFrame()
 LRESULT CZELDlg::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
 {
     if (!wParam) return 0;
-    // One pixel of frame on every side; the system's sizing border is not drawn.
+    // One pixel of frame on every side; the system's sizing border is not drawn. The full view
+    // has none: the board reaches the screen's edges, where the pointer opens the presenter's bars.
     NCCALCSIZE_PARAMS* pParams = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-    ::InflateRect(&pParams->rgrc[0], -1, -1);
+    if (!m_bFullView) ::InflateRect(&pParams->rgrc[0], -1, -1);
     PaintFrame();
     return 0;
 }

@@ -2733,6 +2733,12 @@ TEST_F(UiProgramTest, TheFullViewTradesTheBoardsBarsForThePresentersBars)
         pCanvas->GetClientRect(&rcCanvas);
         EXPECT_EQ(rcCanvas.right, rcBoard.right);
         EXPECT_EQ(rcCanvas.bottom, rcBoard.bottom) << "the canvas did not take the bars' place";
+        // The window keeps no frame: the pointer pushed to the screen's top lies on the canvas.
+        RECT rcWindow, rcScreen;
+        dlg.GetWindowRect(&rcWindow);
+        pCanvas->GetWindowRect(&rcScreen);
+        EXPECT_EQ(rcScreen.top, rcWindow.top);
+        EXPECT_EQ(rcScreen.left, rcWindow.left);
 
         HWND toolbar = ::GetParent(FindDescendant(pCanvas->GetSafeHwnd(), 32712));
         HWND leave = FindDescendant(pCanvas->GetSafeHwnd(), 35060);
