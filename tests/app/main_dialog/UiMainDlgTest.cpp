@@ -177,6 +177,7 @@ public:
     void RequestPresenceAndSync(int keep) override { Rec("RequestPresenceAndSync(" + std::to_string(keep) + ")"); }
     void RequestPresence() override { Rec("RequestPresence()"); }
     void RequestDocumentList(const CString& t) override { Rec("RequestDocumentList(" + Utf8(t) + ")"); }
+    void RefreshDocumentList(const CString& t, int) override { Rec("RefreshDocumentList(" + Utf8(t) + ")"); }
     void SetFollowPresenter(const CString& m, const CString& d, int o, int on) override
     {
         Rec("SetFollowPresenter(" + Utf8(m) + "," + Utf8(d) + "," + std::to_string(o) + "," + std::to_string(on) + ")");
@@ -832,7 +833,7 @@ TEST_F(UiMainDlgTest, FullViewOfAFileBoxDocumentAsksItsListAgain)
             EXPECT_TRUE(dlg.IsKeyNavigationMode());
             dlg.OnTitleFullScreen();
             EXPECT_FALSE(dlg.IsKeyNavigationMode());
-            const auto asked = std::count(g_calls.begin(), g_calls.end(), "meeting.RequestDocumentList(20)");
+            const auto asked = std::count(g_calls.begin(), g_calls.end(), "meeting.RefreshDocumentList(20)");
             EXPECT_EQ(asked, CString(type) == L"20" ? 2 : 0);
         }
         g_pMeeting->m_strCurrentMeetingType = L"10";
