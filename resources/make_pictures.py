@@ -310,15 +310,19 @@ def slider_thumb(kind):
 
 
 def pane_toggle(expanded, kind):
-    """17 x 21: a chevron, pointing right (expanded: collapse to the side) or left."""
-    back = {"normal": PAPER, "hover": (230, 240, 242), "down": (200, 220, 225), "disabled": (240, 240, 240)}[kind]
-    ink = (200, 200, 200) if kind == "disabled" else HEADER
+    """17 x 21: the handle of a side column, a teal tab with a white chevron pointing right
+    (expanded: collapse to the side) or left; on the column's strip it is what tells a user that
+    the column opens there."""
+    face = shaded(HEADER, kind)
+    back = PAPER
 
     def pixel(x, y):
         dx = x - 6 if expanded else 10 - x
-        if 0 <= dx <= 4 and abs(y - 10) == dx:
-            return ink
-        return back
+        if 0 <= dx <= 4 and abs(abs(y - 10) - dx) <= 0.5:
+            return WHITE
+        inside = 1 <= x <= 15 and 1 <= y <= 19
+        corner = (x in (1, 15)) and (y in (1, 19))
+        return face if inside and not corner else back
     return bmp24(17, 21, pixel)
 
 

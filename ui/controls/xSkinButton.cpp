@@ -281,6 +281,13 @@ void CxSkinButton::RefreshHover()
 {
     if (!::IsWindow(m_hWnd))
         return;
+    // A press whose release the loop took (Escape closing the menu) leaves the button pushed:
+    // nobody holds it any more.
+    if (::GetCapture() != m_hWnd && (GetState() & BST_PUSHED)) {
+        m_bTracking = FALSE;
+        SetState(FALSE);
+        Invalidate(TRUE);
+    }
     POINT pt;
     const bool bOver = ::GetCursorPos(&pt) && ::WindowFromPoint(pt) == m_hWnd;
     if (bOver == (m_bHover != FALSE))

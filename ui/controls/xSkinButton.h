@@ -33,8 +33,8 @@ public:
     // alive with the button.
     void SelectTextFont(CDC* pDC);
     int CancelTracking();
-    // The hover look from where the pointer is now: after a modal loop run from the button's click
-    // (a drop-down menu) the button never heard that the pointer left it.
+    // The look from where the pointer is now: after a modal loop run from the button's click (a
+    // drop-down menu) the button never heard that the pointer left it, nor that a press ended.
     void RefreshHover();
 
     int GetKind() const { return m_nKind; }

@@ -328,6 +328,26 @@ TEST_F(SkinButton, HoverFollowsThePointerAfterAModalClick)
     }
 }
 
+// The loop can also take the release of the press that opened it (Escape closing the menu): the
+// button is then no longer shown pushed once the pointer is elsewhere.
+TEST_F(SkinButton, APressWhoseReleaseAModalLoopTookEnds)
+{
+    CxSkinButton button;
+    Make(button, BS_PUSHBUTTON);
+    Skin(button);
+    CRect rc;
+    button.GetWindowRect(&rc);
+    button.SetState(TRUE);
+    ASSERT_EQ(Pixel(&button, 3, 3), kPressed);
+    ::SetCursorPos(rc.right + 80, rc.bottom + 40);
+    button.RefreshHover();
+    EXPECT_EQ(button.GetState() & BST_PUSHED, 0u);
+    EXPECT_EQ(Pixel(&button, 3, 3), kNormal);
+    button.SetFocus();
+    EXPECT_EQ(Pixel(&button, 3, 3), kNormal) << "focused";
+    ::SetCursorPos(0, 0);
+}
+
 TEST_F(SkinButton, LosingFocusOrCancellingEndsAPress)
 {
     CxSkinButton button;
