@@ -23,6 +23,14 @@ public:
     BOOL CanShare() override { return canShare; }
     BOOL IsDocumentFixed() override { return fixed; }
     int GetMeetingStatus() override { return status; }
+    BOOL IsReport() override { return report; }
+    int GetReportReceiverId() override { return receiver; }
+    BOOL TakeSkipPageSync() override
+    {
+        const BOOL was = skipSync;
+        skipSync = FALSE;
+        return was;
+    }
     CString GetMeetingType() override { return meetingType; }
     CString GetCurrentMeetingType() override { return currentMeetingType; }
     int SaveBoardChanges(int action, int, int) override
@@ -49,6 +57,8 @@ public:
     BOOL live = FALSE, sync = FALSE, presenter = FALSE, canShare = TRUE, fixed = FALSE;
     BOOL whiteboard = FALSE, personal = FALSE;
     int status = 2;
+    BOOL report = FALSE, skipSync = FALSE;
+    int receiver = 0;
     int documents = 5, syncDocuments = 5, documentIndex = 0;
     CString meetingType = L"10", currentMeetingType = L"10";
     // What the board asked of the screen: "save:<action>", "100:<command>:<page>".
@@ -83,6 +93,16 @@ public:
     {
         log.push_back("78:" + std::to_string(page) + (on ? ":Y" : ":N"));
     }
+    // "<page>:<user>" of each drawing asked for of another user, "<page>:<user>" of each note list.
+    void RequestUserDrawing(const CString&, const CString&, int page, int user) override
+    {
+        userDrawings.push_back(std::to_string(page) + ":" + std::to_string(user));
+    }
+    void RequestStickyNotes(const CString&, const CString&, int page, int user) override
+    {
+        noteLists.push_back(std::to_string(page) + ":" + std::to_string(user));
+    }
+    std::vector<std::string> userDrawings, noteLists;
     std::vector<std::string> log;
     std::vector<int> requested;
     std::function<void(int)> onPageImage;

@@ -350,6 +350,86 @@ TEST_F(BoardFixture, SidePanelSelectionMovesThePage)
     EXPECT_EQ(board->GetCurrentPage(), 3);
 }
 
+// A side panel selection is sent to the others only by a presenter leading a live meeting, and
+// not when it is the selection that follows the screen's own document opening; whatever the case,
+// that one-shot mark is used up.
+TEST_F(BoardFixture, SidePanelSelectionIsSharedOnlyByTheLeaderAndNotAfterTheScreensOwnOpening)
+{
+    Open(L"D1", 4);
+    struct Case {
+        const char* name;
+        BOOL live, sync, presenter, skip;
+        bool bSent;
+    } cases[] = {
+        {"leader", TRUE, TRUE, TRUE, FALSE, true},
+        {"leader after the screen's own opening", TRUE, TRUE, TRUE, TRUE, false},
+        {"meeting not live", FALSE, TRUE, TRUE, TRUE, false},
+        {"page sync off", TRUE, FALSE, TRUE, TRUE, false},
+        {"attendee", TRUE, TRUE, FALSE, FALSE, false},
+    };
+    int page = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        meeting.live = c.live;
+        meeting.sync = c.sync;
+        meeting.presenter = c.presenter;
+        meeting.skipSync = c.skip;
+        page = page % 4 + 1;
+        server.log.clear();
+        board->SendMessage(WM_BOARD_SELECT_PAGE, (WPARAM)(page - 1), 0);
+        EXPECT_EQ(board->GetCurrentPage(), page);
+        EXPECT_EQ(std::count(server.log.begin(), server.log.end(), "15:" + std::to_string(page)), c.bSent ? 1 : 0);
+        EXPECT_FALSE(meeting.skipSync) << "the mark was not used up";
+    }
+}
+
+// A finished report (none of the statuses 1, 2, 5, 11, 12, 13) asks for its receiver's drawing of
+// each page shown, once a page, and for the receiver's notes once a document.
+TEST_F(BoardFixture, AFinishedReportAsksOnceForItsReceiversDrawingOfEachPageAndNotes)
+{
+    meeting.receiver = 1005;
+    struct Case {
+        BOOL report;
+        int status;
+        bool bAsked;
+    } cases[] = {{TRUE, 14, true}, {TRUE, 4, true}, {TRUE, 12, false}, {TRUE, 13, false},
+                 {TRUE, 11, false}, {TRUE, 1, false}, {FALSE, 4, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "report " << c.report << " status " << c.status);
+        meeting.report = c.report;
+        meeting.status = c.status;
+        server.userDrawings.clear();
+        server.noteLists.clear();
+        board->ResetPages();
+        Open(c.status == 14 ? L"D1" : L"D2", 3);
+        now += 200;
+        board->OnNextPage();
+        now += 200;
+        board->OnPrevPage();
+        board->MovePage(2);
+        if (!c.bAsked) {
+            EXPECT_TRUE(server.userDrawings.empty());
+            EXPECT_EQ(std::count(server.noteLists.begin(), server.noteLists.end(), "0:1005"), 0);
+            continue;
+        }
+        EXPECT_EQ(server.userDrawings, (std::vector<std::string>{"1:1005", "2:1005"}));
+        EXPECT_EQ(std::count(server.noteLists.begin(), server.noteLists.end(), "0:1005"), 1);
+    }
+    // The receiver's drawing lands on the page's third layer.
+    Json::Value reply;
+    reply["mtngId"] = "MT1";
+    reply["attcFileId"] = "D2";
+    reply["page"] = 2;
+    reply["totalPage"] = 3;
+    reply["userIdnfr"] = 1005;
+    reply["meta"] = "<svg width=\"400\" height=\"300\"><path d=\"M 10 20 L 30 40\" stroke=\"rgb(1,2,3)\" "
+                    "stroke-width=\"3\" stroke-opacity=\"1\"/></svg>";
+    board->OnReceiveM00000024(reply, 0);
+    const auto page2 = board->GetPageManager().GetPage(2);
+    EXPECT_TRUE(page2->m_thirdLayer.HasFigures());
+    EXPECT_FALSE(page2->m_ownLayer.HasFigures());
+}
+
 }  // namespace
 
 namespace {
