@@ -30,6 +30,7 @@ public:
         else
             EnableMemberPanel(TRUE);
     }
+    void SetMeetingDetail(const Json::Value& detail) override { CInfoLayer::SetMeetingDetail(detail); }
     void OnSyncStateChanged(BOOL, int nState) override
     {
         if (CInfoThumbnailCtrl* p = GetThumbnailCtrl()) p->OnSyncStateChanged(nState);

@@ -40,6 +40,8 @@ public:
     // A profile reply (M00000006): its body and the photo bytes that came with it.
     virtual void OnUserProfile(const Json::Value& body, const char* pPhoto, int nPhotoLength) = 0;
     virtual void OnAttendeeConfirm(const Json::Value& body, BOOL bOk) = 0;
+    // The meeting's detail (M00000005 body): title, summary, place and times of the information view.
+    virtual void SetMeetingDetail(const Json::Value& detail) = 0;
     // Following changed: bLocked (the user may not pick pages himself), nState the new state.
     // The thumbnails and the attendee view follow it.
     virtual void OnSyncStateChanged(BOOL bLocked, int nState) = 0;

@@ -205,6 +205,7 @@ void CMeetingLayer::ApplyMeetingDetail(const Json::Value& body)
 {
     m_pMeeting->LoadFromJson(body);
     RefindOpenPending();
+    if (m_pInfoPanel) m_pInfoPanel->SetMeetingDetail(body);
     const std::vector<CMeetingDocument*>& documents = m_pMeeting->GetDocuments();
     if (m_pRightContainer) {
         m_pRightContainer->SetActiveDocumentPane(L"10", TRUE);

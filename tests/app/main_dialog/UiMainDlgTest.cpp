@@ -1678,6 +1678,23 @@ TEST_F(UiEndedMeetingTest, AnEndedMeetingWithoutDocumentsSaysThereIsNothingToSho
     });
 }
 
+// The side panel's information view shows the meeting the detail reply describes: its title,
+// place and summary.
+TEST_F(UiProgramTest, TheInformationViewShowsTheMeetingsDetail)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        CInfoLayer* pInfo = dynamic_cast<CInfoLayer*>(pMeeting->GetInfoWnd());
+        ASSERT_NE(pInfo, nullptr);
+        pInfo->ShowPanel(TRUE, FALSE);
+        pInfo->ShowMainTab();
+        DriveFor(300);
+        const S_MEETING_INFO& info = pInfo->GetInfoShowCtrl()->GetRecords().m_info;
+        EXPECT_EQ(info.strTitle, CString(L"2분기 업무보고 회의"));
+        EXPECT_EQ(info.strRoom, CString(L"본관 3층 대회의실"));
+        EXPECT_FALSE(info.strStartYmd.IsEmpty());
+    });
+}
+
 // The presenter's sharing as the page-sync answers steer it: the share button's answer starts it
 // (string 144, the bar in mode 4), and an answer that names no page ends it (string 143, mode 5).
 TEST_F(UiProgramTest, ThePresentersShareStartsOnItsAnswerAndEndsOnAnAnswerWithoutPage)

@@ -102,6 +102,7 @@ public:
     void AddBookmark(int nPage, const std::string&) override { bookmarks.push_back(nPage); }
     void SortBookmarks() override {}
     void ClosePopupsOutside(POINT) override {}
+    void SetMeetingDetail(const Json::Value&) override { calls.push_back("SetMeetingDetail"); }
     void OnPageFavoriteChanged(int nPage, BOOL bFavorite) override { favourites[nPage] = bFavorite; }
     BOOL IsApprovalPending() override { return approvalPending; }
     void SetApprovalPending(BOOL bPending) override { approvalPending = bPending; }
