@@ -143,13 +143,19 @@ bool ChildProcess::Start(const std::wstring& commandLine, const std::wstring& wo
     Kill();
     STARTUPINFOW si{};
     si.cb = sizeof si;
-    std::wstring cmd = commandLine;   // CreateProcessW may write into the buffer
-    if (!CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        workDir.empty() ? nullptr : workDir.c_str(), &si, &m_pi)) {
+    // Wine now and then refuses a start on a loaded machine and takes the same start a moment
+    // later; a program that truly cannot start fails every attempt.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0) ::Sleep(500);
+        std::wstring cmd = commandLine;   // CreateProcessW may write into the buffer
+        if (CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr,
+                           workDir.empty() ? nullptr : workDir.c_str(), &si, &m_pi))
+            return true;
         m_pi = PROCESS_INFORMATION{};
-        return false;
+        std::fprintf(stderr, "ChildProcess: starting %ls failed (error %lu)\n", commandLine.c_str(),
+                     (unsigned long)::GetLastError());
     }
-    return true;
+    return false;
 }
 
 bool ChildProcess::Wait(DWORD ms)
