@@ -202,6 +202,10 @@ public:
     BOOL IsBeyondSyncDocuments(int nIndex) override;
     BOOL IsPersonalWhiteboard() override;
     void OnPageFavoriteChanged(int nPage, BOOL bFavorite) override;
+    void OnBoardPageShown(int nPage) override
+    {
+        if (m_pInfoPanel) m_pInfoPanel->SelectPage(nPage);
+    }
 
     // ---- IMeetingDocListHost ----
     BOOL IsMeetingEnded() override { return IsMeetingClosed(); }

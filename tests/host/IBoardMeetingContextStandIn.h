@@ -23,6 +23,7 @@ public:
     BOOL IsPersonalWhiteboard() override { return FALSE; }
     void SendPageCommand(int, int) override {}
     void OnPageFavoriteChanged(int, BOOL) override {}
+    void OnBoardPageShown(int) override {}
     BOOL IsMeetingEnded() override { return FALSE; }
     BOOL IsApprovalPending() override { return FALSE; }
     void SetApprovalPending(BOOL) override {}

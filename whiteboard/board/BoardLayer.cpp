@@ -459,6 +459,8 @@ void CBoardLayer::ShowPage(int page, BOOL alwaysGiveCanvas)
         m_pServer->RequestFigures(m_strMeetingId, m_strDocId, page);
     }
     UpdateBarsForPage();
+    if (m_pMeeting)
+        m_pMeeting->OnBoardPageShown(page);
     FollowPagesAhead();
     RequestReceiverLayer();
 }

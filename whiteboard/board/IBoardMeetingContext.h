@@ -56,6 +56,9 @@ public:
     virtual void SendPageCommand(int nCommand, int nPage) = 0;
     // The page became a favourite or stopped being one: the side panel's rows follow.
     virtual void OnPageFavoriteChanged(int nPage, BOOL bFavorite) = 0;
+    // The board shows another page (keys, option bar, slider, following, the side panel): the
+    // side panel's thumbnail and bookmark rows select it.
+    virtual void OnBoardPageShown(int nPage) = 0;
 
     // ---- Approvals ----
     // The meeting has ended: the bars' controls stay disabled.

@@ -2780,4 +2780,52 @@ TEST_F(UiProgramTest, TheFullViewTradesTheBoardsBarsForThePresentersBars)
     });
 }
 
+// The side panel's thumbnail strip follows every page the board turns to, whichever way the user
+// turns it: the option bar's buttons and the Page Down key (before, only a thumbnail click or the
+// presenter's page moved its selection).
+TEST_F(UiProgramTest, TheThumbnailStripFollowsEveryPageTurnOfTheBoard)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        CInfoLayer* pInfo = dynamic_cast<CInfoLayer*>(pMeeting->GetInfoWnd());
+        ASSERT_NE(pInfo, nullptr);
+        CInfoThumbnailCtrl* pThumbs = pInfo->GetThumbnailCtrl();
+        Drive([&] { return pThumbs->GetRowPages().size() >= 3; }, 15000);
+        ASSERT_GE(pThumbs->GetRowPages().size(), 3u);
+        const HWND hOpt = pBoard->GetOptBar()->GetBarWnd()->GetSafeHwnd();
+        auto clickBar = [&](int nId) {
+            const HWND hButton = ::GetDlgItem(hOpt, nId);
+            ASSERT_NE(hButton, nullptr);
+            RECT rc;
+            ::GetClientRect(hButton, &rc);
+            skintest::PostMouse(hButton, WM_LBUTTONDOWN, rc.right / 2, rc.bottom / 2, MK_LBUTTON);
+            skintest::PostMouse(hButton, WM_LBUTTONUP, rc.right / 2, rc.bottom / 2, 0);
+        };
+        auto pageDown = [&] {
+            dlg.SetForegroundWindow();
+            ::keybd_event(VK_NEXT, 0, 0, 0);
+            DriveFor(50);
+            ::keybd_event(VK_NEXT, 0, KEYEVENTF_KEYUP, 0);
+        };
+        struct Turn {
+            const char* name;
+            std::function<void()> act;
+            int page;
+        } turns[] = {
+            {"the option bar's next page", [&] { clickBar(CBoardOptCtrl::kNextPage); }, 2},
+            {"Page Down", pageDown, 3},
+            {"the option bar's previous page", [&] { clickBar(CBoardOptCtrl::kPrevPage); }, 2},
+        };
+        for (const Turn& turn : turns) {
+            SCOPED_TRACE(turn.name);
+            DriveFor(150);   // past the board's guard against a double step
+            turn.act();
+            Drive([&] { return pBoard->GetCurrentPage() == turn.page; }, 5000);
+            ASSERT_EQ(pBoard->GetCurrentPage(), turn.page);
+            Drive([&] { return pThumbs->GetSelectedRow() == turn.page - 1; }, 2000);
+            EXPECT_EQ(pThumbs->GetSelectedRow(), turn.page - 1) << "the strip stayed on another page";
+        }
+    });
+}
+
 }  // namespace
