@@ -5,6 +5,7 @@
 
 #include "platform/WinThread.h"
 #include "ui/skin/ImageSave.h"
+#include "core/TopDownDib.h"
 
 namespace {
 
@@ -58,14 +59,8 @@ void CDrawingWarmUp::Run(const wchar_t* const* faces)
 {
     RoundTripCodec(L"image/png");
     RoundTripCodec(L"image/jpeg");
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 64;
-    info.bmiHeader.biHeight = -64;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateTopDownDib(nullptr, 64, 64, &bits);
     HDC dc = ::CreateCompatibleDC(nullptr);
     if (!bitmap || !dc) {
         if (bitmap)

@@ -4,6 +4,7 @@
 #include <objidl.h>
 
 #include <cstring>
+#include "core/TopDownDib.h"
 
 namespace {
 
@@ -37,14 +38,7 @@ HBITMAP CPagePicture::NewBitmap(int width, int height, void** bits)
     *bits = nullptr;
     if (width <= 0 || height <= 0 || (size_t)width * (size_t)height * 4u > kMaxBytes)
         return nullptr;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+    return CreateTopDownDib(nullptr, width, height, bits);
 }
 
 std::shared_ptr<CPagePicture> CPagePicture::ScaledTo(int width, int height) const
@@ -58,13 +52,7 @@ std::shared_ptr<CPagePicture> CPagePicture::ScaledTo(int width, int height) cons
     HDC target = ::CreateCompatibleDC(nullptr);
     BOOL done = FALSE;
     if (target) {
-        BITMAPINFO source = {};
-        source.bmiHeader.biSize = sizeof source.bmiHeader;
-        source.bmiHeader.biWidth = m_nWidth;
-        source.bmiHeader.biHeight = -m_nHeight;
-        source.bmiHeader.biPlanes = 1;
-        source.bmiHeader.biBitCount = 32;
-        source.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO source = TopDownDibInfo(m_nWidth, m_nHeight);
         HGDIOBJ old = ::SelectObject(target, bitmap);
         ::SetStretchBltMode(target, HALFTONE);
         ::SetBrushOrgEx(target, 0, 0, nullptr);

@@ -3,6 +3,7 @@
 
 #include <gdiplus.h>
 #include <gtest/gtest.h>
+#include "core/TopDownDib.h"
 
 namespace {
 
@@ -16,14 +17,8 @@ class CTestCanvas {
 public:
     CTestCanvas(int cx, int cy, COLORREF fill) : m_hdc(CreateCompatibleDC(nullptr))
     {
-        BITMAPINFO bi = {};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = cx;
-        bi.bmiHeader.biHeight = -cy;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
         void* bits = nullptr;
-        m_hBitmap = CreateDIBSection(m_hdc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_hBitmap = CreateTopDownDib(m_hdc, cx, cy, &bits);
         m_hOld = SelectObject(m_hdc, m_hBitmap);
         Fill(0, 0, cx, cy, fill);
     }

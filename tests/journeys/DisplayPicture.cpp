@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "tests/support/TestSupport.h"
+#include "core/TopDownDib.h"
 
 namespace journey {
 
@@ -142,17 +143,10 @@ bool ReadProcessPicture(Picture& out, const RECT* pArea)
     const RECT rc = pArea ? *pArea : whole;
     const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0) return false;
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = cx;
-    bi.bmiHeader.biHeight = -cy;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HDC screen = ::GetDC(nullptr);
     HDC mem = ::CreateCompatibleDC(screen);
-    HBITMAP dib = ::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP dib = CreateTopDownDib(screen, cx, cy, &bits);
     bool ok = false;
     if (dib && bits) {
         HGDIOBJ old = ::SelectObject(mem, dib);

@@ -5,6 +5,7 @@
 #include "platform/Convert.h"
 
 #include <cstring>
+#include "core/TopDownDib.h"
 
 namespace {
 
@@ -46,16 +47,9 @@ bool LogCapture::Contains(const std::wstring& part) const
 
 MemoryCanvas::MemoryCanvas(int width, int height) : m_width(width), m_height(height)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     m_dc = CreateCompatibleDC(nullptr);
-    m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_bitmap = CreateTopDownDib(m_dc, width, height, &bits);
     m_bits = static_cast<const DWORD*>(bits);
     m_old = SelectObject(m_dc, m_bitmap);
     RECT all = {0, 0, width, height};

@@ -9,6 +9,7 @@
 #include "ui/skin/MyMemDC.h"
 #include "ui/skin/SkinDrawing.h"
 #include "ui/skin/SkinScreen.h"
+#include "core/TopDownDib.h"
 
 namespace {
 
@@ -18,14 +19,8 @@ public:
     Canvas(int w, int h)
     {
         m_dc.CreateCompatibleDC(nullptr);
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = w;
-        bmi.bmiHeader.biHeight = -h;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
         void* bits = nullptr;
-        m_bitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_bitmap = CreateTopDownDib(nullptr, w, h, &bits);
         m_old = ::SelectObject(m_dc.GetSafeHdc(), m_bitmap);
         m_dc.FillSolidRect(0, 0, w, h, RGB(255, 255, 255));
     }
