@@ -1,6 +1,6 @@
 // Process start to first window: ZEL.exe runs its whole start-up (single instance, logs through
 // the running log service, language library, GDI+, settings, sockets and server clients, skin)
-// up to where its login window is shown; it is then ended. The floor is a minimal program that
+// up to where its login window (the dialog with the ID box) is shown; it is then ended. The floor is a minimal program that
 // shows one window and ends once it is painted, started the same way. The ratio ZEL / floor is
 // reported on the ZEL line.
 #include <windows.h>
@@ -13,6 +13,7 @@
 
 #include "core/AppControl.h"
 #include "core/LogRecords.h"
+#include "resources/resource.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -29,6 +30,7 @@ bool RunOnce(const std::wstring& exe, const std::wstring& dir)
 
 struct WindowSearch {
     DWORD pid;
+    int nChildId;   // the shown window must have this child (the login window's ID box)
     bool found;
 };
 
@@ -38,16 +40,17 @@ BOOL CALLBACK FindShownWindow(HWND hWnd, LPARAM lParam)
     DWORD pid = 0;
     ::GetWindowThreadProcessId(hWnd, &pid);
     if (pid != search->pid || !::IsWindowVisible(hWnd)) return TRUE;
+    if (!::GetDlgItem(hWnd, search->nChildId)) return TRUE;
     search->found = true;
     return FALSE;
 }
 
-// Starts the program and returns once one of its windows is shown; the program is ended then.
+// Starts the program and returns once its login window is shown; the program is ended then.
 bool RunToFirstWindow(const std::wstring& exe, const std::wstring& dir)
 {
     zeltest::ChildProcess child;
     if (!child.Start(L"\"" + exe + L"\"", dir)) return false;
-    WindowSearch search{child.Pid(), false};
+    WindowSearch search{child.Pid(), IDC_LOGIN_ID, false};
     const DWORD start = ::GetTickCount();
     while (!search.found && ::GetTickCount() - start < 60000 && child.IsRunning()) {
         ::EnumWindows(&FindShownWindow, reinterpret_cast<LPARAM>(&search));
