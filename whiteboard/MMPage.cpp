@@ -66,15 +66,20 @@ BOOL CMMPage::SetImage(const BYTE* bytes, size_t length)
     IStream* stream = StoreBytes(bytes, length);
     if (!stream)
         return FALSE;
-    {
+    // The size from the header where it can be read there: opening the image would decode it
+    // whole on this thread (the window's), which the board's decoder does instead.
+    int width = 0, height = 0;
+    if (!CPagePicture::ReadSize(bytes, length, width, height)) {
         Gdiplus::Image image(stream);
         if (image.GetLastStatus() != Gdiplus::Ok) {
             stream->Release();
             return FALSE;
         }
-        m_nImageWidth = (int)image.GetWidth();
-        m_nImageHeight = (int)image.GetHeight();
+        width = (int)image.GetWidth();
+        height = (int)image.GetHeight();
     }
+    m_nImageWidth = width;
+    m_nImageHeight = height;
     m_pImageStream = stream;
     ++m_nImageSerial;
     return TRUE;

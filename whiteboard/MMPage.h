@@ -29,8 +29,8 @@ public:
     CMMPage(const CMMPage&) = delete;
     CMMPage& operator=(const CMMPage&) = delete;
 
-    // Keeps the encoded image bytes and reads the image's size; FALSE (no image) when they cannot
-    // be stored or decoded.
+    // Keeps the encoded image bytes and reads the image's size (from the header where it can, so
+    // the image is not decoded here); FALSE (no image) when they cannot be stored or are no image.
     BOOL SetImage(const BYTE* bytes, size_t length);
     BOOL SetImageIfAny(const BYTE* bytes, size_t length);
     // The same with the image decoded already (off this thread): its size is taken from the

@@ -17,6 +17,10 @@ public:
     // Decodes an encoded image (PNG, JPEG, BMP, GIF). Null when the bytes are not an image; a
     // picture without pixels (HasPixels FALSE) when the image is larger than kMaxBytes.
     static std::shared_ptr<CPagePicture> Decode(const BYTE* bytes, size_t length);
+    // The image's size read from its header alone (PNG, JPEG, GIF, BMP), without decoding it:
+    // what the window's thread needs of a page while its picture is decoded elsewhere. FALSE
+    // for any other format or a header cut short.
+    static BOOL ReadSize(const BYTE* bytes, size_t length, int& width, int& height);
 
     // A copy scaled to width x height with halftoning, as the canvas scales a page to fit it (so
     // that showing it is a plain copy); null when it cannot be made or passes kMaxBytes.

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <vector>
 
 #include "WhiteboardTestSupport.h"
 #include "whiteboard/MMPage.h"
+#include "ui/skin/ImageSave.h"
 #include "whiteboard/PagePicture.h"
 
 namespace {
@@ -96,6 +98,63 @@ TEST(PagePicture, DecodesOnSeveralThreadsAtOnce)
     for (const auto& picture : pictures) {
         ASSERT_TRUE(picture && picture->HasPixels());
         EXPECT_EQ(PixelOf(*picture, 150, 100), RGB(10, 120, 220));
+    }
+}
+
+// A picture of that size saved in a format GDI+ writes ("image/png", "image/jpeg"...).
+std::vector<BYTE> Encoded(int width, int height, const wchar_t* mime)
+{
+    std::vector<BYTE> bytes;
+    CLSID clsid;
+    IStream* stream = nullptr;
+    if (GetEncoderClsid(mime, &clsid) < 0 || ::CreateStreamOnHGlobal(nullptr, TRUE, &stream) != S_OK)
+        return bytes;
+    Gdiplus::Bitmap bitmap(width, height, PixelFormat24bppRGB);
+    HGLOBAL memory = nullptr;
+    if (bitmap.Save(stream, &clsid, nullptr) == Gdiplus::Ok && ::GetHGlobalFromStream(stream, &memory) == S_OK) {
+        STATSTG stat = {};
+        stream->Stat(&stat, STATFLAG_NONAME);
+        const BYTE* data = static_cast<const BYTE*>(::GlobalLock(memory));
+        bytes.assign(data, data + stat.cbSize.QuadPart);
+        ::GlobalUnlock(memory);
+    }
+    stream->Release();
+    return bytes;
+}
+
+TEST(PagePicture, TheSizeIsReadFromTheHeaderOfEachFormatAndNotFromOtherBytes)
+{
+    struct Case {
+        const char* name;
+        std::vector<BYTE> bytes;
+        BOOL read;
+        int width, height;
+    };
+    std::vector<BYTE> jpeg = Encoded(321, 123, L"image/jpeg");
+    std::vector<BYTE> png = Encoded(640, 905, L"image/png");
+    std::vector<BYTE> junk(200, 0x41);
+    // A JPEG whose markers stop before its frame header.
+    std::vector<BYTE> jpegCut(jpeg.begin(), jpeg.begin() + 20);
+    std::vector<BYTE> pngCut(png.begin(), png.begin() + 20);
+    for (const Case& c : {Case{"png", png, TRUE, 640, 905}, Case{"jpeg", jpeg, TRUE, 321, 123},
+                          Case{"gif", Encoded(17, 9, L"image/gif"), TRUE, 17, 9},
+                          Case{"bmp", wbtest::BmpBytes(40, 30), TRUE, 40, 30},
+                          Case{"jpeg cut short", jpegCut, FALSE, 0, 0}, Case{"png cut short", pngCut, FALSE, 0, 0},
+                          Case{"no image", junk, FALSE, 0, 0}, Case{"empty", {}, FALSE, 0, 0}}) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(!c.read || !c.bytes.empty());
+        int width = -1, height = -1;
+        EXPECT_EQ(CPagePicture::ReadSize(c.bytes.data(), c.bytes.size(), width, height), c.read);
+        EXPECT_EQ(width, c.width);
+        EXPECT_EQ(height, c.height);
+        // The page stores what has a size, and refuses bytes that are no image.
+        CMMPage page(1);
+        EXPECT_EQ(page.SetImage(c.bytes.data(), c.bytes.size()), c.read) << "stored";
+        if (c.read) {
+            EXPECT_EQ(page.m_nImageWidth, c.width);
+            EXPECT_EQ(page.m_nImageHeight, c.height);
+            EXPECT_TRUE(page.WantsPicture());
+        }
     }
 }
 

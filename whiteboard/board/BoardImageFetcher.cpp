@@ -3,7 +3,6 @@
 #include <wininet.h>
 
 #include "platform/WinThread.h"
-#include "whiteboard/PagePicture.h"
 #include "whiteboard/WhiteboardLog.h"
 
 namespace {
@@ -75,8 +74,7 @@ void CBoardImageFetcher::Stop()
 BOOL CBoardImageFetcher::Fetch(HWND target, UINT message, S_BOARD_IMAGE* record)
 {
     // A download still under way is waited for (one at a time). One that has posted its result
-    // already is not: its thread only winds down, which after a decode takes a while, and is
-    // freed once it has ended.
+    // already is not: its thread only winds down, and is freed once it has ended.
     ReapAbandoned(0);
     if (m_pThread && m_spPosted && m_spPosted->load()) {
         m_abandoned.push_back(m_pThread);
@@ -101,9 +99,6 @@ UINT __cdecl CBoardImageFetcher::ThreadProc(LPVOID pParam)
     Job* job = static_cast<Job*>(pParam);
     try {
         job->record->ok = HttpGet(job->record->url, job->connectMs, job->readMs, job->record->bytes);
-        if (job->record->ok)
-            job->record->picture = CPagePicture::Decode(reinterpret_cast<const BYTE*>(job->record->bytes.data()),
-                                                        job->record->bytes.size());
     } catch (...) {
         job->record->ok = FALSE;
         CWhiteboardLog::Log(4, L"Page image download failed: %s", job->record->url.GetString());

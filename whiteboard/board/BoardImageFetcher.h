@@ -1,8 +1,9 @@
 #pragma once
 // Fetches one page image at a time over HTTP on a worker thread, with a connect and a read
-// time-out, so that a slow or stalled web server never holds the user-interface thread; the same
-// thread decodes the image, so the window only stores it. The result is posted to a window as a
-// heap record the window takes over.
+// time-out, so that a slow or stalled web server never holds the user-interface thread. The bytes
+// are posted as soon as they are in, as a heap record the window takes over: the pages load one
+// after the other, so decoding here would hold the next download back (the board's decoder
+// decodes the pages that are wanted, beside the next download).
 #include <windows.h>
 
 #include <atomic>
@@ -24,8 +25,8 @@ struct S_BOARD_IMAGE {
     // Carried along for the reply handler: the page's stored drawing and whose it is.
     std::string meta;
     BOOL receiver = FALSE;
-    // The image decoded on the worker (null when it is not one), and which of the page's images
-    // it was decoded from (the board's decoder).
+    // The image decoded by the board's decoder (null when it is not one), and which of the page's
+    // images it was decoded from.
     std::shared_ptr<const CPagePicture> picture;
     unsigned serial = 0;
     // The size the canvas fits the page to (0 x 0: none), and the picture scaled to it.

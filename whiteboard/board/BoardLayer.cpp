@@ -405,6 +405,7 @@ void CBoardLayer::ResetPages()
         m_pCanvas->SetPage(nullptr);
     m_pages.CreatePages(0);
     m_nTotalPage = 0;
+    m_nPictureWaitPage = 0;
     m_bReceiverNotesLoaded = FALSE;
 }
 
@@ -441,6 +442,7 @@ void CBoardLayer::ShowPage(int page, BOOL alwaysGiveCanvas)
         left->ApplyAllEvents();
     SetCurrentPage(page);
     const auto shown = m_pages.GetPage(page);
+    m_nPictureWaitPage = 0;
     if (m_pCanvas && (alwaysGiveCanvas || m_pCanvas->GetPageNumber() != page)) {
         m_pCanvas->SetPage(shown);
         m_pCanvas->AlignPageAfterMove();
@@ -465,9 +467,9 @@ void CBoardLayer::ShowPage(int page, BOOL alwaysGiveCanvas)
     RequestReceiverLayer();
 }
 
-void CBoardLayer::FollowPagesAhead()
+BOOL CBoardLayer::FollowPagesAhead()
 {
-    m_ahead.Follow(m_hWnd, m_pages, m_strDocId, m_nCurrentPage, [this](const CMMPage& page) {
+    return m_ahead.Follow(m_hWnd, m_pages, m_strDocId, m_nCurrentPage, [this](const CMMPage& page) {
         // The canvas' fit applied to that page's size: what its turn would scale the picture to.
         SIZE fit = {0, 0};
         if (!m_pCanvas)
@@ -1056,8 +1058,19 @@ void CBoardLayer::LoadPageImage(S_BOARD_IMAGE* record, int total)
 LRESULT CBoardLayer::OnPageDecoded(WPARAM, LPARAM lParam)
 {
     std::unique_ptr<S_BOARD_IMAGE> record(reinterpret_cast<S_BOARD_IMAGE*>(lParam));
-    if (record)
-        CPagesAhead::Take(*record, m_pages, m_strDocId, m_nCurrentPage);
+    if (!record)
+        return 0;
+    CPagesAhead::Take(*record, m_pages, m_strDocId, m_nCurrentPage);
+    // The shown page waited for this picture: the canvas gets the page now, with its picture or,
+    // when the image could not be decoded, to try it itself.
+    if (m_nPictureWaitPage && record->page == m_nPictureWaitPage && record->page == m_nCurrentPage
+        && record->docId == m_strDocId) {
+        const auto target = m_pages.GetPage(record->page);
+        if (target && target->GetImageSerial() == record->serial) {
+            m_nPictureWaitPage = 0;
+            GivePageToCanvas(target);
+        }
+    }
     return 0;
 }
 
@@ -1074,7 +1087,7 @@ void CBoardLayer::ApplyFetchedImage(S_BOARD_IMAGE& image)
 {
     S_BOARD_IMAGE* record = &image;
     if (record->ok) {
-        SetPageImage(record->bytes, record->page, record->picture);
+        SetPageImage(record->bytes, record->page);
     } else {
         CWhiteboardLog::Log(4, L"Page image %d of %s could not be loaded: %s", record->page, m_strDocId.GetString(),
                             record->url.GetString());
@@ -1089,25 +1102,38 @@ void CBoardLayer::ApplyFetchedImage(S_BOARD_IMAGE& image)
     ContinueImageChain();
 }
 
-BOOL CBoardLayer::SetPageImage(const std::string& bytes, int page, const std::shared_ptr<const CPagePicture>& decoded)
+BOOL CBoardLayer::SetPageImage(const std::string& bytes, int page)
 {
     const auto target = m_pages.GetPage(page);
-    // Decoded on the download's thread: stored here without decoding again.
-    if (!target || bytes.empty()
-        || !target->SetImage(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size(), decoded)) {
+    // Only stored here (the size read from the header): the decoder decodes the pages near the
+    // shown one beside the next download.
+    if (!target || bytes.empty() || !target->SetImage(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size())) {
         m_failedPages.insert(page);
         return FALSE;
     }
     target->m_bImageRequested = TRUE;
+    BOOL pictureComing = FALSE;
     if (CPagesAhead::IsNear(page, m_nCurrentPage))
-        FollowPagesAhead();
+        pictureComing = FollowPagesAhead();
     else
         target->DropPicture();
     if (page == m_nCurrentPage && m_pCanvas) {
-        m_pCanvas->SetPage(target);
-        m_pCanvas->SetBoardView(BoardViewForMode());
+        // The spinner stays until the picture is there, rather than the canvas decoding the
+        // image on this thread meanwhile.
+        if (pictureComing && !target->GetPicture())
+            m_nPictureWaitPage = page;
+        else
+            GivePageToCanvas(target);
     }
     return TRUE;
+}
+
+void CBoardLayer::GivePageToCanvas(const std::shared_ptr<CMMPage>& page)
+{
+    if (!m_pCanvas)
+        return;
+    m_pCanvas->SetPage(page);
+    m_pCanvas->SetBoardView(BoardViewForMode());
 }
 
 int CBoardLayer::BoardViewForMode()

@@ -266,7 +266,8 @@ private:
     void MoveBy(int step);
     void ShowPage(int page, BOOL alwaysGiveCanvas);
     // The pages near the shown one decoded (and scaled to the canvas' fit) ahead of a turn.
-    void FollowPagesAhead();
+    // TRUE when the shown page's picture is being decoded (it comes with WM_BOARD_PAGE_DECODED).
+    BOOL FollowPagesAhead();
     // After a page came (+1) or went (-1) at n: the page numbers the board keeps move with it.
     void ShiftPageNumbers(int n, int step);
     void AfterPageCommand(int page);
@@ -280,7 +281,10 @@ private:
     void LoadPageImage(S_BOARD_IMAGE* record, int total);
     // FALSE when the page cannot take the picture. 'decoded': the picture decoded off this
     // thread already (null: decoded here).
-    BOOL SetPageImage(const std::string& bytes, int page, const std::shared_ptr<const CPagePicture>& decoded = nullptr);
+    // Stores a page's image; the shown page goes to the canvas once its picture is decoded (off
+    // this thread), at once when none is coming.
+    BOOL SetPageImage(const std::string& bytes, int page);
+    void GivePageToCanvas(const std::shared_ptr<CMMPage>& page);
     // The canvas' board view for a page shown now.
     int BoardViewForMode();
     // The page's picture is here (downloaded or read): shown, its drawing read, the chain goes on.
@@ -303,6 +307,8 @@ private:
     int m_nLastImageRequest = 0;
     BOOL m_bImageWait = FALSE;
     int m_nImageWaitPage = 0;
+    // The shown page whose image is in and whose picture the canvas waits for (0: none).
+    int m_nPictureWaitPage = 0;
     float m_fPendingZoom = -1.0f;
     int m_nPendingX = 0, m_nPendingY = 0;
     std::vector<CString> m_documentIds;

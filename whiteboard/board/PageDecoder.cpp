@@ -34,7 +34,9 @@ BOOL CPageDecoder::Decode(HWND target, UINT message, std::deque<S_BOARD_IMAGE*> 
     DropQueued();
     if (!m_pThread) {
         m_bRun = true;
-        CWinThread* thread = AfxBeginThread(ThreadProc, this, THREAD_PRIORITY_BELOW_NORMAL, 0, CREATE_SUSPENDED);
+        // The shown page's picture comes from here too, while the user waits for it: the thread
+        // runs at the window's priority.
+        CWinThread* thread = AfxBeginThread(ThreadProc, this, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
         if (!thread) {
             m_bRun = false;
             for (S_BOARD_IMAGE* record : records)

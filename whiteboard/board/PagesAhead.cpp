@@ -21,7 +21,7 @@ std::vector<int> CPagesAhead::NearPages(int shown, int total)
     return order;
 }
 
-void CPagesAhead::Follow(HWND target, CMMPageManager& pages, const CString& docId, int shown, const FitSize& fitOf)
+BOOL CPagesAhead::Follow(HWND target, CMMPageManager& pages, const CString& docId, int shown, const FitSize& fitOf)
 {
     const int total = pages.GetPageCount();
     for (int n = 1; n <= total; ++n) {
@@ -49,8 +49,11 @@ void CPagesAhead::Follow(HWND target, CMMPageManager& pages, const CString& docI
         if (record->picture || !record->bytes.empty())
             wanted.push_back(record.release());
     }
-    if (!wanted.empty())
-        m_decoder.Decode(target, WM_BOARD_PAGE_DECODED, std::move(wanted));
+    if (wanted.empty())
+        return FALSE;
+    const BOOL shownWanted = wanted.front()->page == shown;
+    // Started or already under way: the decoder leaves out only the image it is decoding now.
+    return m_decoder.Decode(target, WM_BOARD_PAGE_DECODED, std::move(wanted)) && shownWanted;
 }
 
 BOOL CPagesAhead::Take(const S_BOARD_IMAGE& record, CMMPageManager& pages, const CString& docId, int shown)

@@ -29,8 +29,8 @@ public:
 
     // The shown page is 'shown': pictures of pages no longer near go, missing near ones (or their
     // copies scaled to the fit size) are asked for; results are posted to the window with
-    // WM_BOARD_PAGE_DECODED.
-    void Follow(HWND target, CMMPageManager& pages, const CString& docId, int shown, const FitSize& fitOf);
+    // WM_BOARD_PAGE_DECODED. TRUE when the shown page's picture is among them.
+    BOOL Follow(HWND target, CMMPageManager& pages, const CString& docId, int shown, const FitSize& fitOf);
     // A decoded picture arrived (the record is the caller's): TRUE when the page took it.
     static BOOL Take(const S_BOARD_IMAGE& record, CMMPageManager& pages, const CString& docId, int shown);
     // Drops what is still to be decoded and waits for the picture under way.

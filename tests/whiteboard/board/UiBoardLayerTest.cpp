@@ -293,6 +293,72 @@ TEST_F(BoardFixture, TurningToAPageDecodedAheadShowsItsPicture)
     }
 }
 
+// A page's picture that comes with its reply is decoded on the board's decoder, not on the
+// window's thread: the canvas keeps its spinner until the picture is there, and a turn made
+// meanwhile is not undone when it arrives; a board closed meanwhile takes nothing.
+class PictureReplyFixture : public BoardFixture {
+protected:
+    void Reply(int page, int total, const std::vector<BYTE>& image)
+    {
+        Json::Value body;
+        body["attcFileId"] = "D1";
+        body["totalPage"] = total;
+        body["startIdx"] = page;
+        board->OnReceiveM00000011(body, 0, reinterpret_cast<const char*>(image.data()), (int)image.size());
+    }
+    COLORREF Centre()
+    {
+        HWND canvas = board->GetCanvas()->GetSafeHwnd();
+        RECT rc;
+        ::GetClientRect(canvas, &rc);
+        return ScreenPixel(canvas, rc.right / 2, rc.bottom / 2);
+    }
+};
+
+TEST_F(PictureReplyFixture, ThePictureIsDecodedOffTheWindowsThreadAndShownWhenItArrives)
+{
+    board->OpenDocument(L"MT1", L"D1", L"name", L"url", 1);
+    Reply(1, 4, wbtest::BmpBytes(400, 300, RGB(220, 20, 30)));
+    const auto first = board->GetPageManager().GetPage(1);
+    ASSERT_TRUE(first && first->HasImage());
+    EXPECT_EQ(first->m_nImageWidth, 400);
+    // Nothing decoded while the reply was handled.
+    EXPECT_EQ(first->GetPicture(), nullptr);
+    EXPECT_TRUE(board->GetCanvas()->IsLoadingShown());
+    ASSERT_TRUE(zeltest::PumpUntil([&] { return !board->GetCanvas()->IsLoadingShown(); }, 5000));
+    EXPECT_NE(first->GetPicture(), nullptr);
+    EXPECT_EQ(board->GetCanvas()->GetPageNumber(), 1);
+    EXPECT_EQ(Centre(), RGB(220, 20, 30));
+}
+
+TEST_F(PictureReplyFixture, ATurnWhileThePictureIsDecodedStaysOnThePageTurnedTo)
+{
+    board->OpenDocument(L"MT1", L"D1", L"name", L"url", 1);
+    Reply(1, 4, wbtest::BmpBytes(1600, 1200, RGB(220, 20, 30)));
+    board->MovePage(2);
+    const auto first = board->GetPageManager().GetPage(1);
+    // Page 1 stays near page 2, so its picture is still taken; the canvas stays on page 2.
+    ASSERT_TRUE(zeltest::PumpUntil([&] { return first->GetPicture() != nullptr; }, 5000));
+    zeltest::PumpFor(100);
+    EXPECT_EQ(board->GetCanvas()->GetPageNumber(), 2);
+    EXPECT_TRUE(board->GetCanvas()->IsLoadingShown());
+    // Page 2's own picture is shown once it is there.
+    Reply(2, 4, wbtest::BmpBytes(400, 300, RGB(20, 30, 220)));
+    ASSERT_TRUE(zeltest::PumpUntil([&] { return !board->GetCanvas()->IsLoadingShown(); }, 5000));
+    EXPECT_EQ(board->GetCanvas()->GetPageNumber(), 2);
+    EXPECT_EQ(Centre(), RGB(20, 30, 220));
+}
+
+TEST_F(PictureReplyFixture, ABoardClosedWhileAPictureIsDecodedTakesNothing)
+{
+    board->OpenDocument(L"MT1", L"D1", L"name", L"url", 1);
+    Reply(1, 4, wbtest::BmpBytes(2000, 2000, RGB(220, 20, 30)));
+    board.reset();
+    // A result posted to the board's window after it went would be read here.
+    zeltest::PumpFor(300);
+    EXPECT_TRUE(::IsWindow(screen.GetSafeHwnd()));
+}
+
 TEST_F(BoardFixture, ADeleteAfterQueuedPointsRemovesTheWholeStroke)
 {
     Open(L"D1", 2);

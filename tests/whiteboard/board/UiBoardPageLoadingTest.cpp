@@ -90,7 +90,17 @@ TEST_F(LoadingFixture, CurrentPageFirstThenTheRestInOrderEachOnce)
     for (int n = 1; n <= 8; ++n)
         EXPECT_TRUE(board->GetPageManager().GetPage(n)->HasImage()) << n;
     EXPECT_EQ(board->GetCanvas()->GetPageNumber(), 5);
-    EXPECT_FALSE(board->GetCanvas()->IsLoadingShown());
+    EXPECT_TRUE(zeltest::PumpUntil([&] { return !board->GetCanvas()->IsLoadingShown(); }, 5000));
+    // Only the pages near the shown one were decoded: the chain did not wait for the others.
+    const auto decoded = [&] {
+        std::vector<int> pages;
+        for (int n = 1; n <= 8; ++n)
+            if (board->GetPageManager().GetPage(n)->GetPicture())
+                pages.push_back(n);
+        return pages;
+    };
+    EXPECT_TRUE(zeltest::PumpUntil([&] { return decoded() == std::vector<int>{4, 5, 6, 7}; }, 5000));
+    EXPECT_EQ(decoded(), (std::vector<int>{4, 5, 6, 7}));
 }
 
 TEST_F(LoadingFixture, AFailedPageIsReportedTheChainGoesOnAndShowingItAsksAgain)
