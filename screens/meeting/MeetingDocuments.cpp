@@ -104,24 +104,31 @@ void CMeetingLayer::ShowDocument(const CString& strAttcFileId, int nPage)
         pMeeting->SelectDocument(strAttcFileId);
     }
     if (!pMeeting->GetCurrentDocument() && !pMeeting->SelectFirstDocument()) {
+        // Nothing to show: the canvas says it waits for a document.
+        if (CBoardDrawCtrl* pCanvas = m_pBoardLayer ? m_pBoardLayer->GetCanvas() : nullptr) pCanvas->RestartLoading();
         EndLoading();
         return;
     }
     CMeetingDocument* pDocument = pMeeting->GetCurrentDocument();
     if (!pDocument) return;
     if (bHadDocument && !m_bDocumentValid) {
-        if (m_pBoardLayer) m_pBoardLayer->ResetBoard();
+        // Its viewing period is over: the canvas says the document cannot be shown, and the
+        // bars offer no page of it.
+        if (m_pBoardLayer) {
+            m_pBoardLayer->ResetBoard();
+            if (CBoardDrawCtrl* pCanvas = m_pBoardLayer->GetCanvas()) pCanvas->SetLoadingProgress(1);
+        }
         if (m_pRightContainer) {
             m_pRightContainer->SelectMinutes(pDocument->GetFileId());
             m_pRightContainer->SelectDocument(pDocument->GetFileId());
         }
         ClearThumbnails();
-        if (m_pBoardLayer) m_pBoardLayer->EnableWindow(FALSE);
+        if (m_pBoardLayer) m_pBoardLayer->EnableBoard(FALSE);
         CWhiteboardLog::Log(2, L"조회기간이 만료된 문서 >>> fileid : %d", _wtoi(pDocument->GetFileId()));
         EndLoading();
         return;
     }
-    if (m_pBoardLayer) m_pBoardLayer->EnableWindow(TRUE);
+    if (m_pBoardLayer) m_pBoardLayer->EnableBoard(TRUE);
     LoadCurrentDocument(nPage);
     if (IsVideoFile(pDocument->GetFileName())) {
         // The board still shows the document before the video: select that one again.
@@ -151,6 +158,7 @@ void CMeetingLayer::LoadCurrentDocument(int nPage)
     CMeeting* pMeeting = DocumentMeeting();
     CMeetingDocument* pDocument = pMeeting ? pMeeting->GetCurrentDocument() : nullptr;
     if (!pDocument || !pDocument->IsViewable()) {
+        if (CBoardDrawCtrl* pCanvas = m_pBoardLayer ? m_pBoardLayer->GetCanvas() : nullptr) pCanvas->RestartLoading();
         EndLoading();
         return;
     }

@@ -248,7 +248,11 @@ void CMeetingLayer::EnterMeeting(const CString& strMeetingId)
     DropStickyNotes();
     m_lastPages.clear();
     if (m_pInfoPanel) m_pInfoPanel->LoadSettings();
-    if (m_pBoardLayer) m_pBoardLayer->ResetBoard();
+    if (m_pBoardLayer) {
+        m_pBoardLayer->ResetBoard();
+        // A new meeting starts with the default pen and the tool the floating palette shows.
+        if (CBoardDrawCtrl* pCanvas = m_pBoardLayer->GetCanvas()) pCanvas->ResetTools();
+    }
     if (m_pRightContainer) m_pRightContainer->SetMeeting(strMeetingId, CLoginManager::GetInstance()->GetUserIdNumber());
     m_strMeetingType = m_pMeeting->GetKind() == 30 ? L"30" : L"10";
     StartMeeting(FALSE, 1);

@@ -30,8 +30,6 @@ BEGIN_MESSAGE_MAP(CBoardDrawCtrl, CWnd)
 END_MESSAGE_MAP()
 
 namespace {
-// Colour 0 of the drawing tool bar's colour table: the pen's colour until the user picks one.
-const COLORREF kDefaultLineColor = RGB(233, 0, 0);
 const COLORREF kBackground = RGB(246, 247, 251);
 const int kLoadingStripHeight = 50;
 // The strips at the canvas' top and bottom edge that open the presenter's bars (wider on a touch

@@ -56,6 +56,8 @@ public:
            kEllipse = 10, kEraser = 11 };
     // Board views: own layer and memos, live shared layer, image only, third layer and second memos.
     enum { kViewOwn = 0, kViewShared = 1, kViewImage = 2, kViewThird = 3 };
+    // Colour 0 of the drawing tool bar's colour table: the pen's colour until the user picks one.
+    static constexpr COLORREF kDefaultLineColor = RGB(233, 0, 0);
     static const UINT kControlId = 32600;
     static const int kMaxMemos = 20;
 

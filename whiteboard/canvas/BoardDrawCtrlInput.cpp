@@ -94,12 +94,18 @@ void CBoardDrawCtrl::SetMode(int mode)
 void CBoardDrawCtrl::ResetTools()
 {
     m_nLineWidth = 5;
-    m_clrLine = RGB(233, 0, 0);
+    m_clrLine = kDefaultLineColor;
     m_fOpacity = 1.0f;
     m_nPointerColor = 0;
     m_nRemotePointerColor = 0;
     m_nPointerSize = 2;
     SetMode(kPan);
+    if (m_pToolBar)
+        m_pToolBar->Reset();
+    // The floating palette still shows the user's tool: it announces it again, and the board
+    // takes it instead of panning under a palette that shows a pen.
+    if (IPenPalette* palette = Palette())
+        palette->ApplyCurrent(IsPenInput());
 }
 
 void CBoardDrawCtrl::OnUndo()

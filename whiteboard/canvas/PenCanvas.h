@@ -23,6 +23,9 @@ public:
     virtual int GetThickness() = 0;
     virtual int GetLineType() = 0;   // 1-6: the figure type plus one
     virtual void EnableUndoRedo(BOOL undo, BOOL redo) = 0;
+    // The palette shows its tool again and announces it (pen input on: the pen at least), so a
+    // board whose tools were reset draws with what the palette shows.
+    virtual void ApplyCurrent(BOOL penInput) = 0;
 };
 
 #define WM_PEN_CANVAS_CHANGED (WM_USER + 1027)

@@ -134,7 +134,7 @@ public:
     int GetThickness() override { return m_nTool == 2 ? m_nHighlighterWidth : m_nPenWidth; }
     int GetLineType() override { return m_nLineType; }
 
-    void ApplyCurrent(BOOL penInput);
+    void ApplyCurrent(BOOL penInput) override;
     // The settings' pen option: on, a palette on the move tool takes the pen (the board draws at
     // once); off, the chosen drawing tool is told to the board again.
     void SetDrawEnabled(BOOL penInput);

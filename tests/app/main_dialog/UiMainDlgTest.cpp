@@ -2053,6 +2053,63 @@ TEST_F(UiProgramTest, ClickingADocumentsRowOpensItOnTheBoard)
     });
 }
 
+// A document whose viewing period is over is not shown: the canvas says it cannot be loaded, the
+// bars offer no page of it, and the loading ends.
+TEST_F(UiProgramTest, ADocumentWhoseViewingPeriodIsOverSaysSoOnTheCanvas)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        CBoardLayer* pBoard = pMeeting->GetBoardLayer();
+        CBoardDrawCtrl* pCanvas = pBoard->GetCanvas();
+        Json::Value rule = TasRule("M00000070");
+        rule["merge"]["attcFileId"] = "D1012";
+        rule["merge"]["result"] = false;
+        Control(rule);
+        // The screen asks for the period when the user opens a document; here the test asks.
+        CTasClientManager::GetInstance()->SetListener(pMeeting);
+        CTasClientManager::GetInstance()->RequestM00000070(L"101", L"D1012", L"");
+        DriveFor(500);
+        CMeeting* pDocs = pMeeting->GetMeeting();
+        ASSERT_NE(pDocs, nullptr);
+        ASSERT_GE(pDocs->GetDocumentIndex(L"D1012"), 0);
+        pMeeting->SendMessage(WM_MEETING_OPEN_DOCUMENT, (WPARAM)pDocs->GetDocumentIndex(L"D1012"), 0);
+        Drive([&] { return !pMeeting->IsLoading(); }, 10000);
+        EXPECT_FALSE(pMeeting->IsLoading()) << "the loading did not end";
+        EXPECT_TRUE(pCanvas->IsLoadingShown());
+        EXPECT_EQ(pCanvas->GetLoading()->GetState(), 1) << "the canvas does not say the document cannot be loaded";
+        EXPECT_EQ(pCanvas->GetPageNumber(), -1);
+        EXPECT_EQ(pBoard->GetOptBar()->GetCurrentPage(), 0) << "the option bar still offers a page";
+        EXPECT_FALSE(pBoard->GetOptBar()->GetBarWnd()->IsWindowEnabled());
+        EXPECT_TRUE(pCanvas->IsWindowEnabled());
+        Command("clear_rules");
+    });
+}
+
+// The floating palette's tool outlives a meeting: entering the next one, the board draws with the
+// pen and colour the palette shows instead of panning under it.
+TEST_F(UiProgramTest, TheNextMeetingsBoardDrawsWithThePalettesTool)
+{
+    InMeeting(L"101", L"D1011", [&](CZELDlg& dlg, CMeetingLayer* pMeeting) {
+        CDrawToolMain* pPalette = dlg.GetDrawToolMain();
+        ASSERT_NE(pPalette, nullptr);
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnPen"));
+        apptest::ClickObject(pPalette, pPalette->Object(L"btnSelectedColor3"));
+        DriveFor(50);
+        const COLORREF blue = pPalette->Object(L"btnSelectedColor3")->m_clrColor;
+        CBoardDrawCtrl* pCanvas = pMeeting->GetBoardLayer()->GetCanvas();
+        ASSERT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kFreeLine);
+        dlg.SetScreenMode(ZEL_MODE_DETAIL, L"101");
+        DriveFor(500);
+        dlg.SetScreenMode(ZEL_MODE_MEETING, L"101");
+        Drive([&] { return BoardShows(pMeeting, L"D1011", 1); }, 30000);
+        ASSERT_TRUE(BoardShows(pMeeting, L"D1011", 1));
+        pCanvas = pMeeting->GetBoardLayer()->GetCanvas();
+        EXPECT_EQ(pPalette->GetToolMode(), 1);
+        EXPECT_EQ(pCanvas->GetMode(), (int)CBoardDrawCtrl::kFreeLine) << "the board pans under a palette showing the pen";
+        EXPECT_EQ(pCanvas->GetLineColor(), blue);
+        EXPECT_EQ(pCanvas->GetLineWidth(), 5);
+    });
+}
+
 // Paging back past a document's first page opens the document before it on its last page (the
 // test servers' ids are not numbers, so here it opens on its first). That way of opening is
 // forgotten when the user goes back to the detail: entering the meeting again opens the document

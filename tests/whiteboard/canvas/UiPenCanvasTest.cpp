@@ -48,6 +48,7 @@ public:
     int GetThickness() override { return thickness; }
     int GetLineType() override { return lineType; }
     void EnableUndoRedo(BOOL, BOOL) override {}
+    void ApplyCurrent(BOOL) override {}
     int tool = 1, color = 0xFF0000, thickness = 5, lineType = 1;
 };
 
