@@ -133,7 +133,7 @@ void CTitleLayer::CreateControls()
         {&m_btnChat, IDC_TITLE_CHAT, IDB_TITLE_CHAT, IDB_TITLE_CHAT_DOWN, IDB_TITLE_CHAT_HOVER, IDB_TITLE_CHAT_DISABLED, FALSE, 0, IDS_TITLE_TIP_CHAT},
     };
     for (const SButton& b : buttons) {
-        b.pButton->Create(L"", WS_CHILD | (b.bVisible ? WS_VISIBLE : 0) | BS_OWNERDRAW, CRect(0, 0, 15, 15), this, b.nId);
+        b.pButton->Create(L"", WS_CHILD | (b.bVisible ? WS_VISIBLE : 0) | BS_BITMAP, CRect(0, 0, 15, 15), this, b.nId);
         b.pButton->SetSkin(b.nNormal, b.nPressed, b.nHover, b.nDisabled, b.nNormal, 0, b.nDrawMode, 0, 0);
         if (b.nTip)
             b.pButton->SetToolTipText(LoadResourceText(b.nTip));
@@ -237,9 +237,10 @@ void CTitleLayer::SetMode(int nMode)
         m_btnBack.ShowWindow(SW_SHOW);
         m_btnVideo.ShowWindow(SW_SHOW);
         m_stcRemain.ShowWindow(SW_HIDE);
-        IZELMainDlg* pMain = GetMainDlg();
-        IMeetingScreen* pMeeting = pMain ? pMain->GetMeetingLayer() : nullptr;
-        const BOOL bEnded = pMeeting && pMeeting->IsMeetingEnded();
+        // Asked of the meeting record, not of the screen: the screen has no meeting yet while
+        // it is being entered, and a screen without one counts as closed.
+        CMeetingManager* pMeetings = CMeetingManager::GetInstance();
+        const BOOL bEnded = pMeetings && pMeetings->IsMeetingEnded();
         m_btnRefresh.EnableWindow(!bEnded);
         m_btnFileBox.EnableWindow(!bEnded);
         break;

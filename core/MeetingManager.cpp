@@ -128,6 +128,11 @@ int CMeetingManager::IsNotStarted() const
     return m_pCurrentMeeting ? m_pCurrentMeeting->IsNotStarted() : 0;
 }
 
+int CMeetingManager::IsMeetingEnded() const
+{
+    return m_pCurrentMeeting && m_pCurrentMeeting->IsNotStarted() && m_pCurrentMeeting->GetStatus() != 0 ? 1 : 0;
+}
+
 int CMeetingManager::SetModifyFlag(int nValue)
 {
     if (m_pCurrentMeeting == nullptr)

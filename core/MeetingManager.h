@@ -45,6 +45,9 @@ public:
     int IsPresenterMe() const;
     int IsReport() const;
     int IsNotStarted() const;
+    // The current meeting's status says it is over: none of the waiting and running ones, and
+    // known (a record not yet filled from the server has status 0).
+    int IsMeetingEnded() const;
     int SetModifyFlag(int nValue);
     int SetSecretaryFlag(int nValue);
     int GetModifyFlag() const;

@@ -57,7 +57,7 @@ void CChatViewCtrl::OnInitialUpdate()
                               IDB_CHAT_MINE_BR, IDB_CHAT_MINE_R, IDB_CHAT_MINE_TR, IDB_CHAT_MINE_T,
                               IDB_CHAT_MINE_C);
 
-    m_btnMore.Create(L"", WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, CRect(6, 0, 249, 30), this, ID_MORE_BUTTON);
+    m_btnMore.Create(L"", WS_CHILD | WS_TABSTOP | BS_BITMAP, CRect(6, 0, 249, 30), this, ID_MORE_BUTTON);
     m_btnMore.ModifyStyleEx(0, WS_EX_NOPARENTNOTIFY);
     m_btnMore.SetSkin(IDB_CHAT_MORE, IDB_CHAT_MORE_DOWN, IDB_CHAT_MORE_HOVER, 0, IDB_CHAT_MORE, 0, 0, 0, 0);
 

@@ -134,7 +134,7 @@ int CMeetingChatCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_pEditScroll->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 7, 80), this, ID_EDIT_SCROLL);
     m_pEditScroll->SetBkColor(RGB(255, 255, 255));
 
-    m_btnSend.Create(L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, CRect(5, 3, 19, 24), this, ID_SEND);
+    m_btnSend.Create(L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_BITMAP, CRect(5, 3, 19, 24), this, ID_SEND);
     m_btnSend.ModifyStyleEx(0, WS_EX_NOPARENTNOTIFY);
     m_btnSend.SetSkin(IDB_CHAT_SEND, IDB_CHAT_SEND_DOWN, IDB_CHAT_SEND_HOVER, IDB_CHAT_SEND_DISABLED, IDB_CHAT_SEND, 0,
                       0, 0, 0);

@@ -90,7 +90,7 @@ int CMeetingDocListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
          IDB_ARCHIVE_DISABLED, IDB_ARCHIVE, IDS_ARCHIVE_TIP, TRUE},
     };
     for (const BUTTON_SETUP& b : buttons) {
-        b.pButton->Create(L"", WS_CHILD | WS_TABSTOP | BS_OWNERDRAW | (b.bVisible ? WS_VISIBLE : 0), b.rc, this, b.nId);
+        b.pButton->Create(L"", WS_CHILD | WS_TABSTOP | BS_BITMAP | (b.bVisible ? WS_VISIBLE : 0), b.rc, this, b.nId);
         b.pButton->ModifyStyleEx(0, WS_EX_NOPARENTNOTIFY);
         b.pButton->SetSkin(b.nNormal, b.nDown, b.nOver, b.nDisabled, b.nFocus, 0, 0, 0, 0);
         if (b.nTip)

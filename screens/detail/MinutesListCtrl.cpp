@@ -95,7 +95,7 @@ int CMinutesListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    m_btnView.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(5, 3, 19, 24), this, VIEW_BUTTON_ID);
+    m_btnView.Create(L"", WS_CHILD | WS_VISIBLE | BS_BITMAP, CRect(5, 3, 19, 24), this, VIEW_BUTTON_ID);
     m_btnView.SetSkin(IDB_MINUTES_BUTTON, IDB_MINUTES_BUTTON_DOWN, IDB_MINUTES_BUTTON_OVER,
                       IDB_MINUTES_BUTTON_DISABLED, IDB_MINUTES_BUTTON, 0, 0, 0, 0);
     m_btnView.SetToolTipText(LoadText(IDS_MINUTES_BUTTON_TIP));

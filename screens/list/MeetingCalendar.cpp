@@ -39,10 +39,10 @@ void CMeetingCalendar::PreSubclassWindow()
     CWnd::PreSubclassWindow();
     ModifyStyle(0, SS_NOTIFY);
     const CRect none(0, 0, 20, 20);
-    m_btnNext.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, none, this, IDC_CAL_NEXT_MONTH);
+    m_btnNext.Create(L"", WS_CHILD | WS_VISIBLE | BS_BITMAP, none, this, IDC_CAL_NEXT_MONTH);
     m_btnNext.SetSkin(IDB_CAL_NEXT, IDB_CAL_NEXT_DOWN, IDB_CAL_NEXT_OVER, IDB_CAL_NEXT_DISABLED, IDB_CAL_NEXT, 0, 0,
                       0, 0);
-    m_btnPrev.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, none, this, IDC_CAL_PREV_MONTH);
+    m_btnPrev.Create(L"", WS_CHILD | WS_VISIBLE | BS_BITMAP, none, this, IDC_CAL_PREV_MONTH);
     m_btnPrev.SetSkin(IDB_CAL_PREV, IDB_CAL_PREV_DOWN, IDB_CAL_PREV_OVER, IDB_CAL_PREV_DISABLED, IDB_CAL_PREV, 0, 0,
                       0, 0);
     CRect client;

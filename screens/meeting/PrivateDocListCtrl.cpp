@@ -36,11 +36,11 @@ BOOL CPrivateDocListCtrl::Create(CWnd* pParent, const CRect& rc, UINT nId)
 int CPrivateDocListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
-    m_btnSecond.Create(L"", WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, CRect(5, 5, 19, 24), this, ID_SECOND);
+    m_btnSecond.Create(L"", WS_CHILD | WS_TABSTOP | BS_BITMAP, CRect(5, 5, 19, 24), this, ID_SECOND);
     m_btnSecond.ModifyStyleEx(0, WS_EX_NOPARENTNOTIFY);
     m_btnSecond.SetSkin(IDB_PRIVATE_FOCUS, IDB_PRIVATE_DOWN, IDB_PRIVATE_OVER, IDB_PRIVATE, IDB_PRIVATE_FOCUS, 0, 0, 0, 0);
     m_btnSecond.ShowWindow(SW_SHOW);
-    m_btnBack.Create(L"", WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, CRect(5, 5, 19, 24), this, ID_BACK);
+    m_btnBack.Create(L"", WS_CHILD | WS_TABSTOP | BS_BITMAP, CRect(5, 5, 19, 24), this, ID_BACK);
     m_btnBack.ModifyStyleEx(0, WS_EX_NOPARENTNOTIFY);
     m_btnBack.SetSkin(IDB_PRIVATE_BACK, IDB_PRIVATE_BACK_DOWN, IDB_PRIVATE_BACK_OVER, IDB_PRIVATE_BACK,
                       IDB_PRIVATE_BACK_FOCUS, 0, 0, 0, 0);

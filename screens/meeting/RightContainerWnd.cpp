@@ -54,8 +54,7 @@ BOOL CRightContainerWnd::Create(CWnd* pParent, const CRect& rc, UINT nId)
 
 BOOL CRightContainerWnd::IsMeetingEnded() const
 {
-    CMeeting* pMeeting = CMeetingManager::GetInstance()->GetCurrentMeeting();
-    return pMeeting && pMeeting->IsNotStarted() && pMeeting->GetStatus() != 0 ? TRUE : FALSE;
+    return CMeetingManager::GetInstance()->IsMeetingEnded() ? TRUE : FALSE;
 }
 
 void CRightContainerWnd::StopChatBlink()

@@ -302,15 +302,35 @@ TEST_F(TitleLayerTest, MeetingModeRowsForAStartedMeetingAndAReport)
     EXPECT_FALSE(Visible(&main.drawTool));
 }
 
+// Whether the meeting is over is the meeting record's: the screen being entered has no meeting
+// of its own yet and counts as closed, which greyed the file box for every running meeting.
 TEST_F(TitleLayerTest, EndedMeetingDisablesRefreshAndFileBox)
 {
-    Meeting(false, true);
-    main.meeting.ended = TRUE;
-    layer->SetMode(2);
-    EXPECT_FALSE(layer->GetControl(IDC_TITLE_FILE_BOX)->IsWindowEnabled());
+    const struct {
+        const char* status;   // nullptr: no current meeting
+        BOOL screenClosed;
+        BOOL enabled;
+    } cases[] = {
+        {"2", TRUE, TRUE},    // running, the screen still without its meeting
+        {"2", FALSE, TRUE},
+        {"1", TRUE, TRUE},    // waiting
+        {"4", FALSE, FALSE},  // ended
+        {"4", TRUE, FALSE},
+        {nullptr, TRUE, TRUE},
+    };
+    for (const auto& c : cases) {
+        CMeetingManager::GetInstance()->ClearCurrentMeeting();
+        if (c.status) {
+            Meeting(false, true);
+            CMeetingManager::GetInstance()->GetCurrentMeeting()->SetStatus(c.status);
+        }
+        main.meeting.ended = c.screenClosed;
+        layer->SetMode(2);
+        const char* what = c.status ? c.status : "none";
+        EXPECT_EQ(layer->GetControl(IDC_TITLE_FILE_BOX)->IsWindowEnabled(), c.enabled) << what;
+        EXPECT_EQ(layer->GetControl(IDC_TITLE_REFRESH)->IsWindowEnabled(), c.enabled) << what;
+    }
     main.meeting.ended = FALSE;
-    layer->SetMode(2);
-    EXPECT_TRUE(layer->GetControl(IDC_TITLE_FILE_BOX)->IsWindowEnabled());
     layer->EnableBackButton(FALSE);
     EXPECT_FALSE(layer->GetControl(IDC_TITLE_BACK)->IsWindowEnabled());
 }
@@ -504,6 +524,38 @@ TEST_F(TitleLayerTest, MenuPostsTheChosenCommandToTheMainWindow)
     Click(IDC_TITLE_MENU);
     zeltest::PumpFor(20);
     EXPECT_TRUE(main.commands.empty());
+}
+
+// The title bar's buttons are plain push buttons: after a click (the menu closed with nothing
+// chosen, the full view entered) each one looks as it did before, not held down until the next.
+TEST_F(TitleLayerTest, AClickedButtonLooksReleasedAgain)
+{
+    CTitleLayer::SetMenuChooserForTest([](CWnd*, int, int) { return -1; });
+    Meeting(false, true);
+    layer->SetMode(2);
+    layer->SetListTitle(FALSE);
+    auto look = [&](CWnd* pButton) {
+        ::RedrawWindow(pButton->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        CRect rc;
+        pButton->GetClientRect(&rc);
+        std::vector<COLORREF> pixels;
+        HDC dc = ::GetDC(pButton->m_hWnd);
+        for (int y = 0; y < rc.Height(); ++y)
+            for (int x = 0; x < rc.Width(); ++x)
+                pixels.push_back(::GetPixel(dc, x, y));
+        ::ReleaseDC(pButton->m_hWnd, dc);
+        return pixels;
+    };
+    for (UINT nId : {IDC_TITLE_MENU, IDC_TITLE_FULL_SCREEN, IDC_TITLE_VIDEO}) {
+        CWnd* pButton = layer->GetControl(nId);
+        ::SetCursorPos(0, 0);
+        const std::vector<COLORREF> before = look(pButton);
+        Click(nId);
+        ::SetCursorPos(0, 0);
+        EXPECT_EQ(pButton->SendMessage(BM_GETCHECK), BST_UNCHECKED) << nId;
+        EXPECT_TRUE(look(pButton) == before) << nId << " still looks pressed";
+        Click(nId);
+    }
 }
 
 TEST_F(TitleLayerTest, RealDropDownEndsAtTheMenuButtonAndHidesThreeEntries)

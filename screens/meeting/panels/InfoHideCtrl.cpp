@@ -34,7 +34,7 @@ int CInfoHideCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CZELWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    m_btnExpand.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(6, 9, 23, 30), this, ID_EXPAND);
+    m_btnExpand.Create(L"", WS_CHILD | WS_VISIBLE | BS_BITMAP, CRect(6, 9, 23, 30), this, ID_EXPAND);
     m_btnExpand.SetSkin(IDB_PANE_EXPANDED, IDB_PANE_EXPANDED_DOWN, IDB_PANE_EXPANDED_HOVER,
                         IDB_PANE_EXPANDED_DISABLED, IDB_PANE_EXPANDED, 0, 0, 0, 0);
     return 0;

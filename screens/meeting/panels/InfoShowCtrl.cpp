@@ -133,7 +133,7 @@ int CInfoShowCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     for (size_t i = 0; i < sizeof kButtons / sizeof kButtons[0]; ++i) {
         const BUTTON_SETUP& b = kButtons[i];
-        m_buttons[i].Create(L"", WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 18, 18), this, b.nId);
+        m_buttons[i].Create(L"", WS_CHILD | BS_BITMAP, CRect(0, 0, 18, 18), this, b.nId);
         m_buttons[i].SetSkin(b.nNormal, b.nDown, b.nOver, b.nDisabled, b.nFocus, 0, 0, 0, 0);
     }
     GetButton(ID_ADD).SetToolTipText(LoadText(IDS_INFO_ADD_ATTENDEE_TIP));
