@@ -178,6 +178,25 @@ TEST_F(JourneyTest, AMeetingRowOpensTheDetailAndItsDocumentTheMeetingScreen)
     journey::MoveMouseTo(m_hMain, POINT{500, 300});
     ::Sleep(300);
     ExpectShownAsPainted(L"journey_meeting_side_panel");
+    // With both side columns open the bottom bar is narrow: its status button still shows whole,
+    // over none of the bar's other controls.
+    HWND statusButton = journey::FindDescendant(m_hMain, 35030);
+    ASSERT_NE(statusButton, nullptr) << "no meeting status button";
+    EXPECT_TRUE(::IsWindowVisible(statusButton));
+    RECT rcStatus, rcBar;
+    ::GetWindowRect(statusButton, &rcStatus);
+    ::GetWindowRect(::GetParent(statusButton), &rcBar);
+    RECT inBar;
+    ::IntersectRect(&inBar, &rcStatus, &rcBar);
+    EXPECT_TRUE(::EqualRect(&inBar, &rcStatus)) << "the status button is cut by its bar";
+    for (HWND sibling = ::GetWindow(::GetParent(statusButton), GW_CHILD); sibling;
+         sibling = ::GetWindow(sibling, GW_HWNDNEXT)) {
+        RECT rcSibling, overlap;
+        if (sibling == statusButton || !::IsWindowVisible(sibling)) continue;
+        ::GetWindowRect(sibling, &rcSibling);
+        EXPECT_FALSE(::IntersectRect(&overlap, &rcSibling, &rcStatus))
+            << "the status button lies over control " << ::GetDlgCtrlID(sibling);
+    }
 
     // A chat message pushed while the chat pane is closed: the tray notice names its sender and
     // shows the message.

@@ -12,6 +12,7 @@ BEGIN_MESSAGE_MAP(ZELSlideBar, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_MOUSEMOVE()
+    ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 ZELSlideBar::ZELSlideBar() = default;
@@ -49,7 +50,21 @@ int ZELSlideBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_rcThumb = CRect(client.left, (client.Height() - thumb.cy) / 2, client.left + thumb.cx, client.bottom);
     m_bDragging = FALSE;
     m_dPosition = -1.0;
+    m_nWidth = client.Width();
     return 0;
+}
+
+void ZELSlideBar::OnSize(UINT, int cx, int)
+{
+    // A narrower or wider bar keeps the thumb at the same share of the track.
+    if (m_nWidth > 0 && cx != m_nWidth && !m_bDragging) {
+        const int width = m_rcThumb.Width();
+        const double percent = SlidePercentForThumbLeft(m_rcThumb.left, m_nWidth, width);
+        m_rcThumb.left = SlideThumbLeftForPercent(cx, width, percent);
+        m_rcThumb.right = m_rcThumb.left + width;
+        Invalidate(TRUE);
+    }
+    m_nWidth = cx;
 }
 
 void ZELSlideBar::SetPos(double dPercent)

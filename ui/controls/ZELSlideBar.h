@@ -26,6 +26,7 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -41,4 +42,5 @@ private:
     double m_dPosition = -1.0;
     CBitmap m_bmpTrack, m_bmpThumb, m_bmpThumbDown, m_bmpFourth, m_bmpThumbHover, m_bmpSixth;
     int m_nLastThumbLeft = 0;
+    int m_nWidth = 0;   // the client width the thumb was placed in
 };

@@ -2,6 +2,8 @@
 
 #include "whiteboard/tools/BoardOptCtrl.h"
 
+#include <algorithm>
+
 #include "whiteboard/board/IBoardMeetingContext.h"
 
 #include "ui/host/MainDlg.h"
@@ -144,9 +146,6 @@ void CBoardOptCtrl::LayoutControls()
     RECT rc;
     GetClientRect(&rc);
     const int width = rc.right;
-    // Within the bar's height, so that the button can be seen and clicked.
-    for (UINT id : {(UINT)kStatus1, (UINT)kStatus2, (UINT)kStatus4, (UINT)kStatus12, (UINT)kStatus13})
-        Button(id)->MoveWindow(width / 2 - 90, (rc.bottom - 32) / 2, 180, 32, FALSE);
     const int r = rc.right - 5;
     Button(kLaser)->MoveWindow(r - 30, 5, 30, 30, FALSE);
     Button(kSticky)->MoveWindow(r - 70, 5, 30, 30, FALSE);
@@ -161,8 +160,66 @@ void CBoardOptCtrl::LayoutControls()
         Button(id)->MoveWindow(report ? r - 150 : r - 190, 5, 30, 30, FALSE);
     for (UINT id : {(UINT)kPen, (UINT)kHighlighter, (UINT)kMove, (UINT)kEraser})
         Button(id)->ShowWindow(SW_HIDE);
+    PlaceStatusRow(FALSE);
     // Moved without drawing: the buttons paint themselves anew where they now stand.
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void CBoardOptCtrl::PlaceStatusRow(BOOL bRedraw)
+{
+    if (m_buttons.empty() || !m_pSlider)
+        return;
+    RECT rc;
+    GetClientRect(&rc);
+    // The column of tool buttons on the right begins at its leftmost shown button.
+    int toolsLeft = rc.right;
+    const UINT tools[] = {kLaser, kSticky, kFavorite, kAddPage, kWhiteboardClose, kWhiteboardOpen};
+    auto take = [&](UINT id) {
+        CxSkinButton* b = Button(id);
+        if (!b || !(b->GetStyle() & WS_VISIBLE))
+            return;
+        CRect place;
+        b->GetWindowRect(&place);
+        ScreenToClient(&place);
+        toolsLeft = std::min(toolsLeft, (int)place.left);
+    };
+    for (UINT id : tools)
+        take(id);
+    for (UINT id : kModeIds)
+        take(id);
+    const UINT statusIds[] = {kStatus1, kStatus2, kStatus4, kStatus12, kStatus13};
+    int textWidth = 0;
+    for (UINT id : statusIds) {
+        CxSkinButton* b = Button(id);
+        CString text;
+        b->GetWindowText(text);
+        CClientDC dc(b);
+        HGDIOBJ old = nullptr;
+        if (HFONT font = (HFONT)b->SendMessage(WM_GETFONT))
+            old = ::SelectObject(dc.GetSafeHdc(), font);
+        SIZE size = {};
+        ::GetTextExtentPoint32W(dc.GetSafeHdc(), text, text.GetLength(), &size);
+        if (old)
+            ::SelectObject(dc.GetSafeHdc(), old);
+        textWidth = std::max(textWidth, (int)size.cx);
+    }
+    const S_OPT_BAR_ROW row = LayOutOptBarRow(rc.right, rc.bottom, toolsLeft, textWidth);
+    BOOL moved = FALSE;
+    auto place = [&](CWnd* w, const RECT& to) {
+        CRect now;
+        w->GetWindowRect(&now);
+        ScreenToClient(&now);
+        if (::EqualRect(&now, &to))
+            return;
+        w->MoveWindow(to.left, to.top, to.right - to.left, to.bottom - to.top, FALSE);
+        moved = TRUE;
+    };
+    for (UINT id : statusIds)
+        place(Button(id), row.status);
+    place(m_pSlider.get(), row.slider);
+    // Moved without drawing: the bar and its buttons paint anew where they now stand.
+    if (moved && bRedraw)
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CBoardOptCtrl::OnPaint()
@@ -248,6 +305,7 @@ void CBoardOptCtrl::SetMode(int mode)
     }
     if (CxSkinButton* b = Button(shown))
         b->ShowWindow(SW_SHOW);
+    PlaceStatusRow(TRUE);
 }
 
 void CBoardOptCtrl::Toast(UINT id)
@@ -394,6 +452,7 @@ void CBoardOptCtrl::ShowTypeButtons(int type, BOOL show)
                                                                                  : type == 13 ? kStatus13 : 0;
     if (CxSkinButton* b = Button(id))
         b->ShowWindow(SW_SHOW);
+    PlaceStatusRow(TRUE);
     Invalidate();
 }
 
@@ -403,12 +462,14 @@ void CBoardOptCtrl::ShowWhiteboardButtons(BOOL on)
         for (UINT id : {(UINT)kWhiteboardClose, (UINT)kWhiteboardOpen, (UINT)kAddPage})
             Button(id)->ShowWindow(SW_HIDE);
         Button(kFavorite)->ShowWindow(SW_SHOW);
+        PlaceStatusRow(TRUE);
         return;
     }
     Button(kWhiteboardClose)->ShowWindow(on ? SW_SHOW : SW_HIDE);
     Button(kAddPage)->ShowWindow(on ? SW_SHOW : SW_HIDE);
     Button(kWhiteboardOpen)->ShowWindow(on ? SW_HIDE : SW_SHOW);
     Button(kFavorite)->ShowWindow(on ? SW_HIDE : SW_SHOW);
+    PlaceStatusRow(TRUE);
 }
 
 LRESULT CBoardOptCtrl::OnSliderMoving(WPARAM wParam, LPARAM)

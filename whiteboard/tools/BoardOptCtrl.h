@@ -100,6 +100,8 @@ protected:
 private:
     CxSkinButton* AddButton(UINT id, const RECT& rc, UINT picture, DWORD kind, BOOL visible, const CString& tip);
     void LayoutControls();
+    // The slider and the status buttons in the room the tool buttons shown on the right leave.
+    void PlaceStatusRow(BOOL bRedraw);
     void Toast(UINT id);
     BOOL Ended() const { return m_isMeetingEnded && m_isMeetingEnded(); }
     BOOL OnResizeEdge(CPoint point);

@@ -1,6 +1,28 @@
 #include "whiteboard/tools/OptBarRules.h"
 
+#include <algorithm>
+
 #include "core/JsonHelpers.h"
+
+S_OPT_BAR_ROW LayOutOptBarRow(int width, int height, int toolsLeft, int statusTextWidth)
+{
+    // The slider follows the next-page button; its full width and the status button's.
+    const int kSliderLeft = 151, kSliderWidth = 102, kStatusWidth = 180, kGap = 8, kTextMargin = 20;
+    const int top = (height - 32) / 2;
+    int statusLeft = width / 2 - kStatusWidth / 2;
+    int statusWidth = kStatusWidth;
+    int sliderWidth = kSliderWidth;
+    if (statusLeft < kSliderLeft + kSliderWidth + kGap || statusLeft + statusWidth > toolsLeft - kGap) {
+        statusWidth = std::min(kStatusWidth, toolsLeft - kGap - (kSliderLeft + kSliderWidth + kGap));
+        statusWidth = std::max(statusWidth, std::min(kStatusWidth, statusTextWidth + kTextMargin));
+        statusLeft = toolsLeft - kGap - statusWidth;
+        sliderWidth = std::max(0, std::min(kSliderWidth, statusLeft - kGap - kSliderLeft));
+    }
+    S_OPT_BAR_ROW row;
+    row.slider = RECT{kSliderLeft, 15, kSliderLeft + sliderWidth, 29};
+    row.status = RECT{statusLeft, top, statusLeft + statusWidth, top + 32};
+    return row;
+}
 
 S_PAGE_BUTTONS ComputePageButtons(const S_PAGE_STATE& s)
 {

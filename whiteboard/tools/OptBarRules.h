@@ -25,6 +25,18 @@ struct S_PAGE_STATE {
 
 S_PAGE_BUTTONS ComputePageButtons(const S_PAGE_STATE& state);
 
+// Where the slider and the chairman's status button go in a bar of the given width: the status
+// button (180 wide, centred) between the page controls on the left and the column of tool
+// buttons on the right, which begins at 'toolsLeft'. In a narrow bar (the meeting screen with
+// both side columns open) the status button moves right and narrows down to its text
+// ('statusTextWidth' plus a margin) and the slider gives up what is still missing, so that
+// nothing lies over anything else.
+struct S_OPT_BAR_ROW {
+    RECT slider;
+    RECT status;
+};
+S_OPT_BAR_ROW LayOutOptBarRow(int width, int height, int toolsLeft, int statusTextWidth);
+
 // The meeting's end time from the meeting detail ("mtngEndYmd", "mtngEndHour", "mtngEndMin");
 // FALSE when the detail carries no end date.
 BOOL ReadMeetingEndTime(const Json::Value& detail, SYSTEMTIME& end);

@@ -88,6 +88,39 @@ TEST(OptBarRules, PageButtonsByPageAndDocument)
     }
 }
 
+// The status button never lies over the slider or the tool buttons, and shows its text whole: a
+// wide bar keeps the centred 180-pixel button and the full slider, a narrow one (both side
+// columns of the meeting screen open) moves and narrows the button and shortens the slider.
+TEST(OptBarRules, TheStatusButtonFitsBetweenTheSliderAndTheTools)
+{
+    const int kText = 58;  // the widest status text
+    const struct Case {
+        int width, toolsLeft;
+        int sliderWidth;   // -1: whatever is left
+        int statusLeft;    // -1: anywhere that fits
+    } cases[] = {
+        {1000, 805, 102, 410},  // one column open: centred, as before
+        {740, 545, 102, 280},
+        {600, 405, 102, -1},    // centred would touch the tools
+        {462, 307, -1, -1},     // both columns open, no mode button
+        {462, 267, -1, -1},     // and with the mode button
+    };
+    for (const Case& c : cases) {
+        const S_OPT_BAR_ROW row = LayOutOptBarRow(c.width, 42, c.toolsLeft, kText);
+        const int statusWidth = row.status.right - row.status.left;
+        EXPECT_GE(statusWidth, kText + 8) << c.width << " " << c.toolsLeft;
+        EXPECT_LE(statusWidth, 180) << c.width;
+        EXPECT_LE(row.status.right, c.toolsLeft - 8) << c.width << " " << c.toolsLeft;
+        EXPECT_GE(row.status.left, row.slider.right + 8) << c.width << " " << c.toolsLeft;
+        EXPECT_EQ(row.slider.left, 151);
+        EXPECT_GE(row.slider.right - row.slider.left, 0);
+        EXPECT_EQ(row.status.top, 5);
+        EXPECT_EQ(row.status.bottom, 37);
+        if (c.sliderWidth >= 0) EXPECT_EQ(row.slider.right - row.slider.left, c.sliderWidth) << c.width;
+        if (c.statusLeft >= 0) EXPECT_EQ(row.status.left, c.statusLeft) << c.width;
+    }
+}
+
 TEST(OptBarRules, RemainingMinutesNeedAnEndTime)
 {
     SYSTEMTIME now = {};
