@@ -105,6 +105,9 @@ const UINT WM_SIDEPANEL_PAGE_FAVORITE = WM_USER + 2022;
 #define WM_BOARD_IMAGE_FETCHED (WM_USER + 20403)
 // Page decoder to board layer: a page image decoded ahead (lParam: S_BOARD_IMAGE*, deleted by the board).
 #define WM_BOARD_PAGE_DECODED (WM_USER + 20404)
+// Thumbnail renderer to the side panel's thumbnail strip: one page's thumbnail rendered off the
+// window's thread (lParam: S_RENDERED_THUMB*, deleted by the strip).
+#define WM_SIDEPANEL_THUMB_RENDERED (WM_USER + 20405)
 
 // ---- Whiteboard tools ----
 

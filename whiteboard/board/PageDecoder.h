@@ -6,45 +6,38 @@
 // yet started (the shown page moved on).
 #include <windows.h>
 
-#include <atomic>
 #include <deque>
 
 #include "platform/CriticalSection.h"
+#include "platform/WorkQueue.h"
 #include "whiteboard/board/BoardImageFetcher.h"
-
-class CWinThread;
 
 class CPageDecoder {
 public:
-    CPageDecoder();
-    ~CPageDecoder();
+    CPageDecoder() = default;
     CPageDecoder(const CPageDecoder&) = delete;
     CPageDecoder& operator=(const CPageDecoder&) = delete;
 
     // Queues the records (their bytes filled, or the picture decoded already; with a fit size the
-    // picture is also scaled to it), in the order wanted, in place of every record not
-    // yet started, leaving out one for the image being decoded now; the decoded records are posted to the window with the message (lParam:
-    // S_BOARD_IMAGE*, deleted by the receiver). FALSE when no thread could be started (the records
-    // are freed).
+    // picture is also scaled to it), in the order wanted, in place of every record not yet
+    // started, leaving out one for the image being decoded now; the decoded records are posted to
+    // the window with the message (lParam: S_BOARD_IMAGE*, deleted by the receiver). FALSE when
+    // no thread could be started (the records are freed).
     BOOL Decode(HWND target, UINT message, std::deque<S_BOARD_IMAGE*> records);
     // Drops the records not yet started and waits for the one under way (the thread only posts).
-    void Stop();
-    size_t PendingCount();
+    void Stop() { m_queue.Stop(); }
+    // The records queued and the one under way.
+    size_t PendingCount() { return m_queue.PendingCount(); }
 
 private:
-    static UINT __cdecl ThreadProc(LPVOID pParam);
-    void Loop();
-    void DropQueued();
+    void Run(S_BOARD_IMAGE& record);
+    BOOL IsBusyWith(const S_BOARD_IMAGE& record);
 
-    CCriticalSection m_csQueue;
-    std::deque<S_BOARD_IMAGE*> m_queue;
     // The image being decoded now (document, page, image serial).
+    CCriticalSection m_csBusy;
     CString m_strBusyDoc;
     int m_nBusyPage = 0;
     unsigned m_nBusySerial = 0;
-    HWND m_hTarget = nullptr;
-    UINT m_uMessage = 0;
-    HANDLE m_hWake;
-    std::atomic<bool> m_bRun{false};
-    CWinThread* m_pThread = nullptr;
+    // Last: stopped (its thread waited for) before the members above go.
+    CWorkQueue m_queue;
 };

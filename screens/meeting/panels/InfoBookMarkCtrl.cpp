@@ -89,6 +89,15 @@ int CInfoBookMarkCtrl::FindInsertIndex(int nPage) const
     return n;
 }
 
+void CInfoBookMarkCtrl::UpdateThumb(int nPage, const std::shared_ptr<S_PAGE_THUMB>& thumb)
+{
+    const int nRow = FindRow(nPage);
+    if (nRow < 0 || !thumb)
+        return;
+    KeepThumb(nPage, thumb);
+    m_pList->RedrawItems(nRow, nRow);
+}
+
 void CInfoBookMarkCtrl::OnFavouriteChanged(int nPage, BOOL bFavorite, const std::shared_ptr<S_PAGE_THUMB>& thumb)
 {
     if (!m_pList || nPage < 1)

@@ -21,6 +21,8 @@ public:
     // The page became a favourite (its row goes in page order) or stopped being one (its row
     // goes).
     void OnFavouriteChanged(int nPage, BOOL bFavorite, const std::shared_ptr<S_PAGE_THUMB>& thumb);
+    // The page's thumbnail was rendered: its row (if the page has one) shows it.
+    void UpdateThumb(int nPage, const std::shared_ptr<S_PAGE_THUMB>& thumb);
     int GetRenderedCount() const { return m_nRendered; }
     int GetLastSelectedRow() const { return m_nLastSelectedRow; }
     // The page the meeting screen keeps here between thumbnail batches.

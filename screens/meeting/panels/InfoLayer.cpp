@@ -100,6 +100,11 @@ int CInfoLayer::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_pBookmarks.reset(new CInfoBookMarkCtrl());
     m_pBookmarks->Create(this, rc, CInfoBookMarkCtrl::kControlId, 0);
     m_pBookmarks->Reset();
+    // A thumbnail arrives from the renderer after its bookmark row may have been made.
+    m_pThumbnails->SetThumbListener([this](int nPage, const std::shared_ptr<S_PAGE_THUMB>& thumb) {
+        if (m_pBookmarks)
+            m_pBookmarks->UpdateThumb(nPage, thumb);
+    });
     if (const InfoMemberPanelMaker& maker = GetInfoMemberPanelMaker())
         m_pMemberPanel = maker(this, FALSE);
     m_pTabBar.reset(new CInfoLayerTabDlg(this));

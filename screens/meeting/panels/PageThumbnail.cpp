@@ -8,13 +8,16 @@ namespace {
 
 // GDI+ stays up for the rest of the process once a thumbnail was asked for; the program and the
 // tests may have started it already (start-up calls are counted).
+// Thumbnails are rendered on a worker while the window's thread may render one too: started once.
 void EnsureGdiplus()
 {
-    static ULONG_PTR s_token = 0;
-    if (!s_token) {
+    static const ULONG_PTR s_token = [] {
+        ULONG_PTR token = 0;
         Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&s_token, &input, nullptr);
-    }
+        Gdiplus::GdiplusStartup(&token, &input, nullptr);
+        return token;
+    }();
+    (void)s_token;
 }
 
 }  // namespace

@@ -208,12 +208,28 @@ ThumbReply MakeReply(const std::vector<std::string>& pictures, int first, int co
     return r;
 }
 
-int Feed(CInfoLayer* pLayer, const ThumbReply& reply)
+// Hands the reply to the panel as it arrives (its thumbnails are rendered afterwards).
+int Arrive(CInfoLayer* pLayer, const ThumbReply& reply)
 {
     S_THUMBNAIL_BATCH batch;
     if (!ParseThumbnailBatch(reply.json, (const BYTE*)reply.raw.data(), reply.raw.size(), batch))
         return -1;
     return pLayer->OnThumbnailBatch(batch);
+}
+
+// The thumbnails rendered off the window's thread are in the strip.
+void WaitForThumbnails(CInfoLayer* pLayer)
+{
+    EXPECT_TRUE(zeltest::PumpUntil([&] { return pLayer->GetThumbnailCtrl()->GetPendingThumbCount() == 0; }, 10000));
+    ctltest::PumpTranslated();
+}
+
+// The reply arrives and the panel has taken it whole, its thumbnails rendered.
+int Feed(CInfoLayer* pLayer, const ThumbReply& reply)
+{
+    const int next = Arrive(pLayer, reply);
+    WaitForThumbnails(pLayer);
+    return next;
 }
 
 }  // namespace
@@ -464,6 +480,49 @@ TEST_F(SidePanel, ThumbnailsOfADocumentFromTheWebServerMoveTheBoard)
     EXPECT_EQ(ctltest::Pixel(pThumbs->GetList(), 10, rcRow.top + 60), RGB(224, 250, 253));
     EXPECT_NE(ctltest::Pixel(pThumbs->GetList(), 145, rcRow.top + 50), RGB(224, 250, 253));
     EXPECT_TRUE(ctltest::SaveScreenshot(layer.get(), L"side_panel_thumbnails"));
+}
+
+// The thumbnails are rendered off the window's thread: the batch's rows and marks are there when
+// the reply has been handled, the pictures follow. Rows made again meanwhile (another document)
+// take none of the pictures asked for the rows before, and a strip closed meanwhile takes none.
+TEST_F(SidePanel, ThumbnailsAreRenderedOffTheWindowsThreadForTheRowsOfNowOnly)
+{
+    PagePictures web;
+    ASSERT_TRUE(web.Start());
+    std::vector<std::string> pictures;
+    for (int page = 1; page <= 4; ++page)
+        pictures.push_back(web.Get("D1", page));
+    MakeLayer();
+    WriteState(1, 1);
+    layer->LoadSettings();
+    CInfoThumbnailCtrl* pThumbs = layer->GetThumbnailCtrl();
+
+    EXPECT_EQ(Arrive(layer.get(), MakeReply(pictures, 1, 4, 4, {3})), 0);
+    EXPECT_EQ(pThumbs->GetRowPages().size(), 4u);
+    EXPECT_TRUE(pThumbs->IsPageFavorite(3));
+    EXPECT_EQ(pThumbs->GetThumb(1), nullptr);
+    WaitForThumbnails(layer.get());
+    for (int page = 1; page <= 4; ++page)
+        EXPECT_NE(pThumbs->GetThumb(page), nullptr) << page;
+
+    // Another document of three pages without pictures replaces the rows while the first
+    // document's pictures are still being rendered.
+    Arrive(layer.get(), MakeReply(pictures, 1, 4, 4, {}));
+    ThumbReply bare = MakeReply(pictures, 1, 3, 3, {});
+    for (Json::Value& item : bare.json["list"])
+        item["size"] = 0;
+    bare.raw.clear();
+    Arrive(layer.get(), bare);
+    WaitForThumbnails(layer.get());
+    EXPECT_EQ(pThumbs->GetRowPages().size(), 3u);
+    for (int page = 1; page <= 3; ++page)
+        EXPECT_EQ(pThumbs->GetThumb(page), nullptr) << page;
+
+    // Closed while rendering: nothing is taken by the strip that is gone.
+    Arrive(layer.get(), MakeReply(pictures, 1, 4, 4, {}));
+    layer.reset();
+    zeltest::PumpFor(300);
+    EXPECT_TRUE(::IsWindow(host.GetSafeHwnd()));
 }
 
 TEST_F(SidePanel, ShortOrCorruptAttachmentsKeepPlaceholdersAndEndTheBatch)
