@@ -241,4 +241,22 @@ HWND FindDescendant(HWND hTop, int nId, int nParentId)
     return uitest::FindDescendant(hTop, nId, nParentId);
 }
 
+HWND FindPalette(DWORD pid, HWND hMain)
+{
+    return FindProcessWindow(pid, [&](HWND h) {
+        RECT rc;
+        return h != hMain && ::GetWindowRect(h, &rc) && rc.bottom - rc.top < 60 && rc.right - rc.left > 200;
+    });
+}
+
+bool HasTextBox(HWND hTop)
+{
+    for (HWND e = ::FindWindowExW(hTop, nullptr, L"Edit", nullptr); e; e = ::FindWindowExW(hTop, e, L"Edit", nullptr)) {
+        RECT rc;
+        ::GetWindowRect(e, &rc);
+        if (rc.right - rc.left > 20 && rc.bottom - rc.top > 20) return true;
+    }
+    return false;
+}
+
 }  // namespace journey

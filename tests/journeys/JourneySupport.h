@@ -72,6 +72,11 @@ HWND FindMainWindow(DWORD pid, HWND hLoginWindow);
 bool ClickPopupAt(HWND hMain, DWORD pid, int x, int y);
 // The descendant window of the control id under a parent of the control id (0: any parent).
 HWND FindDescendant(HWND hTop, int nId, int nParentId = 0);
+// The floating drawing palette of the process: a low, wide top-level window beside the main one.
+HWND FindPalette(DWORD pid, HWND hMain);
+// A sticky note's window has a text box: an edit child with room to type in. Every skinned
+// window also holds a zero-sized edit of its own (the floating palette too), which is not one.
+bool HasTextBox(HWND hTop);
 
 // Watches the client's message loop from outside: a message sent to the window is answered only
 // when its thread takes messages, so the longest answer time is the longest time the user

@@ -87,10 +87,7 @@ TEST_F(JourneyTest, AMeetingRowOpensTheDetailAndItsDocumentTheMeetingScreen)
     // The drawing palette floats over the title bar and stays there when the user clicks the
     // meeting screen (under an X display the raised main window once covered it).
     probe.Mark("palette");
-    HWND palette = journey::FindProcessWindow(m_client.Pid(), [&](HWND h) {
-        RECT rc;
-        return h != m_hMain && ::GetWindowRect(h, &rc) && rc.bottom - rc.top < 60 && rc.right - rc.left > 200;
-    });
+    HWND palette = journey::FindPalette(m_client.Pid(), m_hMain);
     ASSERT_NE(palette, nullptr) << "no drawing palette over the meeting screen";
     RECT rcPalette;
     ::GetWindowRect(palette, &rcPalette);

@@ -38,18 +38,6 @@ HWND FindUnder(HWND hTop, int nId, int nParentId = 0)
     return search.found;
 }
 
-// The note's text box: an edit child with room to type in. Every skinned window also holds a
-// zero-sized edit of its own (the floating palette too), which is not one.
-bool HasTextBox(HWND hTop)
-{
-    for (HWND e = ::FindWindowExW(hTop, nullptr, L"Edit", nullptr); e; e = ::FindWindowExW(hTop, e, L"Edit", nullptr)) {
-        RECT rc;
-        ::GetWindowRect(e, &rc);
-        if (rc.right - rc.left > 20 && rc.bottom - rc.top > 20) return true;
-    }
-    return false;
-}
-
 bool HasFrameWith(ControlLink& control, const char* message, const std::vector<std::string>& parts)
 {
     for (const Json::Value& frame : control.Frames("tas", message)) {

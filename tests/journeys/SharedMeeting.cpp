@@ -78,10 +78,7 @@ bool ShareAndFollow(HWND hMain, SecondUser& second, ControlLink& control, std::s
 
 bool TakeRedPen(DWORD pid, HWND hMain, std::string& why)
 {
-    HWND palette = FindProcessWindow(pid, [&](HWND h) {
-        RECT rc;
-        return h != hMain && ::GetWindowRect(h, &rc) && rc.bottom - rc.top < 60 && rc.right - rc.left > 200;
-    });
+    HWND palette = FindPalette(pid, hMain);
     if (!palette) return why = "no drawing palette", false;
     RECT rc;
     ::GetWindowRect(palette, &rc);

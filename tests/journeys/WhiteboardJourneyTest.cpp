@@ -1,4 +1,5 @@
 // A presenter's road through the board's bars in the real ZEL.exe: he marks a page as a favourite,
+// draws in the page's sticky note with the colour and thickness he chose on the floating palette,
 // opens the meeting's whiteboard and adds a page to it, and ends the meeting from the option bar.
 #include "tests/journeys/JourneyFixture.h"
 
@@ -7,8 +8,14 @@ namespace {
 using namespace journey;
 
 // Control ids of the board and its option bar.
-enum { kBoard = 22750, kOptBar = 32751, kFavorite = 32714, kWhiteboardOpen = 32733, kAddPage = 32734,
-       kEndMeeting = 35030 };
+enum { kBoard = 22750, kOptBar = 32751, kSticky = 32713, kFavorite = 32714, kWhiteboardOpen = 32733,
+       kAddPage = 32734, kEndMeeting = 35030 };
+// Places on the floating palette (screen row of its buttons, x from its left edge) and on the
+// windows it opens (their client coordinates), as the skin lays them out.
+constexpr int kPaletteRow = 63, kPalettePen = 67, kPaletteBlue = 254, kPaletteThickness = 294;
+constexpr POINT kThicknessEight{146, 46}, kThicknessOK{56, 80};
+constexpr POINT kNoteDrawMode{78, 311}, kNoteSave{301, 311};
+const COLORREF kBlue = RGB(40, 95, 245);
 
 bool HasFrameWith(ControlLink& control, const char* message, const std::vector<std::string>& parts)
 {
@@ -51,6 +58,60 @@ TEST_F(BoardBarsJourney, APresenterMarksAFavouriteAddsAWhiteboardPageAndEndsTheM
         << "the favourite check stayed greyed out";
     ::Sleep(500);
     zeltest::SaveScreenPng(Screenshot(L"journey_board_favourite"));
+
+    // The palette's pen in its third colour, eight pixels thick (its thickness pop-up's track).
+    HWND palette = journey::FindPalette(m_client.Pid(), m_hMain);
+    ASSERT_NE(palette, nullptr) << "no drawing palette";
+    RECT rcPalette;
+    ::GetWindowRect(palette, &rcPalette);
+    journey::PostClickAtScreen(palette, rcPalette.left + kPalettePen, kPaletteRow);
+    journey::PostClickAtScreen(palette, rcPalette.left + kPaletteBlue, kPaletteRow);
+    journey::PostClickAtScreen(palette, rcPalette.left + kPaletteThickness, kPaletteRow);
+    HWND thickness = nullptr;
+    ASSERT_TRUE(journey::WaitUntil([&] {
+        return (thickness = journey::FindProcessWindow(m_client.Pid(), [&](HWND h) {
+                    RECT rc;
+                    return h != palette && ::GetWindowRect(h, &rc) && rc.right - rc.left == 208 && rc.bottom - rc.top == 104;
+                })) != nullptr;
+    }, 5000)) << "no thickness pop-up";
+    RECT rcThickness;
+    ::GetWindowRect(thickness, &rcThickness);
+    journey::PostClickAtScreen(thickness, rcThickness.left + kThicknessEight.x, rcThickness.top + kThicknessEight.y);
+    ::Sleep(300);
+    zeltest::SaveScreenPng(Screenshot(L"journey_board_thickness"));
+    journey::PostClickAtScreen(thickness, rcThickness.left + kThicknessOK.x, rcThickness.top + kThicknessOK.y);
+    ::Sleep(300);
+
+    // The page's sticky note, switched to drawing: a stroke across it is in the palette's pen.
+    journey::Click(::GetDlgItem(bar, kSticky));
+    HWND note = nullptr;
+    ASSERT_TRUE(journey::WaitUntil([&] {
+        return (note = journey::FindProcessWindow(m_client.Pid(), [&](HWND h) {
+                    return h != m_hMain && ::IsWindowVisible(h) && HasTextBox(h);
+                })) != nullptr;
+    }, 5000)) << "the note window did not open";
+    ::Sleep(500);
+    journey::ClickAt(note, kNoteDrawMode.x, kNoteDrawMode.y);
+    ::Sleep(300);
+    journey::DragAt(note, {{60, 170}, {120, 170}, {180, 170}, {240, 170}, {300, 170}}, 300);
+    ::Sleep(300);
+    zeltest::SaveScreenPng(Screenshot(L"journey_board_note_drawn"));
+    // Across the stroke: about eight blue pixels (the pen's width), none of the black 2-pixel pen.
+    const RECT across = journey::ClientToScreenRect(note, RECT{180, 150, 181, 190});
+    const int blue = journey::CountScreenColour(across, kBlue, 40);
+    EXPECT_GE(blue, 6) << "the note's stroke is not the palette's blue, eight pixels wide";
+    EXPECT_LE(blue, 11) << "the note's stroke is wider than the palette's thickness";
+    EXPECT_EQ(journey::CountScreenColour(across, RGB(0, 0, 0), 40), 0) << "the note drew with a black pen";
+    // Saved, the note's drawing carries the colour and the thickness.
+    m_control.Command("clear_log");
+    journey::ClickAt(note, kNoteSave.x, kNoteSave.y);
+    ASSERT_TRUE(journey::WaitUntil([&] { return !m_control.Frames("tas", "M00000064").empty(); }, 10000))
+        << "the note was not saved";
+    const std::string saved = m_control.Frames("tas", "M00000064")[0].toStyledString();
+    EXPECT_NE(saved.find("RGB(40, 95, 245)"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("stroke-width='8'"), std::string::npos) << saved;
+    journey::Click(::GetDlgItem(bar, kSticky));
+    ASSERT_TRUE(journey::WaitUntil([&] { return !::IsWindowVisible(note); }, 5000)) << "the note did not close";
 
     // The whiteboard button opens the personal whiteboard.
     HWND whiteboard = ::GetDlgItem(bar, kWhiteboardOpen);
