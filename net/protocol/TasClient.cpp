@@ -167,10 +167,19 @@ void CTasClient::WriteRequest(CTasRequest& copy)
     const _MESSAGE_INFO* pMessage = pProtocol ? pProtocol->FindMessage(strMessageId) : nullptr;
     const std::string frame =
         copy.Serialize(pProtocol ? pProtocol->headerField : kNoHeader, pMessage ? pMessage->vecRequestFields : kNoFields);
+    // The bytes go out before the line is logged: the log goes to the log service, another
+    // process, and waiting for it first held every request (a presenter's stroke among them)
+    // until that process had its turn on a core.
+    WriteFrame(frame, strMessageId, strApplicationId);
     if (!IsKeepAliveRequest(strMessageId) && g_TasLog.Takes(2)) {
         const CString text = copy.PlatformHeaderText() + copy.HeaderText() + copy.BodyText();
         g_TasLog.Log(2, L"SendRequestMessage() >>>>>>>>>>>>>>>> \n %s", (LPCTSTR)text);
     }
+}
+
+void CTasClient::WriteFrame(const std::string& frame, const std::string& strMessageId,
+                            const std::string& strApplicationId)
+{
     // Bytes may not overtake a tail that a plain socket has not taken yet.
     if (!m_strUnsent.empty()) {
         m_strUnsent += frame;
@@ -316,9 +325,11 @@ void CTasClient::FinishMessageProcessing(const std::shared_ptr<CTasResponse>& pR
         g_TasLog.Log(2, L"force close FinishMessageProcessing....\n");
         return;
     }
-    if (g_TasLog.Takes(2) && !(pReply->GetMessageId() == "M00000000" && pReply->GetApplicationId().substr(0, 4) == "PFAP")) {
-        const CString text = pReply->PlatformHeaderText() + pReply->HeaderText() + pReply->BodyText();
-        g_TasLog.Log(2, L"FinishMessageProcessing() <<<<<<<<<<<<<<<< \n %s", (LPCTSTR)text);
-    }
+    const bool bLog =
+        g_TasLog.Takes(2) && !(pReply->GetMessageId() == "M00000000" && pReply->GetApplicationId().substr(0, 4) == "PFAP");
+    // Handed on first, logged after, for the reason the requests are (a pushed stroke goes to the
+    // user-interface thread without waiting for the log service's turn).
+    const CString text = bLog ? pReply->PlatformHeaderText() + pReply->HeaderText() + pReply->BodyText() : CString();
     m_pManager->OnResponse(pReply);
+    if (bLog) g_TasLog.Log(2, L"FinishMessageProcessing() <<<<<<<<<<<<<<<< \n %s", (LPCTSTR)text);
 }

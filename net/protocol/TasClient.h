@@ -68,6 +68,7 @@ private:
     bool CreateSocket();
     // Under m_csSend; serialising writes the lengths into the copy's own header.
     void WriteRequest(CTasRequest& copy);
+    void WriteFrame(const std::string& frame, const std::string& strMessageId, const std::string& strApplicationId);
     void FlushUnsent();
     void FinishMessageProcessing(const std::shared_ptr<CTasResponse>& pReply);
     void ReleaseSocket(bool bWait);
