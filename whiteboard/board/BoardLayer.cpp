@@ -1218,6 +1218,11 @@ void CBoardLayer::EnableBoard(BOOL enable)
     if (!enable && m_pOptBar) m_pOptBar->SetPageCounter(0, 0);
     if (m_pInfoBar && m_pInfoBar->GetBarWnd()) m_pInfoBar->GetBarWnd()->EnableWindow(enable);
     if (m_pOptBar && m_pOptBar->GetBarWnd()) m_pOptBar->GetBarWnd()->EnableWindow(enable);
+    // The full view's bars too: no page to page through there either.
+    if (m_pPresenterBars) {
+        if (!enable) m_pPresenterBars->SetPage(0, 0);
+        m_pPresenterBars->EnableBars(enable);
+    }
 }
 
 void CBoardLayer::HideStickyNote(BOOL keep)

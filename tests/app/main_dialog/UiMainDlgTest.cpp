@@ -2080,6 +2080,12 @@ TEST_F(UiProgramTest, ADocumentWhoseViewingPeriodIsOverSaysSoOnTheCanvas)
         EXPECT_EQ(pBoard->GetOptBar()->GetCurrentPage(), 0) << "the option bar still offers a page";
         EXPECT_FALSE(pBoard->GetOptBar()->GetBarWnd()->IsWindowEnabled());
         EXPECT_TRUE(pCanvas->IsWindowEnabled());
+        // The full view's banner and toolbar offer nothing either.
+        for (int nId : {32752, 32753}) {
+            const HWND hBar = ::GetDlgItem(pCanvas->GetSafeHwnd(), nId);
+            ASSERT_NE(hBar, nullptr) << nId;
+            EXPECT_FALSE(::IsWindowEnabled(hBar)) << "the full view's bar " << nId << " still takes input";
+        }
         Command("clear_rules");
     });
 }
