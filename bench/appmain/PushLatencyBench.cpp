@@ -17,6 +17,7 @@
 #include <sstream>
 #include <vector>
 
+#include "bench/support/Percentile.h"
 #include "app/main/PushDispatcher.h"
 #include "core/NetworkIdentity.h"
 #include "core/ProgramGlobals.h"
@@ -49,12 +50,7 @@ double Micros(LONGLONG ticks)
     return (double) ticks * 1e6 / (double) freq;
 }
 
-double Percentile(std::vector<double> v, double p)
-{
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, (size_t) (p * (double) (v.size() - 1) + 0.5))];
-}
+using benchstats::Percentile;
 
 // The push client with a stopwatch on its socket worker: each frame is first timed through a
 // bare PostMessage round trip to the window, then delivered as usual.

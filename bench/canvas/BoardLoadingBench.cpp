@@ -21,7 +21,9 @@
 
 #include "bench/canvas/LoopProbe.h"
 #include "bench/support/BlitFloor.h"
+#include "bench/support/Percentile.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WindowPicture.h"
 #include "tests/whiteboard/board/BoardStandIns.h"
 #include "whiteboard/board/BoardLayer.h"
 
@@ -101,47 +103,34 @@ void BM_BoardPageLoading(benchmark::State& state)
                 turns.push_back(benchloop::Now() - t0);
                 moves.push_back(tMoved - t0);
                 blits.push_back(benchblit::BlitWindowMs(canvas));
-                RECT rc;
-                ::GetClientRect(canvas, &rc);
-                HDC dc = ::GetDC(canvas);
-                HDC mem = ::CreateCompatibleDC(dc);
-                HBITMAP bmp = ::CreateCompatibleBitmap(dc, rc.right, rc.bottom);
-                HGDIOBJ old = ::SelectObject(mem, bmp);
+                zeltest::WindowPicture target(canvas);
                 {
                     // One part of a paint alone: a page picture (800 x 1131) scaled with
                     // halftoning to the canvas' height, as the canvas fits a page.
-                    HDC src = ::CreateCompatibleDC(dc);
-                    HBITMAP picture = ::CreateCompatibleBitmap(dc, 800, 1131);
+                    HDC src = ::CreateCompatibleDC(target.WindowDc());
+                    HBITMAP picture = ::CreateCompatibleBitmap(target.WindowDc(), 800, 1131);
                     HGDIOBJ oldPage = ::SelectObject(src, picture);
-                    const int h = rc.bottom, w = h * 800 / 1131;
-                    ::SetStretchBltMode(mem, HALFTONE);
+                    const int h = target.Height(), w = h * 800 / 1131;
+                    ::SetStretchBltMode(target.Dc(), HALFTONE);
                     const double t2 = benchloop::Now();
-                    ::StretchBlt(mem, 0, 0, w, h, src, 0, 0, 800, 1131, SRCCOPY);
+                    ::StretchBlt(target.Dc(), 0, 0, w, h, src, 0, 0, 800, 1131, SRCCOPY);
                     ::GdiFlush();
                     stretches.push_back(benchloop::Now() - t2);
                     ::SelectObject(src, oldPage);
                     ::DeleteObject(picture);
                     ::DeleteDC(src);
                 }
-                ::SelectObject(mem, old);
-                ::DeleteObject(bmp);
-                ::DeleteDC(mem);
-                ::ReleaseDC(canvas, dc);
             }
         }
-        const auto percentile = [](std::vector<double> v, double p) {
-            if (v.empty()) return 0.0;
-            std::sort(v.begin(), v.end());
-            return v[std::min(v.size() - 1, (size_t)(p * (double)(v.size() - 1) + 0.5))];
-        };
-        state.counters["turn_p50_ms"] = percentile(turns, 0.5);
-        state.counters["turn_p95_ms"] = percentile(turns, 0.95);
-        state.counters["turn_p99_ms"] = percentile(turns, 0.99);
-        state.counters["blit_p50_ms"] = percentile(blits, 0.5);
+        using benchstats::Percentile;
+        state.counters["turn_p50_ms"] = Percentile(turns, 0.5);
+        state.counters["turn_p95_ms"] = Percentile(turns, 0.95);
+        state.counters["turn_p99_ms"] = Percentile(turns, 0.99);
+        state.counters["blit_p50_ms"] = Percentile(blits, 0.5);
         // The turn's two parts: the board's move (bars, page counter) and the canvas' paint.
-        state.counters["turn_move_p50_ms"] = percentile(moves, 0.5);
-        state.counters["halftone_stretch_p50_ms"] = percentile(stretches, 0.5);
-        state.counters["turn_ratio_p50"] = percentile(blits, 0.5) > 0 ? percentile(turns, 0.5) / percentile(blits, 0.5) : 0;
+        state.counters["turn_move_p50_ms"] = Percentile(moves, 0.5);
+        state.counters["halftone_stretch_p50_ms"] = Percentile(stretches, 0.5);
+        state.counters["turn_ratio_p50"] = Percentile(blits, 0.5) > 0 ? Percentile(turns, 0.5) / Percentile(blits, 0.5) : 0;
         state.counters["pages_loaded"] = loaded;
         state.counters["pages_per_s"] = seconds > 0 ? loaded / seconds : 0;
         state.counters["longest_stall_ms"] = stall;

@@ -48,14 +48,6 @@ double Ms(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
     return 1000.0 * double(to.QuadPart - from.QuadPart) / double(f.QuadPart);
 }
 
-double Percentile(std::vector<double> v, double p)
-{
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    const size_t i = std::min(v.size() - 1, (size_t)(p * (v.size() - 1) + 0.5));
-    return v[i];
-}
-
 void ReportPercentiles(benchmark::State& state, const std::vector<double>& ms)
 {
     state.counters["p50_ms"] = Percentile(ms, 0.5);

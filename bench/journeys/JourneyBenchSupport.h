@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/Percentile.h"
+
 namespace journeybench {
 
 enum { PORT_TAS, PORT_PUSH, PORT_TDS, PORT_VOICE, PORT_HTTP, PORT_CONTROL };
@@ -20,7 +22,7 @@ std::wstring BinFolder();
 // why) when either is missing.
 bool ReadyForBareClients(benchmark::State& state);
 double Ms(const LARGE_INTEGER& from, const LARGE_INTEGER& to);
-double Percentile(std::vector<double> v, double p);
+using benchstats::Percentile;
 // p50_ms, p95_ms and p99_ms of the times taken.
 void ReportPercentiles(benchmark::State& state, const std::vector<double>& ms);
 

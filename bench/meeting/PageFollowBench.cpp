@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "bench/support/BlitFloor.h"
+#include "bench/support/Percentile.h"
 #include "bench/support/StallProbe.h"
 #include "core/MeetingManager.h"
 #include "core/NetworkIdentity.h"
@@ -62,12 +63,7 @@ LONGLONG Now()
     return t.QuadPart;
 }
 
-double Percentile(std::vector<double> v, double p)
-{
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, (size_t)(p * (double)(v.size() - 1) + 0.5))];
-}
+using benchstats::Percentile;
 
 std::string Command(SOCKET control, const std::string& line)
 {

@@ -1,6 +1,7 @@
 #include "tests/whiteboard/canvas/CanvasTestSupport.h"
 
 #include "tests/support/TestSupport.h"
+#include "tests/support/WindowPicture.h"
 #include "ui/skin/ImageSave.h"
 
 namespace canvastest {
@@ -91,26 +92,15 @@ COLORREF ScreenPixel(HWND hwnd, int x, int y)
 bool SaveScreenshot(HWND hwnd, const std::wstring& name)
 {
     ::UpdateWindow(hwnd);
-    RECT rc;
-    ::GetClientRect(hwnd, &rc);
-    HDC dc = ::GetDC(hwnd);
-    HDC mem = ::CreateCompatibleDC(dc);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(dc, rc.right, rc.bottom);
-    HGDIOBJ old = ::SelectObject(mem, bitmap);
-    ::BitBlt(mem, 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
-    ::SelectObject(mem, old);
-    ::DeleteDC(mem);
-    ::ReleaseDC(hwnd, dc);
+    zeltest::WindowPicture picture(hwnd);
+    picture.CopyFromWindow();
     const std::wstring folder = zeltest::BinaryDir() + L"\\screenshots";
     ::CreateDirectoryW(folder.c_str(), nullptr);
     CLSID clsid;
-    bool ok = false;
-    if (GetEncoderClsid(L"image/png", &clsid) >= 0) {
-        Gdiplus::Bitmap image(bitmap, nullptr);
-        ok = image.Save((folder + L"\\" + name + L".png").c_str(), &clsid, nullptr) == Gdiplus::Ok;
-    }
-    ::DeleteObject(bitmap);
-    return ok;
+    if (GetEncoderClsid(L"image/png", &clsid) < 0)
+        return false;
+    Gdiplus::Bitmap image(picture.Bitmap(), nullptr);
+    return image.Save((folder + L"\\" + name + L".png").c_str(), &clsid, nullptr) == Gdiplus::Ok;
 }
 
 }  // namespace canvastest
