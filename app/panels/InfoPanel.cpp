@@ -47,6 +47,11 @@ public:
             p->SetPageImage(nPage, reinterpret_cast<const BYTE*>(image.data()), image.size(), bFavorite);
     }
     void SelectPage(int nPage) override { OnBoardPageMoved(nPage); }
+    int GetThumbnailSlidePage() override
+    {
+        CInfoThumbnailCtrl* p = GetThumbnailCtrl();
+        return p ? p->GetSlidePage() : 0;
+    }
     void ResetBookmarks() override
     {
         if (CInfoBookMarkCtrl* p = GetBookmarkCtrl()) p->Reset();

@@ -277,6 +277,12 @@ private:
     void OnReceiveM00000052(CTasResponse* pReply);
     void OnReceiveM00000067(CTasResponse* pReply);
     void RequestNextThumbnails();
+    // The slide bar's page of the thumbnail strip asked for next, when it is not here yet.
+    BOOL JumpToSlidePage();
+    // The page favourite checks of the option and information bars.
+    void SetFavouriteChecks(BOOL bCheck);
+    void EnableFavouriteChecks(BOOL bEnable);
+    void MarkBoardPageFavourite(int nPage);
     void OnReceiveM00000069(CTasResponse* pReply);
     void OnReceiveM00000070(CTasResponse* pReply);
     void OnReceiveM00000100(CTasResponse* pReply);

@@ -51,6 +51,8 @@ public:
     virtual void InitThumbnails(int nTotalPage) = 0;
     virtual void SetThumbnail(int nPage, const std::string& image, BOOL bFavorite) = 0;
     virtual void SelectPage(int nPage) = 0;
+    // The page the thumbnail strip's slide bar was moved to (0: no rows).
+    virtual int GetThumbnailSlidePage() = 0;
     // Bookmarks (favourite pages): emptied; one added; sorted by page.
     virtual void ResetBookmarks() = 0;
     virtual void AddBookmark(int nPage, const std::string& image) = 0;

@@ -408,6 +408,8 @@ void CMeetingLayer::OnReceiveM00000067(CTasResponse* pReply)
     }
     if (m_thumbPages.IsEmpty()) {
         m_thumbPages.CreatePages(total);
+        // Until the batches tell, no page is known to be a favourite.
+        SetFavouriteChecks(FALSE);
         CWhiteboardLog::Log(2, L"M00000067 >>> Create thumnail page : %s", m_strThumbFileId.GetString());
     }
     const Json::Value* pList = FindJsonMember(body, "list");
@@ -443,14 +445,61 @@ void CMeetingLayer::OnReceiveM00000067(CTasResponse* pReply)
             }
         }
         if (m_pInfoPanel) m_pInfoPanel->SetThumbnail(page, image, bFavourite);
-        if (bFavourite) {
+        BOOL bTaken = bFavourite;
+        if (bFavourite && !(i == 0 && start == 1)) {
+            if (page == m_nBookmarkPage + 1)
+                CWhiteboardLog::Log(2, L"북마크2 : %d", page);
+            bTaken = MeetingRules::TakeBatchFavourite(page, m_nBookmarkPage);
+        }
+        if (bTaken) {
             pPage->SetFavorite(TRUE);
             if (m_pInfoPanel) m_pInfoPanel->AddBookmark(page, image);
+            if (page == GetOptPageIndex()) MarkBoardPageFavourite(page);
         }
-                offset += size;
+        offset += size;
         ++page;
     }
+    if (JumpToSlidePage()) return;
     RequestNextThumbnails();
+}
+
+void CMeetingLayer::SetFavouriteChecks(BOOL bCheck)
+{
+    if (!m_pBoardLayer) return;
+    if (IBoardOptBar* pOpt = m_pBoardLayer->GetOptBar()) pOpt->SetFavoriteCheck(bCheck);
+    if (IBoardInfoBar* pInfo = m_pBoardLayer->GetInfoBar()) pInfo->SetFavoriteCheck(bCheck);
+}
+
+void CMeetingLayer::EnableFavouriteChecks(BOOL bEnable)
+{
+    if (!m_pBoardLayer) return;
+    if (IBoardOptBar* pOpt = m_pBoardLayer->GetOptBar()) pOpt->EnableFavorite(bEnable);
+    if (IBoardInfoBar* pInfo = m_pBoardLayer->GetInfoBar()) pInfo->EnableSync(bEnable);
+}
+
+void CMeetingLayer::MarkBoardPageFavourite(int nPage)
+{
+    // The board keeps the page's mark and shows it on both bars' checks.
+    if (m_pBoardLayer && m_pBoardLayer->GetSafeHwnd())
+        m_pBoardLayer->PostMessage(WM_SIDEPANEL_PAGE_FAVORITE, (WPARAM)nPage, 1);
+}
+
+BOOL CMeetingLayer::JumpToSlidePage()
+{
+    // The user moved the thumbnail strip's slide bar to pages not loaded yet: those come next,
+    // instead of the batch after the last one.
+    const int nPage = m_pInfoPanel ? m_pInfoPanel->GetThumbnailSlidePage() : 0;
+    const auto pPage = m_thumbPages.GetPage(nPage);
+    if (!pPage || pPage->HasImage() || pPage->m_bImageRequested)
+        return FALSE;
+    for (int n = 1; n <= m_thumbPages.GetPageCount(); ++n) {
+        if (!m_thumbPages.GetPage(n)) return FALSE;
+    }
+    m_nBookmarkPage = nPage;
+    RequestThumbnailPages(nPage);
+    pPage->m_bImageRequested = TRUE;
+    CWhiteboardLog::Log(2, L"썸네일 로딩 페이지(중복 요청 방지) : %d", nPage);
+    return TRUE;
 }
 
 void CMeetingLayer::RequestNextThumbnails()
@@ -460,6 +509,8 @@ void CMeetingLayer::RequestNextThumbnails()
         const auto pPage = m_thumbPages.GetPage(n);
         if (!pPage) return;
         if (!pPage->HasImage()) {
+            // A page's favourite mark is not known before its batch: no toggling until then.
+            EnableFavouriteChecks(FALSE);
             if (pPage->m_bImageRequested) return;
             m_nBookmarkPage = 0;
             pPage->m_bImageRequested = TRUE;
@@ -472,6 +523,10 @@ void CMeetingLayer::RequestNextThumbnails()
     if (m_pRightContainer) {
         m_pRightContainer->OnThumbnailState(1);
         m_pRightContainer->EnableMinutesList(TRUE);
+    }
+    EnableFavouriteChecks(TRUE);
+    if (const auto pCurrent = m_thumbPages.GetPage(GetOptPageIndex())) {
+        if (pCurrent->IsFavorite()) MarkBoardPageFavourite(pCurrent->m_nPageNumber);
     }
     if (m_pInfoPanel) {
         m_pInfoPanel->SortBookmarks();

@@ -61,6 +61,16 @@ BOOL SliceFits(long long nOffset, long long nSize, long long nTotal)
     return nOffset >= 0 && nSize > 0 && nTotal >= 0 && nOffset <= nTotal && nSize <= nTotal - nOffset;
 }
 
+BOOL TakeBatchFavourite(int nPage, int& nBookmarkPage)
+{
+    if (nPage != nBookmarkPage + 1)
+        return TRUE;
+    if (nBookmarkPage <= 0)
+        return FALSE;
+    nBookmarkPage = 0;
+    return TRUE;
+}
+
 BOOL IsUploadAccepted(DWORD dwPostError, const CString& strAnswer)
 {
     if (dwPostError != 0) return FALSE;

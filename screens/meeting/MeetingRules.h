@@ -30,6 +30,11 @@ BOOL MakePlayerParameters(const CString& strUrl, CString& strParameters);
 // Whether an image of nSize bytes at nOffset lies wholly inside an attachment of nTotal bytes.
 BOOL SliceFits(long long nOffset, long long nSize, long long nTotal);
 
+// A favourite page of a thumbnail batch other than its first item: is it bookmarked? The page
+// right after nBookmarkPage (the page a slide-bar jump asked for) is taken only while that jump
+// is pending, which ends it; any other favourite is taken.
+BOOL TakeBatchFavourite(int nPage, int& nBookmarkPage);
+
 // The upload was taken: the form went out (error 0) and the answer holds 200 as a number of its
 // own ("1200" or "2001" are other numbers).
 BOOL IsUploadAccepted(DWORD dwPostError, const CString& strAnswer);

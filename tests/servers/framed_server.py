@@ -169,7 +169,7 @@ class FramedServer(ListeningServer):
                         platform={k: v for k, v in platform.items() if k != "raw"},
                         header=frame.header, body=frame.body,
                         raw_len=len(frame.raw or b""), errors=frame.errors, known=known)
-        rule = self.ctx.take_rule(self.name, app, frame.msg)
+        rule = self.ctx.take_rule(self.name, app, frame.msg, frame.body)
         if rule and rule.get("close"):
             conn.close(abort=bool(rule.get("abort")))
             return

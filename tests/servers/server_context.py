@@ -96,12 +96,18 @@ class ServerContext:
         rule.setdefault("count", 1)
         self.rules.append(rule)
 
-    def take_rule(self, server: str, app: str, msg: str) -> Optional[Dict[str, Any]]:
-        """The first rule that matches a request, used up by one."""
+    def take_rule(self, server: str, app: str, msg: str,
+                  body: Optional[Dict[str, Any]] = None) -> Optional[Dict[str, Any]]:
+        """The first rule that matches a request, used up by one. A rule's "where" names request
+        body members it applies to (compared as text)."""
         for rule in self.rules:
             if rule.get("server", "tas") != server:
                 continue
             if rule.get("msg") not in (None, msg) or rule.get("app") not in (None, app):
+                continue
+            where = rule.get("where") or {}
+            if where and not (isinstance(body, dict) and
+                              all(str(body.get(k)) == str(v) for k, v in where.items())):
                 continue
             if rule["count"] > 0:
                 rule["count"] -= 1

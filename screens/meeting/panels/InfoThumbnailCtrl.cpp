@@ -1,5 +1,7 @@
 #include "screens/meeting/panels/InfoThumbnailCtrl.h"
 
+#include <algorithm>
+
 #include "ui/host/MainDlg.h"
 #include "core/ClientMessages.h"
 #include "core/MyLogFile.h"
@@ -174,6 +176,15 @@ void CInfoThumbnailCtrl::SelectPage(int nPage)
         if (HWND hBoard = BoardWindow())
             ::PostMessageW(hBoard, WM_SIDEPANEL_PAGE_FAVORITE, (WPARAM)nPage, (LPARAM)IsPageFavorite(nPage));
     }
+}
+
+int CInfoThumbnailCtrl::GetSlidePage() const
+{
+    const int nRows = m_pList ? m_pList->GetItemCount() : 0;
+    if (nRows == 0 || !m_pScrollBar)
+        return 0;
+    // Position p keeps row p - 1, page p, in view.
+    return std::max(1, std::min(m_pScrollBar->GetPos(), nRows));
 }
 
 void CInfoThumbnailCtrl::SetItemImage(int nPage, BOOL bFavorite)

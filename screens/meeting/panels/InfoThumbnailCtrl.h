@@ -31,6 +31,8 @@ public:
     int SelectCurrentPage(BOOL bSelect);
     // The board moved to the page (1-based).
     void SelectPage(int nPage);
+    // The page whose row the slide bar keeps in view (0: no rows).
+    int GetSlidePage() const;
     // The page's favourite flag, as the rows show it.
     void SetItemImage(int nPage, BOOL bFavorite);
     BOOL IsPageFavorite(int nPage) const;

@@ -2891,4 +2891,71 @@ TEST_F(UiProgramTest, TheThumbnailStripFollowsEveryPageTurnOfTheBoard)
     });
 }
 
+// The thumbnails of a long document come ten pages a time. While pages are still missing the
+// page's favourite checks wait (a page's mark is not known before its batch); the strip's slide
+// bar moved to pages not here yet has those pages come next; once every page is here the checks
+// come back, showing the shown page's mark.
+TEST_F(UiProgramTest, ThumbnailsComeWhereTheSlideBarPointsAndTheFavouriteChecksWaitForThem)
+{
+    Json::Value hold = TasRule("M00000067");
+    hold["hold"] = true;
+    hold["where"]["attcFileId"] = "D1022";
+    hold["where"]["startIdx"] = "11";
+    Control(hold);
+    InMeeting(L"102", L"D1021", [&](CZELDlg&, CMeetingLayer* pMeeting) {
+        // The long document's first page is a favourite of the user (its answer, for a page the
+        // board does not show, changes nothing there).
+        const size_t nMarks = Frames("tas", nullptr, "M00000078").size();
+        CTasClientManager::GetInstance()->RequestM00000078(L"102", L"D1022", L"1", L"Y");
+        ASSERT_TRUE(WaitFrames("tas", nullptr, "M00000078", nMarks + 1));
+        DriveFor(300);
+        CMeeting* pData = CMeetingManager::GetInstance()->FindMeeting(L"102");
+        ASSERT_NE(pData, nullptr);
+        const auto batchStarts = [] {
+            std::vector<int> starts;
+            for (const Json::Value& f : Frames("tas", nullptr, "M00000067"))
+                if (f["body"]["attcFileId"].asString() == "D1022") starts.push_back(f["body"]["startIdx"].asInt());
+            return starts;
+        };
+        pMeeting->SendMessage(WM_MEETING_OPEN_DOCUMENT, (WPARAM)pData->GetDocumentIndex(L"D1022"), 0);
+        ASSERT_TRUE(Drive([&] { return BoardShows(pMeeting, L"D1022", 1); }, 15000));
+        CInfoLayer* pInfo = dynamic_cast<CInfoLayer*>(pMeeting->GetInfoWnd());
+        ASSERT_NE(pInfo, nullptr);
+        pInfo->ShowPanel(TRUE, FALSE);
+        pInfo->ShowThumbnailTab(TRUE);
+        CInfoThumbnailCtrl* pThumbs = pInfo->GetThumbnailCtrl();
+        ASSERT_TRUE(Drive([&] { return pThumbs->GetThumb(10) != nullptr && batchStarts().size() >= 2; }, 15000));
+        EXPECT_EQ(pThumbs->GetRowPages().size(), 50u);
+        CBoardOptCtrl* pOpt = dynamic_cast<CBoardOptCtrl*>(pMeeting->GetBoardLayer()->GetOptBar());
+        CBoardInfoCtrl* pBar = dynamic_cast<CBoardInfoCtrl*>(pMeeting->GetBoardLayer()->GetInfoBar());
+        ASSERT_TRUE(pOpt && pBar);
+        CxSkinButton* pCheck = pOpt->Button(CBoardOptCtrl::kFavorite);
+        DriveFor(300);
+        EXPECT_FALSE(pCheck->IsWindowEnabled()) << "a page's mark could be toggled before it is known";
+        EXPECT_FALSE(pBar->FavoriteButton()->IsWindowEnabled());
+
+        // The user turns the wheel over the strip until its slide bar points at page 35.
+        CRect rcList;
+        pThumbs->GetList()->GetWindowRect(&rcList);
+        for (int n = 0; n < 80 && pThumbs->GetSlidePage() < 35; ++n)
+            pThumbs->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-WHEEL_DELTA),
+                                 MAKELPARAM(rcList.CenterPoint().x, rcList.CenterPoint().y));
+        const int nSlide = pThumbs->GetSlidePage();
+        ASSERT_GE(nSlide, 35);
+        Command("release");
+        ASSERT_TRUE(Drive([&] { return batchStarts().size() >= 3; }, 15000));
+        EXPECT_EQ(batchStarts()[2], nSlide) << "the batch after the held one did not start at the slide bar's page";
+        ASSERT_TRUE(Drive([&] { return pThumbs->GetThumb(50) != nullptr && pThumbs->GetThumb(21) != nullptr; }, 20000));
+        Drive([&] { return pCheck->IsWindowEnabled() && pCheck->GetCheck() == BST_CHECKED; }, 5000);
+        EXPECT_TRUE(pCheck->IsWindowEnabled());
+        EXPECT_TRUE(pBar->FavoriteButton()->IsWindowEnabled());
+        EXPECT_EQ(pCheck->GetCheck(), BST_CHECKED) << "the shown page's mark is not on the option bar";
+        EXPECT_EQ(pBar->FavoriteButton()->GetCheck(), BST_CHECKED);
+        EXPECT_TRUE(pMeeting->GetBoardLayer()->GetPageManager().GetPage(1)->IsFavorite());
+        CTasClientManager::GetInstance()->RequestM00000078(L"102", L"D1022", L"1", L"N");
+        WaitFrames("tas", nullptr, "M00000078", nMarks + 2);
+    });
+    Command("clear_rules");
+}
+
 }  // namespace

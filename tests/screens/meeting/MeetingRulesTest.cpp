@@ -71,6 +71,29 @@ TEST(MeetingRules, ThumbnailSlicesStayInsideTheAttachment)
     EXPECT_FALSE(SliceFits(1, 0x7fffffffffffffffLL, 10));
 }
 
+// A favourite of a thumbnail batch: the page right after a slide-bar jump's page is taken once and
+// ends the jump; with no jump pending the page after 0 (page 1 outside a batch's first item) is not.
+TEST(MeetingRules, ABatchFavouriteAfterTheJumpPageEndsTheJump)
+{
+    struct Case {
+        int page, bookmark;
+        BOOL taken;
+        int bookmarkAfter;
+    } cases[] = {
+        {41, 40, TRUE, 0},    // right after the jump's page: taken, the jump is over
+        {40, 40, TRUE, 40},   // the jump's own page
+        {45, 40, TRUE, 40},   // further on
+        {1, 0, FALSE, 0},     // after no jump
+        {7, 0, TRUE, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page);
+        int nBookmark = c.bookmark;
+        EXPECT_EQ(TakeBatchFavourite(c.page, nBookmark), c.taken);
+        EXPECT_EQ(nBookmark, c.bookmarkAfter);
+    }
+}
+
 TEST(MeetingRules, AnUploadCountsOnlyWithAWhole200AndASentForm)
 {
     EXPECT_TRUE(IsUploadAccepted(0, L"{\"code\":\"200\",\"filePath\":\"/x\"}"));

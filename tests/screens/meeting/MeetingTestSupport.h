@@ -98,6 +98,8 @@ public:
         images[nPage] = image;
     }
     void SelectPage(int nPage) override { selected = nPage; }
+    int GetThumbnailSlidePage() override { return slidePage; }
+    int slidePage = 0;
     void ResetBookmarks() override { bookmarks.clear(); }
     void AddBookmark(int nPage, const std::string&) override { bookmarks.push_back(nPage); }
     void SortBookmarks() override {}
