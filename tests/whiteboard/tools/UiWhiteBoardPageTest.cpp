@@ -218,7 +218,11 @@ TEST_F(PagesFixture, APageShownWhenItsPictureArrivesTakesTheViewOfTheBarsMode)
         opt->SetMode(c.mode);
         ++total;
         b->Board()->AddWhiteBoardPage(total, total, total);
-        ASSERT_TRUE(b->Board()->GetPageManager().GetPage(total)->HasImage());
+        const auto added = b->Board()->GetPageManager().GetPage(total);
+        ASSERT_TRUE(added->HasImage());
+        // The canvas takes the page's view once the decoder has its picture.
+        ASSERT_TRUE(zeltest::PumpUntil([&] { return added->GetPicture() != nullptr; }, 5000)) << "mode " << c.mode;
+        EXPECT_EQ(b->Canvas()->GetPage(), added) << "mode " << c.mode;
         EXPECT_EQ(b->Canvas()->GetBoardView(), c.view) << "mode " << c.mode;
     }
 }
