@@ -362,7 +362,7 @@ int CMeeting::GetKind() const
     return m_nKind;
 }
 
-int CMeeting::IsLimitedView() const
+int CMeeting::CanShare() const
 {
     CMeetingLock lock(m_lock);
     return (m_bType13 && !m_bMain && !m_bPresence) ? 1 : 0;

@@ -57,7 +57,7 @@ public:
     int GetKind() const;
     int IsReport() const { return m_nKind == 30 ? 1 : 0; }
     void SetKind(int nKind) { m_nKind = nKind; }
-    int IsLimitedView() const;
+    int CanShare() const;
 
     int IsMainUserMe() const;
     int IsPresenterMe() const;

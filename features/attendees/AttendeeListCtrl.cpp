@@ -89,7 +89,7 @@ int CAttendeeListCtrl::GetRowTipInfo(int nRow, CRect* pIcon) const
     CMeetingManager* mm = CMeetingManager::GetInstance();
     CMeeting* m = mm->GetCurrentMeeting();
     if (!m) return row->roleFlag ? 2 : 0;
-    if ((m->GetType13Flag() && !m->GetMainYn() && !m->GetPresenceYn()) || m->IsReport()) return 0;
+    if (m->CanShare() || m->IsReport()) return 0;
     if (mm->IsMainUserMe() || m->GetMainYn() || mm->IsPresenterMe()) {
         if (row->roleFlag) return 2;
         return mm->IsNotStarted() ? 0 : 1;

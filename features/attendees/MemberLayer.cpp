@@ -429,7 +429,7 @@ void CMemberLayer::OnAttendeeConfirmReply()
 void CMemberLayer::AddUser()
 {
     CMeeting* m = CMeetingManager::GetInstance()->GetCurrentMeeting();
-    if (m && m->GetType13Flag() && !m->GetMainYn() && !m->GetPresenceYn()) {
+    if (m && m->CanShare()) {
         CLoginManager* login = CLoginManager::GetInstance();
         CTasClientManager::GetInstance()->RequestM00000038(m_strMtngId, IdText(login->GetUserIdNumber()),
                                                             login->GetUserName(), TRUE);

@@ -202,7 +202,7 @@ void CMeetingChatCtrl::OnChatList(const Json::Value& body)
     if (Facts().canShare) {
         bCanShare = Facts().canShare();
     } else if (CMeeting* pMeeting = CMeetingManager::GetInstance()->GetCurrentMeeting()) {
-        bCanShare = pMeeting->GetType13Flag() && !pMeeting->GetMainYn() && !pMeeting->GetPresenceYn();
+        bCanShare = pMeeting->CanShare();
     }
     if (bCanShare) return;
     const int nOwn = _wtoi(m_strUserId);

@@ -220,7 +220,7 @@ LRESULT CDetailLayer::OnReceiveM00000038(WPARAM, LPARAM lParam)
         g_ApplicationLog.Log(3, L"OnReceiveM00000038 refused >>> %d", StatusOf(lParam));
         return 0;
     }
-    const BOOL bCanShare = m_pMeeting->GetType13Flag() && !m_pMeeting->GetMainYn() && !m_pMeeting->GetPresenceYn();
+    const BOOL bCanShare = m_pMeeting->CanShare();
     if (!bCanShare)
         return 0;
     m_pMeeting->SetPresenceYn(1);

@@ -641,7 +641,7 @@ void CMainLayer::OnRowReleased(int nIndex)
     }
     if (row->nType != MAINLIST_ROW_MEETING || !row->dwData) return;
     CMeeting* meeting = reinterpret_cast<CMeeting*>(row->dwData);
-    if (meeting->IsLimitedView()) {
+    if (meeting->CanShare()) {
         m_pList->m_nCheckIndex = nIndex;
         m_strCheckMeetingId = meeting->GetMeetingId();
         CTasClientManager* tas = CTasClientManager::GetInstance();

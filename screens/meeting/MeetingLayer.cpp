@@ -810,7 +810,7 @@ BOOL CMeetingLayer::TakeSkipPageSync()
 
 BOOL CMeetingLayer::CanShare()
 {
-    return m_pMeeting && m_pMeeting->IsLimitedView();
+    return m_pMeeting && m_pMeeting->CanShare();
 }
 
 BOOL CMeetingLayer::PresenterOrMain()

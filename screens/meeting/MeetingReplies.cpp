@@ -287,7 +287,7 @@ void CMeetingLayer::CheckAttendance()
         }
         return;
     }
-    const BOOL bShare = m_pMeeting->IsLimitedView();
+    const BOOL bShare = m_pMeeting->CanShare();
     if (status == 2 && !flag && !bShare) {
         m_pMeeting->SetAttendanceSent(1);
         pTas->RequestM00000047(m_strMeetingId, L"Y");

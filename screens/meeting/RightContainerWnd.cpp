@@ -250,7 +250,7 @@ void CRightContainerWnd::OnChatPush(const CString& strName, const CString& strDa
 void CRightContainerWnd::SetChatState(BOOL bMeetingInactive, BOOL bShowOption, BOOL bChatOn)
 {
     CMeeting* pMeeting = CMeetingManager::GetInstance()->GetCurrentMeeting();
-    if (bMeetingInactive || (pMeeting && pMeeting->IsLimitedView())) {
+    if (bMeetingInactive || (pMeeting && pMeeting->CanShare())) {
         if (m_pChat) m_pChat->EnableChat(FALSE);
         m_bChatOn = FALSE;
         if (m_pDocList) m_pDocList->ShowOptionButton(FALSE);

@@ -252,9 +252,9 @@ TEST_F(MeetingTest, LimitedViewAndReportReceiver)
 {
     CMeeting m(L"M1");
     m.LoadFromJson(ParseJson(R"({"mtngMeetingType":"13"})"));
-    EXPECT_EQ(1, m.IsLimitedView());
+    EXPECT_EQ(1, m.CanShare());
     m.SetPresenceYn(1);
-    EXPECT_EQ(0, m.IsLimitedView());
+    EXPECT_EQ(0, m.CanShare());
 
     CMeeting report(L"R1");
     report.LoadFromJson(ParseJson(R"({"mtngType":"20"})"));

@@ -369,9 +369,12 @@ void CInfoShowCtrl::RebuildAttendeeList()
     CMeetingManager* pMeetings = CMeetingManager::GetInstance();
     const BOOL bClosed = IsCurrentMeetingEnded();
     const BOOL bMainOrPresenter = pMeetings && (pMeetings->IsMainUserMe() || pMeetings->IsPresenterMe());
+    // The host and the presenter add attendees; anyone else sees the button only to join an open
+    // meeting that is still on.
+    CMeeting* pMeeting = CurrentMeeting();
     BOOL bAdd = FALSE;
     if (!IsMeetingReport())
-        bAdd = bMainOrPresenter ? !bClosed : FALSE;
+        bAdd = !bClosed && (bMainOrPresenter || (pMeeting && pMeeting->CanShare()));
     GetButton(ID_ADD).ShowWindow(bAdd ? SW_SHOW : SW_HIDE);
     FillRows(m_pList.get(), m_records.m_others);
     SizeBar(m_pList.get(), m_pListBar.get());

@@ -16,6 +16,7 @@
 #include "core/ClientMessages.h"
 #include "core/HttpDownload.h"
 #include "core/IniFileHelpers.h"
+#include "core/Meeting.h"
 #include "core/MeetingManager.h"
 #include "core/MyLogFile.h"
 #include "core/SettingManager.h"
@@ -727,3 +728,43 @@ TEST_F(SidePanel, ThePanelsEdgesSizeTheMainWindowUnlessItIsMaximised)
     layer->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 300));
     EXPECT_FALSE(::PeekMessageW(&msg, host.GetSafeHwnd(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
 }
+
+namespace {
+
+// The add button of the information view: someone who is neither the host nor the presenter sees
+// it only to join an open meeting he has not joined yet, while it is on.
+TEST_F(SidePanel, AnAttendeeWhoIsNeitherHostNorPresenterSeesTheAddButtonOnlyToJoinAnOpenMeeting)
+{
+    struct Case {
+        const char* type;
+        const char* status;
+        const char* presence;
+        bool shown;
+    } cases[] = {{"13", "02", "N", true},  {"13", "01", "N", true},  {"13", "02", "Y", false},
+                 {"01", "02", "N", false}, {"13", "04", "N", false}};
+    CInfoShowCtrl view;
+    ASSERT_TRUE(view.Create(&host, CRect(0, 0, CInfoLayer::kShownWidth, 700), CInfoShowCtrl::kControlId));
+    Json::Value attendees;
+    ASSERT_TRUE(Json::Reader().parse(kDemoAttendees, attendees));
+    int n = 0;
+    for (const Case& c : cases) {
+        const CString id = CString(L"OPEN") + CString(std::to_wstring(++n).c_str());
+        CMeetingManager::GetInstance()->FindOrCreateMeeting(id, L"10");
+        CMeetingManager::GetInstance()->SetCurrentMeeting(id);
+        CMeeting* meeting = CMeetingManager::GetInstance()->GetCurrentMeeting();
+        ASSERT_NE(meeting, nullptr);
+        Json::Value record;
+        record["mtngMeetingType"] = c.type;
+        record["mtngStatus"] = c.status;
+        record["mainYn"] = "N";
+        record["presenceYn"] = c.presence;
+        meeting->LoadFromJson(record);
+        view.ResetView();
+        view.OnAttendeeList(attendees);
+        EXPECT_EQ((view.GetButton(CInfoShowCtrl::ID_ADD).GetStyle() & WS_VISIBLE) != 0, c.shown)
+            << "type " << c.type << ", status " << c.status << ", joined " << c.presence;
+    }
+    view.DestroyWindow();
+}
+
+}  // namespace
