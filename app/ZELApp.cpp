@@ -54,6 +54,11 @@ void OpenLog(CMyLogFile& log, LPCTSTR pszFile)
 
 CZELApp::CZELApp() : CWinApp(nullptr) {}
 
+CZELApp::~CZELApp()
+{
+    DiscardMainDialogAhead();
+}
+
 LANGID CZELApp::GetLanguageId() const
 {
     return m_nLangIdOverride ? m_nLangIdOverride : ::GetUserDefaultLangID();
@@ -123,8 +128,10 @@ BOOL CZELApp::InitInstance()
     g_ApplicationLog.Log(1, L"Init skin");
     CWndShadow::Initialize(AfxGetInstanceHandle());
 
-    if (!RunLoginDialog())
+    if (!RunLoginDialog()) {
+        DiscardMainDialogAhead();
         return FALSE;
+    }
     RunMainDialog();
     return FALSE;
 }
@@ -133,7 +140,9 @@ BOOL CZELApp::RunLoginDialog()
 {
     // The login window's dialogs (server settings, announcement, upgrade) are the program's
     // composition's, set before the application starts.
-    const SLoginRunResult run = RunLoginWindow(nullptr);
+    // The user reads and types for seconds; the main dialog's screens are built meanwhile, so that a
+    // log-in goes straight on to the list's requests and the finished window.
+    const SLoginRunResult run = RunLoginWindow(nullptr, [this] { BuildMainDialogAhead(); });
     m_nThirdCheck = run.nThirdCheck;
     g_ApplicationLog.Log(2, L"Login window closed: result %d", int(run.result));
     return run.result == ELoginResult::Success;
@@ -142,14 +151,36 @@ BOOL CZELApp::RunLoginDialog()
 void CZELApp::RunMainDialog()
 {
     // The whole session, log-outs and log-ins again included, runs in the main dialog's loop.
-    CZELDlg dlg(nullptr);
-    m_pMainWnd = &dlg;
-    const INT_PTR nResult = dlg.DoModal();
+    std::unique_ptr<CZELDlg> pDlg = std::move(m_pMainDlgAhead);
+    if (!pDlg) pDlg.reset(new CZELDlg(nullptr));
+    m_pMainWnd = pDlg.get();
+    const INT_PTR nResult = pDlg->RunSession();
     m_pMainWnd = nullptr;
+    pDlg.reset();
     g_ApplicationLog.Log(2, L"Main dialog ended (%d)", (int)nResult);
     // The loop ends on the quit message, which the class library passes on: it is not for us.
     MSG msg;
     ::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+void CZELApp::BuildMainDialogAhead()
+{
+    if (m_pMainDlgAhead) return;
+    std::unique_ptr<CZELDlg> pDlg(new CZELDlg(nullptr));
+    if (!pDlg->CreateAhead()) {
+        g_ApplicationLog.Log(3, L"Main dialog not built ahead: it is built after the log-in");
+        if (pDlg->GetSafeHwnd()) pDlg->DestroyWindow();
+        return;
+    }
+    g_ApplicationLog.Log(1, L"Main dialog built ahead");
+    m_pMainDlgAhead = std::move(pDlg);
+}
+
+void CZELApp::DiscardMainDialogAhead()
+{
+    if (!m_pMainDlgAhead) return;
+    if (m_pMainDlgAhead->GetSafeHwnd()) m_pMainDlgAhead->DestroyWindow();
+    m_pMainDlgAhead.reset();
 }
 
 void CZELApp::TraceShutdown(LPCTSTR pszStep)

@@ -6,6 +6,8 @@
 // class library never runs a message loop of its own.
 #include <windows.h>
 
+#include <memory>
+
 #include "app/DrawingWarmUp.h"
 #include "platform/CString.h"
 #include "platform/WinApp.h"
@@ -15,9 +17,12 @@
 // The single-instance mutex, and the title a second instance looks for.
 #define ZEL_INSTANCE_MUTEX L"Meeting_Mutex"
 
+class CZELDlg;
+
 class CZELApp : public CWinApp {
 public:
     CZELApp();
+    ~CZELApp() override;
 
     ULONG_PTR m_gdiplusToken = 0;
     HMODULE m_hResourceDll = nullptr;
@@ -35,10 +40,13 @@ public:
     void FreeResourceLibrary();
     BOOL InitNetwork();
     void ShutdownNetwork();
-    // The login window, modally; TRUE when the user logged in.
+    // The login window, modally; TRUE when the user logged in. The main dialog is built while it
+    // waits for the user.
     virtual BOOL RunLoginDialog();
     // The main dialog, modally, for as long as the user stays logged in.
     virtual void RunMainDialog();
+    // The main dialog built while the login window waits (null until then, and once it runs).
+    CZELDlg* GetMainDialogAhead() const { return m_pMainDlgAhead.get(); }
 
     float GetDpiRatio();
     CString GetDefaultFontName();
@@ -64,6 +72,9 @@ public:
 
 private:
     void TraceShutdown(LPCTSTR pszStep);
+    void BuildMainDialogAhead();
+    void DiscardMainDialogAhead();
+    std::unique_ptr<CZELDlg> m_pMainDlgAhead;
     LANGID m_nLangIdOverride = 0;
     BOOL m_bSkinLoaded = FALSE;
     int m_nThirdCheck = 0;   // the login window's third check box at the log-in

@@ -60,6 +60,28 @@ CZELDlg::~CZELDlg()
 BOOL CZELDlg::OnInitDialog()
 {
     CDialogEx::OnInitDialog();
+    BuildWindow();
+    if (!m_bBuiltAhead) StartSession();
+    return TRUE;
+}
+
+BOOL CZELDlg::CreateAhead()
+{
+    m_bBuiltAhead = TRUE;
+    if (Create(IDD_MAIN_DLG, nullptr)) return TRUE;
+    m_bBuiltAhead = FALSE;
+    return FALSE;
+}
+
+INT_PTR CZELDlg::RunSession()
+{
+    if (!m_bBuiltAhead || !GetSafeHwnd()) return DoModal();
+    StartSession();
+    return RunModalCreated();
+}
+
+void CZELDlg::BuildWindow()
+{
     SetMainDlg(this);
     ModifyStyle(0, WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
     // Magenta pixels of the window are see-through (the frame's rounded corners).
@@ -67,7 +89,6 @@ BOOL CZELDlg::OnInitDialog()
     ::SetLayeredWindowAttributes(m_hWnd, RGB(255, 0, 255), 255, LWA_COLORKEY);
     ModifyStyle(0, WS_CLIPCHILDREN);
     g_SkinManager.m_screens.CopyScreenByName(SKINSCREEN_MAIN, m_skinScreen);
-    CMeetingManager::GetInstance()->SetObserver(CLoginManager::GetInstance()->IsObserver());
     m_hAccel = ::LoadAcceleratorsW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAIN_ACCEL));
     SetWindowText(kWindowTitle);
     m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP));
@@ -75,16 +96,20 @@ BOOL CZELDlg::OnInitDialog()
 
     // A crash of the session leaves a dump beside the logs.
     CCrashReportManager::GetInstance()->Init(g_ApplicationLog.GetAppDataFolder());
-    RegisterRawInput();
     CreateLayers();
+    PlaceWindow();
+}
+
+void CZELDlg::StartSession()
+{
+    CMeetingManager::GetInstance()->SetObserver(CLoginManager::GetInstance()->IsObserver());
+    RegisterRawInput();
     CreateTrayIcon();
     ConnectSessionClients();
-    PlaceWindow();
     m_bInitialized = TRUE;
     m_strUserId = CLoginManager::GetInstance()->GetUserIdAnsi();
     g_ApplicationLog.Log(2, L"Main dialog started for user %s", (LPCTSTR)m_strUserId);
     if (m_pList) m_pList->RefreshList();
-    return TRUE;
 }
 
 void CZELDlg::CreateLayers()

@@ -54,6 +54,12 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Builds the window and its screens, hidden, while the login window waits for the user: the
+    // session (clients, tray icon, list requests) starts only in RunSession. FALSE when the
+    // window could not be made.
+    BOOL CreateAhead();
+    // Runs the session modally, in the window built ahead when there is one (DoModal otherwise).
+    INT_PTR RunSession();
     // Neither Enter, Esc nor the dialog manager's cancel ends the session.
     void OnOK() override {}
     void OnCancel() override {}
@@ -186,7 +192,9 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // Start-up.
+    // Start-up: the window and its screens, then what needs the logged-in session.
+    void BuildWindow();
+    void StartSession();
     void CreateLayers();
     void CreateTrayIcon();
     void ConnectSessionClients();
@@ -273,6 +281,7 @@ private:
     CAboutDlg m_aboutDlg;
     CTimeKeeperDlg m_timeKeeperDlg;
     BOOL m_bInitialized = FALSE;
+    BOOL m_bBuiltAhead = FALSE;
     BOOL m_bLayersCreated = FALSE;
     BOOL m_bLoggingOut = FALSE;
     BOOL m_bFullView = FALSE;

@@ -242,7 +242,8 @@ void CZELDlg::OnDestroy()
     // Closed in the full view: the window's own rectangle is kept for the next start, not the
     // screen's.
     if (m_bFullView) LeaveFullView();
-    if (!::IsZoomed(m_hWnd) && !::IsIconic(m_hWnd)) SaveWindowRect(L"CZELDlg", this);
+    // A window built ahead for a log-in that never came was never the user's: its place is not his.
+    if (m_bInitialized && !::IsZoomed(m_hWnd) && !::IsIconic(m_hWnd)) SaveWindowRect(L"CZELDlg", this);
     UnregisterRawInput();
     KillTimer(TIMER_KEEP_AWAKE);
     if (m_pSystemTray) m_pSystemTray->RemoveTrayIcon();

@@ -93,14 +93,8 @@ HWND CDialog::FindModalOwner() const
     return owner;
 }
 
-INT_PTR CDialog::DoModal()
+INT_PTR CDialog::RunModalAround(HWND owner, LPCDLGTEMPLATE lpDialogTemplate)
 {
-    LPCDLGTEMPLATE dialogTemplate = m_lpszTemplateName ? FindTemplate(m_lpszTemplateName) : m_lpDialogTemplate;
-    if (!dialogTemplate) {
-        zel::TraceError(L"CDialog::DoModal", L"dialog template not found");
-        return -1;
-    }
-    HWND owner = FindModalOwner();
     bool enableOwner = false;
     if (owner && ::IsWindowEnabled(owner)) {
         ::EnableWindow(owner, FALSE);
@@ -108,7 +102,7 @@ INT_PTR CDialog::DoModal()
     }
     m_nModalResult = -1;
     m_nFlags |= kFlagContinueModal;
-    if (CreateDlgIndirect(dialogTemplate, owner, AfxGetResourceHandle())) {
+    if (lpDialogTemplate ? CreateDlgIndirect(lpDialogTemplate, owner, AfxGetResourceHandle()) : m_hWnd != nullptr) {
         // OnInitDialog may already have ended the dialog.
         if (m_nFlags & kFlagContinueModal) RunModalLoop(MLF_SHOWONIDLE);
         if (m_hWnd)
@@ -121,6 +115,26 @@ INT_PTR CDialog::DoModal()
     if (owner && m_hWnd && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(owner);
     if (m_hWnd) DestroyWindow();
     return m_nModalResult;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    LPCDLGTEMPLATE dialogTemplate = m_lpszTemplateName ? FindTemplate(m_lpszTemplateName) : m_lpDialogTemplate;
+    if (!dialogTemplate) {
+        zel::TraceError(L"CDialog::DoModal", L"dialog template not found");
+        return -1;
+    }
+    const HWND owner = FindModalOwner();
+    return RunModalAround(owner, dialogTemplate);
+}
+
+INT_PTR CDialog::RunModalCreated()
+{
+    if (!m_hWnd) return -1;
+    // The application's main window may be this very dialog: it cannot own itself.
+    HWND owner = FindModalOwner();
+    if (owner == m_hWnd || (owner && ::GetAncestor(owner, GA_ROOTOWNER) == m_hWnd)) owner = nullptr;
+    return RunModalAround(owner, nullptr);
 }
 
 void CDialog::EndDialog(int nResult)

@@ -23,6 +23,9 @@ public:
     BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr,
                            void* lpDialogInit = nullptr);
     virtual INT_PTR DoModal();
+    // Runs a dialog made ahead with Create (and not shown yet) as DoModal runs one: shown once the
+    // queue is idle, modal until EndDialog, then hidden and destroyed. -1 when there is no window.
+    INT_PTR RunModalCreated();
     void EndDialog(int nResult);
 
     // Overridables: OnInitDialog binds DoDataExchange's controls; TRUE lets the system put the
@@ -54,4 +57,7 @@ private:
     LPCDLGTEMPLATE FindTemplate(LPCTSTR name) const;
     BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent, HINSTANCE hInst);
     HWND FindModalOwner() const;
+    // DoModal's loop, around a window made from the template (or the window already there when
+    // the template is null).
+    INT_PTR RunModalAround(HWND owner, LPCDLGTEMPLATE lpDialogTemplate);
 };

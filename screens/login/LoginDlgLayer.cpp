@@ -29,6 +29,7 @@ const int kWidth = 478;
 const int kHeight = 358;
 const UINT_PTR TIMER_AUTO_LOGIN = 1;
 const UINT_PTR TIMER_SSO_LOGIN = 2;
+const UINT_PTR TIMER_WHILE_WAITING = 3;
 const UINT_PTR TIMER_AGENT_RETRY = 888;
 const UINT_PTR TIMER_AGENT_FIRST = 999;
 const UINT_PTR TIMER_NOTICE = 1095;
@@ -73,6 +74,8 @@ BOOL CLoginDlgLayer::OnInitDialog()
 {
     CDialog::OnInitDialog();
     InitControls();
+    // A timer comes only when nothing else waits: after the window has been shown and painted.
+    if (m_whileWaiting) SetTimer(TIMER_WHILE_WAITING, 1);
     return FALSE;   // the focus is placed by InitControls
 }
 
@@ -685,6 +688,15 @@ void CLoginDlgLayer::OnTimer(UINT_PTR nIDEvent)
         KillTimer(TIMER_SSO_LOGIN);
         OnLoginClicked();
         break;
+    case TIMER_WHILE_WAITING: {
+        KillTimer(TIMER_WHILE_WAITING);
+        // The boxes and buttons are painted before the work holds the thread.
+        RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const std::function<void()> work = std::move(m_whileWaiting);
+        m_whileWaiting = nullptr;
+        if (work) work();
+        break;
+    }
     case TIMER_AGENT_RETRY:
         KillTimer(TIMER_AGENT_RETRY);
         ProcVpnLogin(0);

@@ -15,6 +15,7 @@
 
 #include <json/json.h>
 
+#include <functional>
 #include <string>
 
 class CLoginDlgLayer : public CDialog {
@@ -36,6 +37,9 @@ public:
 
     ELoginResult GetResult() const { return m_eResult; }
     int GetThirdCheckState() const { return m_nThirdCheck; }
+    // Work done once the window is shown and painted, while it waits for the user (the main
+    // dialog is built then); set before DoModal.
+    void SetWhileWaiting(std::function<void()> work) { m_whileWaiting = std::move(work); }
     BOOL IsAttemptOutstanding() const { return m_bAttempt; }
     int GetRightClickCountdown() const { return m_nRightClickCountdown; }
     const CString& GetTypedPassword() const { return m_strTypedPassword; }
@@ -108,6 +112,7 @@ private:
     BOOL m_bSignerConfirmed = FALSE;
     int m_nWaitCursor = 0;
     ELoginResult m_eResult = ELoginResult::Cancel;
+    std::function<void()> m_whileWaiting;
     CString m_strLastToast;
     class CToastPopup* m_pToast = nullptr;
     std::string m_strAgentHost;

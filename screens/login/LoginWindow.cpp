@@ -28,10 +28,11 @@ int ShowLoginMessage(const CString& strText, UINT nType)
     return AfxMessageBox(strText, nType);
 }
 
-SLoginRunResult RunLoginWindow(CWnd* pParent)
+SLoginRunResult RunLoginWindow(CWnd* pParent, std::function<void()> whileWaiting)
 {
     SLoginRunResult run;
     CLoginDlgLayer dlg(pParent);
+    dlg.SetWhileWaiting(std::move(whileWaiting));
     const INT_PTR nResult = dlg.DoModal();
     run.result = nResult == IDOK ? ELoginResult::Success
                                  : (dlg.GetResult() == ELoginResult::Success ? ELoginResult::Cancel : dlg.GetResult());

@@ -33,7 +33,9 @@ struct SLoginRunResult {
     ELoginResult result = ELoginResult::Cancel;
     int nThirdCheck = 0;   // state of the window's third check box at a successful log-in
 };
-SLoginRunResult RunLoginWindow(CWnd* pParent = nullptr);
+// whileWaiting, when given, runs once on this thread after the window has been shown and painted,
+// while it waits for the user's input.
+SLoginRunResult RunLoginWindow(CWnd* pParent = nullptr, std::function<void()> whileWaiting = nullptr);
 
 // Forgets the saved ID and password (the main dialog calls it before it shows the login window
 // again after a log-out).

@@ -445,6 +445,39 @@ TEST_F(ZELProgramLoginTest, ServerDownAtStartUpIsAClearMessageAndAnOrderlyEnd)
     EXPECT_NE(log.find(L"Shut-down: network"), std::wstring::npos);
 }
 
+// The main dialog is built while the login window waits for the user; when no one logs in it goes
+// with the program, leaving nothing of a session behind: no connection, no place of a window the
+// user never saw.
+TEST_F(ZELProgramLoginTest, TheMainDialogBuiltWhileTheLoginWindowWaitsGoesWithoutTraceWhenNoOneLogsIn)
+{
+    WriteSettings(ServerPort(PORT_TAS));
+    zeltest::ChildProcess proc;
+    ASSERT_TRUE(proc.Start(L"\"" + BinFolder() + L"ZEL.exe\"", BinFolder()));
+    bool closed = false;
+    std::vector<std::wstring> boxes;
+    const bool ended = DriveUntilEnd(proc, boxes, [&](const ProgramWindows& w) {
+        if (!w.login || closed) return;
+        ASSERT_TRUE(LogHas(L"Main dialog built ahead")) << "the main dialog was not built while the login window waited";
+        EXPECT_EQ(ProgramWindows::Of(proc.Pid()).main, nullptr) << "the main dialog showed before a log-in";
+        closed = true;
+        ::PostMessageW(w.login, WM_COMMAND, MAKEWPARAM(IDC_LOGIN_CLOSE, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(w.login, IDC_LOGIN_CLOSE)));
+    });
+    ASSERT_TRUE(ended) << "ZEL.exe did not end after its login window was closed";
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(boxes.empty()) << zeltest::Narrow(boxes.empty() ? L"" : boxes[0]);
+    EXPECT_EQ(CountProcesses(L"ZEL.exe"), 0);
+    EXPECT_EQ(::GetFileAttributesW((DataFolder() + L"MainRect.ini").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the place of the unseen main dialog was saved";
+    EXPECT_TRUE(Frames("tas", nullptr, "M00000001").empty());
+    EXPECT_TRUE(Frames("push", "PPSE", "M00000001").empty()) << "a push session was opened without a log-in";
+    ASSERT_TRUE(LogHas(L"ZEL Log end"));
+    const std::wstring log = ReadText(DataFolder() + L"ZELLog.txt");
+    EXPECT_NE(log.find(L"Login window closed: result 1"), std::wstring::npos);
+    EXPECT_EQ(log.find(L"Main dialog started"), std::wstring::npos);
+    EXPECT_NE(log.find(L"Shut-down: gdiplus"), std::wstring::npos);
+}
+
 // An upgrade offered by the log-in reply: the program downloads the installer from the web server
 // and starts it, then ends (before it, nothing was downloaded and the program just ended).
 TEST_F(ZELProgramLoginTest, AnUpgradeOfferedAtLogInDownloadsTheInstallerAndStartsIt)
