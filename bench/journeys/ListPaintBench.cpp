@@ -1,6 +1,7 @@
 // The log-in as the user of the real program sees it, against what it has to wait for, in one run:
 //   Journey/login_to_list   ZEL.exe started anew each time; ID and password typed into its login
-//                           window, then timed from the click on the log-in button until the main
+//                           window, then timed from the click on the log-in button (the release of
+//                           the pressed button, where the button acts) until the main
 //                           dialog shows the first row of today's meetings (dark title text where
 //                           the row's title is painted)
 //   Journey/floor           the round trips that road needs, bare and one after another: a new
@@ -57,6 +58,31 @@ bool FirstRowPainted(HWND hMain)
     return dark >= 8;
 }
 
+// The pointer on the button and pressed; the release, where the button acts, is left to the caller.
+void PressButton(HWND hButton)
+{
+    RECT rc;
+    ::GetClientRect(hButton, &rc);
+    POINT pt{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    ::ClientToScreen(hButton, &pt);
+    ::SetForegroundWindow(::GetAncestor(hButton, GA_ROOT));
+    ::SetCursorPos(pt.x, pt.y);
+    ::Sleep(30);
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    ::SendInput(1, &in, sizeof in);
+    ::Sleep(30);
+}
+
+void ReleaseButton()
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, &in, sizeof in);
+}
+
 // The wall clock in milliseconds since 1970, as the servers' log writes it.
 double WallMs()
 {
@@ -105,11 +131,13 @@ void LoginToList(benchmark::State& state)
         journey::Click(::GetDlgItem(login, IDC_LOGIN_PASSWORD));
         journey::TypeText(L"1234");
         ::Sleep(200);
+        // The pointer's way to the button and its press are the bench's, not the program's.
+        PressButton(::GetDlgItem(login, IDC_LOGIN_BUTTON));
         LARGE_INTEGER t0, t1;
         ::QueryPerformanceCounter(&t0);
         const double wall0 = WallMs();
         double mainSeen = -1.0;
-        journey::Click(::GetDlgItem(login, IDC_LOGIN_BUTTON));
+        ReleaseButton();
         HWND main = nullptr;
         // The program's user-interface thread: through its login window, then through the main
         // dialog once that is there (the login window is gone by then).
