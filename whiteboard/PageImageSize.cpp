@@ -1,5 +1,6 @@
 #include "whiteboard/PagePicture.h"
 
+#include <climits>
 #include <cstring>
 
 // The size of a page image read from its header alone: the window's thread learns a page's size
